@@ -1,0 +1,37 @@
+#include "model/model.h"
+
+namespace zentrix::model {
+
+namespace {
+
+constexpr std::array<const char*, kKindCount> kEnglishKindNames = {
+    "Longitudinal", "Transversal", "Diagonal", "Transversal Diagonal"};
+constexpr std::array<const char*, kKindCount> kRomanianKindNames = {
+    "Longitudinal", "Transversal", "Diagonala", "Diagonala transversala"};
+
+}  // namespace
+
+void setStartValues(Model& model) {
+  model.processCount = 0;
+  model.elementKindCount = kKindCount;
+  const auto& names = model.romanian ? kRomanianKindNames : kEnglishKindNames;
+  for (int kind = 1; kind <= kKindCount; ++kind) model.kindNames[kind - 1] = names[kind - 1];
+  model.lastNodesInBase0 = true;
+}
+
+std::string defaultTypeName(const Model& model, int type) {
+  // An arch's chords and struts carry their own names for types 1 and 2.
+  if (model.expansionType == kArch && type == 1) return model.romanian ? "Talpa" : "Longitudinal";
+  if (model.expansionType == kArch && type == 2) return model.romanian ? "Montant" : "Strut";
+  const auto& names = model.romanian ? kRomanianKindNames : kEnglishKindNames;
+  return names.at(type - 1);
+}
+
+void startNewElementTypes(Model& model) {
+  for (int type = 1; type <= kKindCount; ++type) {
+    model.typeName(type) = defaultTypeName(model, type);
+    model.typeArea(type) = static_cast<float>(type);
+  }
+}
+
+}  // namespace zentrix::model

@@ -1,0 +1,145 @@
+// The model: everything the program knows during one run, in one record that
+// every operation receives by reference. Field names are the domain's names.
+//
+// Conventions: integers are 32-bit signed, reals single precision. Texts are
+// kept as their meaningful value (no trailing blanks); the widths below say
+// how much of a typed or read text is kept and how wide a writer pads it.
+// Arrays are 1-based (`kindEnd` runs from 0) and their size is their count.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/one_based.h"
+
+namespace zentrix::model {
+
+// Widths of the fixed-width texts.
+inline constexpr int kTitleWidth = 80;
+inline constexpr int kPathWidth = 260;
+inline constexpr int kLanguageCodeWidth = 20;
+inline constexpr int kTypeNameWidth = 100;
+inline constexpr int kVertexFootTextWidth = 100;
+inline constexpr int kProgramPathWidth = 128;
+inline constexpr int kStatusWidth = 80;
+
+inline constexpr int kKindCount = 4;     // longitudinal, transversal, diagonal, transversal diag.
+inline constexpr int kMaxLaunches = 100; // slots of the launch table
+
+enum ExpansionType : std::int32_t {
+  kNoExpansion = 0,
+  kPrismatic = 1,
+  kPyramidal = 2,
+  kOneDirectionShrink = 3,
+  kArch = 4,
+};
+
+enum ArchKind : std::int32_t { kCircularArch = 1, kParabolicArch = 2 };
+
+// One launched program. `processHandle` is an opaque token of the platform
+// layer; 0 means the launch failed and there is nothing to terminate.
+struct LaunchRecord {
+  std::int64_t processHandle = 0;
+  std::int64_t processId = 0;
+  std::int32_t launchState = 0;  // 1 launched, -1 failed
+  std::string programPath;       // at most 128 characters
+  std::string programArgs;       // at most 260 characters
+};
+
+struct Model {
+  // Run settings and environment.
+  bool romanian = false;
+  std::string languageCode;
+  std::string currentDir;
+  std::string uiDir;
+  bool oldFileLoaded = false;
+
+  // Base module.
+  std::string problemTitle;
+  std::int32_t dofPerNode = 0;
+  std::int32_t nodesInBase0 = 0;
+  std::int32_t nodesInBase1 = 0;
+  std::int32_t baseNodeCount = 0;
+  CoordinateTable baseCoords;  // baseNodeCount x dofPerNode
+  std::int32_t baseElementCount = 0;
+  OneBasedArray<std::int32_t> baseElemStart;
+  OneBasedArray<std::int32_t> baseElemEnd;
+  bool lastNodesInBase0 = false;
+
+  // Expansion.
+  char expansionDirection = ' ';
+  std::int32_t directionIndex = 0;
+  std::int32_t moduleCount = 0;
+  float moduleLength = 0.0f;
+  float baseModuleLength = 0.0f;
+  std::int32_t expansionType = kNoExpansion;
+  std::int32_t loadedExpansionType = 0;
+  float pyramidShrinkRatio = 0.0f;
+  std::array<float, 3> vertexFoot{};  // vertexFoot[0] is coordinate 1
+  std::string vertexFootText;
+  char shrinkDirection = ' ';
+  std::int32_t shrinkDirectionIndex = 0;
+  float shrinkRatio = 0.0f;
+  float halfSpan = 0.0f;
+  float archHeight = 0.0f;
+  std::int32_t archKind = 0;
+  float moduleDepth = 0.0f;
+
+  // Generated structure.
+  std::int32_t totalNodes = 0;
+  CoordinateTable nodeCoords;  // totalNodes x dofPerNode
+  std::int32_t base0ElementCount = 0;
+  std::int32_t moduleElementCount = 0;
+  std::int32_t totalElements = 0;
+  OneBasedArray<std::int32_t> elemStart;
+  OneBasedArray<std::int32_t> elemEnd;
+  OneBasedArray<std::int32_t> elemKind;
+  std::array<std::int32_t, kKindCount + 1> kindCount{};  // entries 1..4 used
+  std::array<std::int32_t, kKindCount + 1> kindEnd{};    // entries 0..4
+
+  // Element types: type k belongs to kind k.
+  std::int32_t elementKindCount = 0;
+  std::array<std::string, kKindCount> kindNames;  // kindNames[0] is kind 1
+  std::array<std::string, kKindCount> typeNames;  // typeNames[0] is type 1
+  std::array<float, kKindCount> typeAreas{};
+
+  // Files.
+  std::string oldFilePath;
+  std::string inputFilePath;
+  std::string geometryFilePath;
+  std::string baseGeometryPath;
+
+  // Launched programs.
+  std::int32_t processCount = 0;
+  std::array<LaunchRecord, kMaxLaunches> processTable{};  // processTable[0] is launch 1
+  std::string launchStatus;
+
+  // 1-based accessors for the small fixed tables, so callers read like the domain.
+  const std::string& typeName(int type) const { return typeNames.at(type - 1); }
+  std::string& typeName(int type) { return typeNames.at(type - 1); }
+  float typeArea(int type) const { return typeAreas.at(type - 1); }
+  float& typeArea(int type) { return typeAreas.at(type - 1); }
+  const std::string& kindName(int kind) const { return kindNames.at(kind - 1); }
+  float vertexFootCoordinate(int axis) const { return vertexFoot.at(axis - 1); }
+  LaunchRecord& launch(int slot) { return processTable.at(slot - 1); }
+  const LaunchRecord& launch(int slot) const { return processTable.at(slot - 1); }
+};
+
+// Picks the text of the model's language.
+inline const char* inLanguage(const Model& model, const char* english, const char* romanianText) {
+  return model.romanian ? romanianText : english;
+}
+
+// The start values that do not depend on a loaded file: kind names of the
+// language, four element kinds, the "last node indices in Base 0" tick.
+void setStartValues(Model& model);
+
+// The element types of a new model: the default names the element types
+// dialog shows for the language and expansion type, areas 1, 2, 3, 4.
+void startNewElementTypes(Model& model);
+
+// The default type name of `type` (1..4) for the language and expansion type.
+std::string defaultTypeName(const Model& model, int type);
+
+}  // namespace zentrix::model

@@ -1,0 +1,293 @@
+#include "model/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace zentrix::model {
+
+namespace {
+
+// Copies [text, text+length) right-aligned in `width` columns (whole when wider).
+char* rightAligned(char* out, const char* text, int length, int width) {
+  for (int pad = width - length; pad > 0; --pad) *out++ = ' ';
+  std::memcpy(out, text, static_cast<std::size_t>(length));
+  return out + length;
+}
+
+int nonFiniteText(char* text, float value) {
+  const char* word = std::isnan(value) ? "NaN" : (value < 0 ? "-Infinity" : "Infinity");
+  const int length = static_cast<int>(std::strlen(word));
+  std::memcpy(text, word, static_cast<std::size_t>(length));
+  return length;
+}
+
+// The value rounded to `digits` significant digits: its digits and the decimal
+// exponent of the first one (value = d.ddd x 10^exponent).
+struct RoundedDigits {
+  char digits[32];
+  int exponent;
+  bool negative;
+};
+
+RoundedDigits roundToDigits(float value, int digits) {
+  RoundedDigits rounded{};
+  char text[64];
+  // The float widened to double is exact, so this rounds the exact binary value.
+  const auto result = std::to_chars(text, text + sizeof text, static_cast<double>(value),
+                                    std::chars_format::scientific, digits - 1);
+  const char* p = text;
+  rounded.negative = *p == '-';
+  if (rounded.negative) ++p;
+  int count = 0;
+  for (; p < result.ptr && *p != 'e'; ++p)
+    if (*p != '.') rounded.digits[count++] = *p;
+  ++p;  // 'e'
+  std::from_chars(*p == '+' ? p + 1 : p, result.ptr, rounded.exponent);
+  return rounded;
+}
+
+// The general form without its field padding; `fixed` tells which notation.
+int generalText(char* text, float value, int digits, bool& fixed) {
+  char* t = text;
+  if (!std::isfinite(value)) {
+    fixed = false;
+    return nonFiniteText(text, value);
+  }
+  if (value == 0.0f) {
+    fixed = true;
+    *t++ = '0';
+    *t++ = '.';
+    for (int i = 1; i < digits; ++i) *t++ = '0';
+    return static_cast<int>(t - text);
+  }
+  const RoundedDigits r = roundToDigits(value, digits);
+  if (r.negative) *t++ = '-';
+  fixed = r.exponent >= -1 && r.exponent < digits;
+  if (fixed) {
+    if (r.exponent == -1) {
+      *t++ = '0';
+      *t++ = '.';
+      std::memcpy(t, r.digits, static_cast<std::size_t>(digits));
+      t += digits;
+    } else {
+      const int before = r.exponent + 1;
+      std::memcpy(t, r.digits, static_cast<std::size_t>(before));
+      t += before;
+      *t++ = '.';
+      std::memcpy(t, r.digits + before, static_cast<std::size_t>(digits - before));
+      t += digits - before;
+    }
+  } else {
+    *t++ = '0';
+    *t++ = '.';
+    std::memcpy(t, r.digits, static_cast<std::size_t>(digits));
+    t += digits;
+    *t++ = 'E';
+    const int exponent = r.exponent + 1;
+    *t++ = exponent < 0 ? '-' : '+';
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude >= 100) *t++ = static_cast<char>('0' + magnitude / 100);
+    *t++ = static_cast<char>('0' + magnitude / 10 % 10);
+    *t++ = static_cast<char>('0' + magnitude % 10);
+  }
+  return static_cast<int>(t - text);
+}
+
+// The compact number text of an unpadded, left-adjusted text, in place.
+int compactInPlace(char* text, int length) {
+  int exponentAt = length;
+  for (int i = 0; i < length; ++i) {
+    const char c = text[i];
+    if (c == 'E' || c == 'D' || c == 'e' || c == 'd') {
+      exponentAt = i;
+      break;
+    }
+  }
+  int mantissaLength = std::min(exponentAt, 19);
+  const char* point = static_cast<const char*>(std::memchr(text, '.', static_cast<std::size_t>(mantissaLength)));
+  if (point == nullptr) return length;
+  const int pointAt = static_cast<int>(point - text);
+  while (mantissaLength - 1 > pointAt && text[mantissaLength - 1] == '0') --mantissaLength;
+  // Blanks inside the mantissa's tail are dropped as trailing blanks would be.
+  while (mantissaLength > 0 && text[mantissaLength - 1] == ' ') --mantissaLength;
+  int exponentLength = std::min(length - exponentAt, 5);
+  while (exponentLength > 0 && text[exponentAt + exponentLength - 1] == ' ') --exponentLength;
+  std::memmove(text + mantissaLength, text + exponentAt, static_cast<std::size_t>(exponentLength));
+  return mantissaLength + exponentLength;
+}
+
+}  // namespace
+
+char* writeGeneralForm(char* out, float value, int width, int digits) {
+  char text[kMaxEditChars];
+  bool fixed = false;
+  const int length = generalText(text, value, digits, fixed);
+  if (!fixed) return rightAligned(out, text, length, width);
+  out = rightAligned(out, text, length, width - 4);
+  std::memcpy(out, "    ", 4);
+  return out + 4;
+}
+
+char* writeFixedForm(char* out, float value, int width, int decimals) {
+  char text[kMaxEditChars + 64];
+  int length = 0;
+  if (!std::isfinite(value)) {
+    length = nonFiniteText(text, value);
+  } else {
+    const auto result = std::to_chars(text, text + sizeof text, static_cast<double>(value),
+                                      std::chars_format::fixed, decimals);
+    length = static_cast<int>(result.ptr - text);
+  }
+  return rightAligned(out, text, length, width);
+}
+
+char* writeIntegerField(char* out, std::int64_t value, int width) {
+  char text[24];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return rightAligned(out, text, static_cast<int>(result.ptr - text), width);
+}
+
+char* writeCompactReal(char* out, float value) {
+  bool fixed = false;
+  const int length = generalText(out, value, 7, fixed);
+  return out + compactInPlace(out, length);
+}
+
+std::string generalForm(float value, int width, int digits) {
+  char text[kMaxEditChars + 64];
+  return std::string(text, writeGeneralForm(text, value, width, digits));
+}
+
+std::string fixedForm(float value, int width, int decimals) {
+  char text[kMaxEditChars + 64];
+  return std::string(text, writeFixedForm(text, value, width, decimals));
+}
+
+std::string integerField(std::int64_t value, int width) {
+  char text[kMaxEditChars];
+  return std::string(text, writeIntegerField(text, value, std::min(width, 64)));
+}
+
+std::string compactReal(float value) {
+  char text[kMaxEditChars];
+  return std::string(text, writeCompactReal(text, value));
+}
+
+std::string compactNumberText(std::string_view field) {
+  std::string text(trimRight(trimLeft(field)));
+  text.resize(static_cast<std::size_t>(compactInPlace(text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+int digitCount(std::int64_t n) {
+  int count = n < 0 ? 2 : 1;
+  // Work on the negative side so that the most negative value has a magnitude.
+  std::int64_t rest = n < 0 ? n : -n;
+  while (rest <= -10) {
+    rest /= 10;
+    ++count;
+  }
+  return count;
+}
+
+int axisNumber(char letter) {
+  switch (letter) {
+    case 'x': case 'X': return 1;
+    case 'y': case 'Y': return 2;
+    case 'z': case 'Z': return 3;
+    default: return 0;
+  }
+}
+
+char axisLetter(int number) {
+  switch (number) {
+    case 1: return 'X';
+    case 2: return 'Y';
+    case 3: return 'Z';
+    default: return '0';
+  }
+}
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t skipDigits(std::string_view text, std::size_t at) {
+  while (at < text.size() && isDigit(text[at])) ++at;
+  return at;
+}
+
+}  // namespace
+
+std::int32_t textToInteger(std::string_view text) {
+  text = trimLeft(text);
+  std::size_t at = (!text.empty() && (text[0] == '+' || text[0] == '-')) ? 1 : 0;
+  const std::size_t digitsEnd = skipDigits(text, at);
+  if (digitsEnd == at) return 0;
+  const bool negative = text[0] == '-';
+  std::int64_t magnitude = 0;
+  for (std::size_t i = at; i < digitsEnd; ++i) {
+    magnitude = magnitude * 10 + (text[i] - '0');
+    if (magnitude > std::int64_t{1} << 32) break;
+  }
+  const std::int64_t value = negative ? -magnitude : magnitude;
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+float textToReal(std::string_view text) {
+  text = trimLeft(text);
+  std::size_t at = (!text.empty() && (text[0] == '+' || text[0] == '-')) ? 1 : 0;
+  std::size_t end = skipDigits(text, at);
+  bool anyDigit = end > at;
+  if (end < text.size() && text[end] == '.') {
+    const std::size_t fractionEnd = skipDigits(text, end + 1);
+    anyDigit = anyDigit || fractionEnd > end + 1;
+    end = fractionEnd;
+  }
+  if (!anyDigit) return 0.0f;
+  std::string number(text.substr(0, end));
+  if (end < text.size() && std::strchr("EeDd", text[end]) != nullptr) {
+    std::size_t exponentAt = end + 1;
+    if (exponentAt < text.size() && (text[exponentAt] == '+' || text[exponentAt] == '-')) ++exponentAt;
+    const std::size_t exponentEnd = skipDigits(text, exponentAt);
+    if (exponentEnd > exponentAt) {
+      number += 'e';
+      number += text.substr(end + 1, exponentEnd - end - 1);
+    }
+  }
+  const char* first = number.data() + (number[0] == '+' ? 1 : 0);
+  float value = 0.0f;
+  const auto result = std::from_chars(first, number.data() + number.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    // from_chars leaves the target alone here: decide overflow or underflow
+    // from the double value, or from the exponent's sign beyond double range.
+    double wide = 0.0;
+    const auto wideResult = std::from_chars(first, number.data() + number.size(), wide);
+    const bool large = wideResult.ec == std::errc{} ? std::fabs(wide) >= 1.0
+                                                   : number.find("e-") == std::string::npos;
+    const float huge = std::numeric_limits<float>::infinity();
+    if (large) return number[0] == '-' ? -huge : huge;
+    return number[0] == '-' ? -0.0f : 0.0f;
+  }
+  return value;
+}
+
+std::string_view trimRight(std::string_view text) {
+  const auto last = text.find_last_not_of(' ');
+  return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
+}
+
+std::string_view trimLeft(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  return first == std::string_view::npos ? std::string_view{} : text.substr(first);
+}
+
+std::string_view firstChars(std::string_view text, std::size_t width) {
+  return text.substr(0, std::min(width, text.size()));
+}
+
+}  // namespace zentrix::model

@@ -1,0 +1,113 @@
+// The dialog layer: every window is a modal dialog built from a template
+// (main dialog 102, sub-dialogs 103 to 108) and driven by control id. The
+// dialog logic talks only to these interfaces; two backends implement them:
+// Qt Widgets for users, and an in-memory backend for tests that keeps every
+// control's state and fires events as a user's typing, clicking and choosing
+// would. Message boxes and the open-file dialog go through the same seam so
+// that tests script the answers.
+//
+// Events: a handler runs on the control's default event: a click for push
+// buttons and check boxes, every text change for edit boxes, a selection
+// change for lists. Setting a value from the program does not run handlers
+// (handlers only store what was just shown, so either way would be sound).
+// Buttons 1 (OK, DONE) and 2 (Cancel) close the dialog with their id;
+// Escape and the window's close box act as Cancel.
+//
+// Entries of lists are numbered from 1; selection 0 means none.
+// Nothing here throws through a handler.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zentrix::ui {
+
+using ControlId = int;
+
+inline constexpr ControlId kOkButton = 1;
+inline constexpr ControlId kCancelButton = 2;
+
+enum class EventKind { Initialised = 0, Clicked, TextChanged, SelectionChanged };
+
+class Dialog;
+using Handler = std::function<void(Dialog& dialog, ControlId control, EventKind event)>;
+
+// The images start-up loads for the main dialog's buttons and window.
+enum class ImageId {
+  Notepad,
+  InputFile,
+  Coordinates,
+  Topology,
+  Save,
+  Help,
+  Generate,
+  WindowIcon,
+  LoadBitmap,
+  Preview,
+  PreviewBase,
+};
+
+class Dialog {
+ public:
+  virtual ~Dialog() = default;
+
+  // Registers the handler of a control's default event (one per control).
+  virtual void onEvent(ControlId control, Handler handler) = 0;
+  // Runs once when the dialog window is created, before the user acts.
+  virtual void onInitialised(Handler handler) = 0;
+
+  virtual void setEntryCount(ControlId list, int count) = 0;
+  virtual int entryCount(ControlId list) const = 0;
+  virtual void setEntryText(ControlId list, int entry, std::string_view text) = 0;
+  virtual std::string entryText(ControlId list, int entry) const = 0;
+  virtual void setSelection(ControlId list, int entry) = 0;  // 0 clears it
+  virtual int selection(ControlId list) const = 0;           // 0 when none
+
+  virtual void setText(ControlId control, std::string_view text) = 0;
+  virtual std::string text(ControlId control) const = 0;
+
+  virtual void setEnabled(ControlId control, bool enabled) = 0;
+  virtual bool isEnabled(ControlId control) const = 0;
+  virtual void setChecked(ControlId checkBox, bool checked) = 0;
+  virtual bool isChecked(ControlId checkBox) const = 0;
+
+  // A button's or the window's image (WindowIcon goes to the window);
+  // an image that could not be loaded leaves none.
+  virtual void setImage(ControlId control, ImageId image) = 0;
+
+  // Shows pending changes at once.
+  virtual void pushChanges() = 0;
+  // Runs the dialog modally; returns the id of the button that closed it.
+  virtual int runModal() = 0;
+  // Closes a running dialog as if the button `exitCode` had been pressed.
+  virtual void close(int exitCode) = 0;
+};
+
+enum class MessageButtons { Ok, RetryCancel, YesNo };
+enum class MessageIcon { None, Error, Information };
+enum class MessageAnswer { Ok, Retry, Cancel, Yes, No };
+
+// What the dialog logic needs from the platform besides dialogs.
+class DialogHost {
+ public:
+  virtual ~DialogHost() = default;
+
+  // A dialog from its template (102 to 108); never null.
+  virtual std::unique_ptr<Dialog> createDialog(int templateId) = 0;
+
+  // A message box with no owner window.
+  virtual MessageAnswer showMessage(std::string_view text, std::string_view title,
+                                    MessageButtons buttons, MessageIcon icon) = 0;
+
+  // The open-file dialog: offers "*.dat" files and all files, starts in
+  // `initialFolder` with `proposedName`, accepts names that do not exist yet
+  // in an existing folder. The chosen full path, or nothing when cancelled.
+  virtual std::optional<std::string> chooseFile(std::string_view title,
+                                                std::string_view initialFolder,
+                                                std::string_view proposedName) = 0;
+};
+
+}  // namespace zentrix::ui
