@@ -57,7 +57,8 @@ bool placeCircularArch(const Model& model, const StructureCounts& counts, float 
                        ArchPlacer& placer, WorkMeter& meter) {
   const float h = model.archHeight;
   const float l = model.halfSpan;
-  // The half angle is kept as a single real, as the arch has always drawn it.
+  // The half angle is rounded to a single real before it is doubled; the
+  // node positions are reproduced to the last bit only this way.
   const float halfAngle = static_cast<float>(std::atan(static_cast<double>(h) / l));
   const double alpha = static_cast<double>(2.0f * halfAngle);
   const double step = 2.0 * alpha / static_cast<double>(counts.modules);

@@ -7,7 +7,8 @@
 
 namespace zentrix::generation {
 
-// The computer's physical memory in bytes; 0 when the platform does not say.
+// The computer's physical memory in bytes, or the memory limit of the
+// process's control group when that is lower; 0 when the platform does not say.
 std::uint64_t physicalMemoryBytes();
 
 }  // namespace zentrix::generation
