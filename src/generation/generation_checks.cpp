@@ -26,6 +26,14 @@ std::string inLanguage(const Model& model, const std::string& english,
   return model.romanian ? romanian : english;
 }
 
+// `english` and `romanian` name the count as the main dialog shows it.
+std::optional<std::string> negativeCount(const Model& model, const std::string& english,
+                                         const std::string& romanian, std::int32_t value) {
+  if (value >= 0) return std::nullopt;
+  return inLanguage(model, english + " must not be negative (it is " + number(value) + ").",
+                    romanian + " nu poate fi negativ (este " + number(value) + ").");
+}
+
 std::optional<std::string> countRefusal(const Model& model) {
   if (model.dofPerNode != 2 && model.dofPerNode != 3)
     return inLanguage(model,
@@ -33,23 +41,15 @@ std::optional<std::string> countRefusal(const Model& model) {
                           number(model.dofPerNode) + ").",
                       "Numarul de grade de libertate pe nod trebuie sa fie 2 sau 3 (este " +
                           number(model.dofPerNode) + ").");
-  if (model.nodesInBase0 < 0)
-    return inLanguage(model,
-                      "\"No. of Nodes in Base 0\" must not be negative (it is " +
-                          number(model.nodesInBase0) + ").",
-                      "Numarul de noduri din Baza 0 nu poate fi negativ (este " +
-                          number(model.nodesInBase0) + ").");
-  if (model.nodesInBase1 < 0)
-    return inLanguage(model,
-                      "\"No. of Nodes in Base 1\" must not be negative (it is " +
-                          number(model.nodesInBase1) + ").",
-                      "Numarul de noduri din Baza 1 nu poate fi negativ (este " +
-                          number(model.nodesInBase1) + ").");
-  if (model.baseElementCount < 0)
-    return inLanguage(
-        model,
-        "\"No. of Elements\" must not be negative (it is " + number(model.baseElementCount) + ").",
-        "Numarul de elemente nu poate fi negativ (este " + number(model.baseElementCount) + ").");
+  if (auto refusal = negativeCount(model, "\"No. of Nodes in Base 0\"",
+                                   "Numarul de noduri din Baza 0", model.nodesInBase0))
+    return refusal;
+  if (auto refusal = negativeCount(model, "\"No. of Nodes in Base 1\"",
+                                   "Numarul de noduri din Baza 1", model.nodesInBase1))
+    return refusal;
+  if (auto refusal = negativeCount(model, "\"No. of Elements\"", "Numarul de elemente",
+                                   model.baseElementCount))
+    return refusal;
   if (model.moduleCount < 1)
     return inLanguage(
         model,

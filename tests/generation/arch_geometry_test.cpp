@@ -12,27 +12,17 @@ namespace {
 
 using testing::node;
 using testing::setCoordinates;
-using testing::setTopology;
 
 // Nodes 1 (0,0), 2 (0,1) at Base 0, 3 (1,0), 4 (1,1) at Base 1: node 2 and 4
 // on the arch line, 1 and 3 on the inner chord one unit below.
 model::Model archModule(int kind, float halfSpan, float height, int modules) {
-  model::Model m;
-  model::setStartValues(m);
-  m.dofPerNode = 2;
-  m.nodesInBase0 = 2;
-  m.nodesInBase1 = 2;
+  model::Model m = testing::planeModule(modules);
   setCoordinates(m, {{0, 0}, {0, 1}, {1, 0}, {1, 1}});
-  setTopology(m, {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}});
-  m.expansionDirection = 'X';
-  m.directionIndex = 1;
-  m.moduleCount = modules;
   m.moduleLength = 1.0f;
   m.expansionType = model::kArch;
   m.archKind = kind;
   m.halfSpan = halfSpan;
   m.archHeight = height;
-  m.lastNodesInBase0 = false;
   return m;
 }
 
