@@ -1,5 +1,5 @@
 // A fresh folder for one test, removed with everything in it afterwards, and
-// small whole-file helpers for the file tests.
+// small whole-file read and write functions for the file tests.
 #pragma once
 
 #include <cstdlib>
