@@ -1,8 +1,17 @@
 #!/usr/bin/env bash
-# Builds what is out of date and runs every test (no display needed).
+# Builds what is out of date and runs every test (no display needed), then
+# builds the fuzz targets (clang, sanitizers) and fuzzes each for a short
+# while from its seeds (ZENTRIX_FUZZ_SECONDS, 30 by default; 0 skips them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-dependencies.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default
+
+fuzz_seconds=${ZENTRIX_FUZZ_SECONDS:-30}
+if [ "$fuzz_seconds" -gt 0 ]; then
+  cmake --preset fuzz -DZENTRIX_FUZZ_SECONDS="$fuzz_seconds" >/dev/null
+  cmake --build --preset fuzz
+  ctest --preset fuzz
+fi

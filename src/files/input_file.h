@@ -2,6 +2,8 @@
 // the generated structure, the file's own path and a time stamp).
 #pragma once
 
+#include <string_view>
+
 #include "model/model.h"
 #include "model/outcome.h"
 #include "model/progress.h"
@@ -24,10 +26,17 @@ namespace zentrix::files {
 // sets `oldFileLoaded` and `inputFilePath`.
 model::Outcome loadInputFile(model::Model& model);
 
+// The same load from a text already in memory; `fileName` is the name the
+// failure messages give it. `loadInputFile` reads the file's input part and
+// hands it here.
+model::Outcome loadInputText(model::Model& model, std::string_view text, std::string_view fileName);
+
 // Writes the Zentrix Input File at `model.inputFilePath`. Reports a file it
 // cannot create or write; never leaves a half-written file in place of the
-// old one; never changes the model. When `progress` answers false the file
-// is abandoned and the outcome's message is "cancelled" ("anulat").
+// old one; never changes the model. Refuses, before creating anything, a
+// model whose tables are smaller than their counts or which holds a real
+// that is not finite (naming it: "node 5 coordinate 2 = NaN ..."). When `progress` answers false
+// the file is abandoned and the outcome's message is "cancelled" ("anulat").
 model::Outcome writeInputFile(const model::Model& model, model::Progress* progress = nullptr);
 
 }  // namespace zentrix::files

@@ -34,7 +34,7 @@ constexpr std::string_view kEndOfInputMarks[] = {"End of \"Zentrix Input File\""
 
 // The file's text up to, not including, its end-of-input line.
 struct InputPart {
-  std::string text;
+  std::string_view text;
   bool cut = false;  // stopped at kMaxInputPartBytes
 };
 
@@ -61,6 +61,7 @@ bool isEndOfInputLine(std::string_view line) {
 class InputPartEnd {
  public:
   // Looks at the complete lines of `text` not seen yet; the end or npos.
+  // With `finalLine` the text is all there is, so its last line is complete.
   std::size_t scan(std::string_view text, bool finalLine) {
     for (;;) {
       const std::size_t lineEnd = text.find('\n', next_);
@@ -82,7 +83,22 @@ class InputPartEnd {
   bool titleSeen_ = false;
 };
 
-Outcome readInputPart(const std::string& pathText, bool romanian, InputPart& part) {
+// The input part of a whole text: up to its end-of-input line, and never
+// more than kMaxInputPartBytes (then up to the last line complete there).
+InputPart inputPartOf(std::string_view text) {
+  const bool tooLong = text.size() > kMaxInputPartBytes;
+  const std::string_view head = tooLong ? text.substr(0, kMaxInputPartBytes) : text;
+  InputPartEnd end;
+  const std::size_t endAt = end.scan(head, !tooLong);
+  if (endAt != std::string_view::npos) return {head.substr(0, endAt), false};
+  if (!tooLong) return {head, false};
+  return {head.substr(0, end.completeUpTo()), true};
+}
+
+// Reads the file as far as its input part goes: to the end-of-input line, or
+// one byte beyond kMaxInputPartBytes, or the end of the file. The generated
+// part after it can run to hundreds of megabytes and is never read.
+Outcome readInputPart(const std::string& pathText, bool romanian, std::string& text) {
   errno = 0;
   std::FILE* file = openForReading(pathText);
   if (file == nullptr) {
@@ -93,12 +109,11 @@ Outcome readInputPart(const std::string& pathText, bool romanian, InputPart& par
   }
   constexpr std::size_t kBlock = std::size_t{1} << 20;
   InputPartEnd end;
-  std::size_t endAt = std::string_view::npos;
   for (;;) {
-    const std::size_t used = part.text.size();
-    part.text.resize(used + kBlock);
-    const std::size_t count = std::fread(part.text.data() + used, 1, kBlock, file);
-    part.text.resize(used + count);
+    const std::size_t used = text.size();
+    text.resize(used + kBlock);
+    const std::size_t count = std::fread(text.data() + used, 1, kBlock, file);
+    text.resize(used + count);
     if (count == 0) {
       if (std::ferror(file)) {
         const int error = errno != 0 ? errno : EIO;
@@ -107,20 +122,15 @@ Outcome readInputPart(const std::string& pathText, bool romanian, InputPart& par
             std::string(romanian ? "Nu se poate citi fisierul \"" : "Cannot read the file \"") +
             pathText + "\": " + std::generic_category().message(error));
       }
-      endAt = end.scan(part.text, true);
       break;
     }
-    endAt = end.scan(part.text, false);
-    if (endAt != std::string_view::npos) break;
-    if (part.text.size() >= kMaxInputPartBytes) {
-      endAt = end.completeUpTo();
-      part.cut = true;
+    if (const std::size_t endAt = end.scan(text, false); endAt != std::string_view::npos) {
+      text.resize(endAt);
       break;
     }
+    if (text.size() > kMaxInputPartBytes) break;
   }
   std::fclose(file);
-  if (endAt != std::string_view::npos) part.text.resize(endAt);
-  part.text.shrink_to_fit();
   return Outcome::success();
 }
 
@@ -278,8 +288,8 @@ const char* fieldName(Field field, bool romanian) {
 // count outside 1..4.
 class InputFileLoader {
  public:
-  InputFileLoader(const model::Model& model, const InputPart& part)
-      : path_(model::trimRight(model.oldFilePath)),
+  InputFileLoader(const model::Model& model, const InputPart& part, std::string_view fileName)
+      : path_(fileName),
         romanian_(model.romanian),
         cut_(part.cut),
         reader_(part.text, model.romanian) {}
@@ -549,14 +559,21 @@ class InputFileLoader {
 
 }  // namespace
 
-model::Outcome loadInputFile(model::Model& model) {
-  InputPart part;
-  const std::string path(model::trimRight(model.oldFilePath));
-  if (Outcome outcome = readInputPart(path, model.romanian, part); !outcome) return outcome;
+model::Outcome loadInputText(model::Model& model, std::string_view text,
+                             std::string_view fileName) {
+  const InputPart part = inputPartOf(text);
   LoadedInput loaded(model);
-  if (Outcome outcome = InputFileLoader(model, part).load(loaded); !outcome) return outcome;
+  if (Outcome outcome = InputFileLoader(model, part, fileName).load(loaded); !outcome)
+    return outcome;
   std::move(loaded).moveInto(model);
   return Outcome::success();
+}
+
+model::Outcome loadInputFile(model::Model& model) {
+  const std::string path(model::trimRight(model.oldFilePath));
+  std::string text;
+  if (Outcome outcome = readInputPart(path, model.romanian, text); !outcome) return outcome;
+  return loadInputText(model, text, path);
 }
 
 }  // namespace zentrix::files

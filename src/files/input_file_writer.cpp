@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "files/input_file.h"
 #include "files/text_file_output.h"
 #include "files/time_stamp.h"
+#include "files/writer_checks.h"
 #include "model/free_form.h"
 #include "model/number_text.h"
 
@@ -294,17 +296,24 @@ class InputFileWriter {
   bool cancelled_ = false;
 };
 
+// Why the model cannot be saved as it is, or nullopt.
+std::optional<std::string> refusalOf(const Model& m) {
+  if (!tablesMatchCounts(m))
+    return m.romanian ? "tabelele modelului nu corespund numerelor lor"
+                      : "the model's tables do not match its counts";
+  const std::int64_t baseNodes = std::int64_t{m.nodesInBase0} + m.nodesInBase1;
+  if (auto value = nonFiniteCoordinate(m, m.baseCoords, baseNodes, m.dofPerNode, true))
+    return value;
+  if (auto value = nonFiniteExpansionValue(m)) return value;
+  if (auto value = nonFiniteArea(m, m.elementKindCount)) return value;
+  return nonFiniteCoordinate(m, m.nodeCoords, m.totalNodes, m.nodeCoords.columns(), false);
+}
+
 }  // namespace
 
 model::Outcome writeInputFile(const model::Model& model, model::Progress* progress) {
   std::string path = pathOf(model.inputFilePath);
-  if (!tablesMatchCounts(model)) {
-    return Outcome::failure(
-        std::string(model.romanian ? "Nu se poate scrie fisierul \"" : "Cannot write the file \"") +
-        path +
-        (model.romanian ? "\": tabelele modelului nu corespund numerelor lor"
-                        : "\": the model's tables do not match its counts"));
-  }
+  if (const auto refusal = refusalOf(model)) return refusedWrite(model, path, *refusal);
   return InputFileWriter(model, std::move(path), progress).write();
 }
 

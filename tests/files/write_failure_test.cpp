@@ -1,0 +1,166 @@
+// Every writer against places it cannot write: a full device, a disk that
+// fills up half-way, a folder it may not write, a folder that is missing or
+// is a file. The failure comes back with the file's name and the reason, and
+// an older file of that name is left byte for byte, with nothing beside it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "files/input_file.h"
+#include "files/scratch_folder.h"
+#include "files/unwritable_places.h"
+#include "generation/generate.h"
+#include "model/model.h"
+
+namespace zentrix::files {
+namespace {
+
+using zentrix::testing::FileSizeLimit;
+using zentrix::testing::PermissionChecksOn;
+using zentrix::testing::readWholeFile;
+using zentrix::testing::ScratchFolder;
+using zentrix::testing::writeWholeFile;
+
+// A generated plane truss of 30 modules: every writer has lines to write.
+model::Model generatedTruss() {
+  model::Model m;
+  model::setStartValues(m);
+  model::startNewElementTypes(m);
+  m.problemTitle = "Write failures";
+  m.dofPerNode = 2;
+  m.nodesInBase0 = 2;
+  m.nodesInBase1 = 2;
+  m.baseNodeCount = 4;
+  m.baseCoords.rebuild(4, 2);
+  const float nodes[4][2] = {{0, 0}, {0, 1}, {2, 0}, {2, 1}};
+  for (int node = 1; node <= 4; ++node)
+    for (int axis = 1; axis <= 2; ++axis) m.baseCoords(node, axis) = nodes[node - 1][axis - 1];
+  const int bars[5][2] = {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}};
+  m.baseElementCount = 5;
+  m.baseElemStart.rebuild(5);
+  m.baseElemEnd.rebuild(5);
+  for (int element = 1; element <= 5; ++element) {
+    m.baseElemStart(element) = bars[element - 1][0];
+    m.baseElemEnd(element) = bars[element - 1][1];
+  }
+  m.expansionDirection = 'X';
+  m.moduleCount = 30;
+  m.moduleLength = 2.0f;
+  m.expansionType = model::kPrismatic;
+  generation::measureBaseModule(m);
+  EXPECT_TRUE(generation::generateStructure(m));
+  return m;
+}
+
+// One writer: how it is pointed at a file and run.
+struct Writer {
+  const char* name;
+  // The file the writer writes when the model is pointed at `stem`.
+  std::function<std::string(const std::string& stem)> target;
+  std::function<model::Outcome(model::Model&, const std::string& stem)> write;
+};
+
+const Writer kWriters[] = {
+    {"InputFile", [](const std::string& stem) { return stem + ".dat"; },
+     [](model::Model& m, const std::string& stem) {
+       m.inputFilePath = stem + ".dat";
+       return writeInputFile(m);
+     }},
+};
+
+class WriteFailureTest : public ::testing::TestWithParam<Writer> {
+ protected:
+  // Writes an older file at the writer's target for `stem`; its content.
+  std::string olderFileAt(const std::string& stem) {
+    const std::string old = "an older file\r\nthat must survive\r\n";
+    writeWholeFile(GetParam().target(stem), old);
+    return old;
+  }
+
+  model::Outcome writeAt(const std::string& stem) { return GetParam().write(model_, stem); }
+
+  std::size_t entriesIn(const std::filesystem::path& folder) const {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
+                                                  std::filesystem::directory_iterator{}));
+  }
+
+  ScratchFolder folder_;
+  model::Model model_ = generatedTruss();
+};
+
+TEST_P(WriteFailureTest, FullDeviceIsReported) {
+  const std::string stem = folder_.file("on-full-device");
+  const std::string target = GetParam().target(stem);
+  std::filesystem::create_symlink("/dev/full", target);
+  const model::Outcome outcome = writeAt(stem);
+  EXPECT_FALSE(outcome);
+  EXPECT_EQ(outcome.message, "Cannot write the file \"" + target + "\": No space left on device");
+  EXPECT_TRUE(std::filesystem::is_symlink(target));
+  EXPECT_EQ(entriesIn(folder_.path()), 1u);
+}
+
+TEST_P(WriteFailureTest, DiskFillingUpHalfWayLeavesTheOlderFile) {
+  const std::string stem = folder_.file("model");
+  const std::string old = olderFileAt(stem);
+  model::Outcome outcome;
+  {
+    const FileSizeLimit limit(256);
+    outcome = writeAt(stem);
+  }
+  EXPECT_FALSE(outcome);
+  EXPECT_EQ(outcome.message,
+            "Cannot write the file \"" + GetParam().target(stem) + "\": File too large");
+  EXPECT_EQ(readWholeFile(GetParam().target(stem)), old);
+  EXPECT_EQ(entriesIn(folder_.path()), 1u) << "no temporary file is left behind";
+}
+
+TEST_P(WriteFailureTest, FolderItMayNotWriteLeavesTheOlderFile) {
+  const std::filesystem::path locked = folder_.path() / "locked";
+  std::filesystem::create_directory(locked);
+  const std::string stem = (locked / "model").string();
+  const std::string old = olderFileAt(stem);
+  std::filesystem::permissions(
+      locked, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                  std::filesystem::perms::group_read | std::filesystem::perms::group_exec);
+  model::Outcome outcome;
+  std::error_code probe;
+  {
+    const PermissionChecksOn checks;
+    std::filesystem::create_directory(locked / "probe", probe);
+    outcome = writeAt(stem);
+  }
+  std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+  if (!probe) GTEST_SKIP() << "this process may write into a read-only folder";
+  EXPECT_FALSE(outcome);
+  EXPECT_EQ(outcome.message,
+            "Cannot create the file \"" + GetParam().target(stem) + "\": Permission denied");
+  EXPECT_EQ(readWholeFile(GetParam().target(stem)), old);
+  EXPECT_EQ(entriesIn(locked), 1u);
+}
+
+TEST_P(WriteFailureTest, MissingFolderOrAFileAsFolderIsReported) {
+  writeWholeFile(folder_.file("plain"), "x");
+  const struct {
+    std::string stem;
+    const char* reason;
+  } cases[] = {
+      {folder_.file("missing") + "/model", "No such file or directory"},
+      {folder_.file("plain") + "/model", "Not a directory"},
+  };
+  for (const auto& c : cases) {
+    const model::Outcome outcome = writeAt(c.stem);
+    EXPECT_FALSE(outcome) << c.stem;
+    EXPECT_EQ(outcome.message,
+              "Cannot create the file \"" + GetParam().target(c.stem) + "\": " + c.reason);
+  }
+  EXPECT_EQ(readWholeFile(folder_.file("plain")), "x");
+  EXPECT_EQ(entriesIn(folder_.path()), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWriter, WriteFailureTest, ::testing::ValuesIn(kWriters),
+                         [](const auto& writer) { return std::string(writer.param.name); });
+
+}  // namespace
+}  // namespace zentrix::files
