@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -557,22 +558,38 @@ class InputFileLoader {
   model::FreeFormReader reader_;
 };
 
+// The model is left as it was: the load had not reached it yet.
+Outcome notEnoughMemoryToLoad(const model::Model& model, std::string_view fileName) {
+  return Outcome::failure(std::string(model.romanian ? "Fisierul \"" : "File \"") +
+                          std::string(fileName) +
+                          (model.romanian ? "\": memorie insuficienta pentru a-l incarca"
+                                          : "\": not enough memory to load it"));
+}
+
 }  // namespace
 
 model::Outcome loadInputText(model::Model& model, std::string_view text,
                              std::string_view fileName) {
-  const InputPart part = inputPartOf(text);
-  LoadedInput loaded(model);
-  if (Outcome outcome = InputFileLoader(model, part, fileName).load(loaded); !outcome)
-    return outcome;
-  std::move(loaded).moveInto(model);
-  return Outcome::success();
+  try {
+    const InputPart part = inputPartOf(text);
+    LoadedInput loaded(model);
+    if (Outcome outcome = InputFileLoader(model, part, fileName).load(loaded); !outcome)
+      return outcome;
+    std::move(loaded).moveInto(model);
+    return Outcome::success();
+  } catch (const std::bad_alloc&) {
+    return notEnoughMemoryToLoad(model, fileName);
+  }
 }
 
 model::Outcome loadInputFile(model::Model& model) {
   const std::string path(model::trimRight(model.oldFilePath));
   std::string text;
-  if (Outcome outcome = readInputPart(path, model.romanian, text); !outcome) return outcome;
+  try {
+    if (Outcome outcome = readInputPart(path, model.romanian, text); !outcome) return outcome;
+  } catch (const std::bad_alloc&) {
+    return notEnoughMemoryToLoad(model, path);
+  }
   return loadInputText(model, text, path);
 }
 

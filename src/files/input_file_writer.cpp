@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -314,7 +315,11 @@ std::optional<std::string> refusalOf(const Model& m) {
 model::Outcome writeInputFile(const model::Model& model, model::Progress* progress) {
   std::string path = pathOf(model.inputFilePath);
   if (const auto refusal = refusalOf(model)) return refusedWrite(model, path, *refusal);
-  return InputFileWriter(model, std::move(path), progress).write();
+  try {
+    return InputFileWriter(model, path, progress).write();
+  } catch (const std::bad_alloc&) {
+    return refusedWrite(model, path, notEnoughMemory(model));
+  }
 }
 
 }  // namespace zentrix::files

@@ -40,6 +40,10 @@ model::Outcome refusedWrite(const Model& model, std::string_view path, const std
       "\": " + reason);
 }
 
+std::string notEnoughMemory(const Model& model) {
+  return say(model, "not enough memory", "memorie insuficienta");
+}
+
 std::string nonFiniteText(float value) {
   if (std::isnan(value)) return "NaN";
   return value < 0 ? "-Infinity" : "Infinity";

@@ -23,6 +23,9 @@ namespace zentrix::files {
 model::Outcome refusedWrite(const model::Model& model, std::string_view path,
                             const std::string& reason);
 
+// The reason of a write that could not have its buffer: "not enough memory".
+std::string notEnoughMemory(const model::Model& model);
+
 // "NaN", "Infinity" or "-Infinity".
 std::string nonFiniteText(float value);
 

@@ -1,0 +1,83 @@
+// Memory that cannot be had while a file is loaded or written is reported
+// with the file's name, never a crash; the model and an older file of that
+// name stay as they were.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "files/failing_allocations.h"
+#include "files/input_file.h"
+#include "files/sample_models.h"
+#include "files/scratch_folder.h"
+
+namespace zentrix::files {
+namespace {
+
+using zentrix::testing::LargeAllocationsFail;
+using zentrix::testing::readWholeFile;
+using zentrix::testing::sampleModel;
+using zentrix::testing::ScratchFolder;
+using zentrix::testing::writeWholeFile;
+
+constexpr std::size_t kLargestGranted = std::size_t{64} << 10;
+
+// A plane Base module of `nodes` nodes in Base 0 and as many in Base 1.
+std::string inputFileText(int nodes) {
+  std::string text =
+      "Large\r\n2 " + std::to_string(nodes) + " " + std::to_string(nodes) + "\r\nCoordinates:\r\n";
+  for (int node = 1; node <= 2 * nodes; ++node) text += std::to_string(node) + " 0 0\r\n";
+  text += "Expansion:\r\nX\r\n1 1. 1\r\nTopology:\r\n0\r\n1\r\n Chord\r\n1.\r\n";
+  return text;
+}
+
+TEST(OutOfMemory, SavingReportsItAndLeavesTheOlderFile) {
+  ScratchFolder folder;
+  for (const bool romanian : {false, true}) {
+    model::Model m = sampleModel({3, model::kArch, romanian, true});
+    m.inputFilePath = folder.file("saved.dat");
+    writeWholeFile(m.inputFilePath, "older\r\n");
+    model::Outcome outcome;
+    {
+      const LargeAllocationsFail noMemory(kLargestGranted);
+      outcome = writeInputFile(m);
+      EXPECT_GT(LargeAllocationsFail::refusals(), 0);
+    }
+    EXPECT_FALSE(outcome);
+    EXPECT_EQ(outcome.message,
+              romanian
+                  ? "Nu se poate scrie fisierul \"" + m.inputFilePath + "\": memorie insuficienta"
+                  : "Cannot write the file \"" + m.inputFilePath + "\": not enough memory");
+    EXPECT_EQ(readWholeFile(m.inputFilePath), "older\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+  }
+}
+
+// Reading the file's text, and building the Base module's tables, both need
+// more than is granted here.
+TEST(OutOfMemory, LoadingReportsItAndChangesNothing) {
+  ScratchFolder folder;
+  const std::string text = inputFileText(20000);
+  writeWholeFile(folder.file("large.dat"), text);
+  for (const bool fromFile : {true, false}) {
+    model::Model m = sampleModel({2, model::kPrismatic, false, false});
+    m.oldFilePath = folder.file("large.dat");
+    model::Outcome outcome;
+    {
+      const LargeAllocationsFail noMemory(kLargestGranted);
+      outcome = fromFile ? loadInputFile(m) : loadInputText(m, text, m.oldFilePath);
+      EXPECT_GT(LargeAllocationsFail::refusals(), 0);
+    }
+    EXPECT_FALSE(outcome);
+    EXPECT_EQ(outcome.message, "File \"" + m.oldFilePath + "\": not enough memory to load it");
+    EXPECT_EQ(m.problemTitle, "Truss bridge, first try");
+    EXPECT_EQ(m.nodesInBase0, 3);
+    EXPECT_EQ(m.baseCoords.rows(), 6);
+  }
+  model::Model m;
+  m.oldFilePath = folder.file("large.dat");
+  EXPECT_TRUE(loadInputFile(m)) << "the file itself is sound";
+  EXPECT_EQ(m.baseNodeCount, 40000);
+}
+
+}  // namespace
+}  // namespace zentrix::files
