@@ -1,6 +1,7 @@
 #include "model/number_text.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -119,6 +120,98 @@ int compactInPlace(char* text, int length) {
   return mantissaLength + exponentLength;
 }
 
+
+// Two decimal digits per table entry: "00" "01" ... "99".
+constexpr auto kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+    pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+  std::array<std::uint64_t, 20> powers{};
+  std::uint64_t power = 1;
+  for (auto& entry : powers) {
+    entry = power;
+    power *= 10;
+  }
+  return powers;
+}();
+
+int decimalLength(std::uint64_t n) {
+  int length = 1;
+  while (length < 20 && n >= kPowersOfTen[static_cast<std::size_t>(length)]) ++length;
+  return length;
+}
+
+// Writes the `length` digits of n (length = decimalLength(n)), two at a time
+// from the end.
+char* writeDecimal(char* out, std::uint64_t n, int length) {
+  char* at = out + length;
+  while (n >= 100) {
+    const auto pair = static_cast<std::size_t>(n % 100) * 2;
+    n /= 100;
+    *--at = kDigitPairs[pair + 1];
+    *--at = kDigitPairs[pair];
+  }
+  if (n >= 10) {
+    const auto pair = static_cast<std::size_t>(n) * 2;
+    *--at = kDigitPairs[pair + 1];
+    *--at = kDigitPairs[pair];
+  } else {
+    *--at = static_cast<char>('0' + n);
+  }
+  return out + length;
+}
+
+// The compact G14.7 text of the values it is written for most: those whose
+// seven significant digits are written in fixed notation. The float is
+// m 2^-s exactly (m < 2^24), so seven digits of it are m 10^(6-E) 2^-s
+// rounded, in integers (below 2^48) with the ties to even that the general
+// edit uses. Returns nullptr for the other values (0.1 > |x|, |x| >= 10^7
+// after rounding, zero and non-finite ones), which take the general road.
+char* compactFixedText(char* out, float value) {
+  std::uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  const float magnitude = std::fabs(value);
+  if (value == 0.0f) {
+    std::memcpy(out, "0.", 2);
+    return out + 2;
+  }
+  if (!(magnitude >= 0.1f && magnitude < 1e7f)) return nullptr;  // NaN falls out here too
+  const std::uint64_t m = (bits & 0x7fffffu) | 0x800000u;
+  const int s = 150 - static_cast<int>((bits >> 23) & 0xffu);  // 0 <= s <= 27 here
+  // E, with 10^E <= |x| < 10^(E+1).
+  int exponent = 6;
+  for (float power = 1e6f; exponent >= 0 && magnitude < power; power /= 10.0f) --exponent;
+  std::uint64_t digits = m * kPowersOfTen[static_cast<std::size_t>(6 - exponent)];
+  if (s > 0) {
+    const std::uint64_t rest = digits & ((std::uint64_t{1} << s) - 1);
+    const std::uint64_t half = std::uint64_t{1} << (s - 1);
+    digits >>= s;
+    if (rest > half || (rest == half && (digits & 1) != 0)) ++digits;
+  }
+  if (digits == 10'000'000) {  // rounded up to the next power of ten
+    digits = 1'000'000;
+    if (++exponent == 7) return nullptr;
+  }
+  char text[8];
+  writeDecimal(text, digits, 7);
+  if ((bits >> 31) != 0) *out++ = '-';
+  int kept = 7;
+  const int before = exponent >= 0 ? exponent + 1 : 0;
+  while (kept > before && text[kept - 1] == '0') --kept;
+  if (before == 0) *out++ = '0';
+  std::memcpy(out, text, static_cast<std::size_t>(before));
+  out += before;
+  *out++ = '.';
+  std::memcpy(out, text + before, static_cast<std::size_t>(kept - before));
+  return out + (kept - before);
+}
+
 }  // namespace
 
 char* writeGeneralForm(char* out, float value, int width, int digits) {
@@ -145,12 +238,18 @@ char* writeFixedForm(char* out, float value, int width, int decimals) {
 }
 
 char* writeIntegerField(char* out, std::int64_t value, int width) {
-  char text[24];
-  const auto result = std::to_chars(text, text + sizeof text, value);
-  return rightAligned(out, text, static_cast<int>(result.ptr - text), width);
+  const bool negative = value < 0;
+  // The magnitude of the most negative value wraps to itself, which is right as unsigned.
+  const std::uint64_t magnitude = negative ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
+                                           : static_cast<std::uint64_t>(value);
+  const int length = decimalLength(magnitude) + (negative ? 1 : 0);
+  for (int pad = width - length; pad > 0; --pad) *out++ = ' ';
+  if (negative) *out++ = '-';
+  return writeDecimal(out, magnitude, length - (negative ? 1 : 0));
 }
 
 char* writeCompactReal(char* out, float value) {
+  if (char* end = compactFixedText(out, value)) return end;
   bool fixed = false;
   const int length = generalText(out, value, 7, fixed);
   return out + compactInPlace(out, length);

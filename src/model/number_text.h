@@ -1,7 +1,10 @@
 // Number edits and the small text helpers every dialog, reader and writer
-// shares. All digits come from std::to_chars / std::from_chars: nothing here
-// depends on the locale, and the `write*` forms never allocate, so the file
-// writers can format millions of values straight into a large buffer.
+// shares. Digits come from std::to_chars / std::from_chars or from integer
+// arithmetic: nothing here depends on the locale, and the `write*` forms
+// never allocate, so the file writers can format millions of values straight
+// into a large buffer. The writers' hot edits (integer fields, the compact
+// coordinate text in fixed notation) take an integer road of their own that
+// gives the same characters as the general one.
 //
 // Edits (w = width, d = significant digits or decimals):
 //  - general form Gw.d: the exact binary value of the single-precision real
