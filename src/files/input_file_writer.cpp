@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "files/input_file.h"
+#include "files/ordered_chunks.h"
 #include "files/text_file_output.h"
 #include "files/time_stamp.h"
 #include "files/writer_checks.h"
@@ -77,10 +78,13 @@ constexpr Headings kRomanianHeadings = {
 constexpr int kGapAfterNodeNumber = 4;
 constexpr int kCoordinateColumnWidth = 16;
 constexpr int kMaxCoordinates = 3;
-constexpr std::size_t kMaxRecordChars =
-    64 + kMaxCoordinates * (kCoordinateColumnWidth + model::kMaxEditChars);
-// Records between two looks at the progress (and at a failed write).
-constexpr std::int64_t kRecordsPerStep = std::int64_t{1} << 15;
+// The longest records, with their line end and an empty line after them: a
+// node number of up to 20 characters, two coordinates at 16 columns each and
+// the last one in at most 14 (only finite values are written); three
+// integers of up to 20 characters.
+constexpr std::size_t kMaxNodeRecordChars = 20 + kGapAfterNodeNumber +
+                                            (kMaxCoordinates - 1) * kCoordinateColumnWidth + 14 + 4;
+constexpr std::size_t kMaxElementRecordChars = 3 * 20 + 4;
 
 char* writeLineEnd(char* out) {
   *out++ = '\r';
@@ -251,38 +255,47 @@ class InputFileWriter {
   void writeNodes(const model::CoordinateTable& table, std::int64_t count, int columns,
                   std::int64_t groupSize) {
     const int digits = model::digitCount(count);
-    const float* row = table.data();
-    for (std::int64_t node = 1; node <= count; ++node, row += table.columns()) {
-      char* at = out_.reserve(kMaxRecordChars);
-      at = writeLineEnd(writeNodeRecord(at, node, digits, row, columns));
-      if (groupSize > 0 && node % groupSize == 0) at = writeLineEnd(at);
-      out_.advanceTo(at);
-      if (node % kRecordsPerStep == 0 && !step(kRecordsPerStep)) return;
-    }
-    done_ += count % kRecordsPerStep;
+    const float* const rows = table.data();
+    const int stride = table.columns();
+    writeRecords(count, kMaxNodeRecordChars, [=](std::int64_t first, std::int64_t last, char* at) {
+      const float* row = rows + first * stride;
+      for (std::int64_t node = first + 1; node <= last; ++node, row += stride) {
+        at = writeLineEnd(writeNodeRecord(at, node, digits, row, columns));
+        if (groupSize > 0 && node % groupSize == 0) at = writeLineEnd(at);
+      }
+      return at;
+    });
   }
 
   void writeElements(const model::OneBasedArray<std::int32_t>& starts,
                      const model::OneBasedArray<std::int32_t>& ends, std::int64_t count,
                      std::int64_t groupSize) {
-    const std::int32_t* start = starts.data();
-    const std::int32_t* end = ends.data();
-    for (std::int64_t element = 1; element <= count; ++element) {
-      char* at = out_.reserve(kMaxRecordChars);
-      at = writeLineEnd(writeElementRecord(at, element, *start++, *end++));
-      if (groupSize > 0 && element % groupSize == 0) at = writeLineEnd(at);
-      out_.advanceTo(at);
-      if (element % kRecordsPerStep == 0 && !step(kRecordsPerStep)) return;
-    }
-    done_ += count % kRecordsPerStep;
+    const std::int32_t* const start = starts.data();
+    const std::int32_t* const end = ends.data();
+    writeRecords(count, kMaxElementRecordChars, [=](std::int64_t first, std::int64_t last, char* at) {
+      for (std::int64_t element = first + 1; element <= last; ++element) {
+        at = writeLineEnd(writeElementRecord(at, element, start[element - 1], end[element - 1]));
+        if (groupSize > 0 && element % groupSize == 0) at = writeLineEnd(at);
+      }
+      return at;
+    });
   }
 
-  // Reports progress; false when the user cancelled. A write that has
-  // already failed goes on cheaply: the output drops it, `finish` reports it.
-  bool step(std::int64_t records) {
-    done_ += records;
+  // Writes `count` records, reporting progress between chunks. A failed
+  // output stops the run; `finish` then says why.
+  void writeRecords(std::int64_t count, std::size_t maxRecordChars, const RecordFormatter& format) {
+    const std::int64_t before = done_;
+    const bool complete = writeRecordsInOrder(
+        out_, count, maxRecordChars, format,
+        [this, before](std::int64_t written) { return report(before + written); });
+    if (!complete && !out_.failed()) cancelled_ = true;
+    done_ = before + count;
+  }
+
+  // Reports progress; false when the user cancelled.
+  bool report(std::int64_t done) {
     if (progress_ != nullptr &&
-        !progress_->advance(static_cast<double>(done_) / static_cast<double>(totalRecords_)))
+        !progress_->advance(static_cast<double>(done) / static_cast<double>(totalRecords_)))
       cancelled_ = true;
     return !cancelled_;
   }

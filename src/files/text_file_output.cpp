@@ -97,6 +97,14 @@ void TextFileOutput::write(std::string_view text) {
   used_ += text.size();
 }
 
+void TextFileOutput::writeBlock(const char* data, std::size_t size) {
+  flushBuffer();
+  if (file_ == nullptr || failed_ || size == 0) return;
+  errno = 0;
+  if (std::fwrite(data, 1, size, file_) != size)
+    fail("Cannot write the file", "Nu se poate scrie fisierul", errno != 0 ? errno : EIO);
+}
+
 void TextFileOutput::flushBuffer() {
   if (used_ == 0) return;
   if (file_ != nullptr && !failed_) {

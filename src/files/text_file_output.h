@@ -38,6 +38,8 @@ class TextFileOutput {
   void advanceTo(char* end) { used_ = static_cast<std::size_t>(end - buffer_.data()); }
 
   void write(std::string_view text);
+  // Writes a large block straight to the file, after what is buffered.
+  void writeBlock(const char* data, std::size_t size);
   void endLine() { write("\r\n"); }
   void line(std::string_view text) {
     write(text);

@@ -1,0 +1,160 @@
+#include "files/ordered_chunks.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace zentrix::files {
+
+namespace {
+
+// Room for about 4 MiB of text per chunk: large writes, few hand-overs.
+constexpr std::size_t kChunkBytes = std::size_t{4} << 20;
+constexpr int kMaxHelpers = 3;
+
+// The chunks of one run and the buffers they are formatted into. Chunk c
+// goes into slot c % slots, which is free again once chunk c - slots has
+// been written.
+class ChunkPipeline {
+ public:
+  ChunkPipeline(std::int64_t count, std::size_t maxRecordChars, int threads,
+                const RecordFormatter& format)
+      : count_(count), format_(format) {
+    recordsPerChunk_ =
+        std::max<std::int64_t>(1, static_cast<std::int64_t>(kChunkBytes / maxRecordChars));
+    chunkCount_ = (count + recordsPerChunk_ - 1) / recordsPerChunk_;
+    const auto slots = static_cast<std::size_t>(2 * threads);
+    buffers_.resize(slots);
+    for (auto& buffer : buffers_)
+      buffer.resize(static_cast<std::size_t>(recordsPerChunk_) * maxRecordChars);
+    ready_.assign(slots, -1);
+    sizes_.assign(slots, 0);
+  }
+
+  // A helper thread: formats chunks until none is left or the run stops.
+  void help() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      changed_.wait(lock, [this] { return stopped_ || !claimable() || slotFree(); });
+      if (stopped_ || !claimable()) return;
+      formatNext(lock);
+    }
+  }
+
+  // The calling thread: writes the chunks in order, formats when it would
+  // otherwise wait. False when cancelled or the output failed.
+  bool drive(TextFileOutput& out, const RecordsWritten& written) {
+    std::unique_lock lock(mutex_);
+    while (nextToWrite_ < chunkCount_) {
+      const std::size_t slot = slotOf(nextToWrite_);
+      if (ready_[slot] == nextToWrite_) {
+        lock.unlock();
+        out.writeBlock(buffers_[slot].data(), sizes_[slot]);
+        const std::int64_t done = std::min(count_, (nextToWrite_ + 1) * recordsPerChunk_);
+        const bool goOn = !out.failed() && written(done);
+        lock.lock();
+        ready_[slot] = -1;
+        ++nextToWrite_;
+        changed_.notify_all();
+        if (!goOn) {
+          stopped_ = true;
+          changed_.notify_all();
+          return false;
+        }
+      } else if (claimable() && slotFree()) {
+        formatNext(lock);
+      } else {
+        changed_.wait(lock);
+      }
+    }
+    return true;
+  }
+
+  void stop() {
+    const std::lock_guard lock(mutex_);
+    stopped_ = true;
+    changed_.notify_all();
+  }
+
+ private:
+  std::size_t slotOf(std::int64_t chunk) const {
+    return static_cast<std::size_t>(chunk % static_cast<std::int64_t>(buffers_.size()));
+  }
+  bool claimable() const { return nextToClaim_ < chunkCount_; }
+  bool slotFree() const {
+    return nextToClaim_ < nextToWrite_ + static_cast<std::int64_t>(buffers_.size());
+  }
+
+  // Claims the next chunk, formats it without the lock, marks it ready.
+  void formatNext(std::unique_lock<std::mutex>& lock) {
+    const std::int64_t chunk = nextToClaim_++;
+    const std::size_t slot = slotOf(chunk);
+    lock.unlock();
+    const std::int64_t first = chunk * recordsPerChunk_;
+    const std::int64_t last = std::min(count_, first + recordsPerChunk_);
+    char* const begin = buffers_[slot].data();
+    const char* const end = format_(first, last, begin);
+    lock.lock();
+    sizes_[slot] = static_cast<std::size_t>(end - begin);
+    ready_[slot] = chunk;
+    changed_.notify_all();
+  }
+
+  const std::int64_t count_;
+  const RecordFormatter& format_;
+  std::int64_t recordsPerChunk_ = 1;
+  std::int64_t chunkCount_ = 0;
+  std::vector<std::vector<char>> buffers_;
+  std::vector<std::int64_t> ready_;  // the chunk each slot holds, -1 for none
+  std::vector<std::size_t> sizes_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::int64_t nextToClaim_ = 0;
+  std::int64_t nextToWrite_ = 0;
+  bool stopped_ = false;
+};
+
+int helperCount(std::int64_t chunks) {
+  const auto cores = static_cast<int>(std::thread::hardware_concurrency());
+  const int helpers = std::clamp(cores - 1, 0, kMaxHelpers);
+  return static_cast<int>(std::min<std::int64_t>(helpers, chunks - 1));
+}
+
+}  // namespace
+
+bool writeRecordsInOrder(TextFileOutput& out, std::int64_t count, std::size_t maxRecordChars,
+                         const RecordFormatter& format, const RecordsWritten& written) {
+  if (count <= 0) return true;
+  const auto perChunk =
+      std::max<std::int64_t>(1, static_cast<std::int64_t>(kChunkBytes / maxRecordChars));
+  if (count <= perChunk) {
+    // One chunk: straight into the output's own buffer.
+    char* const begin = out.reserve(static_cast<std::size_t>(count) * maxRecordChars);
+    out.advanceTo(format(0, count, begin));
+    return !out.failed() && written(count);
+  }
+  const int helpers = helperCount((count + perChunk - 1) / perChunk);
+  ChunkPipeline pipeline(count, maxRecordChars, helpers + 1, format);
+  // Stops and joins the helpers on every way out, an exception included.
+  struct Helpers {
+    ChunkPipeline& pipeline;
+    std::vector<std::thread> threads;
+    ~Helpers() {
+      pipeline.stop();
+      for (auto& thread : threads) thread.join();
+    }
+  } running{pipeline, {}};
+  for (int i = 0; i < helpers; ++i) {
+    try {
+      running.threads.emplace_back([&pipeline] { pipeline.help(); });
+    } catch (const std::system_error&) {
+      break;  // fewer threads: the calling one formats what is left
+    }
+  }
+  return pipeline.drive(out, written);
+}
+
+}  // namespace zentrix::files
