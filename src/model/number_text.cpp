@@ -147,25 +147,40 @@ int decimalLength(std::uint64_t n) {
   return length;
 }
 
-// Writes the `length` digits of n (length = decimalLength(n)), two at a time
-// from the end.
-char* writeDecimal(char* out, std::uint64_t n, int length) {
-  char* at = out + length;
-  while (n >= 100) {
+// Writes the digits of n so that they end just before `end`, two at a time
+// (in 32-bit arithmetic once they fit); returns where they start.
+char* writeDigitsBackwards(char* end, std::uint64_t n) {
+  while (n > 0xffffffffu) {
     const auto pair = static_cast<std::size_t>(n % 100) * 2;
     n /= 100;
-    *--at = kDigitPairs[pair + 1];
-    *--at = kDigitPairs[pair];
+    *--end = kDigitPairs[pair + 1];
+    *--end = kDigitPairs[pair];
   }
-  if (n >= 10) {
-    const auto pair = static_cast<std::size_t>(n) * 2;
-    *--at = kDigitPairs[pair + 1];
-    *--at = kDigitPairs[pair];
+  auto small = static_cast<std::uint32_t>(n);
+  while (small >= 100) {
+    const auto pair = static_cast<std::size_t>(small % 100) * 2;
+    small /= 100;
+    *--end = kDigitPairs[pair + 1];
+    *--end = kDigitPairs[pair];
+  }
+  if (small >= 10) {
+    const auto pair = static_cast<std::size_t>(small) * 2;
+    *--end = kDigitPairs[pair + 1];
+    *--end = kDigitPairs[pair];
   } else {
-    *--at = static_cast<char>('0' + n);
+    *--end = static_cast<char>('0' + small);
   }
+  return end;
+}
+
+// Writes the `length` digits of n (length = decimalLength(n)).
+char* writeDecimal(char* out, std::uint64_t n, int length) {
+  writeDigitsBackwards(out + length, n);
   return out + length;
 }
+
+// Fields up to this width that the value fits take the fast road.
+constexpr int kFastFieldWidth = 19;
 
 // The compact G14.7 text of the values it is written for most: those whose
 // seven significant digits are written in fixed notation. The float is
@@ -238,6 +253,14 @@ char* writeFixedForm(char* out, float value, int width, int decimals) {
 }
 
 char* writeIntegerField(char* out, std::int64_t value, int width) {
+  // The common case, a value that fits its field: blanks, then the digits
+  // from the field's end.
+  if (value >= 0 && width >= 1 && width <= kFastFieldWidth &&
+      static_cast<std::uint64_t>(value) < kPowersOfTen[static_cast<std::size_t>(width)]) {
+    std::memset(out, ' ', static_cast<std::size_t>(width));
+    writeDigitsBackwards(out + width, static_cast<std::uint64_t>(value));
+    return out + width;
+  }
   const bool negative = value < 0;
   // The magnitude of the most negative value wraps to itself, which is right as unsigned.
   const std::uint64_t magnitude = negative ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
