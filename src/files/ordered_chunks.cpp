@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -27,9 +28,9 @@ class ChunkPipeline {
         std::max<std::int64_t>(1, static_cast<std::int64_t>(kChunkBytes / maxRecordChars));
     chunkCount_ = (count + recordsPerChunk_ - 1) / recordsPerChunk_;
     const auto slots = static_cast<std::size_t>(2 * threads);
-    buffers_.resize(slots);
-    for (auto& buffer : buffers_)
-      buffer.resize(static_cast<std::size_t>(recordsPerChunk_) * maxRecordChars);
+    // Not filled with zeros: only what the text reaches is ever touched.
+    for (std::size_t slot = 0; slot < slots; ++slot)
+      buffers_.emplace_back(new char[static_cast<std::size_t>(recordsPerChunk_) * maxRecordChars]);
     ready_.assign(slots, -1);
     sizes_.assign(slots, 0);
   }
@@ -52,7 +53,7 @@ class ChunkPipeline {
       const std::size_t slot = slotOf(nextToWrite_);
       if (ready_[slot] == nextToWrite_) {
         lock.unlock();
-        out.writeBlock(buffers_[slot].data(), sizes_[slot]);
+        out.writeBlock(buffers_[slot].get(), sizes_[slot]);
         const std::int64_t done = std::min(count_, (nextToWrite_ + 1) * recordsPerChunk_);
         const bool goOn = !out.failed() && written(done);
         lock.lock();
@@ -95,7 +96,7 @@ class ChunkPipeline {
     lock.unlock();
     const std::int64_t first = chunk * recordsPerChunk_;
     const std::int64_t last = std::min(count_, first + recordsPerChunk_);
-    char* const begin = buffers_[slot].data();
+    char* const begin = buffers_[slot].get();
     const char* const end = format_(first, last, begin);
     lock.lock();
     sizes_[slot] = static_cast<std::size_t>(end - begin);
@@ -107,7 +108,7 @@ class ChunkPipeline {
   const RecordFormatter& format_;
   std::int64_t recordsPerChunk_ = 1;
   std::int64_t chunkCount_ = 0;
-  std::vector<std::vector<char>> buffers_;
+  std::vector<std::unique_ptr<char[]>> buffers_;
   std::vector<std::int64_t> ready_;  // the chunk each slot holds, -1 for none
   std::vector<std::size_t> sizes_;
   std::mutex mutex_;

@@ -55,7 +55,9 @@ void TextFileOutput::fail(const char* englishWhat, const char* romanianWhat, int
 }
 
 bool TextFileOutput::open() {
-  buffer_.resize(kBlockSize + 4096);
+  // Not filled with zeros: pages the text never reaches are never touched.
+  buffer_.reset(new char[kBlockSize + 4096]);
+  capacity_ = kBlockSize + 4096;
   used_ = 0;
   target_ = resolvedTarget(nativePath(pathText_));
   std::error_code error;
@@ -84,11 +86,14 @@ bool TextFileOutput::open() {
 }
 
 char* TextFileOutput::reserve(std::size_t count) {
-  if (used_ + count > buffer_.size()) {
+  if (used_ + count > capacity_) {
     flushBuffer();
-    if (count > buffer_.size()) buffer_.resize(count);
+    if (count > capacity_) {
+      buffer_.reset(new char[count]);
+      capacity_ = count;
+    }
   }
-  return buffer_.data() + used_;
+  return buffer_.get() + used_;
 }
 
 void TextFileOutput::write(std::string_view text) {
@@ -109,7 +114,7 @@ void TextFileOutput::flushBuffer() {
   if (used_ == 0) return;
   if (file_ != nullptr && !failed_) {
     errno = 0;
-    if (std::fwrite(buffer_.data(), 1, used_, file_) != used_)
+    if (std::fwrite(buffer_.get(), 1, used_, file_) != used_)
       fail("Cannot write the file", "Nu se poate scrie fisierul", errno != 0 ? errno : EIO);
   }
   used_ = 0;

@@ -13,9 +13,9 @@
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "model/outcome.h"
 
@@ -35,7 +35,7 @@ class TextFileOutput {
 
   // Room for `count` more characters; write them, then `advanceTo(end)`.
   char* reserve(std::size_t count);
-  void advanceTo(char* end) { used_ = static_cast<std::size_t>(end - buffer_.data()); }
+  void advanceTo(char* end) { used_ = static_cast<std::size_t>(end - buffer_.get()); }
 
   void write(std::string_view text);
   // Writes a large block straight to the file, after what is buffered.
@@ -64,7 +64,8 @@ class TextFileOutput {
   std::filesystem::path temporary_;
   bool direct_ = false;  // writing straight into a non-regular target
   std::FILE* file_ = nullptr;
-  std::vector<char> buffer_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;
   std::size_t used_ = 0;
   bool failed_ = false;
   std::string failure_;
