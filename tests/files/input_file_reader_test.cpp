@@ -501,6 +501,27 @@ TEST_F(InputFileReaderTest, RefusalsAreWordedInRomanian) {
   }
 }
 
+// The load from a text in memory is the load from the file: the same model,
+// the same refusal with the given name, the same stop at the end of input.
+TEST_F(InputFileReaderTest, LoadFromTextInMemoryIsTheLoadFromTheFile) {
+  const std::string texts[] = {
+      joinedLines(kGoodLines),
+      joinedLines(kGoodLines) + "End of \"Zentrix Input File\" (inputed data).\r\nnot read",
+      variant(5, "2 NaN 1.5"),
+      variant(0, "", 9),
+  };
+  for (const std::string& text : texts) {
+    model::Model fromFile = startModel();
+    const model::Outcome fileOutcome = load(fromFile, text);
+    model::Model fromText = startModel();
+    const model::Outcome textOutcome = loadInputText(fromText, text, fromFile.oldFilePath);
+    EXPECT_EQ(textOutcome.ok, fileOutcome.ok);
+    EXPECT_EQ(textOutcome.message, fileOutcome.message);
+    EXPECT_EQ(textOutcome.line, fileOutcome.line);
+    expectSameInput(fromText, fromFile);
+  }
+}
+
 TEST_F(InputFileReaderTest, FilesThatCannotBeReadAreNamed) {
   model::Model m = startModel();
   m.oldFilePath = folder_.file("missing.dat");
