@@ -97,6 +97,8 @@ char* TextFileOutput::reserve(std::size_t count) {
 }
 
 void TextFileOutput::write(std::string_view text) {
+  // An empty view may have no data at all, which memcpy must not be given.
+  if (text.empty()) return;
   char* at = reserve(text.size());
   std::memcpy(at, text.data(), text.size());
   used_ += text.size();
