@@ -13,6 +13,7 @@ namespace zentrix::files {
 namespace {
 
 using testing::matchesGolden;
+using testing::linesOf;
 using testing::readBytes;
 
 struct Bar {
@@ -131,17 +132,6 @@ model::Model boxTruss() {
            {10.0f, 5.0f, 2.5f, 2.5f});
   m.geometryFilePath = "box-truss.geo";
   return m;
-}
-
-std::vector<std::string> linesOf(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t from = 0;
-  for (auto at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", from)) {
-    lines.push_back(bytes.substr(from, at - from));
-    from = at + 2;
-  }
-  EXPECT_EQ(from, bytes.size()) << "the file must end with CR LF";
-  return lines;
 }
 
 // The lines between `heading` and the next line that starts with a letter.

@@ -34,6 +34,19 @@ inline void writeBytes(const std::filesystem::path& path, const std::string& byt
   out << bytes;
 }
 
+// The lines of a written file without their CR LF ends; a last line without
+// its end is a failure.
+inline std::vector<std::string> linesOf(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t from = 0;
+  for (auto at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", from)) {
+    lines.push_back(bytes.substr(from, at - from));
+    from = at + 2;
+  }
+  EXPECT_EQ(from, bytes.size()) << "the file must end with CR LF";
+  return lines;
+}
+
 inline std::filesystem::path goldenPath(const std::string& name) {
   return std::filesystem::path(ZENTRIX_TEST_DATA_DIR) / "golden" / name;
 }
