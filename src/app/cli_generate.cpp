@@ -1,7 +1,6 @@
 #include "app/cli_generate.h"
 
 #include <CLI/CLI.hpp>
-
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -39,24 +38,28 @@ constexpr const char* kExitCodesText =
 void describeGenerate(CLI::App& generate, GenerateRequest& request) {
   generate.add_option("INPUT", request.input, "Zentrix Input File to load (as \"Old File\" does)")
       ->required();
-  generate.add_option("--geometry", request.geometry,
-                      "write the Geometry File of the generated structure to FILE; the path\n"
-                      "appears in its end line as given")
+  generate
+      .add_option("--geometry", request.geometry,
+                  "write the Geometry File of the generated structure to FILE; the path\n"
+                  "appears in its end line as given")
       ->type_name("FILE");
-  generate.add_option("--save", request.save,
-                      "save the model and the generated structure as a Zentrix Input File\n"
-                      "at FILE (as \"Save Data\" does)")
+  generate
+      .add_option("--save", request.save,
+                  "save the model and the generated structure as a Zentrix Input File\n"
+                  "at FILE (as \"Save Data\" does)")
       ->type_name("FILE");
   generate.add_flag("--base-module", request.baseModule,
                     "write the Base-module Geometry File beside INPUT: INPUT up to its\n"
                     "last \".\" followed by \"-BaseModule.dat\"");
-  generate.add_option("--language", request.language,
-                      "language of the messages and written files; default: from\n"
-                      "language.dat in the current directory (as the desktop program)")
+  generate
+      .add_option("--language", request.language,
+                  "language of the messages and written files; default: from\n"
+                  "language.dat in the current directory (as the desktop program)")
       ->check(CLI::IsMember({"en", "ro"}));
-  generate.add_option("--base0-last", request.base0Last,
-                      "on: the first module's Base 0 nodes get the last node numbers\n"
-                      "(\"Last Node Indices in Base 0\"); off: they keep 1 to K")
+  generate
+      .add_option("--base0-last", request.base0Last,
+                  "on: the first module's Base 0 nodes get the last node numbers\n"
+                  "(\"Last Node Indices in Base 0\"); off: they keep 1 to K")
       ->check(CLI::IsMember({"on", "off"}))
       ->capture_default_str();
   generate.add_flag("--force", request.force,
@@ -125,14 +128,15 @@ int generate(const GenerateRequest& request, std::ostream& out, std::ostream& er
 }  // namespace
 
 int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-  CLI::App app{"zentrix-cli: generates a bar structure from a Zentrix Input File and writes\n"
-               "its Geometry File, without the desktop program's window.",
-               "zentrix-cli"};
+  CLI::App app{
+      "zentrix-cli: generates a bar structure from a Zentrix Input File and writes\n"
+      "its Geometry File, without the desktop program's window.",
+      "zentrix-cli"};
   app.require_subcommand(1);
   app.footer(kExitCodesText);
   GenerateRequest request;
-  CLI::App* command = app.add_subcommand(
-      "generate", "load INPUT, run GENERATE and write the requested files");
+  CLI::App* command =
+      app.add_subcommand("generate", "load INPUT, run GENERATE and write the requested files");
   describeGenerate(*command, request);
 
   try {

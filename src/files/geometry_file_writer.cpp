@@ -92,8 +92,7 @@ void writeElementData(TextFileOutput& out, const model::Model& model, int elemen
   for (int kind = 1; kind <= model::kKindCount; ++kind)
     writeKindLine(out, std::int64_t{model.kindEnd[kind - 1]} + 1, model.kindEnd[kind], elementWidth,
                   model.typeArea(kind), model.typeName(kind));
-  const std::int64_t firstBase0 =
-      model.kindCount[4] != 0 ? model.kindCount[4] : model.kindCount[3];
+  const std::int64_t firstBase0 = model.kindCount[4] != 0 ? model.kindCount[4] : model.kindCount[3];
   const std::int64_t lastKindElement = model.kindEnd[4] != 0 ? model.kindEnd[4] : model.kindEnd[3];
   std::int64_t number = lastKindElement;
   for (std::int64_t s = firstBase0 + 1; s <= model.baseElementCount; ++s) {
@@ -111,8 +110,7 @@ bool structureIsComplete(const model::Model& model) {
   if (model.totalNodes > 0 && model.nodeCoords.columns() < model.dofPerNode) return false;
   if (model.elemStart.count() < model.totalElements || model.elemEnd.count() < model.totalElements)
     return false;
-  const std::int64_t firstBase0 =
-      model.kindCount[4] != 0 ? model.kindCount[4] : model.kindCount[3];
+  const std::int64_t firstBase0 = model.kindCount[4] != 0 ? model.kindCount[4] : model.kindCount[3];
   for (std::int64_t s = firstBase0 + 1; s <= model.baseElementCount; ++s) {
     if (s < 1 || s > model.elemKind.count()) return false;
     if (model.elemKind(s) < 1 || model.elemKind(s) > model::kKindCount) return false;
@@ -126,8 +124,10 @@ std::optional<std::string> nonFiniteArea(const model::Model& model) {
     const std::string name(model::trimLeft(model::trimRight(model.typeName(type))));
     const std::string named = std::to_string(type) + (name.empty() ? "" : " (" + name + ")");
     if (model.romanian)
-      return "Aria tipului de element " + named + " nu este un numar finit: fisierul nu a fost scris.";
-    return "The area of element type " + named + " is not a finite number: the file was not written.";
+      return "Aria tipului de element " + named +
+             " nu este un numar finit: fisierul nu a fost scris.";
+    return "The area of element type " + named +
+           " is not a finite number: the file was not written.";
   }
   return std::nullopt;
 }

@@ -72,7 +72,8 @@ bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, s
   return true;
 }
 
-bool writeTopology(TextFileOutput& out, bool romanian, const model::OneBasedArray<std::int32_t>& start,
+bool writeTopology(TextFileOutput& out, bool romanian,
+                   const model::OneBasedArray<std::int32_t>& start,
                    const model::OneBasedArray<std::int32_t>& end, std::int64_t count,
                    ProgressTicker& ticker) {
   out.line(romanian ? "Nod&Topologie:" : "Node&Topology:");

@@ -26,7 +26,9 @@ inline char* copyText(char* at, std::string_view text) {
   std::memcpy(at, text.data(), text.size());
   return at + text.size();
 }
-inline char* endLine(char* at) { return copyText(at, "\r\n"); }
+inline char* endLine(char* at) {
+  return copyText(at, "\r\n");
+}
 
 // Reports the fraction done every few thousand lines and remembers a cancel.
 class ProgressTicker {
@@ -65,7 +67,8 @@ bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, s
 
 // The topology heading and one line per element: number, 3 blanks, start,
 // 2 blanks, end, all in `width` columns. Entries beyond the arrays read 0.
-bool writeTopology(TextFileOutput& out, bool romanian, const model::OneBasedArray<std::int32_t>& start,
+bool writeTopology(TextFileOutput& out, bool romanian,
+                   const model::OneBasedArray<std::int32_t>& start,
                    const model::OneBasedArray<std::int32_t>& end, std::int64_t count,
                    ProgressTicker& ticker);
 

@@ -1,8 +1,7 @@
 // Runs the built zentrix-cli (no shell) in a scratch folder and checks its
 // files byte for byte, its messages and its exit codes.
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -32,10 +31,10 @@ Run runCli(const std::vector<std::string>& arguments) {
   argv.push_back(const_cast<char*>(program.c_str()));
   for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
-  const auto outPath = std::filesystem::temp_directory_path() /
-                       ("zentrix-cli-out-" + std::to_string(::getpid()));
-  const auto errPath = std::filesystem::temp_directory_path() /
-                       ("zentrix-cli-err-" + std::to_string(::getpid()));
+  const auto outPath =
+      std::filesystem::temp_directory_path() / ("zentrix-cli-out-" + std::to_string(::getpid()));
+  const auto errPath =
+      std::filesystem::temp_directory_path() / ("zentrix-cli-err-" + std::to_string(::getpid()));
   const pid_t child = ::fork();
   if (child == 0) {
     const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -140,7 +139,8 @@ TEST_F(CliTest, LanguageComesFromTheSettingsFileWhenNotGiven) {
   EXPECT_TRUE(run.out.find("Fisier creat: \"arch.geo\".") != std::string::npos) << run.out;
   EXPECT_EQ(linesOf(readBytes("arch.geo")).at(0),
             "// Acest fisier a fost generat de KARVEL: programul ZENTRIX.");
-  const Run english = runCli({"generate", "arch.dat", "--geometry", "arch.geo", "--language", "en"});
+  const Run english =
+      runCli({"generate", "arch.dat", "--geometry", "arch.geo", "--language", "en"});
   EXPECT_TRUE(english.out.find("Created File: \"arch.geo\".") != std::string::npos);
 }
 
@@ -153,16 +153,16 @@ TEST_F(CliTest, NoOutputOptionGeneratesAndWritesNothing) {
 }
 
 TEST_F(CliTest, HelpDocumentsEveryOptionAndTheExitCodes) {
-  for (const auto& arguments : {std::vector<std::string>{"--help"},
-                                std::vector<std::string>{"generate", "--help"}}) {
+  for (const auto& arguments :
+       {std::vector<std::string>{"--help"}, std::vector<std::string>{"generate", "--help"}}) {
     const Run run = runCli(arguments);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.out.find("Exit codes:"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("  3  the module length differs"), std::string::npos);
   }
   const Run run = runCli({"generate", "--help"});
-  for (const char* option : {"INPUT", "--geometry", "--save", "--base-module", "--language",
-                             "--base0-last", "--force"})
+  for (const char* option :
+       {"INPUT", "--geometry", "--save", "--base-module", "--language", "--base0-last", "--force"})
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
 }
 
@@ -225,8 +225,8 @@ TEST_F(CliTest, DifferentModuleLengthIsDeclinedUnlessForced) {
   EXPECT_EQ(declined.out, "");
   EXPECT_EQ(folderListing(), "bridge.dat ");
 
-  const Run forced = runCli({"generate", "bridge.dat", "--geometry", "bridge.geo", "--language",
-                             "en", "--force"});
+  const Run forced =
+      runCli({"generate", "bridge.dat", "--geometry", "bridge.geo", "--language", "en", "--force"});
   EXPECT_EQ(forced.exitCode, 0) << forced.err;
   const auto nodes = linesOf(readBytes("bridge.geo"));
   // Node 5 (renumbered) is the far end of the second module: 5 + 4.5.
@@ -236,7 +236,8 @@ TEST_F(CliTest, DifferentModuleLengthIsDeclinedUnlessForced) {
 TEST_F(CliTest, RefusedDataExitsWithOneAndWritesNothing) {
   testing::writeBytes("bridge.dat", editedExample("truss-bridge-3d", "           8   5.000000",
                                                   "           0   5.000000"));
-  const Run run = runCli({"generate", "bridge.dat", "--geometry", "bridge.geo", "--language", "en"});
+  const Run run =
+      runCli({"generate", "bridge.dat", "--geometry", "bridge.geo", "--language", "en"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.err, "");
   EXPECT_EQ(folderListing(), "bridge.dat ");

@@ -10,8 +10,8 @@
 namespace zentrix::files {
 namespace {
 
-using testing::matchesGolden;
 using testing::linesOf;
+using testing::matchesGolden;
 using testing::readBytes;
 
 void setBaseModule(model::Model& m, int dofPerNode, int nodesInBase0,
@@ -39,10 +39,27 @@ model::Model boxModule() {
   model::Model m;
   m.problemTitle = "Box truss module";
   setBaseModule(m, 3, 4,
-                {{0, -1.25f, 0}, {0, 1.25f, 0}, {0, 1.25f, 2.5f}, {0, -1.25f, 2.5f},
-                 {2.5f, -1.25f, 0}, {2.5f, 1.25f, 0}, {2.5f, 1.25f, 2.5f}, {2.5f, -1.25f, 2.5f}},
-                {{1, 5}, {2, 6}, {3, 7}, {4, 8}, {5, 6}, {6, 7}, {7, 8}, {8, 5}, {1, 6}, {2, 7},
-                 {3, 8}, {4, 5}, {5, 7}});
+                {{0, -1.25f, 0},
+                 {0, 1.25f, 0},
+                 {0, 1.25f, 2.5f},
+                 {0, -1.25f, 2.5f},
+                 {2.5f, -1.25f, 0},
+                 {2.5f, 1.25f, 0},
+                 {2.5f, 1.25f, 2.5f},
+                 {2.5f, -1.25f, 2.5f}},
+                {{1, 5},
+                 {2, 6},
+                 {3, 7},
+                 {4, 8},
+                 {5, 6},
+                 {6, 7},
+                 {7, 8},
+                 {8, 5},
+                 {1, 6},
+                 {2, 7},
+                 {3, 8},
+                 {4, 5},
+                 {5, 7}});
   m.expansionType = model::kPrismatic;
   m.lastNodesInBase0 = false;
   m.oldFilePath = "box-module.dat";
@@ -55,7 +72,8 @@ model::Model planePanel() {
   model::Model m;
   m.romanian = true;
   m.problemTitle = "Grinda plana";
-  setBaseModule(m, 2, 2, {{0, 0}, {0, 1}, {2, 0}, {2, 1}}, {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}});
+  setBaseModule(m, 2, 2, {{0, 0}, {0, 1}, {2, 0}, {2, 1}},
+                {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}});
   m.expansionType = model::kArch;
   m.lastNodesInBase0 = true;
   m.oldFilePath = "plane.truss.dat";
@@ -80,8 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PathCase{"C:\\data\\bridge.dat", "C:\\data\\bridge-BaseModule.dat"},
                       // The last point may lie in a folder name.
                       PathCase{"C:\\rev.2\\frame", "C:\\rev-BaseModule.dat"},
-                      PathCase{"", "-BaseModule.dat"},
-                      PathCase{"frame", "-BaseModule.dat"},
+                      PathCase{"", "-BaseModule.dat"}, PathCase{"frame", "-BaseModule.dat"},
                       PathCase{".dat", "-BaseModule.dat"},
                       PathCase{"models/arch.v2.dat", "models/arch.v2-BaseModule.dat"},
                       PathCase{"/tmp/tower.", "/tmp/tower-BaseModule.dat"}));
@@ -113,12 +130,12 @@ TEST_P(BaseModuleGoldenTest, WritesTheLayoutByteForByte) {
   EXPECT_EQ(folderListing(), std::string(GetParam().path) + " ");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modules, BaseModuleGoldenTest,
-    ::testing::Values(
-        BaseGoldenCase{"box-module-base.geo", boxModule, "box-module-BaseModule.dat"},
-        BaseGoldenCase{"plane-panel-base-ro.geo", planePanel, "plane.truss-BaseModule.dat"}),
-    [](const auto& test) { return testing::identifierOf(test.param.golden); });
+INSTANTIATE_TEST_SUITE_P(Modules, BaseModuleGoldenTest,
+                         ::testing::Values(BaseGoldenCase{"box-module-base.geo", boxModule,
+                                                          "box-module-BaseModule.dat"},
+                                           BaseGoldenCase{"plane-panel-base-ro.geo", planePanel,
+                                                          "plane.truss-BaseModule.dat"}),
+                         [](const auto& test) { return testing::identifierOf(test.param.golden); });
 
 struct SupportCase {
   bool renumbered;

@@ -1,5 +1,3 @@
-#include "files/geometry_file.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,13 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "files/geometry_file.h"
 #include "support/golden_file.h"
 
 namespace zentrix::files {
 namespace {
 
-using testing::matchesGolden;
 using testing::linesOf;
+using testing::matchesGolden;
 using testing::readBytes;
 
 struct Bar {
@@ -25,7 +24,8 @@ void setNodes(model::Model& m, const std::vector<std::vector<float>>& coords) {
   m.totalNodes = static_cast<std::int32_t>(coords.size());
   m.nodeCoords.rebuild(m.totalNodes, m.dofPerNode);
   for (std::size_t i = 0; i < coords.size(); ++i)
-    for (int c = 0; c < m.dofPerNode; ++c) m.nodeCoords(static_cast<int>(i) + 1, c + 1) = coords[i][c];
+    for (int c = 0; c < m.dofPerNode; ++c)
+      m.nodeCoords(static_cast<int>(i) + 1, c + 1) = coords[i][c];
 }
 
 void setElements(model::Model& m, const std::vector<Bar>& bars) {
@@ -43,7 +43,8 @@ void setKinds(model::Model& m, const std::vector<int>& baseKinds,
               std::array<std::int32_t, 5> kindCount, std::array<std::int32_t, 5> kindEnd) {
   m.baseElementCount = static_cast<std::int32_t>(baseKinds.size());
   m.elemKind.rebuild(m.totalElements);
-  for (std::size_t s = 0; s < baseKinds.size(); ++s) m.elemKind(static_cast<int>(s) + 1) = baseKinds[s];
+  for (std::size_t s = 0; s < baseKinds.size(); ++s)
+    m.elemKind(static_cast<int>(s) + 1) = baseKinds[s];
   m.kindCount = kindCount;
   m.kindEnd = kindEnd;
 }
@@ -69,10 +70,19 @@ model::Model planeTruss() {
   m.moduleCount = 3;
   m.lastNodesInBase0 = false;
   setNodes(m, {{0, 0}, {0, 1}, {2, 0}, {2, 1}, {4, 0}, {4, 1}, {6, 0}, {6, 1}});
-  setElements(m, {{1, 3}, {2, 4}, {3, 5}, {4, 6}, {5, 7}, {6, 8},  // chords
-                  {3, 4}, {5, 6}, {7, 8},                          // posts
-                  {1, 4}, {3, 6}, {5, 8},                          // braces
-                  {1, 2}});                                        // Base 0 post
+  setElements(m, {{1, 3},
+                  {2, 4},
+                  {3, 5},
+                  {4, 6},
+                  {5, 7},
+                  {6, 8},  // chords
+                  {3, 4},
+                  {5, 6},
+                  {7, 8},  // posts
+                  {1, 4},
+                  {3, 6},
+                  {5, 8},    // braces
+                  {1, 2}});  // Base 0 post
   m.base0ElementCount = 1;
   setKinds(m, {1, 1, 2, 3, 2}, {0, 2, 3, 4, 4}, {0, 6, 9, 12, 12});
   setTypes(m, {"Chord", "Post", "Brace", ""}, {12.5f, 0.05f, 1.0f, 2.0f});
@@ -92,8 +102,12 @@ model::Model renumberedArch() {
   m.expansionType = model::kArch;
   m.moduleCount = 2;
   m.lastNodesInBase0 = true;
-  setNodes(m, {{0, 5}, {0, 6}, {3.535534f, 3.535534f}, {4.242641f, 4.242641f},
-               {-3.535534f, 3.535534f}, {-4.242641f, 4.242641f}});
+  setNodes(m, {{0, 5},
+               {0, 6},
+               {3.535534f, 3.535534f},
+               {4.242641f, 4.242641f},
+               {-3.535534f, 3.535534f},
+               {-4.242641f, 4.242641f}});
   setElements(m, {{5, 1}, {6, 2}, {1, 3}, {2, 4}, {1, 2}, {3, 4}, {5, 2}, {1, 4}, {5, 6}});
   m.base0ElementCount = 1;
   setKinds(m, {1, 1, 2, 3, 2}, {0, 2, 3, 4, 4}, {0, 4, 6, 8, 8});
@@ -120,11 +134,10 @@ model::Model boxTruss() {
     for (auto yz : {std::pair{-1.25f, 0.0f}, {1.25f, 0.0f}, {1.25f, 2.5f}, {-1.25f, 2.5f}})
       nodes.push_back({x, yz.first, yz.second});
   setNodes(m, nodes);
-  setElements(m, {{1, 5}, {2, 6}, {3, 7}, {4, 8}, {5, 9}, {6, 10}, {7, 11}, {8, 12},
-                  {5, 6}, {6, 7}, {7, 8}, {8, 5}, {9, 10}, {10, 11}, {11, 12}, {12, 9},
-                  {1, 6}, {2, 7}, {3, 8}, {4, 5}, {5, 10}, {6, 11}, {7, 12}, {8, 9},
-                  {5, 7}, {9, 11},
-                  {1, 2}, {2, 3}, {3, 4}, {4, 1}, {1, 3}});
+  setElements(m, {{1, 5}, {2, 6},  {3, 7}, {4, 8}, {5, 9},  {6, 10},  {7, 11},  {8, 12},
+                  {5, 6}, {6, 7},  {7, 8}, {8, 5}, {9, 10}, {10, 11}, {11, 12}, {12, 9},
+                  {1, 6}, {2, 7},  {3, 8}, {4, 5}, {5, 10}, {6, 11},  {7, 12},  {8, 9},
+                  {5, 7}, {9, 11}, {1, 2}, {2, 3}, {3, 4},  {4, 1},   {1, 3}});
   m.base0ElementCount = 5;
   setKinds(m, {1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 2, 2, 2, 2, 4}, {0, 4, 8, 12, 13},
            {0, 8, 16, 24, 26});
@@ -135,7 +148,8 @@ model::Model boxTruss() {
 }
 
 // The lines between `heading` and the next line that starts with a letter.
-std::vector<std::string> section(const std::vector<std::string>& lines, const std::string& heading) {
+std::vector<std::string> section(const std::vector<std::string>& lines,
+                                 const std::string& heading) {
   std::vector<std::string> found;
   auto at = std::find(lines.begin(), lines.end(), heading);
   if (at == lines.end()) return found;
@@ -167,7 +181,8 @@ TEST_P(GeometryFileGoldenTest, WritesTheLayoutByteForByte) {
   const model::Model m = GetParam().build();
   const auto outcome = writeGeometryFile(m);
   ASSERT_TRUE(outcome) << outcome.message;
-  EXPECT_TRUE(matchesGolden(readBytes(m.geometryFilePath), std::string("geometry/") + GetParam().name));
+  EXPECT_TRUE(
+      matchesGolden(readBytes(m.geometryFilePath), std::string("geometry/") + GetParam().name));
   EXPECT_EQ(folderListing(), m.geometryFilePath + " ") << "no temporary file stays behind";
 }
 
@@ -197,8 +212,8 @@ TEST_P(BlockedNodesTest, RangesFollowNumberingAndExpansion) {
   m.lastNodesInBase0 = GetParam().renumbered;
   m.expansionType = GetParam().expansionType;
   const auto lines = written(m);
-  const std::vector<std::string> blocked(lines.begin() + 11, lines.begin() + 11 +
-                                                                 GetParam().lines.size());
+  const std::vector<std::string> blocked(lines.begin() + 11,
+                                         lines.begin() + 11 + GetParam().lines.size());
   EXPECT_EQ(blocked, GetParam().lines);
   EXPECT_EQ(lines[11 + GetParam().lines.size()], "Elastic_Supports:None");
 }
@@ -273,8 +288,18 @@ TEST_F(GeometryFileTest, ValuesTooWideForTheirFieldAreWrittenWhole) {
 
 TEST_F(GeometryFileTest, NoBase0ElementsMeansMaterialsFollowTheKindLines) {
   model::Model m = planeTruss();
-  setElements(m, {{1, 3}, {2, 4}, {3, 5}, {4, 6}, {5, 7}, {6, 8}, {3, 4}, {5, 6}, {7, 8},
-                  {1, 4}, {3, 6}, {5, 8}});
+  setElements(m, {{1, 3},
+                  {2, 4},
+                  {3, 5},
+                  {4, 6},
+                  {5, 7},
+                  {6, 8},
+                  {3, 4},
+                  {5, 6},
+                  {7, 8},
+                  {1, 4},
+                  {3, 6},
+                  {5, 8}});
   m.base0ElementCount = 0;
   setKinds(m, {1, 1, 2, 3}, {0, 2, 3, 4, 4}, {0, 6, 9, 12, 12});
   const auto lines = written(m);
@@ -298,7 +323,7 @@ TEST_F(GeometryFileTest, OnlyBase0ElementsGiveOneLinePerElementAfterEmptyKinds) 
 
 TEST_F(GeometryFileTest, TitleLineIsAlwaysEightyCharacters) {
   for (const std::string& title : {std::string(), std::string("Short"), std::string(80, 'T'),
-                                  std::string(79, 'a') + "bcdef"}) {
+                                   std::string(79, 'a') + "bcdef"}) {
     model::Model m = planeTruss();
     m.problemTitle = title;
     const auto lines = written(m);

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -19,8 +20,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace zentrix::testing {
 
@@ -67,17 +66,20 @@ inline std::string firstDifference(const std::string& expected, const std::strin
 }
 
 // Compares `actual` with the golden file `name` byte for byte.
-inline ::testing::AssertionResult matchesGolden(const std::string& actual, const std::string& name) {
+inline ::testing::AssertionResult matchesGolden(const std::string& actual,
+                                                const std::string& name) {
   const auto path = goldenPath(name);
   if (const char* update = std::getenv("ZENTRIX_UPDATE_GOLDEN"); update && *update == '1') {
     std::filesystem::create_directories(path.parent_path());
     writeBytes(path, actual);
     return ::testing::AssertionSuccess();
   }
-  if (!std::filesystem::exists(path)) return ::testing::AssertionFailure() << "no golden file " << path;
+  if (!std::filesystem::exists(path))
+    return ::testing::AssertionFailure() << "no golden file " << path;
   const std::string expected = readBytes(path);
   if (expected == actual) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << name << " differs at " << firstDifference(expected, actual);
+  return ::testing::AssertionFailure()
+         << name << " differs at " << firstDifference(expected, actual);
 }
 
 // A test name made of the letters and digits of `text`, "_" for the rest.
@@ -99,8 +101,8 @@ class ScratchFolderTest : public ::testing::Test {
     ::tzset();
     previous_ = std::filesystem::current_path();
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string leaf = "zentrix-" + std::to_string(::getpid()) + "-" +
-                       info->test_suite_name() + "-" + info->name();
+    std::string leaf = "zentrix-" + std::to_string(::getpid()) + "-" + info->test_suite_name() +
+                       "-" + info->name();
     for (char& c : leaf)
       if (c == '/') c = '_';
     folder_ = std::filesystem::temp_directory_path() / leaf;
