@@ -247,11 +247,9 @@ TEST_F(GeometryFileTest, WidthsComeFromTheDigitsOfTheNodeAndElementCounts) {
   std::vector<Bar> bars;
   for (int j = 1; j <= 130; ++j) bars.push_back({(j - 1) % 12 + 1, j % 12 + 1});
   setElements(m, bars);
-  m.kindEnd = {0, 40, 80, 120, 125};
-  m.kindCount = {0, 4, 8, 12, 13};
-  m.baseElementCount = 14;
-  m.elemKind.rebuild(130, 0);
-  m.elemKind(14) = 4;
+  std::vector<int> baseKinds(14, 0);
+  baseKinds[13] = 4;
+  setKinds(m, baseKinds, {0, 4, 8, 12, 13}, {0, 40, 80, 120, 125});
   const auto lines = written(m);
   EXPECT_EQ(lines[10], "12   130   3   1   0");
   EXPECT_EQ(lines[11], " 1    4   1   1   1");
@@ -272,10 +270,7 @@ TEST_F(GeometryFileTest, ValuesTooWideForTheirFieldAreWrittenWhole) {
   // last kind starts at element 10.
   model::Model m = boxTruss();
   setElements(m, {{1, 5}, {2, 6}, {3, 7}, {4, 8}, {5, 9}, {6, 10}, {7, 11}, {8, 12}, {9, 12}});
-  m.kindEnd = {0, 8, 9, 9, 9};
-  m.kindCount = {0, 4, 5, 5, 5};
-  m.baseElementCount = 5;
-  m.elemKind.rebuild(9, 0);
+  setKinds(m, {1, 1, 1, 1, 2}, {0, 4, 5, 5, 5}, {0, 8, 9, 9, 9});
   const auto lines = written(m);
   const auto topology = section(lines, "Node&Topology:");
   EXPECT_EQ(topology[5], "6   6  10");
