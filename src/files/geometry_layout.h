@@ -23,6 +23,7 @@ inline constexpr std::size_t kLineRoom = 256;
 
 // Copies `text` to `at` and returns the end; the caller reserved the room.
 inline char* copyText(char* at, std::string_view text) {
+  if (text.empty()) return at;  // an empty view may hold no pointer at all
   std::memcpy(at, text.data(), text.size());
   return at + text.size();
 }
