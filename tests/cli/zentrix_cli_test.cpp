@@ -79,23 +79,6 @@ std::string createdMessage(const std::string& path) {
          "program.\n";
 }
 
-// The text with the blanks before each element type name cut to the two of
-// the layout. A name gains one leading blank per save and reload of the
-// Zentrix Input File; the rest of the Geometry File must not change.
-std::string withNamesAligned(const std::string& geometry) {
-  std::string aligned;
-  bool elementData = false;
-  for (const auto& line : linesOf(geometry)) {
-    if (line == "Element_Data:" || line == "Materials:") elementData = line == "Element_Data:";
-    const auto name = line.find("   0.  ");
-    aligned += elementData && name != std::string::npos
-                   ? line.substr(0, name + 7) + std::string(model::trimLeft(line.substr(name + 7)))
-                   : line;
-    aligned += "\r\n";
-  }
-  return aligned;
-}
-
 bool endsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
@@ -128,7 +111,7 @@ TEST_P(CliExampleTest, WritesGoldenFilesAndReloadsTheSavedFile) {
   const CliRun again =
       runCli({"generate", name + "-saved.dat", "--geometry", name + ".geo", "--language", "en"});
   ASSERT_EQ(again.exitCode, 0) << again.err;
-  EXPECT_EQ(withNamesAligned(readBytes(name + ".geo")), withNamesAligned(geometry));
+  EXPECT_EQ(readBytes(name + ".geo"), geometry) << "reloading and generating again changes nothing";
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, CliExampleTest,
