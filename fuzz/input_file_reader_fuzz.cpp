@@ -69,7 +69,7 @@ float sevenDigits(float value) {
 }
 
 // The fields a load sets, compared exactly or (`rounded`) as saving rounds
-// the reals of `before`, whose type names then gain a leading blank.
+// the reals of `before`.
 bool sameInputs(const Model& before, const Model& after, bool rounded) {
   const auto real = [rounded](float a, float b) {
     return sameBits(rounded ? sevenDigits(a) : a, b);
@@ -105,13 +105,9 @@ bool sameInputs(const Model& before, const Model& after, bool rounded) {
   if (!rounded || type == zentrix::model::kArch)
     same = same && before.archKind == after.archKind && real(before.halfSpan, after.halfSpan) &&
            real(before.archHeight, after.archHeight);
-  for (int kind = 1; same && kind <= zentrix::model::kKindCount; ++kind) {
-    const std::string name =
-        rounded ? std::string(zentrix::model::trimRight(zentrix::model::firstChars(
-                      " " + before.typeName(kind), zentrix::model::kTypeNameWidth)))
-                : before.typeName(kind);
-    same = name == after.typeName(kind) && real(before.typeArea(kind), after.typeArea(kind));
-  }
+  for (int kind = 1; same && kind <= zentrix::model::kKindCount; ++kind)
+    same = before.typeName(kind) == after.typeName(kind) &&
+           real(before.typeArea(kind), after.typeArea(kind));
   return same;
 }
 

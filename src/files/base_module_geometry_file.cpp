@@ -1,9 +1,12 @@
 // The Geometry File of the Base module alone, written for a preview before
 // (or without) GENERATE.
 
+#include <new>
+
 #include "files/geometry_file.h"
 #include "files/geometry_layout.h"
 #include "files/text_file_output.h"
+#include "files/writer_checks.h"
 #include "model/number_text.h"
 
 namespace zentrix::files {
@@ -43,25 +46,9 @@ void writeElementData(TextFileOutput& out, bool romanian, std::int64_t elements)
   out.advanceTo(endLine(at));
 }
 
-}  // namespace
-
-std::string baseModuleGeometryPath(std::string_view oldFilePath) {
-  // The text before the last point of the whole path, also when that point
-  // is in a folder name; the path is kept whole, never cut to a width.
-  const auto point = oldFilePath.rfind('.');
-  const std::string_view stem =
-      point == std::string_view::npos ? std::string_view{} : oldFilePath.substr(0, point);
-  return std::string(stem) + std::string(kSuffix);
-}
-
-model::Outcome writeBaseModuleGeometryFile(model::Model& model) {
-  model.baseGeometryPath = baseModuleGeometryPath(model::trimRight(model.oldFilePath));
-  const std::string pathText(model::trimRight(model.baseGeometryPath));
+model::Outcome writeBaseModuleLines(const model::Model& model, const std::string& pathText) {
   const std::int64_t nodes = model.baseNodeCount < 0 ? 0 : model.baseNodeCount;
   const std::int64_t elements = model.baseElementCount < 0 ? 0 : model.baseElementCount;
-  if (auto fault = nonFiniteCoordinate(model.baseCoords, nodes, model.romanian))
-    return model::Outcome::failure(*fault);
-
   TextFileOutput out{pathText, model.romanian};
   if (!out.open()) return out.finish();
   ProgressTicker noTicker(nullptr, 0);
@@ -78,6 +65,30 @@ model::Outcome writeBaseModuleGeometryFile(model::Model& model) {
   writeElementData(out, model.romanian, elements);
   writeMaterialsAndEnd(out, model.romanian, elements, pathText);
   return out.finish();
+}
+
+}  // namespace
+
+std::string baseModuleGeometryPath(std::string_view oldFilePath) {
+  // The text before the last point of the whole path, also when that point
+  // is in a folder name; the path is kept whole, never cut to a width.
+  const auto point = oldFilePath.rfind('.');
+  const std::string_view stem =
+      point == std::string_view::npos ? std::string_view{} : oldFilePath.substr(0, point);
+  return std::string(stem) + std::string(kSuffix);
+}
+
+model::Outcome writeBaseModuleGeometryFile(model::Model& model) {
+  model.baseGeometryPath = baseModuleGeometryPath(model::trimRight(model.oldFilePath));
+  const std::string pathText(model::trimRight(model.baseGeometryPath));
+  const std::int64_t nodes = model.baseNodeCount < 0 ? 0 : model.baseNodeCount;
+  if (auto fault = nonFiniteCoordinate(model.baseCoords, nodes, model.romanian))
+    return model::Outcome::failure(*fault);
+  try {
+    return writeBaseModuleLines(model, pathText);
+  } catch (const std::bad_alloc&) {
+    return refusedWrite(model, pathText, notEnoughMemory(model));
+  }
 }
 
 }  // namespace zentrix::files

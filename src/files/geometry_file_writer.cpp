@@ -1,9 +1,10 @@
 // The Geometry File of the generated structure.
-#include <cmath>
+#include <new>
 
 #include "files/geometry_file.h"
 #include "files/geometry_layout.h"
 #include "files/text_file_output.h"
+#include "files/writer_checks.h"
 #include "model/number_text.h"
 
 namespace zentrix::files {
@@ -118,20 +119,6 @@ bool structureIsComplete(const model::Model& model) {
   return true;
 }
 
-std::optional<std::string> nonFiniteArea(const model::Model& model) {
-  for (int type = 1; type <= model::kKindCount; ++type) {
-    if (std::isfinite(model.typeArea(type))) continue;
-    const std::string name(model::trimLeft(model::trimRight(model.typeName(type))));
-    const std::string named = std::to_string(type) + (name.empty() ? "" : " (" + name + ")");
-    if (model.romanian)
-      return "Aria tipului de element " + named +
-             " nu este un numar finit: fisierul nu a fost scris.";
-    return "The area of element type " + named +
-           " is not a finite number: the file was not written.";
-  }
-  return std::nullopt;
-}
-
 std::optional<std::string> refusalToWrite(const model::Model& model) {
   if (!structureIsComplete(model))
     return model.romanian ? "Structura nu este generata complet: apasati GENERATE."
@@ -141,12 +128,9 @@ std::optional<std::string> refusalToWrite(const model::Model& model) {
   return nonFiniteArea(model);
 }
 
-}  // namespace
-
-model::Outcome writeGeometryFile(const model::Model& model, model::Progress* progress) {
-  const std::string_view pathText = geometryPathText(model);
-  if (auto refusal = refusalToWrite(model)) return model::Outcome::failure(*refusal);
-
+// Writes the file of a model that passed the checks.
+model::Outcome writeGeometryLines(const model::Model& model, std::string_view pathText,
+                                  model::Progress* progress) {
   TextFileOutput out{std::string(pathText), model.romanian};
   if (!out.open()) return out.finish();
 
@@ -175,6 +159,18 @@ model::Outcome writeGeometryFile(const model::Model& model, model::Progress* pro
     return model::Outcome::failure(cancelledMessage(pathText, model.romanian));
   }
   return out.finish();
+}
+
+}  // namespace
+
+model::Outcome writeGeometryFile(const model::Model& model, model::Progress* progress) {
+  const std::string_view pathText = geometryPathText(model);
+  if (auto refusal = refusalToWrite(model)) return model::Outcome::failure(*refusal);
+  try {
+    return writeGeometryLines(model, pathText, progress);
+  } catch (const std::bad_alloc&) {
+    return refusedWrite(model, pathText, notEnoughMemory(model));
+  }
 }
 
 std::string geometryCreatedMessage(const model::Model& model) {

@@ -1,7 +1,5 @@
 #include "files/geometry_layout.h"
 
-#include <cmath>
-
 #include "files/time_stamp.h"
 #include "model/model.h"
 #include "model/number_text.h"
@@ -106,25 +104,6 @@ void writeMaterialsAndEnd(TextFileOutput& out, bool romanian, std::int64_t eleme
   out.write(romanian ? "Sfarsit de fisier: " : "End of File: ");
   out.line(pathText);
   out.line(timeStampLine());
-}
-
-std::optional<std::string> nonFiniteCoordinate(const model::CoordinateTable& coords,
-                                               std::int64_t count, bool romanian) {
-  const std::int64_t rows = count < coords.rows() ? count : coords.rows();
-  const int columns = coords.columns();
-  const float* values = coords.data();
-  for (std::int64_t index = 0; index < rows * columns; ++index) {
-    if (std::isfinite(values[index])) continue;
-    const std::string node = std::to_string(index / columns + 1);
-    const char axis = model::axisLetter(static_cast<int>(index % columns) + 1);
-    const bool nan = std::isnan(values[index]);
-    if (romanian)
-      return std::string("Coordonata ") + axis + " a nodului " + node + " este " +
-             (nan ? "nedefinita (NaN)" : "infinita") + ": fisierul nu a fost scris.";
-    return std::string("The ") + axis + " coordinate of node " + node + " is " +
-           (nan ? "not a number (NaN)" : "infinite") + ": the file was not written.";
-  }
-  return std::nullopt;
 }
 
 std::string cancelledMessage(std::string_view pathText, bool romanian) {

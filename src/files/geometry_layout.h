@@ -80,11 +80,6 @@ void writeElementDataHeading(TextFileOutput& out, bool romanian);
 void writeMaterialsAndEnd(TextFileOutput& out, bool romanian, std::int64_t elements,
                           std::string_view pathText);
 
-// A message naming the first node and axis whose coordinate is NaN or
-// infinite, in the chosen language; nothing when all are finite.
-std::optional<std::string> nonFiniteCoordinate(const model::CoordinateTable& coords,
-                                               std::int64_t count, bool romanian);
-
 // The message of a cancelled write, naming the file that stayed as it was.
 std::string cancelledMessage(std::string_view pathText, bool romanian);
 

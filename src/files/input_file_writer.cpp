@@ -311,23 +311,24 @@ class InputFileWriter {
 };
 
 // Why the model cannot be saved as it is, or nullopt.
-std::optional<std::string> refusalOf(const Model& m) {
+std::optional<std::string> refusalOf(const Model& m, const std::string& path) {
   if (!tablesMatchCounts(m))
-    return m.romanian ? "tabelele modelului nu corespund numerelor lor"
-                      : "the model's tables do not match its counts";
+    return refusedWrite(m, path,
+                        m.romanian ? "tabelele modelului nu corespund numerelor lor"
+                                   : "the model's tables do not match its counts")
+        .message;
   const std::int64_t baseNodes = std::int64_t{m.nodesInBase0} + m.nodesInBase1;
-  if (auto value = nonFiniteCoordinate(m, m.baseCoords, baseNodes, m.dofPerNode, true))
-    return value;
+  if (auto value = nonFiniteCoordinate(m.baseCoords, baseNodes, m.romanian, true)) return value;
   if (auto value = nonFiniteExpansionValue(m)) return value;
   if (auto value = nonFiniteArea(m, m.elementKindCount)) return value;
-  return nonFiniteCoordinate(m, m.nodeCoords, m.totalNodes, m.nodeCoords.columns(), false);
+  return nonFiniteCoordinate(m.nodeCoords, m.totalNodes, m.romanian);
 }
 
 }  // namespace
 
 model::Outcome writeInputFile(const model::Model& model, model::Progress* progress) {
   std::string path = pathOf(model.inputFilePath);
-  if (const auto refusal = refusalOf(model)) return refusedWrite(model, path, *refusal);
+  if (auto refusal = refusalOf(model, path)) return Outcome::failure(std::move(*refusal));
   try {
     return InputFileWriter(model, path, progress).write();
   } catch (const std::bad_alloc&) {

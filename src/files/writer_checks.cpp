@@ -4,24 +4,24 @@
 #include <cstring>
 #include <vector>
 
+#include "model/number_text.h"
+
 namespace zentrix::files {
 
 namespace {
 
 using model::Model;
 
-std::string say(const Model& model, const std::string& english, const std::string& romanian) {
-  return model.romanian ? romanian : english;
+const char* say(bool romanian, const char* english, const char* romanianText) {
+  return romanian ? romanianText : english;
 }
 
-std::string namedValue(const Model& model, const std::string& what, float value) {
-  return what + " = " + nonFiniteText(value) +
-         say(model, " (not a finite number)", " (nu este un numar finit)");
+std::string notWritten(bool romanian) {
+  return say(romanian, ": the file was not written.", ": fisierul nu a fost scris.");
 }
 
 // Both infinities and every NaN have all exponent bits set; testing the bits
-// keeps the scan of millions of coordinates a simple loop the compiler
-// vectorises.
+// keeps the scan of millions of coordinates a loop the compiler vectorises.
 bool allFinite(const float* values, std::size_t count) {
   std::uint32_t special = 0;
   for (std::size_t i = 0; i < count; ++i) {
@@ -35,52 +35,47 @@ bool allFinite(const float* values, std::size_t count) {
 }  // namespace
 
 model::Outcome refusedWrite(const Model& model, std::string_view path, const std::string& reason) {
-  return model::Outcome::failure(
-      say(model, "Cannot write the file \"", "Nu se poate scrie fisierul \"") + std::string(path) +
-      "\": " + reason);
+  return model::Outcome::failure(std::string(say(model.romanian, "Cannot write the file \"",
+                                                 "Nu se poate scrie fisierul \"")) +
+                                 std::string(path) + "\": " + reason);
 }
 
 std::string notEnoughMemory(const Model& model) {
-  return say(model, "not enough memory", "memorie insuficienta");
+  return say(model.romanian, "not enough memory", "memorie insuficienta");
 }
 
-std::string nonFiniteText(float value) {
-  if (std::isnan(value)) return "NaN";
-  return value < 0 ? "-Infinity" : "Infinity";
-}
-
-std::optional<std::string> nonFiniteCoordinate(const Model& model,
-                                               const model::CoordinateTable& table,
-                                               std::int64_t rows, int columns, bool baseModule) {
-  const int stride = table.columns();
-  const float* values = table.data();
-  if (rows <= 0 || columns <= 0) return std::nullopt;
-  if (columns == stride && allFinite(values, static_cast<std::size_t>(rows * stride)))
-    return std::nullopt;
-  for (std::int64_t node = 1; node <= rows; ++node) {
-    for (int axis = 1; axis <= columns; ++axis) {
-      const float value = table(node, axis);
-      if (std::isfinite(value)) continue;
-      const std::string n = std::to_string(node);
-      const std::string c = std::to_string(axis);
-      const std::string what =
-          baseModule
-              ? say(model, "Base module node " + n + " coordinate " + c,
-                    "nodul " + n + " al modulului de baza, coordonata " + c)
-              : say(model, "node " + n + " coordinate " + c, "nodul " + n + " coordonata " + c);
-      return namedValue(model, what, value);
-    }
+std::optional<std::string> nonFiniteCoordinate(const model::CoordinateTable& coords,
+                                               std::int64_t count, bool romanian, bool baseModule) {
+  const std::int64_t rows = count < coords.rows() ? count : coords.rows();
+  const int columns = coords.columns();
+  const float* values = coords.data();
+  if (rows <= 0 || allFinite(values, static_cast<std::size_t>(rows * columns))) return std::nullopt;
+  for (std::int64_t index = 0; index < rows * columns; ++index) {
+    if (std::isfinite(values[index])) continue;
+    const std::string node = std::to_string(index / columns + 1);
+    const char axis = model::axisLetter(static_cast<int>(index % columns) + 1);
+    const bool nan = std::isnan(values[index]);
+    if (romanian)
+      return std::string("Coordonata ") + axis + " a nodului " + node +
+             (baseModule ? " al modulului de baza" : "") + " este " +
+             (nan ? "nedefinita (NaN)" : "infinita") + notWritten(romanian);
+    return std::string("The ") + axis + " coordinate of " + (baseModule ? "Base module " : "") +
+           "node " + node + " is " + (nan ? "not a number (NaN)" : "infinite") +
+           notWritten(romanian);
   }
   return std::nullopt;
 }
 
 std::optional<std::string> nonFiniteArea(const Model& model, int count) {
   for (int type = 1; type <= count && type <= model::kKindCount; ++type) {
-    const float area = model.typeArea(type);
-    if (std::isfinite(area)) continue;
-    const std::string t = std::to_string(type);
-    return namedValue(
-        model, say(model, "the area of element type " + t, "aria tipului de element " + t), area);
+    if (std::isfinite(model.typeArea(type))) continue;
+    const std::string name(model::trimLeft(model::trimRight(model.typeName(type))));
+    const std::string named = std::to_string(type) + (name.empty() ? "" : " (" + name + ")");
+    if (model.romanian)
+      return "Aria tipului de element " + named + " nu este un numar finit" +
+             notWritten(model.romanian);
+    return "The area of element type " + named + " is not a finite number" +
+           notWritten(model.romanian);
   }
   return std::nullopt;
 }
@@ -113,9 +108,15 @@ std::optional<std::string> nonFiniteExpansionValue(const Model& model) {
     default:
       break;
   }
-  for (const Named& named : values)
-    if (!std::isfinite(named.value))
-      return namedValue(model, say(model, named.english, named.romanian), named.value);
+  for (const Named& named : values) {
+    if (std::isfinite(named.value)) continue;
+    const std::string value = std::isnan(named.value) ? "NaN"
+                              : named.value < 0       ? "-Infinity"
+                                                      : "Infinity";
+    return std::string(say(model.romanian, named.english, named.romanian)) +
+           say(model.romanian, " is not a finite number (", " nu este un numar finit (") + value +
+           ")" + notWritten(model.romanian);
+  }
   return std::nullopt;
 }
 

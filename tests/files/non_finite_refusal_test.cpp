@@ -8,13 +8,15 @@
 #include <limits>
 #include <string>
 
-#include "files/input_file.h"
+#include "files/every_writer.h"
 #include "files/sample_models.h"
 #include "files/scratch_folder.h"
 
 namespace zentrix::files {
 namespace {
 
+using zentrix::testing::generatedTruss;
+using zentrix::testing::kEveryWriter;
 using zentrix::testing::readWholeFile;
 using zentrix::testing::sampleModel;
 using zentrix::testing::ScratchFolder;
@@ -23,74 +25,99 @@ using zentrix::testing::writeWholeFile;
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
+enum WriterIndex { kInputFile, kGeometryFile, kBaseModuleGeometryFile };
+
 struct PlantedValue {
   const char* name;
-  int expansionType;
-  bool romanian;
+  WriterIndex writer;
+  std::function<model::Model()> model;
   std::function<void(model::Model&)> plant;
-  const char* what;  // the value as the message names it
+  const char* message;
 };
 
-class InputFileNonFiniteTest : public ::testing::TestWithParam<PlantedValue> {};
+class NonFiniteValueTest : public ::testing::TestWithParam<PlantedValue> {};
 
-TEST_P(InputFileNonFiniteTest, IsRefusedByNameAndTheOlderFileStays) {
+TEST_P(NonFiniteValueTest, IsRefusedByNameAndTheOlderFileStays) {
   const PlantedValue& c = GetParam();
+  const zentrix::testing::Writer& writer = kEveryWriter[c.writer];
   ScratchFolder folder;
-  model::Model m = sampleModel({3, c.expansionType, c.romanian, true});
+  const std::string stem = folder.file("model");
+  writeWholeFile(writer.target(stem), "older\r\n");
+  model::Model m = c.model();
   c.plant(m);
-  m.inputFilePath = folder.file("saved.dat");
-  writeWholeFile(m.inputFilePath, "older\r\n");
-  const model::Outcome outcome = writeInputFile(m);
+  const model::Outcome outcome = writer.write(m, stem);
   EXPECT_FALSE(outcome);
-  EXPECT_EQ(outcome.message,
-            std::string(c.romanian ? "Nu se poate scrie fisierul \"" : "Cannot write the file \"") +
-                m.inputFilePath + "\": " + c.what);
-  EXPECT_EQ(readWholeFile(m.inputFilePath), "older\r\n");
+  EXPECT_EQ(outcome.message, c.message);
+  EXPECT_EQ(readWholeFile(writer.target(stem)), "older\r\n");
+}
+
+model::Model sample(int expansionType, bool romanian = false) {
+  return sampleModel({3, expansionType, romanian, true});
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    EveryReal, InputFileNonFiniteTest,
+    EveryReal, NonFiniteValueTest,
     ::testing::Values(
-        PlantedValue{"BaseCoordinate", model::kPrismatic, false,
+        PlantedValue{"BaseCoordinate", kInputFile, [] { return sample(model::kPrismatic); },
                      [](model::Model& m) { m.baseCoords(5, 2) = kNaN; },
-                     "Base module node 5 coordinate 2 = NaN (not a finite number)"},
-        PlantedValue{"BaseCoordinateRomanian", model::kPrismatic, true,
+                     "The Y coordinate of Base module node 5 is not a number (NaN): the file was "
+                     "not written."},
+        PlantedValue{"BaseCoordinateRomanian", kInputFile,
+                     [] { return sample(model::kPrismatic, true); },
                      [](model::Model& m) { m.baseCoords(1, 3) = -kInfinity; },
-                     "nodul 1 al modulului de baza, coordonata 3 = -Infinity (nu este un numar "
-                     "finit)"},
-        PlantedValue{"GeneratedCoordinate", model::kPrismatic, false,
+                     "Coordonata Z a nodului 1 al modulului de baza este infinita: fisierul nu a "
+                     "fost scris."},
+        PlantedValue{"GeneratedCoordinate", kInputFile, [] { return sample(model::kPrismatic); },
                      [](model::Model& m) { m.nodeCoords(m.totalNodes, 1) = kInfinity; },
-                     "node 25 coordinate 1 = Infinity (not a finite number)"},
-        PlantedValue{"ModuleLength", model::kArch, false,
+                     "The X coordinate of node 25 is infinite: the file was not written."},
+        PlantedValue{"ModuleLength", kInputFile, [] { return sample(model::kArch); },
                      [](model::Model& m) { m.moduleLength = kNaN; },
-                     "\"Module Length\" = NaN (not a finite number)"},
-        PlantedValue{"PyramidRatio", model::kPyramidal, false,
+                     "\"Module Length\" is not a finite number (NaN): the file was not written."},
+        PlantedValue{"PyramidRatio", kInputFile, [] { return sample(model::kPyramidal); },
                      [](model::Model& m) { m.pyramidShrinkRatio = kInfinity; },
-                     "\"Shrink Ratio\" = Infinity (not a finite number)"},
-        PlantedValue{"VertexFoot", model::kPyramidal, true,
+                     "\"Shrink Ratio\" is not a finite number (Infinity): the file was not "
+                     "written."},
+        PlantedValue{"VertexFoot", kInputFile, [] { return sample(model::kPyramidal, true); },
                      [](model::Model& m) { m.vertexFoot[2] = kNaN; },
-                     "\"Coordonatele piciorului varfului\" (Z) = NaN (nu este un numar finit)"},
-        PlantedValue{"ShrinkRatio", model::kOneDirectionShrink, false,
+                     "\"Coordonatele piciorului varfului\" (Z) nu este un numar finit (NaN): "
+                     "fisierul nu a fost scris."},
+        PlantedValue{"ShrinkRatio", kInputFile, [] { return sample(model::kOneDirectionShrink); },
                      [](model::Model& m) { m.shrinkRatio = -kInfinity; },
-                     "\"Shrink Ratio\" = -Infinity (not a finite number)"},
-        PlantedValue{"HalfSpan", model::kArch, false, [](model::Model& m) { m.halfSpan = kNaN; },
-                     "\"Half Span (l)\" = NaN (not a finite number)"},
-        PlantedValue{"ArchHeight", model::kArch, false,
+                     "\"Shrink Ratio\" is not a finite number (-Infinity): the file was not "
+                     "written."},
+        PlantedValue{"HalfSpan", kInputFile, [] { return sample(model::kArch); },
+                     [](model::Model& m) { m.halfSpan = kNaN; },
+                     "\"Half Span (l)\" is not a finite number (NaN): the file was not written."},
+        PlantedValue{"ArchHeight", kInputFile, [] { return sample(model::kArch); },
                      [](model::Model& m) { m.archHeight = kInfinity; },
-                     "\"Height (h)\" = Infinity (not a finite number)"},
-        PlantedValue{"TypeArea", model::kPrismatic, false,
+                     "\"Height (h)\" is not a finite number (Infinity): the file was not "
+                     "written."},
+        PlantedValue{"TypeArea", kInputFile, [] { return sample(model::kPrismatic); },
                      [](model::Model& m) { m.typeArea(4) = kNaN; },
-                     "the area of element type 4 = NaN (not a finite number)"}),
+                     "The area of element type 4 (Transversal Diagonal) is not a finite number: "
+                     "the file was not written."},
+        PlantedValue{"GeometryCoordinate", kGeometryFile, [] { return generatedTruss(); },
+                     [](model::Model& m) { m.nodeCoords(17, 2) = -kInfinity; },
+                     "The Y coordinate of node 17 is infinite: the file was not written."},
+        PlantedValue{"GeometryArea", kGeometryFile, [] { return generatedTruss(); },
+                     [](model::Model& m) { m.typeArea(2) = kInfinity; },
+                     "The area of element type 2 (Transversal) is not a finite number: the file "
+                     "was not written."},
+        PlantedValue{"BaseModuleGeometryCoordinate", kBaseModuleGeometryFile,
+                     [] { return generatedTruss(); },
+                     [](model::Model& m) { m.baseCoords(3, 1) = kNaN; },
+                     "The X coordinate of node 3 is not a number (NaN): the file was not "
+                     "written."}),
     [](const auto& planted) { return std::string(planted.param.name); });
 
 // Parameters of another expansion type are not saved, so they cannot stop
-// the save.
-TEST(InputFileNonFinite, ValuesTheFileDoesNotHoldDoNotStopTheSave) {
+// the save; nor can a vertex foot Z of a plane pyramid.
+TEST(NonFiniteValue, ValuesTheFileDoesNotHoldDoNotStopTheSave) {
   ScratchFolder folder;
   model::Model m = sampleModel({2, model::kPrismatic, false, true});
   m.pyramidShrinkRatio = kNaN;
   m.halfSpan = kInfinity;
-  m.vertexFoot[2] = kNaN;  // a plane pyramid saves two vertex foot values
+  m.vertexFoot[2] = kNaN;
   m.inputFilePath = folder.file("saved.dat");
   EXPECT_TRUE(writeInputFile(m));
   m.expansionType = model::kPyramidal;

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "files/every_writer.h"
 #include "files/failing_allocations.h"
 #include "files/input_file.h"
 #include "files/sample_models.h"
@@ -13,10 +14,13 @@
 namespace zentrix::files {
 namespace {
 
+using zentrix::testing::generatedTruss;
+using zentrix::testing::kEveryWriter;
 using zentrix::testing::LargeAllocationsFail;
 using zentrix::testing::readWholeFile;
 using zentrix::testing::sampleModel;
 using zentrix::testing::ScratchFolder;
+using zentrix::testing::Writer;
 using zentrix::testing::writeWholeFile;
 
 constexpr std::size_t kLargestGranted = std::size_t{64} << 10;
@@ -30,26 +34,30 @@ std::string inputFileText(int nodes) {
   return text;
 }
 
-TEST(OutOfMemory, SavingReportsItAndLeavesTheOlderFile) {
+TEST(OutOfMemory, EveryWriterReportsItAndLeavesTheOlderFile) {
   ScratchFolder folder;
-  for (const bool romanian : {false, true}) {
-    model::Model m = sampleModel({3, model::kArch, romanian, true});
-    m.inputFilePath = folder.file("saved.dat");
-    writeWholeFile(m.inputFilePath, "older\r\n");
-    model::Outcome outcome;
-    {
-      const LargeAllocationsFail noMemory(kLargestGranted);
-      outcome = writeInputFile(m);
-      EXPECT_GT(LargeAllocationsFail::refusals(), 0);
+  for (const Writer& writer : kEveryWriter) {
+    for (const bool romanian : {false, true}) {
+      model::Model m = generatedTruss();
+      m.romanian = romanian;
+      const std::string stem = folder.file(writer.name);
+      writeWholeFile(writer.target(stem), "older\r\n");
+      model::Outcome outcome;
+      {
+        const LargeAllocationsFail noMemory(kLargestGranted);
+        outcome = writer.write(m, stem);
+        EXPECT_GT(LargeAllocationsFail::refusals(), 0);
+      }
+      EXPECT_FALSE(outcome) << writer.name;
+      EXPECT_EQ(outcome.message, romanian ? "Nu se poate scrie fisierul \"" + writer.target(stem) +
+                                                "\": memorie insuficienta"
+                                          : "Cannot write the file \"" + writer.target(stem) +
+                                                "\": not enough memory");
+      EXPECT_EQ(readWholeFile(writer.target(stem)), "older\r\n");
     }
-    EXPECT_FALSE(outcome);
-    EXPECT_EQ(outcome.message,
-              romanian
-                  ? "Nu se poate scrie fisierul \"" + m.inputFilePath + "\": memorie insuficienta"
-                  : "Cannot write the file \"" + m.inputFilePath + "\": not enough memory");
-    EXPECT_EQ(readWholeFile(m.inputFilePath), "older\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
   }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3)
+      << "no temporary file is left behind";
 }
 
 // Reading the file's text, and building the Base module's tables, both need

@@ -5,70 +5,23 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <string>
 
-#include "files/input_file.h"
+#include "files/every_writer.h"
 #include "files/scratch_folder.h"
 #include "files/unwritable_places.h"
-#include "generation/generate.h"
-#include "model/model.h"
 
 namespace zentrix::files {
 namespace {
 
 using zentrix::testing::FileSizeLimit;
+using zentrix::testing::generatedTruss;
+using zentrix::testing::kEveryWriter;
 using zentrix::testing::PermissionChecksOn;
 using zentrix::testing::readWholeFile;
 using zentrix::testing::ScratchFolder;
+using zentrix::testing::Writer;
 using zentrix::testing::writeWholeFile;
-
-// A generated plane truss of 30 modules: every writer has lines to write.
-model::Model generatedTruss() {
-  model::Model m;
-  model::setStartValues(m);
-  model::startNewElementTypes(m);
-  m.problemTitle = "Write failures";
-  m.dofPerNode = 2;
-  m.nodesInBase0 = 2;
-  m.nodesInBase1 = 2;
-  m.baseNodeCount = 4;
-  m.baseCoords.rebuild(4, 2);
-  const float nodes[4][2] = {{0, 0}, {0, 1}, {2, 0}, {2, 1}};
-  for (int node = 1; node <= 4; ++node)
-    for (int axis = 1; axis <= 2; ++axis) m.baseCoords(node, axis) = nodes[node - 1][axis - 1];
-  const int bars[5][2] = {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}};
-  m.baseElementCount = 5;
-  m.baseElemStart.rebuild(5);
-  m.baseElemEnd.rebuild(5);
-  for (int element = 1; element <= 5; ++element) {
-    m.baseElemStart(element) = bars[element - 1][0];
-    m.baseElemEnd(element) = bars[element - 1][1];
-  }
-  m.expansionDirection = 'X';
-  m.moduleCount = 30;
-  m.moduleLength = 2.0f;
-  m.expansionType = model::kPrismatic;
-  generation::measureBaseModule(m);
-  EXPECT_TRUE(generation::generateStructure(m));
-  return m;
-}
-
-// One writer: how it is pointed at a file and run.
-struct Writer {
-  const char* name;
-  // The file the writer writes when the model is pointed at `stem`.
-  std::function<std::string(const std::string& stem)> target;
-  std::function<model::Outcome(model::Model&, const std::string& stem)> write;
-};
-
-const Writer kWriters[] = {
-    {"InputFile", [](const std::string& stem) { return stem + ".dat"; },
-     [](model::Model& m, const std::string& stem) {
-       m.inputFilePath = stem + ".dat";
-       return writeInputFile(m);
-     }},
-};
 
 class WriteFailureTest : public ::testing::TestWithParam<Writer> {
  protected:
@@ -159,7 +112,7 @@ TEST_P(WriteFailureTest, MissingFolderOrAFileAsFolderIsReported) {
   EXPECT_EQ(entriesIn(folder_.path()), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWriter, WriteFailureTest, ::testing::ValuesIn(kWriters),
+INSTANTIATE_TEST_SUITE_P(EveryWriter, WriteFailureTest, ::testing::ValuesIn(kEveryWriter),
                          [](const auto& writer) { return std::string(writer.param.name); });
 
 }  // namespace
