@@ -149,6 +149,7 @@ model::Outcome writeGeometryLines(const model::Model& model, std::string_view pa
       writeTopology(out, model.romanian, model.elemStart, model.elemEnd, model.totalElements,
                     ticker);
   if (!complete) {
+    if (out.failed()) return out.finish();
     out.abandon();
     return model::Outcome::failure(cancelledMessage(pathText, model.romanian));
   }

@@ -1,5 +1,9 @@
 #include "files/geometry_layout.h"
 
+#include <algorithm>
+
+#include "files/numbered_lines.h"
+#include "files/ordered_chunks.h"
 #include "files/time_stamp.h"
 #include "model/model.h"
 #include "model/number_text.h"
@@ -8,9 +12,10 @@ namespace zentrix::files::geometry_layout {
 
 namespace {
 
-std::int32_t entryOrZero(const model::OneBasedArray<std::int32_t>& values, std::int64_t number) {
-  return number <= values.count() ? values(number) : 0;
-}
+// Room for one node or topology line: a number of up to 20 characters and
+// three coordinates, or three numbers, with the line end, and the few
+// characters the fast number edits may store past their end.
+constexpr std::size_t kNumberedLineRoom = 96;
 
 }  // namespace
 
@@ -52,22 +57,34 @@ void writeSupportsUnitsAndNodesHeading(TextFileOutput& out, bool romanian) {
 bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, std::int64_t count,
                     int dofPerNode, ProgressTicker& ticker) {
   const int nodeWidth = model::digitCount(count);
+  // A node has at most three coordinates, whatever a broken count says.
+  dofPerNode = std::clamp(dofPerNode, 0, 3);
   const int columns = dofPerNode < coords.columns() ? dofPerNode : coords.columns();
-  for (std::int64_t node = 1; node <= count; ++node) {
-    char* const lineStart = out.reserve(kLineRoom);
-    char* at = model::writeIntegerField(lineStart, node, nodeWidth);
-    for (int axis = 1; axis <= dofPerNode; ++axis) {
-      // Absolute columns: compact texts are at most 14 characters, so the
-      // next column is always ahead.
-      char* const column = lineStart + nodeWidth + 4 + 16 * (axis - 1);
-      while (at < column) *at++ = ' ';
-      const bool stored = node <= coords.rows() && axis <= columns;
-      at = model::writeCompactReal(at, stored ? coords(node, axis) : 0.0f);
+  const std::int64_t storedRows = coords.rows();
+  const int stride = coords.columns();
+  const float* const values = coords.data();
+  const auto format = [=](std::int64_t first, std::int64_t last, char* at) {
+    CompactTextMemo memo;
+    for (std::int64_t node = first + 1; node <= last; ++node) {
+      // Rows and columns the table does not hold are written as zeros.
+      if (node <= storedRows && columns == dofPerNode) {
+        at = writeNodeLine(at, node, nodeWidth, values + (node - 1) * stride, dofPerNode, memo);
+      } else {
+        float row[3] = {0.0f, 0.0f, 0.0f};
+        for (int axis = 0; axis < columns && node <= storedRows; ++axis)
+          row[axis] = values[(node - 1) * stride + axis];
+        at = writeNodeLine(at, node, nodeWidth, row, dofPerNode, memo);
+      }
+      at = endLine(at);
     }
-    out.advanceTo(endLine(at));
-    if (!ticker.tick()) return false;
-  }
-  return true;
+    return at;
+  };
+  std::int64_t reported = 0;
+  return writeRecordsInOrder(out, count, kNumberedLineRoom, format, [&](std::int64_t done) {
+    const bool goOn = ticker.add(done - reported);
+    reported = done;
+    return goOn;
+  });
 }
 
 bool writeTopology(TextFileOutput& out, bool romanian,
@@ -76,17 +93,25 @@ bool writeTopology(TextFileOutput& out, bool romanian,
                    ProgressTicker& ticker) {
   out.line(romanian ? "Nod&Topologie:" : "Node&Topology:");
   const int width = model::digitCount(count);
-  for (std::int64_t element = 1; element <= count; ++element) {
-    char* at = out.reserve(kLineRoom);
-    at = model::writeIntegerField(at, element, width);
-    at = copyText(at, "   ");
-    at = model::writeIntegerField(at, entryOrZero(start, element), width);
-    at = copyText(at, "  ");
-    at = model::writeIntegerField(at, entryOrZero(end, element), width);
-    out.advanceTo(endLine(at));
-    if (!ticker.tick()) return false;
-  }
-  return true;
+  const std::int64_t starts = start.count();
+  const std::int64_t ends = end.count();
+  const std::int32_t* const startOf = start.data();
+  const std::int32_t* const endOf = end.data();
+  const TopologyLine line(width);
+  const auto format = [=](std::int64_t first, std::int64_t last, char* at) {
+    for (std::int64_t element = first + 1; element <= last; ++element) {
+      at = line.write(at, element, element <= starts ? startOf[element - 1] : 0,
+                      element <= ends ? endOf[element - 1] : 0);
+      at = endLine(at);
+    }
+    return at;
+  };
+  std::int64_t reported = 0;
+  return writeRecordsInOrder(out, count, kNumberedLineRoom, format, [&](std::int64_t done) {
+    const bool goOn = ticker.add(done - reported);
+    reported = done;
+    return goOn;
+  });
 }
 
 void writeElementDataHeading(TextFileOutput& out, bool romanian) {

@@ -31,22 +31,25 @@ inline char* endLine(char* at) {
   return copyText(at, "\r\n");
 }
 
-// Reports the fraction done every few thousand lines and remembers a cancel.
+// Reports the fraction of the lines written and remembers a cancel.
 class ProgressTicker {
  public:
   ProgressTicker(model::Progress* progress, std::int64_t totalLines)
       : progress_(progress), total_(totalLines > 0 ? totalLines : 1) {}
-  // Counts one line; false once the user has cancelled.
-  bool tick() {
-    if (progress_ == nullptr || (++done_ & 0xFFFF) != 0) return true;
-    return progress_->advance(static_cast<double>(done_) / static_cast<double>(total_));
+  // Counts `lines` more lines; false once the user has cancelled.
+  bool add(std::int64_t lines) {
+    done_ += lines;
+    if (progress_ == nullptr || cancelled_) return !cancelled_;
+    cancelled_ = !progress_->advance(static_cast<double>(done_) / static_cast<double>(total_));
+    return !cancelled_;
   }
-  bool finish() { return progress_ == nullptr || progress_->advance(1.0); }
+  bool finish() { return progress_ == nullptr || (!cancelled_ && progress_->advance(1.0)); }
 
  private:
   model::Progress* progress_;
   std::int64_t total_;
   std::int64_t done_ = 0;
+  bool cancelled_ = false;
 };
 
 // The title field: the first 80 characters, blank-padded to 80, then `suffix`.
@@ -62,12 +65,16 @@ char* writeRestraintFlags(char* at, int dofPerNode);
 void writeSupportsUnitsAndNodesHeading(TextFileOutput& out, bool romanian);
 
 // Node i: its number in `nodeWidth` columns, then coordinate c at column
-// nodeWidth + 5 + 16 (c - 1). Rows beyond `coords` are written with zeros.
+// nodeWidth + 5 + 16 (c - 1), for at most three coordinates. Rows and
+// columns beyond `coords` are written with zeros.
+// The lines of a large structure are formatted on several threads (see
+// ordered_chunks.h). False when cancelled or when the output failed.
 bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, std::int64_t count,
                     int dofPerNode, ProgressTicker& ticker);
 
 // The topology heading and one line per element: number, 3 blanks, start,
 // 2 blanks, end, all in `width` columns. Entries beyond the arrays read 0.
+// Formatted like the node lines; false when cancelled or the output failed.
 bool writeTopology(TextFileOutput& out, bool romanian,
                    const model::OneBasedArray<std::int32_t>& start,
                    const model::OneBasedArray<std::int32_t>& end, std::int64_t count,

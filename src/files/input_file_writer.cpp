@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "files/input_file.h"
+#include "files/numbered_lines.h"
 #include "files/ordered_chunks.h"
 #include "files/text_file_output.h"
 #include "files/time_stamp.h"
@@ -74,34 +75,19 @@ constexpr Headings kRomanianHeadings = {
     "Sfarsit de fisier: ",
 };
 
-// Node records put coordinate c (1-based) at column D + 5 + 16 (c - 1).
-constexpr int kGapAfterNodeNumber = 4;
-constexpr int kCoordinateColumnWidth = 16;
+// Node records are the node lines of the Geometry File (numbered_lines.h).
 constexpr int kMaxCoordinates = 3;
-// The longest records, with their line end and an empty line after them: a
-// node number of up to 20 characters, two coordinates at 16 columns each and
-// the last one in at most 14 (only finite values are written); three
-// integers of up to 20 characters.
-constexpr std::size_t kMaxNodeRecordChars = 20 + kGapAfterNodeNumber +
-                                            (kMaxCoordinates - 1) * kCoordinateColumnWidth + 14 + 4;
-constexpr std::size_t kMaxElementRecordChars = 3 * 20 + 4;
+// The longest records, with their line end and an empty line after them, and
+// the characters the fast edits may store past their end: a node number of
+// up to 20 characters, two coordinates at 16 columns each and the last one
+// in a slot of 16; three integers of up to 20 characters.
+constexpr std::size_t kMaxNodeRecordChars =
+    20 + kGapAfterNodeNumber + kMaxCoordinates * kCoordinateColumnWidth + 4;
+constexpr std::size_t kMaxElementRecordChars = 3 * 20 + 4 + 16;
 
 char* writeLineEnd(char* out) {
   *out++ = '\r';
   *out++ = '\n';
-  return out;
-}
-
-// The fixed-column node record: the node number right-aligned in `digits`
-// columns, then the compact number texts at their columns.
-char* writeNodeRecord(char* out, std::int64_t node, int digits, const float* coords, int count) {
-  char* const lineStart = out;
-  out = model::writeIntegerField(out, node, digits);
-  for (int axis = 0; axis < count; ++axis) {
-    char* const column = lineStart + digits + kGapAfterNodeNumber + axis * kCoordinateColumnWidth;
-    while (out < column) *out++ = ' ';
-    out = model::writeCompactReal(out, coords[axis]);
-  }
   return out;
 }
 
@@ -258,9 +244,10 @@ class InputFileWriter {
     const float* const rows = table.data();
     const int stride = table.columns();
     writeRecords(count, kMaxNodeRecordChars, [=](std::int64_t first, std::int64_t last, char* at) {
+      CompactTextMemo memo;
       const float* row = rows + first * stride;
       for (std::int64_t node = first + 1; node <= last; ++node, row += stride) {
-        at = writeLineEnd(writeNodeRecord(at, node, digits, row, columns));
+        at = writeLineEnd(writeNodeLine(at, node, digits, row, columns, memo));
         if (groupSize > 0 && node % groupSize == 0) at = writeLineEnd(at);
       }
       return at;

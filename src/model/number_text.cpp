@@ -1,5 +1,7 @@
 #include "model/number_text.h"
 
+#include "model/digit_fields.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -179,8 +181,10 @@ char* writeDecimal(char* out, std::uint64_t n, int length) {
   return out + length;
 }
 
-// Fields up to this width that the value fits take the fast road.
-constexpr int kFastFieldWidth = 19;
+// Fields of up to 16 columns holding a value below 10^8 take the fast road
+// of digit_fields.h.
+constexpr int kFastFieldWidth = 16;
+constexpr std::int64_t kFastFieldLimit = kSmallFieldLimit;
 
 // The compact G14.7 text of the values it is written for most: those whose
 // seven significant digits are written in fixed notation. The float is
@@ -213,17 +217,21 @@ char* compactFixedText(char* out, float value) {
     digits = 1'000'000;
     if (++exponent == 7) return nullptr;
   }
+  // The seven digits, after the leading zero of an eight-digit word.
   char text[8];
-  writeDecimal(text, digits, 7);
+  const auto seven = static_cast<std::uint32_t>(digits);
+  const std::uint64_t eight = digit_fields::eightDigits(seven);
+  std::memcpy(text, &eight, sizeof eight);
+  const char* const first = text + 1;
   if ((bits >> 31) != 0) *out++ = '-';
   int kept = 7;
   const int before = exponent >= 0 ? exponent + 1 : 0;
-  while (kept > before && text[kept - 1] == '0') --kept;
+  while (kept > before && first[kept - 1] == '0') --kept;
   if (before == 0) *out++ = '0';
-  std::memcpy(out, text, static_cast<std::size_t>(before));
+  std::memcpy(out, first, static_cast<std::size_t>(before));
   out += before;
   *out++ = '.';
-  std::memcpy(out, text + before, static_cast<std::size_t>(kept - before));
+  std::memcpy(out, first + before, static_cast<std::size_t>(kept - before));
   return out + (kept - before);
 }
 
@@ -255,7 +263,10 @@ char* writeFixedForm(char* out, float value, int width, int decimals) {
 char* writeIntegerField(char* out, std::int64_t value, int width) {
   // The common case, a value that fits its field: blanks, then the digits
   // from the field's end.
-  if (value >= 0 && width >= 1 && width <= kFastFieldWidth &&
+  if (value >= 0 && value < kFastFieldLimit && width >= 1 && width <= kFastFieldWidth &&
+      static_cast<std::uint64_t>(value) < kPowersOfTen[static_cast<std::size_t>(width)])
+    return writeSmallField(out, static_cast<std::uint32_t>(value), width);
+  if (value >= 0 && width >= 1 && width <= 19 &&
       static_cast<std::uint64_t>(value) < kPowersOfTen[static_cast<std::size_t>(width)]) {
     std::memset(out, ' ', static_cast<std::size_t>(width));
     writeDigitsBackwards(out + width, static_cast<std::uint64_t>(value));

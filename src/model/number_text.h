@@ -26,6 +26,9 @@
 namespace zentrix::model {
 
 // Upper bound of the characters any edit below writes for w <= 64, d <= 17.
+// The `write*` forms need that much room at `out`: the fast ones store whole
+// machine words and may leave characters past the edit's end, which the
+// caller's next characters overwrite.
 inline constexpr int kMaxEditChars = 96;
 
 char* writeGeneralForm(char* out, float value, int width, int digits);

@@ -1,0 +1,107 @@
+// The two lines every large file is made of, shared by the Geometry Files
+// and the Zentrix Input File: the node line (number, then coordinates in
+// fixed columns) and the topology line (element number, start and end node
+// in fields of one width). Written for loops over millions of lines: no
+// allocation, the fields of the common sizes take the fast road of
+// digit_fields.h, and the compact texts of coordinates that repeat (the
+// cross-section of every module) are remembered instead of formatted again.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+#include "model/digit_fields.h"
+#include "model/number_text.h"
+
+namespace zentrix::files {
+
+// The compact coordinate texts of the last values seen, by their bits. One
+// per formatting thread; the texts are exactly `model::writeCompactReal`'s.
+class CompactTextMemo {
+ public:
+  // Writes the compact text of `value`; may store up to 16 characters.
+  char* write(char* out, float value) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    Entry& entry = entries_[(bits ^ (bits >> 11) ^ (bits >> 23)) % kEntries];
+    if (entry.length == 0 || entry.bits != bits) {
+      char text[model::kMaxEditChars];
+      const auto length = static_cast<std::size_t>(model::writeCompactReal(text, value) - text);
+      std::memcpy(entry.text, text, sizeof entry.text);
+      entry.bits = bits;
+      entry.length = static_cast<std::uint8_t>(length);
+    }
+    std::memcpy(out, entry.text, sizeof entry.text);
+    return out + entry.length;
+  }
+
+ private:
+  static constexpr std::uint32_t kEntries = 256;
+  // Compact texts of finite values have at most 14 characters, the names of
+  // the others at most 9.
+  struct Entry {
+    std::uint32_t bits = 0;
+    std::uint32_t length = 0;  // 0: empty (no text is empty)
+    char text[16];
+  };
+  std::array<Entry, kEntries> entries_{};
+};
+
+// Columns of a node line: coordinate c (1-based) starts at column
+// width + 5 + 16 (c - 1).
+inline constexpr int kGapAfterNodeNumber = 4;
+inline constexpr int kCoordinateColumnWidth = 16;
+
+// Node `node` in `width` columns, then `count` coordinates of `row` (zeros
+// when `row` is null) at their columns. No line end.
+inline char* writeNodeLine(char* at, std::int64_t node, int width, const float* row, int count,
+                           CompactTextMemo& memo) {
+  char* const lineStart = at;
+  at = model::writeIntegerField(at, node, width);
+  for (int axis = 0; axis < count; ++axis) {
+    // Absolute columns: compact texts are at most 14 characters, so the
+    // next column is always ahead.
+    char* const column = lineStart + width + kGapAfterNodeNumber + axis * kCoordinateColumnWidth;
+    std::memset(at, ' ', static_cast<std::size_t>(column - at));
+    at = memo.write(column, row != nullptr ? row[axis] : 0.0f);
+  }
+  return at;
+}
+
+// Element, 3 blanks, start, 2 blanks, end, each in `width` columns. No line
+// end. Numbers too wide for the width are written whole.
+class TopologyLine {
+ public:
+  explicit TopologyLine(int width)
+      : width_(width), limit_(width >= 1 && width <= 8 ? tenTo(width) : 0) {}
+
+  char* write(char* at, std::int64_t element, std::int64_t start, std::int64_t end) const {
+    // One unsigned comparison each: a negative number fails it too.
+    if (static_cast<std::uint64_t>(element) < limit_ &&
+        static_cast<std::uint64_t>(start) < limit_ && static_cast<std::uint64_t>(end) < limit_) {
+      at = model::writeSmallField(at, static_cast<std::uint32_t>(element), width_);
+      std::memcpy(at, "   ", 3);
+      at = model::writeSmallField(at + 3, static_cast<std::uint32_t>(start), width_);
+      std::memcpy(at, "  ", 2);
+      return model::writeSmallField(at + 2, static_cast<std::uint32_t>(end), width_);
+    }
+    at = model::writeIntegerField(at, element, width_);
+    std::memcpy(at, "   ", 3);
+    at = model::writeIntegerField(at + 3, start, width_);
+    std::memcpy(at, "  ", 2);
+    return model::writeIntegerField(at + 2, end, width_);
+  }
+
+ private:
+  static std::uint64_t tenTo(int power) {
+    std::uint64_t value = 1;
+    while (power-- > 0) value *= 10;
+    return value;
+  }
+
+  int width_;
+  std::uint64_t limit_;  // fields below it take the fast road; 0: none
+};
+
+}  // namespace zentrix::files
