@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <exception>
 #include <new>
 #include <stdexcept>
+#include <system_error>
+#include <thread>
 
 #include "generation/arch_geometry.h"
 #include "generation/element_kinds.h"
@@ -36,11 +40,61 @@ struct Scratch {
 std::pair<std::int64_t, int> firstNonFinite(const model::CoordinateTable& coords) {
   const float* values = coords.data();
   const std::int64_t count = coords.rows() * coords.columns();
+  // NaN and the infinities have all exponent bits set; testing the bits
+  // lets the compiler scan millions of coordinates a vector at a time.
+  std::uint32_t special = 0;
+  for (std::int64_t i = 0; i < count; ++i) {
+    std::uint32_t bits;
+    std::memcpy(&bits, values + i, sizeof bits);
+    special |= static_cast<std::uint32_t>((bits & 0x7f800000u) == 0x7f800000u);
+  }
+  if (special == 0) return {0, 0};
   for (std::int64_t i = 0; i < count; ++i)
     if (!std::isfinite(values[i]))
       return {i / coords.columns() + 1, static_cast<int>(i % coords.columns()) + 1};
   return {0, 0};
 }
+
+// Allocates the end node arrays (every entry 0) on a second thread while the
+// calling one places the nodes: filling hundreds of megabytes is mostly the
+// system handing out pages, which two threads do side by side. `wait` returns
+// when they are there and passes on a failure to allocate them. Without a
+// second thread it does the work itself.
+class EndNodeArrays {
+ public:
+  EndNodeArrays(Scratch& scratch, std::int64_t count) : scratch_(scratch), count_(count) {
+    try {
+      thread_ = std::thread([this] { allocate(); });
+    } catch (const std::system_error&) {
+      allocate();
+    }
+  }
+  ~EndNodeArrays() {
+    if (thread_.joinable()) thread_.join();
+  }
+  EndNodeArrays(const EndNodeArrays&) = delete;
+  EndNodeArrays& operator=(const EndNodeArrays&) = delete;
+
+  void wait() {
+    if (thread_.joinable()) thread_.join();
+    if (failure_) std::rethrow_exception(failure_);
+  }
+
+ private:
+  void allocate() {
+    try {
+      scratch_.elemStart.rebuild(count_);
+      scratch_.elemEnd.rebuild(count_);
+    } catch (...) {
+      failure_ = std::current_exception();
+    }
+  }
+
+  Scratch& scratch_;
+  std::int64_t count_;
+  std::exception_ptr failure_;
+  std::thread thread_;
+};
 
 bool placeNodes(const Model& model, const StructureCounts& counts, Scratch& s, WorkMeter& meter) {
   s.nodeCoords.rebuild(counts.totalNodes, counts.coordinates);
@@ -55,14 +109,11 @@ bool buildElements(const Model& model, const StructureCounts& counts, Scratch& s
                    WorkMeter& meter) {
   const std::vector<std::int32_t> kinds = classifyBaseElements(model, counts);
   s.kindCount = countKinds(kinds, counts);
-  s.elemStart.rebuild(counts.totalElements);
-  s.elemEnd.rebuild(counts.totalElements);
   const auto kindEnd =
       replicateElements(model, counts, s.kindCount, s.elemStart.data(), s.elemEnd.data(), meter);
   if (!kindEnd) return false;
   s.kindEnd = *kindEnd;
   // Only the Base module's own elements carry their computed kind.
-  s.elemKind.rebuild(counts.totalElements);
   std::copy(kinds.begin(), kinds.end(), s.elemKind.data());
   return true;
 }
@@ -91,12 +142,15 @@ Outcome build(Model& model, const StructureCounts& counts, model::Progress* prog
   if (!meter.report()) return cancelled;
 
   Scratch scratch;
+  EndNodeArrays endNodes(scratch, counts.totalElements);
   if (!placeNodes(model, counts, scratch, meter)) return cancelled;
   if (const auto [node, axis] = firstNonFinite(scratch.nodeCoords); node != 0)
     return Outcome::failure(
         nonFiniteCoordinateMessage(model, renumber ? renumberedNode(counts, node) : node, axis));
+  scratch.elemKind.rebuild(counts.totalElements);
   if (!meter.add(counts.totalNodes)) return cancelled;
 
+  endNodes.wait();
   if (!buildElements(model, counts, scratch, meter)) return cancelled;
   if (renumber && !renumberBase0Last(counts, scratch.nodeCoords, scratch.elemStart.data(),
                                      scratch.elemEnd.data(), meter))
