@@ -97,14 +97,9 @@ bool writeTopology(TextFileOutput& out, bool romanian,
   const std::int64_t ends = end.count();
   const std::int32_t* const startOf = start.data();
   const std::int32_t* const endOf = end.data();
-  const TopologyLine line(width);
+  const TopologyLines lines(width);
   const auto format = [=](std::int64_t first, std::int64_t last, char* at) {
-    for (std::int64_t element = first + 1; element <= last; ++element) {
-      at = line.write(at, element, element <= starts ? startOf[element - 1] : 0,
-                      element <= ends ? endOf[element - 1] : 0);
-      at = endLine(at);
-    }
-    return at;
+    return lines.write(at, first, last, startOf, starts, endOf, ends);
   };
   std::int64_t reported = 0;
   return writeRecordsInOrder(out, count, kNumberedLineRoom, format, [&](std::int64_t done) {

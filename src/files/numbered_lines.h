@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -69,28 +70,58 @@ inline char* writeNodeLine(char* at, std::int64_t node, int width, const float* 
   return at;
 }
 
-// Element, 3 blanks, start, 2 blanks, end, each in `width` columns. No line
-// end. Numbers too wide for the width are written whole.
-class TopologyLine {
+// Topology lines: element, 3 blanks, start, 2 blanks, end, each in `width`
+// columns, then the line end. Numbers too wide for the width are written
+// whole.
+class TopologyLines {
  public:
-  explicit TopologyLine(int width)
+  explicit TopologyLines(int width)
       : width_(width), limit_(width >= 1 && width <= 8 ? tenTo(width) : 0) {}
 
-  char* write(char* at, std::int64_t element, std::int64_t start, std::int64_t end) const {
-    // One unsigned comparison each: a negative number fails it too.
-    if (static_cast<std::uint64_t>(element) < limit_ &&
-        static_cast<std::uint64_t>(start) < limit_ && static_cast<std::uint64_t>(end) < limit_) {
-      at = model::writeSmallField(at, static_cast<std::uint32_t>(element), width_);
-      std::memcpy(at, "   ", 3);
-      at = model::writeSmallField(at + 3, static_cast<std::uint32_t>(start), width_);
-      std::memcpy(at, "  ", 2);
-      return model::writeSmallField(at + 2, static_cast<std::uint32_t>(end), width_);
+  // Lines of elements first+1 ... last; end nodes beyond the arrays' counts
+  // are written as 0.
+  char* write(char* at, std::int64_t first, std::int64_t last, const std::int32_t* start,
+              std::int64_t starts, const std::int32_t* end, std::int64_t ends) const {
+    // The element numbers count up: their digits are the high four, kept
+    // while they stay, and the low four from the table.
+    std::uint32_t high = ~0u;
+    std::uint64_t highWord = 0;
+    for (std::int64_t element = first + 1; element <= last; ++element) {
+      const std::int64_t from = element <= starts ? start[element - 1] : 0;
+      const std::int64_t to = element <= ends ? end[element - 1] : 0;
+      // One unsigned comparison each: a negative number fails it too.
+      if (static_cast<std::uint64_t>(element) < limit_ &&
+          static_cast<std::uint64_t>(from) < limit_ && static_cast<std::uint64_t>(to) < limit_) {
+        using namespace model::digit_fields;
+        const auto number = static_cast<std::uint32_t>(element);
+        std::uint64_t characters;
+        if (number >= 10000 && std::endian::native == std::endian::little) {
+          if (number / 10000 != high) {
+            high = number / 10000;
+            highWord = eightCharacters(high * 10000) & 0xffffffffu;
+          }
+          characters = highWord | std::uint64_t{kDigitQuads[number % 10000]} << 32;
+          const std::uint64_t field = fieldWord(characters, width_);
+          std::memcpy(at, &field, sizeof field);
+          at += width_;
+        } else {
+          at = model::writeSmallField(at, number, width_);
+        }
+        std::memcpy(at, "   ", 3);
+        at = model::writeSmallField(at + 3, static_cast<std::uint32_t>(from), width_);
+        std::memcpy(at, "  ", 2);
+        at = model::writeSmallField(at + 2, static_cast<std::uint32_t>(to), width_);
+      } else {
+        at = model::writeIntegerField(at, element, width_);
+        std::memcpy(at, "   ", 3);
+        at = model::writeIntegerField(at + 3, from, width_);
+        std::memcpy(at, "  ", 2);
+        at = model::writeIntegerField(at + 2, to, width_);
+      }
+      std::memcpy(at, "\r\n", 2);
+      at += 2;
     }
-    at = model::writeIntegerField(at, element, width_);
-    std::memcpy(at, "   ", 3);
-    at = model::writeIntegerField(at + 3, start, width_);
-    std::memcpy(at, "  ", 2);
-    return model::writeIntegerField(at + 2, end, width_);
+    return at;
   }
 
  private:

@@ -57,6 +57,12 @@ inline std::uint64_t eightCharacters(std::uint32_t n) {
   return (digits & ~blanks) | (kEightBlanks & blanks);
 }
 
+// The word of eightCharacters shifted for a field of `width` columns (1 to
+// 8): its first `width` bytes are the field.
+inline std::uint64_t fieldWord(std::uint64_t characters, int width) {
+  return characters >> (8 * (8 - width));
+}
+
 }  // namespace digit_fields
 
 // Writes `value` (below 10^8 and below 10^width) right-aligned in `width`
@@ -74,7 +80,7 @@ inline char* writeSmallField(char* out, std::uint32_t value, int width) {
   }
   const std::uint64_t field = eightCharacters(value);
   if (width <= 8) {
-    const std::uint64_t shifted = field >> (8 * (8 - width));
+    const std::uint64_t shifted = fieldWord(field, width);
     std::memcpy(out, &shifted, sizeof shifted);
   } else {
     std::memcpy(out, &kEightBlanks, sizeof kEightBlanks);

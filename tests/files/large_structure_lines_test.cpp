@@ -1,0 +1,157 @@
+// The lines of a large structure, which the writers format on several
+// threads in chunks, with word-wide number fields and remembered coordinate
+// texts, are exactly the lines a plain loop with the general number edits
+// writes: checked line by line against such a loop for a structure of
+// hundreds of thousands of elements, with awkward coordinates and end node
+// numbers too wide for their field mixed in.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "files/geometry_file.h"
+#include "files/input_file.h"
+#include "files/scratch_folder.h"
+#include "generation/generate.h"
+#include "model/number_text.h"
+
+namespace zentrix::files {
+namespace {
+
+using zentrix::testing::readWholeFile;
+using zentrix::testing::ScratchFolder;
+
+// A spatial truss of `modules` modules, generated, its coordinates then
+// overwritten with values of every written form (a few repeating, as the
+// cross-sections of real structures do) and a few end nodes made too wide.
+model::Model largeStructure(int modules) {
+  model::Model m;
+  model::setStartValues(m);
+  model::startNewElementTypes(m);
+  m.problemTitle = "Large";
+  m.dofPerNode = 3;
+  m.nodesInBase0 = 4;
+  m.nodesInBase1 = 4;
+  m.baseCoords.rebuild(8, 3);
+  const float corners[4][2] = {{0, 0}, {1.5f, 0}, {1.5f, 1.2f}, {0, 1.2f}};
+  for (int node = 1; node <= 8; ++node) {
+    m.baseCoords(node, 1) = node > 4 ? 2.0f : 0.0f;
+    m.baseCoords(node, 2) = corners[(node - 1) % 4][0];
+    m.baseCoords(node, 3) = corners[(node - 1) % 4][1];
+  }
+  const int bars[13][2] = {{1, 5}, {2, 6}, {3, 7}, {4, 8}, {5, 6}, {6, 7}, {7, 8},
+                           {8, 5}, {1, 6}, {2, 7}, {3, 8}, {4, 5}, {5, 7}};
+  m.baseElementCount = 13;
+  m.baseElemStart.rebuild(13);
+  m.baseElemEnd.rebuild(13);
+  for (int element = 1; element <= 13; ++element) {
+    m.baseElemStart(element) = bars[element - 1][0];
+    m.baseElemEnd(element) = bars[element - 1][1];
+  }
+  m.expansionDirection = 'X';
+  m.moduleCount = modules;
+  m.moduleLength = 2.0f;
+  m.expansionType = model::kPrismatic;
+  generation::measureBaseModule(m);
+  EXPECT_TRUE(generation::generateStructure(m));
+
+  std::mt19937 random(11);
+  std::uniform_real_distribution<float> metres(-2e4f, 2e4f);
+  const float forms[] = {0.0f, -0.0f, 0.05f, 1e-30f, 12345678.0f, 9999999.5f, 0.099999994f, -7.25f};
+  for (std::int64_t node = 1; node <= m.totalNodes; node += 7) {
+    m.nodeCoords(node, 2) = metres(random);
+    m.nodeCoords(node, 3) = forms[node % 8];
+  }
+  for (std::int64_t element = 5; element <= m.totalElements; element += 100003)
+    m.elemEnd(element) = 123456789;
+  return m;
+}
+
+std::string field(std::int64_t value, int width) {
+  const std::string digits = std::to_string(value);
+  return std::string(digits.size() < static_cast<std::size_t>(width) ? width - digits.size() : 0,
+                     ' ') +
+         digits;
+}
+
+std::string plainNodeLine(std::int64_t node, int width, const model::CoordinateTable& coords) {
+  std::string line = field(node, width);
+  for (int axis = 1; axis <= coords.columns(); ++axis) {
+    line.resize(static_cast<std::size_t>(width + 4 + 16 * (axis - 1)), ' ');
+    line += model::compactNumberText(model::generalForm(coords(node, axis), 14, 7));
+  }
+  return line;
+}
+
+// The lines of `text` from the one after `heading`, `count` of them,
+// skipping empty lines when `skipEmpty`.
+std::vector<std::string> linesAfter(const std::string& text, const std::string& heading,
+                                    std::int64_t count, bool skipEmpty = false) {
+  std::vector<std::string> lines;
+  std::size_t at = text.find(heading + "\r\n");
+  EXPECT_NE(at, std::string::npos) << heading;
+  at += heading.size() + 2;
+  while (static_cast<std::int64_t>(lines.size()) < count && at < text.size()) {
+    const std::size_t end = text.find("\r\n", at);
+    std::string line = text.substr(at, end - at);
+    at = end + 2;
+    if (skipEmpty && line.empty()) continue;
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+TEST(LargeStructureLines, GeometryFileLinesEqualThePlainLoop) {
+  ScratchFolder folder;
+  model::Model m = largeStructure(30000);
+  ASSERT_GT(m.totalElements, 300000);
+  m.geometryFilePath = folder.file("large.geo");
+  ASSERT_TRUE(writeGeometryFile(m));
+  const std::string text = readWholeFile(m.geometryFilePath);
+
+  const int nodeWidth = model::digitCount(m.totalNodes);
+  const auto nodes = linesAfter(text, "Node&Coordinates:", m.totalNodes);
+  ASSERT_EQ(static_cast<std::int64_t>(nodes.size()), m.totalNodes);
+  for (std::int64_t node = 1; node <= m.totalNodes; ++node)
+    ASSERT_EQ(nodes[static_cast<std::size_t>(node - 1)],
+              plainNodeLine(node, nodeWidth, m.nodeCoords))
+        << "node " << node;
+
+  const int width = model::digitCount(m.totalElements);
+  const auto elements = linesAfter(text, "Node&Topology:", m.totalElements);
+  ASSERT_EQ(static_cast<std::int64_t>(elements.size()), m.totalElements);
+  for (std::int64_t element = 1; element <= m.totalElements; ++element)
+    ASSERT_EQ(elements[static_cast<std::size_t>(element - 1)],
+              field(element, width) + "   " + field(m.elemStart(element), width) + "  " +
+                  field(m.elemEnd(element), width))
+        << "element " << element;
+}
+
+TEST(LargeStructureLines, InputFileGeneratedPartEqualsThePlainLoop) {
+  ScratchFolder folder;
+  model::Model m = largeStructure(12000);
+  m.inputFilePath = folder.file("large.dat");
+  ASSERT_TRUE(writeInputFile(m));
+  const std::string text = readWholeFile(m.inputFilePath);
+
+  // Generated nodes, an empty line after every 8 (the Base module's nodes).
+  const int nodeWidth = model::digitCount(m.totalNodes);
+  const auto nodes = linesAfter(text, " Coordinates:", m.totalNodes + m.totalNodes / 8);
+  for (std::int64_t node = 1, line = 0; node <= m.totalNodes; ++node, ++line) {
+    ASSERT_EQ(nodes[static_cast<std::size_t>(line)], plainNodeLine(node, nodeWidth, m.nodeCoords))
+        << "node " << node;
+    if (node % 8 == 0) {
+      ASSERT_EQ(nodes[static_cast<std::size_t>(++line)], "") << "after " << node;
+    }
+  }
+  const auto elements = linesAfter(text, " Initial Node - Final Node:", m.totalElements, true);
+  for (std::int64_t element = 1; element <= m.totalElements; ++element)
+    ASSERT_EQ(elements[static_cast<std::size_t>(element - 1)],
+              field(element, 12) + field(m.elemStart(element), 12) + field(m.elemEnd(element), 12))
+        << "element " << element;
+}
+
+}  // namespace
+}  // namespace zentrix::files
