@@ -5,12 +5,13 @@
 // Save Data (the Zentrix Input File). Each iteration times the work and the
 // floor one after the other, so that both meet the same state of the page
 // cache. Counters: nodes/s, elements/s, MB/s of the work and of the floor,
-// the ratio of the two times, the peak resident memory against the size of
-// the generated structure's own arrays. The output folder is
+// the ratio of the two median times, the peak resident memory against the
+// size of the generated structure's own arrays. The output folder is
 // ZENTRIX_BENCH_DIR, or the current directory.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -57,6 +58,12 @@ double timeIoFloor(std::uintmax_t bytes) {
   return seconds;
 }
 
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t middle = values.size() / 2;
+  return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
 double peakResidentMegabytes() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
@@ -78,8 +85,8 @@ bool write(Writer writer, zentrix::model::Model& model, const std::string& path)
 void generateAndWrite(benchmark::State& state, Writer writer) {
   const auto modules = static_cast<std::int32_t>(state.range(0));
   const std::string path = outputPath("bench-output.dat");
-  double workSeconds = 0;
-  double floorSeconds = 0;
+  std::vector<double> workTimes;
+  std::vector<double> floorTimes;
   std::uintmax_t bytes = 0;
   double arraysMegabytes = 0;
   std::int64_t nodes = 0;
@@ -105,10 +112,10 @@ void generateAndWrite(benchmark::State& state, Writer writer) {
     if (!write(writer, model, path)) throw std::runtime_error("write failed");
     const double seconds = secondsSince(start);
     state.SetIterationTime(seconds);
-    workSeconds += seconds;
+    workTimes.push_back(seconds);
     const std::uintmax_t size = std::filesystem::file_size(path);
     std::filesystem::remove(path);
-    floorSeconds += timeIoFloor(size);
+    floorTimes.push_back(timeIoFloor(size));
     bytes += size;
     nodes += model.totalNodes;
     elements += model.totalElements;
@@ -120,12 +127,20 @@ void generateAndWrite(benchmark::State& state, Writer writer) {
   }
   const double peak = peakResidentMegabytes();
   state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
-  state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(nodes) / workSeconds);
-  state.counters["elements/s"] = benchmark::Counter(static_cast<double>(elements) / workSeconds);
-  state.counters["MB/s"] = benchmark::Counter(static_cast<double>(bytes) / workSeconds / 1e6);
-  state.counters["floor_MB/s"] =
-      benchmark::Counter(static_cast<double>(bytes) / floorSeconds / 1e6);
-  state.counters["ratio_to_floor"] = benchmark::Counter(workSeconds / floorSeconds);
+  const double runs = static_cast<double>(state.iterations());
+  state.counters["nodes/s"] =
+      benchmark::Counter(static_cast<double>(nodes) / runs / median(workTimes));
+  state.counters["elements/s"] =
+      benchmark::Counter(static_cast<double>(elements) / runs / median(workTimes));
+  state.counters["MB/s"] =
+      benchmark::Counter(static_cast<double>(bytes) / runs / median(workTimes) / 1e6);
+  // The machine may be shared: the medians of the work and of the floor are
+  // what the ratio compares, so that one disturbed run does not decide it.
+  const double fileBytes = static_cast<double>(bytes) / runs;
+  state.counters["work_median_ms"] = benchmark::Counter(median(workTimes) * 1e3);
+  state.counters["floor_median_ms"] = benchmark::Counter(median(floorTimes) * 1e3);
+  state.counters["floor_MB/s"] = benchmark::Counter(fileBytes / median(floorTimes) / 1e6);
+  state.counters["ratio_to_floor"] = benchmark::Counter(median(workTimes) / median(floorTimes));
   state.counters["file_MB"] =
       benchmark::Counter(static_cast<double>(bytes) / static_cast<double>(state.iterations()) / 1e6);
   state.counters["arrays_MB"] = benchmark::Counter(arraysMegabytes);
@@ -144,7 +159,7 @@ void generateAndSave(benchmark::State& state) {
 #define ZENTRIX_WORKLOAD_SIZES(function)                                             \
   BENCHMARK(function)->Arg(10'000)->Iterations(40)->Unit(benchmark::kMillisecond)->UseManualTime(); \
   BENCHMARK(function)->Arg(100'000)->Iterations(10)->Unit(benchmark::kMillisecond)->UseManualTime(); \
-  BENCHMARK(function)->Arg(1'000'000)->Iterations(3)->Unit(benchmark::kMillisecond)->UseManualTime()
+  BENCHMARK(function)->Arg(1'000'000)->Iterations(5)->Unit(benchmark::kMillisecond)->UseManualTime()
 
 ZENTRIX_WORKLOAD_SIZES(generateAndCreate);
 ZENTRIX_WORKLOAD_SIZES(generateAndSave);

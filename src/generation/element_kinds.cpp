@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "generation/two_halves.h"
+
 namespace zentrix::generation {
 
 namespace {
@@ -143,29 +145,48 @@ std::optional<KindTable> replicateElements(const Model& model, const StructureCo
     shifts[static_cast<std::size_t>(j - 1)] =
         endShiftOf(blockOf(kindCount, j), baseStart[j - 1], counts.base0Nodes);
 
+  // Each kind block holds that kind's elements of module 1, then of module
+  // 2, and so on: where module k's copies go follows from the block sizes.
   KindTable kindEnd{};
-  std::int64_t position = 0;  // elements written so far
+  std::array<std::int64_t, model::kKindCount + 1> firstOfKind{};
   for (int kind = 1; kind <= model::kKindCount; ++kind) {
+    const std::int64_t width = kindCount[static_cast<std::size_t>(kind)] -
+                               kindCount[static_cast<std::size_t>(kind - 1)];
+    firstOfKind[static_cast<std::size_t>(kind)] = kindEnd[static_cast<std::size_t>(kind - 1)];
+    kindEnd[static_cast<std::size_t>(kind)] = static_cast<std::int32_t>(
+        kindEnd[static_cast<std::size_t>(kind - 1)] + counts.modules * width);
+  }
+  for (int kind = 1; kind <= model::kKindCount; ++kind) {
+    // Module 1's copies are the Base module elements themselves.
     const std::int64_t first = kindCount[static_cast<std::size_t>(kind - 1)];
     const std::int64_t width = kindCount[static_cast<std::size_t>(kind)] - first;
-    // Module 1's copies are the Base module elements themselves.
+    const std::int64_t position = firstOfKind[static_cast<std::size_t>(kind)];
     std::copy_n(baseStart + first, width, start + position);
     std::copy_n(baseEnd + first, width, end + position);
-    position += width;
-    for (std::int64_t k = 2; k <= counts.modules; ++k) {
-      const ModuleShift moduleShift = shiftOfModule(counts, k);
-      for (std::int64_t j = first; j < first + width; ++j, ++position) {
-        const EndShift shift = shifts[static_cast<std::size_t>(j)];
-        start[position] = static_cast<std::int32_t>(baseStart[j] + startShift(shift, moduleShift));
-        end[position] = static_cast<std::int32_t>(baseEnd[j] + endShift(shift, moduleShift));
-      }
-      if (!meter.add(width)) return std::nullopt;
-    }
-    kindEnd[static_cast<std::size_t>(kind)] = static_cast<std::int32_t>(position);
   }
+  // Modules 2 ... m, numbered 0 ... m - 2 here, on two threads.
+  const auto copies = [&](std::int64_t from, std::int64_t to, const WorkStep& step) {
+    for (int kind = 1; kind <= model::kKindCount; ++kind) {
+      const std::int64_t first = kindCount[static_cast<std::size_t>(kind - 1)];
+      const std::int64_t width = kindCount[static_cast<std::size_t>(kind)] - first;
+      for (std::int64_t k = from + 2; k <= to + 1; ++k) {
+        const ModuleShift moduleShift = shiftOfModule(counts, k);
+        std::int64_t position = firstOfKind[static_cast<std::size_t>(kind)] + (k - 1) * width;
+        for (std::int64_t j = first; j < first + width; ++j, ++position) {
+          const EndShift shift = shifts[static_cast<std::size_t>(j)];
+          start[position] = static_cast<std::int32_t>(baseStart[j] + startShift(shift, moduleShift));
+          end[position] = static_cast<std::int32_t>(baseEnd[j] + endShift(shift, moduleShift));
+        }
+        if (!step(width)) return false;
+      }
+    }
+    return true;
+  };
+  if (!runInTwoHalves(counts.modules - 1, meter, copies)) return std::nullopt;
   // The Base 0 elements exist once, in the first module's Base 0.
   const std::int64_t moduleElements = kindCount[model::kKindCount];
   const std::int64_t base0 = counts.baseElements - moduleElements;
+  const std::int64_t position = kindEnd[model::kKindCount];
   std::copy_n(baseStart + moduleElements, base0, start + position);
   std::copy_n(baseEnd + moduleElements, base0, end + position);
   if (!meter.add(base0)) return std::nullopt;
@@ -188,15 +209,18 @@ bool renumberBase0Last(const StructureCounts& counts, model::CoordinateTable& co
   const auto rest = static_cast<std::int32_t>(counts.totalNodes - counts.base0Nodes);
   const auto map = [n0, rest](std::int32_t q) { return q > n0 ? q - n0 : q + rest; };
   constexpr std::int64_t kChunk = WorkMeter::kUnitsPerReport;
-  for (std::int64_t from = 0; from < counts.totalElements; from += kChunk) {
-    const std::int64_t to = std::min(from + kChunk, counts.totalElements);
-    for (std::int64_t p = from; p < to; ++p) {
-      start[p] = map(start[p]);
-      end[p] = map(end[p]);
-    }
-    if (!meter.add(to - from)) return false;
-  }
-  return true;
+  return runInTwoHalves(counts.totalElements, meter,
+                        [&](std::int64_t from, std::int64_t to, const WorkStep& step) {
+                          for (std::int64_t chunk = from; chunk < to; chunk += kChunk) {
+                            const std::int64_t last = std::min(chunk + kChunk, to);
+                            for (std::int64_t p = chunk; p < last; ++p) {
+                              start[p] = map(start[p]);
+                              end[p] = map(end[p]);
+                            }
+                            if (!step(last - chunk)) return false;
+                          }
+                          return true;
+                        });
 }
 
 }  // namespace zentrix::generation
