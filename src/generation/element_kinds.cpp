@@ -165,19 +165,25 @@ std::optional<KindTable> replicateElements(const Model& model, const StructureCo
     std::copy_n(baseEnd + first, width, end + position);
   }
   // Modules 2 ... m, numbered 0 ... m - 2 here, on two threads.
+  // The work is told in steps of a few thousand modules.
+  constexpr std::int64_t kModulesPerStep = 4096;
   const auto copies = [&](std::int64_t from, std::int64_t to, const WorkStep& step) {
     for (int kind = 1; kind <= model::kKindCount; ++kind) {
       const std::int64_t first = kindCount[static_cast<std::size_t>(kind - 1)];
       const std::int64_t width = kindCount[static_cast<std::size_t>(kind)] - first;
-      for (std::int64_t k = from + 2; k <= to + 1; ++k) {
-        const ModuleShift moduleShift = shiftOfModule(counts, k);
-        std::int64_t position = firstOfKind[static_cast<std::size_t>(kind)] + (k - 1) * width;
-        for (std::int64_t j = first; j < first + width; ++j, ++position) {
-          const EndShift shift = shifts[static_cast<std::size_t>(j)];
-          start[position] = static_cast<std::int32_t>(baseStart[j] + startShift(shift, moduleShift));
-          end[position] = static_cast<std::int32_t>(baseEnd[j] + endShift(shift, moduleShift));
+      for (std::int64_t stepFrom = from + 2; stepFrom <= to + 1; stepFrom += kModulesPerStep) {
+        const std::int64_t stepTo = std::min(stepFrom + kModulesPerStep - 1, to + 1);
+        for (std::int64_t k = stepFrom; k <= stepTo; ++k) {
+          const ModuleShift moduleShift = shiftOfModule(counts, k);
+          std::int64_t position = firstOfKind[static_cast<std::size_t>(kind)] + (k - 1) * width;
+          for (std::int64_t j = first; j < first + width; ++j, ++position) {
+            const EndShift shift = shifts[static_cast<std::size_t>(j)];
+            start[position] =
+                static_cast<std::int32_t>(baseStart[j] + startShift(shift, moduleShift));
+            end[position] = static_cast<std::int32_t>(baseEnd[j] + endShift(shift, moduleShift));
+          }
         }
-        if (!step(width)) return false;
+        if (!step(width * (stepTo - stepFrom + 1))) return false;
       }
     }
     return true;
