@@ -6,8 +6,9 @@
 //  - a loaded model holds only what the model can: 2 or 3 coordinates per
 //    node, tables as large as their counts, finite reals, four element types;
 //  - saving the loaded model and loading the saved file gives the same inputs;
+//  - its Base-module Geometry File can be written;
 //  - GENERATE on it (within a small memory limit) ends with a structure or a
-//    message, and the structure it leaves can be saved.
+//    message, and the structure it leaves can be saved and created.
 #include <unistd.h>
 
 #include <charconv>
@@ -20,6 +21,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/geometry_file.h"
 #include "files/input_file.h"
 #include "generation/generate.h"
 #include "model/model.h"
@@ -160,6 +162,21 @@ void checkGenerate(Model& m) {
             m.elemEnd(element) >= 1 && m.elemEnd(element) <= m.totalNodes);
   m.inputFilePath = "/dev/null";
   require(zentrix::files::writeInputFile(m).ok);
+  m.geometryFilePath = "/dev/null";
+  require(zentrix::files::writeGeometryFile(m).ok);
+}
+
+// The Base-module Geometry File goes where the Old File's name says; a link
+// beside the scratch file sends it to /dev/null.
+void checkBaseModuleFile(Model m) {
+  static const std::string oldFile = [] {
+    const std::string stem = scratchPath().substr(0, scratchPath().size() - 4);
+    std::remove((stem + "-BaseModule.dat").c_str());
+    require(symlink("/dev/null", (stem + "-BaseModule.dat").c_str()) == 0);
+    return stem + ".dat";
+  }();
+  m.oldFilePath = oldFile;
+  require(zentrix::files::writeBaseModuleGeometryFile(m).ok);
 }
 
 }  // namespace
@@ -176,6 +193,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   checkLoaded(m);
   checkSaveAndLoadAgain(m);
+  checkBaseModuleFile(m);
   checkGenerate(m);
   return 0;
 }
