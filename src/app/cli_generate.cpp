@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -80,7 +81,17 @@ bool reported(const model::Outcome& outcome, std::ostream& err) {
   return static_cast<bool>(outcome);
 }
 
-int generate(const GenerateRequest& request, std::ostream& out, std::ostream& err) {
+// Runs `work` with a progress line named `task`; the line is gone again
+// before anything else is printed.
+model::Outcome withProgress(const std::string& task, const ProgressDisplay& display,
+                            std::ostream& err,
+                            const std::function<model::Outcome(model::Progress&)>& work) {
+  TerminalProgress progress(err, task, display);
+  return work(progress);
+}
+
+int generate(const GenerateRequest& request, const ProgressDisplay& display, std::ostream& out,
+             std::ostream& err) {
   model::Model model;
   setLanguage(model, request.language);
   model::setStartValues(model);
@@ -109,16 +120,26 @@ int generate(const GenerateRequest& request, std::ostream& out, std::ostream& er
         << '\n';
     return kExitDeclined;
   }
-  if (!reported(generation::generateStructure(model), err)) return kExitFailure;
+  const auto generated = withProgress("GENERATE", display, err, [&](model::Progress& progress) {
+    return generation::generateStructure(model, &progress);
+  });
+  if (!reported(generated, err)) return kExitFailure;
 
+  const std::string writing = model::inLanguage(model, "Writing ", "Se scrie ");
   if (!request.geometry.empty()) {
     model.geometryFilePath = request.geometry;
-    if (!reported(files::writeGeometryFile(model), err)) return kExitFailure;
+    const auto written = withProgress(
+        writing + request.geometry, display, err,
+        [&](model::Progress& progress) { return files::writeGeometryFile(model, &progress); });
+    if (!reported(written, err)) return kExitFailure;
     out << files::geometryCreatedMessage(model) << '\n';
   }
   if (!request.save.empty()) {
     model.inputFilePath = request.save;
-    if (!reported(files::writeInputFile(model), err)) return kExitFailure;
+    const auto saved = withProgress(
+        writing + request.save, display, err,
+        [&](model::Progress& progress) { return files::writeInputFile(model, &progress); });
+    if (!reported(saved, err)) return kExitFailure;
   }
   if (request.baseModule && !reported(files::writeBaseModuleGeometryFile(model), err))
     return kExitFailure;
@@ -127,7 +148,8 @@ int generate(const GenerateRequest& request, std::ostream& out, std::ostream& er
 
 }  // namespace
 
-int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+                  const ProgressDisplay& display) {
   CLI::App app{
       "zentrix-cli: generates a bar structure from a Zentrix Input File and writes\n"
       "its Geometry File, without the desktop program's window.",
@@ -145,7 +167,7 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
     const int code = app.exit(error, out, err);
     return code == 0 ? kExitSuccess : kExitUsage;
   }
-  return generate(request, out, err);
+  return generate(request, display, out, err);
 }
 
 }  // namespace zentrix::app

@@ -7,9 +7,13 @@
 //
 // Messages go to `err`, the closing message of a written Geometry File to
 // `out`, in the chosen language. Exit codes are the kExit* values below.
+// While GENERATE and the writers work on a large structure a progress line
+// is drawn on `err` when `display` says it is a terminal (terminal_progress.h).
 #pragma once
 
 #include <iosfwd>
+
+#include "app/terminal_progress.h"
 
 namespace zentrix::app {
 
@@ -18,6 +22,7 @@ inline constexpr int kExitFailure = 1;   // bad input file, refused data, a file
 inline constexpr int kExitUsage = 2;     // the command line itself is wrong
 inline constexpr int kExitDeclined = 3;  // module length differs and --force was not given
 
-int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+                  const ProgressDisplay& display = {});
 
 }  // namespace zentrix::app
