@@ -4,8 +4,10 @@
 // `target` tells the file it then writes.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "files/geometry_file.h"
 #include "files/input_file.h"
@@ -38,27 +40,33 @@ inline const Writer kEveryWriter[] = {
      }},
 };
 
-// A plane truss of `modules` modules, generated: every writer has lines to write.
-inline model::Model generatedTruss(int modules = 30) {
+struct Bar {
+  std::int32_t start;
+  std::int32_t end;
+};
+
+// A prismatic structure along X whose Base module has `nodes` (Base 0 first,
+// then as many in Base 1) and `bars`, generated with `modules` modules.
+inline model::Model generatedPrism(const std::vector<std::vector<float>>& nodes,
+                                   const std::vector<Bar>& bars, int modules) {
   model::Model m;
   model::setStartValues(m);
   model::startNewElementTypes(m);
-  m.problemTitle = "Plane truss";
-  m.dofPerNode = 2;
-  m.nodesInBase0 = 2;
-  m.nodesInBase1 = 2;
-  m.baseNodeCount = 4;
-  m.baseCoords.rebuild(4, 2);
-  const float nodes[4][2] = {{0, 0}, {0, 1}, {2, 0}, {2, 1}};
-  for (int node = 1; node <= 4; ++node)
-    for (int axis = 1; axis <= 2; ++axis) m.baseCoords(node, axis) = nodes[node - 1][axis - 1];
-  const int bars[5][2] = {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}};
-  m.baseElementCount = 5;
-  m.baseElemStart.rebuild(5);
-  m.baseElemEnd.rebuild(5);
-  for (int element = 1; element <= 5; ++element) {
-    m.baseElemStart(element) = bars[element - 1][0];
-    m.baseElemEnd(element) = bars[element - 1][1];
+  m.problemTitle = "Prism";
+  m.dofPerNode = static_cast<std::int32_t>(nodes.front().size());
+  m.nodesInBase0 = static_cast<std::int32_t>(nodes.size() / 2);
+  m.nodesInBase1 = m.nodesInBase0;
+  m.baseNodeCount = static_cast<std::int32_t>(nodes.size());
+  m.baseCoords.rebuild(m.baseNodeCount, m.dofPerNode);
+  for (std::int64_t node = 1; node <= m.baseNodeCount; ++node)
+    for (int axis = 1; axis <= m.dofPerNode; ++axis)
+      m.baseCoords(node, axis) = nodes[static_cast<std::size_t>(node - 1)][axis - 1];
+  m.baseElementCount = static_cast<std::int32_t>(bars.size());
+  m.baseElemStart.rebuild(m.baseElementCount);
+  m.baseElemEnd.rebuild(m.baseElementCount);
+  for (std::int64_t element = 1; element <= m.baseElementCount; ++element) {
+    m.baseElemStart(element) = bars[static_cast<std::size_t>(element - 1)].start;
+    m.baseElemEnd(element) = bars[static_cast<std::size_t>(element - 1)].end;
   }
   m.expansionDirection = 'X';
   m.moduleCount = modules;
@@ -67,6 +75,12 @@ inline model::Model generatedTruss(int modules = 30) {
   generation::measureBaseModule(m);
   if (!generation::generateStructure(m)) m.totalNodes = -1;  // every writer refuses it then
   return m;
+}
+
+// A plane truss of `modules` modules, generated: every writer has lines to write.
+inline model::Model generatedTruss(int modules = 30) {
+  return generatedPrism({{0, 0}, {0, 1}, {2, 0}, {2, 1}}, {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}},
+                        modules);
 }
 
 }  // namespace zentrix::testing

@@ -15,6 +15,7 @@
 #include "files/input_file.h"
 #include "files/scratch_folder.h"
 #include "generation/generate.h"
+#include "generation/generation_fixtures.h"
 #include "model/number_text.h"
 
 namespace zentrix::files {
@@ -27,34 +28,8 @@ using zentrix::testing::ScratchFolder;
 // overwritten with values of every written form (a few repeating, as the
 // cross-sections of real structures do) and a few end nodes made too wide.
 model::Model largeStructure(int modules) {
-  model::Model m;
-  model::setStartValues(m);
+  model::Model m = generation::testing::squareTruss(modules);
   model::startNewElementTypes(m);
-  m.problemTitle = "Large";
-  m.dofPerNode = 3;
-  m.nodesInBase0 = 4;
-  m.nodesInBase1 = 4;
-  m.baseCoords.rebuild(8, 3);
-  const float corners[4][2] = {{0, 0}, {1.5f, 0}, {1.5f, 1.2f}, {0, 1.2f}};
-  for (int node = 1; node <= 8; ++node) {
-    m.baseCoords(node, 1) = node > 4 ? 2.0f : 0.0f;
-    m.baseCoords(node, 2) = corners[(node - 1) % 4][0];
-    m.baseCoords(node, 3) = corners[(node - 1) % 4][1];
-  }
-  const int bars[13][2] = {{1, 5}, {2, 6}, {3, 7}, {4, 8}, {5, 6}, {6, 7}, {7, 8},
-                           {8, 5}, {1, 6}, {2, 7}, {3, 8}, {4, 5}, {5, 7}};
-  m.baseElementCount = 13;
-  m.baseElemStart.rebuild(13);
-  m.baseElemEnd.rebuild(13);
-  for (int element = 1; element <= 13; ++element) {
-    m.baseElemStart(element) = bars[element - 1][0];
-    m.baseElemEnd(element) = bars[element - 1][1];
-  }
-  m.expansionDirection = 'X';
-  m.moduleCount = modules;
-  m.moduleLength = 2.0f;
-  m.expansionType = model::kPrismatic;
-  generation::measureBaseModule(m);
   EXPECT_TRUE(generation::generateStructure(m));
 
   std::mt19937 random(11);
