@@ -1,5 +1,6 @@
 // The Geometry File of the generated structure.
 #include <new>
+#include <optional>
 
 #include "files/geometry_file.h"
 #include "files/geometry_layout.h"
