@@ -24,8 +24,8 @@ inline constexpr int kVertexFootTextWidth = 100;
 inline constexpr int kProgramPathWidth = 128;
 inline constexpr int kStatusWidth = 80;
 
-inline constexpr int kKindCount = 4;     // longitudinal, transversal, diagonal, transversal diag.
-inline constexpr int kMaxLaunches = 100; // slots of the launch table
+inline constexpr int kKindCount = 4;      // longitudinal, transversal, diagonal, transversal diag.
+inline constexpr int kMaxLaunches = 100;  // slots of the launch table
 
 enum ExpansionType : std::int32_t {
   kNoExpansion = 0,
@@ -84,6 +84,8 @@ struct Model {
   float halfSpan = 0.0f;
   float archHeight = 0.0f;
   std::int32_t archKind = 0;
+  std::string halfSpanText;    // the arch dialog's texts as last shown or typed,
+  std::string archHeightText;  // at most 20 characters each
   float moduleDepth = 0.0f;
 
   // Generated structure.
