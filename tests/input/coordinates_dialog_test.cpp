@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/dialog_script.h"
 #include "ui/memory_dialog_backend.h"
 
 namespace zentrix::input {
@@ -36,21 +37,9 @@ void setRow(model::Model& m, int node, std::vector<float> values) {
     m.baseCoords(node, axis) = values[static_cast<std::size_t>(axis - 1)];
 }
 
-std::vector<std::string> entries(const MemoryDialog& d, ui::ControlId list) {
-  std::vector<std::string> texts;
-  for (int entry = 1; entry <= d.entryCount(list); ++entry)
-    texts.push_back(d.entryText(list, entry));
-  return texts;
-}
-
-// Runs the dialog once with `script` playing the user; closes with OK when
-// the script leaves it open.
 void runWith(model::Model& m, ui::MemoryDialogHost& host,
              std::function<void(MemoryDialog&)> script) {
-  host.scriptNextOpening(Ids::kTemplate, [script](MemoryDialog& d) {
-    script(d);
-    d.userClick(ui::kOkButton);
-  });
+  testing_support::playNextOpening(host, Ids::kTemplate, std::move(script));
   runCoordinatesDialog(m, host);
 }
 
@@ -68,8 +57,10 @@ TEST(CoordinatesDialogOpening, BuildsTheArrayAndListsForTheCurrentCounts) {
   auto m = newModel(3, 2, 3);
   ui::MemoryDialogHost host;
   runWith(m, host, [](MemoryDialog& d) {
-    EXPECT_THAT(entries(d, Ids::kNodeList), ElementsAre("1", "2", "3", "4", "5"));
-    EXPECT_THAT(entries(d, Ids::kProcessedList), ElementsAre("", "", "", "", ""));
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kNodeList),
+                ElementsAre("1", "2", "3", "4", "5"));
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList),
+                ElementsAre("", "", "", "", ""));
     EXPECT_EQ(d.text(Ids::kPrompt), "Input Coordinates X, Y, Z:\nSeparators: Space(s); Comma");
   });
   EXPECT_EQ(m.baseNodeCount, 5);
@@ -94,7 +85,8 @@ TEST(CoordinatesDialogOpening, AfterALoadKeepsTheLoadedCountAndNumbersTheProcess
   m.nodesInBase1 = 3;  // changed in the main dialog after the load
   ui::MemoryDialogHost host;
   runWith(m, host, [](MemoryDialog& d) {
-    EXPECT_THAT(entries(d, Ids::kProcessedList), ElementsAre("1", "2", "3", "4"));
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList),
+                ElementsAre("1", "2", "3", "4"));
   });
   EXPECT_EQ(m.baseNodeCount, 4);
   EXPECT_THAT(row(m, 3), ElementsAre(1.5f, 2.0f));
@@ -272,7 +264,7 @@ TEST(CoordinatesApply, WithoutAChosenNodeTellsTheUserAndChangesNothing) {
   runWith(m, host, [](MemoryDialog& d) {
     d.userType(Ids::kCoordinatesEdit, "1 2");
     d.userClick(Ids::kApplyButton);
-    EXPECT_THAT(entries(d, Ids::kProcessedList), ElementsAre("", ""));
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList), ElementsAre("", ""));
   });
   EXPECT_EQ(m.baseCoords.storage(), (std::vector<float>{0, 0, 0, 0}));
   ASSERT_EQ(host.messages().size(), 1u);
@@ -291,7 +283,8 @@ TEST(CoordinatesClosing, CancelKeepsEveryAppliedNode) {
       d.userType(Ids::kCoordinatesEdit, texts[node - 1]);
       d.userClick(Ids::kApplyButton);
     }
-    EXPECT_THAT(entries(d, Ids::kProcessedList), ElementsAre("1+", "2+", "3+", "4+"));
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList),
+                ElementsAre("1+", "2+", "3+", "4+"));
     d.userType(Ids::kCoordinatesEdit, "9 9");  // typed, never applied
     d.userCancel();
   });
@@ -300,7 +293,7 @@ TEST(CoordinatesClosing, CancelKeepsEveryAppliedNode) {
 
   // Reopened without a load, the marks start blank again.
   runWith(m, host, [](MemoryDialog& d) {
-    EXPECT_THAT(entries(d, Ids::kProcessedList), ElementsAre("", "", "", ""));
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList), ElementsAre("", "", "", ""));
   });
 }
 

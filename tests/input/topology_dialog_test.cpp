@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/dialog_script.h"
 #include "ui/memory_dialog_backend.h"
 
 namespace zentrix::input {
@@ -26,19 +27,9 @@ void setElement(model::Model& m, int element, int start, int end) {
   m.baseElemEnd(element) = end;
 }
 
-std::vector<std::string> entries(const MemoryDialog& d, ui::ControlId list) {
-  std::vector<std::string> texts;
-  for (int entry = 1; entry <= d.entryCount(list); ++entry)
-    texts.push_back(d.entryText(list, entry));
-  return texts;
-}
-
 void runWith(model::Model& m, ui::MemoryDialogHost& host,
              std::function<void(MemoryDialog&)> script) {
-  host.scriptNextOpening(Ids::kTemplate, [script](MemoryDialog& d) {
-    script(d);
-    d.userClick(ui::kOkButton);
-  });
+  testing_support::playNextOpening(host, Ids::kTemplate, std::move(script));
   runTopologyDialog(m, host);
 }
 
@@ -46,15 +37,15 @@ TEST(TopologyDialogOpening, ListsFollowTheCountAndLoadedElementsShowTheirNumbers
   auto m = modelWithElements(3);
   ui::MemoryDialogHost host;
   runWith(m, host, [](MemoryDialog& d) {
-    EXPECT_THAT(entries(d, Ids::kElementList), ElementsAre("1", "2", "3"));
-    EXPECT_THAT(entries(d, Ids::kProcessedList), ElementsAre("", "", ""));
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kElementList), ElementsAre("1", "2", "3"));
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList), ElementsAre("", "", ""));
   });
   EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{0, 0, 0}));
   EXPECT_EQ(m.baseElemEnd.storage(), (std::vector<std::int32_t>{0, 0, 0}));
 
   m.oldFileLoaded = true;
   runWith(m, host, [](MemoryDialog& d) {
-    EXPECT_THAT(entries(d, Ids::kProcessedList), ElementsAre("1", "2", "3"));
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList), ElementsAre("1", "2", "3"));
   });
 }
 
@@ -233,7 +224,7 @@ TEST(TopologyClosing, CancelKeepsEveryAppliedElement) {
       d.userType(Ids::kEndNodesEdit, texts[element - 1]);
       d.userClick(Ids::kApplyButton);
     }
-    EXPECT_THAT(entries(d, Ids::kProcessedList), ElementsAre("1+", "2+", "3+"));
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList), ElementsAre("1+", "2+", "3+"));
     d.userCancel();
   });
   runTopologyDialog(m, host);

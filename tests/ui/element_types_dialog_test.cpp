@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "support/dialog_script.h"
 #include "ui/memory_dialog_backend.h"
 
 namespace zentrix::ui {
@@ -31,14 +32,6 @@ std::array<std::string, 4> shownAreas(const MemoryDialog& d) {
   return {d.text(1064), d.text(1065), d.text(1066), d.text(1068)};
 }
 
-void scriptThen(MemoryDialogHost& host, std::function<void(MemoryDialog&)> script,
-                ControlId closing = kOkButton) {
-  host.scriptNextOpening(Ids::kTemplate, [script, closing](MemoryDialog& d) {
-    script(d);
-    d.userClick(closing);
-  });
-}
-
 struct DefaultsCase {
   bool romanian;
   int expansionType;
@@ -54,8 +47,8 @@ TEST_P(ElementTypeDefaults, AreShownAndStoredOnOpening) {
   auto m = newModel(c.romanian, c.expansionType);
   m.typeNames = {"typed before", "", "x", "y"};
   MemoryDialogHost host;
-  scriptThen(
-      host,
+  testing_support::playNextOpening(
+      host, Ids::kTemplate,
       [&](MemoryDialog& d) {
         EXPECT_EQ(shownNames(d), c.names);
         EXPECT_EQ(shownAreas(d), (std::array<std::string, 4>{"1.", "2.", "3.", "4."}));
@@ -89,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ElementTypesDialog, ChangingOneAreaStoresAllFieldsAsShown) {
   auto m = newModel(false, model::kArch);
   MemoryDialogHost host;
-  scriptThen(host, [](MemoryDialog& d) { d.userType(1066, "12.5"); });
+  testing_support::playNextOpening(host, Ids::kTemplate,
+                                   [](MemoryDialog& d) { d.userType(1066, "12.5"); });
   runElementTypesDialog(m, host);
   EXPECT_EQ(m.typeAreas, (std::array<float, 4>{1, 2, 12.5f, 4}));
   EXPECT_THAT(m.typeNames,
@@ -105,7 +99,8 @@ TEST(ElementTypesDialog, AreaTextsReadTheirLeadingNumber) {
                        Case{"               9", 9}, Case{"                9", 0}}) {
     auto m = newModel(false, model::kPrismatic);
     MemoryDialogHost host;
-    scriptThen(host, [&](MemoryDialog& d) { d.userType(1068, c.typed); });
+    testing_support::playNextOpening(host, Ids::kTemplate,
+                                     [&](MemoryDialog& d) { d.userType(1068, c.typed); });
     runElementTypesDialog(m, host);
     EXPECT_FLOAT_EQ(m.typeArea(4), c.area) << "\"" << c.typed << "\"";
     EXPECT_FLOAT_EQ(m.typeArea(1), 1.0f);
@@ -115,8 +110,8 @@ TEST(ElementTypesDialog, AreaTextsReadTheirLeadingNumber) {
 TEST(ElementTypesDialog, NamesAndAreasTypedAreKeptAfterCancel) {
   auto m = newModel(false, model::kPrismatic);
   MemoryDialogHost host;
-  scriptThen(
-      host,
+  testing_support::playNextOpening(
+      host, Ids::kTemplate,
       [](MemoryDialog& d) {
         d.userType(1061, "Chord  ");
         d.userType(1065, "0.5");
@@ -132,7 +127,7 @@ TEST(ElementTypesDialog, AreasShowTheirCompactSevenDigitForm) {
   auto m = newModel(false, model::kPrismatic);
   m.typeAreas = {0.05f, 1234567.0f, 12345678.0f, -2.5f};
   MemoryDialogHost host;
-  scriptThen(host, [](MemoryDialog& d) {
+  testing_support::playNextOpening(host, Ids::kTemplate, [](MemoryDialog& d) {
     EXPECT_EQ(shownAreas(d),
               (std::array<std::string, 4>{"0.5E-01", "1234567.", "0.1234568E+08", "-2.5"}));
   });
@@ -146,7 +141,7 @@ TEST(ElementTypesDialog, AfterALoadShowsTheStoredNamesLeftAdjusted) {
   m.oldFileLoaded = true;
   m.typeNames = {" Talpa", " Montant", " Diag", " TD"};
   MemoryDialogHost host;
-  scriptThen(host, [](MemoryDialog& d) {
+  testing_support::playNextOpening(host, Ids::kTemplate, [](MemoryDialog& d) {
     EXPECT_EQ(shownNames(d), (std::array<std::string, 4>{"Talpa", "Montant", "Diag", "TD"}));
     EXPECT_TRUE(d.isEnabled(1067));
     EXPECT_TRUE(d.isEnabled(1068));
@@ -163,7 +158,7 @@ TEST(ElementTypesDialog, WithThreeLoadedTypesTheFourthIsDisabledAndUntouched) {
   m.typeNames = {"A", "B", "C", "kept"};
   m.typeAreas = {5, 6, 7, 8};
   MemoryDialogHost host;
-  scriptThen(host, [](MemoryDialog& d) {
+  testing_support::playNextOpening(host, Ids::kTemplate, [](MemoryDialog& d) {
     EXPECT_EQ(shownNames(d), (std::array<std::string, 4>{"A", "B", "C", ""}));
     EXPECT_EQ(shownAreas(d), (std::array<std::string, 4>{"5.", "6.", "7.", ""}));
     EXPECT_FALSE(d.isEnabled(1067));
@@ -183,7 +178,7 @@ TEST(ElementTypesDialog, WithTwoLoadedTypesTheThirdBoxesAreBlankAndItsAreaIsNotR
   m.typeNames = {"A", "B", "C", "D"};
   m.typeAreas = {5, 6, 7, 8};
   MemoryDialogHost host;
-  scriptThen(host, [](MemoryDialog& d) {
+  testing_support::playNextOpening(host, Ids::kTemplate, [](MemoryDialog& d) {
     EXPECT_EQ(shownNames(d), (std::array<std::string, 4>{"A", "B", "", ""}));
     d.userType(1066, "70");
   });

@@ -7,28 +7,13 @@
 #include <vector>
 
 #include "model/number_text.h"
+#include "support/dialog_script.h"
 #include "ui/memory_dialog_backend.h"
 
 namespace zentrix::ui {
 namespace {
 
 using ::testing::ElementsAre;
-
-std::vector<std::string> entries(const MemoryDialog& d, ControlId list) {
-  std::vector<std::string> texts;
-  for (int entry = 1; entry <= d.entryCount(list); ++entry)
-    texts.push_back(d.entryText(list, entry));
-  return texts;
-}
-
-// Plays the user in the next opening of `templateId`, then presses the button.
-void scriptThen(MemoryDialogHost& host, int templateId, std::function<void(MemoryDialog&)> script,
-                ControlId closing = kOkButton) {
-  host.scriptNextOpening(templateId, [script, closing](MemoryDialog& d) {
-    script(d);
-    d.userClick(closing);
-  });
-}
 
 // ---- Pyramid (frustum) ----
 
@@ -38,7 +23,7 @@ TEST(PyramidDialog, NewModelOpensEmptyAndKeepsTypedValuesAfterCancel) {
   model::Model m;
   m.dofPerNode = 2;
   MemoryDialogHost host;
-  scriptThen(
+  testing_support::playNextOpening(
       host, Pyramid::kTemplate,
       [](MemoryDialog& d) {
         EXPECT_EQ(d.text(Pyramid::kShrinkRatioEdit), "");
@@ -68,8 +53,9 @@ TEST_P(PyramidRatioText, IsReadAsTheLeadingNumber) {
   m.vertexFootText = "0 0 0";
   m.pyramidShrinkRatio = 9;
   MemoryDialogHost host;
-  scriptThen(host, Pyramid::kTemplate,
-             [](MemoryDialog& d) { d.userType(Pyramid::kShrinkRatioEdit, GetParam().typed); });
+  testing_support::playNextOpening(host, Pyramid::kTemplate, [](MemoryDialog& d) {
+    d.userType(Pyramid::kShrinkRatioEdit, GetParam().typed);
+  });
   runPyramidDialog(m, host);
   EXPECT_FLOAT_EQ(m.pyramidShrinkRatio, GetParam().stored);
 }
@@ -99,7 +85,7 @@ TEST_P(PyramidFootText, IsReadAfterTheDialogCloses) {
   m.vertexFoot = {7, 8, 9};
   m.vertexFootText = c.previousText;
   MemoryDialogHost host;
-  scriptThen(host, Pyramid::kTemplate, [&](MemoryDialog& d) {
+  testing_support::playNextOpening(host, Pyramid::kTemplate, [&](MemoryDialog& d) {
     if (c.typed != nullptr) d.userType(Pyramid::kVertexFootEdit, c.typed);
   });
   runPyramidDialog(m, host);
@@ -145,7 +131,7 @@ TEST(PyramidDialog, AfterALoadShowsAndStoresTheModelValues) {
   for (const int dof : {3, 2}) {
     m.dofPerNode = dof;
     MemoryDialogHost host;
-    scriptThen(host, Pyramid::kTemplate, [&](MemoryDialog& d) {
+    testing_support::playNextOpening(host, Pyramid::kTemplate, [&](MemoryDialog& d) {
       EXPECT_EQ(d.text(Pyramid::kShrinkRatioEdit), "0.625");
       EXPECT_EQ(d.text(Pyramid::kVertexFootEdit), dof == 3 ? "1.5  2.  -30.25" : "1.5  2.");
     });
@@ -175,8 +161,8 @@ TEST_P(ShrinkDirections, OffersTheOtherAxesAndStoresTheChosenLetter) {
   m.directionIndex = c.directionIndex;
   MemoryDialogHost host;
   for (int entry = 1; entry <= 2; ++entry) {
-    scriptThen(host, Shrink::kTemplate, [&](MemoryDialog& d) {
-      EXPECT_EQ(entries(d, Shrink::kDirectionList), c.entries);
+    testing_support::playNextOpening(host, Shrink::kTemplate, [&](MemoryDialog& d) {
+      EXPECT_EQ(testing_support::entryTexts(d, Shrink::kDirectionList), c.entries);
       EXPECT_EQ(d.selection(Shrink::kDirectionList), 0);
       d.userChoose(Shrink::kDirectionList, entry);
     });
@@ -200,7 +186,7 @@ TEST(ShrinkDialog, RatioTypedIsKeptAfterCancelAndNewModelOpensEmpty) {
   m.shrinkRatio = 0.5f;
   m.shrinkDirection = 'Z';
   MemoryDialogHost host;
-  scriptThen(
+  testing_support::playNextOpening(
       host, Shrink::kTemplate,
       [](MemoryDialog& d) {
         EXPECT_EQ(d.text(Shrink::kShrinkRatioEdit), "");
@@ -227,7 +213,7 @@ TEST(ShrinkDialog, AfterALoadSelectsTheLoadedDirectionAndShowsTheRatio) {
     m.shrinkDirection = c.shrinkDirection;
     m.shrinkRatio = 1234567.0f;
     MemoryDialogHost host;
-    scriptThen(host, Shrink::kTemplate, [&](MemoryDialog& d) {
+    testing_support::playNextOpening(host, Shrink::kTemplate, [&](MemoryDialog& d) {
       EXPECT_EQ(d.selection(Shrink::kDirectionList), c.entry) << c.shrinkDirection;
       EXPECT_EQ(d.text(Shrink::kShrinkRatioEdit), "1234567.");
     });
@@ -246,10 +232,11 @@ TEST(ArchDialog, NewModelOpensBlankWithCircularAndKeepsTypedValuesAfterCancel) {
   m.halfSpan = 10;
   m.halfSpanText = "10";
   MemoryDialogHost host;
-  scriptThen(
+  testing_support::playNextOpening(
       host, Arch::kTemplate,
       [](MemoryDialog& d) {
-        EXPECT_THAT(entries(d, Arch::kKindList), ElementsAre("Circular", "Parabolic"));
+        EXPECT_THAT(testing_support::entryTexts(d, Arch::kKindList),
+                    ElementsAre("Circular", "Parabolic"));
         EXPECT_EQ(d.text(Arch::kHalfSpanEdit), "");
         EXPECT_EQ(d.text(Arch::kHeightEdit), "");
         EXPECT_EQ(d.selection(Arch::kKindList), 1);
@@ -280,7 +267,7 @@ TEST(ArchDialog, AfterLoadingAnArchShowsItsValuesInFourDigits) {
   m.archHeight = 3.25f;
   m.archKind = model::kParabolicArch;
   MemoryDialogHost host;
-  scriptThen(host, Arch::kTemplate, [](MemoryDialog& d) {
+  testing_support::playNextOpening(host, Arch::kTemplate, [](MemoryDialog& d) {
     EXPECT_EQ(d.text(Arch::kHalfSpanEdit), "1235.");
     EXPECT_EQ(d.text(Arch::kHeightEdit), "3.25");
     EXPECT_EQ(d.selection(Arch::kKindList), 2);
@@ -293,7 +280,7 @@ TEST(ArchDialog, AfterLoadingAnArchShowsItsValuesInFourDigits) {
 TEST(ArchDialog, AfterLoadingAnotherTypeShowsTheTextsTypedBefore) {
   model::Model m;
   MemoryDialogHost host;
-  scriptThen(host, Arch::kTemplate, [](MemoryDialog& d) {
+  testing_support::playNextOpening(host, Arch::kTemplate, [](MemoryDialog& d) {
     d.userType(Arch::kHalfSpanEdit, "12.50");
     d.userType(Arch::kHeightEdit, "4");
   });
@@ -301,7 +288,7 @@ TEST(ArchDialog, AfterLoadingAnotherTypeShowsTheTextsTypedBefore) {
 
   m.oldFileLoaded = true;
   m.loadedExpansionType = model::kPrismatic;
-  scriptThen(host, Arch::kTemplate, [](MemoryDialog& d) {
+  testing_support::playNextOpening(host, Arch::kTemplate, [](MemoryDialog& d) {
     EXPECT_EQ(d.text(Arch::kHalfSpanEdit), "12.50");
     EXPECT_EQ(d.text(Arch::kHeightEdit), "4");
     EXPECT_EQ(d.selection(Arch::kKindList), 1);
