@@ -76,6 +76,7 @@ TEST_F(MainDialogTest, ClosingTheDialogEndsLaunchedProgramsAndDeletesThePreviewF
   model.baseElemStart = prepared.baseElemStart;
   model.baseElemEnd = prepared.baseElemEnd;
   model.baseNodeCount = 4;
+  model.oldFilePath = folder.file("bridge.dat");
 
   const RunResult result = runDesktopProgram(model, platform, host, [&](const auto& images) { loaded = images; });
 
