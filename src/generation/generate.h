@@ -11,8 +11,18 @@
 //   4. `generateStructure(model)`: builds the structure into scratch arrays
 //      and takes them over only when complete; a refusal or a cancel leaves
 //      the previous structure as it was.
+//
+// Refused: a module count below 1; negative node or element counts; node or
+// element totals beyond 32 bits; dofPerNode other than 2 or 3; no expansion
+// direction, or Z in 2-D; Base module coordinates or topology missing, short
+// or not finite; end nodes outside the Base module's nodes; copies that
+// would reach beyond the structure's nodes (Base 0 larger than Base 1);
+// non-finite expansion parameters; an unset or invalid shrink direction; an
+// arch with l or h equal to 0; a structure that would not fit in memory; a
+// coordinate that would come out non-finite.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -22,10 +32,20 @@
 
 namespace zentrix::generation {
 
+// The bytes the previous and the new structure may take together by default:
+// three quarters of this computer's memory (no bound when it is unknown).
+std::uint64_t defaultMemoryLimit();
+
 std::optional<std::string> refusalOf(const model::Model& model);
+std::optional<std::string> refusalOf(const model::Model& model, std::uint64_t memoryLimit);
 void measureBaseModule(model::Model& model);
 bool moduleLengthMatches(const model::Model& model);
 std::string moduleLengthWarning(const model::Model& model);
+// Uses `directionIndex` as `measureBaseModule` set it, checks everything
+// `refusalOf` checks, and calls `progress->advance` about once per million
+// nodes or elements; a false answer cancels.
 model::Outcome generateStructure(model::Model& model, model::Progress* progress = nullptr);
+model::Outcome generateStructure(model::Model& model, model::Progress* progress,
+                                 std::uint64_t memoryLimit);
 
 }  // namespace zentrix::generation

@@ -1,0 +1,52 @@
+#include "truss_workload.h"
+
+#include <array>
+#include <utility>
+
+namespace zentrix::bench {
+
+model::Model trussWorkload(std::int32_t moduleCount) {
+  model::Model m;
+  m.romanian = false;
+  model::setStartValues(m);
+  m.problemTitle = "Benchmark truss";
+  m.dofPerNode = 3;
+  m.nodesInBase0 = 4;
+  m.nodesInBase1 = 4;
+  m.baseNodeCount = 8;
+  m.baseCoords.rebuild(8, 3);
+  // Base 0 at x = 0, Base 1 at x = 2; a 1.5 x 1.2 cross-section.
+  const std::array<std::array<float, 3>, 8> nodes = {{{0, 0, 0},
+                                                      {0, 1.5f, 0},
+                                                      {0, 1.5f, 1.2f},
+                                                      {0, 0, 1.2f},
+                                                      {2, 0, 0},
+                                                      {2, 1.5f, 0},
+                                                      {2, 1.5f, 1.2f},
+                                                      {2, 0, 1.2f}}};
+  for (int node = 1; node <= 8; ++node)
+    for (int axis = 1; axis <= 3; ++axis) m.baseCoords(node, axis) = nodes[node - 1][axis - 1];
+  const std::array<std::pair<int, int>, 17> elements = {{
+      {1, 5}, {2, 6}, {3, 7}, {4, 8},  // kind 1: chords
+      {5, 6}, {6, 7}, {7, 8}, {8, 5},  // kind 2: Base 1 cross-section
+      {1, 6}, {2, 7}, {3, 8}, {4, 5},  // kind 3: diagonals
+      {5, 7},                          // kind 4: cross-section diagonal
+      {1, 2}, {2, 3}, {3, 4}, {4, 1},  // Base 0, once
+  }};
+  m.baseElementCount = static_cast<std::int32_t>(elements.size());
+  m.baseElemStart.rebuild(m.baseElementCount);
+  m.baseElemEnd.rebuild(m.baseElementCount);
+  for (int element = 1; element <= m.baseElementCount; ++element) {
+    m.baseElemStart(element) = elements[element - 1].first;
+    m.baseElemEnd(element) = elements[element - 1].second;
+  }
+  m.expansionDirection = 'X';
+  m.directionIndex = 1;
+  m.moduleCount = moduleCount;
+  m.moduleLength = 2.0f;
+  m.expansionType = model::kPrismatic;
+  model::startNewElementTypes(m);
+  return m;
+}
+
+}  // namespace zentrix::bench

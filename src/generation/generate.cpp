@@ -1,0 +1,174 @@
+#include "generation/generate.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+#include <stdexcept>
+
+#include "generation/arch_geometry.h"
+#include "generation/element_kinds.h"
+#include "generation/generation_checks.h"
+#include "generation/physical_memory.h"
+#include "generation/straight_expansion.h"
+#include "generation/structure_counts.h"
+#include "generation/work_meter.h"
+#include "model/number_text.h"
+
+namespace zentrix::generation {
+
+namespace {
+
+using model::Model;
+using model::Outcome;
+
+// The structure being built, taken over by the model only when complete.
+struct Scratch {
+  model::CoordinateTable nodeCoords;
+  model::OneBasedArray<std::int32_t> elemStart;
+  model::OneBasedArray<std::int32_t> elemEnd;
+  model::OneBasedArray<std::int32_t> elemKind;
+  KindTable kindCount{};
+  KindTable kindEnd{};
+  float moduleDepth = 0.0f;
+};
+
+// The first coordinate that is not finite, as (node, axis); node 0 when none.
+std::pair<std::int64_t, int> firstNonFinite(const model::CoordinateTable& coords) {
+  const float* values = coords.data();
+  const std::int64_t count = coords.rows() * coords.columns();
+  for (std::int64_t i = 0; i < count; ++i)
+    if (!std::isfinite(values[i]))
+      return {i / coords.columns() + 1, static_cast<int>(i % coords.columns()) + 1};
+  return {0, 0};
+}
+
+bool placeNodes(const Model& model, const StructureCounts& counts, Scratch& s, WorkMeter& meter) {
+  s.nodeCoords.rebuild(counts.totalNodes, counts.coordinates);
+  copyBaseModule(model, counts, s.nodeCoords);
+  if (model.expansionType != model::kArch)
+    return expandStraight(model, counts, s.nodeCoords, meter);
+  s.moduleDepth = baseModuleDepth(s.nodeCoords, counts);
+  return placeArchNodes(model, counts, s.moduleDepth, s.nodeCoords, meter);
+}
+
+bool buildElements(const Model& model, const StructureCounts& counts, Scratch& s,
+                   WorkMeter& meter) {
+  const std::vector<std::int32_t> kinds = classifyBaseElements(model, counts);
+  s.kindCount = countKinds(kinds, counts);
+  s.elemStart.rebuild(counts.totalElements);
+  s.elemEnd.rebuild(counts.totalElements);
+  const auto kindEnd =
+      replicateElements(model, counts, s.kindCount, s.elemStart.data(), s.elemEnd.data(), meter);
+  if (!kindEnd) return false;
+  s.kindEnd = *kindEnd;
+  // Only the Base module's own elements carry their computed kind.
+  s.elemKind.rebuild(counts.totalElements);
+  std::copy(kinds.begin(), kinds.end(), s.elemKind.data());
+  return true;
+}
+
+void takeOver(Model& model, const StructureCounts& counts, Scratch& s) {
+  model.baseNodeCount = static_cast<std::int32_t>(counts.baseNodes);
+  model.totalNodes = static_cast<std::int32_t>(counts.totalNodes);
+  model.nodeCoords = std::move(s.nodeCoords);
+  model.base0ElementCount = static_cast<std::int32_t>(counts.base0Elements);
+  model.moduleElementCount = static_cast<std::int32_t>(counts.moduleElements);
+  model.totalElements = static_cast<std::int32_t>(counts.totalElements);
+  model.elemStart = std::move(s.elemStart);
+  model.elemEnd = std::move(s.elemEnd);
+  model.elemKind = std::move(s.elemKind);
+  model.kindCount = s.kindCount;
+  model.kindEnd = s.kindEnd;
+  if (model.expansionType == model::kArch) model.moduleDepth = s.moduleDepth;
+}
+
+Outcome build(Model& model, const StructureCounts& counts, model::Progress* progress) {
+  const bool renumber = model.lastNodesInBase0;
+  const std::int64_t units = 2 * counts.totalNodes + counts.totalElements +
+                             (renumber ? counts.totalNodes + counts.totalElements : 0);
+  WorkMeter meter(progress, units);
+  const Outcome cancelled = Outcome::failure(cancelledMessage(model));
+  if (!meter.report()) return cancelled;
+
+  Scratch scratch;
+  if (!placeNodes(model, counts, scratch, meter)) return cancelled;
+  if (const auto [node, axis] = firstNonFinite(scratch.nodeCoords); node != 0)
+    return Outcome::failure(
+        nonFiniteCoordinateMessage(model, renumber ? renumberedNode(counts, node) : node, axis));
+  if (!meter.add(counts.totalNodes)) return cancelled;
+
+  if (!buildElements(model, counts, scratch, meter)) return cancelled;
+  if (renumber && !renumberBase0Last(counts, scratch.nodeCoords, scratch.elemStart.data(),
+                                     scratch.elemEnd.data(), meter))
+    return cancelled;
+  if (!meter.report()) return cancelled;
+  takeOver(model, counts, scratch);
+  return Outcome::success();
+}
+
+}  // namespace
+
+std::uint64_t defaultMemoryLimit() {
+  return physicalMemoryBytes() / 4 * 3;
+}
+
+std::optional<std::string> refusalOf(const Model& model) {
+  return refusalOf(model, defaultMemoryLimit());
+}
+
+std::optional<std::string> refusalOf(const Model& model, std::uint64_t memoryLimit) {
+  // Asked before the Base module is measured, so the direction comes from its letter.
+  return inputRefusal(model, model::axisNumber(model.expansionDirection), memoryLimit);
+}
+
+void measureBaseModule(Model& model) {
+  const int direction = model::axisNumber(model.expansionDirection);
+  model.directionIndex = direction;
+  const model::CoordinateTable& base = model.baseCoords;
+  const std::int64_t nodes = std::clamp<std::int64_t>(
+      static_cast<std::int64_t>(model.nodesInBase0) + model.nodesInBase1, 0, base.rows());
+  float length = 0.0f;
+  if (direction >= 1 && direction <= model.dofPerNode && direction <= base.columns())
+    for (std::int64_t node = 1; node <= nodes; ++node)
+      length = std::max(length, std::fabs(base(node, direction)));
+  model.baseModuleLength = length;
+}
+
+bool moduleLengthMatches(const Model& model) {
+  return model.moduleLength == model.baseModuleLength;
+}
+
+std::string moduleLengthWarning(const Model& model) {
+  const auto shown = [](float value) {
+    return model::compactNumberText(model::fixedForm(value, 12, 4));
+  };
+  const std::string base = shown(model.baseModuleLength);
+  const std::string current = shown(model.moduleLength);
+  if (model.romanian)
+    return "ATENTIE: Lungimea modulului de baza =" + base +
+           " - diferita de lungimea modulului curent =" + current +
+           " !\nStructura care va fi generata nu va fi modulara.\nVreti sa continuati?";
+  return "WARNING: Base Module length =" + base +
+         " - diferent from the current module length =" + current +
+         " !\nThe structure that will be generated will not be modular.\nWould You like to "
+         "continue?";
+}
+
+Outcome generateStructure(Model& model, model::Progress* progress) {
+  return generateStructure(model, progress, defaultMemoryLimit());
+}
+
+Outcome generateStructure(Model& model, model::Progress* progress, std::uint64_t memoryLimit) {
+  if (auto refusal = inputRefusal(model, model.directionIndex, memoryLimit))
+    return Outcome::failure(*refusal);
+  const StructureCounts counts = countStructure(model, model.directionIndex);
+  try {
+    return build(model, counts, progress);
+  } catch (const std::bad_alloc&) {
+    return Outcome::failure(outOfMemoryMessage(model, counts));
+  } catch (const std::length_error&) {
+    return Outcome::failure(outOfMemoryMessage(model, counts));
+  }
+}
+
+}  // namespace zentrix::generation

@@ -1,0 +1,105 @@
+#include "generation/arch_geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "generation/generate.h"
+#include "generation_fixtures.h"
+
+namespace zentrix::generation {
+namespace {
+
+using testing::node;
+using testing::setCoordinates;
+
+// Nodes 1 (0,0), 2 (0,1) at Base 0, 3 (1,0), 4 (1,1) at Base 1: node 2 and 4
+// on the arch line, 1 and 3 on the inner chord one unit below.
+model::Model archModule(int kind, float halfSpan, float height, int modules) {
+  model::Model m = testing::planeModule(modules);
+  setCoordinates(m, {{0, 0}, {0, 1}, {1, 0}, {1, 1}});
+  m.moduleLength = 1.0f;
+  m.expansionType = model::kArch;
+  m.archKind = kind;
+  m.halfSpan = halfSpan;
+  m.archHeight = height;
+  return m;
+}
+
+model::Model generated(model::Model m) {
+  const model::Outcome outcome = generateStructure(m);
+  EXPECT_TRUE(outcome.ok) << outcome.message;
+  return m;
+}
+
+void expectNear(const model::Model& m, int n, float x, float y, float tolerance = 1e-5f) {
+  EXPECT_NEAR(m.nodeCoords(n, 1), x, tolerance) << "node " << n << " X";
+  EXPECT_NEAR(m.nodeCoords(n, m.dofPerNode), y, tolerance) << "node " << n << " last";
+}
+
+TEST(CircularArch, NodesOfTheHalfSpan4Height2Arch) {
+  const model::Model m = generated(archModule(model::kCircularArch, 4, 2, 2));
+  EXPECT_EQ(m.moduleDepth, 1.0f);
+  expectNear(m, 2, -4.0f, 0.0f);   // upper chord, left support
+  expectNear(m, 1, -3.2f, -0.6f);  // inner chord, radius R - d = 4
+  expectNear(m, 4, 0.0f, 2.0f);    // crown
+  expectNear(m, 3, 0.0f, 1.0f);
+  expectNear(m, 6, 4.0f, 0.0f);  // right support
+  expectNear(m, 5, 3.2f, -0.6f);
+}
+
+TEST(CircularArch, ChordsAreDecidedByTheLastCoordinateBeingZero) {
+  model::Model m = archModule(model::kCircularArch, 4, 2, 2);
+  // Upper chord at 0, lower one at -1: the nodes at 0 go to the inner chord.
+  setCoordinates(m, {{0, 0}, {0, -1}, {1, 0}, {1, -1}});
+  m = generated(m);
+  expectNear(m, 1, -3.2f, -0.6f);
+  expectNear(m, 2, -4.0f, 0.0f);
+}
+
+TEST(CircularArch, SpatialModuleKeepsItsWidth) {
+  model::Model m = archModule(model::kCircularArch, 4, 2, 2);
+  m.dofPerNode = 3;
+  setCoordinates(m, {{0, 0.5f, 0}, {0, -0.5f, 1}, {1, 0.5f, 0}, {1, -0.5f, 1}});
+  m = generated(m);
+  expectNear(m, 4, 0.0f, 2.0f);
+  EXPECT_EQ(m.nodeCoords(4, 2), -0.5f);
+  EXPECT_EQ(m.nodeCoords(5, 2), 0.5f);
+}
+
+TEST(ParabolicArch, ModulesShareTheArcLengthSymmetrically) {
+  const model::Model m = generated(archModule(model::kParabolicArch, 4, 2, 2));
+  expectNear(m, 2, -4.0f, 0.0f);
+  expectNear(m, 4, 0.0f, 2.0f, 1e-4f);
+  expectNear(m, 6, 4.0f, 0.0f, 1e-4f);
+  // At the crown the normal points straight down.
+  expectNear(m, 3, 0.0f, 1.0f, 1e-4f);
+  // At the left support the slope is atan(2 e l) = atan(1).
+  expectNear(m, 1, -4.0f + std::sin(std::atan(1.0f)), -std::cos(std::atan(1.0f)));
+}
+
+TEST(ParabolicArch, FlatParabolaHasNearlyEquallySpacedBoundaries) {
+  const model::Model m = generated(archModule(model::kParabolicArch, 10, 0.01f, 4));
+  for (int k = 0; k <= 4; ++k) {
+    const int upper = 2 + 2 * k;
+    const float x = -10.0f + 5.0f * static_cast<float>(k);
+    expectNear(m, upper, x, 0.01f - 0.0001f * x * x, 1e-3f);
+  }
+}
+
+TEST(ArchKind, NeitherCircularNorParabolicLeavesLaterNodesAtTheOrigin) {
+  const model::Model m = generated(archModule(0, 4, 2, 2));
+  EXPECT_EQ(node(m, 3), (std::vector<float>{1, 0}));
+  EXPECT_EQ(node(m, 4), (std::vector<float>{1, 1}));
+  EXPECT_EQ(node(m, 5), (std::vector<float>{0, 0}));
+  EXPECT_EQ(node(m, 6), (std::vector<float>{0, 0}));
+  EXPECT_EQ(m.moduleDepth, 1.0f);
+}
+
+TEST(ArchKind, ArchParametersAreNotCheckedWhenNoArchIsDrawn) {
+  model::Model m = archModule(5, 0, 0, 2);
+  EXPECT_TRUE(generateStructure(m).ok);
+}
+
+}  // namespace
+}  // namespace zentrix::generation

@@ -1,0 +1,399 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <new>
+#include <string>
+
+#include "generation/generate.h"
+#include "generation_fixtures.h"
+
+namespace zentrix::generation {
+namespace {
+
+using ::testing::HasSubstr;
+using testing::planeModule;
+using testing::setCoordinates;
+using testing::setTopology;
+using testing::squareTruss;
+
+constexpr float kInfinity = std::numeric_limits<float>::infinity();
+
+// ---- The module length warning ----------------------------------------------
+
+TEST(ModuleLength, MeasuresTheLargestDistanceAlongTheDirection) {
+  model::Model m = planeModule();
+  m.directionIndex = 0;
+  setCoordinates(m, {{0, 0}, {0, 1}, {-2.5f, 0}, {2, 1}});
+  measureBaseModule(m);
+  EXPECT_EQ(m.directionIndex, 1);
+  EXPECT_EQ(m.baseModuleLength, 2.5f);
+  EXPECT_FALSE(moduleLengthMatches(m));
+  m.moduleLength = 2.5f;
+  EXPECT_TRUE(moduleLengthMatches(m));
+}
+
+TEST(ModuleLength, BaseModuleMeasuredAlongTheWrongAxisIsZero) {
+  model::Model m = planeModule();
+  m.expansionDirection = 'y';
+  setCoordinates(m, {{0, 0}, {1, 0}, {0, 0}, {1, 0}});
+  measureBaseModule(m);
+  EXPECT_EQ(m.directionIndex, 2);
+  EXPECT_EQ(m.baseModuleLength, 0.0f);
+  EXPECT_FALSE(moduleLengthMatches(m));
+}
+
+TEST(ModuleLength, ThirdAxisOfAPlaneModuleIsNeverRead) {
+  model::Model m = planeModule();
+  m.expansionDirection = 'Z';
+  m.baseCoords.rebuild(4, 3);
+  m.baseCoords(3, 3) = 9.0f;  // left over from a spatial module
+  measureBaseModule(m);
+  EXPECT_EQ(m.baseModuleLength, 0.0f);
+}
+
+struct WarningCase {
+  bool romanian;
+  float baseLength;
+  float moduleLength;
+  const char* expected;
+};
+
+class ModuleLengthWarningTest : public ::testing::TestWithParam<WarningCase> {};
+
+TEST_P(ModuleLengthWarningTest, NamesBothLengthsInTheLanguage) {
+  model::Model m;
+  m.romanian = GetParam().romanian;
+  m.baseModuleLength = GetParam().baseLength;
+  m.moduleLength = GetParam().moduleLength;
+  EXPECT_EQ(moduleLengthWarning(m), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, ModuleLengthWarningTest,
+    ::testing::Values(
+        WarningCase{false, 2.0f, 2.5f,
+                    "WARNING: Base Module length =2. - diferent from the current module length "
+                    "=2.5 !\nThe structure that will be generated will not be modular.\nWould "
+                    "You like to continue?"},
+        WarningCase{true, 0.0f, 1.23456f,
+                    "ATENTIE: Lungimea modulului de baza =0. - diferita de lungimea modulului "
+                    "curent =1.2346 !\nStructura care va fi generata nu va fi modulara.\nVreti "
+                    "sa continuati?"},
+        WarningCase{false, -12345.5f, 100.0f,
+                    "WARNING: Base Module length =-12345.5 - diferent from the current module "
+                    "length =100. !\nThe structure that will be generated will not be "
+                    "modular.\nWould You like to continue?"}));
+
+// ---- Refusals ---------------------------------------------------------------
+
+// Everything a generation produces, to show that a failed one changed nothing.
+struct Generated {
+  std::int32_t baseNodeCount, totalNodes, base0ElementCount, moduleElementCount, totalElements;
+  model::CoordinateTable nodeCoords;
+  model::OneBasedArray<std::int32_t> elemStart, elemEnd, elemKind;
+  std::array<std::int32_t, 5> kindCount, kindEnd;
+  float moduleDepth;
+  bool operator==(const Generated&) const = default;
+};
+
+Generated generatedPart(const model::Model& m) {
+  return {m.baseNodeCount, m.totalNodes, m.base0ElementCount, m.moduleElementCount,
+          m.totalElements, m.nodeCoords, m.elemStart,         m.elemEnd,
+          m.elemKind,      m.kindCount,  m.kindEnd,           m.moduleDepth};
+}
+
+// The plane module generated once with 3 modules, then changed by `change`.
+model::Model previouslyGenerated(const std::function<void(model::Model&)>& change) {
+  model::Model m = planeModule(3);
+  m.lastNodesInBase0 = true;
+  EXPECT_TRUE(generateStructure(m).ok);
+  change(m);
+  return m;
+}
+
+struct RefusalCase {
+  const char* name;
+  std::function<void(model::Model&)> change;
+  const char* english;
+  const char* romanian;
+};
+
+class RefusalTest : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(RefusalTest, SaysWhyAndKeepsThePreviousStructure) {
+  const RefusalCase& c = GetParam();
+  for (const bool romanian : {false, true}) {
+    model::Model m = previouslyGenerated(c.change);
+    m.romanian = romanian;
+    const Generated before = generatedPart(m);
+    const std::string expected = romanian ? c.romanian : c.english;
+
+    const auto refusal = refusalOf(m, 1ull << 32);
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_THAT(*refusal, HasSubstr(expected));
+
+    const model::Outcome outcome = generateStructure(m, nullptr, 1ull << 32);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_THAT(outcome.message, HasSubstr(expected));
+    EXPECT_TRUE(generatedPart(m) == before) << "the previous structure changed";
+  }
+}
+
+void direction(model::Model& m, char letter) {
+  m.expansionDirection = letter;
+  m.directionIndex = model::axisNumber(letter);
+}
+
+void shrink(model::Model& m, int index) {
+  m.expansionType = model::kOneDirectionShrink;
+  m.shrinkDirectionIndex = index;
+  m.shrinkRatio = 0.5f;
+}
+
+void arch(model::Model& m, float halfSpan, float height) {
+  m.expansionType = model::kArch;
+  m.archKind = model::kParabolicArch;
+  m.halfSpan = halfSpan;
+  m.archHeight = height;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, RefusalTest,
+    ::testing::Values(
+        RefusalCase{"NoModules", [](model::Model& m) { m.moduleCount = 0; },
+                    "\"Number of Modules\" must be at least 1 (it is 0).",
+                    "Numarul de module trebuie sa fie cel putin 1 (este 0)."},
+        RefusalCase{"NegativeModules", [](model::Model& m) { m.moduleCount = -4; },
+                    "at least 1 (it is -4).", "cel putin 1 (este -4)."},
+        RefusalCase{"FourDegreesOfFreedom", [](model::Model& m) { m.dofPerNode = 4; },
+                    "must be 2 or 3 (they are 4).", "trebuie sa fie 2 sau 3 (este 4)."},
+        RefusalCase{"NegativeBase1", [](model::Model& m) { m.nodesInBase1 = -1; },
+                    "\"No. of Nodes in Base 1\" must not be negative (it is -1).",
+                    "Baza 1 nu poate fi negativ (este -1)."},
+        RefusalCase{"NoDirection", [](model::Model& m) { direction(m, ' '); },
+                    "Choose the expansion direction (X, Y or Z).",
+                    "Alegeti directia de expandare (X, Y sau Z)."},
+        RefusalCase{"ZInAPlaneModule", [](model::Model& m) { direction(m, 'Z'); },
+                    "cannot be expanded along Z: choose X or Y.",
+                    "nu poate fi expandata dupa Z: alegeti X sau Y."},
+        RefusalCase{"ShrinkDirectionUnset", [](model::Model& m) { shrink(m, 0); },
+                    "needs a shrink direction other than the expansion direction: choose Y.",
+                    "diferita de directia de expandare: alegeti Y."},
+        RefusalCase{"ShrinkAlongTheExpansion", [](model::Model& m) { shrink(m, 1); },
+                    "choose Y.", "alegeti Y."},
+        RefusalCase{"ShrinkAlongZInAPlaneModule", [](model::Model& m) { shrink(m, 3); },
+                    "choose Y.", "alegeti Y."},
+        RefusalCase{"EndNodeBeyondTheBaseModule",
+                    [](model::Model& m) { m.baseElemEnd(2) = 9; },
+                    "Element 2 has the end node 9, outside the Base module's nodes 1 to 4.",
+                    "Elementul 2 are nodul de capat 9, in afara nodurilor modulului de baza 1 - 4."},
+        RefusalCase{"EndNodeZero", [](model::Model& m) { m.baseElemStart(5) = 0; },
+                    "Element 5 has the end node 0", "Elementul 5 are nodul de capat 0"},
+        RefusalCase{"ArchWithoutHeight", [](model::Model& m) { arch(m, 4, 0); },
+                    "other than 0.", "diferite de 0."},
+        RefusalCase{"ArchWithoutSpan", [](model::Model& m) { arch(m, 0, 2); }, "other than 0.",
+                    "diferite de 0."},
+        RefusalCase{"CoordinatesOfTooFewNodes",
+                    [](model::Model& m) { m.baseCoords.resize(3, 2); },
+                    "coordinates for 3 nodes, but Base 0 and Base 1 hold 4 nodes",
+                    "coordonate pentru 3 noduri, dar Baza 0 si Baza 1 au 4 noduri"},
+        RefusalCase{"CoordinatesOfAPlaneModuleForASpatialOne",
+                    [](model::Model& m) { m.dofPerNode = 3; },
+                    "have 2 values per node, but the structure needs 3",
+                    "au 2 valori pe nod, dar structura are nevoie de 3"},
+        RefusalCase{"TopologyNeverEntered",
+                    [](model::Model& m) {
+                      m.baseElemStart.clear();
+                      m.baseElemEnd.clear();
+                    },
+                    "The end nodes of the 5 elements have not been entered",
+                    "Nodurile de capat ale celor 5 elemente nu au fost introduse"},
+        RefusalCase{"TopologyShort", [](model::Model& m) { m.baseElemEnd.resize(3); },
+                    "end nodes for 3 elements, but \"No. of Elements\" is 5",
+                    "noduri de capat pentru 3 elemente, dar numarul de elemente este 5"},
+        RefusalCase{"InfiniteModuleLength", [](model::Model& m) { m.moduleLength = kInfinity; },
+                    "\"Module Length\" is not a finite number.",
+                    "\"Lungimea modulului\" nu este un numar finit."},
+        RefusalCase{"PyramidRatioNaN",
+                    [](model::Model& m) {
+                      m.expansionType = model::kPyramidal;
+                      m.pyramidShrinkRatio = std::nanf("");
+                    },
+                    "\"Shrink Ratio\" is not a finite number.",
+                    "\"Raportul de micsorare\" nu este un numar finit."},
+        RefusalCase{"VertexFootInfinite",
+                    [](model::Model& m) {
+                      m.expansionType = model::kPyramidal;
+                      m.pyramidShrinkRatio = 0.5f;
+                      m.vertexFoot[1] = -kInfinity;
+                    },
+                    "\"Vertex Foot Coordinates\" (Y) is not a finite number.",
+                    "\"Coordonatele piciorului varfului\" (Y) nu este un numar finit."},
+        RefusalCase{"ShrinkRatioNaN",
+                    [](model::Model& m) {
+                      shrink(m, 2);
+                      m.shrinkRatio = std::nanf("");
+                    },
+                    "\"Shrink Ratio\" is not a finite number.",
+                    "\"Raportul de micsorare\" nu este un numar finit."},
+        RefusalCase{"HalfSpanInfinite", [](model::Model& m) { arch(m, kInfinity, 2); },
+                    "\"Half Span (l)\" is not a finite number.",
+                    "\"Semideschiderea (l)\" nu este un numar finit."},
+        RefusalCase{"HeightNaN", [](model::Model& m) { arch(m, 4, std::nanf("")); },
+                    "\"Height (h)\" is not a finite number.",
+                    "\"Inaltimea (h)\" nu este un numar finit."},
+        RefusalCase{"BaseCoordinateNaN",
+                    [](model::Model& m) { m.baseCoords(3, 2) = std::nanf(""); },
+                    "The coordinate Y of Base module node 3 is not a finite number.",
+                    "Coordonata Y a nodului 3 al modulului de baza nu este un numar finit."},
+        RefusalCase{"NodesBeyond32Bits", [](model::Model& m) { m.moduleCount = 2'000'000'000; },
+                    "would have 4000000002 nodes, more than 2147483647: use fewer modules.",
+                    "ar avea 4000000002 noduri, mai mult de 2147483647"},
+        RefusalCase{"ElementsBeyond32Bits",
+                    [](model::Model& m) {
+                      m.nodesInBase0 = 1;
+                      m.nodesInBase1 = 1;
+                      setCoordinates(m, {{0, 0}, {1, 0}});
+                      setTopology(m, {{1, 2}, {1, 2}, {1, 2}});
+                      m.moduleCount = 1'000'000'000;
+                    },
+                    "would have 3000000000 elements", "ar avea 3000000000 elemente"},
+        // Three Base 0 nodes face one Base 1 node: bar 3-4 reaches node 7 of 6.
+        RefusalCase{"Base0LargerThanBase1",
+                    [](model::Model& m) {
+                      m.nodesInBase0 = 3;
+                      m.nodesInBase1 = 1;
+                      setCoordinates(m, {{0, 0}, {0, 1}, {0, 2}, {2, 0}});
+                      setTopology(m, {{3, 4}});
+                    },
+                    "Element 1 copied into module 3 would end at node 7, but the structure has "
+                    "only 6 nodes",
+                    "Elementul 1 copiat in modulul 3 ar ajunge la nodul 7"},
+        RefusalCase{"MoreThanTheMemory", [](model::Model& m) { m.moduleCount = 200'000'000; },
+                    "needs 12208 MB of memory, more than this computer can give (4096 MB)",
+                    "necesita 12208 MB de memorie"}),
+    testing::ByName());
+
+TEST(GenerationFailure, NonFiniteCoordinateNamesTheNodeAsTheFilesNumberIt) {
+  for (const bool renumber : {false, true}) {
+    model::Model m = planeModule(3);
+    m.moduleLength = 3e38f;  // module 3 lies at 2 + 2 * 3e38
+    m.lastNodesInBase0 = renumber;
+    const Generated before = generatedPart(m);
+    const model::Outcome outcome = generateStructure(m);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.message, "Node " + std::string(renumber ? "5" : "7") +
+                                   " would get a coordinate X that is not a finite number: "
+                                   "check the expansion parameters.");
+    EXPECT_TRUE(generatedPart(m) == before);
+  }
+}
+
+TEST(GenerationFailure, CircularArchWithInfiniteRadiusIsRefusedBeforeAnyWork) {
+  model::Model m = planeModule(2);
+  arch(m, 4, 0);
+  m.archKind = model::kCircularArch;
+  EXPECT_FALSE(generateStructure(m).ok);
+  EXPECT_EQ(m.totalNodes, 0);
+}
+
+// ---- Cancel and lack of memory ----------------------------------------------
+
+// Answers the n-th call as `answer` says; counts the calls.
+class ScriptedProgress final : public model::Progress {
+ public:
+  explicit ScriptedProgress(std::function<bool(int)> answer) : answer_(std::move(answer)) {}
+  bool advance(double fraction) override {
+    EXPECT_GE(fraction, last_);
+    EXPECT_LE(fraction, 1.0);
+    last_ = fraction;
+    return answer_(++calls_);
+  }
+  int calls() const { return calls_; }
+
+ private:
+  std::function<bool(int)> answer_;
+  int calls_ = 0;
+  double last_ = 0.0;
+};
+
+TEST(GenerationCancel, EveryCancelPointKeepsThePreviousStructure) {
+  model::Model m = squareTruss(2);
+  m.lastNodesInBase0 = true;
+  ASSERT_TRUE(generateStructure(m).ok);
+  m.moduleCount = 250'000;  // a million nodes, three million elements
+
+  ScriptedProgress counting([](int) { return true; });
+  model::Model full = m;
+  ASSERT_TRUE(generateStructure(full, &counting).ok);
+  ASSERT_GE(counting.calls(), 5);
+
+  const Generated before = generatedPart(m);
+  for (int cancelAt = 1; cancelAt <= counting.calls(); ++cancelAt) {
+    ScriptedProgress cancelling([cancelAt](int call) { return call < cancelAt; });
+    const model::Outcome outcome = generateStructure(m, &cancelling);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.message, "GENERATE was cancelled: the previous structure is kept.");
+    EXPECT_EQ(cancelling.calls(), cancelAt) << "asked again after a cancel";
+    EXPECT_TRUE(generatedPart(m) == before) << "cancelled at call " << cancelAt;
+  }
+}
+
+TEST(GenerationCancel, MemoryRunningOutHalfWayIsReportedAndChangesNothing) {
+  model::Model m = planeModule(3);
+  m.romanian = true;
+  ASSERT_TRUE(generateStructure(m).ok);
+  m.moduleCount = 5;
+  const Generated before = generatedPart(m);
+  ScriptedProgress failing([](int call) -> bool {
+    if (call == 2) throw std::bad_alloc();
+    return true;
+  });
+  const model::Outcome outcome = generateStructure(m, &failing);
+  EXPECT_FALSE(outcome.ok);
+  EXPECT_EQ(outcome.message,
+            "Nu exista destula memorie pentru a genera 12 noduri si 21 elemente: folositi mai "
+            "putine module. Structura anterioara se pastreaza.");
+  EXPECT_TRUE(generatedPart(m) == before);
+}
+
+// ---- A complete run ---------------------------------------------------------
+
+TEST(GenerationRun, ReplacesThePreviousStructureWhole) {
+  model::Model m = planeModule(3);
+  ASSERT_TRUE(generateStructure(m).ok);
+  m.moduleCount = 1;
+  m.baseNodeCount = 0;  // rewritten as N0 + N1
+  ASSERT_TRUE(generateStructure(m).ok);
+  EXPECT_EQ(m.baseNodeCount, 4);
+  EXPECT_EQ(m.totalNodes, 4);
+  EXPECT_EQ(m.nodeCoords.rows(), 4);
+  EXPECT_EQ(m.totalElements, 5);
+  EXPECT_EQ(m.elemStart.count(), 5);
+  EXPECT_EQ(m.elemKind.count(), 5);
+  EXPECT_TRUE(m.nodeCoords == m.baseCoords);
+}
+
+TEST(GenerationRun, ModuleWithoutElementsGeneratesItsNodes) {
+  model::Model m = planeModule(2);
+  m.baseElementCount = 0;
+  m.baseElemStart.clear();
+  m.baseElemEnd.clear();
+  ASSERT_TRUE(generateStructure(m).ok);
+  EXPECT_EQ(m.totalNodes, 6);
+  EXPECT_EQ(m.totalElements, 0);
+  EXPECT_TRUE(m.elemStart.empty());
+}
+
+TEST(GenerationRun, StraightTypesLeaveTheArchDepthAlone) {
+  model::Model m = planeModule(2);
+  m.moduleDepth = 7.0f;
+  ASSERT_TRUE(generateStructure(m).ok);
+  EXPECT_EQ(m.moduleDepth, 7.0f);
+}
+
+}  // namespace
+}  // namespace zentrix::generation

@@ -1,0 +1,112 @@
+// Base modules the generation tests share.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/model.h"
+#include "model/number_text.h"
+
+namespace zentrix::generation::testing {
+
+struct Bar {
+  std::int32_t start;
+  std::int32_t end;
+};
+
+inline void setCoordinates(model::Model& m, const std::vector<std::vector<float>>& nodes) {
+  m.baseNodeCount = static_cast<std::int32_t>(nodes.size());
+  m.baseCoords.rebuild(m.baseNodeCount, m.dofPerNode);
+  for (std::size_t i = 0; i < nodes.size(); ++i)
+    for (std::size_t c = 0; c < nodes[i].size(); ++c)
+      m.baseCoords(static_cast<std::int64_t>(i + 1), static_cast<int>(c + 1)) = nodes[i][c];
+}
+
+inline void setTopology(model::Model& m, const std::vector<Bar>& bars) {
+  m.baseElementCount = static_cast<std::int32_t>(bars.size());
+  m.baseElemStart.rebuild(m.baseElementCount);
+  m.baseElemEnd.rebuild(m.baseElementCount);
+  for (std::size_t i = 0; i < bars.size(); ++i) {
+    m.baseElemStart(static_cast<std::int64_t>(i + 1)) = bars[i].start;
+    m.baseElemEnd(static_cast<std::int64_t>(i + 1)) = bars[i].end;
+  }
+}
+
+// The plane module: nodes 1 (0,0), 2 (0,1) in Base 0, 3 (2,0), 4 (2,1) in
+// Base 1, along X with module length 2, elements 1-3, 2-4 (longitudinal),
+// 3-4 (transversal), 1-4 (diagonal) and 1-2 (Base 0).
+inline model::Model planeModule(int modules = 3) {
+  model::Model m;
+  model::setStartValues(m);
+  m.dofPerNode = 2;
+  m.nodesInBase0 = 2;
+  m.nodesInBase1 = 2;
+  setCoordinates(m, {{0, 0}, {0, 1}, {2, 0}, {2, 1}});
+  setTopology(m, {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}});
+  m.expansionDirection = 'X';
+  m.directionIndex = 1;
+  m.moduleCount = modules;
+  m.moduleLength = 2.0f;
+  m.expansionType = model::kPrismatic;
+  m.lastNodesInBase0 = false;
+  return m;
+}
+
+// A spatial prismatic truss: a square cross-section of side 1 along Z,
+// 4 nodes per base, 4 longitudinal bars, 4 transversal bars of the far end,
+// 4 diagonals of the sides and one transversal diagonal of the far end.
+inline model::Model squareTruss(int modules) {
+  model::Model m;
+  model::setStartValues(m);
+  m.dofPerNode = 3;
+  m.nodesInBase0 = 4;
+  m.nodesInBase1 = 4;
+  setCoordinates(
+      m, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}});
+  setTopology(m, {{1, 5},
+                  {2, 6},
+                  {3, 7},
+                  {4, 8},
+                  {5, 6},
+                  {6, 7},
+                  {7, 8},
+                  {8, 5},
+                  {1, 6},
+                  {2, 7},
+                  {3, 8},
+                  {4, 5},
+                  {5, 7}});
+  m.expansionDirection = 'Z';
+  m.directionIndex = 3;
+  m.moduleCount = modules;
+  m.moduleLength = 1.0f;
+  m.expansionType = model::kPrismatic;
+  return m;
+}
+
+// Names a parameterised case after its `name` field.
+struct ByName {
+  template <class Case>
+  std::string operator()(const ::testing::TestParamInfo<Case>& info) const {
+    return info.param.name;
+  }
+};
+
+inline std::vector<std::pair<std::int32_t, std::int32_t>> bars(const model::Model& m) {
+  std::vector<std::pair<std::int32_t, std::int32_t>> all;
+  for (std::int64_t p = 1; p <= m.totalElements; ++p)
+    all.emplace_back(m.elemStart(p), m.elemEnd(p));
+  return all;
+}
+
+inline std::vector<float> node(const model::Model& m, std::int64_t number) {
+  std::vector<float> xyz;
+  for (int c = 1; c <= m.nodeCoords.columns(); ++c) xyz.push_back(m.nodeCoords(number, c));
+  return xyz;
+}
+
+}  // namespace zentrix::generation::testing
