@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <exception>
 
 #include "files/native_path.h"
@@ -125,7 +126,8 @@ void QtDialog::setEntryCount(ControlId list, int count) {
     while (box->count() > count) delete box->takeItem(box->count() - 1);
     while (box->count() < count) box->addItem(QString());
   }
-  if (selected > count) setSelection(list, 0);
+  // Entries added to an empty drop-down list must not select the first one.
+  if (selected == 0 || selected > count) setSelection(list, 0);
 }
 
 int QtDialog::entryCount(ControlId list) const { return countOf(control(list)); }
@@ -264,9 +266,13 @@ int QtDialog::runModal() {
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (window_->property("minimizeBox").toBool()) flags |= Qt::WindowMinimizeButtonHint;
   window_->setWindowFlags(flags);
-  window_->show();
-  window_->raise();
-  window_->activateWindow();
+  // Brought to the front once exec has shown it: showing it here first
+  // would keep exec from making it modal.
+  QDialog* window = window_.get();
+  QTimer::singleShot(0, window, [window] {
+    window->raise();
+    window->activateWindow();
+  });
   const int result = window_->exec();
   return result == QDialog::Rejected ? kCancelButton : result;
 }

@@ -77,9 +77,11 @@ ModalDriver& ModalDriver::answerMessage(QMessageBox::StandardButton button) {
 ModalDriver& ModalDriver::chooseFile(const QString& path) {
   steps_.push_back({[](QWidget& window) { return qobject_cast<QFileDialog*>(&window) != nullptr; },
                     [path](QWidget& window) {
+                      // Typed into the name field as a user would, then confirmed.
                       auto& dialog = static_cast<QFileDialog&>(window);
-                      dialog.selectFile(path);
-                      dialog.accept();
+                      if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                        name->setText(path);
+                      static_cast<QDialog&>(dialog).accept();  // QFileDialog checks the name
                     },
                     "the file dialog"});
   return *this;
@@ -94,26 +96,30 @@ ModalDriver& ModalDriver::cancelFileDialog() {
 
 void ModalDriver::start() {
   clock_.start();
-  QTimer::singleShot(20, [this] { poll(); });
+  QTimer::singleShot(20, &context_, [this] { poll(); });
 }
 
 void ModalDriver::poll() {
-  if (steps_.empty() || !failure_.empty()) return;
+  if (!failure_.empty()) return;
   // Schedule the next poll first: the action may run a modal loop of its own.
-  QTimer::singleShot(20, [this] { poll(); });
+  // Polling goes on after the last step, so a window nobody expected is
+  // closed at the deadline instead of waiting for ever.
+  QTimer::singleShot(20, &context_, [this] { poll(); });
+  QWidget* window = QApplication::activeModalWidget();
   if (clock_.elapsed() > deadline_) {
-    giveUp();
+    if (!steps_.empty() || window != nullptr) giveUp();
     return;
   }
-  QWidget* window = QApplication::activeModalWidget();
-  if (window == nullptr || !window->isVisible() || !steps_.front().ready(*window)) return;
+  if (steps_.empty() || window == nullptr || !window->isVisible() || !steps_.front().ready(*window))
+    return;
   Step step = std::move(steps_.front());
   steps_.pop_front();
   step.action(*window);
 }
 
 void ModalDriver::giveUp() {
-  failure_ = "waited in vain for " + steps_.front().what;
+  failure_ = steps_.empty() ? "a window nobody expected stayed open"
+                            : "waited in vain for " + steps_.front().what;
   steps_.clear();
   // Every open modal window is closed; their loops end as the stack unwinds.
   for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QObject>
 #include <QString>
 #include <QWidget>
 #include <deque>
@@ -59,6 +60,8 @@ class ModalDriver {
   void poll();
   void giveUp();
 
+  // Owns the pending polls: they end with the driver.
+  QObject context_;
   int deadline_;
   QElapsedTimer clock_;
   std::deque<Step> steps_;
