@@ -11,12 +11,23 @@ namespace zentrix::files {
 // Loads `model.oldFilePath`. The file is read into a scratch record that
 // replaces the model's Base module, expansion and element-type fields only
 // when the whole read succeeded: a failed load changes nothing. The outcome
-// of a failure gives the reason with the file's line number.
+// of a failure gives the reason with the file's line number, in the model's
+// language: `File "<path>", line <n>, <record>: <reason>`.
+//
+// Besides malformed values and a file that ends too early, a load refuses
+// what the model cannot hold: coordinates per node other than 2 or 3,
+// negative counts, more nodes than 32 bits count, node or element numbers
+// outside their range, more records than the rest of the file has lines,
+// and an element type count outside 1..4. A file with fewer than four types
+// gives the others the names and areas of a new model; `elementKindCount`
+// is then 4. Only the text before the end-of-input line is read. The caller
+// sets `oldFileLoaded` and `inputFilePath`.
 model::Outcome loadInputFile(model::Model& model);
 
 // Writes the Zentrix Input File at `model.inputFilePath`. Reports a file it
 // cannot create or write; never leaves a half-written file in place of the
-// old one; never changes the model.
+// old one; never changes the model. When `progress` answers false the file
+// is abandoned and the outcome's message is "cancelled" ("anulat").
 model::Outcome writeInputFile(const model::Model& model, model::Progress* progress = nullptr);
 
 }  // namespace zentrix::files

@@ -1,0 +1,562 @@
+// Loading a Zentrix Input File ("Old File"). The file is meant to be edited
+// by hand, so every record but the title, the headings and the type names is
+// a free-form value list, and the load checks what the model cannot hold
+// (see `InputFileLoader`). Only the input part is read: the text is taken
+// into memory up to the end-of-input line, never the generated part after it.
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <utility>
+
+#include "files/input_file.h"
+#include "files/native_path.h"
+#include "model/free_form.h"
+#include "model/number_text.h"
+
+namespace zentrix::files {
+
+namespace {
+
+using model::FreeFormTarget;
+using model::Outcome;
+
+// Far more than the inputs of any Base module; a file whose input part runs
+// beyond it is read that far only (and a load that needs more fails).
+constexpr std::size_t kMaxInputPartBytes = std::size_t{64} << 20;
+
+constexpr std::string_view kEndOfInputMarks[] = {"End of \"Zentrix Input File\"",
+                                                 "Sfarsitul fisierului \"Zentrix Input File\""};
+
+// The file's text up to, not including, its end-of-input line.
+struct InputPart {
+  std::string text;
+  bool cut = false;  // stopped at kMaxInputPartBytes
+};
+
+std::FILE* openForReading(const std::string& pathText) {
+#if defined(_WIN32)
+  return _wfopen(nativePath(pathText).c_str(), L"rb");
+#else
+  return std::fopen(nativePath(pathText).c_str(), "rb");
+#endif
+}
+
+bool startsWith(std::string_view text, std::string_view start) {
+  return text.substr(0, start.size()) == start;
+}
+
+bool isEndOfInputLine(std::string_view line) {
+  for (const auto mark : kEndOfInputMarks)
+    if (startsWith(line, mark)) return true;
+  return false;
+}
+
+// Follows the lines as they arrive and tells where the input part ends. The
+// end-of-input line is only looked for after the title, which may hold any text.
+class InputPartEnd {
+ public:
+  // Looks at the complete lines of `text` not seen yet; the end or npos.
+  std::size_t scan(std::string_view text, bool finalLine) {
+    for (;;) {
+      const std::size_t lineEnd = text.find('\n', next_);
+      if (lineEnd == std::string_view::npos && !(finalLine && next_ < text.size()))
+        return std::string_view::npos;
+      const std::size_t end = lineEnd == std::string_view::npos ? text.size() : lineEnd;
+      const std::string_view line = text.substr(next_, end - next_);
+      if (titleSeen_ && isEndOfInputLine(line)) return next_;
+      if (!startsWith(line, "//")) titleSeen_ = true;
+      next_ = end + 1;
+      if (next_ > text.size()) return std::string_view::npos;
+    }
+  }
+  // Start of the first line not yet complete.
+  std::size_t completeUpTo() const noexcept { return next_; }
+
+ private:
+  std::size_t next_ = 0;
+  bool titleSeen_ = false;
+};
+
+Outcome readInputPart(const std::string& pathText, bool romanian, InputPart& part) {
+  errno = 0;
+  std::FILE* file = openForReading(pathText);
+  if (file == nullptr) {
+    const int error = errno != 0 ? errno : ENOENT;
+    return Outcome::failure(
+        std::string(romanian ? "Nu se poate deschide fisierul \"" : "Cannot open the file \"") +
+        pathText + "\": " + std::generic_category().message(error));
+  }
+  constexpr std::size_t kBlock = std::size_t{1} << 20;
+  InputPartEnd end;
+  std::size_t endAt = std::string_view::npos;
+  for (;;) {
+    const std::size_t used = part.text.size();
+    part.text.resize(used + kBlock);
+    const std::size_t count = std::fread(part.text.data() + used, 1, kBlock, file);
+    part.text.resize(used + count);
+    if (count == 0) {
+      if (std::ferror(file)) {
+        const int error = errno != 0 ? errno : EIO;
+        std::fclose(file);
+        return Outcome::failure(
+            std::string(romanian ? "Nu se poate citi fisierul \"" : "Cannot read the file \"") +
+            pathText + "\": " + std::generic_category().message(error));
+      }
+      endAt = end.scan(part.text, true);
+      break;
+    }
+    endAt = end.scan(part.text, false);
+    if (endAt != std::string_view::npos) break;
+    if (part.text.size() >= kMaxInputPartBytes) {
+      endAt = end.completeUpTo();
+      part.cut = true;
+      break;
+    }
+  }
+  std::fclose(file);
+  if (endAt != std::string_view::npos) part.text.resize(endAt);
+  part.text.shrink_to_fit();
+  return Outcome::success();
+}
+
+// The fields a load sets. They start as the model's values, since a record
+// may leave a value out (an empty value, a slash) and the value then stays.
+struct LoadedInput {
+  std::string problemTitle;
+  std::int32_t dofPerNode = 0;
+  std::int32_t nodesInBase0 = 0;
+  std::int32_t nodesInBase1 = 0;
+  std::int32_t baseNodeCount = 0;
+  model::CoordinateTable baseCoords;
+  char expansionDirection = ' ';
+  std::int32_t directionIndex = 0;
+  std::int32_t moduleCount = 0;
+  float moduleLength = 0.0f;
+  std::int32_t expansionType = 0;
+  std::int32_t loadedExpansionType = 0;
+  float pyramidShrinkRatio = 0.0f;
+  std::array<float, 3> vertexFoot{};
+  float shrinkRatio = 0.0f;
+  char shrinkDirection = ' ';
+  std::int32_t shrinkDirectionIndex = 0;
+  std::int32_t archKind = 0;
+  float halfSpan = 0.0f;
+  float archHeight = 0.0f;
+  std::int32_t baseElementCount = 0;
+  model::OneBasedArray<std::int32_t> baseElemStart;
+  model::OneBasedArray<std::int32_t> baseElemEnd;
+  std::int32_t elementKindCount = 0;
+  std::array<std::string, model::kKindCount> typeNames;
+  std::array<float, model::kKindCount> typeAreas{};
+
+  explicit LoadedInput(const model::Model& m)
+      : problemTitle(m.problemTitle),
+        dofPerNode(m.dofPerNode),
+        nodesInBase0(m.nodesInBase0),
+        nodesInBase1(m.nodesInBase1),
+        baseNodeCount(m.baseNodeCount),
+        expansionDirection(m.expansionDirection),
+        directionIndex(m.directionIndex),
+        moduleCount(m.moduleCount),
+        moduleLength(m.moduleLength),
+        expansionType(m.expansionType),
+        loadedExpansionType(m.loadedExpansionType),
+        pyramidShrinkRatio(m.pyramidShrinkRatio),
+        vertexFoot(m.vertexFoot),
+        shrinkRatio(m.shrinkRatio),
+        shrinkDirection(m.shrinkDirection),
+        shrinkDirectionIndex(m.shrinkDirectionIndex),
+        archKind(m.archKind),
+        halfSpan(m.halfSpan),
+        archHeight(m.archHeight),
+        baseElementCount(m.baseElementCount),
+        elementKindCount(m.elementKindCount),
+        typeNames(m.typeNames),
+        typeAreas(m.typeAreas) {}
+
+  void moveInto(model::Model& m) && {
+    m.problemTitle = std::move(problemTitle);
+    m.dofPerNode = dofPerNode;
+    m.nodesInBase0 = nodesInBase0;
+    m.nodesInBase1 = nodesInBase1;
+    m.baseNodeCount = baseNodeCount;
+    m.baseCoords = std::move(baseCoords);
+    m.expansionDirection = expansionDirection;
+    m.directionIndex = directionIndex;
+    m.moduleCount = moduleCount;
+    m.moduleLength = moduleLength;
+    m.expansionType = expansionType;
+    m.loadedExpansionType = loadedExpansionType;
+    m.pyramidShrinkRatio = pyramidShrinkRatio;
+    m.vertexFoot = vertexFoot;
+    m.shrinkRatio = shrinkRatio;
+    m.shrinkDirection = shrinkDirection;
+    m.shrinkDirectionIndex = shrinkDirectionIndex;
+    m.archKind = archKind;
+    m.halfSpan = halfSpan;
+    m.archHeight = archHeight;
+    m.baseElementCount = baseElementCount;
+    m.baseElemStart = std::move(baseElemStart);
+    m.baseElemEnd = std::move(baseElemEnd);
+    m.elementKindCount = elementKindCount;
+    m.typeNames = std::move(typeNames);
+    m.typeAreas = typeAreas;
+  }
+};
+
+// The records of the file, as a failure names them.
+enum class Field {
+  kTitle,
+  kCounts,
+  kCoordinatesHeading,
+  kNodeRecord,
+  kExpansionHeading,
+  kDirection,
+  kExpansion,
+  kPyramidRatio,
+  kVertexFoot,
+  kShrink,
+  kArch,
+  kTopologyHeading,
+  kElementCount,
+  kElementRecord,
+  kTypeCount,
+  kTypeName,
+  kTypeArea,
+};
+
+const char* fieldName(Field field, bool romanian) {
+  switch (field) {
+    case Field::kTitle:
+      return romanian ? "titlul" : "title";
+    case Field::kCounts:
+      return romanian ? "numerele de noduri" : "counts";
+    case Field::kCoordinatesHeading:
+      return romanian ? "titlul Coordonate" : "Coordinates heading";
+    case Field::kNodeRecord:
+      return romanian ? "inregistrarea nodului" : "node record";
+    case Field::kExpansionHeading:
+      return romanian ? "titlul Expansiune" : "Expansion heading";
+    case Field::kDirection:
+      return romanian ? "directia expansiunii" : "expansion direction";
+    case Field::kExpansion:
+      return romanian ? "inregistrarea expansiunii" : "expansion record";
+    case Field::kPyramidRatio:
+      return romanian ? "raportul de micsorare al piramidei" : "pyramid shrink ratio";
+    case Field::kVertexFoot:
+      return romanian ? "coordonatele piciorului" : "vertex foot";
+    case Field::kShrink:
+      return romanian ? "inregistrarea micsorarii" : "shrink record";
+    case Field::kArch:
+      return romanian ? "inregistrarea arcului" : "arch record";
+    case Field::kTopologyHeading:
+      return romanian ? "titlul Topologie" : "Topology heading";
+    case Field::kElementCount:
+      return romanian ? "numarul de elemente" : "element count";
+    case Field::kElementRecord:
+      return romanian ? "inregistrarea elementului" : "element record";
+    case Field::kTypeCount:
+      return romanian ? "numarul tipurilor de elemente" : "element type count";
+    case Field::kTypeName:
+      return romanian ? "numele tipului de element" : "name of element type";
+    case Field::kTypeArea:
+      return romanian ? "aria tipului de element" : "area of element type";
+  }
+  return "";
+}
+
+// Reads the records in order into a `LoadedInput`. Besides what the free-form
+// reading refuses, it refuses what the model cannot hold: coordinates per
+// node other than 2 or 3, negative counts, a node count beyond 32 bits,
+// record numbers outside their range, more records than the lines left in
+// the file could hold (so a bad count never allocates), and an element type
+// count outside 1..4.
+class InputFileLoader {
+ public:
+  InputFileLoader(const model::Model& model, const InputPart& part)
+      : path_(model::trimRight(model.oldFilePath)),
+        romanian_(model.romanian),
+        cut_(part.cut),
+        reader_(part.text, model.romanian) {}
+
+  Outcome load(LoadedInput& in) {
+    Outcome outcome = readTitle(in);
+    if (outcome) outcome = readBaseNodes(in);
+    if (outcome) outcome = readExpansion(in);
+    if (outcome) outcome = readBaseElements(in);
+    if (outcome) outcome = readElementTypes(in);
+    return outcome;
+  }
+
+ private:
+  const char* say(const char* english, const char* romanian) const {
+    return romanian_ ? romanian : english;
+  }
+
+  Outcome fail(Field field, const std::string& reason, int line, int typeNumber = 0) const {
+    std::string text = std::string(say("File \"", "Fisierul \"")) + path_ + "\", " +
+                       say("line ", "linia ") + std::to_string(line) + ", " +
+                       fieldName(field, romanian_);
+    if (typeNumber > 0) text += " " + std::to_string(typeNumber);
+    text += ": " + reason;
+    if (cut_)
+      text += say(" (only the first 64 MiB of the file are read)",
+                  " (se citesc doar primii 64 MiB ai fisierului)");
+    return Outcome::failure(std::move(text), line);
+  }
+
+  int lastLine() const { return std::max(1, reader_.lineNumber() - 1); }
+
+  Outcome missing(Field field, int typeNumber = 0) const {
+    return fail(field,
+                say("missing: the file ends before it", "lipseste: fisierul se termina inainte"),
+                lastLine(), typeNumber);
+  }
+
+  Outcome read(Field field, std::span<const FreeFormTarget> targets, int typeNumber = 0) {
+    const Outcome outcome = reader_.read(targets);
+    if (outcome) return outcome;
+    return fail(field, outcome.message, outcome.line, typeNumber);
+  }
+  Outcome read(Field field, std::initializer_list<FreeFormTarget> targets, int typeNumber = 0) {
+    return read(field, std::span<const FreeFormTarget>(targets.begin(), targets.size()),
+                typeNumber);
+  }
+
+  Outcome skipHeading(Field field) {
+    std::string ignored;
+    return reader_.readLine(ignored) ? Outcome::success() : missing(field);
+  }
+
+  // Refusals of a value the record gave, located at the record.
+  Outcome refuse(Field field, const std::string& reason) const {
+    return fail(field, reason, reader_.recordLineNumber());
+  }
+  Outcome refuseNegative(Field field, std::int32_t value, const char* english,
+                         const char* romanian) const {
+    return refuse(field,
+                  std::string(say(english, romanian)) +
+                      say(" must not be negative, found ", " nu poate fi negativ, s-a gasit ") +
+                      std::to_string(value));
+  }
+  // Every record uses at least one line of its own.
+  Outcome checkRoomFor(Field field, std::int64_t records, const char* english, const char* romanian,
+                       int countLine) const {
+    const std::int64_t lines = reader_.remainingLineCount();
+    if (records <= lines) return Outcome::success();
+    return fail(field,
+                std::string(say("the file cannot hold ", "fisierul nu poate contine ")) +
+                    std::to_string(records) + " " + say(english, romanian) +
+                    say(": only ", ": urmeaza doar ") + std::to_string(lines) +
+                    say(" lines follow", " linii"),
+                countLine);
+  }
+
+  Outcome readTitle(LoadedInput& in) {
+    std::string line;
+    bool anyLine = false;
+    while (reader_.readLine(line)) {
+      anyLine = true;
+      if (startsWith(line, "//")) continue;
+      in.problemTitle = model::trimRight(model::firstChars(line, model::kTitleWidth));
+      return Outcome::success();
+    }
+    return fail(Field::kTitle,
+                anyLine ? say("missing: the file ends inside the comment header",
+                              "lipseste: fisierul se termina in antetul de comentarii")
+                        : say("missing: the file is empty", "lipseste: fisierul este gol"),
+                lastLine());
+  }
+
+  Outcome readBaseNodes(LoadedInput& in) {
+    Outcome outcome = read(Field::kCounts, {&in.dofPerNode, &in.nodesInBase0, &in.nodesInBase1});
+    if (!outcome) return outcome;
+    const int countLine = reader_.recordLineNumber();
+    if (in.dofPerNode != 2 && in.dofPerNode != 3)
+      return refuse(Field::kCounts, std::string(say("coordinates per node must be 2 or 3, found ",
+                                                    "numarul de coordonate pe nod trebuie sa fie 2 "
+                                                    "sau 3, s-a gasit ")) +
+                                        std::to_string(in.dofPerNode));
+    if (in.nodesInBase0 < 0)
+      return refuseNegative(Field::kCounts, in.nodesInBase0, "the number of nodes in Base 0",
+                            "numarul de noduri din Baza 0");
+    if (in.nodesInBase1 < 0)
+      return refuseNegative(Field::kCounts, in.nodesInBase1, "the number of nodes in Base 1",
+                            "numarul de noduri din Baza 1");
+    const std::int64_t nodeCount = std::int64_t{in.nodesInBase0} + in.nodesInBase1;
+    if (nodeCount > std::numeric_limits<std::int32_t>::max())
+      return refuse(Field::kCounts, std::string(say("the number of nodes ", "numarul de noduri ")) +
+                                        std::to_string(in.nodesInBase0) + " + " +
+                                        std::to_string(in.nodesInBase1) +
+                                        say(" is more than ", " depaseste ") +
+                                        std::to_string(std::numeric_limits<std::int32_t>::max()));
+    in.baseNodeCount = static_cast<std::int32_t>(nodeCount);
+    if (outcome = skipHeading(Field::kCoordinatesHeading); !outcome) return outcome;
+    if (outcome = checkRoomFor(Field::kCounts, nodeCount, "node records", "inregistrari de noduri",
+                               countLine);
+        !outcome)
+      return outcome;
+    in.baseCoords.rebuild(nodeCount, in.dofPerNode);
+    for (std::int32_t record = 1; record <= in.baseNodeCount; ++record)
+      if (outcome = readNodeRecord(in); !outcome) return outcome;
+    return outcome;
+  }
+
+  // "k x y [z]" into row k; coordinates the record leaves out stay.
+  Outcome readNodeRecord(LoadedInput& in) {
+    std::int32_t node = 0;
+    std::array<float, 3> xyz{};
+    const std::array<FreeFormTarget, 4> targets = {&node, &xyz[0], &xyz[1], &xyz[2]};
+    const Outcome outcome =
+        read(Field::kNodeRecord, std::span<const FreeFormTarget>(
+                                     targets.data(), static_cast<std::size_t>(1 + in.dofPerNode)));
+    if (!outcome) return outcome;
+    if (!reader_.filled(1)) {
+      for (int axis = 1; axis <= in.dofPerNode; ++axis)
+        if (reader_.filled(1 + axis))
+          return refuse(Field::kNodeRecord,
+                        say("the node number is missing", "lipseste numarul nodului"));
+      return outcome;  // a record without values (a lone slash) names no node
+    }
+    if (node < 1 || node > in.baseNodeCount)
+      return refuse(Field::kNodeRecord,
+                    std::string(say("node ", "nodul ")) + std::to_string(node) +
+                        say(" is outside 1..", " este in afara domeniului 1..") +
+                        std::to_string(in.baseNodeCount));
+    for (int axis = 1; axis <= in.dofPerNode; ++axis)
+      if (reader_.filled(1 + axis))
+        in.baseCoords(node, axis) = xyz[static_cast<std::size_t>(axis - 1)];
+    return outcome;
+  }
+
+  Outcome readExpansion(LoadedInput& in) {
+    Outcome outcome = skipHeading(Field::kExpansionHeading);
+    if (!outcome) return outcome;
+    std::string letter(1, in.expansionDirection);
+    if (outcome = read(Field::kDirection, {&letter}); !outcome) return outcome;
+    in.expansionDirection = letter.empty() ? ' ' : letter.front();
+    in.directionIndex = model::axisNumber(in.expansionDirection);
+    if (outcome = read(Field::kExpansion, {&in.moduleCount, &in.moduleLength, &in.expansionType});
+        !outcome)
+      return outcome;
+    if (in.moduleCount < 0)
+      return refuseNegative(Field::kExpansion, in.moduleCount, "the number of modules",
+                            "numarul de module");
+    in.loadedExpansionType = in.expansionType;
+    switch (in.expansionType) {
+      case model::kPyramidal: {
+        if (outcome = read(Field::kPyramidRatio, {&in.pyramidShrinkRatio}); !outcome)
+          return outcome;
+        const std::array<FreeFormTarget, 3> foot = {&in.vertexFoot[0], &in.vertexFoot[1],
+                                                    &in.vertexFoot[2]};
+        return read(Field::kVertexFoot, std::span<const FreeFormTarget>(
+                                            foot.data(), static_cast<std::size_t>(in.dofPerNode)));
+      }
+      case model::kOneDirectionShrink: {
+        std::string shrinkLetter(1, in.shrinkDirection);
+        if (outcome = read(Field::kShrink, {&in.shrinkRatio, &shrinkLetter}); !outcome)
+          return outcome;
+        in.shrinkDirection = shrinkLetter.empty() ? ' ' : shrinkLetter.front();
+        in.shrinkDirectionIndex = model::axisNumber(in.shrinkDirection);
+        return outcome;
+      }
+      case model::kArch:
+        return read(Field::kArch, {&in.archKind, &in.halfSpan, &in.archHeight});
+      default:
+        return outcome;
+    }
+  }
+
+  Outcome readBaseElements(LoadedInput& in) {
+    Outcome outcome = skipHeading(Field::kTopologyHeading);
+    if (outcome) outcome = read(Field::kElementCount, {&in.baseElementCount});
+    if (!outcome) return outcome;
+    if (in.baseElementCount < 0)
+      return refuseNegative(Field::kElementCount, in.baseElementCount, "the number of elements",
+                            "numarul de elemente");
+    if (outcome = checkRoomFor(Field::kElementCount, in.baseElementCount, "element records",
+                               "inregistrari de elemente", reader_.recordLineNumber());
+        !outcome)
+      return outcome;
+    in.baseElemStart.rebuild(in.baseElementCount);
+    in.baseElemEnd.rebuild(in.baseElementCount);
+    for (std::int32_t record = 1; record <= in.baseElementCount; ++record)
+      if (outcome = readElementRecord(in); !outcome) return outcome;
+    return outcome;
+  }
+
+  // "k start end" into entry k; end nodes the record leaves out stay.
+  Outcome readElementRecord(LoadedInput& in) {
+    std::int32_t element = 0, start = 0, end = 0;
+    const Outcome outcome = read(Field::kElementRecord, {&element, &start, &end});
+    if (!outcome) return outcome;
+    if (!reader_.filled(1)) {
+      if (reader_.filled(2) || reader_.filled(3))
+        return refuse(Field::kElementRecord,
+                      say("the element number is missing", "lipseste numarul elementului"));
+      return outcome;
+    }
+    if (element < 1 || element > in.baseElementCount)
+      return refuse(Field::kElementRecord,
+                    std::string(say("element ", "elementul ")) + std::to_string(element) +
+                        say(" is outside 1..", " este in afara domeniului 1..") +
+                        std::to_string(in.baseElementCount));
+    if (reader_.filled(2)) in.baseElemStart(element) = start;
+    if (reader_.filled(3)) in.baseElemEnd(element) = end;
+    return outcome;
+  }
+
+  // Types 1..count come from the file. The element kinds are always four, so
+  // a file with fewer types gives the others the names and areas of a new
+  // model, and the model then holds four types.
+  Outcome readElementTypes(LoadedInput& in) {
+    Outcome outcome = read(Field::kTypeCount, {&in.elementKindCount});
+    if (!outcome) return outcome;
+    if (in.elementKindCount < 1 || in.elementKindCount > model::kKindCount)
+      return refuse(Field::kTypeCount,
+                    std::string(say("the number of element types must be 1 to 4, found ",
+                                    "numarul tipurilor de elemente trebuie sa fie intre 1 si 4, "
+                                    "s-a gasit ")) +
+                        std::to_string(in.elementKindCount));
+    model::Model defaults;
+    defaults.romanian = romanian_;
+    defaults.expansionType = in.expansionType;
+    for (int type = 1; type <= model::kKindCount; ++type) {
+      in.typeNames[static_cast<std::size_t>(type - 1)] = model::defaultTypeName(defaults, type);
+      in.typeAreas[static_cast<std::size_t>(type - 1)] = static_cast<float>(type);
+    }
+    for (int type = 1; type <= in.elementKindCount; ++type) {
+      const auto entry = static_cast<std::size_t>(type - 1);
+      std::string line;
+      if (!reader_.readLine(line)) return missing(Field::kTypeName, type);
+      in.typeNames[entry] = model::trimRight(model::firstChars(line, model::kTypeNameWidth));
+      if (outcome = read(Field::kTypeArea, {&in.typeAreas[entry]}, type); !outcome) return outcome;
+    }
+    in.elementKindCount = model::kKindCount;
+    return outcome;
+  }
+
+  std::string path_;
+  bool romanian_;
+  bool cut_;
+  model::FreeFormReader reader_;
+};
+
+}  // namespace
+
+model::Outcome loadInputFile(model::Model& model) {
+  InputPart part;
+  const std::string path(model::trimRight(model.oldFilePath));
+  if (Outcome outcome = readInputPart(path, model.romanian, part); !outcome) return outcome;
+  LoadedInput loaded(model);
+  if (Outcome outcome = InputFileLoader(model, part).load(loaded); !outcome) return outcome;
+  std::move(loaded).moveInto(model);
+  return Outcome::success();
+}
+
+}  // namespace zentrix::files

@@ -1,0 +1,105 @@
+#include "files/language_settings.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "files/native_path.h"
+#include "model/model.h"
+#include "model/number_text.h"
+
+namespace zentrix::files {
+
+namespace {
+
+constexpr const char* kEnglishCode = "English";
+
+// "dir" + "\" + name, without doubling a separator the folder already ends in.
+std::string joined(std::string_view folder, std::string_view name) {
+  folder = model::trimRight(folder);
+  if (folder.empty()) return std::string(name);
+  std::string path(folder);
+  if (path.back() != '\\' && path.back() != '/') path += '\\';
+  return path + std::string(name);
+}
+
+class SettingsFile {
+ public:
+  explicit SettingsFile(const std::string& pathText) {
+#if defined(_WIN32)
+    file_ = _wfopen(nativePath(pathText).c_str(), L"rb");
+#else
+    file_ = std::fopen(nativePath(pathText).c_str(), "rb");
+#endif
+  }
+  ~SettingsFile() {
+    if (file_ != nullptr) std::fclose(file_);
+  }
+  SettingsFile(const SettingsFile&) = delete;
+  SettingsFile& operator=(const SettingsFile&) = delete;
+
+  // The first or the last line, its first `width` characters without
+  // trailing blanks; nothing when the file does not open or holds no line.
+  std::optional<std::string> firstLine(std::size_t width) {
+    return line(width, false);
+  }
+  std::optional<std::string> lastLine(std::size_t width) {
+    return line(width, true);
+  }
+
+ private:
+  // Streams the file, keeping only the start of the line wanted, so that an
+  // odd file (a device, a huge file) costs no memory.
+  std::optional<std::string> line(std::size_t width, bool last) {
+    if (file_ == nullptr) return std::nullopt;
+    std::optional<std::string> found;
+    std::string current;
+    bool inLine = false;
+    char block[4096];
+    for (;;) {
+      const std::size_t count = std::fread(block, 1, sizeof block, file_);
+      if (count == 0) break;
+      for (std::size_t i = 0; i < count; ++i) {
+        const char c = block[i];
+        if (c == '\n') {
+          found = finished(current, width);
+          inLine = false;
+          if (!last) return found;
+          continue;
+        }
+        inLine = true;
+        if (current.size() <= width) current += c;  // one more than kept, for a CR to strip
+      }
+    }
+    if (inLine) found = finished(current, width);
+    return found;
+  }
+
+  static std::string finished(std::string& text, std::size_t width) {
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    std::string line(model::trimRight(model::firstChars(text, width)));
+    text.clear();
+    return line;
+  }
+
+  std::FILE* file_ = nullptr;
+};
+
+}  // namespace
+
+std::string lookUpLanguageCode(std::string_view currentDir) {
+  if (auto code =
+          SettingsFile(joined(currentDir, "language.dat")).firstLine(model::kLanguageCodeWidth))
+    return *code;
+  const auto workDir =
+      SettingsFile(joined(currentDir, "work_dir.dat")).firstLine(model::kPathWidth);
+  if (!workDir) return kEnglishCode;
+  if (auto code = SettingsFile(joined(*workDir, "Plovik.dat")).lastLine(model::kLanguageCodeWidth))
+    return *code;
+  return kEnglishCode;
+}
+
+bool isRomanianCode(std::string_view languageCode) {
+  return !languageCode.empty() && (languageCode.front() == 'r' || languageCode.front() == 'R');
+}
+
+}  // namespace zentrix::files

@@ -1,0 +1,441 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "files/input_file.h"
+#include "files/sample_models.h"
+#include "files/scratch_folder.h"
+#include "model/number_text.h"
+
+namespace zentrix::files {
+namespace {
+
+using zentrix::testing::readWholeFile;
+using zentrix::testing::sampleModel;
+using zentrix::testing::SampleShape;
+using zentrix::testing::ScratchFolder;
+using zentrix::testing::writeWholeFile;
+
+// Runs in a scratch folder with a fixed moment and time zone, so that the
+// "End of File" line (a relative path) and the date line are reproducible.
+class InputFileWriterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SOURCE_DATE_EPOCH", "1700000000", 1);  // 14/11/2023 22:13:20 UTC
+    setenv("TZ", "UTC", 1);
+    tzset();
+    previousFolder_ = std::filesystem::current_path();
+    std::filesystem::current_path(folder_.path());
+  }
+  void TearDown() override {
+    std::filesystem::current_path(previousFolder_);
+    unsetenv("SOURCE_DATE_EPOCH");
+  }
+
+  // Writes the model at `name` in the scratch folder; the file's text.
+  std::string written(model::Model m, const std::string& name = "saved.dat") {
+    m.inputFilePath = name;
+    const model::Outcome outcome = writeInputFile(m);
+    EXPECT_TRUE(outcome) << outcome.message;
+    return readWholeFile(folder_.file(name));
+  }
+
+  ScratchFolder folder_;
+  std::filesystem::path previousFolder_;
+};
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t end = text.find("\r\n", at);
+    if (end == std::string::npos) {
+      lines.push_back(text.substr(at) + "<no CR LF>");
+      break;
+    }
+    lines.push_back(text.substr(at, end - at));
+    at = end + 2;
+  }
+  return lines;
+}
+
+struct GoldenCase {
+  const char* file;
+  SampleShape shape;
+};
+
+class InputFileGoldenTest : public InputFileWriterTest,
+                            public ::testing::WithParamInterface<GoldenCase> {};
+
+// Set ZENTRIX_UPDATE_GOLDEN=1 to rewrite the golden files after a deliberate
+// change of the format; review the difference before committing it.
+TEST_P(InputFileGoldenTest, MatchesTheGoldenFileByteForByte) {
+  const auto& c = GetParam();
+  const std::string golden = std::string(ZENTRIX_TEST_DATA_DIR) + "/input_files/golden/" + c.file;
+  const std::string text = written(sampleModel(c.shape), c.file);
+  if (std::getenv("ZENTRIX_UPDATE_GOLDEN") != nullptr) writeWholeFile(golden, text);
+  const std::string expected = readWholeFile(golden);
+  ASSERT_FALSE(expected.empty()) << golden;
+  EXPECT_EQ(text, expected);
+  // Lines help to read a difference; the byte comparison above is the test.
+  if (text != expected) {
+    EXPECT_THAT(linesOf(text), ::testing::ElementsAreArray(linesOf(expected)));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, InputFileGoldenTest,
+    ::testing::Values(GoldenCase{"prismatic_2d_en.dat", {2, model::kPrismatic, false, true}},
+                      GoldenCase{"pyramid_3d_ro.dat", {3, model::kPyramidal, true, true}},
+                      GoldenCase{"shrink_2d_en_before_generate.dat",
+                                 {2, model::kOneDirectionShrink, false, false}},
+                      GoldenCase{"arch_3d_ro.dat", {3, model::kArch, true, true}}));
+
+// The node number takes D columns (D from the count); coordinates start at
+// columns D+5, D+21 and D+37.
+TEST_F(InputFileWriterTest, NodeRecordColumnsFollowTheDigitsOfTheCount) {
+  const std::tuple<int, int, const char*> cases[] = {
+      {9, 2, "1    1.5             -2.25"},
+      {10, 2, " 1    1.5             -2.25"},
+      {9, 3, "1    1.5             -2.25           0.5E-01"},
+      {10, 3, " 1    1.5             -2.25           0.5E-01"},
+      {1, 2, "1    1.5             -2.25"},
+  };
+  for (const auto& [count, dof, firstRecord] : cases) {
+    model::Model m = sampleModel({dof, model::kPrismatic, false, false});
+    m.nodesInBase0 = count;
+    m.nodesInBase1 = 0;
+    m.baseCoords.rebuild(count, dof);
+    for (int node = 1; node <= count; ++node) {
+      m.baseCoords(node, 1) = 1.5f;
+      m.baseCoords(node, 2) = -2.25f;
+      if (dof == 3) m.baseCoords(node, 3) = 0.05f;
+    }
+    const auto lines = linesOf(written(m));
+    const auto heading = std::find(lines.begin(), lines.end(), "Coordinates:");
+    ASSERT_NE(heading, lines.end());
+    EXPECT_EQ(*(heading + 1), firstRecord) << count << " nodes, " << dof << "-D";
+    const std::string lastRecord =
+        std::string(firstRecord)
+            .replace(0, static_cast<std::size_t>(model::digitCount(count)), std::to_string(count));
+    EXPECT_EQ(*(heading + count), lastRecord) << "count " << count;
+  }
+}
+
+// The lines between two headings as "r" (a record) and "-" (an empty line).
+std::string layoutBetween(const std::vector<std::string>& lines, const std::string& from,
+                          const std::string& toStart) {
+  std::string layout;
+  auto at = std::find(lines.begin(), lines.end(), from);
+  for (++at; at != lines.end() && !at->starts_with(toStart); ++at)
+    layout += at->empty() ? '-' : 'r';
+  return layout;
+}
+
+TEST_F(InputFileWriterTest, GeneratedRecordsAreGroupedByTheBaseModuleCounts) {
+  struct Case {
+    int baseNodeCount, totalNodes, baseElementCount, totalElements;
+    const char* nodeLayout;  // the last "-" closes the list
+    const char* elementLayout;
+  };
+  const Case cases[] = {
+      {4, 12, 5, 11, "rrrr-rrrr-rrrr--", "rrrrr-rrrrr-r"},
+      {4, 13, 3, 3, "rrrr-rrrr-rrrr-r-", "rrr-"},
+      {0, 3, 0, 2, "rrr-", "rr"},  // a count of 0 never divides
+      {5, 3, 7, 2, "rrr-", "rr"},
+      {1, 2, 1, 1, "r-r--", "r-"},
+      {4, 0, 5, 0, "-", ""},  // saved before GENERATE
+  };
+  for (const auto& c : cases) {
+    model::Model m = sampleModel({2, model::kPrismatic, false, false});
+    m.baseNodeCount = c.baseNodeCount;
+    m.baseElementCount = c.baseElementCount;
+    m.baseElemStart.rebuild(c.baseElementCount, 1);
+    m.baseElemEnd.rebuild(c.baseElementCount, 2);
+    m.totalNodes = c.totalNodes;
+    m.nodeCoords.rebuild(c.totalNodes, 2);
+    m.totalElements = c.totalElements;
+    m.elemStart.rebuild(c.totalElements, 1);
+    m.elemEnd.rebuild(c.totalElements, 2);
+    const auto lines = linesOf(written(m));
+    EXPECT_EQ(layoutBetween(lines, " Coordinates:", " Initial Node"), c.nodeLayout)
+        << c.baseNodeCount << " / " << c.totalNodes;
+    EXPECT_EQ(layoutBetween(lines, " Initial Node - Final Node:", "End of File: "), c.elementLayout)
+        << c.baseElementCount << " / " << c.totalElements;
+  }
+}
+
+TEST_F(InputFileWriterTest, PrismaticWritesNoLineBetweenExpansionAndTopology) {
+  const auto lines = linesOf(written(sampleModel({3, model::kPrismatic, false, false})));
+  const auto at = std::find(lines.begin(), lines.end(), "Expansion:");
+  ASSERT_NE(at, lines.end());
+  EXPECT_EQ(*(at + 1), "Y");
+  EXPECT_EQ(*(at + 2), "           4   2.500000               1");
+  EXPECT_EQ(*(at + 3), "Topology:");
+}
+
+TEST_F(InputFileWriterTest, PyramidIn2DWritesTwoVertexFootValues) {
+  const auto lines = linesOf(written(sampleModel({2, model::kPyramidal, false, false})));
+  const auto at = std::find(lines.begin(), lines.end(), "Topology:");
+  ASSERT_NE(at, lines.end());
+  EXPECT_EQ(*(at - 2), "  0.8000000    ");
+  EXPECT_EQ(*(at - 1), "   10.00000     -0.7500000    ");
+}
+
+TEST_F(InputFileWriterTest, PathLineTakesThePathUpToANul) {
+  model::Model m = sampleModel({2, model::kPrismatic, false, false});
+  const auto text = written(m, std::string("saved.dat\0junk", 14));
+  EXPECT_NE(text.find("\r\nEnd of File: saved.dat\r\n14/11/2023   22:13:20\r\n"),
+            std::string::npos);
+  EXPECT_TRUE(text.ends_with("22:13:20\r\n"));
+}
+
+TEST_F(InputFileWriterTest, EveryLineEndsWithCrLf) {
+  const std::string text = written(sampleModel({3, model::kArch, true, true}));
+  for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))
+    ASSERT_EQ(text[at - 1], '\r') << "at byte " << at;
+  EXPECT_TRUE(text.ends_with("\r\n"));
+}
+
+class CancellingProgress final : public model::Progress {
+ public:
+  explicit CancellingProgress(int answersBeforeCancel) : left_(answersBeforeCancel) {}
+  bool advance(double fraction) override {
+    fractions.push_back(fraction);
+    return left_-- > 0;
+  }
+  std::vector<double> fractions;
+
+ private:
+  int left_;
+};
+
+model::Model largeModel() {
+  model::Model m = sampleModel({2, model::kPrismatic, false, false});
+  m.totalNodes = 200000;
+  m.nodeCoords.rebuild(m.totalNodes, 2);
+  m.totalElements = 150000;
+  m.elemStart.rebuild(m.totalElements, 1);
+  m.elemEnd.rebuild(m.totalElements, 2);
+  return m;
+}
+
+TEST_F(InputFileWriterTest, ProgressRisesAndTheFileIsComplete) {
+  model::Model m = largeModel();
+  m.inputFilePath = "large.dat";
+  CancellingProgress progress(1000000);
+  ASSERT_TRUE(writeInputFile(m, &progress));
+  ASSERT_GE(progress.fractions.size(), 5u);
+  EXPECT_TRUE(std::is_sorted(progress.fractions.begin(), progress.fractions.end()));
+  EXPECT_GT(progress.fractions.back(), 0.8);
+  EXPECT_LE(progress.fractions.back(), 1.0);
+  EXPECT_TRUE(readWholeFile(folder_.file("large.dat")).ends_with("22:13:20\r\n"));
+}
+
+TEST_F(InputFileWriterTest, CancelLeavesTheOldFileAsItWas) {
+  writeWholeFile(folder_.file("large.dat"), "the old file\r\n");
+  model::Model m = largeModel();
+  m.inputFilePath = "large.dat";
+  for (const bool romanian : {false, true}) {
+    m.romanian = romanian;
+    CancellingProgress progress(2);
+    const model::Outcome outcome = writeInputFile(m, &progress);
+    EXPECT_FALSE(outcome);
+    EXPECT_EQ(outcome.message, romanian ? "anulat" : "cancelled");
+    EXPECT_EQ(progress.fractions.size(), 3u) << "stops at the first refusal";
+  }
+  EXPECT_EQ(readWholeFile(folder_.file("large.dat")), "the old file\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1)
+      << "no temporary file is left behind";
+}
+
+TEST_F(InputFileWriterTest, UnwritablePlacesAreReportedByName) {
+  writeWholeFile(folder_.file("plain"), "x");
+  struct Case {
+    std::string path;
+    std::string english;
+  };
+  const Case cases[] = {
+      {"plain/saved.dat", "Cannot create the file \"plain/saved.dat\": Not a directory"},
+      {"missing/saved.dat",
+       "Cannot create the file \"missing/saved.dat\": No such file or directory"},
+      {"/dev/full", "Cannot write the file \"/dev/full\": No space left on device"},
+  };
+  for (const auto& c : cases) {
+    model::Model m = sampleModel({2, model::kPrismatic, false, true});
+    m.inputFilePath = c.path;
+    const model::Outcome outcome = writeInputFile(m);
+    EXPECT_FALSE(outcome) << c.path;
+    EXPECT_EQ(outcome.message, c.english);
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder_.path() / "missing"));
+}
+
+TEST_F(InputFileWriterTest, TablesSmallerThanTheirCountsAreRefusedNotRead) {
+  const std::vector<void (*)(model::Model&)> faults = {
+      [](model::Model& m) { m.baseCoords.rebuild(m.nodesInBase0, m.dofPerNode); },
+      [](model::Model& m) { m.baseCoords.rebuild(m.baseNodeCount, 1); },
+      [](model::Model& m) { m.baseElemEnd.rebuild(1); },
+      [](model::Model& m) { m.nodeCoords.rebuild(m.totalNodes - 1, m.dofPerNode); },
+      [](model::Model& m) { m.elemStart.clear(); },
+      [](model::Model& m) { m.elementKindCount = 5; },
+      [](model::Model& m) { m.dofPerNode = 4; },
+  };
+  for (std::size_t i = 0; i < faults.size(); ++i) {
+    model::Model m = sampleModel({2, model::kPyramidal, i % 2 == 1, true});
+    faults[i](m);
+    m.inputFilePath = "refused.dat";
+    const model::Outcome outcome = writeInputFile(m);
+    EXPECT_FALSE(outcome) << "fault " << i;
+    EXPECT_EQ(outcome.message, i % 2 == 1 ? "Nu se poate scrie fisierul \"refused.dat\": tabelele "
+                                            "modelului nu corespund numerelor lor"
+                                          : "Cannot write the file \"refused.dat\": the model's "
+                                            "tables do not match its counts");
+    EXPECT_FALSE(std::filesystem::exists(folder_.path() / "refused.dat"));
+  }
+}
+
+// --- Write, then load: every field of the input part comes back. ---------
+
+// The float that a 7-significant-digit text of `value` reads back as.
+float sevenDigits(float value) {
+  return std::strtof(model::generalForm(value, 15, 7).c_str(), nullptr);
+}
+
+void expectSameReal(float loaded, float saved, const char* what) {
+  EXPECT_EQ(std::bit_cast<std::uint32_t>(loaded), std::bit_cast<std::uint32_t>(sevenDigits(saved)))
+      << what << ": saved " << saved << ", loaded " << loaded;
+}
+
+void expectInputPartLoaded(const model::Model& loaded, const model::Model& saved) {
+  EXPECT_EQ(loaded.problemTitle, saved.problemTitle);
+  EXPECT_EQ(loaded.dofPerNode, saved.dofPerNode);
+  EXPECT_EQ(loaded.nodesInBase0, saved.nodesInBase0);
+  EXPECT_EQ(loaded.nodesInBase1, saved.nodesInBase1);
+  EXPECT_EQ(loaded.baseNodeCount, saved.nodesInBase0 + saved.nodesInBase1);
+  ASSERT_EQ(loaded.baseCoords.rows(), loaded.baseNodeCount);
+  ASSERT_EQ(loaded.baseCoords.columns(), saved.dofPerNode);
+  for (int node = 1; node <= loaded.baseNodeCount; ++node)
+    for (int axis = 1; axis <= saved.dofPerNode; ++axis)
+      expectSameReal(loaded.baseCoords(node, axis), saved.baseCoords(node, axis), "coordinate");
+  EXPECT_EQ(loaded.expansionDirection, saved.expansionDirection);
+  EXPECT_EQ(loaded.directionIndex, model::axisNumber(saved.expansionDirection));
+  EXPECT_EQ(loaded.moduleCount, saved.moduleCount);
+  expectSameReal(loaded.moduleLength, saved.moduleLength, "module length");
+  EXPECT_EQ(loaded.expansionType, saved.expansionType);
+  EXPECT_EQ(loaded.loadedExpansionType, saved.expansionType);
+  switch (saved.expansionType) {
+    case model::kPyramidal:
+      expectSameReal(loaded.pyramidShrinkRatio, saved.pyramidShrinkRatio, "pyramid ratio");
+      for (int axis = 1; axis <= saved.dofPerNode; ++axis)
+        expectSameReal(loaded.vertexFootCoordinate(axis), saved.vertexFootCoordinate(axis), "foot");
+      break;
+    case model::kOneDirectionShrink:
+      expectSameReal(loaded.shrinkRatio, saved.shrinkRatio, "shrink ratio");
+      EXPECT_EQ(loaded.shrinkDirection, saved.shrinkDirection);
+      EXPECT_EQ(loaded.shrinkDirectionIndex, model::axisNumber(saved.shrinkDirection));
+      break;
+    case model::kArch:
+      EXPECT_EQ(loaded.archKind, saved.archKind);
+      expectSameReal(loaded.halfSpan, saved.halfSpan, "half span");
+      expectSameReal(loaded.archHeight, saved.archHeight, "arch height");
+      break;
+    default:
+      break;
+  }
+  EXPECT_EQ(loaded.baseElementCount, saved.baseElementCount);
+  EXPECT_EQ(loaded.baseElemStart, saved.baseElemStart);
+  EXPECT_EQ(loaded.baseElemEnd, saved.baseElemEnd);
+  EXPECT_EQ(loaded.elementKindCount, model::kKindCount);
+  for (int type = 1; type <= model::kKindCount; ++type) {
+    EXPECT_EQ(loaded.typeName(type), " " + saved.typeName(type)) << "one more leading blank";
+    expectSameReal(loaded.typeArea(type), saved.typeArea(type), "area");
+  }
+}
+
+model::Model loadedFrom(const std::string& path, bool romanian) {
+  model::Model loaded;
+  loaded.romanian = romanian;
+  model::setStartValues(loaded);
+  loaded.oldFilePath = path;
+  const model::Outcome outcome = loadInputFile(loaded);
+  EXPECT_TRUE(outcome) << outcome.message;
+  return loaded;
+}
+
+class InputFileRoundTripTest : public InputFileWriterTest,
+                               public ::testing::WithParamInterface<std::tuple<int, int, bool>> {};
+
+TEST_P(InputFileRoundTripTest, GivesBackEveryInputField) {
+  const auto [dof, type, romanian] = GetParam();
+  const model::Model saved = sampleModel({dof, type, romanian, true});
+  written(saved);
+  expectInputPartLoaded(loadedFrom("saved.dat", romanian), saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllShapes, InputFileRoundTripTest,
+                         ::testing::Combine(::testing::Values(2, 3),
+                                            ::testing::Values(model::kPrismatic, model::kPyramidal,
+                                                              model::kOneDirectionShrink,
+                                                              model::kArch),
+                                            ::testing::Bool()));
+
+TEST_F(InputFileWriterTest, RandomRealsComeBackRoundedToSevenDigits) {
+  std::mt19937 random(77);
+  const auto anyReal = [&random] {
+    for (;;) {
+      const float value = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
+      if (std::isfinite(value)) return value;
+    }
+  };
+  for (int round = 0; round < 40; ++round) {
+    model::Model saved = sampleModel({2 + round % 2, 1 + round % 4, round % 3 == 0, false});
+    for (float& value : saved.baseCoords.storage()) value = anyReal();
+    saved.moduleLength = anyReal();
+    saved.pyramidShrinkRatio = anyReal();
+    saved.vertexFoot = {anyReal(), anyReal(), anyReal()};
+    saved.shrinkRatio = anyReal();
+    saved.halfSpan = anyReal();
+    saved.archHeight = anyReal();
+    for (float& area : saved.typeAreas) area = anyReal();
+    written(saved);
+    expectInputPartLoaded(loadedFrom("saved.dat", saved.romanian), saved);
+    if (HasFailure()) break;
+  }
+}
+
+TEST_F(InputFileWriterTest, BlankAndSeparatorLettersAreQuotedSoTheyReadBack) {
+  for (const char letter : {' ', ',', '/', '\''}) {
+    model::Model saved = sampleModel({2, model::kOneDirectionShrink, false, false});
+    saved.expansionDirection = letter;
+    saved.shrinkDirection = letter;
+    written(saved);
+    const model::Model loaded = loadedFrom("saved.dat", false);
+    EXPECT_EQ(loaded.expansionDirection, letter);
+    EXPECT_EQ(loaded.shrinkDirection, letter);
+    EXPECT_EQ(loaded.moduleCount, saved.moduleCount);
+  }
+}
+
+TEST_F(InputFileWriterTest, SavingTwiceAddsOneLeadingBlankToTypeNames) {
+  model::Model saved = sampleModel({2, model::kArch, true, false});
+  written(saved);
+  model::Model once = loadedFrom("saved.dat", true);
+  once.inputFilePath = "again.dat";
+  ASSERT_TRUE(writeInputFile(once));
+  once.oldFilePath = "again.dat";
+  ASSERT_TRUE(loadInputFile(once));
+  EXPECT_EQ(once.typeName(1), "  Talpa");
+  EXPECT_EQ(once.typeName(2), "  Montant");
+}
+
+}  // namespace
+}  // namespace zentrix::files

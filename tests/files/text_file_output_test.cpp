@@ -1,0 +1,172 @@
+#include "files/text_file_output.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+
+#include "files/scratch_folder.h"
+
+namespace zentrix::files {
+namespace {
+
+using zentrix::testing::readWholeFile;
+using zentrix::testing::ScratchFolder;
+using zentrix::testing::writeWholeFile;
+
+std::size_t entriesIn(const std::filesystem::path& folder) {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
+                                                std::filesystem::directory_iterator{}));
+}
+
+// More than one block of the output's buffer, so that it is written in parts.
+std::string largeText() {
+  std::string text;
+  for (int i = 0; text.size() < (std::size_t{9} << 20); ++i)
+    text += "line " + std::to_string(i) + "\r\n";
+  return text;
+}
+
+model::Outcome writeThrough(const std::string& path, const std::string& text,
+                            bool romanian = false) {
+  TextFileOutput out(path, romanian);
+  if (out.open()) {
+    // Half through `write`, half formatted in place through `reserve`.
+    const std::size_t half = text.size() / 2;
+    out.write(std::string_view(text).substr(0, half));
+    for (std::size_t at = half; at < text.size(); at += 1000) {
+      const std::size_t count = std::min<std::size_t>(1000, text.size() - at);
+      char* to = out.reserve(count);
+      text.copy(to, count, at);
+      out.advanceTo(to + count);
+    }
+  }
+  return out.finish();
+}
+
+TEST(TextFileOutput, ReplacesTheFileWholeAndLeavesNothingBeside) {
+  ScratchFolder folder;
+  const std::string path = folder.file("out.dat");
+  writeWholeFile(path, "old content that is longer than the new one\r\n");
+  ASSERT_TRUE(writeThrough(path, "new\r\n"));
+  EXPECT_EQ(readWholeFile(path), "new\r\n");
+  const std::string large = largeText();
+  ASSERT_TRUE(writeThrough(path, large));
+  EXPECT_EQ(readWholeFile(path), large);
+  EXPECT_EQ(entriesIn(folder.path()), 1u);
+}
+
+TEST(TextFileOutput, KeepsThePermissionsOfTheReplacedFile) {
+  ScratchFolder folder;
+  const std::string path = folder.file("out.dat");
+  writeWholeFile(path, "old");
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::owner_write |
+                                         std::filesystem::perms::group_read);
+  ASSERT_TRUE(writeThrough(path, "new"));
+  EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms::owner_read |
+                                                             std::filesystem::perms::owner_write |
+                                                             std::filesystem::perms::group_read);
+}
+
+TEST(TextFileOutput, FollowsASymbolicLinkAndReplacesItsFile) {
+  ScratchFolder folder;
+  writeWholeFile(folder.file("real.dat"), "old");
+  std::filesystem::create_symlink(folder.file("real.dat"), folder.file("link.dat"));
+  ASSERT_TRUE(writeThrough(folder.file("link.dat"), "new"));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.file("link.dat")));
+  EXPECT_EQ(readWholeFile(folder.file("real.dat")), "new");
+}
+
+// Creation that fails: a folder path through a regular file, a missing
+// folder, a folder in place of the file. Tests run as root, where permission
+// bits would not stop the write.
+TEST(TextFileOutput, ReportsAFileItCannotCreateByName) {
+  ScratchFolder folder;
+  writeWholeFile(folder.file("plain"), "x");
+  std::filesystem::create_directory(folder.path() / "folder.dat");
+  struct Case {
+    std::string path;
+    bool romanian;
+    std::string message;
+  };
+  const Case cases[] = {
+      {folder.file("plain") + "/out.dat", false,
+       "Cannot create the file \"" + folder.file("plain") + "/out.dat\": Not a directory"},
+      {folder.file("none") + "/out.dat", true,
+       "Nu se poate crea fisierul \"" + folder.file("none") +
+           "/out.dat\": No such file or directory"},
+      {folder.file("folder.dat"), false,
+       "Cannot create the file \"" + folder.file("folder.dat") + "\": Is a directory"},
+  };
+  for (const auto& c : cases) {
+    const model::Outcome outcome = writeThrough(c.path, "text", c.romanian);
+    EXPECT_FALSE(outcome);
+    EXPECT_EQ(outcome.message, c.message);
+  }
+  EXPECT_EQ(readWholeFile(folder.file("plain")), "x");
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "folder.dat"));
+  EXPECT_EQ(entriesIn(folder.path()), 2u);
+}
+
+// A device is written directly; its failure must not pass for success.
+TEST(TextFileOutput, ReportsAFullDevice) {
+  for (const std::string& text : {std::string("short\r\n"), largeText()}) {
+    const model::Outcome outcome = writeThrough("/dev/full", text);
+    EXPECT_FALSE(outcome);
+    EXPECT_EQ(outcome.message, "Cannot write the file \"/dev/full\": No space left on device");
+  }
+}
+
+TEST(TextFileOutput, WritesToADeviceThatTakesIt) {
+  EXPECT_TRUE(writeThrough("/dev/null", largeText()));
+}
+
+// A write that fails half-way (here: the file size limit, as a full disk
+// would) leaves the old file byte for byte and no temporary file.
+TEST(TextFileOutput, FailedWriteLeavesTheOldFileIntact) {
+  ScratchFolder folder;
+  const std::string path = folder.file("out.dat");
+  const std::string old = "the old file\r\nwith two lines\r\n";
+  writeWholeFile(path, old);
+
+  rlimit previous{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = previous;
+  small.rlim_cur = 1 << 20;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const model::Outcome outcome = writeThrough(path, largeText());
+  setrlimit(RLIMIT_FSIZE, &previous);
+  std::signal(SIGXFSZ, previousHandler);
+
+  EXPECT_FALSE(outcome);
+  EXPECT_EQ(outcome.message, "Cannot write the file \"" + path + "\": File too large");
+  EXPECT_EQ(readWholeFile(path), old);
+  EXPECT_EQ(entriesIn(folder.path()), 1u);
+}
+
+TEST(TextFileOutput, AbandonLeavesTheOldFileIntact) {
+  ScratchFolder folder;
+  const std::string path = folder.file("out.dat");
+  writeWholeFile(path, "old");
+  {
+    TextFileOutput out(path, false);
+    ASSERT_TRUE(out.open());
+    out.write(largeText());
+    out.abandon();
+  }
+  {
+    TextFileOutput out(path, false);  // dropped without finish: the same
+    ASSERT_TRUE(out.open());
+    out.line("never");
+  }
+  EXPECT_EQ(readWholeFile(path), "old");
+  EXPECT_EQ(entriesIn(folder.path()), 1u);
+}
+
+}  // namespace
+}  // namespace zentrix::files
