@@ -34,7 +34,8 @@ std::optional<std::string> findOnPath(std::string_view name, std::string_view se
 // The current directory's path less its last three characters (a package's
 // "bin" folder gives the package folder).
 std::string packageFolderOf(std::string_view currentDir) {
-  return currentDir.size() < 3 ? std::string{} : std::string(currentDir.substr(0, currentDir.size() - 3));
+  return currentDir.size() < 3 ? std::string{}
+                               : std::string(currentDir.substr(0, currentDir.size() - 3));
 }
 
 }  // namespace
@@ -142,8 +143,7 @@ void ExternalPrograms::launch(model::Model& model, std::string programPath,
   record.programArgs = std::move(programArgs);
 
   const std::string application(model::trimRight(record.programPath));
-  const std::string_view argument =
-      withoutSurroundingQuotes(model::trimRight(record.programArgs));
+  const std::string_view argument = withoutSurroundingQuotes(model::trimRight(record.programArgs));
   if (const auto started = platform_.start(application, argument)) {
     record.processHandle = started->handle;
     record.processId = started->processId;

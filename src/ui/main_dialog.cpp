@@ -206,7 +206,8 @@ void MainDialog::applyLoadEnabling(bool enabled) {
 
 void MainDialog::storeTitle(std::string_view typed) {
   const std::string_view title = model::trimRight(firstCharsWhole(typed, model::kTitleWidth));
-  model_.problemTitle = model::trimLeft(title).empty() ? std::string(kDefaultTitle) : std::string(title);
+  model_.problemTitle =
+      model::trimLeft(title).empty() ? std::string(kDefaultTitle) : std::string(title);
 }
 
 void MainDialog::refreshFromModel() {
@@ -234,17 +235,20 @@ void MainDialog::onOwnControl(ControlId control) {
       onDegreesOfFreedom();
       return;
     case kNodesInBase0:
-      model_.nodesInBase0 = model::textToInteger(model::firstChars(dialog_->text(control), kCountWidth));
+      model_.nodesInBase0 =
+          model::textToInteger(model::firstChars(dialog_->text(control), kCountWidth));
       break;
     case kNodesInBase1:
-      model_.nodesInBase1 = model::textToInteger(model::firstChars(dialog_->text(control), kCountWidth));
+      model_.nodesInBase1 =
+          model::textToInteger(model::firstChars(dialog_->text(control), kCountWidth));
       break;
     case kElements:
       model_.baseElementCount =
           model::textToInteger(model::firstChars(dialog_->text(control), kElementCountWidth));
       break;
     case kModules:
-      model_.moduleCount = model::textToInteger(model::firstChars(dialog_->text(control), kCountWidth));
+      model_.moduleCount =
+          model::textToInteger(model::firstChars(dialog_->text(control), kCountWidth));
       break;
     case kModuleLength:
       model_.moduleLength =
@@ -398,7 +402,8 @@ void MainDialog::create() {
   const std::string previousShown = dialog_->text(kGeometryFilePath);
   if (!programs_.selectFile("Select/Create KARVEL Geometry File", model_.geometryFilePath)) return;
   dialog_->setText(kGeometryFilePath, model::trimRight(model_.geometryFilePath));
-  if (const int chosen = dialog_->selection(kExpansionType); chosen > 0) model_.expansionType = chosen;
+  if (const int chosen = dialog_->selection(kExpansionType); chosen > 0)
+    model_.expansionType = chosen;
   const model::Outcome written = files::writeGeometryFile(model_);
   if (!written) {
     model_.geometryFilePath = previousPath;

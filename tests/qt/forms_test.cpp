@@ -33,7 +33,9 @@ struct ExpectedForm {
 };
 
 // Captions compare with line breaks taken as blanks: a caption may wrap.
-QString normalised(const QString& text) { return text.simplified(); }
+QString normalised(const QString& text) {
+  return text.simplified();
+}
 
 const std::vector<ExpectedForm>& expectedForms() {
   static const std::vector<ExpectedForm> forms = {
@@ -65,12 +67,30 @@ const std::vector<ExpectedForm>& expectedForms() {
         {1055, "QLabel", "?"},
         {1, "QPushButton", "DONE"},
         {2, "QPushButton", "Cancel"}},
-       {"LOAD", "BASE MODULE", "EXPANSION", "KARVEL Geometry File", "Old Zentrix File",
-        "Degrees of\nFreedom/Node", "No. of Nodes in Base 0", "No. of Nodes in Base 1",
-        "No. of Elements", "Coordinates", "Topology", "Preview\nBase Module", "Help",
-        "Problem Title", "Expansion Direction", "Expansion Type", "Number of Modules",
-        "Module Length", "Generate Data", "Save Data to\nZentrix File", "View\nZentrix File",
-        "Create", "View File", "Preview Structure"}},
+       {"LOAD",
+        "BASE MODULE",
+        "EXPANSION",
+        "KARVEL Geometry File",
+        "Old Zentrix File",
+        "Degrees of\nFreedom/Node",
+        "No. of Nodes in Base 0",
+        "No. of Nodes in Base 1",
+        "No. of Elements",
+        "Coordinates",
+        "Topology",
+        "Preview\nBase Module",
+        "Help",
+        "Problem Title",
+        "Expansion Direction",
+        "Expansion Type",
+        "Number of Modules",
+        "Module Length",
+        "Generate Data",
+        "Save Data to\nZentrix File",
+        "View\nZentrix File",
+        "Create",
+        "View File",
+        "Preview Structure"}},
       {103,
        "COORDONATE",
        {{1029, "QListWidget", nullptr},
@@ -180,7 +200,8 @@ TEST_P(FormTest, HasItsLabelsAndIllustration) {
   QWidget& window = static_cast<QtDialog&>(*dialog).window();
   std::set<std::string> texts;
   for (QLabel* label : window.findChildren<QLabel*>())
-    if (!label->property("controlId").isValid()) texts.insert(normalised(label->text()).toStdString());
+    if (!label->property("controlId").isValid())
+      texts.insert(normalised(label->text()).toStdString());
   for (QGroupBox* group : window.findChildren<QGroupBox*>())
     texts.insert(normalised(group->title()).toStdString());
   for (const char* label : expected.labels)

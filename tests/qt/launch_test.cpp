@@ -111,12 +111,9 @@ TEST_F(LaunchTest, DeletingByPatternSparesFoldersHiddenAndReadOnlyFiles) {
     bool deleted;
   };
   const Entry entries[] = {
-      {"a-BaseModule.dat", false, false, true},
-      {"b-BaseModule.dat", false, true, false},
-      {".c-BaseModule.dat", false, false, false},
-      {"d-BaseModule.dat", true, false, false},
-      {"a-BaseModule.dat.bak", false, false, false},
-      {"other.dat", false, false, false},
+      {"a-BaseModule.dat", false, false, true},      {"b-BaseModule.dat", false, true, false},
+      {".c-BaseModule.dat", false, false, false},    {"d-BaseModule.dat", true, false, false},
+      {"a-BaseModule.dat.bak", false, false, false}, {"other.dat", false, false, false},
   };
   for (const auto& e : entries) {
     const fs::path path = folder_ / e.name;

@@ -68,9 +68,7 @@ TEST_F(QtDialogTest, UserActsRunHandlersAndProgramChangesDoNot) {
   const std::vector<Event> expected = {
       {1009, EventKind::TextChanged},  // "1" replaces the selected text
       {1009, EventKind::TextChanged},  // "12"
-      {1048, EventKind::SelectionChanged},
-      {1065, EventKind::Clicked},
-      {1014, EventKind::Clicked},
+      {1048, EventKind::SelectionChanged}, {1065, EventKind::Clicked}, {1014, EventKind::Clicked},
   };
   EXPECT_EQ(events, expected);
 }
@@ -79,12 +77,15 @@ TEST_F(QtDialogTest, HandlersSeeTheValuesTheUserLeft) {
   std::vector<std::string> seen;
   auto dialog = host.createDialog(102);
   dialog->setEntryCount(1049, 3);
-  for (int entry = 1; entry <= 3; ++entry) dialog->setEntryText(1049, entry, std::string(1, "XYZ"[entry - 1]));
+  for (int entry = 1; entry <= 3; ++entry)
+    dialog->setEntryText(1049, entry, std::string(1, "XYZ"[entry - 1]));
   dialog->onEvent(1028, [&](Dialog& d, ControlId, EventKind) { seen.push_back(d.text(1028)); });
   dialog->onEvent(1049, [&](Dialog& d, ControlId, EventKind) {
     seen.push_back(std::to_string(d.selection(1049)) + d.entryText(1049, d.selection(1049)));
   });
-  dialog->onEvent(1065, [&](Dialog& d, ControlId, EventKind) { seen.push_back(d.isChecked(1065) ? "on" : "off"); });
+  dialog->onEvent(1065, [&](Dialog& d, ControlId, EventKind) {
+    seen.push_back(d.isChecked(1065) ? "on" : "off");
+  });
   ModalDriver driver;
   driver.onDialog(102, [](QWidget& window) {
     typeInto(window, 1028, "ab");
@@ -140,7 +141,8 @@ TEST_F(QtDialogTest, CloseFromAHandlerEndsTheRunWithItsCode) {
 
 TEST_F(QtDialogTest, AThrowingHandlerIsReportedAndTheDialogGoesOn) {
   auto dialog = host.createDialog(103);
-  dialog->onEvent(1043, [](Dialog&, ControlId, EventKind) { throw std::runtime_error("disk on fire"); });
+  dialog->onEvent(1043,
+                  [](Dialog&, ControlId, EventKind) { throw std::runtime_error("disk on fire"); });
   bool after = false;
   dialog->onEvent(1031, [&](Dialog&, ControlId, EventKind) { after = true; });
   ModalDriver driver;
@@ -198,7 +200,8 @@ TEST_F(QtDialogTest, MessageBoxesReturnThePressedButton) {
     ModalDriver driver;
     driver.answerMessage(c.press);
     driver.start();
-    EXPECT_EQ(host.showMessage("Wrong Data in Old File.", "ZENTRIX Message", c.buttons, MessageIcon::Error),
+    EXPECT_EQ(host.showMessage("Wrong Data in Old File.", "ZENTRIX Message", c.buttons,
+                               MessageIcon::Error),
               c.answer);
     ASSERT_TRUE(driver.done()) << driver.failure();
     EXPECT_EQ(driver.messages()[0].title, QStringLiteral("ZENTRIX Message"));
@@ -212,8 +215,10 @@ TEST_F(QtDialogTest, FileDialogAcceptsANewNameInAnExistingFolder) {
   ModalDriver driver;
   driver.chooseFile(fresh).cancelFileDialog();
   driver.start();
-  const auto chosen = host.chooseFile("Select/Create KARVEL Geometry File", folder.path().toStdString(), "");
-  const auto cancelled = host.chooseFile("Select Zentrix File", folder.path().toStdString(), fresh.toStdString());
+  const auto chosen =
+      host.chooseFile("Select/Create KARVEL Geometry File", folder.path().toStdString(), "");
+  const auto cancelled =
+      host.chooseFile("Select Zentrix File", folder.path().toStdString(), fresh.toStdString());
   EXPECT_TRUE(driver.done()) << driver.failure();
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(*chosen, QDir::toNativeSeparators(fresh).toStdString());
@@ -227,7 +232,8 @@ TEST_F(QtDialogTest, ButtonImagesReplaceTheCaptionAndMissingOnesLeaveIt) {
   image.fill(Qt::blue);
   ASSERT_TRUE(image.save(icon, "ICO"));
   host.loadImage(ImageId::Coordinates, icon.toStdString());
-  host.loadImage(ImageId::Topology, QDir(folder.path()).filePath(QStringLiteral("missing.ico")).toStdString());
+  host.loadImage(ImageId::Topology,
+                 QDir(folder.path()).filePath(QStringLiteral("missing.ico")).toStdString());
   EXPECT_TRUE(host.image(ImageId::Coordinates).has_value());
   EXPECT_FALSE(host.image(ImageId::Topology).has_value());
 

@@ -51,7 +51,8 @@ int main(int argc, char** argv) {
                   picture("main-dialog-loaded.png")(window);
                   testing::clickControl(window, kGenerate);
                 })
-      .onDialog(kMainDialogTemplate, [&](QWidget& window) { testing::clickControl(window, kCreate); })
+      .onDialog(kMainDialogTemplate,
+                [&](QWidget& window) { testing::clickControl(window, kCreate); })
       .chooseFile(geometry)
       .answerMessage(QMessageBox::Ok)
       .onDialog(kMainDialogTemplate, [&](QWidget& window) {

@@ -110,7 +110,8 @@ TEST_F(ExternalProgramsTest, FileChoiceProposesThePathChosenLastByAnyUse) {
 }
 
 TEST_F(ExternalProgramsTest, ThreeViewsUseRecordsOneTwoThree) {
-  for (int press = 0; press < 3; ++press) programs.showInTextViewer(model, "C:\\out\\my geometry.dat");
+  for (int press = 0; press < 3; ++press)
+    programs.showInTextViewer(model, "C:\\out\\my geometry.dat");
 
   ASSERT_EQ(model.processCount, 3);
   for (int slot = 1; slot <= 3; ++slot) {
@@ -175,7 +176,8 @@ TEST_F(ExternalProgramsTest, ShutdownEndsOnlyTheProgramsThatHaveAHandle) {
 
   programs.endLaunchedPrograms(model);
 
-  EXPECT_THAT(platform.terminated, ElementsAre(model.launch(1).processHandle, model.launch(3).processHandle));
+  EXPECT_THAT(platform.terminated,
+              ElementsAre(model.launch(1).processHandle, model.launch(3).processHandle));
 }
 
 TEST_F(ExternalProgramsTest, BaseGeometryFilesAreDeletedOnlyForAPath) {
@@ -196,22 +198,45 @@ TEST(TextViewerLookup, FollowsTheSettingThenTheEditorListThenXdgOpen) {
     const char* expected;
   };
   const Case cases[] = {
-      {"configured path taken as is", "/opt/edit/bin/my editor", "/usr/bin", {}, "/opt/edit/bin/my editor"},
-      {"configured name found on PATH", "code", "/usr/bin:/snap/bin", {"/snap/bin/code"}, "/snap/bin/code"},
+      {"configured path taken as is",
+       "/opt/edit/bin/my editor",
+       "/usr/bin",
+       {},
+       "/opt/edit/bin/my editor"},
+      {"configured name found on PATH",
+       "code",
+       "/usr/bin:/snap/bin",
+       {"/snap/bin/code"},
+       "/snap/bin/code"},
       {"configured name not found stays a name", "code", "/usr/bin", {}, "code"},
       {"empty setting is no setting", "", "/usr/bin", {"/usr/bin/kate"}, "/usr/bin/kate"},
-      {"list order wins over PATH order", std::nullopt, "/a:/b", {"/a/kate", "/b/gedit"}, "/b/gedit"},
-      {"gnome-text-editor first", std::nullopt, "/usr/bin",
-       {"/usr/bin/gedit", "/usr/bin/gnome-text-editor"}, "/usr/bin/gnome-text-editor"},
+      {"list order wins over PATH order",
+       std::nullopt,
+       "/a:/b",
+       {"/a/kate", "/b/gedit"},
+       "/b/gedit"},
+      {"gnome-text-editor first",
+       std::nullopt,
+       "/usr/bin",
+       {"/usr/bin/gedit", "/usr/bin/gnome-text-editor"},
+       "/usr/bin/gnome-text-editor"},
       {"last of the list", std::nullopt, "/usr/bin", {"/usr/bin/leafpad"}, "/usr/bin/leafpad"},
-      {"xdg-open when no editor", std::nullopt, "/usr/local/bin:/usr/bin", {"/usr/bin/xdg-open"},
+      {"xdg-open when no editor",
+       std::nullopt,
+       "/usr/local/bin:/usr/bin",
+       {"/usr/bin/xdg-open"},
        "/usr/bin/xdg-open"},
-      {"empty PATH entry is the current folder", std::nullopt, "/usr/bin::/bin", {"./mousepad"},
+      {"empty PATH entry is the current folder",
+       std::nullopt,
+       "/usr/bin::/bin",
+       {"./mousepad"},
        "./mousepad"},
       {"nothing at all", std::nullopt, "/usr/bin", {}, "xdg-open"},
   };
   for (const auto& c : cases) {
-    const auto isExecutable = [&](const std::string& path) { return c.executables.count(path) != 0; };
+    const auto isExecutable = [&](const std::string& path) {
+      return c.executables.count(path) != 0;
+    };
     EXPECT_EQ(findTextViewer(c.configured, c.searchPath, isExecutable), c.expected) << c.name;
   }
 }

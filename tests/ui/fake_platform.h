@@ -32,7 +32,8 @@ class FakePlatform final : public Platform {
   std::string executableSuffix() override { return suffix; }
   bool exists(std::string_view path) override { return existing.count(std::string(path)) != 0; }
   void deleteMatching(std::string_view pattern) override { deletedPatterns.emplace_back(pattern); }
-  std::optional<StartedProcess> start(std::string_view program, std::string_view argument) override {
+  std::optional<StartedProcess> start(std::string_view program,
+                                      std::string_view argument) override {
     starts.push_back({std::string(program), std::string(argument)});
     if (unstartable.count(std::string(program)) != 0) return std::nullopt;
     const auto handle = static_cast<std::int64_t>(1000 + starts.size());

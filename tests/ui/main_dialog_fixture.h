@@ -87,7 +87,8 @@ class MainDialogTest : public ::testing::Test {
     model.baseCoords.rebuild(4, 2);
     const float coords[4][2] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
     for (int node = 1; node <= 4; ++node)
-      for (int axis = 1; axis <= 2; ++axis) model.baseCoords(node, axis) = coords[node - 1][axis - 1];
+      for (int axis = 1; axis <= 2; ++axis)
+        model.baseCoords(node, axis) = coords[node - 1][axis - 1];
     const int ends[5][2] = {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}};
     model.baseElemStart.rebuild(5);
     model.baseElemEnd.rebuild(5);

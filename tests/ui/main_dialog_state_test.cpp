@@ -100,7 +100,8 @@ const StateRow kStateRows[] = {
      {true, true, true, true, true, true}},
 };
 
-class MainDialogStateTable : public MainDialogTest, public ::testing::WithParamInterface<StateRow> {};
+class MainDialogStateTable : public MainDialogTest,
+                             public ::testing::WithParamInterface<StateRow> {};
 
 TEST_P(MainDialogStateTable, ButtonsFollowTheTable) {
   Enabled seen;

@@ -34,15 +34,14 @@ TEST_F(MainDialogTest, StartupSetsTheRunValuesFromTheCurrentFolder) {
     const char* thirdKind;
   };
   const Case cases[] = {
-      {"Romanian", true, "Diagonala"},
-      {"romana", true, "Diagonala"},
-      {" Romanian", false, "Diagonal"},
-      {"English", false, "Diagonal"},
+      {"Romanian", true, "Diagonala"},  {"romana", true, "Diagonala"},
+      {" Romanian", false, "Diagonal"}, {"English", false, "Diagonal"},
       {nullptr, false, "Diagonal"},
   };
   for (const auto& c : cases) {
     std::filesystem::remove(folder.file("language.dat"));
-    if (c.languageLine != nullptr) std::ofstream(folder.file("language.dat")) << c.languageLine << "\n";
+    if (c.languageLine != nullptr)
+      std::ofstream(folder.file("language.dat")) << c.languageLine << "\n";
     platform.current = folder.path().string();
     model::Model fresh;
     prepareRun(fresh, platform);
@@ -78,7 +77,8 @@ TEST_F(MainDialogTest, ClosingTheDialogEndsLaunchedProgramsAndDeletesThePreviewF
   model.baseNodeCount = 4;
   model.oldFilePath = folder.file("bridge.dat");
 
-  const RunResult result = runDesktopProgram(model, platform, host, [&](const auto& images) { loaded = images; });
+  const RunResult result =
+      runDesktopProgram(model, platform, host, [&](const auto& images) { loaded = images; });
 
   EXPECT_FALSE(result.endAtOnce);
   EXPECT_EQ(result.exitStatus, 0);

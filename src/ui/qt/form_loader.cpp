@@ -113,11 +113,16 @@ QString formResourcePath(int templateId) {
 
 QString illustrationResourcePath(int bitmapId) {
   switch (bitmapId) {
-    case 105: return QStringLiteral(":/illustrations/element-kinds.svg");
-    case 106: return QStringLiteral(":/illustrations/pyramid-frustum.svg");
-    case 107: return QStringLiteral(":/illustrations/one-direction-shrink.svg");
-    case 112: return QStringLiteral(":/illustrations/arch.svg");
-    default: return {};
+    case 105:
+      return QStringLiteral(":/illustrations/element-kinds.svg");
+    case 106:
+      return QStringLiteral(":/illustrations/pyramid-frustum.svg");
+    case 107:
+      return QStringLiteral(":/illustrations/one-direction-shrink.svg");
+    case 112:
+      return QStringLiteral(":/illustrations/arch.svg");
+    default:
+      return {};
   }
 }
 

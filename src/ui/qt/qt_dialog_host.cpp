@@ -27,7 +27,9 @@ QString toQt(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string fromQt(const QString& text) { return text.toStdString(); }
+std::string fromQt(const QString& text) {
+  return text.toStdString();
+}
 
 QString nativeText(std::string_view modelPath) {
   return toQt(files::modelPathText(files::nativePath(modelPath)));
@@ -75,7 +77,8 @@ void QtDialog::connectControls() {
     controls_[id] = widget;
     if (auto* button = as<QAbstractButton>(widget)) {
       if (id == kOkButton) {
-        QObject::connect(button, &QAbstractButton::clicked, window, [window] { window->done(kOkButton); });
+        QObject::connect(button, &QAbstractButton::clicked, window,
+                         [window] { window->done(kOkButton); });
       } else if (id == kCancelButton) {
         QObject::connect(button, &QAbstractButton::clicked, window, &QDialog::reject);
       } else {
@@ -110,9 +113,13 @@ void QtDialog::dispatch(ControlId control, EventKind event) {
   }
 }
 
-void QtDialog::onEvent(ControlId control, Handler handler) { handlers_[control] = std::move(handler); }
+void QtDialog::onEvent(ControlId control, Handler handler) {
+  handlers_[control] = std::move(handler);
+}
 
-void QtDialog::onInitialised(Handler handler) { initialised_ = std::move(handler); }
+void QtDialog::onInitialised(Handler handler) {
+  initialised_ = std::move(handler);
+}
 
 void QtDialog::setEntryCount(ControlId list, int count) {
   QWidget* widget = control(list);
@@ -130,7 +137,9 @@ void QtDialog::setEntryCount(ControlId list, int count) {
   if (selected == 0 || selected > count) setSelection(list, 0);
 }
 
-int QtDialog::entryCount(ControlId list) const { return countOf(control(list)); }
+int QtDialog::entryCount(ControlId list) const {
+  return countOf(control(list));
+}
 
 void QtDialog::setEntryText(ControlId list, int entry, std::string_view text) {
   QWidget* widget = control(list);
@@ -318,9 +327,15 @@ MessageAnswer QtDialogHost::showMessage(std::string_view text, std::string_view 
   box.setWindowTitle(toQt(title));
   box.setText(toQt(text));
   switch (icon) {
-    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
-    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::None:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
+    case MessageIcon::Error:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case MessageIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
   }
   switch (buttons) {
     case MessageButtons::Ok:
@@ -340,11 +355,16 @@ MessageAnswer QtDialogHost::showMessage(std::string_view text, std::string_view 
   }
   box.exec();
   switch (box.standardButton(box.clickedButton())) {
-    case QMessageBox::Retry: return MessageAnswer::Retry;
-    case QMessageBox::Cancel: return MessageAnswer::Cancel;
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    default: return MessageAnswer::Ok;
+    case QMessageBox::Retry:
+      return MessageAnswer::Retry;
+    case QMessageBox::Cancel:
+      return MessageAnswer::Cancel;
+    case QMessageBox::Yes:
+      return MessageAnswer::Yes;
+    case QMessageBox::No:
+      return MessageAnswer::No;
+    default:
+      return MessageAnswer::Ok;
   }
 }
 

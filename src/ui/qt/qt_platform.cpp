@@ -28,11 +28,13 @@ bool mayDelete(const std::filesystem::directory_entry& entry) {
 #if defined(_WIN32)
   const DWORD attributes = GetFileAttributesW(entry.path().c_str());
   return attributes != INVALID_FILE_ATTRIBUTES &&
-         (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY)) == 0;
+         (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY)) ==
+             0;
 #else
   if (entry.path().filename().string().starts_with('.')) return false;
   const auto permissions = entry.status(error).permissions();
-  return !error && (permissions & std::filesystem::perms::owner_write) != std::filesystem::perms::none;
+  return !error &&
+         (permissions & std::filesystem::perms::owner_write) != std::filesystem::perms::none;
 #endif
 }
 
@@ -51,16 +53,17 @@ std::string QtPlatform::textViewer() {
 #if defined(_WIN32)
   wchar_t folder[MAX_PATH + 1] = {};
   const UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
-  return files::modelPathText(std::filesystem::path(std::wstring(folder, length))) + "\\Notepad.exe";
+  return files::modelPathText(std::filesystem::path(std::wstring(folder, length))) +
+         "\\Notepad.exe";
 #else
   const char* configured = std::getenv("ZENTRIX_TEXT_VIEWER");
   const char* searchPath = std::getenv("PATH");
-  return findTextViewer(configured != nullptr ? std::optional<std::string_view>(configured) : std::nullopt,
-                        searchPath != nullptr ? searchPath : "/usr/bin:/bin",
-                        [](const std::string& path) {
-                          const QFileInfo info(QString::fromStdString(path));
-                          return info.isFile() && info.isExecutable();
-                        });
+  return findTextViewer(
+      configured != nullptr ? std::optional<std::string_view>(configured) : std::nullopt,
+      searchPath != nullptr ? searchPath : "/usr/bin:/bin", [](const std::string& path) {
+        const QFileInfo info(QString::fromStdString(path));
+        return info.isFile() && info.isExecutable();
+      });
 #endif
 }
 
@@ -87,13 +90,15 @@ void QtPlatform::deleteMatching(std::string_view pattern) {
   std::vector<std::filesystem::path> doomed;
   for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
        it.increment(error)) {
-    if (matchesFilePattern(files::modelPathText(it->path().filename()), namePattern) && mayDelete(*it))
+    if (matchesFilePattern(files::modelPathText(it->path().filename()), namePattern) &&
+        mayDelete(*it))
       doomed.push_back(it->path());
   }
   for (const auto& path : doomed) std::filesystem::remove(path, error);
 }
 
-std::optional<StartedProcess> QtPlatform::start(std::string_view program, std::string_view argument) {
+std::optional<StartedProcess> QtPlatform::start(std::string_view program,
+                                                std::string_view argument) {
   auto started = std::make_unique<QProcess>();
   started->setProgram(nativeText(program));
   if (!argument.empty()) started->setArguments({nativeText(argument)});

@@ -66,7 +66,8 @@ ModalDriver& ModalDriver::answerMessage(QMessageBox::StandardButton button) {
                       if (QAbstractButton* pressed = box.button(button)) {
                         pressed->click();
                       } else {
-                        failure_ = "message box without the expected button: " + box.text().toStdString();
+                        failure_ =
+                            "message box without the expected button: " + box.text().toStdString();
                         box.reject();
                       }
                     },

@@ -20,9 +20,9 @@ namespace zentrix::ui::testing {
 
 // Controls of a template window by id, acted on as a user would.
 QWidget* controlOf(QWidget& window, int controlId);
-void clickControl(QWidget& window, int controlId);      // mouse click
+void clickControl(QWidget& window, int controlId);                   // mouse click
 void typeInto(QWidget& window, int controlId, const QString& text);  // replaces the text
-void chooseEntry(QWidget& window, int controlId, int entry);  // 1-based, as a user's choice
+void chooseEntry(QWidget& window, int controlId, int entry);         // 1-based, as a user's choice
 
 struct SeenMessage {
   QString title;
