@@ -1,7 +1,8 @@
-// zentrix-cli: the core from the command line.
-#include <cstdio>
+// zentrix-cli: the core from the command line (see app/cli_generate.h).
+#include <iostream>
 
-int main() {
-  std::puts("zentrix-cli");
-  return 0;
+#include "app/cli_generate.h"
+
+int main(int argc, char** argv) {
+  return zentrix::app::runZentrixCli(argc, argv, std::cout, std::cerr);
 }

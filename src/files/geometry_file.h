@@ -14,6 +14,9 @@ namespace zentrix::files {
 // Writes the Geometry File of the generated structure at
 // `model.geometryFilePath`. Reports a file it cannot create or write (the old
 // file stays intact); the caller shows `geometryCreatedMessage` on success.
+// Refuses, writing nothing, a NaN or infinite coordinate (naming the node and
+// axis) or area (naming the type), and arrays shorter than their counts. When
+// `progress` answers false the file is abandoned and the old one kept.
 model::Outcome writeGeometryFile(const model::Model& model, model::Progress* progress = nullptr);
 
 // The closing message ("Created File: ..."), in the model's language, with
@@ -21,11 +24,13 @@ model::Outcome writeGeometryFile(const model::Model& model, model::Progress* pro
 std::string geometryCreatedMessage(const model::Model& model);
 
 // The Base-module Geometry File's path for an Old File path: the text before
-// the last "." followed by "-BaseModule.dat".
+// the last "." (also one in a folder name) followed by "-BaseModule.dat".
+// Never cut to a width: a cut path would name another file.
 std::string baseModuleGeometryPath(std::string_view oldFilePath);
 
 // Sets `model.baseGeometryPath` from `model.oldFilePath` and writes the Base
-// module alone there.
+// module alone there. Nodes or end nodes not entered yet are written as 0; a
+// NaN or infinite coordinate is refused like the Geometry File's.
 model::Outcome writeBaseModuleGeometryFile(model::Model& model);
 
 }  // namespace zentrix::files

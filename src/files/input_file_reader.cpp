@@ -511,6 +511,14 @@ class InputFileLoader {
     return outcome;
   }
 
+  // The writer puts one blank before a type name to mark it as a text value;
+  // that blank is not part of the name. Keeping it would make every save and
+  // reload grow the name by one blank until its last character is cut away.
+  static std::string typeNameOfLine(std::string_view line) {
+    if (!line.empty() && line.front() == ' ') line.remove_prefix(1);
+    return std::string(model::trimRight(model::firstChars(line, model::kTypeNameWidth)));
+  }
+
   // Types 1..count come from the file. The element kinds are always four, so
   // a file with fewer types gives the others the names and areas of a new
   // model, and the model then holds four types.
@@ -534,7 +542,7 @@ class InputFileLoader {
       const auto entry = static_cast<std::size_t>(type - 1);
       std::string line;
       if (!reader_.readLine(line)) return missing(Field::kTypeName, type);
-      in.typeNames[entry] = model::trimRight(model::firstChars(line, model::kTypeNameWidth));
+      in.typeNames[entry] = typeNameOfLine(line);
       if (outcome = read(Field::kTypeArea, {&in.typeAreas[entry]}, type); !outcome) return outcome;
     }
     in.elementKindCount = model::kKindCount;

@@ -156,7 +156,7 @@ TEST_F(InputFileReaderTest, LoadsEveryFieldOfAHandWrittenFile) {
   EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2}));
   EXPECT_EQ(m.baseElemEnd.storage(), (std::vector<std::int32_t>{3, 4}));
   EXPECT_EQ(m.elementKindCount, 4);
-  EXPECT_EQ(m.typeName(4), " Transversal Diagonal");
+  EXPECT_EQ(m.typeName(4), "Transversal Diagonal");
   EXPECT_EQ(m.typeAreas, (std::array<float, 4>{1, 2, 3, 4}));
   EXPECT_EQ(m.inputFilePath, "kept.dat") << "the caller's field";
   EXPECT_FALSE(m.oldFileLoaded) << "the caller's field";
@@ -265,12 +265,15 @@ TEST_F(InputFileReaderTest, PyramidIn2DReadsTwoFootValuesAndArchItsThree) {
   EXPECT_EQ(unknown.expansionType, 9) << "no type record, nothing refused";
 }
 
-TEST_F(InputFileReaderTest, TypeNamesKeepTheirLeadingBlankAndAreCut) {
+TEST_F(InputFileReaderTest, TypeNamesLoseTheWritersBlankAndAreCut) {
   const std::string longName(120, 'n');
-  const model::Model m = loaded(variant(16, " Talpa   \n1.\n" + longName));
+  const model::Model m = loaded(variant(16, " Talpa   \n1.\n " + longName));
   // Lines after 17 shift: the name of type 2 is the long line, cut to 100.
-  EXPECT_EQ(m.typeName(1), " Talpa");
+  EXPECT_EQ(m.typeName(1), "Talpa");
   EXPECT_EQ(m.typeName(2), longName.substr(0, 100));
+  const model::Model handMade = loaded(variant(16, "Talpa\n1.\n   Indented"));
+  EXPECT_EQ(handMade.typeName(1), "Talpa") << "a name typed without the blank keeps its letters";
+  EXPECT_EQ(handMade.typeName(2), "  Indented") << "only the one blank of the writer is dropped";
 }
 
 TEST_F(InputFileReaderTest, TitleIsCutTo80AndMayLookLikeTheEndOfInput) {
@@ -303,10 +306,10 @@ TEST_F(InputFileReaderTest, FewerElementTypesGetNewModelDefaultsAndFourKinds) {
     std::array<const char*, 4> names;
   };
   const Case cases[] = {
-      {false, 1, {" Chord", "Transversal", "Diagonal", "Transversal Diagonal"}},
-      {true, 1, {" Chord", "Transversal", "Diagonala", "Diagonala transversala"}},
-      {false, 4, {" Chord", "Strut", "Diagonal", "Transversal Diagonal"}},
-      {true, 4, {" Chord", "Montant", "Diagonala", "Diagonala transversala"}},
+      {false, 1, {"Chord", "Transversal", "Diagonal", "Transversal Diagonal"}},
+      {true, 1, {"Chord", "Transversal", "Diagonala", "Diagonala transversala"}},
+      {false, 4, {"Chord", "Strut", "Diagonal", "Transversal Diagonal"}},
+      {true, 4, {"Chord", "Montant", "Diagonala", "Diagonala transversala"}},
   };
   for (const auto& c : cases) {
     const std::string expansion =

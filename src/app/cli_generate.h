@@ -1,0 +1,23 @@
+// zentrix-cli: loads a Zentrix Input File, runs GENERATE and writes the
+// chosen files, as the desktop program's Old File, GENERATE, Save Data,
+// CREATE and Base-module preview do, without a window.
+//
+//   zentrix-cli generate INPUT [--geometry FILE] [--save FILE] [--base-module]
+//                              [--language en|ro] [--base0-last on|off] [--force]
+//
+// Messages go to `err`, the closing message of a written Geometry File to
+// `out`, in the chosen language. Exit codes are the kExit* values below.
+#pragma once
+
+#include <iosfwd>
+
+namespace zentrix::app {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;   // bad input file, refused data, a file not written
+inline constexpr int kExitUsage = 2;     // the command line itself is wrong
+inline constexpr int kExitDeclined = 3;  // module length differs and --force was not given
+
+int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+
+}  // namespace zentrix::app

@@ -1,0 +1,91 @@
+// The pieces the two Geometry Files share (the whole structure's and the Base
+// module's): fixed texts in both languages, the size, node, topology and
+// material lines and the closing lines. Everything is formatted straight into
+// a TextFileOutput's buffer, a line at a time, so that millions of lines cost
+// no allocation. Numbers too wide for their field are written whole.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "files/text_file_output.h"
+#include "model/one_based.h"
+#include "model/progress.h"
+
+namespace zentrix::files::geometry_layout {
+
+// Room for the longest numbered line: three integer fields, three compact
+// coordinates, an area, padding and the line end, with margin.
+inline constexpr std::size_t kLineRoom = 256;
+
+// Copies `text` to `at` and returns the end; the caller reserved the room.
+inline char* copyText(char* at, std::string_view text) {
+  if (text.empty()) return at;  // an empty view may hold no pointer at all
+  std::memcpy(at, text.data(), text.size());
+  return at + text.size();
+}
+inline char* endLine(char* at) {
+  return copyText(at, "\r\n");
+}
+
+// Reports the fraction done every few thousand lines and remembers a cancel.
+class ProgressTicker {
+ public:
+  ProgressTicker(model::Progress* progress, std::int64_t totalLines)
+      : progress_(progress), total_(totalLines > 0 ? totalLines : 1) {}
+  // Counts one line; false once the user has cancelled.
+  bool tick() {
+    if (progress_ == nullptr || (++done_ & 0xFFFF) != 0) return true;
+    return progress_->advance(static_cast<double>(done_) / static_cast<double>(total_));
+  }
+  bool finish() { return progress_ == nullptr || progress_->advance(1.0); }
+
+ private:
+  model::Progress* progress_;
+  std::int64_t total_;
+  std::int64_t done_ = 0;
+};
+
+// The title field: the first 80 characters, blank-padded to 80, then `suffix`.
+void writeTitleLine(TextFileOutput& out, std::string_view title, std::string_view suffix = {});
+
+// N, E, degrees of freedom, then the constants 1 and 0.
+void writeSizeLine(TextFileOutput& out, std::int64_t nodes, std::int64_t elements, int dofPerNode);
+
+// "   1" per degree of freedom: two for a plane structure, three otherwise.
+char* writeRestraintFlags(char* at, int dofPerNode);
+
+// From the elastic supports line to the nodes heading.
+void writeSupportsUnitsAndNodesHeading(TextFileOutput& out, bool romanian);
+
+// Node i: its number in `nodeWidth` columns, then coordinate c at column
+// nodeWidth + 5 + 16 (c - 1). Rows beyond `coords` are written with zeros.
+bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, std::int64_t count,
+                    int dofPerNode, ProgressTicker& ticker);
+
+// The topology heading and one line per element: number, 3 blanks, start,
+// 2 blanks, end, all in `width` columns. Entries beyond the arrays read 0.
+bool writeTopology(TextFileOutput& out, bool romanian,
+                   const model::OneBasedArray<std::int32_t>& start,
+                   const model::OneBasedArray<std::int32_t>& end, std::int64_t count,
+                   ProgressTicker& ticker);
+
+void writeElementDataHeading(TextFileOutput& out, bool romanian);
+
+// The materials heading, the one default material, the end line naming
+// `pathText` and the date line.
+void writeMaterialsAndEnd(TextFileOutput& out, bool romanian, std::int64_t elements,
+                          std::string_view pathText);
+
+// A message naming the first node and axis whose coordinate is NaN or
+// infinite, in the chosen language; nothing when all are finite.
+std::optional<std::string> nonFiniteCoordinate(const model::CoordinateTable& coords,
+                                               std::int64_t count, bool romanian);
+
+// The message of a cancelled write, naming the file that stayed as it was.
+std::string cancelledMessage(std::string_view pathText, bool romanian);
+
+}  // namespace zentrix::files::geometry_layout

@@ -1,0 +1,257 @@
+// Runs the built zentrix-cli (no shell) in a scratch folder and checks its
+// files byte for byte, its messages and its exit codes.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/number_text.h"
+#include "support/golden_file.h"
+
+namespace zentrix {
+namespace {
+
+using testing::linesOf;
+using testing::matchesGolden;
+using testing::readBytes;
+
+struct CliRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+// Starts zentrix-cli with `arguments` in the current folder and waits for it.
+CliRun runCli(const std::vector<std::string>& arguments) {
+  const std::string program = std::string(ZENTRIX_BINARY_DIR) + "/zentrix-cli";
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(program.c_str()));
+  for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  const auto outPath =
+      std::filesystem::temp_directory_path() / ("zentrix-cli-out-" + std::to_string(::getpid()));
+  const auto errPath =
+      std::filesystem::temp_directory_path() / ("zentrix-cli-err-" + std::to_string(::getpid()));
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int in = ::open("/dev/null", O_RDONLY);
+    if (out < 0 || err < 0 || in < 0) ::_exit(126);
+    ::dup2(in, 0);
+    ::dup2(out, 1);
+    ::dup2(err, 2);
+    ::execv(program.c_str(), argv.data());
+    ::_exit(127);
+  }
+  CliRun run;
+  int status = 0;
+  if (child < 0 || ::waitpid(child, &status, 0) != child) return run;
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  run.out = readBytes(outPath);
+  run.err = readBytes(errPath);
+  std::filesystem::remove(outPath);
+  std::filesystem::remove(errPath);
+  return run;
+}
+
+std::filesystem::path example(const std::string& name) {
+  return std::filesystem::path(ZENTRIX_EXAMPLES_DIR) / (name + ".dat");
+}
+
+// The example's text with `from` replaced by `to` (once, and it must be there).
+std::string editedExample(const std::string& name, const std::string& from, const std::string& to) {
+  std::string text = readBytes(example(name));
+  const auto at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
+std::string createdMessage(const std::string& path) {
+  return "Created File: \"" + path +
+         "\".\n\nThis File must be editied to add/modify Blocked Nodes, Elastic Supports, \nUnits, "
+         "and Element and Material Properties.\nYou may edit it directly or use Geosmith "
+         "program.\n";
+}
+
+bool endsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+using CliTest = testing::ScratchFolderTest;
+
+// ------------------------------------------------------------------ examples
+
+class CliExampleTest : public testing::ScratchFolderTest,
+                       public ::testing::WithParamInterface<const char*> {};
+
+// Every output of every example is a golden file; the saved file loads back
+// and generates the very same Geometry File.
+TEST_P(CliExampleTest, WritesGoldenFilesAndReloadsTheSavedFile) {
+  const std::string name = GetParam();
+  std::filesystem::copy_file(example(name), name + ".dat");
+  const CliRun run = runCli({"generate", name + ".dat", "--geometry", name + ".geo", "--save",
+                          name + "-saved.dat", "--base-module", "--language", "en"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_TRUE(endsWith(run.out, createdMessage(name + ".geo"))) << run.out;
+  const std::string geometry = readBytes(name + ".geo");
+  EXPECT_TRUE(matchesGolden(geometry, "examples/" + name + ".geo"));
+  EXPECT_TRUE(matchesGolden(readBytes(name + "-saved.dat"), "examples/" + name + "-saved.dat"));
+  EXPECT_TRUE(
+      matchesGolden(readBytes(name + "-BaseModule.dat"), "examples/" + name + "-BaseModule.dat"));
+  EXPECT_EQ(readBytes(name + ".dat"), readBytes(example(name))) << "the input is never changed";
+
+  std::filesystem::rename(name + ".geo", "first.geo");
+  const CliRun again =
+      runCli({"generate", name + "-saved.dat", "--geometry", name + ".geo", "--language", "en"});
+  ASSERT_EQ(again.exitCode, 0) << again.err;
+  EXPECT_EQ(readBytes(name + ".geo"), geometry) << "reloading and generating again changes nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, CliExampleTest,
+                         ::testing::Values("truss-bridge-3d", "tower-pyramidal-3d",
+                                           "arch-parabolic-2d", "arch-circular-2d"),
+                         [](const auto& test) { return testing::identifierOf(test.param); });
+
+// --------------------------------------------------------------- the options
+
+TEST_F(CliTest, Base0LastOffKeepsTheSupportsOnNodesOneToK) {
+  std::filesystem::copy_file(example("truss-bridge-3d"), "bridge.dat");
+  for (const auto& [choice, blocked] :
+       {std::pair{"on", "33   36   1   1   1"}, std::pair{"off", " 1    4   1   1   1"}}) {
+    const CliRun run = runCli({"generate", "bridge.dat", "--geometry", "bridge.geo", "--language",
+                            "en", "--base0-last", choice});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(linesOf(readBytes("bridge.geo")).at(11), blocked) << choice;
+  }
+}
+
+TEST_F(CliTest, LanguageComesFromTheSettingsFileWhenNotGiven) {
+  std::filesystem::copy_file(example("arch-circular-2d"), "arch.dat");
+  testing::writeBytes("language.dat", "ro\r\n");
+  const CliRun run = runCli({"generate", "arch.dat", "--geometry", "arch.geo"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_TRUE(run.out.find("Fisier creat: \"arch.geo\".") != std::string::npos) << run.out;
+  EXPECT_EQ(linesOf(readBytes("arch.geo")).at(0),
+            "// Acest fisier a fost generat de KARVEL: programul ZENTRIX.");
+  const CliRun english =
+      runCli({"generate", "arch.dat", "--geometry", "arch.geo", "--language", "en"});
+  EXPECT_TRUE(english.out.find("Created File: \"arch.geo\".") != std::string::npos);
+}
+
+TEST_F(CliTest, NoOutputOptionGeneratesAndWritesNothing) {
+  std::filesystem::copy_file(example("tower-pyramidal-3d"), "tower.dat");
+  const CliRun run = runCli({"generate", "tower.dat", "--language", "en"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(folderListing(), "tower.dat ");
+}
+
+TEST_F(CliTest, HelpDocumentsEveryOptionAndTheExitCodes) {
+  for (const auto& arguments :
+       {std::vector<std::string>{"--help"}, std::vector<std::string>{"generate", "--help"}}) {
+    const CliRun run = runCli(arguments);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.out.find("Exit codes:"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("  3  the module length differs"), std::string::npos);
+  }
+  const CliRun run = runCli({"generate", "--help"});
+  for (const char* option :
+       {"INPUT", "--geometry", "--save", "--base-module", "--language", "--base0-last", "--force"})
+    EXPECT_NE(run.out.find(option), std::string::npos) << option;
+}
+
+// ----------------------------------------------------------------- failures
+
+struct UsageCase {
+  const char* what;
+  std::vector<std::string> arguments;
+};
+
+class CliUsageTest : public testing::ScratchFolderTest,
+                     public ::testing::WithParamInterface<UsageCase> {};
+
+TEST_P(CliUsageTest, ExitsWithTwoAndWritesNothing) {
+  std::filesystem::copy_file(example("arch-circular-2d"), "arch.dat");
+  const CliRun run = runCli(GetParam().arguments);
+  EXPECT_EQ(run.exitCode, 2) << run.out << run.err;
+  EXPECT_NE(run.err, "");
+  EXPECT_EQ(folderListing(), "arch.dat ");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, CliUsageTest,
+    ::testing::Values(UsageCase{"no command", {}},
+                      UsageCase{"unknown command", {"create", "arch.dat"}},
+                      UsageCase{"no input", {"generate"}},
+                      UsageCase{"two inputs", {"generate", "arch.dat", "arch.dat"}},
+                      UsageCase{"unknown option", {"generate", "arch.dat", "--geo", "x.geo"}},
+                      UsageCase{"language", {"generate", "arch.dat", "--language", "fr"}},
+                      UsageCase{"base0 last", {"generate", "arch.dat", "--base0-last", "yes"}},
+                      UsageCase{"missing file name", {"generate", "arch.dat", "--geometry"}}),
+    [](const auto& test) { return testing::identifierOf(test.param.what); });
+
+TEST_F(CliTest, UnreadableInputExitsWithOneInTheChosenLanguage) {
+  testing::writeBytes("broken.dat", "// a model cut short\r\nTitle\r\n3 4\r\n");
+  for (const auto& [language, first] :
+       {std::pair{"en", "Wrong Data in Old File.\n"},
+        std::pair{"ro", "Date eronate in fisierul existent (Old File).\n"}}) {
+    for (const char* input : {"broken.dat", "missing.dat"}) {
+      const CliRun run = runCli({"generate", input, "--geometry", "out.geo", "--save", "saved.dat",
+                              "--language", language});
+      EXPECT_EQ(run.exitCode, 1) << input;
+      EXPECT_EQ(run.err.substr(0, std::string(first).size()), first) << run.err;
+      EXPECT_GT(run.err.size(), std::string(first).size() + 1) << "a reason follows";
+    }
+  }
+  EXPECT_EQ(folderListing(), "broken.dat ");
+}
+
+TEST_F(CliTest, DifferentModuleLengthIsDeclinedUnlessForced) {
+  testing::writeBytes("bridge.dat", editedExample("truss-bridge-3d", "   5.000000               1",
+                                                  "   4.500000               1"));
+  const CliRun declined = runCli({"generate", "bridge.dat", "--geometry", "bridge.geo", "--save",
+                               "saved.dat", "--base-module", "--language", "en"});
+  EXPECT_EQ(declined.exitCode, 3);
+  EXPECT_EQ(declined.err.substr(0, 29), "WARNING: Base Module length =") << declined.err;
+  EXPECT_NE(declined.err.find(" - diferent from the current module length =4.5 !\n"),
+            std::string::npos)
+      << declined.err;
+  EXPECT_EQ(declined.out, "");
+  EXPECT_EQ(folderListing(), "bridge.dat ");
+
+  const CliRun forced =
+      runCli({"generate", "bridge.dat", "--geometry", "bridge.geo", "--language", "en", "--force"});
+  EXPECT_EQ(forced.exitCode, 0) << forced.err;
+  const auto nodes = linesOf(readBytes("bridge.geo"));
+  // Node 5 (renumbered) is the far end of the second module: 5 + 4.5.
+  EXPECT_EQ(nodes.at(22), " 5    9.5             -3.             0.");
+}
+
+TEST_F(CliTest, RefusedDataExitsWithOneAndWritesNothing) {
+  testing::writeBytes("bridge.dat", editedExample("truss-bridge-3d", "           8   5.000000",
+                                                  "           0   5.000000"));
+  const CliRun run =
+      runCli({"generate", "bridge.dat", "--geometry", "bridge.geo", "--language", "en"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err, "");
+  EXPECT_EQ(folderListing(), "bridge.dat ");
+}
+
+TEST_F(CliTest, UnwritableGeometryPathExitsWithOneAndNamesIt) {
+  std::filesystem::copy_file(example("arch-parabolic-2d"), "arch.dat");
+  const CliRun run =
+      runCli({"generate", "arch.dat", "--geometry", "no-such-folder/arch.geo", "--language", "en"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("\"no-such-folder/arch.geo\""), std::string::npos) << run.err;
+  EXPECT_EQ(run.out.find("Created File"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zentrix
