@@ -10,11 +10,16 @@ example=${1:-examples/truss-bridge-3d.dat}
 scripts/install-dependencies.sh
 cmake --preset default >/dev/null
 cmake --build build/default --target zentrix zentrix_screenshot_driver
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
+# A short, fixed folder, so the paths shown in the pictures stay the same.
+demo=/tmp/KARVEL/dat
+rm -rf /tmp/KARVEL
+mkdir -p "$demo"
+trap 'rm -rf /tmp/KARVEL' EXIT
+name=$(basename "$example" .dat)
+cp "$example" "$demo/$name.dat"
 # The program runs in the folder that holds its uir/ images.
 cd build/default
 xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96" \
   env -u QT_QPA_PLATFORM tests/zentrix_screenshot_driver \
-  "$root/$example" "$out/geometry.dat" "$root/docs/screenshots"
+  "$demo/$name.dat" "$demo/$name-geometry.dat" "$root/docs/screenshots"
 echo "Pictures written to docs/screenshots/"
