@@ -80,6 +80,10 @@ ModalDriver& ModalDriver::chooseFile(const QString& path) {
                     [path](QWidget& window) {
                       // Typed into the name field as a user would, then confirmed.
                       auto& dialog = static_cast<QFileDialog&>(window);
+                      // Clears the selection the proposed name may have made in
+                      // the file list once the folder was read: a selected file
+                      // would win over the typed name.
+                      dialog.selectFile(path);
                       if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
                         name->setText(path);
                       static_cast<QDialog&>(dialog).accept();  // QFileDialog checks the name
