@@ -356,7 +356,11 @@ void MainDialog::generate() {
                              MessageButtons::YesNo, MessageIcon::Information) == MessageAnswer::Yes;
   }
   if (goOn) {
-    const model::Outcome generated = generation::generateStructure(model_);
+    const auto progress = host_.startProgress(
+        model::inLanguage(model_, "Generating the structure...", "Se genereaza structura..."));
+    const model::Outcome generated = generation::generateStructure(model_, progress.get());
+    // A cancel keeps the previous structure, and the buttons stay as they were.
+    if (progress->wasCancelled()) return;
     if (!generated) {
       showError(generated.message);
       return;
@@ -372,10 +376,12 @@ void MainDialog::generate() {
 void MainDialog::saveData() {
   const std::string previousPath = model_.inputFilePath;
   if (!programs_.selectFile("Select Zentrix File", model_.inputFilePath)) return;
-  const model::Outcome written = files::writeInputFile(model_);
+  const auto progress = host_.startProgress(
+      model::inLanguage(model_, "Saving the Zentrix File...", "Se salveaza fisierul Zentrix..."));
+  const model::Outcome written = files::writeInputFile(model_, progress.get());
   if (!written) {
     model_.inputFilePath = previousPath;
-    showError(written.message);
+    if (!progress->wasCancelled()) showError(written.message);
     return;
   }
   dialog_->setEnabled(kViewSavedFile, true);
@@ -404,11 +410,13 @@ void MainDialog::create() {
   dialog_->setText(kGeometryFilePath, model::trimRight(model_.geometryFilePath));
   if (const int chosen = dialog_->selection(kExpansionType); chosen > 0)
     model_.expansionType = chosen;
-  const model::Outcome written = files::writeGeometryFile(model_);
+  const auto progress = host_.startProgress(model::inLanguage(
+      model_, "Writing the Geometry File...", "Se scrie fisierul Geometry File..."));
+  const model::Outcome written = files::writeGeometryFile(model_, progress.get());
   if (!written) {
     model_.geometryFilePath = previousPath;
     dialog_->setText(kGeometryFilePath, previousShown);
-    showError(written.message);
+    if (!progress->wasCancelled()) showError(written.message);
     return;
   }
   host_.showMessage(files::geometryCreatedMessage(model_), kCreateMessageTitle, MessageButtons::Ok,

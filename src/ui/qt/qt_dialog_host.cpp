@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -12,8 +14,10 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QProgressDialog>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <algorithm>
 #include <exception>
 
 #include "files/native_path.h"
@@ -319,6 +323,46 @@ std::unique_ptr<Dialog> QtDialogHost::createDialog(int templateId) {
     window->setWindowTitle(QStringLiteral("ZENTRIX"));
   }
   return std::make_unique<QtDialog>(templateId, std::move(window), *this);
+}
+
+namespace {
+
+// A progress dialog that shows itself only when the work lasts longer than
+// half a second. Until it is visible, events are processed without the
+// user's input, so that no other handler can start in the middle of the
+// work; once visible it is application-modal and only its Cancel answers.
+class QtProgressWindow final : public ProgressWindow {
+ public:
+  explicit QtProgressWindow(std::string_view label)
+      : dialog_(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
+                QObject::tr("Cancel"), 0, kSteps) {
+    dialog_.setWindowTitle(QStringLiteral("ZENTRIX"));
+    dialog_.setWindowModality(Qt::ApplicationModal);
+    dialog_.setMinimumDuration(500);
+    dialog_.setAutoClose(false);
+    dialog_.setAutoReset(false);
+    dialog_.setValue(0);
+  }
+
+  bool advance(double fraction) override {
+    const int value = static_cast<int>(std::clamp(fraction, 0.0, 1.0) * kSteps);
+    if (value != dialog_.value()) dialog_.setValue(value);
+    QCoreApplication::processEvents(dialog_.isVisible() ? QEventLoop::AllEvents
+                                                        : QEventLoop::ExcludeUserInputEvents);
+    return !dialog_.wasCanceled();
+  }
+
+  bool wasCancelled() const override { return dialog_.wasCanceled(); }
+
+ private:
+  static constexpr int kSteps = 1000;
+  QProgressDialog dialog_;
+};
+
+}  // namespace
+
+std::unique_ptr<ProgressWindow> QtDialogHost::startProgress(std::string_view label) {
+  return std::make_unique<QtProgressWindow>(label);
 }
 
 MessageAnswer QtDialogHost::showMessage(std::string_view text, std::string_view title,

@@ -76,6 +76,7 @@ class QtDialogHost final : public DialogHost {
   void setNativeFileDialogs(bool native) noexcept { nativeFileDialogs_ = native; }
 
   std::unique_ptr<Dialog> createDialog(int templateId) override;
+  std::unique_ptr<ProgressWindow> startProgress(std::string_view label) override;
   MessageAnswer showMessage(std::string_view text, std::string_view title, MessageButtons buttons,
                             MessageIcon icon) override;
   std::optional<std::string> chooseFile(std::string_view title, std::string_view initialFolder,
