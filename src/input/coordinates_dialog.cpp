@@ -1,8 +1,123 @@
 #include "input/coordinates_dialog.h"
 
+#include <string>
+#include <vector>
+
+#include "input/entry_lists.h"
+#include "model/free_form.h"
+#include "model/number_text.h"
+#include "ui/dialog_texts.h"
+
 namespace zentrix::input {
 
-// Placeholder until the dialog logic lands: opens and closes the template.
-void runCoordinatesDialog(model::Model&, ui::DialogHost& host) { host.createDialog(103)->runModal(); }
+namespace {
+
+using Ids = CoordinatesControls;
+
+constexpr std::size_t kCoordinateTextWidth = 260;
+constexpr const char* kTitle = "Dialog2 Message";
+
+// What the dialog remembers between events while it is open. The node the
+// user works on is always the one selected in the node list.
+struct CoordinatesState {
+  std::string coordinateText;
+};
+
+// Brings `baseCoords` to the counts the main dialog shows now; rows and
+// columns that remain keep their values, so earlier entries survive a change
+// of the counts.
+void fitCoordinatesToCounts(model::Model& model) {
+  if (!model.oldFileLoaded) model.baseNodeCount = model.nodesInBase0 + model.nodesInBase1;
+  model.baseCoords.resize(model.baseNodeCount, model.dofPerNode);
+}
+
+bool holdsNode(const model::Model& model, std::int64_t node) {
+  return node >= 1 && node <= model.baseCoords.rows();
+}
+
+std::string promptText(const model::Model& model) {
+  return model.dofPerNode == 2 ? "Input Coordinates X, Y:\nSeparators: Space(s); Comma"
+                               : "Input Coordinates X, Y, Z:\nSeparators: Space(s); Comma";
+}
+
+// The text shown for a node: its coordinates joined by two blanks. A node not
+// entered yet (all 0) starts its last coordinate at the level of its base,
+// taken from the base's first node.
+std::string coordinatesText(const model::Model& model, int node) {
+  const int columns = model.baseCoords.columns();
+  std::vector<float> values(static_cast<std::size_t>(columns));
+  bool allZero = true;
+  for (int axis = 1; axis <= columns; ++axis) {
+    values[static_cast<std::size_t>(axis - 1)] = model.baseCoords(node, axis);
+    allZero = allZero && model.baseCoords(node, axis) == 0.0f;
+  }
+  const std::int64_t reference = node <= model.nodesInBase0 ? 1 : model.nodesInBase0 + 1;
+  if (allZero && columns > 0 && holdsNode(model, reference))
+    values.back() = model.baseCoords(reference, columns);
+
+  std::string text;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (i > 0) text += "  ";
+    text += ui::shownNumber(values[i], 20, 6);
+  }
+  return text;
+}
+
+void chooseNode(ui::Dialog& dialog, const model::Model& model, CoordinatesState& state) {
+  const int node = dialog.selection(Ids::kNodeList);
+  if (!holdsNode(model, node)) return;
+  state.coordinateText = coordinatesText(model, node);
+  dialog.setText(Ids::kCoordinatesEdit, state.coordinateText);
+}
+
+// Reads the node's coordinates from the text, starting from its current
+// values so that empty values and a closing slash keep them. The node changes
+// only when the whole text reads.
+void applyCoordinates(ui::Dialog& dialog, ui::DialogHost& host, model::Model& model,
+                      CoordinatesState& state) {
+  state.coordinateText = editText(dialog, Ids::kCoordinatesEdit, kCoordinateTextWidth);
+  const int node = dialog.selection(Ids::kNodeList);
+  if (!holdsNode(model, node)) {
+    ui::showError(host, model, "No Node Selected", "Nu s-a selectat nici un nod.", kTitle);
+    return;
+  }
+  const int columns = model.baseCoords.columns();
+  std::vector<float> values(static_cast<std::size_t>(columns));
+  std::vector<model::FreeFormTarget> targets;
+  for (int axis = 1; axis <= columns; ++axis) {
+    values[static_cast<std::size_t>(axis - 1)] = model.baseCoords(node, axis);
+    targets.emplace_back(&values[static_cast<std::size_t>(axis - 1)]);
+  }
+  if (!model::readFreeForm(state.coordinateText, targets)) {
+    ui::showError(host, model, "Wrong Coordinates String.", "Sir eronat de coordonate.", kTitle);
+    return;
+  }
+  for (int axis = 1; axis <= columns; ++axis)
+    model.baseCoords(node, axis) = values[static_cast<std::size_t>(axis - 1)];
+  markProcessed(dialog, Ids::kProcessedList, node, dialog.entryText(Ids::kNodeList, node));
+}
+
+}  // namespace
+
+void runCoordinatesDialog(model::Model& model, ui::DialogHost& host) {
+  auto dialog = host.createDialog(Ids::kTemplate);
+  CoordinatesState state;
+
+  dialog->onEvent(Ids::kNodeList, [&](ui::Dialog& d, ui::ControlId, ui::EventKind) {
+    chooseNode(d, model, state);
+  });
+  keepEditText(*dialog, Ids::kCoordinatesEdit, Ids::kEmptyButton, state.coordinateText,
+               kCoordinateTextWidth);
+  dialog->onEvent(Ids::kApplyButton, [&](ui::Dialog& d, ui::ControlId, ui::EventKind) {
+    applyCoordinates(d, host, model, state);
+  });
+
+  fitCoordinatesToCounts(model);
+  const int nodeCount = static_cast<int>(model.baseCoords.rows());
+  fillNumberedList(*dialog, Ids::kNodeList, nodeCount);
+  fillProcessedList(*dialog, Ids::kProcessedList, nodeCount, model.oldFileLoaded);
+  dialog->setText(Ids::kPrompt, promptText(model));
+  dialog->runModal();
+}
 
 }  // namespace zentrix::input

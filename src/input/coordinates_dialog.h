@@ -1,12 +1,28 @@
 // The Coordinates dialog (template 103): the user types the coordinates of
 // the Base module nodes one node at a time; every APPLY writes straight into
 // `baseCoords`, so OK and Cancel both keep what was applied.
+//
+// On opening, `baseCoords` is brought to the current counts (rows
+// `baseNodeCount`, columns `dofPerNode`), keeping the values of the rows and
+// columns that remain. A text that cannot be read as the node's coordinates,
+// or APPLY with no node chosen, is reported in a "Dialog2 Message" box and
+// changes nothing.
 #pragma once
 
 #include "model/model.h"
 #include "ui/dialog_layer.h"
 
 namespace zentrix::input {
+
+struct CoordinatesControls {
+  static constexpr int kTemplate = 103;
+  static constexpr ui::ControlId kNodeList = 1029;
+  static constexpr ui::ControlId kEmptyButton = 1043;
+  static constexpr ui::ControlId kCoordinatesEdit = 1030;
+  static constexpr ui::ControlId kApplyButton = 1031;
+  static constexpr ui::ControlId kPrompt = 1047;
+  static constexpr ui::ControlId kProcessedList = 1032;
+};
 
 void runCoordinatesDialog(model::Model& model, ui::DialogHost& host);
 

@@ -1,8 +1,100 @@
 #include "input/topology_dialog.h"
 
+#include <algorithm>
+#include <string>
+
+#include "input/entry_lists.h"
+#include "model/free_form.h"
+#include "model/number_text.h"
+#include "ui/dialog_texts.h"
+
 namespace zentrix::input {
 
-// Placeholder until the dialog logic lands: opens and closes the template.
-void runTopologyDialog(model::Model&, ui::DialogHost& host) { host.createDialog(104)->runModal(); }
+namespace {
+
+using Ids = TopologyControls;
+
+constexpr std::size_t kEndNodesTextWidth = 30;
+constexpr const char* kTitle = "Dialog3 Message";
+
+struct TopologyState {
+  std::string endNodesText;
+};
+
+// Brings the element arrays to the count the main dialog shows now, keeping
+// the end nodes of the elements that remain.
+void fitTopologyToCount(model::Model& model) {
+  model.baseElemStart.resize(model.baseElementCount);
+  model.baseElemEnd.resize(model.baseElementCount);
+}
+
+int elementCount(const model::Model& model) {
+  return static_cast<int>(std::min(model.baseElemStart.count(), model.baseElemEnd.count()));
+}
+
+bool holdsElement(const model::Model& model, int element) {
+  return element >= 1 && element <= elementCount(model);
+}
+
+// "12    7": each end node right-aligned in 3 columns, two blanks between,
+// then left-adjusted. Larger numbers widen their field and show whole.
+std::string endNodesText(const model::Model& model, int element) {
+  std::string text = model::integerField(model.baseElemStart(element), 3);
+  text += "  ";
+  text += model::integerField(model.baseElemEnd(element), 3);
+  return std::string(model::trimLeft(text));
+}
+
+void chooseElement(ui::Dialog& dialog, const model::Model& model, TopologyState& state) {
+  const int element = dialog.selection(Ids::kElementList);
+  if (!holdsElement(model, element)) return;
+  state.endNodesText = endNodesText(model, element);
+  dialog.setText(Ids::kEndNodesEdit, state.endNodesText);
+}
+
+// Reads straight into the element's entries: an empty value or a slash keeps
+// an end node, and a first value read before a failing one stays stored.
+void applyEndNodes(ui::Dialog& dialog, ui::DialogHost& host, model::Model& model,
+                   TopologyState& state) {
+  state.endNodesText = editText(dialog, Ids::kEndNodesEdit, kEndNodesTextWidth);
+  const int element = dialog.selection(Ids::kElementList);
+  if (!holdsElement(model, element)) {
+    ui::showError(host, model, "No Element Selected", "Nu s-a selectat nci un element.", kTitle);
+    return;
+  }
+  std::int32_t& start = model.baseElemStart(element);
+  std::int32_t& end = model.baseElemEnd(element);
+  if (!model::readFreeForm(state.endNodesText, {&start, &end})) {
+    ui::showError(host, model, "Wrong End Nodes String", "Sir eronat de noduri de capat.", kTitle);
+    return;
+  }
+  if (start == 0 || end == 0) {
+    ui::showError(host, model, "Values 0 in End Nodes", "Valori 0 in nodurile de capat.", kTitle);
+    return;
+  }
+  markProcessed(dialog, Ids::kProcessedList, element, dialog.entryText(Ids::kElementList, element));
+}
+
+}  // namespace
+
+void runTopologyDialog(model::Model& model, ui::DialogHost& host) {
+  auto dialog = host.createDialog(Ids::kTemplate);
+  TopologyState state;
+
+  dialog->onEvent(Ids::kElementList, [&](ui::Dialog& d, ui::ControlId, ui::EventKind) {
+    chooseElement(d, model, state);
+  });
+  keepEditText(*dialog, Ids::kEndNodesEdit, Ids::kEmptyButton, state.endNodesText,
+               kEndNodesTextWidth);
+  dialog->onEvent(Ids::kApplyButton, [&](ui::Dialog& d, ui::ControlId, ui::EventKind) {
+    applyEndNodes(d, host, model, state);
+  });
+
+  fitTopologyToCount(model);
+  const int count = elementCount(model);
+  fillNumberedList(*dialog, Ids::kElementList, count);
+  fillProcessedList(*dialog, Ids::kProcessedList, count, model.oldFileLoaded);
+  dialog->runModal();
+}
 
 }  // namespace zentrix::input

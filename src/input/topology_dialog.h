@@ -1,12 +1,27 @@
 // The Topology dialog (template 104): the two end nodes of each Base module
 // element, one element at a time; every APPLY writes straight into
-// `baseElemStart` and `baseElemEnd`.
+// `baseElemStart` and `baseElemEnd`, so OK and Cancel keep what was applied.
+//
+// On opening, the two arrays are brought to `baseElementCount` entries,
+// keeping the entries that remain. Problems are reported in a
+// "Dialog3 Message" box: no element chosen, a text that does not read as two
+// integers (a first value read before the failing one stays stored), or an
+// end node 0 (the values stay stored, the element is not marked).
 #pragma once
 
 #include "model/model.h"
 #include "ui/dialog_layer.h"
 
 namespace zentrix::input {
+
+struct TopologyControls {
+  static constexpr int kTemplate = 104;
+  static constexpr ui::ControlId kElementList = 1033;
+  static constexpr ui::ControlId kEmptyButton = 1044;
+  static constexpr ui::ControlId kEndNodesEdit = 1035;
+  static constexpr ui::ControlId kApplyButton = 1036;
+  static constexpr ui::ControlId kProcessedList = 1037;
+};
 
 void runTopologyDialog(model::Model& model, ui::DialogHost& host);
 

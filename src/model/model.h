@@ -84,6 +84,8 @@ struct Model {
   float halfSpan = 0.0f;
   float archHeight = 0.0f;
   std::int32_t archKind = 0;
+  std::string halfSpanText;    // the arch dialog's texts as last shown or typed,
+  std::string archHeightText;  // at most 20 characters each
   float moduleDepth = 0.0f;
 
   // Generated structure.

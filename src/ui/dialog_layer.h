@@ -23,6 +23,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/progress.h"
+
 namespace zentrix::ui {
 
 using ControlId = int;
@@ -86,6 +88,14 @@ class Dialog {
   virtual void close(int exitCode) = 0;
 };
 
+// Progress of long work started from a handler (GENERATE, CREATE, Save
+// Data). The window appears only when the work lasts longer than about half
+// a second; its Cancel makes `advance` answer false.
+class ProgressWindow : public model::Progress {
+ public:
+  virtual bool wasCancelled() const = 0;
+};
+
 enum class MessageButtons { Ok, RetryCancel, YesNo };
 enum class MessageIcon { None, Error, Information };
 enum class MessageAnswer { Ok, Retry, Cancel, Yes, No };
@@ -97,6 +107,9 @@ class DialogHost {
 
   // A dialog from its template (102 to 108); never null.
   virtual std::unique_ptr<Dialog> createDialog(int templateId) = 0;
+
+  // A progress window for work named by `label`; it closes when released.
+  virtual std::unique_ptr<ProgressWindow> startProgress(std::string_view label) = 0;
 
   // A message box with no owner window.
   virtual MessageAnswer showMessage(std::string_view text, std::string_view title,

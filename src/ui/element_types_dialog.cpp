@@ -1,8 +1,79 @@
 #include "ui/element_types_dialog.h"
 
+#include <string>
+
+#include "model/number_text.h"
+#include "ui/dialog_texts.h"
+
 namespace zentrix::ui {
 
-// Placeholder until the dialog logic lands: opens and closes the template.
-void runElementTypesDialog(model::Model&, DialogHost& host) { host.createDialog(108)->runModal(); }
+namespace {
+
+using Ids = ElementTypesControls;
+
+constexpr std::size_t kAreaTextWidth = 16;
+
+ControlId nameEdit(int type) {
+  return Ids::kNameEdits.at(static_cast<std::size_t>(type - 1));
+}
+ControlId areaEdit(int type) {
+  return Ids::kAreaEdits.at(static_cast<std::size_t>(type - 1));
+}
+
+// The types the model uses (`elementKindCount`, never more than the tables hold).
+int typeCount(const model::Model& model) {
+  return std::clamp(model.elementKindCount, 0, model::kKindCount);
+}
+
+bool hasFourTypes(const model::Model& model) {
+  return model.elementKindCount == model::kKindCount;
+}
+
+// Types 1 to 3 always take their names from the boxes; type 4 only when the
+// model has four types, whose boxes are the only ones that can be disabled.
+int namedTypeCount(const model::Model& model) {
+  return hasFourTypes(model) ? model::kKindCount : model::kKindCount - 1;
+}
+
+std::string shownName(const model::Model& model, int type) {
+  if (model.oldFileLoaded)
+    return type <= typeCount(model) ? std::string(model.typeName(type)) : std::string();
+  return model::defaultTypeName(model, type);
+}
+
+void storeTypes(const Dialog& dialog, model::Model& model) {
+  for (int type = 1; type <= namedTypeCount(model); ++type)
+    model.typeName(type) = std::string(
+        model::trimRight(model::firstChars(dialog.text(nameEdit(type)), model::kTypeNameWidth)));
+  for (int type = 1; type <= typeCount(model); ++type)
+    model.typeArea(type) =
+        model::textToReal(model::firstChars(dialog.text(areaEdit(type)), kAreaTextWidth));
+}
+
+void showTypes(Dialog& dialog, model::Model& model) {
+  for (int type = 1; type <= model::kKindCount; ++type) {
+    const bool shown = type < model::kKindCount || hasFourTypes(model);
+    const std::string name = shownName(model, type);
+    if (!model.oldFileLoaded) model.typeName(type) = name;
+    if (shown) dialog.setText(nameEdit(type), model::trimRight(model::trimLeft(name)));
+    if (shown && type <= typeCount(model))
+      dialog.setText(areaEdit(type), shownNumber(model.typeArea(type), 16, 7));
+  }
+  dialog.setEnabled(nameEdit(model::kKindCount), hasFourTypes(model));
+  dialog.setEnabled(areaEdit(model::kKindCount), hasFourTypes(model));
+}
+
+}  // namespace
+
+void runElementTypesDialog(model::Model& model, DialogHost& host) {
+  auto dialog = host.createDialog(Ids::kTemplate);
+  const Handler store = [&model](Dialog& d, ControlId, EventKind) { storeTypes(d, model); };
+  for (int type = 1; type <= model::kKindCount; ++type) {
+    dialog->onEvent(nameEdit(type), store);
+    dialog->onEvent(areaEdit(type), store);
+  }
+  showTypes(*dialog, model);
+  dialog->runModal();
+}
 
 }  // namespace zentrix::ui

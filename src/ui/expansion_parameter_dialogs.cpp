@@ -1,10 +1,149 @@
 #include "ui/expansion_parameter_dialogs.h"
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "model/free_form.h"
+#include "model/number_text.h"
+#include "ui/dialog_texts.h"
+
 namespace zentrix::ui {
 
-// Placeholders until the dialog logic lands: open and close the templates.
-void runPyramidDialog(model::Model&, DialogHost& host) { host.createDialog(105)->runModal(); }
-void runShrinkDialog(model::Model&, DialogHost& host) { host.createDialog(106)->runModal(); }
-void runArchDialog(model::Model&, DialogHost& host) { host.createDialog(107)->runModal(); }
+namespace {
+
+constexpr std::size_t kNumberTextWidth = 20;
+
+float numberIn(const Dialog& dialog, ControlId edit) {
+  return model::textToReal(model::firstChars(dialog.text(edit), kNumberTextWidth));
+}
+
+// The coordinates the structure has: 2 or 3 (the vertex foot holds at most 3).
+int coordinateCount(const model::Model& model) {
+  return std::clamp(model.dofPerNode, 0, 3);
+}
+
+std::string vertexFootShown(const model::Model& model) {
+  std::string text;
+  for (int axis = 1; axis <= 3; ++axis) {
+    if (axis > 1) text += "  ";
+    if (axis <= coordinateCount(model))
+      text += shownNumber(model.vertexFootCoordinate(axis), 14, 7);
+  }
+  return std::string(model::trimRight(text));
+}
+
+void readVertexFoot(model::Model& model, DialogHost& host) {
+  std::vector<model::FreeFormTarget> targets;
+  for (int axis = 1; axis <= coordinateCount(model); ++axis)
+    targets.emplace_back(&model.vertexFoot[static_cast<std::size_t>(axis - 1)]);
+  if (!model::readFreeForm(model.vertexFootText, targets))
+    showError(host, model, "Wrong Foot Coordinates String.",
+              "Sir eronat pentru coordonatele piciorului.", "Dialog4 Message");
+}
+
+// The shrink directions offered: the structure's axes other than the
+// expansion axis, in ascending order, in two entries (one stays blank in 2-D).
+std::vector<std::string> shrinkDirectionEntries(const model::Model& model) {
+  std::vector<std::string> entries;
+  for (int axis = 1; axis <= coordinateCount(model) && entries.size() < 2; ++axis)
+    if (axis != model.directionIndex) entries.emplace_back(1, model::axisLetter(axis));
+  entries.resize(2);
+  return entries;
+}
+
+int entryShowing(const Dialog& dialog, ControlId list, const std::string& text) {
+  for (int entry = 1; entry <= dialog.entryCount(list); ++entry)
+    if (dialog.entryText(list, entry) == text) return entry;
+  return 0;
+}
+
+void fillList(Dialog& dialog, ControlId list, const std::vector<std::string>& entries) {
+  dialog.setEntryCount(list, static_cast<int>(entries.size()));
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    dialog.setEntryText(list, static_cast<int>(i + 1), entries[i]);
+}
+
+}  // namespace
+
+void runPyramidDialog(model::Model& model, DialogHost& host) {
+  using Ids = PyramidControls;
+  auto dialog = host.createDialog(Ids::kTemplate);
+  dialog->onEvent(Ids::kShrinkRatioEdit, [&model](Dialog& d, ControlId control, EventKind) {
+    model.pyramidShrinkRatio = numberIn(d, control);
+  });
+  dialog->onEvent(Ids::kVertexFootEdit, [&model](Dialog& d, ControlId control, EventKind) {
+    model.vertexFootText = std::string(
+        model::trimRight(model::firstChars(d.text(control), model::kVertexFootTextWidth)));
+  });
+
+  dialog->setText(Ids::kHint, "Separators: space(s); comma.");
+  if (model.oldFileLoaded) {
+    model.vertexFootText = vertexFootShown(model);
+    dialog->setText(Ids::kShrinkRatioEdit, shownNumber(model.pyramidShrinkRatio, 14, 6));
+    dialog->setText(Ids::kVertexFootEdit, model.vertexFootText);
+  } else {
+    dialog->setText(Ids::kShrinkRatioEdit, "");
+    dialog->setText(Ids::kVertexFootEdit, "");
+  }
+  dialog->runModal();
+  dialog.reset();
+  readVertexFoot(model, host);
+}
+
+void runShrinkDialog(model::Model& model, DialogHost& host) {
+  using Ids = ShrinkControls;
+  auto dialog = host.createDialog(Ids::kTemplate);
+  dialog->onEvent(Ids::kShrinkRatioEdit, [&model](Dialog& d, ControlId control, EventKind) {
+    model.shrinkRatio = numberIn(d, control);
+  });
+  dialog->onEvent(Ids::kDirectionList, [&model](Dialog& d, ControlId control, EventKind) {
+    const std::string letter = d.entryText(control, d.selection(control));
+    model.shrinkDirection = letter.empty() ? ' ' : letter.front();
+    model.shrinkDirectionIndex = model::axisNumber(model.shrinkDirection);
+  });
+
+  fillList(*dialog, Ids::kDirectionList, shrinkDirectionEntries(model));
+  if (model.oldFileLoaded) {
+    model.shrinkDirectionIndex = model::axisNumber(model.shrinkDirection);
+    const std::string letter(1, model::axisLetter(model.shrinkDirectionIndex));
+    dialog->setSelection(Ids::kDirectionList, entryShowing(*dialog, Ids::kDirectionList, letter));
+    dialog->setText(Ids::kShrinkRatioEdit, shownNumber(model.shrinkRatio, 14, 7));
+  } else {
+    dialog->setSelection(Ids::kDirectionList, 0);
+    dialog->setText(Ids::kShrinkRatioEdit, "");
+  }
+  dialog->runModal();
+}
+
+void runArchDialog(model::Model& model, DialogHost& host) {
+  using Ids = ArchControls;
+  auto dialog = host.createDialog(Ids::kTemplate);
+  dialog->onEvent(Ids::kHalfSpanEdit, [&model](Dialog& d, ControlId control, EventKind) {
+    model.halfSpanText = std::string(model::firstChars(d.text(control), kNumberTextWidth));
+    model.halfSpan = numberIn(d, control);
+  });
+  dialog->onEvent(Ids::kHeightEdit, [&model](Dialog& d, ControlId control, EventKind) {
+    model.archHeightText = std::string(model::firstChars(d.text(control), kNumberTextWidth));
+    model.archHeight = numberIn(d, control);
+  });
+  dialog->onEvent(Ids::kKindList, [&model](Dialog& d, ControlId control, EventKind) {
+    model.archKind = d.selection(control);
+  });
+
+  fillList(*dialog, Ids::kKindList, {"Circular", "Parabolic"});
+  if (!model.oldFileLoaded) {
+    model.halfSpanText.clear();
+    model.archHeightText.clear();
+    model.archKind = model::kCircularArch;
+  } else if (model.loadedExpansionType == model::kArch) {
+    model.halfSpanText = shownNumber(model.halfSpan, 14, 4);
+    model.archHeightText = shownNumber(model.archHeight, 14, 4);
+  }
+  dialog->setText(Ids::kHalfSpanEdit, model::trimRight(model.halfSpanText));
+  dialog->setText(Ids::kHeightEdit, model::trimRight(model.archHeightText));
+  dialog->setSelection(Ids::kKindList, model.archKind);
+  dialog->runModal();
+}
 
 }  // namespace zentrix::ui

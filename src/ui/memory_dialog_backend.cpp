@@ -9,7 +9,9 @@ void MemoryDialog::onEvent(ControlId control, Handler handler) {
   handlers_[control] = std::move(handler);
 }
 
-void MemoryDialog::onInitialised(Handler handler) { initialised_ = std::move(handler); }
+void MemoryDialog::onInitialised(Handler handler) {
+  initialised_ = std::move(handler);
+}
 
 const MemoryDialog::Control* MemoryDialog::find(ControlId id) const {
   const auto found = controls_.find(id);
@@ -58,21 +60,27 @@ std::string MemoryDialog::text(ControlId control_) const {
   return found == nullptr ? std::string{} : found->text;
 }
 
-void MemoryDialog::setEnabled(ControlId control_, bool enabled) { control(control_).enabled = enabled; }
+void MemoryDialog::setEnabled(ControlId control_, bool enabled) {
+  control(control_).enabled = enabled;
+}
 
 bool MemoryDialog::isEnabled(ControlId control_) const {
   const Control* found = find(control_);
   return found == nullptr ? true : found->enabled;
 }
 
-void MemoryDialog::setChecked(ControlId checkBox, bool checked) { control(checkBox).checked = checked; }
+void MemoryDialog::setChecked(ControlId checkBox, bool checked) {
+  control(checkBox).checked = checked;
+}
 
 bool MemoryDialog::isChecked(ControlId checkBox) const {
   const Control* found = find(checkBox);
   return found != nullptr && found->checked;
 }
 
-void MemoryDialog::setImage(ControlId control_, ImageId image) { control(control_).image = image; }
+void MemoryDialog::setImage(ControlId control_, ImageId image) {
+  control(control_).image = image;
+}
 
 std::optional<ImageId> MemoryDialog::image(ControlId control_) const {
   const Control* found = find(control_);
@@ -162,6 +170,29 @@ std::unique_ptr<Dialog> MemoryDialogHost::createDialog(int templateId) {
   return std::make_unique<MemoryDialog>(templateId, std::move(script));
 }
 
+namespace {
+
+class MemoryProgressWindow final : public ProgressWindow {
+ public:
+  explicit MemoryProgressWindow(double cancelAt) : cancelAt_(cancelAt) {}
+  bool advance(double fraction) override {
+    if (fraction >= cancelAt_) cancelled_ = true;
+    return !cancelled_;
+  }
+  bool wasCancelled() const override { return cancelled_; }
+
+ private:
+  double cancelAt_;
+  bool cancelled_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<ProgressWindow> MemoryDialogHost::startProgress(std::string_view label) {
+  progressLabels_.emplace_back(label);
+  return std::make_unique<MemoryProgressWindow>(cancelAt_);
+}
+
 MessageAnswer MemoryDialogHost::showMessage(std::string_view text, std::string_view title,
                                             MessageButtons buttons, MessageIcon icon) {
   messages_.push_back({std::string(text), std::string(title), buttons, icon});
@@ -171,9 +202,12 @@ MessageAnswer MemoryDialogHost::showMessage(std::string_view text, std::string_v
     return answer;
   }
   switch (buttons) {
-    case MessageButtons::RetryCancel: return MessageAnswer::Retry;
-    case MessageButtons::YesNo: return MessageAnswer::Yes;
-    case MessageButtons::Ok: break;
+    case MessageButtons::RetryCancel:
+      return MessageAnswer::Retry;
+    case MessageButtons::YesNo:
+      return MessageAnswer::Yes;
+    case MessageButtons::Ok:
+      break;
   }
   return MessageAnswer::Ok;
 }
@@ -181,7 +215,8 @@ MessageAnswer MemoryDialogHost::showMessage(std::string_view text, std::string_v
 std::optional<std::string> MemoryDialogHost::chooseFile(std::string_view title,
                                                         std::string_view initialFolder,
                                                         std::string_view proposedName) {
-  fileRequests_.push_back({std::string(title), std::string(initialFolder), std::string(proposedName)});
+  fileRequests_.push_back(
+      {std::string(title), std::string(initialFolder), std::string(proposedName)});
   if (fileChoices_.empty()) return std::nullopt;
   auto choice = std::move(fileChoices_.front());
   fileChoices_.pop_front();

@@ -110,6 +110,12 @@ class MemoryDialogHost final : public DialogHost {
   void queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
   void queueFileChoice(std::optional<std::string> path) { fileChoices_.push_back(std::move(path)); }
 
+  // The next progress windows answer Cancel once the work reaches `fraction`
+  // (a value above 1 never cancels, the default).
+  void cancelProgressAt(double fraction) { cancelAt_ = fraction; }
+  // Labels of the progress windows started, in order.
+  const std::vector<std::string>& progressLabels() const noexcept { return progressLabels_; }
+
   const std::vector<ShownMessage>& messages() const noexcept { return messages_; }
   void clearMessages() { messages_.clear(); }
 
@@ -124,6 +130,7 @@ class MemoryDialogHost final : public DialogHost {
 
   // DialogHost
   std::unique_ptr<Dialog> createDialog(int templateId) override;
+  std::unique_ptr<ProgressWindow> startProgress(std::string_view label) override;
   MessageAnswer showMessage(std::string_view text, std::string_view title, MessageButtons buttons,
                             MessageIcon icon) override;
   std::optional<std::string> chooseFile(std::string_view title, std::string_view initialFolder,
@@ -137,6 +144,8 @@ class MemoryDialogHost final : public DialogHost {
   std::vector<ShownMessage> messages_;
   std::vector<FileRequest> fileRequests_;
   std::vector<int> opened_;
+  std::vector<std::string> progressLabels_;
+  double cancelAt_ = 2.0;
 };
 
 }  // namespace zentrix::ui

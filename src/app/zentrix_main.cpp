@@ -1,0 +1,30 @@
+// zentrix: the desktop program. Everything but the wiring lives in
+// ui/startup (the run) and ui/qt (the Qt backend and the platform).
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "model/model.h"
+#include "ui/qt/qt_dialog_host.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/startup.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("ZENTRIX"));
+
+  zentrix::ui::QtPlatform platform;
+  zentrix::ui::QtDialogHost host;
+  zentrix::model::Model model;
+  const zentrix::ui::RunResult result = zentrix::ui::runDesktopProgram(
+      model, platform, host, [&host](const std::vector<zentrix::ui::ImageFile>& images) {
+        for (const auto& file : images) host.loadImage(file.image, file.path);
+      });
+  if (result.endAtOnce) {
+    // Launched programs keep running and nothing is tidied up: leave without
+    // running any destructor (the platform's would end the programs).
+    std::fflush(nullptr);
+    std::_Exit(result.exitStatus);
+  }
+  return result.exitStatus;
+}

@@ -1,0 +1,172 @@
+#include "ui/external_programs.h"
+
+#include <array>
+
+#include "model/number_text.h"
+
+namespace zentrix::ui {
+
+namespace {
+
+constexpr const char* kProcessMessageTitle = "KARVEL: Process Message";
+constexpr const char* kLaunched = "Launched";
+constexpr const char* kFailedRunning = "* Failed Running";
+
+constexpr std::array<const char*, 8> kDesktopTextEditors = {
+    "gnome-text-editor", "gedit", "kate", "mousepad", "xed", "pluma", "featherpad", "leafpad"};
+
+std::optional<std::string> findOnPath(std::string_view name, std::string_view searchPath,
+                                      const std::function<bool(const std::string&)>& isExecutable) {
+  std::size_t start = 0;
+  while (start <= searchPath.size()) {
+    std::size_t end = searchPath.find(':', start);
+    if (end == std::string_view::npos) end = searchPath.size();
+    std::string folder(searchPath.substr(start, end - start));
+    // An empty entry of PATH means the current directory.
+    if (folder.empty()) folder = ".";
+    std::string candidate = folder + "/" + std::string(name);
+    if (isExecutable(candidate)) return candidate;
+    start = end + 1;
+  }
+  return std::nullopt;
+}
+
+// The current directory's path less its last three characters (a package's
+// "bin" folder gives the package folder).
+std::string packageFolderOf(std::string_view currentDir) {
+  return currentDir.size() < 3 ? std::string{}
+                               : std::string(currentDir.substr(0, currentDir.size() - 3));
+}
+
+}  // namespace
+
+std::string findTextViewer(std::optional<std::string_view> configured, std::string_view searchPath,
+                           const std::function<bool(const std::string&)>& isExecutable) {
+  if (configured && !configured->empty()) {
+    if (configured->find('/') != std::string_view::npos) return std::string(*configured);
+    if (auto found = findOnPath(*configured, searchPath, isExecutable)) return *found;
+    return std::string(*configured);
+  }
+  for (const char* editor : kDesktopTextEditors)
+    if (auto found = findOnPath(editor, searchPath, isExecutable)) return *found;
+  if (auto found = findOnPath("xdg-open", searchPath, isExecutable)) return *found;
+  return "xdg-open";
+}
+
+bool matchesFilePattern(std::string_view name, std::string_view pattern) {
+  // Iterative wildcard match with one back-track point for the latest "*".
+  std::size_t n = 0, p = 0;
+  std::size_t starAt = std::string_view::npos, matchedAtStar = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
+      ++n;
+      ++p;
+    } else if (p < pattern.size() && pattern[p] == '*') {
+      starAt = p++;
+      matchedAtStar = n;
+    } else if (starAt != std::string_view::npos) {
+      p = starAt + 1;
+      n = ++matchedAtStar;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+std::string_view withoutSurroundingQuotes(std::string_view text) {
+  if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+    return text.substr(1, text.size() - 2);
+  return text;
+}
+
+std::string ExternalPrograms::dataFolder() {
+  const std::string current = platform_.currentDirectory();
+  const std::string folder = packageFolderOf(current) + "dat";
+  return platform_.exists(folder) ? folder : current;
+}
+
+bool ExternalPrograms::selectFile(std::string_view title, std::string& output) {
+  const std::string initialFolder = dataFolder();
+  std::optional<std::string> chosen = host_.chooseFile(title, initialFolder, lastChosenPath_);
+  if (!chosen || chosen->empty()) return false;
+  // Kept whole: a path cut to a fixed width would name another file.
+  lastChosenPath_ = *chosen;
+  output = *chosen;
+  return true;
+}
+
+std::string ExternalPrograms::readmePath(const model::Model& model) {
+  const std::string current = platform_.currentDirectory();
+  std::string docFolder = packageFolderOf(current) + "\\Doc";
+  if (!platform_.exists(docFolder)) docFolder = current;
+  return std::string(model::trimRight(docFolder)) +
+         (model.romanian ? "\\Zentrix-ReadMe-ro.txt" : "\\Zentrix-ReadMe-en.txt");
+}
+
+std::string ExternalPrograms::previewProgram(const model::Model& model) {
+  const std::string folder(model::trimRight(model.currentDir));
+  const std::string suffix = platform_.executableSuffix();
+  const std::string newer = folder + "\\Vistrel 20" + suffix;
+  return platform_.exists(newer) ? newer : folder + "\\Vistrel" + suffix;
+}
+
+void ExternalPrograms::showReadme(model::Model& model) {
+  launch(model, platform_.textViewer(), readmePath(model));
+}
+
+void ExternalPrograms::showInTextViewer(model::Model& model, std::string_view path) {
+  launch(model, platform_.textViewer(), std::string(path));
+}
+
+void ExternalPrograms::preview(model::Model& model, std::string_view path) {
+  launch(model, previewProgram(model), "\"" + std::string(model::trimRight(path)) + "\"");
+}
+
+void ExternalPrograms::launch(model::Model& model, std::string programPath,
+                              std::string programArgs) {
+  if (model.processCount >= model::kMaxLaunches) {
+    host_.showMessage(model::inLanguage(model,
+                                        "Too many programs started (100): close ZENTRIX and "
+                                        "start it again to launch more.",
+                                        "Prea multe programe lansate (100): inchideti ZENTRIX si "
+                                        "porniti-l din nou pentru a lansa altele."),
+                      kProcessMessageTitle, MessageButtons::Ok, MessageIcon::Error);
+    model.launchStatus = kFailedRunning;
+    return;
+  }
+  model.processCount += 1;
+  model::LaunchRecord& record = model.launch(model.processCount);
+  record = model::LaunchRecord{};
+  record.programPath = std::move(programPath);
+  record.programArgs = std::move(programArgs);
+
+  const std::string application(model::trimRight(record.programPath));
+  const std::string_view argument = withoutSurroundingQuotes(model::trimRight(record.programArgs));
+  if (const auto started = platform_.start(application, argument)) {
+    record.processHandle = started->handle;
+    record.processId = started->processId;
+    record.launchState = 1;
+    model.launchStatus = kLaunched;
+    return;
+  }
+  host_.showMessage(application + ": Failed run!", kProcessMessageTitle, MessageButtons::Ok,
+                    MessageIcon::None);
+  record.launchState = -1;
+  model.launchStatus = kFailedRunning;
+}
+
+void ExternalPrograms::endLaunchedPrograms(const model::Model& model) {
+  for (int slot = 1; slot <= model.processCount; ++slot) {
+    const std::int64_t handle = model.launch(slot).processHandle;
+    if (handle != 0) platform_.terminate(handle);
+  }
+}
+
+void ExternalPrograms::deleteBaseGeometryFiles(const model::Model& model) {
+  const std::string_view pattern = model::trimRight(model.baseGeometryPath);
+  if (!model::trimLeft(pattern).empty()) platform_.deleteMatching(pattern);
+}
+
+}  // namespace zentrix::ui

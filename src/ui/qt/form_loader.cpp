@@ -1,0 +1,141 @@
+#include "ui/qt/form_loader.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSvgRenderer>
+#include <QUiLoader>
+#include <algorithm>
+#include <cmath>
+
+namespace zentrix::ui {
+
+namespace {
+
+int inPixels(int units, double pixelsPerUnit) {
+  return static_cast<int>(std::lround(units * pixelsPerUnit));
+}
+
+void layOutInPixels(QDialog& dialog) {
+  const DialogUnitScale scale = dialogUnitScale(dialog.font());
+  const QSize client = dialog.size();
+  for (QWidget* child : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    const QRect units = child->geometry();
+    QRect pixels(inPixels(units.x(), scale.x), inPixels(units.y(), scale.y),
+                 inPixels(units.width(), scale.x), inPixels(units.height(), scale.y));
+    // A drop-down list's template height is that of its open list; closed,
+    // it is as tall as its font needs. Edits get at least their text's height.
+    if (qobject_cast<QComboBox*>(child) != nullptr) {
+      pixels.setHeight(child->sizeHint().height());
+    } else if (qobject_cast<QLineEdit*>(child) != nullptr) {
+      pixels.setHeight(std::max(pixels.height(), child->sizeHint().height()));
+    }
+    child->setGeometry(pixels);
+  }
+  dialog.setFixedSize(inPixels(client.width(), scale.x), inPixels(client.height(), scale.y));
+}
+
+// Draws an illustration whenever its label is shown or resized, at the
+// label's size and the pixel ratio of its screen, so it stays crisp.
+class IllustrationPainter final : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Resize) {
+      if (auto* label = qobject_cast<QLabel*>(watched)) paint(*label);
+    }
+    return false;
+  }
+
+ private:
+  void paint(QLabel& label) {
+    const QSize area = label.contentsRect().size();
+    const qreal ratio = label.devicePixelRatioF();
+    if (area.isEmpty() || (area == paintedSize_ && ratio == paintedRatio_)) return;
+    QSvgRenderer renderer(illustrationResourcePath(label.property("bitmapId").toInt()));
+    if (!renderer.isValid()) return;
+    const QSizeF target = QSizeF(renderer.defaultSize()).scaled(QSizeF(area), Qt::KeepAspectRatio);
+    QImage image((target * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(ratio);
+    label.setAlignment(Qt::AlignCenter);
+    label.setPixmap(pixmap);
+    paintedSize_ = area;
+    paintedRatio_ = ratio;
+  }
+
+  QSize paintedSize_;
+  qreal paintedRatio_ = 0;
+};
+
+void prepareControls(QDialog& dialog) {
+  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+    // Enter presses the default button only, as in every dialog.
+    if (!button->isDefault()) button->setAutoDefault(false);
+  }
+  for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
+    if (edit->property("digitsOnly").toBool())
+      edit->setValidator(
+          new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+  }
+  for (QLabel* label : dialog.findChildren<QLabel*>()) {
+    if (label->property("bitmapId").isValid())
+      label->installEventFilter(new IllustrationPainter(label));
+  }
+}
+
+}  // namespace
+
+DialogUnitScale dialogUnitScale(const QFont& font) {
+  const QFontMetricsF metrics(font);
+  // The average width of the 52 letters, as dialog units have always used.
+  const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+  const double averageWidth = metrics.horizontalAdvance(letters) / 52.0;
+  return DialogUnitScale{averageWidth / 4.0, metrics.height() / 8.0};
+}
+
+QString formResourcePath(int templateId) {
+  return QStringLiteral(":/forms/dialog%1.ui").arg(templateId);
+}
+
+QString illustrationResourcePath(int bitmapId) {
+  switch (bitmapId) {
+    case 105:
+      return QStringLiteral(":/illustrations/element-kinds.svg");
+    case 106:
+      return QStringLiteral(":/illustrations/pyramid-frustum.svg");
+    case 107:
+      return QStringLiteral(":/illustrations/one-direction-shrink.svg");
+    case 112:
+      return QStringLiteral(":/illustrations/arch.svg");
+    default:
+      return {};
+  }
+}
+
+std::unique_ptr<QDialog> loadForm(int templateId) {
+  QFile file(formResourcePath(templateId));
+  if (!file.open(QIODevice::ReadOnly)) return nullptr;
+  QUiLoader loader;
+  std::unique_ptr<QWidget> widget(loader.load(&file, nullptr));
+  if (qobject_cast<QDialog*>(widget.get()) == nullptr) return nullptr;
+  std::unique_ptr<QDialog> dialog(static_cast<QDialog*>(widget.release()));
+  layOutInPixels(*dialog);
+  prepareControls(*dialog);
+  return dialog;
+}
+
+}  // namespace zentrix::ui

@@ -1,0 +1,38 @@
+// Dialog templates as Qt Designer forms in the program's resources
+// (":/forms/dialogNNN.ui"), built at run time with QUiLoader.
+//
+// Templates are drawn in dialog units, as dialog templates always were:
+// every geometry in a form is in units of a quarter of the dialog font's
+// average character width (x) and an eighth of its height (y). Loading turns
+// them into pixels for the font actually in use, so a form keeps its
+// arrangement and stays readable whatever the font and the display scaling.
+//
+// Controls carry an int property "controlId"; illustrations are labels with
+// an int property "bitmapId", drawn from the SVG files in
+// ":/illustrations/" at the label's size and the screen's pixel ratio.
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+#include <QString>
+#include <memory>
+
+namespace zentrix::ui {
+
+// Pixels per dialog unit for a font.
+struct DialogUnitScale {
+  double x = 1.0;
+  double y = 1.0;
+};
+DialogUnitScale dialogUnitScale(const QFont& font);
+
+QString formResourcePath(int templateId);
+// The SVG drawn for an illustration bitmap id (105, 106, 107, 112); empty
+// for an unknown id.
+QString illustrationResourcePath(int bitmapId);
+
+// The form of a template, laid out in pixels; null when the program holds
+// no such template.
+std::unique_ptr<QDialog> loadForm(int templateId);
+
+}  // namespace zentrix::ui

@@ -1,0 +1,90 @@
+// The Qt Widgets backend of the dialog layer. A dialog is its template's
+// form (see form_loader.h); controls are found by their "controlId"
+// property. Handlers run on the user's acts only: a click on a push button
+// or check box, every edit of an edit box (textEdited, so text set by the
+// program fires nothing), a choice in a drop-down list (activated) or a list
+// box. Buttons 1 and 2 close the dialog with their id; Escape and the
+// window's close box act as Cancel. A handler that throws is reported in a
+// message box; nothing throws out of a Qt slot.
+//
+// Message boxes and the open-file dialog have no owner window.
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <QPointer>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "ui/dialog_layer.h"
+
+namespace zentrix::ui {
+
+class QtDialogHost;
+
+class QtDialog final : public Dialog {
+ public:
+  QtDialog(int templateId, std::unique_ptr<QDialog> window, const QtDialogHost& host);
+  ~QtDialog() override;
+
+  QDialog& window() noexcept { return *window_; }
+  // The control of an id, or null when the template has none.
+  QWidget* control(ControlId id) const;
+
+  void onEvent(ControlId control, Handler handler) override;
+  void onInitialised(Handler handler) override;
+  void setEntryCount(ControlId list, int count) override;
+  int entryCount(ControlId list) const override;
+  void setEntryText(ControlId list, int entry, std::string_view text) override;
+  std::string entryText(ControlId list, int entry) const override;
+  void setSelection(ControlId list, int entry) override;
+  int selection(ControlId list) const override;
+  void setText(ControlId control, std::string_view text) override;
+  std::string text(ControlId control) const override;
+  void setEnabled(ControlId control, bool enabled) override;
+  bool isEnabled(ControlId control) const override;
+  void setChecked(ControlId checkBox, bool checked) override;
+  bool isChecked(ControlId checkBox) const override;
+  void setImage(ControlId control, ImageId image) override;
+  void pushChanges() override;
+  int runModal() override;
+  void close(int exitCode) override;
+
+ private:
+  void connectControls();
+  void dispatch(ControlId control, EventKind event);
+
+  int templateId_;
+  std::unique_ptr<QDialog> window_;
+  const QtDialogHost& host_;
+  std::map<ControlId, QPointer<QWidget>> controls_;
+  std::map<ControlId, Handler> handlers_;
+  Handler initialised_;
+};
+
+class QtDialogHost final : public DialogHost {
+ public:
+  // Loads an image from a file (a path as the model keeps it); a file that
+  // cannot be read leaves the image out, silently.
+  void loadImage(ImageId image, const std::string& path);
+  std::optional<QIcon> image(ImageId image) const;
+
+  // The platform's own file dialog (default) or Qt's, which scripted runs
+  // can drive.
+  void setNativeFileDialogs(bool native) noexcept { nativeFileDialogs_ = native; }
+
+  std::unique_ptr<Dialog> createDialog(int templateId) override;
+  std::unique_ptr<ProgressWindow> startProgress(std::string_view label) override;
+  MessageAnswer showMessage(std::string_view text, std::string_view title, MessageButtons buttons,
+                            MessageIcon icon) override;
+  std::optional<std::string> chooseFile(std::string_view title, std::string_view initialFolder,
+                                        std::string_view proposedName) override;
+
+ private:
+  std::map<ImageId, QIcon> images_;
+  bool nativeFileDialogs_ = true;
+};
+
+}  // namespace zentrix::ui

@@ -1,0 +1,48 @@
+// Start-up and shutdown of the desktop program: prepares the model for one
+// run (current directory, language, image folder, kind names), runs the main
+// dialog until it closes, then ends every program the run launched and
+// deletes the Base-module Geometry File. Cancel on "Wrong Data in Old File."
+// ends the run at once, without those steps: the caller is told so and ends
+// the process with status 0 without tidying up.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/model.h"
+#include "ui/dialog_layer.h"
+#include "ui/external_programs.h"
+
+namespace zentrix::ui {
+
+// One image of the main dialog and the file it is loaded from.
+struct ImageFile {
+  ImageId image;
+  std::string path;  // as the model keeps paths
+};
+
+// The eleven images, in loading order, from `model.uiDir`.
+std::vector<ImageFile> imageFiles(const model::Model& model);
+
+// Steps before the dialog: current directory, language, `uiDir`, an empty
+// launch table, the kind names of the language, the "Last Node Indices in
+// Base 0" tick.
+void prepareRun(model::Model& model, Platform& platform);
+
+// Steps after the dialog: programs ended, Base-module Geometry Files deleted.
+void shutDown(const model::Model& model, ExternalPrograms& programs);
+
+struct RunResult {
+  int exitStatus = 0;
+  // True when the process must end at once: launched programs keep running
+  // and nothing is tidied up.
+  bool endAtOnce = false;
+};
+
+// The whole run. `loadImages` loads the images for the dialog backend; one
+// that cannot be loaded is left out without a word.
+RunResult runDesktopProgram(model::Model& model, Platform& platform, DialogHost& host,
+                            const std::function<void(const std::vector<ImageFile>&)>& loadImages);
+
+}  // namespace zentrix::ui

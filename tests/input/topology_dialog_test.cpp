@@ -1,0 +1,236 @@
+#include "input/topology_dialog.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/dialog_script.h"
+#include "ui/memory_dialog_backend.h"
+
+namespace zentrix::input {
+namespace {
+
+using ::testing::ElementsAre;
+using Ids = TopologyControls;
+using ui::MemoryDialog;
+
+model::Model modelWithElements(int count) {
+  model::Model m;
+  m.baseElementCount = count;
+  return m;
+}
+
+void setElement(model::Model& m, int element, int start, int end) {
+  m.baseElemStart(element) = start;
+  m.baseElemEnd(element) = end;
+}
+
+void runWith(model::Model& m, ui::MemoryDialogHost& host,
+             std::function<void(MemoryDialog&)> script) {
+  testing_support::playNextOpening(host, Ids::kTemplate, std::move(script));
+  runTopologyDialog(m, host);
+}
+
+TEST(TopologyDialogOpening, ListsFollowTheCountAndLoadedElementsShowTheirNumbers) {
+  auto m = modelWithElements(3);
+  ui::MemoryDialogHost host;
+  runWith(m, host, [](MemoryDialog& d) {
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kElementList), ElementsAre("1", "2", "3"));
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList), ElementsAre("", "", ""));
+  });
+  EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{0, 0, 0}));
+  EXPECT_EQ(m.baseElemEnd.storage(), (std::vector<std::int32_t>{0, 0, 0}));
+
+  m.oldFileLoaded = true;
+  runWith(m, host, [](MemoryDialog& d) {
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList), ElementsAre("1", "2", "3"));
+  });
+}
+
+TEST(TopologyDialogOpening, ResizesToAChangedCountKeepingRemainingElements) {
+  auto m = modelWithElements(3);
+  m.baseElemStart.rebuild(3);
+  m.baseElemEnd.rebuild(3);
+  for (int element = 1; element <= 3; ++element) setElement(m, element, element, element + 1);
+
+  m.baseElementCount = 5;
+  ui::MemoryDialogHost host;
+  runWith(m, host, [](MemoryDialog& d) {
+    EXPECT_EQ(d.entryCount(Ids::kElementList), 5);
+    d.userChoose(Ids::kElementList, 5);
+    d.userType(Ids::kEndNodesEdit, "4 5");
+    d.userClick(Ids::kApplyButton);
+  });
+  EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2, 3, 0, 4}));
+  EXPECT_EQ(m.baseElemEnd.storage(), (std::vector<std::int32_t>{2, 3, 4, 0, 5}));
+
+  m.baseElementCount = 2;
+  runWith(m, host, [](MemoryDialog& d) { EXPECT_EQ(d.entryCount(Ids::kElementList), 2); });
+  EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2}));
+  EXPECT_EQ(m.baseElemEnd.storage(), (std::vector<std::int32_t>{2, 3}));
+}
+
+struct ShownCase {
+  int start;
+  int end;
+  const char* shown;
+};
+
+class TopologyShown : public ::testing::TestWithParam<ShownCase> {};
+
+TEST_P(TopologyShown, ShowsTheEndNodesInThreeColumnsLeftAdjusted) {
+  const auto& c = GetParam();
+  auto m = modelWithElements(2);
+  m.baseElemStart.rebuild(2);
+  m.baseElemEnd.rebuild(2);
+  setElement(m, 2, c.start, c.end);
+  ui::MemoryDialogHost host;
+  runWith(m, host, [&](MemoryDialog& d) {
+    d.userChoose(Ids::kElementList, 2);
+    EXPECT_EQ(d.text(Ids::kEndNodesEdit), c.shown);
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TopologyShown,
+                         ::testing::Values(ShownCase{12, 7, "12    7"}, ShownCase{0, 0, "0    0"},
+                                           ShownCase{1, 123, "1  123"},
+                                           // Node numbers above 999 show whole.
+                                           ShownCase{1234, 5, "1234    5"},
+                                           ShownCase{5, 123456, "5  123456"},
+                                           ShownCase{-4, 3, "-4    3"}));
+
+struct ApplyCase {
+  const char* text;
+  int startBefore;
+  int endBefore;
+  int startAfter;
+  int endAfter;
+  const char* message;  // nullptr: accepted and marked
+};
+
+class TopologyApply : public ::testing::TestWithParam<ApplyCase> {};
+
+TEST_P(TopologyApply, StoresWhatReadsAndReportsTheRest) {
+  const auto& c = GetParam();
+  auto m = modelWithElements(3);
+  m.baseElemStart.rebuild(3);
+  m.baseElemEnd.rebuild(3);
+  setElement(m, 2, c.startBefore, c.endBefore);
+  ui::MemoryDialogHost host;
+  std::string mark;
+  std::string textAfter;
+  runWith(m, host, [&](MemoryDialog& d) {
+    d.userChoose(Ids::kElementList, 2);
+    d.userType(Ids::kEndNodesEdit, c.text);
+    d.userClick(Ids::kApplyButton);
+    mark = d.entryText(Ids::kProcessedList, 2);
+    textAfter = d.text(Ids::kEndNodesEdit);
+  });
+  EXPECT_EQ(m.baseElemStart(2), c.startAfter) << "text \"" << c.text << "\"";
+  EXPECT_EQ(m.baseElemEnd(2), c.endAfter) << "text \"" << c.text << "\"";
+  EXPECT_EQ(textAfter, c.text);
+  if (c.message == nullptr) {
+    EXPECT_EQ(mark, "2+");
+    EXPECT_TRUE(host.messages().empty());
+  } else {
+    EXPECT_EQ(mark, "");
+    ASSERT_EQ(host.messages().size(), 1u);
+    EXPECT_EQ(host.messages()[0].text, c.message);
+    EXPECT_EQ(host.messages()[0].title, "Dialog3 Message");
+    EXPECT_EQ(host.messages()[0].icon, ui::MessageIcon::Error);
+    EXPECT_EQ(host.messages()[0].buttons, ui::MessageButtons::Ok);
+  }
+  // Neighbours are never touched.
+  EXPECT_EQ(m.baseElemStart(1), 0);
+  EXPECT_EQ(m.baseElemEnd(3), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TopologyApply,
+    ::testing::Values(ApplyCase{"3 7", 0, 0, 3, 7, nullptr}, ApplyCase{"3,7", 0, 0, 3, 7, nullptr},
+                      ApplyCase{"  3  ,  7 ", 0, 0, 3, 7, nullptr},
+                      ApplyCase{"3 7 9", 0, 0, 3, 7, nullptr},
+                      ApplyCase{"3", 1, 2, 3, 2, "Wrong End Nodes String"},
+                      ApplyCase{"", 1, 2, 1, 2, "Wrong End Nodes String"},
+                      ApplyCase{"3 x", 1, 2, 3, 2, "Wrong End Nodes String"},
+                      ApplyCase{"3.5 7", 1, 2, 1, 2, "Wrong End Nodes String"},
+                      ApplyCase{"3;7", 1, 2, 1, 2, "Wrong End Nodes String"},
+                      // The 7 is a third value: the empty second keeps the end node.
+                      ApplyCase{"3,,7", 1, 2, 3, 2, nullptr},
+                      ApplyCase{"3,,7", 1, 0, 3, 0, "Values 0 in End Nodes"},
+                      ApplyCase{"3,/", 1, 5, 3, 5, nullptr},
+                      ApplyCase{"3,/", 1, 0, 3, 0, "Values 0 in End Nodes"},
+                      ApplyCase{"3 0", 1, 2, 3, 0, "Values 0 in End Nodes"},
+                      ApplyCase{"0 4", 1, 2, 0, 4, "Values 0 in End Nodes"},
+                      // No range test here: the generation works with what is stored.
+                      ApplyCase{"-3 99999", 0, 0, -3, 99999, nullptr},
+                      ApplyCase{"5 5", 0, 0, 5, 5, nullptr}));
+
+TEST(TopologyApply, StoredZeroShowsAgainWhenTheElementIsChosen) {
+  auto m = modelWithElements(1);
+  ui::MemoryDialogHost host;
+  runWith(m, host, [](MemoryDialog& d) {
+    d.userChoose(Ids::kElementList, 1);
+    d.userType(Ids::kEndNodesEdit, "3 0");
+    d.userClick(Ids::kApplyButton);
+    d.userClick(Ids::kEmptyButton);
+    EXPECT_EQ(d.text(Ids::kEndNodesEdit), " ");
+    d.userChoose(Ids::kElementList, 1);
+    EXPECT_EQ(d.text(Ids::kEndNodesEdit), "3    0");
+  });
+}
+
+TEST(TopologyApply, WithoutAChosenElementTellsTheUser) {
+  for (const bool romanian : {false, true}) {
+    auto m = modelWithElements(2);
+    m.romanian = romanian;
+    ui::MemoryDialogHost host;
+    runWith(m, host, [](MemoryDialog& d) {
+      d.userType(Ids::kEndNodesEdit, "1 2");
+      d.userClick(Ids::kApplyButton);
+    });
+    ASSERT_EQ(host.messages().size(), 1u);
+    EXPECT_EQ(host.messages()[0].text,
+              romanian ? "Nu s-a selectat nci un element." : "No Element Selected");
+    EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{0, 0}));
+  }
+}
+
+TEST(TopologyApply, RomanianTextsOfTheReadingMessages) {
+  auto m = modelWithElements(1);
+  m.romanian = true;
+  ui::MemoryDialogHost host;
+  runWith(m, host, [](MemoryDialog& d) {
+    d.userChoose(Ids::kElementList, 1);
+    d.userType(Ids::kEndNodesEdit, "x");
+    d.userClick(Ids::kApplyButton);
+    d.userType(Ids::kEndNodesEdit, "1 0");
+    d.userClick(Ids::kApplyButton);
+  });
+  ASSERT_EQ(host.messages().size(), 2u);
+  EXPECT_EQ(host.messages()[0].text, "Sir eronat de noduri de capat.");
+  EXPECT_EQ(host.messages()[1].text, "Valori 0 in nodurile de capat.");
+}
+
+TEST(TopologyClosing, CancelKeepsEveryAppliedElement) {
+  auto m = modelWithElements(3);
+  ui::MemoryDialogHost host;
+  host.scriptNextOpening(Ids::kTemplate, [](MemoryDialog& d) {
+    const char* texts[] = {"1 2", "2,3", "3 , 1"};
+    for (int element = 1; element <= 3; ++element) {
+      d.userChoose(Ids::kElementList, element);
+      d.userType(Ids::kEndNodesEdit, texts[element - 1]);
+      d.userClick(Ids::kApplyButton);
+    }
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList), ElementsAre("1+", "2+", "3+"));
+    d.userCancel();
+  });
+  runTopologyDialog(m, host);
+  EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2, 3}));
+  EXPECT_EQ(m.baseElemEnd.storage(), (std::vector<std::int32_t>{2, 3, 1}));
+}
+
+}  // namespace
+}  // namespace zentrix::input

@@ -1,0 +1,78 @@
+// Runs the desktop program's real start-up and main dialog and plays the
+// typical road on it (Old File, GENERATE, CREATE), saving pictures of the
+// windows on the way. Used by scripts/screenshots.sh under a virtual display.
+//
+//   zentrix_screenshot_driver INPUT_FILE GEOMETRY_FILE PICTURE_FOLDER
+//
+// Run it in the folder that holds uir/ (the build folder), as the program.
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+
+#include "modal_driver.h"
+#include "ui/main_dialog.h"
+#include "ui/qt/qt_dialog_host.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/startup.h"
+
+using namespace zentrix::ui;
+using namespace zentrix::ui::main_controls;
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: %s INPUT_FILE GEOMETRY_FILE PICTURE_FOLDER\n", argv[0]);
+    return 2;
+  }
+  const QString input = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1]));
+  const QString geometry = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[2]));
+  const QDir pictures(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[3])));
+  QDir().mkpath(pictures.path());
+  bool saved = true;
+  const auto picture = [&](const char* name) {
+    return [&, name](QWidget& window) {
+      QApplication::processEvents();
+      saved = window.grab().save(pictures.filePath(QString::fromUtf8(name))) && saved;
+    };
+  };
+
+  // GENERATE may ask whether to go on; the examples' module lengths match.
+  testing::ModalDriver road(60000);
+  road.onDialog(kMainDialogTemplate,
+                [&](QWidget& window) {
+                  picture("main-dialog-start.png")(window);
+                  testing::clickControl(window, kOldFile);
+                })
+      .chooseFile(input)
+      .onDialog(kMainDialogTemplate,
+                [&](QWidget& window) {
+                  picture("main-dialog-loaded.png")(window);
+                  testing::clickControl(window, kGenerate);
+                })
+      .onDialog(kMainDialogTemplate,
+                [&](QWidget& window) { testing::clickControl(window, kCreate); })
+      .chooseFile(geometry)
+      .answerMessage(QMessageBox::Ok)
+      .onDialog(kMainDialogTemplate, [&](QWidget& window) {
+        picture("main-dialog.png")(window);
+        testing::clickControl(window, kDone);
+      });
+
+  QtPlatform platform;
+  QtDialogHost host;
+  host.setNativeFileDialogs(false);
+  zentrix::model::Model model;
+  road.start();
+  runDesktopProgram(model, platform, host, [&host](const std::vector<ImageFile>& images) {
+    for (const auto& file : images) host.loadImage(file.image, file.path);
+  });
+  for (const auto& message : road.messages())
+    std::printf("%s: %s\n", qPrintable(message.title), qPrintable(message.text));
+  if (!road.done()) {
+    std::fprintf(stderr, "the road was not completed: %s\n", road.failure().c_str());
+    return 1;
+  }
+  return saved ? 0 : 1;
+}

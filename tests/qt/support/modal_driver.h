@@ -1,0 +1,72 @@
+// Plays the user on real Qt windows while they run modally: a queue of
+// steps, each waiting for the window it acts on (a dialog template, a
+// message box, the file dialog) to become the active modal window. Steps
+// may open further modal windows; the driver keeps polling from inside
+// their event loops. A step that never finds its window ends the run after
+// a deadline, closing whatever is open, and is reported.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zentrix::ui::testing {
+
+// Controls of a template window by id, acted on as a user would.
+QWidget* controlOf(QWidget& window, int controlId);
+void clickControl(QWidget& window, int controlId);                   // mouse click
+void typeInto(QWidget& window, int controlId, const QString& text);  // replaces the text
+void chooseEntry(QWidget& window, int controlId, int entry);         // 1-based, as a user's choice
+
+struct SeenMessage {
+  QString title;
+  QString text;
+};
+
+class ModalDriver {
+ public:
+  using Action = std::function<void(QWidget& window)>;
+
+  explicit ModalDriver(int deadlineMilliseconds = 30000) : deadline_(deadlineMilliseconds) {}
+
+  // Acts on the dialog of `templateId` once it is the active modal window.
+  ModalDriver& onDialog(int templateId, Action action, std::string what = {});
+  // Answers the next message box with `button`, recording what it said.
+  ModalDriver& answerMessage(QMessageBox::StandardButton button);
+  // Chooses `path` in the next file dialog (a new name is fine).
+  ModalDriver& chooseFile(const QString& path);
+  // Cancels the next file dialog.
+  ModalDriver& cancelFileDialog();
+
+  // Starts polling; call before the first modal run.
+  void start();
+
+  bool done() const { return steps_.empty() && failure_.empty(); }
+  const std::string& failure() const { return failure_; }
+  const std::vector<SeenMessage>& messages() const { return messages_; }
+
+ private:
+  struct Step {
+    std::function<bool(QWidget&)> ready;
+    Action action;
+    std::string what;
+  };
+  void poll();
+  void giveUp();
+
+  // Owns the pending polls: they end with the driver.
+  QObject context_;
+  int deadline_;
+  QElapsedTimer clock_;
+  std::deque<Step> steps_;
+  std::vector<SeenMessage> messages_;
+  std::string failure_;
+};
+
+}  // namespace zentrix::ui::testing

@@ -1,0 +1,190 @@
+#include "ui/element_types_dialog.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "support/dialog_script.h"
+#include "ui/memory_dialog_backend.h"
+
+namespace zentrix::ui {
+namespace {
+
+using ::testing::ElementsAre;
+using Ids = ElementTypesControls;
+
+model::Model newModel(bool romanian, int expansionType) {
+  model::Model m;
+  m.romanian = romanian;
+  model::setStartValues(m);
+  m.expansionType = expansionType;
+  model::startNewElementTypes(m);
+  return m;
+}
+
+std::array<std::string, 4> shownNames(const MemoryDialog& d) {
+  return {d.text(1061), d.text(1062), d.text(1063), d.text(1067)};
+}
+
+std::array<std::string, 4> shownAreas(const MemoryDialog& d) {
+  return {d.text(1064), d.text(1065), d.text(1066), d.text(1068)};
+}
+
+struct DefaultsCase {
+  bool romanian;
+  int expansionType;
+  std::array<std::string, 4> names;
+};
+
+class ElementTypeDefaults : public ::testing::TestWithParam<DefaultsCase> {};
+
+// What a new model's dialog shows is what it stores, even when the user
+// closes it without typing: the writers then name the types as shown.
+TEST_P(ElementTypeDefaults, AreShownAndStoredOnOpening) {
+  const auto& c = GetParam();
+  auto m = newModel(c.romanian, c.expansionType);
+  m.typeNames = {"typed before", "", "x", "y"};
+  MemoryDialogHost host;
+  testing_support::playNextOpening(
+      host, Ids::kTemplate,
+      [&](MemoryDialog& d) {
+        EXPECT_EQ(shownNames(d), c.names);
+        EXPECT_EQ(shownAreas(d), (std::array<std::string, 4>{"1.", "2.", "3.", "4."}));
+      },
+      kCancelButton);
+  runElementTypesDialog(m, host);
+  EXPECT_EQ(m.typeNames, c.names);
+  EXPECT_EQ(m.typeAreas, (std::array<float, 4>{1, 2, 3, 4}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ElementTypeDefaults,
+    ::testing::Values(
+        DefaultsCase{false,
+                     model::kPrismatic,
+                     {"Longitudinal", "Transversal", "Diagonal", "Transversal Diagonal"}},
+        DefaultsCase{false,
+                     model::kNoExpansion,
+                     {"Longitudinal", "Transversal", "Diagonal", "Transversal Diagonal"}},
+        DefaultsCase{false,
+                     model::kOneDirectionShrink,
+                     {"Longitudinal", "Transversal", "Diagonal", "Transversal Diagonal"}},
+        DefaultsCase{
+            false, model::kArch, {"Longitudinal", "Strut", "Diagonal", "Transversal Diagonal"}},
+        DefaultsCase{true,
+                     model::kPyramidal,
+                     {"Longitudinal", "Transversal", "Diagonala", "Diagonala transversala"}},
+        DefaultsCase{
+            true, model::kArch, {"Talpa", "Montant", "Diagonala", "Diagonala transversala"}}));
+
+TEST(ElementTypesDialog, ChangingOneAreaStoresAllFieldsAsShown) {
+  auto m = newModel(false, model::kArch);
+  MemoryDialogHost host;
+  testing_support::playNextOpening(host, Ids::kTemplate,
+                                   [](MemoryDialog& d) { d.userType(1066, "12.5"); });
+  runElementTypesDialog(m, host);
+  EXPECT_EQ(m.typeAreas, (std::array<float, 4>{1, 2, 12.5f, 4}));
+  EXPECT_THAT(m.typeNames,
+              ElementsAre("Longitudinal", "Strut", "Diagonal", "Transversal Diagonal"));
+}
+
+TEST(ElementTypesDialog, AreaTextsReadTheirLeadingNumber) {
+  struct Case {
+    const char* typed;
+    float area;
+  };
+  for (const Case c : {Case{"abc", 0}, Case{"", 0}, Case{" 2.5e-3 cm2", 0.0025f}, Case{"7,5", 7},
+                       Case{"               9", 9}, Case{"                9", 0}}) {
+    auto m = newModel(false, model::kPrismatic);
+    MemoryDialogHost host;
+    testing_support::playNextOpening(host, Ids::kTemplate,
+                                     [&](MemoryDialog& d) { d.userType(1068, c.typed); });
+    runElementTypesDialog(m, host);
+    EXPECT_FLOAT_EQ(m.typeArea(4), c.area) << "\"" << c.typed << "\"";
+    EXPECT_FLOAT_EQ(m.typeArea(1), 1.0f);
+  }
+}
+
+TEST(ElementTypesDialog, NamesAndAreasTypedAreKeptAfterCancel) {
+  auto m = newModel(false, model::kPrismatic);
+  MemoryDialogHost host;
+  testing_support::playNextOpening(
+      host, Ids::kTemplate,
+      [](MemoryDialog& d) {
+        d.userType(1061, "Chord  ");
+        d.userType(1065, "0.5");
+        d.userType(1067, "");
+      },
+      kCancelButton);
+  runElementTypesDialog(m, host);
+  EXPECT_THAT(m.typeNames, ElementsAre("Chord", "Transversal", "Diagonal", ""));
+  EXPECT_EQ(m.typeAreas, (std::array<float, 4>{1, 0.5f, 3, 4}));
+}
+
+TEST(ElementTypesDialog, AreasShowTheirCompactSevenDigitForm) {
+  auto m = newModel(false, model::kPrismatic);
+  m.typeAreas = {0.05f, 1234567.0f, 12345678.0f, -2.5f};
+  MemoryDialogHost host;
+  testing_support::playNextOpening(host, Ids::kTemplate, [](MemoryDialog& d) {
+    EXPECT_EQ(shownAreas(d),
+              (std::array<std::string, 4>{"0.5E-01", "1234567.", "0.1234568E+08", "-2.5"}));
+  });
+  runElementTypesDialog(m, host);
+  // Nothing typed: the areas keep their exact values.
+  EXPECT_EQ(m.typeAreas, (std::array<float, 4>{0.05f, 1234567.0f, 12345678.0f, -2.5f}));
+}
+
+TEST(ElementTypesDialog, AfterALoadShowsTheStoredNamesLeftAdjusted) {
+  auto m = newModel(false, model::kArch);
+  m.oldFileLoaded = true;
+  m.typeNames = {" Talpa", " Montant", " Diag", " TD"};
+  MemoryDialogHost host;
+  testing_support::playNextOpening(host, Ids::kTemplate, [](MemoryDialog& d) {
+    EXPECT_EQ(shownNames(d), (std::array<std::string, 4>{"Talpa", "Montant", "Diag", "TD"}));
+    EXPECT_TRUE(d.isEnabled(1067));
+    EXPECT_TRUE(d.isEnabled(1068));
+  });
+  runElementTypesDialog(m, host);
+  // Untouched names stay as loaded.
+  EXPECT_THAT(m.typeNames, ElementsAre(" Talpa", " Montant", " Diag", " TD"));
+}
+
+TEST(ElementTypesDialog, WithThreeLoadedTypesTheFourthIsDisabledAndUntouched) {
+  auto m = newModel(false, model::kPrismatic);
+  m.oldFileLoaded = true;
+  m.elementKindCount = 3;
+  m.typeNames = {"A", "B", "C", "kept"};
+  m.typeAreas = {5, 6, 7, 8};
+  MemoryDialogHost host;
+  testing_support::playNextOpening(host, Ids::kTemplate, [](MemoryDialog& d) {
+    EXPECT_EQ(shownNames(d), (std::array<std::string, 4>{"A", "B", "C", ""}));
+    EXPECT_EQ(shownAreas(d), (std::array<std::string, 4>{"5.", "6.", "7.", ""}));
+    EXPECT_FALSE(d.isEnabled(1067));
+    EXPECT_FALSE(d.isEnabled(1068));
+    EXPECT_FALSE(d.userType(1068, "99"));
+    d.userType(1062, "Post");
+  });
+  runElementTypesDialog(m, host);
+  EXPECT_THAT(m.typeNames, ElementsAre("A", "Post", "C", "kept"));
+  EXPECT_EQ(m.typeAreas, (std::array<float, 4>{5, 6, 7, 8}));
+}
+
+TEST(ElementTypesDialog, WithTwoLoadedTypesTheThirdBoxesAreBlankAndItsAreaIsNotRead) {
+  auto m = newModel(false, model::kPrismatic);
+  m.oldFileLoaded = true;
+  m.elementKindCount = 2;
+  m.typeNames = {"A", "B", "C", "D"};
+  m.typeAreas = {5, 6, 7, 8};
+  MemoryDialogHost host;
+  testing_support::playNextOpening(host, Ids::kTemplate, [](MemoryDialog& d) {
+    EXPECT_EQ(shownNames(d), (std::array<std::string, 4>{"A", "B", "", ""}));
+    d.userType(1066, "70");
+  });
+  runElementTypesDialog(m, host);
+  EXPECT_EQ(m.typeAreas, (std::array<float, 4>{5, 6, 7, 8}));
+}
+
+}  // namespace
+}  // namespace zentrix::ui

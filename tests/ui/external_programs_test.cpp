@@ -1,0 +1,276 @@
+#include "ui/external_programs.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "fake_platform.h"
+#include "ui/memory_dialog_backend.h"
+
+namespace zentrix::ui {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::FakePlatform;
+
+class ExternalProgramsTest : public ::testing::Test {
+ protected:
+  ExternalProgramsTest() { model.currentDir = platform.current; }
+
+  FakePlatform platform;
+  MemoryDialogHost host;
+  ExternalPrograms programs{platform, host};
+  model::Model model;
+};
+
+struct FolderCase {
+  const char* current;
+  std::set<std::string> existing;
+  const char* expected;
+};
+
+TEST_F(ExternalProgramsTest, DataFolderIsTheSiblingDatFolderWhenItExists) {
+  const FolderCase cases[] = {
+      {"C:\\KARVEL\\bin", {"C:\\KARVEL\\dat"}, "C:\\KARVEL\\dat"},
+      {"C:\\KARVEL\\bin", {}, "C:\\KARVEL\\bin"},
+      {"/opt/karvel/bin", {"/opt/karvel/dat"}, "/opt/karvel/dat"},
+      // Shorter than three characters: only "dat" itself is looked for.
+      {"ab", {"dat"}, "dat"},
+      {"ab", {}, "ab"},
+  };
+  for (const auto& c : cases) {
+    platform.current = c.current;
+    platform.existing = c.existing;
+    EXPECT_EQ(programs.dataFolder(), c.expected) << c.current;
+  }
+}
+
+TEST_F(ExternalProgramsTest, ReadmeIsInThePackageDocFolderWithTheSeparatorTwice) {
+  struct Case {
+    bool romanian;
+    std::set<std::string> existing;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {false, {"C:\\KARVEL\\\\Doc"}, "C:\\KARVEL\\\\Doc\\Zentrix-ReadMe-en.txt"},
+      {true, {"C:\\KARVEL\\\\Doc"}, "C:\\KARVEL\\\\Doc\\Zentrix-ReadMe-ro.txt"},
+      {false, {}, "C:\\KARVEL\\bin\\Zentrix-ReadMe-en.txt"},
+  };
+  for (const auto& c : cases) {
+    platform.existing = c.existing;
+    model.romanian = c.romanian;
+    EXPECT_EQ(programs.readmePath(model), c.expected);
+  }
+}
+
+TEST_F(ExternalProgramsTest, PreviewProgramPrefersVistrel20) {
+  struct Case {
+    const char* suffix;
+    std::set<std::string> existing;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {".exe",
+       {"C:\\KARVEL\\bin\\Vistrel 20.exe", "C:\\KARVEL\\bin\\Vistrel.exe"},
+       "C:\\KARVEL\\bin\\Vistrel 20.exe"},
+      {".exe", {"C:\\KARVEL\\bin\\Vistrel.exe"}, "C:\\KARVEL\\bin\\Vistrel.exe"},
+      // The plain name is not looked for: a missing one fails at launch.
+      {".exe", {}, "C:\\KARVEL\\bin\\Vistrel.exe"},
+      {"", {"C:\\KARVEL\\bin\\Vistrel 20"}, "C:\\KARVEL\\bin\\Vistrel 20"},
+  };
+  for (const auto& c : cases) {
+    platform.suffix = c.suffix;
+    platform.existing = c.existing;
+    EXPECT_EQ(programs.previewProgram(model), c.expected);
+  }
+}
+
+TEST_F(ExternalProgramsTest, FileChoiceProposesThePathChosenLastByAnyUse) {
+  platform.existing = {"C:\\KARVEL\\dat"};
+  std::string oldFile = "unchanged";
+  std::string geometry;
+  host.queueFileChoice("C:\\KARVEL\\dat\\bridge.dat");
+  host.queueFileChoice(std::nullopt);
+  host.queueFileChoice("C:\\out\\bridge-geometry.dat");
+
+  EXPECT_TRUE(programs.selectFile("Select Old ZentrixInputFile", oldFile));
+  EXPECT_FALSE(programs.selectFile("Select Zentrix File", oldFile));
+  EXPECT_TRUE(programs.selectFile("Select/Create KARVEL Geometry File", geometry));
+
+  EXPECT_EQ(oldFile, "C:\\KARVEL\\dat\\bridge.dat");  // a cancel leaves it
+  EXPECT_EQ(geometry, "C:\\out\\bridge-geometry.dat");
+  const auto& requests = host.fileRequests();
+  ASSERT_EQ(requests.size(), 3u);
+  EXPECT_EQ(requests[0].title, "Select Old ZentrixInputFile");
+  EXPECT_EQ(requests[0].initialFolder, "C:\\KARVEL\\dat");
+  EXPECT_EQ(requests[0].proposedName, "");
+  EXPECT_EQ(requests[1].proposedName, "C:\\KARVEL\\dat\\bridge.dat");
+  EXPECT_EQ(requests[2].proposedName, "C:\\KARVEL\\dat\\bridge.dat");
+}
+
+TEST_F(ExternalProgramsTest, ThreeViewsUseRecordsOneTwoThree) {
+  for (int press = 0; press < 3; ++press)
+    programs.showInTextViewer(model, "C:\\out\\my geometry.dat");
+
+  ASSERT_EQ(model.processCount, 3);
+  for (int slot = 1; slot <= 3; ++slot) {
+    const model::LaunchRecord& record = model.launch(slot);
+    EXPECT_EQ(record.programPath, "C:\\WINDOWS\\Notepad.exe");
+    EXPECT_EQ(record.programArgs, "C:\\out\\my geometry.dat");  // not quoted for the viewer
+    EXPECT_EQ(record.launchState, 1);
+    EXPECT_EQ(record.processHandle, 1000 + slot);
+    EXPECT_EQ(record.processId, 6000 + slot);
+  }
+  EXPECT_EQ(model.launchStatus, "Launched");
+  // Blanks inside the path never split it.
+  EXPECT_EQ(platform.starts[0].argument, "C:\\out\\my geometry.dat");
+}
+
+TEST_F(ExternalProgramsTest, PreviewGetsThePathQuotedInTheRecordAndWholeAsItsArgument) {
+  platform.existing = {"C:\\KARVEL\\bin\\Vistrel 20.exe"};
+  programs.preview(model, "C:\\my models\\bridge.dat   ");
+
+  EXPECT_EQ(model.launch(1).programPath, "C:\\KARVEL\\bin\\Vistrel 20.exe");
+  EXPECT_EQ(model.launch(1).programArgs, "\"C:\\my models\\bridge.dat\"");
+  ASSERT_EQ(platform.starts.size(), 1u);
+  EXPECT_EQ(platform.starts[0].program, "C:\\KARVEL\\bin\\Vistrel 20.exe");
+  EXPECT_EQ(platform.starts[0].argument, "C:\\my models\\bridge.dat");
+}
+
+TEST_F(ExternalProgramsTest, FailedLaunchIsReportedAndKeepsNoHandle) {
+  platform.unstartable = {"C:\\KARVEL\\bin\\Vistrel.exe"};
+  programs.preview(model, "C:\\out\\a.dat");
+
+  const model::LaunchRecord& record = model.launch(1);
+  EXPECT_EQ(model.processCount, 1);  // a failed launch uses its record too
+  EXPECT_EQ(record.processHandle, 0);
+  EXPECT_EQ(record.launchState, -1);
+  EXPECT_EQ(model.launchStatus, "* Failed Running");
+  ASSERT_EQ(host.messages().size(), 1u);
+  EXPECT_EQ(host.messages()[0].text, "C:\\KARVEL\\bin\\Vistrel.exe: Failed run!");
+  EXPECT_EQ(host.messages()[0].title, "KARVEL: Process Message");
+  EXPECT_EQ(host.messages()[0].buttons, MessageButtons::Ok);
+}
+
+TEST_F(ExternalProgramsTest, LaunchBeyondTheTableIsRefusedWithoutWritingPastIt) {
+  for (int launch = 1; launch <= model::kMaxLaunches; ++launch) programs.showReadme(model);
+  ASSERT_EQ(model.processCount, model::kMaxLaunches);
+  ASSERT_TRUE(host.messages().empty());
+
+  programs.showInTextViewer(model, "C:\\out\\a.dat");
+
+  EXPECT_EQ(model.processCount, model::kMaxLaunches);
+  EXPECT_EQ(platform.starts.size(), static_cast<std::size_t>(model::kMaxLaunches));
+  EXPECT_EQ(model.launch(model::kMaxLaunches).programArgs, programs.readmePath(model));
+  ASSERT_EQ(host.messages().size(), 1u);
+  EXPECT_EQ(host.messages()[0].title, "KARVEL: Process Message");
+  EXPECT_EQ(model.launchStatus, "* Failed Running");
+}
+
+TEST_F(ExternalProgramsTest, ShutdownEndsOnlyTheProgramsThatHaveAHandle) {
+  platform.unstartable = {"C:\\KARVEL\\bin\\Vistrel.exe"};
+  programs.showInTextViewer(model, "a.dat");
+  programs.preview(model, "b.dat");  // fails
+  programs.showInTextViewer(model, "c.dat");
+
+  programs.endLaunchedPrograms(model);
+
+  EXPECT_THAT(platform.terminated,
+              ElementsAre(model.launch(1).processHandle, model.launch(3).processHandle));
+}
+
+TEST_F(ExternalProgramsTest, BaseGeometryFilesAreDeletedOnlyForAPath) {
+  programs.deleteBaseGeometryFiles(model);
+  model.baseGeometryPath = "   ";
+  programs.deleteBaseGeometryFiles(model);
+  model.baseGeometryPath = "C:\\dat\\bridge-BaseModule.dat   ";
+  programs.deleteBaseGeometryFiles(model);
+  EXPECT_THAT(platform.deletedPatterns, ElementsAre("C:\\dat\\bridge-BaseModule.dat"));
+}
+
+TEST(TextViewerLookup, FollowsTheSettingThenTheEditorListThenXdgOpen) {
+  struct Case {
+    const char* name;
+    std::optional<std::string_view> configured;
+    const char* searchPath;
+    std::set<std::string> executables;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"configured path taken as is",
+       "/opt/edit/bin/my editor",
+       "/usr/bin",
+       {},
+       "/opt/edit/bin/my editor"},
+      {"configured name found on PATH",
+       "code",
+       "/usr/bin:/snap/bin",
+       {"/snap/bin/code"},
+       "/snap/bin/code"},
+      {"configured name not found stays a name", "code", "/usr/bin", {}, "code"},
+      {"empty setting is no setting", "", "/usr/bin", {"/usr/bin/kate"}, "/usr/bin/kate"},
+      {"list order wins over PATH order",
+       std::nullopt,
+       "/a:/b",
+       {"/a/kate", "/b/gedit"},
+       "/b/gedit"},
+      {"gnome-text-editor first",
+       std::nullopt,
+       "/usr/bin",
+       {"/usr/bin/gedit", "/usr/bin/gnome-text-editor"},
+       "/usr/bin/gnome-text-editor"},
+      {"last of the list", std::nullopt, "/usr/bin", {"/usr/bin/leafpad"}, "/usr/bin/leafpad"},
+      {"xdg-open when no editor",
+       std::nullopt,
+       "/usr/local/bin:/usr/bin",
+       {"/usr/bin/xdg-open"},
+       "/usr/bin/xdg-open"},
+      {"empty PATH entry is the current folder",
+       std::nullopt,
+       "/usr/bin::/bin",
+       {"./mousepad"},
+       "./mousepad"},
+      {"nothing at all", std::nullopt, "/usr/bin", {}, "xdg-open"},
+  };
+  for (const auto& c : cases) {
+    const auto isExecutable = [&](const std::string& path) {
+      return c.executables.count(path) != 0;
+    };
+    EXPECT_EQ(findTextViewer(c.configured, c.searchPath, isExecutable), c.expected) << c.name;
+  }
+}
+
+TEST(FilePattern, MatchesStarsAndQuestionMarks) {
+  struct Case {
+    const char* name;
+    const char* pattern;
+    bool matches;
+  };
+  const Case cases[] = {
+      {"bridge-BaseModule.dat", "bridge-BaseModule.dat", true},
+      {"bridge-BaseModule.dat", "bridge-basemodule.dat", false},
+      {"bridge-BaseModule.dat.bak", "bridge-BaseModule.dat", false},
+      {"bridge-BaseModule.dat", "*.dat", true},
+      {"bridge.dat", "b?idge.*", true},
+      {"bridge.dat", "*e*e*", false},
+      {"bridge.dae", "*e*e*", true},
+      {"", "*", true},
+      {"", "?", false},
+      {"abc", "a**c", true},
+      {"abc", "abc*", true},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(matchesFilePattern(c.name, c.pattern), c.matches) << c.name << " ~ " << c.pattern;
+}
+
+TEST(QuotedArgument, OnlyOneSurroundingPairIsRemoved) {
+  EXPECT_EQ(withoutSurroundingQuotes("\"C:\\a b\\c.dat\""), "C:\\a b\\c.dat");
+  EXPECT_EQ(withoutSurroundingQuotes("C:\\a b\\c.dat"), "C:\\a b\\c.dat");
+  EXPECT_EQ(withoutSurroundingQuotes("\""), "\"");
+  EXPECT_EQ(withoutSurroundingQuotes("\"\""), "");
+  EXPECT_EQ(withoutSurroundingQuotes("\"a\" b"), "\"a\" b");
+}
+
+}  // namespace
+}  // namespace zentrix::ui

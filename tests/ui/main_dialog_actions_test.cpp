@@ -1,0 +1,319 @@
+// What the main dialog's buttons do: Old File with its Retry/Cancel loop,
+// GENERATE with its refusal and its warning, Save Data and CREATE with
+// their failures, and the launches.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "main_dialog_fixture.h"
+
+namespace zentrix::ui::testing {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+std::string unwritablePath(const TempFolder& folder) {
+  return folder.file("no-such-folder/out.dat");
+}
+
+TEST_F(MainDialogTest, OldFileRefillsTheDialogFromTheLoadedModel) {
+  const std::string path = savedSquareFile("square.dat", 3);
+  host.queueFileChoice(path);
+  run([&](MemoryDialog& d) {
+    d.userClick(kOldFile);
+    EXPECT_EQ(d.text(kOldFilePath), path);
+    EXPECT_EQ(d.selection(kDegreesOfFreedom), 2);
+    EXPECT_EQ(d.text(kNodesInBase0), "2");
+    EXPECT_EQ(d.text(kNodesInBase1), "2");
+    EXPECT_EQ(d.text(kElements), "5");
+    EXPECT_EQ(d.text(kProblemTitle), "Square truss");
+    EXPECT_EQ(d.entryCount(kDirection), 3);
+    EXPECT_EQ(d.selection(kDirection), 1);
+    EXPECT_EQ(d.text(kModules), "3");
+    EXPECT_EQ(d.text(kModuleLength), "2.5");
+    EXPECT_EQ(d.selection(kExpansionType), 1);
+    d.userClick(kDone);
+  });
+  EXPECT_TRUE(model.oldFileLoaded);
+  EXPECT_EQ(model.oldFilePath, path);
+  EXPECT_EQ(model.inputFilePath, path);
+  EXPECT_EQ(model.nodesInBase0, 2);
+  EXPECT_EQ(host.fileRequests().at(0).title, "Select Old ZentrixInputFile");
+  EXPECT_TRUE(host.messages().empty());
+}
+
+TEST_F(MainDialogTest, OldFileOfAPlaneModelLeavesXAndY) {
+  host.queueFileChoice(savedSquareFile("plane.dat", 2));
+  run([&](MemoryDialog& d) {
+    d.userChoose(kDegreesOfFreedom, 2);
+    d.userClick(kOldFile);
+    EXPECT_EQ(d.entryCount(kDirection), 2);
+    EXPECT_EQ(d.selection(kDegreesOfFreedom), 1);
+    d.userClick(kDone);
+  });
+}
+
+TEST_F(MainDialogTest, OldFileChoiceCancelledOnlyClearsTheLoadedFlag) {
+  model.oldFileLoaded = true;
+  model.oldFilePath = "C:\\dat\\old.dat";
+  host.queueFileChoice(std::nullopt);
+  run([&](MemoryDialog& d) {
+    d.userClick(kOldFile);
+    d.userClick(kDone);
+  });
+  EXPECT_FALSE(model.oldFileLoaded);
+  EXPECT_EQ(model.oldFilePath, "C:\\dat\\old.dat");
+}
+
+TEST_F(MainDialogTest, OldFileOverALoadedOneDeletesTheBaseModuleFilesFirst) {
+  model.oldFileLoaded = true;
+  model.baseGeometryPath = "C:\\dat\\old-BaseModule.dat";
+  host.queueFileChoice(std::nullopt);
+  run([&](MemoryDialog& d) {
+    d.userClick(kOldFile);
+    d.userClick(kDone);
+  });
+  EXPECT_EQ(platform.deletedPatterns, std::vector<std::string>{"C:\\dat\\old-BaseModule.dat"});
+}
+
+TEST_F(MainDialogTest, WrongOldFileRetryThenAGoodOneLoads) {
+  const std::string bad = folder.file("bad.dat");
+  std::ofstream(bad) << "this is not a Zentrix Input File\n";
+  const std::string good = savedSquareFile("good.dat");
+  host.queueFileChoice(bad);
+  host.queueAnswer(MessageAnswer::Retry);
+  host.queueFileChoice(good);
+  const MainDialogEnd end = run([&](MemoryDialog& d) {
+    d.userClick(kOldFile);
+    EXPECT_TRUE(d.isEnabled(kGenerate));
+    d.userClick(kDone);
+  });
+  EXPECT_EQ(end, MainDialogEnd::Closed);
+  ASSERT_EQ(host.messages().size(), 1u);
+  const ShownMessage& message = host.messages()[0];
+  EXPECT_THAT(message.text, StartsWith("Wrong Data in Old File."));
+  EXPECT_EQ(message.title, "ZENTRIX Message");
+  EXPECT_EQ(message.buttons, MessageButtons::RetryCancel);
+  EXPECT_EQ(message.icon, MessageIcon::Error);
+  EXPECT_EQ(host.fileRequests().size(), 2u);
+  EXPECT_EQ(model.oldFilePath, good);
+  EXPECT_EQ(model.problemTitle, "Square truss");
+}
+
+TEST_F(MainDialogTest, WrongOldFileCancelEndsTheProcessAtOnceWithTheModelUntouched) {
+  const std::string bad = folder.file("bad.dat");
+  std::ofstream(bad) << "nonsense\n";
+  model.romanian = true;
+  model.oldFilePath = "C:\\dat\\earlier.dat";
+  model.inputFilePath = "C:\\dat\\earlier.dat";
+  host.queueFileChoice(bad);
+  host.queueAnswer(MessageAnswer::Cancel);
+  bool reachedAfterCancel = false;
+  const MainDialogEnd end = run([&](MemoryDialog& d) {
+    d.userClick(kOldFile);
+    reachedAfterCancel = d.userClick(kDone);  // the dialog is closed already
+  });
+  EXPECT_EQ(end, MainDialogEnd::EndProcessNow);
+  EXPECT_FALSE(reachedAfterCancel);
+  ASSERT_EQ(host.messages().size(), 1u);
+  EXPECT_THAT(host.messages()[0].text, StartsWith("Date eronate in fisierul existent (Old File)."));
+  EXPECT_EQ(model.oldFilePath, "C:\\dat\\earlier.dat");
+  EXPECT_EQ(model.inputFilePath, "C:\\dat\\earlier.dat");
+  EXPECT_FALSE(model.oldFileLoaded);
+  EXPECT_EQ(model.dofPerNode, 0);
+}
+
+TEST_F(MainDialogTest, GenerateRefusalIsShownAndLeavesTheButtons) {
+  // Counts and expansion typed, but no coordinates or elements entered.
+  run([&](MemoryDialog& d) {
+    describeSquareCounts(d);
+    chooseExpansion(d);
+    d.userClick(kGenerate);
+    EXPECT_FALSE(d.isEnabled(kCreate));
+    EXPECT_FALSE(d.isEnabled(kSaveData));
+    d.userClick(kDone);
+  });
+  ASSERT_EQ(host.messages().size(), 1u);
+  EXPECT_EQ(host.messages()[0].title, "ZENTRIX Message");
+  EXPECT_EQ(host.messages()[0].icon, MessageIcon::Error);
+  EXPECT_EQ(host.messages()[0].buttons, MessageButtons::Ok);
+  EXPECT_EQ(model.totalNodes, 0);
+}
+
+TEST_F(MainDialogTest, GenerateWarnsOfAnotherModuleLengthAndYesGoesOn) {
+  struct Case {
+    MessageAnswer answer;
+    int totalNodes;
+  };
+  for (const Case c : {Case{MessageAnswer::Yes, 2 + 3 * 2}, Case{MessageAnswer::No, 0}}) {
+    model = model::Model{};
+    model::setStartValues(model);
+    enterSquareModule();
+    host.clearMessages();
+    host.queueAnswer(c.answer);
+    run([&](MemoryDialog& d) {
+      describeSquareCounts(d);
+      chooseExpansion(d, "2");  // the square is 1 long
+      d.userClick(kGenerate);
+      // Also after a declined warning the user may save and create.
+      EXPECT_TRUE(d.isEnabled(kCreate));
+      EXPECT_TRUE(d.isEnabled(kSaveData));
+      EXPECT_FALSE(d.isEnabled(kView));
+      d.userClick(kDone);
+    });
+    ASSERT_EQ(host.messages().size(), 1u);
+    EXPECT_EQ(host.messages()[0].title, "Zentrix Message");
+    EXPECT_EQ(host.messages()[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(host.messages()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(model.totalNodes, c.totalNodes);
+    EXPECT_FLOAT_EQ(model.baseModuleLength, 1.0f);
+  }
+}
+
+TEST_F(MainDialogTest, GenerateTakesTheCheckBoxState) {
+  enterSquareModule();
+  run([&](MemoryDialog& d) {
+    describeSquareCounts(d);
+    chooseExpansion(d);
+    d.setChecked(kLastNodesInBase0, false);
+    d.userClick(kGenerate);
+    d.userClick(kDone);
+  });
+  EXPECT_FALSE(model.lastNodesInBase0);
+  EXPECT_TRUE(host.messages().empty());
+  EXPECT_EQ(model.totalNodes, 8);
+}
+
+TEST_F(MainDialogTest, SaveDataThatCannotBeWrittenIsReportedNotEnabled) {
+  enterSquareModule();
+  model.inputFilePath = "C:\\dat\\before.dat";
+  host.queueFileChoice(unwritablePath(folder));
+  run([&](MemoryDialog& d) {
+    describeSquareCounts(d);
+    chooseExpansion(d);
+    d.userClick(kGenerate);
+    d.userClick(kSaveData);
+    EXPECT_FALSE(d.isEnabled(kViewSavedFile));
+    d.userClick(kDone);
+  });
+  ASSERT_EQ(host.messages().size(), 1u);
+  EXPECT_EQ(host.messages()[0].icon, MessageIcon::Error);
+  EXPECT_THAT(host.messages()[0].text, HasSubstr("out.dat"));
+  EXPECT_EQ(model.inputFilePath, "C:\\dat\\before.dat");
+  EXPECT_EQ(host.fileRequests().at(0).title, "Select Zentrix File");
+}
+
+TEST_F(MainDialogTest, CreateWritesTheFileShowsThePathAndReportsIt) {
+  enterSquareModule();
+  const std::string path = folder.file("square geometry.dat");
+  host.queueFileChoice(path);
+  run([&](MemoryDialog& d) {
+    describeSquareCounts(d);
+    chooseExpansion(d);
+    d.userClick(kGenerate);
+    d.userClick(kCreate);
+    EXPECT_EQ(d.text(kGeometryFilePath), path);
+    d.userClick(kDone);
+  });
+  EXPECT_TRUE(std::filesystem::exists(path));
+  ASSERT_EQ(host.messages().size(), 1u);
+  EXPECT_EQ(host.messages()[0].title, "Create Message");
+  EXPECT_EQ(host.messages()[0].icon, MessageIcon::Information);
+  EXPECT_THAT(host.messages()[0].text, HasSubstr("\"" + path + "\""));
+  EXPECT_EQ(host.fileRequests().at(0).title, "Select/Create KARVEL Geometry File");
+}
+
+TEST_F(MainDialogTest, CreateThatCannotBeWrittenIsReportedAndChangesNothing) {
+  enterSquareModule();
+  host.queueFileChoice(unwritablePath(folder));
+  run([&](MemoryDialog& d) {
+    describeSquareCounts(d);
+    chooseExpansion(d);
+    d.userClick(kGenerate);
+    d.userClick(kCreate);
+    EXPECT_EQ(d.text(kGeometryFilePath), "");
+    EXPECT_FALSE(d.isEnabled(kView));
+    EXPECT_FALSE(d.isEnabled(kPreviewStructure));
+    d.userClick(kDone);
+  });
+  ASSERT_EQ(host.messages().size(), 1u);
+  EXPECT_EQ(host.messages()[0].icon, MessageIcon::Error);
+  EXPECT_NE(host.messages()[0].title, "Create Message");
+  EXPECT_EQ(model.geometryFilePath, "");
+}
+
+TEST_F(MainDialogTest, CreateReadsTheExpansionTypeFromItsList) {
+  enterSquareModule();
+  host.queueFileChoice(folder.file("g.dat"));
+  run([&](MemoryDialog& d) {
+    describeSquareCounts(d);
+    chooseExpansion(d);
+    d.userClick(kGenerate);
+    d.setSelection(kExpansionType, 3);  // shown, but its handler did not run
+    d.userClick(kCreate);
+    d.userClick(kDone);
+  });
+  EXPECT_EQ(model.expansionType, model::kOneDirectionShrink);
+}
+
+TEST_F(MainDialogTest, ViewingAndPreviewingLaunchTheRightProgramsInOrder) {
+  enterSquareModule();
+  platform.current = model.currentDir = folder.path().string();
+  const std::string geometry = folder.file("my square.dat");
+  const std::string saved = folder.file("saved.dat");
+  host.queueFileChoice(saved);
+  host.queueFileChoice(geometry);
+  run([&](MemoryDialog& d) {
+    describeSquareCounts(d);
+    chooseExpansion(d);
+    d.userClick(kGenerate);
+    d.userClick(kSaveData);
+    d.userClick(kViewSavedFile);
+    d.userClick(kCreate);
+    d.userClick(kView);
+    d.userClick(kPreviewStructure);
+    d.userClick(kHelp);
+    d.userClick(kDone);
+  });
+  ASSERT_EQ(model.processCount, 4);
+  EXPECT_EQ(model.launch(1).programArgs, saved);
+  EXPECT_EQ(model.launch(2).programArgs, geometry);
+  EXPECT_EQ(model.launch(3).programArgs, "\"" + geometry + "\"");
+  EXPECT_EQ(model.launch(3).programPath, model.currentDir + "\\Vistrel.exe");
+  EXPECT_THAT(model.launch(4).programArgs, HasSubstr("Zentrix-ReadMe-en.txt"));
+  ASSERT_EQ(platform.starts.size(), 4u);
+  EXPECT_EQ(platform.starts[2].argument, geometry);
+}
+
+TEST_F(MainDialogTest, BaseModulePreviewWritesItsFileThenLaunchesThePreview) {
+  enterSquareModule();
+  model.oldFilePath = folder.file("bridge.dat");
+  run([&](MemoryDialog& d) {
+    describeSquareCounts(d);
+    d.userClick(kPreviewBase);
+    d.userClick(kDone);
+  });
+  EXPECT_EQ(model.baseGeometryPath, folder.file("bridge-BaseModule.dat"));
+  EXPECT_TRUE(std::filesystem::exists(model.baseGeometryPath));
+  ASSERT_EQ(platform.starts.size(), 1u);
+  EXPECT_EQ(platform.starts[0].argument, model.baseGeometryPath);
+  EXPECT_EQ(model.launch(1).programArgs, "\"" + model.baseGeometryPath + "\"");
+}
+
+TEST_F(MainDialogTest, BaseModulePreviewThatCannotBeWrittenLaunchesNothing) {
+  enterSquareModule();
+  model.oldFilePath = unwritablePath(folder);
+  run([&](MemoryDialog& d) {
+    describeSquareCounts(d);
+    d.userClick(kPreviewBase);
+    d.userClick(kDone);
+  });
+  EXPECT_TRUE(platform.starts.empty());
+  ASSERT_EQ(host.messages().size(), 1u);
+  EXPECT_EQ(host.messages()[0].icon, MessageIcon::Error);
+}
+
+}  // namespace
+}  // namespace zentrix::ui::testing

@@ -1,0 +1,151 @@
+// Runs the main dialog on the in-memory backend with a fake platform, and
+// prepares a small plane Base module that GENERATE accepts: a square of
+// side 1 along X (nodes 1, 2 in Base 0, nodes 3, 4 in Base 1).
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "fake_platform.h"
+#include "files/input_file.h"
+#include "generation/generate.h"
+#include "model/model.h"
+#include "ui/main_dialog.h"
+#include "ui/memory_dialog_backend.h"
+
+namespace zentrix::ui::testing {
+
+using namespace main_controls;
+
+// Which of the main dialog's stepwise buttons are enabled.
+struct Enabled {
+  bool baseModule = false;  // COORDINATES, TOPOLOGY, Base-module preview
+  bool generate = false;
+  bool saveData = false;
+  bool viewSavedFile = false;
+  bool create = false;
+  bool viewAndPreview = false;  // View, Preview Structure
+  friend bool operator==(const Enabled&, const Enabled&) = default;
+  friend std::ostream& operator<<(std::ostream& out, const Enabled& e) {
+    return out << "{base " << e.baseModule << ", generate " << e.generate << ", save " << e.saveData
+               << ", viewSaved " << e.viewSavedFile << ", create " << e.create << ", view/preview "
+               << e.viewAndPreview << "}";
+  }
+};
+
+inline Enabled enabledIn(const MemoryDialog& dialog) {
+  EXPECT_EQ(dialog.isEnabled(kCoordinates), dialog.isEnabled(kTopology));
+  EXPECT_EQ(dialog.isEnabled(kCoordinates), dialog.isEnabled(kPreviewBase));
+  EXPECT_EQ(dialog.isEnabled(kView), dialog.isEnabled(kPreviewStructure));
+  return Enabled{dialog.isEnabled(kCoordinates), dialog.isEnabled(kGenerate),
+                 dialog.isEnabled(kSaveData),    dialog.isEnabled(kViewSavedFile),
+                 dialog.isEnabled(kCreate),      dialog.isEnabled(kView)};
+}
+
+// A folder of its own for each test, removed afterwards.
+class TempFolder {
+ public:
+  TempFolder() {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    path_ = std::filesystem::temp_directory_path() /
+            ("zentrix-ui-" + std::to_string(::getpid()) + "-" + test->name());
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  std::string file(const std::string& name) const { return (path_ / name).string(); }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+class MainDialogTest : public ::testing::Test {
+ public:
+  MainDialogTest() {
+    model.currentDir = platform.current;
+    model::setStartValues(model);
+  }
+
+  // Runs the dialog; `script` plays the user and should close it.
+  MainDialogEnd run(const std::function<void(MemoryDialog&)>& script) {
+    host.scriptNextOpening(kMainDialogTemplate, script);
+    return runMainDialog(model, host, programs);
+  }
+
+  // The square's coordinates and elements, as the sub-dialogs would leave them.
+  void enterSquareModule() {
+    model.baseNodeCount = 4;
+    model.baseCoords.rebuild(4, 2);
+    const float coords[4][2] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
+    for (int node = 1; node <= 4; ++node)
+      for (int axis = 1; axis <= 2; ++axis)
+        model.baseCoords(node, axis) = coords[node - 1][axis - 1];
+    const int ends[5][2] = {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}};
+    model.baseElemStart.rebuild(5);
+    model.baseElemEnd.rebuild(5);
+    for (int element = 1; element <= 5; ++element) {
+      model.baseElemStart(element) = ends[element - 1][0];
+      model.baseElemEnd(element) = ends[element - 1][1];
+    }
+  }
+
+  // A Zentrix Input File of the square, three modules along X, written by
+  // the program's own writer.
+  std::string savedSquareFile(const std::string& name, int dofPerNode = 2) {
+    model::Model saved;
+    saved.currentDir = model.currentDir;
+    model::setStartValues(saved);
+    std::swap(saved, model);
+    enterSquareModule();
+    std::swap(saved, model);
+    if (dofPerNode == 3) {
+      saved.baseCoords.resize(4, 3);
+    }
+    saved.problemTitle = "Square truss";
+    saved.dofPerNode = dofPerNode;
+    saved.nodesInBase0 = 2;
+    saved.nodesInBase1 = 2;
+    saved.baseElementCount = 5;
+    saved.expansionDirection = 'X';
+    saved.directionIndex = 1;
+    saved.moduleCount = 3;
+    saved.moduleLength = 2.5f;
+    saved.expansionType = model::kPrismatic;
+    model::startNewElementTypes(saved);
+    saved.inputFilePath = folder.file(name);
+    const model::Outcome written = files::writeInputFile(saved);
+    EXPECT_TRUE(written) << written.message;
+    return saved.inputFilePath;
+  }
+
+  static void describeSquareCounts(MemoryDialog& dialog) {
+    dialog.userChoose(kDegreesOfFreedom, 1);  // "2"
+    dialog.userType(kNodesInBase0, "2");
+    dialog.userType(kNodesInBase1, "2");
+    dialog.userType(kElements, "5");
+  }
+
+  static void chooseExpansion(MemoryDialog& dialog, const char* moduleLength = "1") {
+    dialog.userChoose(kDirection, 1);  // X
+    dialog.userType(kModules, "3");
+    dialog.userType(kModuleLength, moduleLength);
+    dialog.userChoose(kExpansionType, 1);  // Prismatic
+  }
+
+  FakePlatform platform;
+  MemoryDialogHost host;
+  ExternalPrograms programs{platform, host};
+  model::Model model;
+  TempFolder folder;
+};
+
+}  // namespace zentrix::ui::testing

@@ -1,0 +1,115 @@
+#include "ui/startup.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "fake_platform.h"
+#include "main_dialog_fixture.h"
+#include "ui/memory_dialog_backend.h"
+
+namespace zentrix::ui::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(Startup, ImagesComeFromTheUirFolderInLoadingOrder) {
+  model::Model model;
+  model.uiDir = "C:\\KARVEL\\bin\\uir\\";
+  const std::vector<ImageFile> files = imageFiles(model);
+  ASSERT_EQ(files.size(), 11u);
+  EXPECT_EQ(files[0].image, ImageId::Notepad);
+  EXPECT_EQ(files[0].path, "C:\\KARVEL\\bin\\uir\\Notepad.ico");
+  EXPECT_EQ(files[7].path, "C:\\KARVEL\\bin\\uir\\Zentrix-2.ico");
+  EXPECT_EQ(files[8].image, ImageId::LoadBitmap);
+  EXPECT_EQ(files[8].path, "C:\\KARVEL\\bin\\uir\\LoadM.bmp");
+  EXPECT_EQ(files[10].path, "C:\\KARVEL\\bin\\uir\\IconPreviewBase.ico");
+}
+
+TEST_F(MainDialogTest, StartupSetsTheRunValuesFromTheCurrentFolder) {
+  struct Case {
+    const char* languageLine;  // nullptr: no language.dat
+    bool romanian;
+    const char* thirdKind;
+  };
+  const Case cases[] = {
+      {"Romanian", true, "Diagonala"},  {"romana", true, "Diagonala"},
+      {" Romanian", false, "Diagonal"}, {"English", false, "Diagonal"},
+      {nullptr, false, "Diagonal"},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(folder.file("language.dat"));
+    if (c.languageLine != nullptr)
+      std::ofstream(folder.file("language.dat")) << c.languageLine << "\n";
+    platform.current = folder.path().string();
+    model::Model fresh;
+    prepareRun(fresh, platform);
+    EXPECT_EQ(fresh.currentDir, folder.path().string());
+    EXPECT_EQ(fresh.uiDir, folder.path().string() + "\\uir\\");
+    EXPECT_EQ(fresh.romanian, c.romanian) << (c.languageLine ? c.languageLine : "(none)");
+    EXPECT_EQ(fresh.kindName(3), c.thirdKind);
+    EXPECT_EQ(fresh.elementKindCount, 4);
+    EXPECT_EQ(fresh.processCount, 0);
+    EXPECT_TRUE(fresh.lastNodesInBase0);
+  }
+}
+
+TEST_F(MainDialogTest, ClosingTheDialogEndsLaunchedProgramsAndDeletesThePreviewFile) {
+  platform.current = folder.path().string();
+  enterSquareModule();
+  model::Model prepared = model;
+  std::vector<ImageFile> loaded;
+  host.scriptDialog(kMainDialogTemplate, [&](MemoryDialog& d) {
+    describeSquareCounts(d);
+    d.userClick(kPreviewBase);
+    d.userClick(kPreviewBase);
+    d.userClick(kHelp);
+    d.userClick(kDone);
+  });
+  platform.unstartable = {folder.path().string() + "\\Vistrel.exe"};
+  model = model::Model{};
+  // The run prepares its own model; the Base module is given as the
+  // sub-dialogs would have entered it.
+  model.baseCoords = prepared.baseCoords;
+  model.baseElemStart = prepared.baseElemStart;
+  model.baseElemEnd = prepared.baseElemEnd;
+  model.baseNodeCount = 4;
+  model.oldFilePath = folder.file("bridge.dat");
+
+  const RunResult result =
+      runDesktopProgram(model, platform, host, [&](const auto& images) { loaded = images; });
+
+  EXPECT_FALSE(result.endAtOnce);
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(loaded.size(), 11u);
+  ASSERT_EQ(model.processCount, 3);
+  EXPECT_EQ(model.launch(1).processHandle, 0);  // the preview program is missing
+  EXPECT_EQ(model.launch(2).processHandle, 0);
+  EXPECT_THAT(platform.terminated, ElementsAre(model.launch(3).processHandle));
+  EXPECT_THAT(platform.deletedPatterns, ElementsAre(model.baseGeometryPath));
+}
+
+TEST_F(MainDialogTest, CancelOnAWrongOldFileEndsAtOnceWithoutTidyingUp) {
+  platform.current = folder.path().string();
+  const std::string bad = folder.file("bad.dat");
+  std::ofstream(bad) << "nonsense\n";
+  host.scriptDialog(kMainDialogTemplate, [&](MemoryDialog& d) {
+    d.userClick(kHelp);
+    d.userClick(kOldFile);
+  });
+  host.queueFileChoice(bad);
+  host.queueAnswer(MessageAnswer::Cancel);
+  model.baseGeometryPath = "kept-BaseModule.dat";
+
+  const RunResult result = runDesktopProgram(model, platform, host, {});
+
+  EXPECT_TRUE(result.endAtOnce);
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(model.processCount, 1);
+  EXPECT_TRUE(platform.terminated.empty());
+  EXPECT_TRUE(platform.deletedPatterns.empty());
+}
+
+}  // namespace
+}  // namespace zentrix::ui::testing
