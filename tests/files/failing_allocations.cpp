@@ -29,9 +29,9 @@ int LargeAllocationsFail::refusals() {
 
 }  // namespace zentrix::testing
 
-// The replaced allocation functions; the array and the aligned forms, and
-// the matching deletes, come from the library's defaults, which call these.
-void* operator new(std::size_t size) {
+namespace {
+
+void* grantedOrThrown(std::size_t size) {
   if (size > zentrix::testing::largestGranted) {
     ++zentrix::testing::refusalCount;
     throw std::bad_alloc();
@@ -40,10 +40,26 @@ void* operator new(std::size_t size) {
   throw std::bad_alloc();
 }
 
+}  // namespace
+
+// The replaced allocation functions, plain and array forms (a sanitizer's
+// runtime brings its own of each, so both are replaced here); the aligned
+// and nothrow forms are not used by the code under test.
+void* operator new(std::size_t size) {
+  return grantedOrThrown(size);
+}
+void* operator new[](std::size_t size) {
+  return grantedOrThrown(size);
+}
 void operator delete(void* memory) noexcept {
   std::free(memory);
 }
-
 void operator delete(void* memory, std::size_t) noexcept {
+  std::free(memory);
+}
+void operator delete[](void* memory) noexcept {
+  std::free(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept {
   std::free(memory);
 }
