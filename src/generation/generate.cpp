@@ -155,7 +155,7 @@ Outcome build(Model& model, const StructureCounts& counts, model::Progress* prog
   if (renumber && !renumberBase0Last(counts, scratch.nodeCoords, scratch.elemStart.data(),
                                      scratch.elemEnd.data(), meter))
     return cancelled;
-  if (!meter.report()) return cancelled;
+  if (!meter.finish()) return cancelled;
   takeOver(model, counts, scratch);
   return Outcome::success();
 }

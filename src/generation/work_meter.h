@@ -33,6 +33,13 @@ class WorkMeter {
     return !cancelled_;
   }
 
+  // The work is complete: tells the progress 100% (the unit total is an
+  // estimate that some expansion types do not reach); false once cancelled.
+  bool finish() {
+    if (done_ < totalUnits_) done_ = totalUnits_;
+    return report();
+  }
+
   bool cancelled() const noexcept { return cancelled_; }
 
  private:

@@ -313,12 +313,25 @@ class ScriptedProgress final : public model::Progress {
     return answer_(++calls_);
   }
   int calls() const { return calls_; }
+  double last() const { return last_; }
 
  private:
   std::function<bool(int)> answer_;
   int calls_ = 0;
   double last_ = 0.0;
 };
+
+TEST(GenerationProgress, EndsAtTheWholeWithOrWithoutRenumbering) {
+  for (const bool renumber : {false, true}) {
+    for (const int modules : {1, 3}) {
+      model::Model m = planeModule(modules);
+      m.lastNodesInBase0 = renumber;
+      ScriptedProgress progress([](int) { return true; });
+      ASSERT_TRUE(generateStructure(m, &progress).ok);
+      EXPECT_EQ(progress.last(), 1.0) << modules << " modules, renumbered " << renumber;
+    }
+  }
+}
 
 TEST(GenerationCancel, EveryCancelPointKeepsThePreviousStructure) {
   model::Model m = squareTruss(2);
