@@ -46,10 +46,11 @@ void writeElementData(TextFileOutput& out, bool romanian, std::int64_t elements)
   out.advanceTo(endLine(at));
 }
 
-model::Outcome writeBaseModuleLines(const model::Model& model, const std::string& pathText) {
+model::Outcome writeBaseModuleLines(const model::Model& model, const std::string& pathText,
+                                    StagedFiles* staged) {
   const std::int64_t nodes = model.baseNodeCount < 0 ? 0 : model.baseNodeCount;
   const std::int64_t elements = model.baseElementCount < 0 ? 0 : model.baseElementCount;
-  TextFileOutput out{pathText, model.romanian};
+  TextFileOutput out{pathText, model.romanian, staged};
   if (!out.open()) return out.finish();
   ProgressTicker noTicker(nullptr, 0);
 
@@ -78,14 +79,14 @@ std::string baseModuleGeometryPath(std::string_view oldFilePath) {
   return std::string(stem) + std::string(kSuffix);
 }
 
-model::Outcome writeBaseModuleGeometryFile(model::Model& model) {
+model::Outcome writeBaseModuleGeometryFile(model::Model& model, StagedFiles* staged) {
   model.baseGeometryPath = baseModuleGeometryPath(model::trimRight(model.oldFilePath));
   const std::string pathText(model::trimRight(model.baseGeometryPath));
   const std::int64_t nodes = model.baseNodeCount < 0 ? 0 : model.baseNodeCount;
   if (auto fault = nonFiniteCoordinate(model.baseCoords, nodes, model.romanian))
     return model::Outcome::failure(*fault);
   try {
-    return writeBaseModuleLines(model, pathText);
+    return writeBaseModuleLines(model, pathText, staged);
   } catch (const std::bad_alloc&) {
     return refusedWrite(model, pathText, notEnoughMemory(model));
   }

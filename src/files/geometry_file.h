@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/text_file_output.h"
 #include "model/model.h"
 #include "model/outcome.h"
 #include "model/progress.h"
@@ -16,8 +17,10 @@ namespace zentrix::files {
 // file stays intact); the caller shows `geometryCreatedMessage` on success.
 // Refuses, writing nothing, a NaN or infinite coordinate (naming the node and
 // axis) or area (naming the type), and arrays shorter than their counts. When
-// `progress` answers false the file is abandoned and the old one kept.
-model::Outcome writeGeometryFile(const model::Model& model, model::Progress* progress = nullptr);
+// `progress` answers false the file is abandoned and the old one kept. With
+// `staged` the finished file waits there to be put in place with the others.
+model::Outcome writeGeometryFile(const model::Model& model, model::Progress* progress = nullptr,
+                                 StagedFiles* staged = nullptr);
 
 // The closing message ("Created File: ..."), in the model's language, with
 // the whole path.
@@ -31,6 +34,6 @@ std::string baseModuleGeometryPath(std::string_view oldFilePath);
 // Sets `model.baseGeometryPath` from `model.oldFilePath` and writes the Base
 // module alone there. Nodes or end nodes not entered yet are written as 0; a
 // NaN or infinite coordinate is refused like the Geometry File's.
-model::Outcome writeBaseModuleGeometryFile(model::Model& model);
+model::Outcome writeBaseModuleGeometryFile(model::Model& model, StagedFiles* staged = nullptr);
 
 }  // namespace zentrix::files

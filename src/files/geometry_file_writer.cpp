@@ -131,8 +131,8 @@ std::optional<std::string> refusalToWrite(const model::Model& model) {
 
 // Writes the file of a model that passed the checks.
 model::Outcome writeGeometryLines(const model::Model& model, std::string_view pathText,
-                                  model::Progress* progress) {
-  TextFileOutput out{std::string(pathText), model.romanian};
+                                  model::Progress* progress, StagedFiles* staged) {
+  TextFileOutput out{std::string(pathText), model.romanian, staged};
   if (!out.open()) return out.finish();
 
   const int nodeWidth = model::digitCount(model.totalNodes);
@@ -152,24 +152,25 @@ model::Outcome writeGeometryLines(const model::Model& model, std::string_view pa
   if (!complete) {
     if (out.failed()) return out.finish();
     out.abandon();
-    return model::Outcome::failure(cancelledMessage(pathText, model.romanian));
+    return out.cancelled();
   }
   writeElementData(out, model, elementWidth);
   writeMaterialsAndEnd(out, model.romanian, model.totalElements, pathText);
   if (!ticker.finish()) {
     out.abandon();
-    return model::Outcome::failure(cancelledMessage(pathText, model.romanian));
+    return out.cancelled();
   }
   return out.finish();
 }
 
 }  // namespace
 
-model::Outcome writeGeometryFile(const model::Model& model, model::Progress* progress) {
+model::Outcome writeGeometryFile(const model::Model& model, model::Progress* progress,
+                                 StagedFiles* staged) {
   const std::string_view pathText = geometryPathText(model);
   if (auto refusal = refusalToWrite(model)) return model::Outcome::failure(*refusal);
   try {
-    return writeGeometryLines(model, pathText, progress);
+    return writeGeometryLines(model, pathText, progress, staged);
   } catch (const std::bad_alloc&) {
     return refusedWrite(model, pathText, notEnoughMemory(model));
   }

@@ -126,12 +126,4 @@ void writeMaterialsAndEnd(TextFileOutput& out, bool romanian, std::int64_t eleme
   out.line(timeStampLine());
 }
 
-std::string cancelledMessage(std::string_view pathText, bool romanian) {
-  if (romanian)
-    return "Scrierea fisierului \"" + std::string(pathText) +
-           "\" a fost anulata; fisierul existent a ramas neschimbat.";
-  return "Writing the file \"" + std::string(pathText) +
-         "\" was cancelled; an existing file of that name is unchanged.";
-}
-
 }  // namespace zentrix::files::geometry_layout

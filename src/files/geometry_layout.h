@@ -86,7 +86,4 @@ void writeElementDataHeading(TextFileOutput& out, bool romanian);
 void writeMaterialsAndEnd(TextFileOutput& out, bool romanian, std::int64_t elements,
                           std::string_view pathText);
 
-// The message of a cancelled write, naming the file that stayed as it was.
-std::string cancelledMessage(std::string_view pathText, bool romanian);
-
 }  // namespace zentrix::files::geometry_layout

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "files/text_file_output.h"
 #include "model/model.h"
 #include "model/outcome.h"
 #include "model/progress.h"
@@ -35,8 +36,11 @@ model::Outcome loadInputText(model::Model& model, std::string_view text, std::st
 // cannot create or write; never leaves a half-written file in place of the
 // old one; never changes the model. Refuses, before creating anything, a
 // model whose tables are smaller than their counts or which holds a real
-// that is not finite (naming it: "node 5 coordinate 2 = NaN ..."). When `progress` answers false
-// the file is abandoned and the outcome's message is "cancelled" ("anulat").
-model::Outcome writeInputFile(const model::Model& model, model::Progress* progress = nullptr);
+// that is not finite (naming it: "node 5 coordinate 2 = NaN ..."). When
+// `progress` answers false the file is abandoned with the writers' one
+// cancel message. With `staged` the finished file waits there to be put in
+// place with the others.
+model::Outcome writeInputFile(const model::Model& model, model::Progress* progress = nullptr,
+                              StagedFiles* staged = nullptr);
 
 }  // namespace zentrix::files

@@ -134,12 +134,13 @@ bool tablesMatchCounts(const Model& m) {
 
 class InputFileWriter {
  public:
-  InputFileWriter(const Model& model, std::string path, model::Progress* progress)
+  InputFileWriter(const Model& model, std::string path, model::Progress* progress,
+                  StagedFiles* staged)
       : model_(model),
         path_(std::move(path)),
         headings_(model.romanian ? kRomanianHeadings : kEnglishHeadings),
         progress_(progress),
-        out_(path_, model.romanian) {
+        out_(path_, model.romanian, staged) {
     const std::int64_t baseNodes = std::int64_t{model.nodesInBase0} + model.nodesInBase1;
     totalRecords_ = baseNodes + model.baseElementCount + model.totalNodes + model.totalElements + 1;
   }
@@ -150,7 +151,7 @@ class InputFileWriter {
     if (!cancelled_) writeGeneratedPart();
     if (cancelled_) {
       out_.abandon();
-      return Outcome::failure(model_.romanian ? "anulat" : "cancelled");
+      return out_.cancelled();
     }
     out_.write(headings_.endOfFile);
     out_.line(path_);
@@ -259,13 +260,15 @@ class InputFileWriter {
                      std::int64_t groupSize) {
     const std::int32_t* const start = starts.data();
     const std::int32_t* const end = ends.data();
-    writeRecords(count, kMaxElementRecordChars, [=](std::int64_t first, std::int64_t last, char* at) {
-      for (std::int64_t element = first + 1; element <= last; ++element) {
-        at = writeLineEnd(writeElementRecord(at, element, start[element - 1], end[element - 1]));
-        if (groupSize > 0 && element % groupSize == 0) at = writeLineEnd(at);
-      }
-      return at;
-    });
+    writeRecords(
+        count, kMaxElementRecordChars, [=](std::int64_t first, std::int64_t last, char* at) {
+          for (std::int64_t element = first + 1; element <= last; ++element) {
+            at =
+                writeLineEnd(writeElementRecord(at, element, start[element - 1], end[element - 1]));
+            if (groupSize > 0 && element % groupSize == 0) at = writeLineEnd(at);
+          }
+          return at;
+        });
   }
 
   // Writes `count` records, reporting progress between chunks. A failed
@@ -313,11 +316,12 @@ std::optional<std::string> refusalOf(const Model& m, const std::string& path) {
 
 }  // namespace
 
-model::Outcome writeInputFile(const model::Model& model, model::Progress* progress) {
+model::Outcome writeInputFile(const model::Model& model, model::Progress* progress,
+                              StagedFiles* staged) {
   std::string path = pathOf(model.inputFilePath);
   if (auto refusal = refusalOf(model, path)) return Outcome::failure(std::move(*refusal));
   try {
-    return InputFileWriter(model, path, progress).write();
+    return InputFileWriter(model, path, progress, staged).write();
   } catch (const std::bad_alloc&) {
     return refusedWrite(model, path, notEnoughMemory(model));
   }

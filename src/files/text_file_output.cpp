@@ -1,12 +1,11 @@
 #include "files/text_file_output.h"
 
-#include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <system_error>
 
 #include "files/native_path.h"
+#include "files/system_error_text.h"
 
 namespace zentrix::files {
 
@@ -14,6 +13,7 @@ namespace {
 
 constexpr std::size_t kBlockSize = std::size_t{4} << 20;
 
+// A link is followed to the file it names, which is the one replaced.
 std::filesystem::path resolvedTarget(const std::filesystem::path& path) {
   std::error_code error;
   if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) {
@@ -23,35 +23,50 @@ std::filesystem::path resolvedTarget(const std::filesystem::path& path) {
   return path;
 }
 
-std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
-  static std::atomic<unsigned> counter{0};
-  const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
-  std::filesystem::path temporary = target;
-  temporary += ".tmp-" + std::to_string(static_cast<unsigned long long>(tick) % 1000000007ULL) +
-               "-" + std::to_string(counter++);
-  return temporary;
-}
-
-std::FILE* openForWriting(const std::filesystem::path& path, bool exclusive) {
-#if defined(_WIN32)
-  return _wfopen(path.c_str(), exclusive ? L"wbx" : L"wb");
-#else
-  return std::fopen(path.c_str(), exclusive ? "wbx" : "wb");
-#endif
-}
-
 }  // namespace
 
-TextFileOutput::TextFileOutput(std::string pathText, bool romanian)
-    : pathText_(std::move(pathText)), romanian_(romanian) {}
+StagedFiles::~StagedFiles() {
+  discard();
+}
 
-TextFileOutput::~TextFileOutput() { abandon(); }
+model::Outcome StagedFiles::commit() {
+  model::Outcome outcome = model::Outcome::success();
+  for (Entry& entry : entries_) {
+    const int error = platform::replaceWithTemporary(entry.temporary, entry.target);
+    if (error != 0) {
+      outcome = model::Outcome::failure(cannotWrite(
+          entry.pathText, failureReason(error, entry.target, entry.romanian), entry.romanian));
+      break;
+    }
+  }
+  discard();
+  return outcome;
+}
 
-void TextFileOutput::fail(const char* englishWhat, const char* romanianWhat, int error) {
+void StagedFiles::discard() {
+  for (Entry& entry : entries_) platform::discardTemporary(entry.temporary);
+  entries_.clear();
+}
+
+TextFileOutput::TextFileOutput(std::string pathText, bool romanian, StagedFiles* staged)
+    : pathText_(std::move(pathText)), romanian_(romanian), staged_(staged) {}
+
+TextFileOutput::~TextFileOutput() {
+  abandon();
+}
+
+void TextFileOutput::fail(std::string message) {
   if (failed_) return;
   failed_ = true;
-  const std::string reason = std::generic_category().message(error);
-  failure_ = std::string(romanian_ ? romanianWhat : englishWhat) + " \"" + pathText_ + "\": " + reason;
+  failure_ = std::move(message);
+}
+
+void TextFileOutput::failCreating(int error) {
+  fail(cannotCreate(pathText_, failureReason(error, target_, romanian_), romanian_));
+}
+
+void TextFileOutput::failWriting(int error) {
+  fail(cannotWrite(pathText_, failureReason(error, target_, romanian_), romanian_));
 }
 
 bool TextFileOutput::open() {
@@ -59,27 +74,47 @@ bool TextFileOutput::open() {
   buffer_.reset(new char[kBlockSize + 4096]);
   capacity_ = kBlockSize + 4096;
   used_ = 0;
-  target_ = resolvedTarget(nativePath(pathText_));
-  std::error_code error;
-  const auto status = std::filesystem::status(target_, error);
-  direct_ = std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
-  if (std::filesystem::is_directory(status)) {
-    fail("Cannot create the file", "Nu se poate crea fisierul", EISDIR);
+  target_ = nativePath(pathText_);
+  if (pathText_.empty()) {
+    fail(cannotCreate(
+        pathText_, romanian_ ? "numele fisierului lipseste" : "the file name is empty", romanian_));
     return false;
   }
-  errno = 0;
-  if (direct_) {
-    file_ = openForWriting(target_, false);
+  int error = 0;
+  platform::PathFacts facts;
+  if (platform::isSystemDeviceName(target_)) {
+    facts.kind = platform::PathKind::kDevice;
   } else {
-    for (int attempt = 0; attempt < 8 && file_ == nullptr; ++attempt) {
-      temporary_ = temporaryBeside(target_);
-      file_ = openForWriting(temporary_, true);
-      if (file_ == nullptr && errno != EEXIST) break;
-    }
+    facts = platform::factsOf(target_, error);
   }
-  if (file_ == nullptr) {
-    temporary_.clear();
-    fail("Cannot create the file", "Nu se poate crea fisierul", errno != 0 ? errno : EACCES);
+  if (error != 0) {
+    failCreating(error);
+    return false;
+  }
+  switch (facts.kind) {
+    case platform::PathKind::kFolder:
+      failCreating(EISDIR);
+      return false;
+    case platform::PathKind::kDevice:
+    case platform::PathKind::kPipe:
+      direct_ = true;
+      error = platform::openDirect(target_, facts.kind, directFile_);
+      break;
+    case platform::PathKind::kRegular:
+      if (facts.readOnly) {
+        fail(cannotWrite(pathText_,
+                         romanian_ ? "fisierul este doar pentru citire" : "the file is read-only",
+                         romanian_));
+        return false;
+      }
+      [[fallthrough]];
+    case platform::PathKind::kMissing:
+      target_ = resolvedTarget(target_);
+      error = platform::createTemporaryBeside(target_, temporary_);
+      break;
+  }
+  if (error != 0) {
+    failCreating(error);
     return false;
   }
   return true;
@@ -104,64 +139,49 @@ void TextFileOutput::write(std::string_view text) {
   used_ += text.size();
 }
 
+void TextFileOutput::writeOut(const char* data, std::size_t size) {
+  if (failed_ || size == 0) return;
+  platform::WriteHandle& file = direct_ ? directFile_ : temporary_.file;
+  if (!file.isOpen()) return;
+  if (const int error = file.write(data, size); error != 0) failWriting(error);
+}
+
 void TextFileOutput::writeBlock(const char* data, std::size_t size) {
   flushBuffer();
-  if (file_ == nullptr || failed_ || size == 0) return;
-  errno = 0;
-  if (std::fwrite(data, 1, size, file_) != size)
-    fail("Cannot write the file", "Nu se poate scrie fisierul", errno != 0 ? errno : EIO);
+  writeOut(data, size);
 }
 
 void TextFileOutput::flushBuffer() {
   if (used_ == 0) return;
-  if (file_ != nullptr && !failed_) {
-    errno = 0;
-    if (std::fwrite(buffer_.get(), 1, used_, file_) != used_)
-      fail("Cannot write the file", "Nu se poate scrie fisierul", errno != 0 ? errno : EIO);
-  }
+  writeOut(buffer_.get(), used_);
   used_ = 0;
 }
 
 model::Outcome TextFileOutput::finish() {
-  if (file_ == nullptr && !failed_) fail("Cannot create the file", "Nu se poate crea fisierul", EBADF);
-  if (used_ > 0) flushBuffer();
-  if (file_ != nullptr) {
-    errno = 0;
-    if (std::fflush(file_) != 0)
-      fail("Cannot write the file", "Nu se poate scrie fisierul", errno != 0 ? errno : EIO);
-    errno = 0;
-    if (std::fclose(file_) != 0)
-      fail("Cannot write the file", "Nu se poate scrie fisierul", errno != 0 ? errno : EIO);
-    file_ = nullptr;
-  }
-  if (!failed_ && !direct_) {
-    std::error_code error;
-    // Keep the permissions of the file being replaced.
-    const auto old = std::filesystem::status(target_, error);
-    if (!error && std::filesystem::exists(old))
-      std::filesystem::permissions(temporary_, old.permissions(), error);
-    error.clear();
-    std::filesystem::rename(temporary_, target_, error);
-    if (error) {
-      fail("Cannot write the file", "Nu se poate scrie fisierul", error.value());
-    } else {
-      temporary_.clear();
-    }
+  const bool opened = direct_ ? directFile_.isOpen() : temporary_.file.isOpen();
+  if (!opened && !failed_) failCreating(EBADF);
+  flushBuffer();
+  if (!failed_ && direct_) {
+    if (int error = directFile_.sync(); error != 0) failWriting(error);
+    if (int error = directFile_.close(); error != 0) failWriting(error);
+  } else if (!failed_ && staged_ != nullptr) {
+    staged_->entries_.push_back({std::move(temporary_), target_, pathText_, romanian_});
+    temporary_ = {};
+  } else if (!failed_) {
+    if (int error = platform::replaceWithTemporary(temporary_, target_); error != 0)
+      failWriting(error);
   }
   abandon();
   return failed_ ? model::Outcome::failure(failure_) : model::Outcome::success();
 }
 
+model::Outcome TextFileOutput::cancelled() const {
+  return model::Outcome::failure(writeCancelled(pathText_, romanian_));
+}
+
 void TextFileOutput::abandon() {
-  if (file_ != nullptr) {
-    std::fclose(file_);
-    file_ = nullptr;
-  }
-  if (!temporary_.empty()) {
-    std::error_code error;
-    std::filesystem::remove(temporary_, error);
-    temporary_.clear();
-  }
+  directFile_.close();
+  platform::discardTemporary(temporary_);
   used_ = 0;
 }
 

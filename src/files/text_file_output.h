@@ -1,31 +1,71 @@
-// Writes one text file safely and fast. The text goes into a large buffer
-// that is written in big blocks to a temporary file beside the target; only
-// `finish` renames it over the target, so a failure (a full disk, a folder
-// that may not be written) never leaves a half-written file in place of a
-// good one. A target that exists but is not a regular file (a device such as
-// /dev/full, a pipe) cannot be replaced that way and is written directly.
-// A symbolic link is followed: the file it points to is replaced.
+// Writes one text file safely and fast: the one way every file of both
+// programs is written. The text goes into a large buffer that is written in
+// big blocks to a temporary file beside the target, private to this user
+// from its first byte (platform_files.h); only `finish` puts it in place of
+// the target, synced to the disk before and after, with the mode (and where
+// allowed the owner) of the file it replaces. So a failure (a full disk, a
+// folder that may not be written, a cancel, a signal) never leaves a
+// half-written file in place of a good one.
+//
+// Targets that are not regular files are never replaced: a device, a
+// terminal, a standard stream (/dev/stdout, which may be a redirected file)
+// or a pipe is written through directly, and a pipe nobody reads is refused
+// at once. A folder and a read-only file are refused. A symbolic link is
+// followed: the file it points to is replaced.
+//
+// With `StagedFiles`, `finish` leaves the finished file beside its target,
+// and `StagedFiles::commit` puts every staged file in place together: a run
+// that writes several files replaces either all of them or none.
 //
 // Errors are sticky: after the first failure further writes are dropped and
 // `finish` returns the failure, naming the file, in the model's language.
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "files/platform_files.h"
 #include "model/outcome.h"
 
 namespace zentrix::files {
 
+// Finished files waiting to be put in place together. Dropped without
+// `commit`, it removes them and every target stays as it was.
+class StagedFiles {
+ public:
+  StagedFiles() = default;
+  ~StagedFiles();
+  StagedFiles(const StagedFiles&) = delete;
+  StagedFiles& operator=(const StagedFiles&) = delete;
+
+  // Puts every staged file in place, in the order they were staged; stops
+  // at the first that fails, leaving the others' targets as they were.
+  model::Outcome commit();
+  // Removes every staged file.
+  void discard();
+  std::size_t size() const noexcept { return entries_.size(); }
+
+ private:
+  friend class TextFileOutput;
+  struct Entry {
+    platform::Temporary temporary;
+    std::filesystem::path target;
+    std::string pathText;
+    bool romanian = false;
+  };
+  std::vector<Entry> entries_;
+};
+
 class TextFileOutput {
  public:
   // `pathText` is the path as the model holds it; `romanian` picks the
-  // language of the failure messages.
-  TextFileOutput(std::string pathText, bool romanian);
+  // language of the failure messages; with `staged`, `finish` stages the
+  // file instead of putting it in place.
+  TextFileOutput(std::string pathText, bool romanian, StagedFiles* staged = nullptr);
   ~TextFileOutput();
   TextFileOutput(const TextFileOutput&) = delete;
   TextFileOutput& operator=(const TextFileOutput&) = delete;
@@ -46,24 +86,30 @@ class TextFileOutput {
     endLine();
   }
 
-  // Flushes, closes and puts the file in place; on any failure the target is
-  // left as it was and the temporary file is removed.
+  // Flushes, closes and puts the file in place (or stages it); on any
+  // failure the target is left as it was and the temporary file is removed.
   model::Outcome finish();
   // Drops everything written so far (for a cancelled write); the target stays.
   void abandon();
+  // The message of a cancelled write, the same for every writer.
+  model::Outcome cancelled() const;
 
   bool failed() const noexcept { return failed_; }
 
  private:
   void flushBuffer();
-  void fail(const char* englishWhat, const char* romanianWhat, int error);
+  void writeOut(const char* data, std::size_t size);
+  void failCreating(int error);
+  void failWriting(int error);
+  void fail(std::string message);
 
   std::string pathText_;
   bool romanian_;
+  StagedFiles* staged_;
   std::filesystem::path target_;
-  std::filesystem::path temporary_;
   bool direct_ = false;  // writing straight into a non-regular target
-  std::FILE* file_ = nullptr;
+  platform::WriteHandle directFile_;
+  platform::Temporary temporary_;
   std::unique_ptr<char[]> buffer_;
   std::size_t capacity_ = 0;
   std::size_t used_ = 0;

@@ -249,7 +249,12 @@ TEST_F(InputFileWriterTest, CancelLeavesTheOldFileAsItWas) {
     CancellingProgress progress(2);
     const model::Outcome outcome = writeInputFile(m, &progress);
     EXPECT_FALSE(outcome);
-    EXPECT_EQ(outcome.message, romanian ? "anulat" : "cancelled");
+    EXPECT_EQ(outcome.message,
+              romanian ? "Scrierea fisierului \"large.dat\" a fost anulata; fisierul existent a "
+                         "ramas neschimbat."
+                       : "Writing the file \"large.dat\" was cancelled; an existing file of that "
+                         "name is unchanged.")
+        << "every writer gives the one cancel message";
     EXPECT_EQ(progress.fractions.size(), 3u) << "stops at the first refusal";
   }
   EXPECT_EQ(readWholeFile(folder_.file("large.dat")), "the old file\r\n");
@@ -264,7 +269,7 @@ TEST_F(InputFileWriterTest, UnwritablePlacesAreReportedByName) {
     std::string english;
   };
   const Case cases[] = {
-      {"plain/saved.dat", "Cannot create the file \"plain/saved.dat\": Not a directory"},
+      {"plain/saved.dat", "Cannot create the file \"plain/saved.dat\": \"plain\" is not a folder"},
       {"missing/saved.dat",
        "Cannot create the file \"missing/saved.dat\": No such file or directory"},
       {"/dev/full", "Cannot write the file \"/dev/full\": No space left on device"},

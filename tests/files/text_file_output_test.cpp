@@ -95,12 +95,13 @@ TEST(TextFileOutput, ReportsAFileItCannotCreateByName) {
   };
   const Case cases[] = {
       {folder.file("plain") + "/out.dat", false,
-       "Cannot create the file \"" + folder.file("plain") + "/out.dat\": Not a directory"},
+       "Cannot create the file \"" + folder.file("plain") + "/out.dat\": \"" +
+           folder.file("plain") + "\" is not a folder"},
       {folder.file("none") + "/out.dat", true,
        "Nu se poate crea fisierul \"" + folder.file("none") +
-           "/out.dat\": No such file or directory"},
+           "/out.dat\": Fisierul sau dosarul nu exista"},
       {folder.file("folder.dat"), false,
-       "Cannot create the file \"" + folder.file("folder.dat") + "\": Is a directory"},
+       "Cannot create the file \"" + folder.file("folder.dat") + "\": Is a folder"},
   };
   for (const auto& c : cases) {
     const model::Outcome outcome = writeThrough(c.path, "text", c.romanian);

@@ -97,10 +97,10 @@ TEST_P(WriteFailureTest, MissingFolderOrAFileAsFolderIsReported) {
   writeWholeFile(folder_.file("plain"), "x");
   const struct {
     std::string stem;
-    const char* reason;
+    std::string reason;
   } cases[] = {
       {folder_.file("missing") + "/model", "No such file or directory"},
-      {folder_.file("plain") + "/model", "Not a directory"},
+      {folder_.file("plain") + "/model", "\"" + folder_.file("plain") + "\" is not a folder"},
   };
   for (const auto& c : cases) {
     const model::Outcome outcome = writeAt(c.stem);

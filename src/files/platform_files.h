@@ -1,0 +1,136 @@
+// Every operating-system call on files the core makes, in one place: what a
+// path is (a regular file, a folder, a device or a pipe), opening files
+// privately, writing, syncing to the disk, putting a finished file in place,
+// free space and the current folder. One implementation per platform
+// (platform_files_posix.cpp, platform_files_windows.cpp); the rest of the
+// core is the same everywhere.
+//
+// Paths are the native paths of nativePath(). Failures come back as an error
+// number of <cerrno> (ENOENT, EACCES, ENOSPC, ...), which the Windows unit
+// translates its own codes to, so that every platform gives one message per
+// cause (system_error_text.h). Nothing here throws.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace zentrix::files::platform {
+
+// The kinds of path that are handled differently.
+enum class PathKind {
+  kMissing,  // nothing there (the folders on the way may be missing too)
+  kRegular,  // a regular file: replaced through a temporary file
+  kFolder,
+  kDevice,  // a device, a terminal, a standard stream: written through directly
+  kPipe,    // a FIFO or a socket: written directly, never waited for
+};
+
+// Identifies a file on its file system, to tell two names of one file apart.
+struct FileIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t index = 0;
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+struct PathFacts {
+  PathKind kind = PathKind::kMissing;
+  bool readOnly = false;  // a regular file nobody may (or this user may not) write
+  std::optional<FileIdentity> identity;
+};
+
+// Follows symbolic links. `error` is 0, or why the path could not be looked
+// at (then the kind is kMissing).
+PathFacts factsOf(const std::filesystem::path& path, int& error);
+
+// An open file to write, closed by its destructor.
+class WriteHandle {
+ public:
+  WriteHandle() = default;
+  ~WriteHandle();
+  WriteHandle(WriteHandle&& other) noexcept;
+  WriteHandle& operator=(WriteHandle&& other) noexcept;
+  WriteHandle(const WriteHandle&) = delete;
+  WriteHandle& operator=(const WriteHandle&) = delete;
+
+  bool isOpen() const noexcept;
+  // Writes all of it; 0 or the error.
+  int write(const char* data, std::size_t size);
+  // Makes what was written durable (a no-op on devices and pipes).
+  int sync();
+  int close();
+
+ private:
+  friend struct Access;
+  std::intptr_t native_ = -1;  // a descriptor, or a HANDLE on Windows
+};
+
+// A file being written beside its target, invisible to others until it is
+// put in place: private to this user from its first byte, and either
+// nameless (removed by the system if the program dies) or named
+// ".zentrix-<random>.tmp", recognisable and short enough for any folder.
+struct Temporary {
+  WriteHandle file;
+  std::filesystem::path folder;
+  std::filesystem::path name;  // empty while the file has no name
+  bool nameless = false;
+};
+
+// Creates the temporary in the folder of `target`.
+int createTemporaryBeside(const std::filesystem::path& target, Temporary& temporary);
+
+// Gives the temporary the mode (and, where allowed, the owner) of the file it
+// replaces, syncs it, puts it in place of `target` in one step and syncs the
+// folder, so that after a power cut either the old or the new file is there.
+int replaceWithTemporary(Temporary& temporary, const std::filesystem::path& target);
+
+// Closes and removes the temporary (the target stays as it was).
+void discardTemporary(Temporary& temporary);
+
+// Opens a device, a pipe or a standard stream to write through directly. A
+// pipe nobody reads from is refused at once (ENXIO), never waited for.
+int openDirect(const std::filesystem::path& target, PathKind kind, WriteHandle& handle);
+
+// The standard stream a path names ("/dev/stdout", "/dev/fd/1", "CON"), whose
+// descriptor is written instead of opening the path again; nullopt otherwise.
+std::optional<int> standardStreamOf(const std::filesystem::path& path);
+
+// A name the system reserves for a device or a system area, whose file must
+// never be replaced: /dev and /proc, or NUL, CON, COM1 ... on Windows.
+bool isSystemDeviceName(const std::filesystem::path& path);
+
+// Bytes this user may still write on the file system of `folder`, and a
+// name of that file system, to add up the outputs going to one disk.
+struct FreeSpace {
+  std::uint64_t available = 0;
+  std::string volume;
+};
+std::optional<FreeSpace> freeSpaceOf(const std::filesystem::path& folder);
+
+// The current folder; `error` when it cannot be had (it was deleted).
+std::optional<std::filesystem::path> currentFolder(int& error);
+
+// An open file to read, closed by its destructor.
+class ReadHandle {
+ public:
+  ReadHandle() = default;
+  ~ReadHandle();
+  ReadHandle(const ReadHandle&) = delete;
+  ReadHandle& operator=(const ReadHandle&) = delete;
+
+  bool isOpen() const noexcept;
+  // Reads up to `size` bytes; `got` is 0 at the end. 0 or the error.
+  int read(char* data, std::size_t size, std::size_t& got);
+
+ private:
+  friend struct Access;
+  std::intptr_t native_ = -1;
+};
+
+// Opens a file to read. A folder is refused (EISDIR), and so is what would
+// make the read wait for ever: a pipe, a socket or a terminal (EAGAIN).
+int openForReading(const std::filesystem::path& path, ReadHandle& handle);
+
+}  // namespace zentrix::files::platform
