@@ -3,15 +3,24 @@
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "files/geometry_file.h"
 #include "files/input_file.h"
 #include "files/language_settings.h"
 #include "files/native_path.h"
+#include "files/output_plan.h"
+#include "files/platform_files.h"
+#include "files/system_error_text.h"
+#include "files/text_file_output.h"
+#include "files/time_stamp.h"
 #include "generation/generate.h"
 #include "model/model.h"
+#include "model/printable_text.h"
 
 namespace zentrix::app {
 
@@ -21,10 +30,18 @@ struct GenerateRequest {
   std::string input;
   std::string geometry;
   std::string save;
+  bool geometryGiven = false;  // an empty path given is a usage error
+  bool saveGiven = false;
   bool baseModule = false;
   std::string language;  // "en", "ro" or empty: from the settings files
   std::string base0Last = "on";
   bool force = false;
+};
+
+// One file the run writes, in the order they are written.
+struct Output {
+  const char* option;
+  std::string path;
 };
 
 constexpr const char* kExitCodesText =
@@ -50,8 +67,9 @@ void describeGenerate(CLI::App& generate, GenerateRequest& request) {
                   "at FILE (as \"Save Data\" does)")
       ->type_name("FILE");
   generate.add_flag("--base-module", request.baseModule,
-                    "write the Base-module Geometry File beside INPUT: INPUT up to its\n"
-                    "last \".\" followed by \"-BaseModule.dat\"");
+                    "write the Base-module Geometry File at INPUT up to its last \".\"\n"
+                    "followed by \"-BaseModule.dat\" (models/a.dat: models/a-BaseModule.dat;\n"
+                    "a \".\" in a folder name counts too); the path written is printed");
   generate
       .add_option("--language", request.language,
                   "language of the messages and written files; default: from\n"
@@ -69,9 +87,21 @@ void describeGenerate(CLI::App& generate, GenerateRequest& request) {
   generate.footer(kExitCodesText);
 }
 
-void setLanguage(model::Model& model, const std::string& choice) {
-  model.currentDir = files::modelPathText(std::filesystem::current_path());
-  model.languageCode = choice.empty() ? files::lookUpLanguageCode(model.currentDir) : choice;
+// The current folder is looked up only to find the settings files; when it
+// is gone (deleted under the running program) the settings are not read.
+void setLanguage(model::Model& model, const std::string& choice, std::ostream& err) {
+  model.languageCode = choice;
+  if (choice.empty()) {
+    int error = 0;
+    if (const auto current = files::platform::currentFolder(error)) {
+      model.currentDir = files::modelPathText(*current);
+      model.languageCode = files::lookUpLanguageCode(model.currentDir);
+    } else {
+      err << "Warning: the current folder cannot be found (" << files::systemErrorText(error, false)
+          << "); the messages are in English.\n";
+      model.languageCode = "English";
+    }
+  }
   model.romanian = files::isRomanianCode(model.languageCode);
 }
 
@@ -90,12 +120,118 @@ model::Outcome withProgress(const std::string& task, const ProgressDisplay& disp
   return work(progress);
 }
 
+// The outputs asked for, in the order they are written.
+std::vector<Output> requestedOutputs(const GenerateRequest& request) {
+  std::vector<Output> outputs;
+  if (request.geometryGiven) outputs.push_back({"--geometry", request.geometry});
+  if (request.saveGiven) outputs.push_back({"--save", request.save});
+  if (request.baseModule)
+    outputs.push_back({"--base-module", files::baseModuleGeometryPath(request.input)});
+  return outputs;
+}
+
+std::string shown(const std::string& path) {
+  return "\"" + model::escapedControls(path) + "\"";
+}
+
+// Refuses, before anything is read or written, an empty path, two outputs
+// naming one file, and an output other than --save naming the input (which
+// would destroy the model the run was asked to read).
+std::optional<std::string> usageProblem(const GenerateRequest& request,
+                                        const std::vector<Output>& outputs,
+                                        const model::Model& model) {
+  const auto say = [&](const char* english, const char* romanian) {
+    return std::string(model.romanian ? romanian : english);
+  };
+  if (request.input.empty()) return say("INPUT: the path is empty", "INPUT: calea este goala");
+  for (const Output& output : outputs)
+    if (output.path.empty())
+      return std::string(output.option) + say(": the path is empty", ": calea este goala");
+  for (std::size_t i = 0; i < outputs.size(); ++i) {
+    for (std::size_t j = i + 1; j < outputs.size(); ++j)
+      if (files::namesSameFile(outputs[i].path, outputs[j].path))
+        return std::string(outputs[i].option) + say(" and ", " si ") + outputs[j].option +
+               say(" name the same file ", " numesc acelasi fisier ") + shown(outputs[j].path) +
+               say("; nothing was written.", "; nu s-a scris nimic.");
+    if (std::string_view(outputs[i].option) != "--save" &&
+        files::namesSameFile(outputs[i].path, request.input))
+      return std::string(outputs[i].option) +
+             say(" names the input file ", " numeste fisierul de intrare ") +
+             shown(outputs[i].path) + say("; nothing was written.", "; nu s-a scris nimic.");
+  }
+  return std::nullopt;
+}
+
+std::uint64_t sizeBound(const Output& output, const model::Model& model) {
+  const std::string_view option = output.option;
+  if (option == "--geometry") return files::geometryFileSizeBound(model, output.path.size());
+  if (option == "--save") return files::inputFileSizeBound(model, output.path.size());
+  return files::baseModuleFileSizeBound(model, output.path.size());
+}
+
+// Writes one output into `staged`.
+model::Outcome writeStaged(const Output& output, model::Model& model, files::StagedFiles& staged,
+                           const ProgressDisplay& display, std::ostream& err) {
+  const std::string_view option = output.option;
+  const std::string task =
+      model::inLanguage(model, "Writing ", "Se scrie ") + model::escapedControls(output.path);
+  if (option == "--geometry") {
+    model.geometryFilePath = output.path;
+    return withProgress(task, display, err, [&](model::Progress& progress) {
+      return files::writeGeometryFile(model, &progress, &staged);
+    });
+  }
+  if (option == "--save") {
+    model.inputFilePath = output.path;
+    return withProgress(task, display, err, [&](model::Progress& progress) {
+      return files::writeInputFile(model, &progress, &staged);
+    });
+  }
+  return files::writeBaseModuleGeometryFile(model, &staged);
+}
+
+// Writes every output beside its target, then puts them all in place: a
+// failure or a cancel on the way leaves every target as it was.
+bool writeAll(const std::vector<Output>& outputs, model::Model& model,
+              const ProgressDisplay& display, std::ostream& err) {
+  files::StagedFiles staged;
+  for (const Output& output : outputs) {
+    if (!reported(writeStaged(output, model, staged, display, err), err)) return false;
+    if (interrupted()) {
+      err << files::writeCancelled(output.path, model.romanian) << '\n';
+      return false;
+    }
+  }
+  return reported(staged.commit(), err);
+}
+
+// What the run wrote, on `out`; false when `out` cannot take it.
+bool sayWritten(const std::vector<Output>& outputs, model::Model& model, std::ostream& out) {
+  for (const Output& output : outputs) {
+    const std::string_view option = output.option;
+    if (option == "--geometry") out << files::geometryCreatedMessage(model) << '\n';
+    if (option == "--base-module")
+      out << model::inLanguage(model, "Created Base-module Geometry File: ",
+                               "Fisier creat pentru Modulul de Baza: ")
+          << shown(output.path) << ".\n";
+  }
+  out.flush();
+  return static_cast<bool>(out);
+}
+
 int generate(const GenerateRequest& request, const ProgressDisplay& display, std::ostream& out,
              std::ostream& err) {
   model::Model model;
-  setLanguage(model, request.language);
+  setLanguage(model, request.language, err);
   model::setStartValues(model);
   model.lastNodesInBase0 = request.base0Last == "on";
+  if (const auto warning = files::sourceDateEpochWarning(model.romanian)) err << *warning << '\n';
+
+  const std::vector<Output> outputs = requestedOutputs(request);
+  if (const auto problem = usageProblem(request, outputs, model)) {
+    err << *problem << '\n';
+    return kExitUsage;
+  }
 
   model.oldFilePath = request.input;
   model.inputFilePath = request.input;
@@ -125,24 +261,19 @@ int generate(const GenerateRequest& request, const ProgressDisplay& display, std
   });
   if (!reported(generated, err)) return kExitFailure;
 
-  const std::string writing = model::inLanguage(model, "Writing ", "Se scrie ");
-  if (!request.geometry.empty()) {
-    model.geometryFilePath = request.geometry;
-    const auto written = withProgress(
-        writing + request.geometry, display, err,
-        [&](model::Progress& progress) { return files::writeGeometryFile(model, &progress); });
-    if (!reported(written, err)) return kExitFailure;
-    out << files::geometryCreatedMessage(model) << '\n';
-  }
-  if (!request.save.empty()) {
-    model.inputFilePath = request.save;
-    const auto saved = withProgress(
-        writing + request.save, display, err,
-        [&](model::Progress& progress) { return files::writeInputFile(model, &progress); });
-    if (!reported(saved, err)) return kExitFailure;
-  }
-  if (request.baseModule && !reported(files::writeBaseModuleGeometryFile(model), err))
+  std::vector<files::PlannedOutput> planned;
+  for (const Output& output : outputs) planned.push_back({output.path, sizeBound(output, model)});
+  if (const auto shortage = files::spaceShortage(planned, model.romanian)) {
+    err << *shortage << '\n';
     return kExitFailure;
+  }
+  if (!writeAll(outputs, model, display, err)) return kExitFailure;
+  if (!sayWritten(outputs, model, out)) {
+    err << model::inLanguage(model, "Cannot write to the standard output; the files were written.",
+                             "Nu se poate scrie la iesirea standard; fisierele au fost scrise.")
+        << '\n';
+    return kExitFailure;
+  }
   return kExitSuccess;
 }
 
@@ -165,8 +296,15 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
     const int code = app.exit(error, out, err);
+    out.flush();
+    if (!out) {
+      err << "Cannot write to the standard output.\n";
+      return kExitFailure;
+    }
     return code == 0 ? kExitSuccess : kExitUsage;
   }
+  request.geometryGiven = command->count("--geometry") > 0;
+  request.saveGiven = command->count("--save") > 0;
   return generate(request, display, out, err);
 }
 

@@ -4,9 +4,11 @@
 // terminal (a file, a pipe), nor for work that ends before `delay` seconds
 // have passed, so small runs and scripts see no trace of it.
 //
-// Ctrl-C (SIGINT) once `cancelOnInterrupt` has run asks the work to stop:
-// GENERATE keeps the previous structure, a writer leaves the old file as it
-// was and removes its temporary file. A second Ctrl-C ends the program at once.
+// Ctrl-C (SIGINT), SIGTERM and SIGHUP once `cancelOnInterrupt` has run ask
+// the work to stop: GENERATE keeps the previous structure, a writer leaves
+// the old file as it was and removes its temporary file. A second signal of
+// the kind ends the program at once. A signal the program was started with
+// ignored stays ignored.
 #pragma once
 
 #include <functional>
@@ -50,9 +52,17 @@ class TerminalProgress final : public model::Progress {
   std::size_t shownLength_ = 0;
 };
 
-// Makes the first SIGINT a request to stop that every TerminalProgress
+// Makes the first SIGINT, SIGTERM or SIGHUP (Ctrl-C, Ctrl-Break or closing
+// the console on Windows) a request to stop that every TerminalProgress
 // passes on; the second ends the program as usual.
 void cancelOnInterrupt();
 bool interrupted();
+// The signal that asked to stop, or 0.
+int stopSignal();
+
+// Makes sure the standard streams are open (a closed one is opened on the
+// null device, read-only), so that no file the program opens takes their
+// place and a message that cannot be written fails as it should.
+void keepStandardStreamsApart();
 
 }  // namespace zentrix::app

@@ -1,4 +1,5 @@
 // zentrix-cli: the core from the command line (see app/cli_generate.h).
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 
@@ -24,8 +25,15 @@ bool standardErrorIsATerminal() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  zentrix::app::keepStandardStreamsApart();
   zentrix::app::ProgressDisplay display;
   display.terminal = standardErrorIsATerminal();
   zentrix::app::cancelOnInterrupt();
-  return zentrix::app::runZentrixCli(argc, argv, std::cout, std::cerr, display);
+  const int code = zentrix::app::runZentrixCli(argc, argv, std::cout, std::cerr, display);
+  // Stopped by a signal: the work was undone; now end as that signal would.
+  if (const int signal = zentrix::app::stopSignal(); signal != 0) {
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+  }
+  return code;
 }

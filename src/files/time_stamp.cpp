@@ -1,6 +1,7 @@
 #include "files/time_stamp.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,13 +10,28 @@ namespace zentrix::files {
 
 namespace {
 
+// Years 1000 to 9999 in every time zone: a day inside the ends in UTC.
+constexpr long long kFirstSecond = -30610224000LL + 86400;  // 1000-01-02 UTC
+constexpr long long kLastSecond = 253402300799LL - 86400;   // 9999-12-30 UTC
+
+enum class EpochState { kUnset, kValid, kMalformed, kOutOfRange };
+
+EpochState sourceDateEpoch(long long& seconds) {
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (epoch == nullptr || *epoch == '\0') return EpochState::kUnset;
+  const char* end = epoch + std::strlen(epoch);
+  const auto result = std::from_chars(epoch, end, seconds);
+  if (result.ec == std::errc::result_out_of_range) return EpochState::kOutOfRange;
+  if (result.ec != std::errc{} || result.ptr != end) return EpochState::kMalformed;
+  if (seconds < kFirstSecond || seconds > kLastSecond) return EpochState::kOutOfRange;
+  if (sizeof(std::time_t) < 8 && (seconds < INT32_MIN || seconds > INT32_MAX))
+    return EpochState::kOutOfRange;
+  return EpochState::kValid;
+}
+
 std::time_t momentOfWriting() {
-  if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch != nullptr && *epoch != '\0') {
-    long long seconds = 0;
-    const char* end = epoch + std::strlen(epoch);
-    const auto result = std::from_chars(epoch, end, seconds);
-    if (result.ec == std::errc{} && result.ptr == end) return static_cast<std::time_t>(seconds);
-  }
+  long long seconds = 0;
+  if (sourceDateEpoch(seconds) == EpochState::kValid) return static_cast<std::time_t>(seconds);
   return std::time(nullptr);
 }
 
@@ -36,6 +52,26 @@ std::string timeStampLine(std::time_t moment) {
 
 std::string timeStampLine() {
   return timeStampLine(momentOfWriting());
+}
+
+std::optional<std::string> sourceDateEpochWarning(bool romanian) {
+  long long seconds = 0;
+  switch (sourceDateEpoch(seconds)) {
+    case EpochState::kUnset:
+    case EpochState::kValid:
+      return std::nullopt;
+    case EpochState::kMalformed:
+      return romanian ? "Atentie: SOURCE_DATE_EPOCH nu este un numar de secunde; se foloseste "
+                        "ora curenta."
+                      : "Warning: SOURCE_DATE_EPOCH is not a number of seconds; the current "
+                        "time is used.";
+    case EpochState::kOutOfRange:
+      break;
+  }
+  return romanian ? "Atentie: SOURCE_DATE_EPOCH este in afara anilor 1000 - 9999; se foloseste "
+                    "ora curenta."
+                  : "Warning: SOURCE_DATE_EPOCH is outside the years 1000 to 9999; the current "
+                    "time is used.";
 }
 
 }  // namespace zentrix::files

@@ -99,7 +99,9 @@ TEST_P(CliExampleTest, WritesGoldenFilesAndReloadsTheSavedFile) {
                           name + "-saved.dat", "--base-module", "--language", "en"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "");
-  EXPECT_TRUE(endsWith(run.out, createdMessage(name + ".geo"))) << run.out;
+  EXPECT_EQ(run.out, createdMessage(name + ".geo") + "Created Base-module Geometry File: \"" +
+                         name + "-BaseModule.dat\".\n")
+      << "says where every file went";
   const std::string geometry = readBytes(name + ".geo");
   EXPECT_TRUE(matchesGolden(geometry, "examples/" + name + ".geo"));
   EXPECT_TRUE(matchesGolden(readBytes(name + "-saved.dat"), "examples/" + name + "-saved.dat"));
