@@ -7,6 +7,7 @@
 #include "files/text_file_output.h"
 #include "files/writer_checks.h"
 #include "model/number_text.h"
+#include "model/printable_text.h"
 
 namespace zentrix::files {
 
@@ -75,7 +76,9 @@ void writeBlockedNodes(TextFileOutput& out, const model::Model& model, int nodeW
 // the type's name when it has one.
 void writeKindLine(TextFileOutput& out, std::int64_t first, std::int64_t last, int elementWidth,
                    float area, std::string_view name) {
-  const std::string_view kept = model::trimRight(model::firstChars(name, model::kTypeNameWidth));
+  std::string shown(model::trimRight(model::firstWholeChars(name, model::kTypeNameWidth)));
+  model::blankControls(shown);
+  const std::string_view kept = shown;
   char* at = out.reserve(kLineRoom + kept.size());
   at = model::writeIntegerField(at, first, elementWidth);
   at = copyText(at, "  ");
@@ -179,7 +182,7 @@ model::Outcome writeGeometryFile(const model::Model& model, model::Progress* pro
 std::string geometryCreatedMessage(const model::Model& model) {
   // The whole path, however long: a cut path would name another file.
   std::string message = model.romanian ? "Fisier creat: \"" : "Created File: \"";
-  message += geometryPathText(model);
+  message += model::escapedControls(geometryPathText(model));
   message += "\".";
   message += model.romanian
                  ? "\n\nAcest fisier trebuie editat pentru a adauga/modifica Noduri blocate, "

@@ -7,6 +7,7 @@
 #include "files/time_stamp.h"
 #include "model/model.h"
 #include "model/number_text.h"
+#include "model/printable_text.h"
 
 namespace zentrix::files::geometry_layout {
 
@@ -20,7 +21,10 @@ constexpr std::size_t kNumberedLineRoom = 96;
 }  // namespace
 
 void writeTitleLine(TextFileOutput& out, std::string_view title, std::string_view suffix) {
-  const std::string_view kept = model::firstChars(title, model::kTitleWidth);
+  // Control characters would break the line; a UTF-8 character is never split.
+  std::string shown(model::firstWholeChars(title, model::kTitleWidth));
+  model::blankControls(shown);
+  const std::string_view kept = shown;
   char* at = out.reserve(model::kTitleWidth + suffix.size() + 2);
   at = copyText(at, kept);
   for (std::size_t pad = kept.size(); pad < model::kTitleWidth; ++pad) *at++ = ' ';

@@ -16,8 +16,11 @@
 
 #include "files/input_file.h"
 #include "files/native_path.h"
+#include "files/platform_files.h"
+#include "files/system_error_text.h"
 #include "model/free_form.h"
 #include "model/number_text.h"
+#include "model/printable_text.h"
 
 namespace zentrix::files {
 
@@ -38,14 +41,6 @@ struct InputPart {
   std::string_view text;
   bool cut = false;  // stopped at kMaxInputPartBytes
 };
-
-std::FILE* openForReading(const std::string& pathText) {
-#if defined(_WIN32)
-  return _wfopen(nativePath(pathText).c_str(), L"rb");
-#else
-  return std::fopen(nativePath(pathText).c_str(), "rb");
-#endif
-}
 
 bool startsWith(std::string_view text, std::string_view start) {
   return text.substr(0, start.size()) == start;
@@ -96,42 +91,149 @@ InputPart inputPartOf(std::string_view text) {
   return {head.substr(0, end.completeUpTo()), true};
 }
 
+// The longest line read: far more than any record, and a bound on what a
+// file without line ends (a device, a binary file) makes the load read.
+constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
+
+// Makes the bytes of a file the text the loader reads, as they arrive: a
+// UTF-8 byte-order mark at the start is dropped, and CR LF and CR CR LF
+// become LF. A file whose first line ends in a lone CR (old Mac editors)
+// has CR line ends throughout; in any other file a lone CR stays a byte of
+// its line, a blank to the free-form reading, as it always was. It stops
+// at a NUL byte in the first line (a binary file, a device of zeros) and at
+// a line longer than kMaxLineBytes.
+class TextCleaner {
+ public:
+  enum class Stop { kNone, kNulByte, kLineTooLong };
+
+  // Appends the cleaned bytes to `text`; false once it stopped.
+  bool add(std::string_view bytes, std::string& text) {
+    for (const char c : bytes) {
+      if (stop_ != Stop::kNone) return false;
+      if (markBytes_ < 3) {
+        if (c == kByteOrderMark[markBytes_]) {
+          ++markBytes_;
+          continue;
+        }
+        // Not a mark after all: its bytes so far are text.
+        for (std::size_t i = 0; i < markBytes_; ++i) putByte(kByteOrderMark[i], text);
+        markBytes_ = 3;
+      }
+      put(c, text);
+    }
+    return stop_ == Stop::kNone;
+  }
+  // Ends the text: CRs left at the very end end their lines too.
+  void finish(std::string& text) {
+    for (std::size_t i = 0; i < markBytes_ && markBytes_ < 3; ++i) putByte(kByteOrderMark[i], text);
+    markBytes_ = 3;
+    if (carriageReturns_ > 0 && lineEnds_ == LineEnds::kUnknown)
+      lineEnds_ = LineEnds::kCarriageReturn;
+    flushCarriageReturns(text, false);
+  }
+
+  Stop stop() const noexcept { return stop_; }
+  // The line (1-based) where it stopped.
+  int line() const noexcept { return line_; }
+
+ private:
+  static constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+  enum class LineEnds { kUnknown, kLineFeed, kCarriageReturn };
+
+  void put(char c, std::string& text) {
+    if (c == '\r') {
+      ++carriageReturns_;
+      return;
+    }
+    if (carriageReturns_ > 0 && lineEnds_ == LineEnds::kUnknown)
+      lineEnds_ = c == '\n' ? LineEnds::kLineFeed : LineEnds::kCarriageReturn;
+    flushCarriageReturns(text, c == '\n');
+    if (c == '\n') {
+      if (lineEnds_ == LineEnds::kUnknown) lineEnds_ = LineEnds::kLineFeed;
+      endLine(text);
+      return;
+    }
+    if (c == '\0' && line_ == 1) {
+      stop_ = Stop::kNulByte;
+      return;
+    }
+    putByte(c, text);
+  }
+  void putByte(char c, std::string& text) {
+    if (++lineBytes_ > kMaxLineBytes) {
+      stop_ = Stop::kLineTooLong;
+      return;
+    }
+    text += c;
+  }
+  // CRs before an LF belong to that line end (CR LF, CR CR LF); others end
+  // lines of their own in a file of CR line ends, else they stay.
+  void flushCarriageReturns(std::string& text, bool beforeLineFeed) {
+    for (; carriageReturns_ > 0; --carriageReturns_) {
+      if (beforeLineFeed) continue;
+      if (lineEnds_ == LineEnds::kCarriageReturn)
+        endLine(text);
+      else
+        putByte('\r', text);
+    }
+  }
+  void endLine(std::string& text) {
+    text += '\n';
+    lineBytes_ = 0;
+    ++line_;
+  }
+
+  std::size_t markBytes_ = 0;
+  std::size_t carriageReturns_ = 0;
+  std::size_t lineBytes_ = 0;
+  int line_ = 1;
+  LineEnds lineEnds_ = LineEnds::kUnknown;
+  Stop stop_ = Stop::kNone;
+};
+
+// Why a cleaner stopped, as a load failure.
+Outcome refusedText(const TextCleaner& cleaner, std::string_view pathText, bool romanian) {
+  std::string text = std::string(romanian ? "Fisierul \"" : "File \"") +
+                     model::escapedControls(pathText) + "\", " + (romanian ? "linia " : "line ") +
+                     std::to_string(cleaner.line()) + ": ";
+  if (cleaner.stop() == TextCleaner::Stop::kNulByte)
+    text += romanian ? "nu este un fisier text (contine octeti NUL)"
+                     : "not a text file (it holds NUL bytes)";
+  else
+    text += std::string(romanian ? "linia este prea lunga (peste " : "line too long (more than ") +
+            std::to_string(kMaxLineBytes) + (romanian ? " de octeti)" : " bytes)");
+  return Outcome::failure(std::move(text), cleaner.line());
+}
+
 // Reads the file as far as its input part goes: to the end-of-input line, or
 // one byte beyond kMaxInputPartBytes, or the end of the file. The generated
 // part after it can run to hundreds of megabytes and is never read.
 Outcome readInputPart(const std::string& pathText, bool romanian, std::string& text) {
-  errno = 0;
-  std::FILE* file = openForReading(pathText);
-  if (file == nullptr) {
-    const int error = errno != 0 ? errno : ENOENT;
+  platform::ReadHandle file;
+  if (const int error = platform::openForReading(nativePath(pathText), file); error != 0)
     return Outcome::failure(
-        std::string(romanian ? "Nu se poate deschide fisierul \"" : "Cannot open the file \"") +
-        pathText + "\": " + std::generic_category().message(error));
-  }
+        cannotOpen(pathText, failureReason(error, nativePath(pathText), romanian), romanian));
   constexpr std::size_t kBlock = std::size_t{1} << 20;
+  std::string block(kBlock, '\0');
+  TextCleaner cleaner;
   InputPartEnd end;
   for (;;) {
-    const std::size_t used = text.size();
-    text.resize(used + kBlock);
-    const std::size_t count = std::fread(text.data() + used, 1, kBlock, file);
-    text.resize(used + count);
+    std::size_t count = 0;
+    if (const int error = file.read(block.data(), kBlock, count); error != 0)
+      return Outcome::failure(
+          cannotRead(pathText, failureReason(error, nativePath(pathText), romanian), romanian));
     if (count == 0) {
-      if (std::ferror(file)) {
-        const int error = errno != 0 ? errno : EIO;
-        std::fclose(file);
-        return Outcome::failure(
-            std::string(romanian ? "Nu se poate citi fisierul \"" : "Cannot read the file \"") +
-            pathText + "\": " + std::generic_category().message(error));
-      }
+      cleaner.finish(text);
       break;
     }
+    if (!cleaner.add(std::string_view(block.data(), count), text))
+      return refusedText(cleaner, pathText, romanian);
     if (const std::size_t endAt = end.scan(text, false); endAt != std::string_view::npos) {
       text.resize(endAt);
       break;
     }
     if (text.size() > kMaxInputPartBytes) break;
   }
-  std::fclose(file);
   return Outcome::success();
 }
 
@@ -310,8 +412,8 @@ class InputFileLoader {
   }
 
   Outcome fail(Field field, const std::string& reason, int line, int typeNumber = 0) const {
-    std::string text = std::string(say("File \"", "Fisierul \"")) + path_ + "\", " +
-                       say("line ", "linia ") + std::to_string(line) + ", " +
+    std::string text = std::string(say("File \"", "Fisierul \"")) + model::escapedControls(path_) +
+                       "\", " + say("line ", "linia ") + std::to_string(line) + ", " +
                        fieldName(field, romanian_);
     if (typeNumber > 0) text += " " + std::to_string(typeNumber);
     text += ": " + reason;
@@ -374,7 +476,7 @@ class InputFileLoader {
     while (reader_.readLine(line)) {
       anyLine = true;
       if (startsWith(line, "//")) continue;
-      in.problemTitle = model::trimRight(model::firstChars(line, model::kTitleWidth));
+      in.problemTitle = shownText(line, model::kTitleWidth);
       return Outcome::success();
     }
     return fail(Field::kTitle,
@@ -527,7 +629,16 @@ class InputFileLoader {
   // reload grow the name by one blank until its last character is cut away.
   static std::string typeNameOfLine(std::string_view line) {
     if (!line.empty() && line.front() == ' ') line.remove_prefix(1);
-    return std::string(model::trimRight(model::firstChars(line, model::kTypeNameWidth)));
+    return shownText(line, model::kTypeNameWidth);
+  }
+
+  // A title or a name as the model keeps it: control characters blanked
+  // (they would break the lines of every written file), cut to `width`
+  // bytes without splitting a UTF-8 character, without trailing blanks.
+  static std::string shownText(std::string_view line, std::size_t width) {
+    std::string text(line);
+    model::blankControls(text);
+    return std::string(model::trimRight(model::firstWholeChars(text, width)));
   }
 
   // Types 1..count come from the file. The element kinds are always four, so
@@ -569,14 +680,13 @@ class InputFileLoader {
 // The model is left as it was: the load had not reached it yet.
 Outcome notEnoughMemoryToLoad(const model::Model& model, std::string_view fileName) {
   return Outcome::failure(std::string(model.romanian ? "Fisierul \"" : "File \"") +
-                          std::string(fileName) +
+                          model::escapedControls(fileName) +
                           (model.romanian ? "\": memorie insuficienta pentru a-l incarca"
                                           : "\": not enough memory to load it"));
 }
 
-}  // namespace
-
-model::Outcome loadInputText(model::Model& model, std::string_view text,
+// Loads a text already cleaned (LF line ends, no byte-order mark).
+model::Outcome loadCleanText(model::Model& model, std::string_view text,
                              std::string_view fileName) {
   try {
     const InputPart part = inputPartOf(text);
@@ -590,6 +700,22 @@ model::Outcome loadInputText(model::Model& model, std::string_view text,
   }
 }
 
+}  // namespace
+
+model::Outcome loadInputText(model::Model& model, std::string_view text,
+                             std::string_view fileName) {
+  std::string clean;
+  try {
+    TextCleaner cleaner;
+    clean.reserve(text.size());
+    if (!cleaner.add(text, clean)) return refusedText(cleaner, fileName, model.romanian);
+    cleaner.finish(clean);
+  } catch (const std::bad_alloc&) {
+    return notEnoughMemoryToLoad(model, fileName);
+  }
+  return loadCleanText(model, clean, fileName);
+}
+
 model::Outcome loadInputFile(model::Model& model) {
   const std::string path(model::trimRight(model.oldFilePath));
   std::string text;
@@ -598,7 +724,7 @@ model::Outcome loadInputFile(model::Model& model) {
   } catch (const std::bad_alloc&) {
     return notEnoughMemoryToLoad(model, path);
   }
-  return loadInputText(model, text, path);
+  return loadCleanText(model, text, path);
 }
 
 }  // namespace zentrix::files

@@ -18,6 +18,7 @@
 #include "files/writer_checks.h"
 #include "model/free_form.h"
 #include "model/number_text.h"
+#include "model/printable_text.h"
 
 namespace zentrix::files {
 
@@ -107,6 +108,14 @@ std::string letterValue(char letter) {
   return std::string("'") + letter + "'";
 }
 
+// A title or a name as one line of the file: control characters, which
+// would end or break the line, become blanks.
+std::string lineText(std::string_view text) {
+  std::string line(model::trimRight(text));
+  model::blankControls(line);
+  return line;
+}
+
 // The path as the model holds it: up to a NUL, else without trailing blanks.
 std::string pathOf(const std::string& text) {
   const std::size_t nul = text.find('\0');
@@ -166,7 +175,7 @@ class InputFileWriter {
     } else {
       for (const auto line : kEnglishHeader) out_.line(line);
     }
-    out_.line(model::trimRight(model_.problemTitle));
+    out_.line(lineText(model_.problemTitle));
     out_.line(FreeFormRecord()
                   .integer(model_.dofPerNode)
                   .integer(model_.nodesInBase0)
@@ -183,7 +192,7 @@ class InputFileWriter {
     if (cancelled_) return;
     out_.line(FreeFormRecord().integer(model_.elementKindCount).str());
     for (int type = 1; type <= model_.elementKindCount; ++type) {
-      out_.line(FreeFormRecord().text(model::trimRight(model_.typeName(type))).str());
+      out_.line(FreeFormRecord().text(lineText(model_.typeName(type))).str());
       out_.line(FreeFormRecord().real(model_.typeArea(type)).str());
     }
     out_.line(headings_.endOfInput);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "files/native_path.h"
+#include "files/platform_files.h"
 #include "model/model.h"
 #include "model/number_text.h"
 
@@ -22,42 +23,36 @@ std::string joined(std::string_view folder, std::string_view name) {
   return path + std::string(name);
 }
 
+// Only a regular file counts: a pipe or a device (a FIFO nobody writes,
+// /dev/zero) would make the start wait or read for ever.
 class SettingsFile {
  public:
   explicit SettingsFile(const std::string& pathText) {
-#if defined(_WIN32)
-    file_ = _wfopen(nativePath(pathText).c_str(), L"rb");
-#else
-    file_ = std::fopen(nativePath(pathText).c_str(), "rb");
-#endif
-  }
-  ~SettingsFile() {
-    if (file_ != nullptr) std::fclose(file_);
+    const auto path = nativePath(pathText);
+    int error = 0;
+    if (platform::factsOf(path, error).kind != platform::PathKind::kRegular) return;
+    open_ = platform::openForReading(path, file_) == 0;
   }
   SettingsFile(const SettingsFile&) = delete;
   SettingsFile& operator=(const SettingsFile&) = delete;
 
   // The first or the last line, its first `width` characters without
   // trailing blanks; nothing when the file does not open or holds no line.
-  std::optional<std::string> firstLine(std::size_t width) {
-    return line(width, false);
-  }
-  std::optional<std::string> lastLine(std::size_t width) {
-    return line(width, true);
-  }
+  std::optional<std::string> firstLine(std::size_t width) { return line(width, false); }
+  std::optional<std::string> lastLine(std::size_t width) { return line(width, true); }
 
  private:
   // Streams the file, keeping only the start of the line wanted, so that an
   // odd file (a device, a huge file) costs no memory.
   std::optional<std::string> line(std::size_t width, bool last) {
-    if (file_ == nullptr) return std::nullopt;
+    if (!open_) return std::nullopt;
     std::optional<std::string> found;
     std::string current;
     bool inLine = false;
     char block[4096];
     for (;;) {
-      const std::size_t count = std::fread(block, 1, sizeof block, file_);
-      if (count == 0) break;
+      std::size_t count = 0;
+      if (file_.read(block, sizeof block, count) != 0 || count == 0) break;
       for (std::size_t i = 0; i < count; ++i) {
         const char c = block[i];
         if (c == '\n') {
@@ -81,7 +76,8 @@ class SettingsFile {
     return line;
   }
 
-  std::FILE* file_ = nullptr;
+  platform::ReadHandle file_;
+  bool open_ = false;
 };
 
 }  // namespace

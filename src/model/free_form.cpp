@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "model/number_text.h"
+#include "model/printable_text.h"
 
 namespace zentrix::model {
 
@@ -274,7 +275,7 @@ class Messages {
 
   std::string notFound(int position, const FreeFormTarget& target, std::string_view found) const {
     return prefix(position) + (romanian_ ? "se astepta " : "expected ") + kindOf(target) +
-           (romanian_ ? ", s-a gasit " : ", found ") + std::string(found);
+           (romanian_ ? ", s-a gasit " : ", found ") + escapedControls(found);
   }
   std::string missing(int position, const FreeFormTarget& target) const {
     const char* end = romanian_ ? (singleText_ ? "sfarsitul textului" : "sfarsitul fisierului")

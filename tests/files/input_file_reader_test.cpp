@@ -533,12 +533,13 @@ TEST_F(InputFileReaderTest, FilesThatCannotBeReadAreNamed) {
             "Cannot open the file \"" + m.oldFilePath + "\": No such file or directory");
   m.romanian = true;
   outcome = loadInputFile(m);
-  EXPECT_EQ(outcome.message,
-            "Nu se poate deschide fisierul \"" + m.oldFilePath + "\": No such file or directory");
+  EXPECT_EQ(outcome.message, "Nu se poate deschide fisierul \"" + m.oldFilePath +
+                                 "\": Fisierul sau dosarul nu exista")
+      << "the system's reason in Romanian too";
   m.romanian = false;
   m.oldFilePath = folder_.path().string();
   outcome = loadInputFile(m);
-  EXPECT_EQ(outcome.message, "Cannot read the file \"" + m.oldFilePath + "\": Is a directory");
+  EXPECT_EQ(outcome.message, "Cannot open the file \"" + m.oldFilePath + "\": Is a folder");
 }
 
 }  // namespace
