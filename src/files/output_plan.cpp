@@ -17,15 +17,15 @@ namespace fs = std::filesystem;
 // Headers, headings, the title and the few fixed lines of any file.
 constexpr std::uint64_t kFixedPart = 8192;
 
+// The path from the root, with the links of its existing folders resolved.
 fs::path absoluteNormal(const fs::path& path) {
-  std::error_code error;
-  const fs::path resolved = fs::weakly_canonical(path, error);
-  if (!error) return resolved.lexically_normal();
+  fs::path absolute = path;
   int ignored = 0;
   if (path.is_relative())
-    if (const auto current = platform::currentFolder(ignored))
-      return (*current / path).lexically_normal();
-  return path.lexically_normal();
+    if (const auto current = platform::currentFolder(ignored)) absolute = *current / path;
+  std::error_code error;
+  const fs::path resolved = fs::weakly_canonical(absolute, error);
+  return (error ? absolute : resolved).lexically_normal();
 }
 
 std::uint64_t counted(std::int64_t count) {

@@ -9,59 +9,19 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_run.h"
 #include "model/number_text.h"
 #include "support/golden_file.h"
 
 namespace zentrix {
 namespace {
 
+using testing::CliRun;
+using testing::example;
 using testing::linesOf;
 using testing::matchesGolden;
 using testing::readBytes;
-
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-// Starts zentrix-cli with `arguments` in the current folder and waits for it.
-CliRun runCli(const std::vector<std::string>& arguments) {
-  const std::string program = std::string(ZENTRIX_BINARY_DIR) + "/zentrix-cli";
-  std::vector<char*> argv;
-  argv.push_back(const_cast<char*>(program.c_str()));
-  for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  const auto outPath =
-      std::filesystem::temp_directory_path() / ("zentrix-cli-out-" + std::to_string(::getpid()));
-  const auto errPath =
-      std::filesystem::temp_directory_path() / ("zentrix-cli-err-" + std::to_string(::getpid()));
-  const pid_t child = ::fork();
-  if (child == 0) {
-    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int in = ::open("/dev/null", O_RDONLY);
-    if (out < 0 || err < 0 || in < 0) ::_exit(126);
-    ::dup2(in, 0);
-    ::dup2(out, 1);
-    ::dup2(err, 2);
-    ::execv(program.c_str(), argv.data());
-    ::_exit(127);
-  }
-  CliRun run;
-  int status = 0;
-  if (child < 0 || ::waitpid(child, &status, 0) != child) return run;
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  run.out = readBytes(outPath);
-  run.err = readBytes(errPath);
-  std::filesystem::remove(outPath);
-  std::filesystem::remove(errPath);
-  return run;
-}
-
-std::filesystem::path example(const std::string& name) {
-  return std::filesystem::path(ZENTRIX_EXAMPLES_DIR) / (name + ".dat");
-}
+using testing::runCli;
 
 // The example's text with `from` replaced by `to` (once, and it must be there).
 std::string editedExample(const std::string& name, const std::string& from, const std::string& to) {
@@ -77,10 +37,6 @@ std::string createdMessage(const std::string& path) {
          "\".\n\nThis File must be editied to add/modify Blocked Nodes, Elastic Supports, \nUnits, "
          "and Element and Material Properties.\nYou may edit it directly or use Geosmith "
          "program.\n";
-}
-
-bool endsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 using CliTest = testing::ScratchFolderTest;

@@ -1,0 +1,313 @@
+// zentrix-cli against the paths, streams and signals a careless caller or a
+// script hands it: outputs naming one file or the input, empty paths, the
+// standard output as a file, pipes without a peer, a deleted current folder,
+// an unprintable standard output, signals in the middle of a write. Every
+// case leaves the files it must not touch byte for byte.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <regex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "cli/cli_run.h"
+#include "support/golden_file.h"
+
+namespace zentrix {
+namespace {
+
+using testing::CliRun;
+using testing::example;
+using testing::readBytes;
+using testing::runCli;
+using testing::writeBytes;
+
+// A hang must fail the test, not stop the suite: the program gets SIGALRM.
+void hangsAreFailures() {
+  ::alarm(20);
+}
+
+class CliFileSafetyTest : public testing::ScratchFolderTest {
+ protected:
+  void SetUp() override {
+    ScratchFolderTest::SetUp();
+    std::filesystem::copy_file(example("arch-circular-2d"), "arch.dat");
+  }
+};
+
+// ----------------------------------------------------- outputs that collide
+
+struct CollisionCase {
+  const char* name;
+  std::vector<std::string> options;
+  const char* message;
+};
+
+class OutputCollisionTest : public CliFileSafetyTest,
+                            public ::testing::WithParamInterface<CollisionCase> {};
+
+TEST_P(OutputCollisionTest, IsAUsageErrorBeforeAnythingIsWritten) {
+  std::vector<std::string> arguments = {"generate", "arch.dat", "--language", "en"};
+  arguments.insert(arguments.end(), GetParam().options.begin(), GetParam().options.end());
+  const CliRun run = runCli(arguments);
+  EXPECT_EQ(run.exitCode, 2) << run.err;
+  EXPECT_EQ(run.err, std::string(GetParam().message) + "\n");
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(folderListing(), "arch.dat ");
+  EXPECT_EQ(readBytes("arch.dat"), readBytes(example("arch-circular-2d")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outputs, OutputCollisionTest,
+    ::testing::Values(
+        CollisionCase{"GeometryAndSaveNameOneFile",
+                      {"--geometry", "out.dat", "--save", "./out.dat"},
+                      "--geometry and --save name the same file \"./out.dat\"; nothing was "
+                      "written."},
+        CollisionCase{"GeometryNamesTheInput",
+                      {"--geometry", "./arch.dat"},
+                      "--geometry names the input file \"./arch.dat\"; nothing was written."},
+        CollisionCase{"GeometryNamesTheBaseModuleFile",
+                      {"--geometry", "arch-BaseModule.dat", "--base-module"},
+                      "--geometry and --base-module name the same file \"arch-BaseModule.dat\"; "
+                      "nothing was written."},
+        CollisionCase{"SaveNamesTheBaseModuleFile",
+                      {"--save", "arch-BaseModule.dat", "--base-module"},
+                      "--save and --base-module name the same file \"arch-BaseModule.dat\"; "
+                      "nothing was written."},
+        CollisionCase{"EmptyGeometryPath", {"--geometry", ""}, "--geometry: the path is empty"},
+        CollisionCase{"EmptySavePath", {"--save", ""}, "--save: the path is empty"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(CliFileSafetyTest, SaveOverTheInputStaysAllowed) {
+  const CliRun run = runCli({"generate", "arch.dat", "--save", "arch.dat", "--language", "en"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(folderListing(), "arch.dat ");
+}
+
+// A failed --save after a good --geometry used to leave the Geometry File
+// replaced while the exit code said failure.
+TEST_F(CliFileSafetyTest, SaveFailureLeavesTheGeometryFileAsItWas) {
+  writeBytes("arch.geo", "older\r\n");
+  const CliRun run = runCli({"generate", "arch.dat", "--geometry", "arch.geo", "--save",
+                             "missing/saved.dat", "--language", "en"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "Cannot create the file \"missing/saved.dat\": No such file or directory\n");
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(readBytes("arch.geo"), "older\r\n");
+  EXPECT_EQ(folderListing(), "arch.dat arch.geo ");
+}
+
+// ------------------------------------------------- streams, pipes, folders
+
+// `--geometry /dev/stdout >> build.log` used to rename a temporary file over
+// build.log: the log was lost.
+TEST_F(CliFileSafetyTest, StandardOutputAsGeometryFileAppendsToTheRedirectedFile) {
+  writeBytes("build.log", "earlier log line\n");
+  const auto before = std::filesystem::status("build.log");
+  struct stat old {};
+  ASSERT_EQ(::stat("build.log", &old), 0);
+  const CliRun run =
+      runCli({"generate", "arch.dat", "--geometry", "/dev/stdout", "--language", "en"}, [] {
+        const int log = ::open("build.log", O_WRONLY | O_APPEND);
+        ::dup2(log, 1);
+      });
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  const std::string log = readBytes("build.log");
+  EXPECT_EQ(log.substr(0, 17), "earlier log line\n");
+  EXPECT_NE(log.find("// This file was generated by KARVEL: ZENTRIX program."), std::string::npos);
+  EXPECT_NE(log.find("Created File: \"/dev/stdout\"."), std::string::npos);
+  struct stat now {};
+  ASSERT_EQ(::stat("build.log", &now), 0);
+  EXPECT_EQ(now.st_ino, old.st_ino) << "the log is the same file, not a replacement";
+  EXPECT_EQ(folderListing(), "arch.dat build.log ");
+}
+
+TEST_F(CliFileSafetyTest, PipesWithoutAPeerAreRefusedAtOnce) {
+  ASSERT_EQ(::mkfifo("out.geo", 0600), 0);
+  ASSERT_EQ(::mkfifo("in.dat", 0600), 0);
+  const CliRun output = runCli(
+      {"generate", "arch.dat", "--geometry", "out.geo", "--language", "en"}, hangsAreFailures);
+  EXPECT_EQ(output.exitCode, 1);
+  EXPECT_EQ(output.err, "Cannot create the file \"out.geo\": No program reads from this pipe\n");
+  const CliRun input = runCli({"generate", "in.dat", "--language", "ro"}, hangsAreFailures);
+  EXPECT_EQ(input.exitCode, 1);
+  EXPECT_EQ(input.err,
+            "Date eronate in fisierul existent (Old File).\nNu se poate deschide fisierul "
+            "\"in.dat\": Este o conducta sau un terminal, care ar putea face programul sa astepte "
+            "la nesfarsit\n");
+}
+
+TEST_F(CliFileSafetyTest, LanguageFileThatIsAPipeOrADeviceIsNotWaitedFor) {
+  ASSERT_EQ(::mkfifo("language.dat", 0600), 0);
+  EXPECT_EQ(runCli({"generate", "arch.dat"}, hangsAreFailures).exitCode, 0);
+  std::filesystem::remove("language.dat");
+  std::filesystem::create_symlink("/dev/zero", "language.dat");
+  EXPECT_EQ(runCli({"generate", "arch.dat"}, hangsAreFailures).exitCode, 0);
+}
+
+TEST_F(CliFileSafetyTest, DeletedCurrentFolderIsNoCrash) {
+  const std::string input = (folder() / "arch.dat").string();
+  const std::string geometry = (folder() / "arch.geo").string();
+  std::filesystem::create_directory("gone");
+  const auto intoDeletedFolder = [] {
+    if (::chdir("gone") != 0 || ::rmdir("../gone") != 0) ::_exit(125);
+  };
+  const CliRun given =
+      runCli({"generate", input, "--geometry", geometry, "--language", "en"}, intoDeletedFolder);
+  EXPECT_EQ(given.exitCode, 0) << given.err;
+  EXPECT_EQ(given.err, "");
+  std::filesystem::create_directory("gone");
+  const CliRun looked = runCli({"generate", input, "--geometry", geometry}, intoDeletedFolder);
+  EXPECT_EQ(looked.exitCode, 0) << looked.err;
+  EXPECT_EQ(looked.err,
+            "Warning: the current folder cannot be found (No such file or directory); the "
+            "messages are in English.\n");
+  EXPECT_NE(readBytes(geometry).find("This file was generated"), std::string::npos);
+}
+
+// "Created File" that cannot be printed used to give exit 0.
+TEST_F(CliFileSafetyTest, UnprintableStandardOutputExitsWithOne) {
+  const std::vector<std::pair<const char*, std::function<void()>>> outputs = {
+      {"full device", [] { ::dup2(::open("/dev/full", O_WRONLY), 1); }},
+      {"closed", [] { ::close(1); }},
+  };
+  for (const auto& [what, redirect] : outputs) {
+    std::filesystem::remove("arch.geo");
+    const CliRun run =
+        runCli({"generate", "arch.dat", "--geometry", "arch.geo", "--language", "en"}, redirect);
+    EXPECT_EQ(run.exitCode, 1) << what;
+    EXPECT_EQ(run.err, "Cannot write to the standard output; the files were written.\n") << what;
+    EXPECT_NE(readBytes("arch.geo").find("This file was generated"), std::string::npos) << what;
+  }
+  EXPECT_EQ(folderListing(), "arch.dat arch.geo ") << "nothing written in place of stdout";
+}
+
+// ------------------------------------------------------------- messages
+
+TEST_F(CliFileSafetyTest, ControlCharactersFromTheFileAreShownEscaped) {
+  std::string text = readBytes("arch.dat");
+  const std::string record = "\n1 ";
+  text.insert(text.find(record) + 1, "\x1b]0;owned\x07 ");
+  writeBytes("arch.dat", text);
+  const CliRun run = runCli({"generate", "arch.dat", "--language", "en"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << "no escape sequence reaches the terminal";
+  EXPECT_NE(run.err.find("\\x1b]0;owned\\x07"), std::string::npos) << run.err;
+}
+
+struct EpochCase {
+  const char* name;
+  const char* value;
+  const char* warning;
+};
+
+class SourceDateEpochTest : public CliFileSafetyTest,
+                            public ::testing::WithParamInterface<EpochCase> {};
+
+TEST_P(SourceDateEpochTest, UnusableValueIsAWarningAndTheClockIsUsed) {
+  const std::string value = GetParam().value;
+  const CliRun run = runCli({"generate", "arch.dat", "--geometry", "arch.geo", "--language", "en"},
+                            [value] { ::setenv("SOURCE_DATE_EPOCH", value.c_str(), 1); });
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err, std::string(GetParam().warning) + "\n");
+  const auto lines = testing::linesOf(readBytes("arch.geo"));
+  ASSERT_FALSE(lines.empty());
+  EXPECT_TRUE(std::regex_match(lines.back(), std::regex(R"(\d\d/\d\d/2\d\d\d   \d\d:\d\d:\d\d)")))
+      << lines.back();
+}
+
+constexpr const char* kOutOfRange =
+    "Warning: SOURCE_DATE_EPOCH is outside the years 1000 to 9999; the current time is used.";
+constexpr const char* kMalformed =
+    "Warning: SOURCE_DATE_EPOCH is not a number of seconds; the current time is used.";
+
+INSTANTIATE_TEST_SUITE_P(Values, SourceDateEpochTest,
+                         ::testing::Values(EpochCase{"FiveDigitYear", "253402300800", kOutOfRange},
+                                           EpochCase{"BeforeYear1000", "-99999999999", kOutOfRange},
+                                           EpochCase{"BeyondSixtyFourBits", "99999999999999999999",
+                                                     kOutOfRange},
+                                           EpochCase{"Exponent", "1e9", kMalformed},
+                                           EpochCase{"Words", "yesterday", kMalformed}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+// --------------------------------------------------------------- signals
+
+// True once the program holds a file open in `folder` other than `input`:
+// the write has begun.
+bool writing(pid_t child, const std::filesystem::path& folder, const std::string& input) {
+  std::error_code error;
+  for (const auto& entry :
+       std::filesystem::directory_iterator("/proc/" + std::to_string(child) + "/fd", error)) {
+    const std::string target = std::filesystem::read_symlink(entry.path(), error).string();
+    if (target.rfind(folder.string(), 0) == 0 && target.find(input) == std::string::npos)
+      return true;
+  }
+  return false;
+}
+
+struct SignalCase {
+  const char* name;
+  int signal;
+  bool ignoredByTheCaller;
+};
+
+class SignalDuringWriteTest : public CliFileSafetyTest,
+                              public ::testing::WithParamInterface<SignalCase> {};
+
+// A structure large enough that its files take a while to write.
+TEST_P(SignalDuringWriteTest, StopsAndLeavesTheOlderFileAndNothingElse) {
+  std::string text = readBytes(example("truss-bridge-3d"));
+  text.replace(text.find("           8   5.000000"), 23, "       60000   5.000000");
+  writeBytes("bridge.dat", text);
+  writeBytes("bridge.geo", "older\r\n");
+  std::filesystem::remove("arch.dat");
+  const SignalCase c = GetParam();
+  const auto start = [c] {
+    if (c.ignoredByTheCaller) std::signal(c.signal, SIG_IGN);
+    hangsAreFailures();
+  };
+  bool sent = false;
+  const auto signalWhileWriting = [&](pid_t child) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+    while (std::chrono::steady_clock::now() < deadline) {
+      if (writing(child, folder(), "bridge.dat")) {
+        sent = ::kill(child, c.signal) == 0;
+        return;
+      }
+      std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+  };
+  const CliRun run = runCli({"generate", "bridge.dat", "--geometry", "bridge.geo", "--save",
+                             "saved.dat", "--language", "en"},
+                            start, signalWhileWriting);
+  ASSERT_TRUE(sent) << "the write was never seen";
+  if (c.ignoredByTheCaller) {
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(folderListing(), "bridge.dat bridge.geo saved.dat ");
+    EXPECT_NE(readBytes("bridge.geo"), "older\r\n");
+    return;
+  }
+  EXPECT_EQ(run.exitCode, 128 + c.signal) << "ends as the signal would, after cleaning up";
+  EXPECT_NE(run.err.find("was cancelled; an existing file of that name is unchanged."),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(readBytes("bridge.geo"), "older\r\n");
+  EXPECT_EQ(folderListing(), "bridge.dat bridge.geo ") << "no temporary file is left";
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, SignalDuringWriteTest,
+                         ::testing::Values(SignalCase{"Interrupt", SIGINT, false},
+                                           SignalCase{"Terminate", SIGTERM, false},
+                                           SignalCase{"HangUp", SIGHUP, false},
+                                           SignalCase{"IgnoredInterrupt", SIGINT, true}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+}  // namespace
+}  // namespace zentrix
