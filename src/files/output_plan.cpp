@@ -1,5 +1,6 @@
 #include "files/output_plan.h"
 
+#include <algorithm>
 #include <map>
 #include <system_error>
 
@@ -83,14 +84,23 @@ std::uint64_t geometryFileSizeBound(const model::Model& m, std::size_t pathLengt
          (counted(m.baseElementCount) + model::kKindCount) * typeLine;
 }
 
+// An element record of the Zentrix Input File: three free-form integers of
+// 12 columns (wider numbers are written whole), the line end and an empty
+// line of a group.
+std::uint64_t elementRecordBound(std::int64_t elements, std::int64_t nodes) {
+  const auto width = static_cast<std::uint64_t>(
+      std::max(model::digitCount(elements > nodes ? elements : nodes) + 1, 12));
+  return 3 * width + 4;
+}
+
 std::uint64_t inputFileSizeBound(const model::Model& m, std::size_t pathLength) {
   const std::int64_t baseNodes = std::int64_t{m.nodesInBase0} + m.nodesInBase1;
   const std::uint64_t baseNodeLine = nodeLineBound(baseNodes, 3) + 24;
-  const std::uint64_t baseElementLine = elementLineBound(m.baseElementCount, baseNodes) + 24;
+  const std::uint64_t baseElementLine = elementRecordBound(m.baseElementCount, baseNodes);
   return kFixedPart + pathLength + model::kKindCount * (model::kTypeNameWidth + 40) +
          counted(baseNodes) * baseNodeLine + counted(m.baseElementCount) * baseElementLine +
          counted(m.totalNodes) * nodeLineBound(m.totalNodes, m.dofPerNode) +
-         counted(m.totalElements) * elementLineBound(m.totalElements, m.totalNodes);
+         counted(m.totalElements) * elementRecordBound(m.totalElements, m.totalNodes);
 }
 
 std::uint64_t baseModuleFileSizeBound(const model::Model& m, std::size_t pathLength) {
