@@ -135,5 +135,33 @@ TEST(TerminalProgress, InterruptStopsTheWorkAndKeepsTheOldFile) {
   std::filesystem::remove_all(folder);
 }
 
+// How each stop signal is set up, seen in a child process, since the
+// dispositions are the process's own. The first Ctrl-C used to be swallowed
+// by a restarted system call, and an inherited "ignore" was overridden.
+TEST(TerminalProgress, StopSignalsInterruptWaitsAndKeepAnInheritedIgnore) {
+  struct Case {
+    int signal;
+    bool ignoredBefore;
+  };
+  for (const Case c : {Case{SIGINT, false}, Case{SIGTERM, false}, Case{SIGHUP, false},
+                       Case{SIGINT, true}, Case{SIGHUP, true}}) {
+    const pid_t child = fork();
+    if (child == 0) {
+      if (c.ignoredBefore) std::signal(c.signal, SIG_IGN);
+      cancelOnInterrupt();
+      struct sigaction now {};
+      sigaction(c.signal, nullptr, &now);
+      if (c.ignoredBefore) _exit(now.sa_handler == SIG_IGN ? 0 : 10);
+      if ((now.sa_flags & SA_RESTART) != 0) _exit(11);
+      std::raise(c.signal);
+      _exit(interrupted() && stopSignal() == c.signal ? 0 : 12);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << c.signal;
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "signal " << c.signal << ", ignored " << c.ignoredBefore;
+  }
+}
+
 }  // namespace
 }  // namespace zentrix::app
