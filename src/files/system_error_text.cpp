@@ -58,8 +58,9 @@ std::string systemErrorText(int error, bool romanian) {
 }
 
 std::string failureReason(int error, const std::filesystem::path& path, bool romanian) {
-  if (error == ENOTDIR) {
-    // The first part of the path that exists and is not a folder.
+  if (error == ENOTDIR || error == ENOENT) {
+    // The first part of the path that exists and is not a folder (Windows
+    // says only that the path was not found).
     std::filesystem::path part;
     for (const auto& element : path.parent_path()) {
       part /= element;

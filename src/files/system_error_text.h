@@ -13,8 +13,8 @@ namespace zentrix::files {
 // The reason for an <cerrno> number, as the end of a message.
 std::string systemErrorText(int error, bool romanian);
 
-// The reason for `error` met on `path`: for ENOTDIR it names the part of
-// the path that is a file ("\"a.dat\" is not a folder").
+// The reason for `error` met on `path`: when a part of the path is a file,
+// it names that part ("\"a.dat\" is not a folder"), on every platform.
 std::string failureReason(int error, const std::filesystem::path& path, bool romanian);
 
 // "Cannot create the file \"<path>\": <reason>" and its kin, with the path
