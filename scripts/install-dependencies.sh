@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-svg-dev
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core
+  strace
 )
 
 missing=()

@@ -27,12 +27,11 @@ inline std::string cliProgram() {
   return std::string(ZENTRIX_BINARY_DIR) + "/zentrix-cli";
 }
 
-// Starts zentrix-cli with `arguments` in the current folder; `waitFor`
+// Starts `program` with `arguments` in the current folder; `waitFor`
 // (given the child's id) runs while it works, then the run is waited for.
-inline CliRun runCli(const std::vector<std::string>& arguments,
-                     const std::function<void()>& before = {},
-                     const std::function<void(pid_t)>& waitFor = {}) {
-  const std::string program = cliProgram();
+inline CliRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                         const std::function<void()>& before = {},
+                         const std::function<void(pid_t)>& waitFor = {}) {
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(program.c_str()));
   for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
@@ -64,6 +63,13 @@ inline CliRun runCli(const std::vector<std::string>& arguments,
   std::filesystem::remove(outPath);
   std::filesystem::remove(errPath);
   return run;
+}
+
+// zentrix-cli with `arguments`, as `runProgram` runs it.
+inline CliRun runCli(const std::vector<std::string>& arguments,
+                     const std::function<void()>& before = {},
+                     const std::function<void(pid_t)>& waitFor = {}) {
+  return runProgram(cliProgram(), arguments, before, waitFor);
 }
 
 inline std::filesystem::path example(const std::string& name) {

@@ -189,6 +189,27 @@ TEST_F(CliFileSafetyTest, UnprintableStandardOutputExitsWithOne) {
   EXPECT_EQ(folderListing(), "arch.dat arch.geo ") << "nothing written in place of stdout";
 }
 
+// No sync used to be made: a power cut could leave an empty or partial file
+// on file systems without ext4's rename heuristics. The system calls show
+// the file synced before it replaces the old one and the folder after.
+TEST_F(CliFileSafetyTest, FileAndFolderAreSyncedAroundTheReplacement) {
+  const std::string strace = "/usr/bin/strace";
+  if (::access(strace.c_str(), X_OK) != 0) GTEST_SKIP() << "strace is not installed";
+  writeBytes("arch.geo", "older\r\n");
+  const CliRun run = testing::runProgram(
+      strace, {"-f", "-o", "calls.txt", "-e", "trace=fsync,fdatasync,rename,renameat,renameat2",
+               testing::cliProgram(), "generate", "arch.dat", "--geometry", "arch.geo",
+               "--language", "en"});
+  const std::string calls = readBytes("calls.txt");
+  if (run.exitCode != 0 || calls.empty()) GTEST_SKIP() << "strace cannot trace here: " << run.err;
+  const auto renamed = calls.find("arch.geo\"");
+  ASSERT_NE(renamed, std::string::npos) << calls;
+  const auto syncBefore = calls.rfind("fsync(", renamed);
+  const auto syncAfter = calls.find("fsync(", renamed);
+  EXPECT_NE(syncBefore, std::string::npos) << "the new file is synced first\n" << calls;
+  EXPECT_NE(syncAfter, std::string::npos) << "the folder is synced after\n" << calls;
+}
+
 // ------------------------------------------------------------- messages
 
 TEST_F(CliFileSafetyTest, ControlCharactersFromTheFileAreShownEscaped) {
