@@ -123,6 +123,10 @@ TEST_F(CliTest, HelpDocumentsEveryOptionAndTheExitCodes) {
   for (const char* option :
        {"INPUT", "--geometry", "--save", "--base-module", "--language", "--base0-last", "--force"})
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
+  // It used to say "beside INPUT", which is not where a "." in a folder name
+  // puts the file, and the path written was never shown.
+  EXPECT_NE(run.out.find("the path written is printed"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("beside INPUT"), std::string::npos);
 }
 
 // ----------------------------------------------------------------- failures
