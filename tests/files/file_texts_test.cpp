@@ -2,7 +2,10 @@
 // binary files and endless lines, control characters and cut characters in
 // titles and names. The reader takes them all alike or says what is wrong.
 #include <gtest/gtest.h>
+
+#if !defined(_WIN32)
 #include <sys/stat.h>
+#endif
 
 #include <string>
 
@@ -102,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "line 2: line too long (more than 1048576 bytes)"}),
     [](const auto& test) { return std::string(test.param.name); });
 
+#if !defined(_WIN32)
 TEST(FileTexts, DeviceOfZerosIsNotATextFile) {
   model::Model m = startModel();
   m.oldFilePath = "/dev/zero";
@@ -118,6 +122,7 @@ TEST(FileTexts, PipeIsRefusedInsteadOfWaitedFor) {
             "Cannot open the file \"" + m.oldFilePath +
                 "\": It is a pipe or a terminal, which could make the program wait for ever");
 }
+#endif  // _WIN32
 
 struct TitleCase {
   const char* name;

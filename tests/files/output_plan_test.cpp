@@ -22,7 +22,6 @@ TEST(OutputPlan, PathsNamingOneFile) {
   writeWholeFile(at("a.dat"), "a");
   writeWholeFile(at("b.dat"), "b");
   std::filesystem::create_hard_link(at("a.dat"), at("hard.dat"));
-  std::filesystem::create_symlink(at("a.dat"), at("soft.dat"));
   std::filesystem::create_directory(at("sub"));
   struct Case {
     std::string first;
@@ -30,30 +29,42 @@ TEST(OutputPlan, PathsNamingOneFile) {
     bool same;
   };
   const Case cases[] = {
-      {at("a.dat"), at("a.dat"), true},
-      {at("a.dat"), at("sub/../a.dat"), true},
-      {at("a.dat"), at("hard.dat"), true},
-      {at("a.dat"), at("soft.dat"), true},
-      {at("new.dat"), at("sub/../new.dat"), true},
-      {at("a.dat"), at("b.dat"), false},
-      {at("new.dat"), at("sub/new.dat"), false},
-      {"/dev/null", "/dev/null", false},
-      {"/dev/stdout", "/dev/stdout", false},
+    {at("a.dat"), at("a.dat"), true},
+    {at("a.dat"), at("sub/../a.dat"), true},
+    {at("a.dat"), at("hard.dat"), true},
+    {at("new.dat"), at("sub/../new.dat"), true},
+    {at("a.dat"), at("b.dat"), false},
+    {at("new.dat"), at("sub/new.dat"), false},
+#if defined(_WIN32)
+    {"NUL", "nul.txt", false},
+#else
+    {"/dev/null", "/dev/null", false},
+    {"/dev/stdout", "/dev/stdout", false},
+#endif
   };
   for (const Case& c : cases)
     EXPECT_EQ(namesSameFile(c.first, c.second), c.same) << c.first << " and " << c.second;
+#if !defined(_WIN32)
+  std::filesystem::create_symlink(at("a.dat"), at("soft.dat"));
+  EXPECT_TRUE(namesSameFile(at("a.dat"), at("soft.dat"))) << "through a symbolic link";
+#endif
 }
 
 TEST(OutputPlan, SpaceShortageGivesTheFigures) {
   ScratchFolder folder;
   const std::string path = folder.file("huge.geo");
   EXPECT_EQ(spaceShortage({{path, 1000}}, false), std::nullopt);
-  const auto message = spaceShortage({{path, std::uint64_t{1} << 62}, {"/dev/null", 1}}, false);
+#if defined(_WIN32)
+  const std::string device = "NUL";
+#else
+  const std::string device = "/dev/null";
+#endif
+  const auto message = spaceShortage({{path, std::uint64_t{1} << 62}, {device, 1}}, false);
   ASSERT_TRUE(message.has_value());
   EXPECT_EQ(message->substr(0, 28 + path.size()), "Not enough free space for \"" + path + "\"");
   EXPECT_NE(message->find(": up to 4611686018428 MB are needed, "), std::string::npos) << *message;
   EXPECT_TRUE(message->ends_with(" MB are free; no file was written.")) << *message;
-  EXPECT_EQ(spaceShortage({{"/dev/null", std::uint64_t{1} << 62}}, false), std::nullopt)
+  EXPECT_EQ(spaceShortage({{device, std::uint64_t{1} << 62}}, false), std::nullopt)
       << "a device takes what it is given";
 }
 
