@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "files/platform_files.h"
+
 namespace zentrix::files {
 
 std::filesystem::path nativePath(std::string_view modelPath) {
@@ -9,7 +11,7 @@ std::filesystem::path nativePath(std::string_view modelPath) {
 #if !defined(_WIN32)
   std::replace(text.begin(), text.end(), '\\', '/');
 #endif
-  return std::filesystem::path(std::u8string(text.begin(), text.end()));
+  return platform::pathFromUtf8(text);
 }
 
 std::string modelPathText(const std::filesystem::path& path) {

@@ -16,8 +16,13 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zentrix::files::platform {
+
+// The native path of a UTF-8 text (on Windows: UTF-16, converted with
+// MultiByteToWideChar; bytes that are not UTF-8 become U+FFFD).
+std::filesystem::path pathFromUtf8(std::string_view text);
 
 // The kinds of path that are handled differently.
 enum class PathKind {

@@ -83,6 +83,10 @@ std::optional<int> descriptorNamed(std::string_view text) {
 
 }  // namespace
 
+fs::path pathFromUtf8(std::string_view text) {
+  return fs::path(std::string(text));
+}
+
 PathFacts factsOf(const fs::path& path, int& error) {
   error = 0;
   PathFacts facts;

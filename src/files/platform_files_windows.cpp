@@ -125,6 +125,15 @@ std::optional<int> standardStreamOf(const fs::path&) {
   return std::nullopt;
 }
 
+fs::path pathFromUtf8(std::string_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int wide = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+  std::wstring converted(static_cast<std::size_t>(wide), L'\0');
+  ::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, converted.data(), wide);
+  return fs::path(converted);
+}
+
 PathFacts factsOf(const fs::path& path, int& error) {
   error = 0;
   PathFacts facts;
