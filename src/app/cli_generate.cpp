@@ -20,6 +20,7 @@
 #include "files/time_stamp.h"
 #include "generation/generate.h"
 #include "model/model.h"
+#include "model/number_text.h"
 #include "model/printable_text.h"
 
 namespace zentrix::app {
@@ -105,7 +106,7 @@ void setLanguage(model::Model& model, const std::string& choice, std::ostream& e
   model.romanian = files::isRomanianCode(model.languageCode);
 }
 
-// Writes one requested file; false after naming the failure on `err`.
+// Whether `outcome` is a success; a failure is named on `err`.
 bool reported(const model::Outcome& outcome, std::ostream& err) {
   if (!outcome) err << outcome.message << '\n';
   return static_cast<bool>(outcome);
@@ -126,10 +127,12 @@ std::vector<Output> requestedOutputs(const GenerateRequest& request) {
   if (request.geometryGiven) outputs.push_back({"--geometry", request.geometry});
   if (request.saveGiven) outputs.push_back({"--save", request.save});
   if (request.baseModule)
-    outputs.push_back({"--base-module", files::baseModuleGeometryPath(request.input)});
+    outputs.push_back(
+        {"--base-module", files::baseModuleGeometryPath(model::trimRight(request.input))});
   return outputs;
 }
 
+// A path as messages quote it.
 std::string shown(const std::string& path) {
   return "\"" + model::escapedControls(path) + "\"";
 }
