@@ -44,8 +44,17 @@ void chooseEntry(QWidget& window, int controlId, int entry) {
     combo->setCurrentIndex(entry - 1);
     emit combo->activated(entry - 1);
   } else if (auto* list = qobject_cast<QListWidget*>(control)) {
-    list->setCurrentRow(entry - 1);
+    clickEntry(*list, entry);
   }
+}
+
+void clickEntry(QListWidget& list, int entry) {
+  QListWidgetItem* item = list.item(entry - 1);
+  if (item == nullptr) return;
+  list.scrollToItem(item);
+  const QPoint at = list.visualItemRect(item).center();
+  QTest::mousePress(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
 ModalDriver& ModalDriver::onDialog(int templateId, Action action, std::string what) {
@@ -72,6 +81,18 @@ ModalDriver& ModalDriver::answerMessage(QMessageBox::StandardButton button) {
                       }
                     },
                     "a message box"});
+  return *this;
+}
+
+ModalDriver& ModalDriver::onMessageBox(Action action) {
+  steps_.push_back({[](QWidget& window) { return qobject_cast<QMessageBox*>(&window) != nullptr; },
+                    std::move(action), "a message box"});
+  return *this;
+}
+
+ModalDriver& ModalDriver::onFileDialog(Action action) {
+  steps_.push_back({[](QWidget& window) { return qobject_cast<QFileDialog*>(&window) != nullptr; },
+                    std::move(action), "the file dialog"});
   return *this;
 }
 
