@@ -195,15 +195,17 @@ void MainDialog::inputsChanged() {
   model_.inputsChangedSinceGenerate = true;
   dialog_->setEnabled(kCreate, false);
   dialog_->setText(kMainDialogTemplate, "ZENTRIX");
+  dialog_->setText(kGenerationStatus, "");
 }
 
 void MainDialog::showGeneratedCounts() {
   const std::string nodes = std::to_string(model_.totalNodes);
   const std::string elements = std::to_string(model_.totalElements);
-  dialog_->setText(kMainDialogTemplate,
-                   model_.romanian
-                       ? "ZENTRIX - generat: " + nodes + " noduri, " + elements + " elemente"
-                       : "ZENTRIX - generated: " + nodes + " nodes, " + elements + " elements");
+  const std::string counts = model_.romanian
+                                 ? "generat: " + nodes + " noduri, " + elements + " elemente"
+                                 : "generated: " + nodes + " nodes, " + elements + " elements";
+  dialog_->setText(kGenerationStatus, counts);
+  dialog_->setText(kMainDialogTemplate, "ZENTRIX - " + counts);
 }
 
 void MainDialog::registerHandlers() {

@@ -10,8 +10,8 @@
 // input after GENERATE (here, in a sub-dialog, a new Old File, a GENERATE
 // refused, declined or cancelled) switches CREATE off until GENERATE runs
 // again, and Save Data then writes the inputs with an empty generated
-// section. After GENERATE the window's title says how many nodes and
-// elements were generated.
+// section. After GENERATE a status line (and the window's title) says how
+// many nodes and elements were generated; a change of an input clears it.
 //
 // Unsaved work: an input that differs from the last load or Save Data (for
 // a new model, from how it started). Closing the dialog with unsaved work,
@@ -58,6 +58,8 @@ inline constexpr ControlId kCreate = 1022;
 inline constexpr ControlId kView = 1021;
 inline constexpr ControlId kPreviewStructure = 1056;
 inline constexpr ControlId kGeometryFilePath = 1055;
+// A line at the foot of the EXPANSION group: what the last GENERATE built.
+inline constexpr ControlId kGenerationStatus = 1070;
 inline constexpr ControlId kDone = kOkButton;
 }  // namespace main_controls
 

@@ -54,8 +54,13 @@ TEST_F(DesktopRoadTest, OldFileGenerateCreateWritesWhatTheCommandLineWrites) {
   const QString geometry = QDir(folder.path()).filePath(QStringLiteral("bridge geometry.dat"));
   driver.onDialog(kMainDialogTemplate, [](QWidget& window) { clickControl(window, kOldFile); })
       .chooseFile(QString::fromUtf8(kExample))
-      .onDialog(kMainDialogTemplate, [](QWidget& window) { clickControl(window, kGenerate); })
-      .onDialog(kMainDialogTemplate, [](QWidget& window) { clickControl(window, kCreate); })
+      // One step: GENERATE lets timers run while it works, and a step of its
+      // own could click CREATE before GENERATE has enabled it.
+      .onDialog(kMainDialogTemplate,
+                [](QWidget& window) {
+                  clickControl(window, kGenerate);
+                  clickControl(window, kCreate);
+                })
       .chooseFile(geometry)
       .answerMessage(QMessageBox::Ok)
       .onDialog(kMainDialogTemplate, [](QWidget& window) { clickControl(window, kDone); });

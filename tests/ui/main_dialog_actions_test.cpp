@@ -319,5 +319,34 @@ TEST_F(MainDialogTest, BaseModulePreviewThatCannotBeWrittenLaunchesNothing) {
   EXPECT_EQ(host.messages()[0].icon, MessageIcon::Error);
 }
 
+// GENERATE gave no sign that it ran.
+TEST_F(MainDialogTest, GenerateShowsTheCountsInTheLanguageAndAChangeClearsThem) {
+  struct Case {
+    bool romanian;
+    const char* counts;
+  };
+  for (const Case c : {Case{false, "generated: 8 nodes, 13 elements"},
+                       Case{true, "generat: 8 noduri, 13 elemente"}}) {
+    model = model::Model{};
+    model.romanian = c.romanian;
+    model::setStartValues(model);
+    enterSquareModule();
+    std::string status, title, afterChange;
+    run([&](MemoryDialog& d) {
+      describeSquareCounts(d);
+      chooseExpansion(d);
+      d.userClick(kGenerate);
+      status = d.text(kGenerationStatus);
+      title = d.text(kMainDialogTemplate);
+      d.userType(kModules, "4");
+      afterChange = d.text(kGenerationStatus);
+      closeWithoutAsking(d);
+    });
+    EXPECT_EQ(status, c.counts);
+    EXPECT_EQ(title, std::string("ZENTRIX - ") + c.counts);
+    EXPECT_EQ(afterChange, "");
+  }
+}
+
 }  // namespace
 }  // namespace zentrix::ui::testing
