@@ -1,6 +1,7 @@
 #include "modal_driver.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -41,8 +42,13 @@ void chooseEntry(QWidget& window, int controlId, int entry) {
   QWidget* control = controlOf(window, controlId);
   if (control == nullptr || !control->isEnabled()) return;
   if (auto* combo = qobject_cast<QComboBox*>(control)) {
-    combo->setCurrentIndex(entry - 1);
-    emit combo->activated(entry - 1);
+    // F4 opens the list, the arrow keys move in it, Enter chooses.
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_F4);
+    QAbstractItemView* view = combo->view();
+    QTest::keyClick(view, Qt::Key_Home);
+    for (int step = 1; step < entry; ++step) QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
   } else if (auto* list = qobject_cast<QListWidget*>(control)) {
     clickEntry(*list, entry);
   }

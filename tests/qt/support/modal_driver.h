@@ -24,7 +24,7 @@ QWidget* controlOf(QWidget& window, int controlId);
 void clickControl(QWidget& window, int controlId);                   // mouse click
 void typeInto(QWidget& window, int controlId, const QString& text);  // replaces the text
 // 1-based, as a user's choice: a mouse press and release on a list box's
-// entry, a choice in a drop-down list.
+// entry; for a drop-down list F4 to open it, the arrow keys and Enter.
 void chooseEntry(QWidget& window, int controlId, int entry);
 // A mouse press and release on entry `entry` (1-based) of a list box.
 void clickEntry(QListWidget& list, int entry);
