@@ -2,10 +2,11 @@
 // form (see form_loader.h); controls are found by their "controlId"
 // property. Handlers run on the user's acts only: a click on a push button
 // or check box, every edit of an edit box (textEdited, so text set by the
-// program fires nothing), a choice in a drop-down list (activated) or a list
-// box. Buttons 1 and 2 close the dialog with their id; Escape and the
-// window's close box act as Cancel. A handler that throws is reported in a
-// message box; nothing throws out of a Qt slot.
+// program fires nothing), a choice in a drop-down list (activated) or in a
+// list box (once its selection has changed, whatever the device: the current
+// row moves before the selection on a mouse press). Buttons 1 and 2 close the dialog with their id;
+// Escape and the window's close box act as Cancel. A handler that throws is reported in a message
+// box; nothing throws out of a Qt slot.
 //
 // Every way the user closes a dialog (buttons 1 and 2, Escape, Enter on the
 // default button, the close box) asks its close request first.

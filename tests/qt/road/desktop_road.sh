@@ -206,6 +206,18 @@ case $scenario in
     program_ends
     ;;
 
+  # At 150 % on a 1280x1024 screen the fixed main dialog was 1029 pixels
+  # tall: with a title bar its DONE button was off screen.
+  MainDialogFitsTheScreenAt150Percent)
+    export QT_SCALE_FACTOR=1.5
+    start_program
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    [ "$HEIGHT" -le $((1024 - 48)) ] || fail "the dialog is $HEIGHT pixels tall"
+    [ "$WIDTH" -le 1280 ] || fail "the dialog is $WIDTH pixels wide"
+    xdotool key Escape
+    program_ends
+    ;;
+
   *)
     fail "no such scenario"
     ;;
