@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 #include <exception>
@@ -405,8 +406,13 @@ void QtDialog::fitTheScreen() {
   QScreen* screen = window_->screen();
   if (screen == nullptr) return;
   const QSize needed = window_->size();
-  const QSize fitted = fittedClientSize(needed, screen->availableGeometry().size());
+  const QSize available = screen->availableGeometry().size();
+  QSize fitted = fittedClientSize(needed, available);
   if (fitted == needed || window_->findChild<QScrollArea*>(QStringLiteral("fitTheScreen"))) return;
+  // Room for the vertical scroll bar, so that no horizontal one is needed.
+  const int bar = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  if (fitted.height() < needed.height())
+    fitted.setWidth(fittedClientSize(needed + QSize(bar, 0), available).width());
   auto* contents = new QWidget;
   contents->setFixedSize(needed);
   for (QWidget* child : window_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
