@@ -58,17 +58,19 @@ void writeBlockedNodesLine(TextFileOutput& out, std::int64_t first, std::int64_t
 // The supported ranges: the first module's Base 0 and, for an arch, the
 // last section as well. Where the Base 0 nodes sit depends on whether they
 // were renumbered to the end.
+// The inputs are the structure's own (see `GeneratedWith`), so the supports
+// follow the numbering the nodes really have.
 void writeBlockedNodes(TextFileOutput& out, const model::Model& model, int nodeWidth) {
+  const model::GeneratedWith with = model::structureInputs(model);
   const std::int64_t n = model.totalNodes;
-  const std::int64_t k = model.nodesInBase0;
-  if (model.lastNodesInBase0) {
-    writeBlockedNodesLine(out, n - k + 1, n, nodeWidth, model.dofPerNode);
-    if (model.expansionType == model::kArch)
-      writeBlockedNodesLine(out, n - 2 * k + 1, n - k, nodeWidth, model.dofPerNode);
+  const std::int64_t k = with.nodesInBase0;
+  const bool arch = with.expansionType == model::kArch;
+  if (with.lastNodesInBase0) {
+    writeBlockedNodesLine(out, n - k + 1, n, nodeWidth, with.dofPerNode);
+    if (arch) writeBlockedNodesLine(out, n - 2 * k + 1, n - k, nodeWidth, with.dofPerNode);
   } else {
-    writeBlockedNodesLine(out, 1, k, nodeWidth, model.dofPerNode);
-    if (model.expansionType == model::kArch)
-      writeBlockedNodesLine(out, n - k + 1, n, nodeWidth, model.dofPerNode);
+    writeBlockedNodesLine(out, 1, k, nodeWidth, with.dofPerNode);
+    if (arch) writeBlockedNodesLine(out, n - k + 1, n, nodeWidth, with.dofPerNode);
   }
 }
 
@@ -112,7 +114,8 @@ void writeElementData(TextFileOutput& out, const model::Model& model, int elemen
 bool structureIsComplete(const model::Model& model) {
   if (model.totalNodes < 0 || model.totalElements < 0 || model.baseElementCount < 0) return false;
   if (model.nodeCoords.rows() < model.totalNodes) return false;
-  if (model.totalNodes > 0 && model.nodeCoords.columns() < model.dofPerNode) return false;
+  if (model.totalNodes > 0 && model.nodeCoords.columns() < model::structureInputs(model).dofPerNode)
+    return false;
   if (model.elemStart.count() < model.totalElements || model.elemEnd.count() < model.totalElements)
     return false;
   const std::int64_t firstBase0 = model.kindCount[4] != 0 ? model.kindCount[4] : model.kindCount[3];
@@ -145,11 +148,12 @@ model::Outcome writeGeometryLines(const model::Model& model, std::string_view pa
   for (const char* comment : model.romanian ? kRomanianHeader : kEnglishHeader) out.line(comment);
   out.line("//");
   writeTitleLine(out, model.problemTitle);
-  writeSizeLine(out, model.totalNodes, model.totalElements, model.dofPerNode);
+  const int dofPerNode = model::structureInputs(model).dofPerNode;
+  writeSizeLine(out, model.totalNodes, model.totalElements, dofPerNode);
   writeBlockedNodes(out, model, nodeWidth);
   writeSupportsUnitsAndNodesHeading(out, model.romanian);
   const bool complete =
-      writeNodeLines(out, model.nodeCoords, model.totalNodes, model.dofPerNode, ticker) &&
+      writeNodeLines(out, model.nodeCoords, model.totalNodes, dofPerNode, ticker) &&
       writeTopology(out, model.romanian, model.elemStart, model.elemEnd, model.totalElements,
                     ticker);
   if (!complete) {

@@ -151,7 +151,7 @@ class InputFileWriter {
         progress_(progress),
         out_(path_, model.romanian, staged) {
     const std::int64_t baseNodes = std::int64_t{model.nodesInBase0} + model.nodesInBase1;
-    totalRecords_ = baseNodes + model.baseElementCount + model.totalNodes + model.totalElements + 1;
+    totalRecords_ = baseNodes + model.baseElementCount + generatedNodes() + generatedElements() + 1;
   }
 
   Outcome write() {
@@ -233,17 +233,26 @@ class InputFileWriter {
     }
   }
 
+  // A structure the inputs no longer generate is not theirs to carry: its
+  // section stays empty, as for a model never generated.
+  std::int64_t generatedNodes() const {
+    return model_.inputsChangedSinceGenerate ? 0 : model_.totalNodes;
+  }
+  std::int64_t generatedElements() const {
+    return model_.inputsChangedSinceGenerate ? 0 : model_.totalElements;
+  }
+
   // The structure as the last GENERATE left it, with its own coordinate count.
   void writeGeneratedPart() {
     out_.endLine();
     out_.line(FreeFormRecord().text(headings_.generatedData).str());
     out_.line(FreeFormRecord().text(headings_.coordinates).str());
-    writeNodes(model_.nodeCoords, model_.totalNodes, model_.nodeCoords.columns(),
+    writeNodes(model_.nodeCoords, generatedNodes(), model_.nodeCoords.columns(),
                model_.baseNodeCount);
     if (cancelled_) return;
     out_.endLine();
     out_.line(FreeFormRecord().text(headings_.elementEnds).str());
-    writeElements(model_.elemStart, model_.elemEnd, model_.totalElements, model_.baseElementCount);
+    writeElements(model_.elemStart, model_.elemEnd, generatedElements(), model_.baseElementCount);
   }
 
   // Nodes 1..count of the table, `columns` coordinates each; an empty line

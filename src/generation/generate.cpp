@@ -131,6 +131,12 @@ void takeOver(Model& model, const StructureCounts& counts, Scratch& s) {
   model.kindCount = s.kindCount;
   model.kindEnd = s.kindEnd;
   if (model.expansionType == model::kArch) model.moduleDepth = s.moduleDepth;
+  model.generatedWith = model::GeneratedWith{.dofPerNode = model.dofPerNode,
+                                             .nodesInBase0 = model.nodesInBase0,
+                                             .nodesInBase1 = model.nodesInBase1,
+                                             .expansionType = model.expansionType,
+                                             .lastNodesInBase0 = model.lastNodesInBase0};
+  model.inputsChangedSinceGenerate = false;
 }
 
 Outcome build(Model& model, const StructureCounts& counts, model::Progress* progress) {

@@ -1,5 +1,6 @@
 #include "input/coordinates_dialog.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -23,16 +24,23 @@ struct CoordinatesState {
   std::string coordinateText;
 };
 
-// Brings `baseCoords` to the counts the main dialog shows now; rows and
-// columns that remain keep their values, so earlier entries survive a change
-// of the counts.
+// Grows `baseCoords` to the counts the main dialog shows now and never
+// shrinks it: rows and columns beyond a lowered count stay (hidden), so
+// raising the count again brings the user's values back. Only the current
+// counts are shown, written and generated.
 void fitCoordinatesToCounts(model::Model& model) {
   if (!model.oldFileLoaded) model.baseNodeCount = model.nodesInBase0 + model.nodesInBase1;
-  model.baseCoords.resize(model.baseNodeCount, model.dofPerNode);
+  model.baseCoords.resize(std::max<std::int64_t>(model.baseCoords.rows(), model.baseNodeCount),
+                          std::max(model.baseCoords.columns(), model.dofPerNode));
+}
+
+// The coordinates a node has now: `dofPerNode`, within the table.
+int shownColumns(const model::Model& model) {
+  return std::clamp(model.dofPerNode, 0, model.baseCoords.columns());
 }
 
 bool holdsNode(const model::Model& model, std::int64_t node) {
-  return node >= 1 && node <= model.baseCoords.rows();
+  return node >= 1 && node <= std::min<std::int64_t>(model.baseCoords.rows(), model.baseNodeCount);
 }
 
 std::string promptText(const model::Model& model) {
@@ -44,7 +52,7 @@ std::string promptText(const model::Model& model) {
 // entered yet (all 0) starts its last coordinate at the level of its base,
 // taken from the base's first node.
 std::string coordinatesText(const model::Model& model, int node) {
-  const int columns = model.baseCoords.columns();
+  const int columns = shownColumns(model);
   std::vector<float> values(static_cast<std::size_t>(columns));
   bool allZero = true;
   for (int axis = 1; axis <= columns; ++axis) {
@@ -81,7 +89,7 @@ void applyCoordinates(ui::Dialog& dialog, ui::DialogHost& host, model::Model& mo
     ui::showError(host, model, "No Node Selected", "Nu s-a selectat nici un nod.", kTitle);
     return;
   }
-  const int columns = model.baseCoords.columns();
+  const int columns = shownColumns(model);
   std::vector<float> values(static_cast<std::size_t>(columns));
   std::vector<model::FreeFormTarget> targets;
   for (int axis = 1; axis <= columns; ++axis) {
@@ -113,7 +121,7 @@ void runCoordinatesDialog(model::Model& model, ui::DialogHost& host) {
   });
 
   fitCoordinatesToCounts(model);
-  const int nodeCount = static_cast<int>(model.baseCoords.rows());
+  const int nodeCount = model.baseNodeCount;
   fillNumberedList(*dialog, Ids::kNodeList, nodeCount);
   fillProcessedList(*dialog, Ids::kProcessedList, nodeCount, model.oldFileLoaded);
   dialog->setText(Ids::kPrompt, promptText(model));

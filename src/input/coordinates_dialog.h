@@ -2,11 +2,11 @@
 // the Base module nodes one node at a time; every APPLY writes straight into
 // `baseCoords`, so OK and Cancel both keep what was applied.
 //
-// On opening, `baseCoords` is brought to the current counts (rows
-// `baseNodeCount`, columns `dofPerNode`), keeping the values of the rows and
-// columns that remain. A text that cannot be read as the node's coordinates,
-// or APPLY with no node chosen, is reported in a "Dialog2 Message" box and
-// changes nothing.
+// On opening, `baseCoords` grows to the current counts (rows
+// `baseNodeCount`, columns `dofPerNode`) and never shrinks: values beyond a
+// lowered count stay hidden and come back when the count is raised again. A text that cannot be
+// read as the node's coordinates, or APPLY with no node chosen, is reported in a "Dialog2 Message"
+// box and changes nothing.
 #pragma once
 
 #include "model/model.h"

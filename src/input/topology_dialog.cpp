@@ -21,15 +21,19 @@ struct TopologyState {
   std::string endNodesText;
 };
 
-// Brings the element arrays to the count the main dialog shows now, keeping
-// the end nodes of the elements that remain.
+// Grows the element arrays to the count the main dialog shows now and never
+// shrinks them: elements beyond a lowered count stay hidden and come back
+// when the count is raised again.
 void fitTopologyToCount(model::Model& model) {
-  model.baseElemStart.resize(model.baseElementCount);
-  model.baseElemEnd.resize(model.baseElementCount);
+  model.baseElemStart.resize(
+      std::max<std::int64_t>(model.baseElemStart.count(), model.baseElementCount));
+  model.baseElemEnd.resize(
+      std::max<std::int64_t>(model.baseElemEnd.count(), model.baseElementCount));
 }
 
 int elementCount(const model::Model& model) {
-  return static_cast<int>(std::min(model.baseElemStart.count(), model.baseElemEnd.count()));
+  return static_cast<int>(std::min({model.baseElemStart.count(), model.baseElemEnd.count(),
+                                    std::int64_t{std::max(model.baseElementCount, 0)}}));
 }
 
 bool holdsElement(const model::Model& model, int element) {

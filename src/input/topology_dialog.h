@@ -2,8 +2,9 @@
 // element, one element at a time; every APPLY writes straight into
 // `baseElemStart` and `baseElemEnd`, so OK and Cancel keep what was applied.
 //
-// On opening, the two arrays are brought to `baseElementCount` entries,
-// keeping the entries that remain. Problems are reported in a
+// On opening, the two arrays grow to `baseElementCount` entries and never
+// shrink: entries beyond a lowered count stay hidden and come back when the
+// count is raised again. Problems are reported in a
 // "Dialog3 Message" box: no element chosen, a text that does not read as two
 // integers (a first value read before the failing one stays stored), or an
 // end node 0 (the values stay stored, the element is not marked).

@@ -27,6 +27,23 @@ std::string defaultTypeName(const Model& model, int type) {
   return names.at(type - 1);
 }
 
+bool isDefaultTypeName(const Model& model, int type, std::string_view name) {
+  Model straight;
+  straight.romanian = model.romanian;
+  Model arch = straight;
+  arch.expansionType = kArch;
+  return name == defaultTypeName(straight, type) || name == defaultTypeName(arch, type);
+}
+
+GeneratedWith structureInputs(const Model& model) {
+  if (model.generatedWith) return *model.generatedWith;
+  return {.dofPerNode = model.dofPerNode,
+          .nodesInBase0 = model.nodesInBase0,
+          .nodesInBase1 = model.nodesInBase1,
+          .expansionType = model.expansionType,
+          .lastNodesInBase0 = model.lastNodesInBase0};
+}
+
 void startNewElementTypes(Model& model) {
   for (int type = 1; type <= kKindCount; ++type) {
     model.typeName(type) = defaultTypeName(model, type);

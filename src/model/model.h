@@ -9,7 +9,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/one_based.h"
 
@@ -45,6 +47,19 @@ struct LaunchRecord {
   std::int32_t launchState = 0;  // 1 launched, -1 failed
   std::string programPath;       // at most 128 characters
   std::string programArgs;       // at most 260 characters
+};
+
+// The inputs a generated structure was built from. Only GENERATE sets it;
+// the writers take the numbering, the supports, the dimension and the
+// expansion type of the structure from here, never from inputs the user may
+// have changed since, so a file never pairs a structure with the wrong ones.
+struct GeneratedWith {
+  std::int32_t dofPerNode = 0;
+  std::int32_t nodesInBase0 = 0;
+  std::int32_t nodesInBase1 = 0;
+  std::int32_t expansionType = kNoExpansion;
+  bool lastNodesInBase0 = false;
+  friend bool operator==(const GeneratedWith&, const GeneratedWith&) = default;
 };
 
 struct Model {
@@ -99,6 +114,15 @@ struct Model {
   OneBasedArray<std::int32_t> elemKind;
   std::array<std::int32_t, kKindCount + 1> kindCount{};  // entries 1..4 used
   std::array<std::int32_t, kKindCount + 1> kindEnd{};    // entries 0..4
+  // What GENERATE built the structure from; none for a structure made by
+  // other means (a caller filling the arrays), which is written with the
+  // current inputs.
+  std::optional<GeneratedWith> generatedWith;
+  // Set when an input changed after GENERATE (the desktop program sets it
+  // on every change, GENERATE clears it): the structure no longer belongs
+  // to the inputs, so the Zentrix Input File leaves its generated section
+  // empty and no Geometry File is written from it.
+  bool inputsChangedSinceGenerate = false;
 
   // Element types: type k belongs to kind k.
   std::int32_t elementKindCount = 0;
@@ -133,6 +157,10 @@ inline const char* inLanguage(const Model& model, const char* english, const cha
   return model.romanian ? romanianText : english;
 }
 
+// The inputs the structure was generated with: the record GENERATE left, or
+// for a structure built by other means the current inputs.
+GeneratedWith structureInputs(const Model& model);
+
 // The start values that do not depend on a loaded file: kind names of the
 // language, four element kinds, the "last node indices in Base 0" tick.
 void setStartValues(Model& model);
@@ -143,5 +171,9 @@ void startNewElementTypes(Model& model);
 
 // The default type name of `type` (1..4) for the language and expansion type.
 std::string defaultTypeName(const Model& model, int type);
+
+// True when `name` is a default name of `type` in the model's language, for
+// a straight expansion or an arch: a name nobody typed or loaded.
+bool isDefaultTypeName(const Model& model, int type, std::string_view name);
 
 }  // namespace zentrix::model

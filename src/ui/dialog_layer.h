@@ -11,7 +11,9 @@
 // change for lists. Setting a value from the program does not run handlers
 // (handlers only store what was just shown, so either way would be sound).
 // Buttons 1 (OK, DONE) and 2 (Cancel) close the dialog with their id;
-// Escape and the window's close box act as Cancel.
+// Escape and the window's close box act as Cancel. A dialog may ask first
+// (`onCloseRequest`): every way the user closes it goes through that
+// question; a close from the program does not.
 //
 // Entries of lists are numbered from 1; selection 0 means none.
 // Nothing here throws through a handler.
@@ -36,6 +38,9 @@ enum class EventKind { Initialised = 0, Clicked, TextChanged, SelectionChanged }
 
 class Dialog;
 using Handler = std::function<void(Dialog& dialog, ControlId control, EventKind event)>;
+// Asked before the user's close takes effect, with the closing id; false
+// keeps the dialog open.
+using CloseRequest = std::function<bool(int exitCode)>;
 
 // The images start-up loads for the main dialog's buttons and window.
 enum class ImageId {
@@ -60,6 +65,9 @@ class Dialog {
   virtual void onEvent(ControlId control, Handler handler) = 0;
   // Runs once when the dialog window is created, before the user acts.
   virtual void onInitialised(Handler handler) = 0;
+  // Asked when the user closes the dialog: buttons 1 and 2, Escape, Enter
+  // on the default button, the window's close box.
+  virtual void onCloseRequest(CloseRequest request) = 0;
 
   virtual void setEntryCount(ControlId list, int count) = 0;
   virtual int entryCount(ControlId list) const = 0;
@@ -96,9 +104,13 @@ class ProgressWindow : public model::Progress {
   virtual bool wasCancelled() const = 0;
 };
 
-enum class MessageButtons { Ok, RetryCancel, YesNo };
-enum class MessageIcon { None, Error, Information };
-enum class MessageAnswer { Ok, Retry, Cancel, Yes, No };
+enum class MessageButtons { Ok, RetryCancel, YesNo, SaveDiscardCancel };
+enum class MessageIcon { None, Error, Information, Question };
+enum class MessageAnswer { Ok, Retry, Cancel, Yes, No, Save, Discard };
+
+// What a file choice is for: reading an existing file, or writing one (the
+// dialog then says so and asks before replacing an existing file).
+enum class FileChoice { Open, Save };
 
 // What the dialog logic needs from the platform besides dialogs.
 class DialogHost {
@@ -111,16 +123,24 @@ class DialogHost {
   // A progress window for work named by `label`; it closes when released.
   virtual std::unique_ptr<ProgressWindow> startProgress(std::string_view label) = 0;
 
-  // A message box with no owner window.
+  // The language of the standard buttons, the file dialog and the progress
+  // window (English until set); start-up sets it once.
+  virtual void setRomanian(bool romanian) = 0;
+
+  // A message box with no owner window; callers close their progress
+  // window before they show one.
   virtual MessageAnswer showMessage(std::string_view text, std::string_view title,
                                     MessageButtons buttons, MessageIcon icon) = 0;
 
-  // The open-file dialog: offers "*.dat" files and all files, starts in
+  // The file dialog: offers "*.dat" files and all files, starts in
   // `initialFolder` with `proposedName`, accepts names that do not exist yet
-  // in an existing folder. The chosen full path, or nothing when cancelled.
+  // in an existing folder; for `FileChoice::Save` it is the platform's save
+  // dialog, which asks before replacing a file. The chosen full path, or
+  // nothing when cancelled.
   virtual std::optional<std::string> chooseFile(std::string_view title,
                                                 std::string_view initialFolder,
-                                                std::string_view proposedName) = 0;
+                                                std::string_view proposedName,
+                                                FileChoice choice) = 0;
 };
 
 }  // namespace zentrix::ui

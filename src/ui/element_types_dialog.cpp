@@ -35,9 +35,15 @@ int namedTypeCount(const model::Model& model) {
   return hasFourTypes(model) ? model::kKindCount : model::kKindCount - 1;
 }
 
+// A loaded or typed name is the user's and stays; a blank one, or a default
+// of another expansion type (an arch's names once the type is straight,
+// and back), takes the default of the type now chosen.
 std::string shownName(const model::Model& model, int type) {
-  if (model.oldFileLoaded)
-    return type <= typeCount(model) ? std::string(model.typeName(type)) : std::string();
+  const std::string name(model::trimRight(model.typeName(type)));
+  const bool given = !model::trimLeft(name).empty() &&
+                     (model.oldFileLoaded || !model::isDefaultTypeName(model, type, name));
+  if (type <= typeCount(model) && given) return name;
+  if (model.oldFileLoaded && type > typeCount(model)) return {};
   return model::defaultTypeName(model, type);
 }
 
@@ -54,7 +60,7 @@ void showTypes(Dialog& dialog, model::Model& model) {
   for (int type = 1; type <= model::kKindCount; ++type) {
     const bool shown = type < model::kKindCount || hasFourTypes(model);
     const std::string name = shownName(model, type);
-    if (!model.oldFileLoaded) model.typeName(type) = name;
+    if (type <= typeCount(model)) model.typeName(type) = name;
     if (shown) dialog.setText(nameEdit(type), model::trimRight(model::trimLeft(name)));
     if (shown && type <= typeCount(model))
       dialog.setText(areaEdit(type), shownNumber(model.typeArea(type), 16, 7));

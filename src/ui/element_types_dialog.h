@@ -2,9 +2,10 @@
 // the four element types. Values are stored as the user types; Cancel keeps
 // them. Areas are read as the longest leading number (none gives 0).
 //
-// With an Old File loaded the dialog shows the stored names; otherwise it
-// shows the default names of the language and expansion type and stores them
-// at once, so that the names shown are the names a save or CREATE writes.
+// A name that was loaded or typed is shown and kept. A blank name takes the
+// default of the language and expansion type, and so does (without a loaded
+// Old File) a default of another expansion type; defaults are stored at
+// once, so that the names shown are the names a save or CREATE writes.
 #pragma once
 
 #include <array>

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "files/native_path.h"
 #include "model/number_text.h"
 
 namespace zentrix::ui {
@@ -87,14 +88,42 @@ std::string ExternalPrograms::dataFolder() {
   return platform_.exists(folder) ? folder : current;
 }
 
-bool ExternalPrograms::selectFile(std::string_view title, std::string& output) {
+bool ExternalPrograms::selectFile(std::string_view title, std::string& output, FileChoice choice) {
+  return choose(title, output, lastChosenPath_, choice);
+}
+
+bool ExternalPrograms::selectGeometryFile(std::string_view title, std::string& output,
+                                          const model::Model& model) {
+  const auto isModelFile = [&](std::string_view path) {
+    return !path.empty() && (path == model::trimRight(model.oldFilePath) ||
+                             path == model::trimRight(model.inputFilePath));
+  };
+  const std::string proposed =
+      isModelFile(lastChosenPath_) ? geometryNameFor(lastChosenPath_) : lastChosenPath_;
+  return choose(title, output, proposed, FileChoice::Save);
+}
+
+bool ExternalPrograms::choose(std::string_view title, std::string& output,
+                              std::string_view proposed, FileChoice choice) {
   const std::string initialFolder = dataFolder();
-  std::optional<std::string> chosen = host_.chooseFile(title, initialFolder, lastChosenPath_);
+  std::optional<std::string> chosen = host_.chooseFile(title, initialFolder, proposed, choice);
   if (!chosen || chosen->empty()) return false;
   // Kept whole: a path cut to a fixed width would name another file.
   lastChosenPath_ = *chosen;
   output = *chosen;
   return true;
+}
+
+std::string geometryNameFor(std::string_view modelPath) {
+  const std::size_t folderEnd = modelPath.find_last_of("\\/");
+  const std::size_t nameStart = folderEnd == std::string_view::npos ? 0 : folderEnd + 1;
+  std::size_t dot = modelPath.rfind('.');
+  // A name that starts with its only dot has no extension.
+  if (dot == std::string_view::npos || dot <= nameStart) dot = modelPath.size();
+  std::string name(modelPath.substr(0, dot));
+  name += "-geometry";
+  name += modelPath.substr(dot);
+  return name;
 }
 
 std::string ExternalPrograms::readmePath(const model::Model& model) {
@@ -151,8 +180,10 @@ void ExternalPrograms::launch(model::Model& model, std::string programPath,
     model.launchStatus = kLaunched;
     return;
   }
-  host_.showMessage(application + ": Failed run!", kProcessMessageTitle, MessageButtons::Ok,
-                    MessageIcon::None);
+  // Shown with the platform's separators: the program's own parts are
+  // joined with "\\", which elsewhere would mix with the folder's "/".
+  host_.showMessage(files::modelPathText(files::nativePath(application)) + ": Failed run!",
+                    kProcessMessageTitle, MessageButtons::Ok, MessageIcon::None);
   record.launchState = -1;
   model.launchStatus = kFailedRunning;
 }

@@ -65,6 +65,10 @@ std::string findTextViewer(std::optional<std::string_view> configured, std::stri
 // character); everything else matches itself.
 bool matchesFilePattern(std::string_view name, std::string_view pattern);
 
+// The Geometry File name proposed for a model file: "-geometry" before its
+// extension ("bridge.dat" gives "bridge-geometry.dat"), in the same folder.
+std::string geometryNameFor(std::string_view modelPath);
+
 // A path given to the preview program between double quotes, without them.
 std::string_view withoutSurroundingQuotes(std::string_view text);
 
@@ -74,10 +78,15 @@ class ExternalPrograms {
 
   Platform& platform() noexcept { return platform_; }
 
-  // The open-file dialog with `title`, starting in the data folder with the
+  // The file dialog with `title`, starting in the data folder with the
   // path chosen last (by any use) as proposed name. On a choice the full
   // path goes into `output` and the answer is true; otherwise `output` stays.
-  bool selectFile(std::string_view title, std::string& output);
+  bool selectFile(std::string_view title, std::string& output,
+                  FileChoice choice = FileChoice::Open);
+  // The save dialog for the Geometry File. The path chosen last is proposed
+  // unless it is the model's own file (the Old File or the saved Zentrix
+  // File): then a name derived from it, in the same folder.
+  bool selectGeometryFile(std::string_view title, std::string& output, const model::Model& model);
 
   // The folder "dat" beside the current directory when it exists (the last
   // three characters of the current directory's path replaced), else the
@@ -103,6 +112,8 @@ class ExternalPrograms {
 
  private:
   void launch(model::Model& model, std::string programPath, std::string programArgs);
+  bool choose(std::string_view title, std::string& output, std::string_view proposed,
+              FileChoice choice);
 
   Platform& platform_;
   DialogHost& host_;

@@ -33,6 +33,40 @@ constexpr std::size_t kCountWidth = 5;
 constexpr std::size_t kElementCountWidth = 6;
 constexpr std::size_t kModuleLengthWidth = 10;
 
+// Every input a user can change: what Save Data writes before the generated
+// section, and what GENERATE builds from. Compared whole to tell whether a
+// sub-dialog changed anything and whether there is unsaved work.
+struct Inputs {
+  std::string problemTitle;
+  std::int32_t dofPerNode, nodesInBase0, nodesInBase1, baseNodeCount;
+  model::CoordinateTable baseCoords;
+  std::int32_t baseElementCount;
+  model::OneBasedArray<std::int32_t> baseElemStart, baseElemEnd;
+  bool lastNodesInBase0;
+  char expansionDirection;
+  std::int32_t directionIndex, moduleCount;
+  float moduleLength;
+  std::int32_t expansionType;
+  float pyramidShrinkRatio;
+  std::array<float, 3> vertexFoot;
+  char shrinkDirection;
+  float shrinkRatio, halfSpan, archHeight;
+  std::int32_t archKind, elementKindCount;
+  std::array<std::string, model::kKindCount> typeNames;
+  std::array<float, model::kKindCount> typeAreas;
+  friend bool operator==(const Inputs&, const Inputs&) = default;
+};
+
+Inputs inputsOf(const model::Model& m) {
+  return {m.problemTitle,  m.dofPerNode,       m.nodesInBase0,       m.nodesInBase1,
+          m.baseNodeCount, m.baseCoords,       m.baseElementCount,   m.baseElemStart,
+          m.baseElemEnd,   m.lastNodesInBase0, m.expansionDirection, m.directionIndex,
+          m.moduleCount,   m.moduleLength,     m.expansionType,      m.pyramidShrinkRatio,
+          m.vertexFoot,    m.shrinkDirection,  m.shrinkRatio,        m.halfSpan,
+          m.archHeight,    m.archKind,         m.elementKindCount,   m.typeNames,
+          m.typeAreas};
+}
+
 // The first `width` bytes of a text, never cutting a UTF-8 character in two.
 std::string_view firstCharsWhole(std::string_view text, std::size_t width) {
   if (text.size() <= width) return text;
@@ -64,14 +98,26 @@ class MainDialog {
   void onExpansionType();
   void onPreviewBaseModule();
 
+  // Runs a sub-dialog; a change it made to the inputs counts as any other.
+  template <class SubDialog>
+  void runSubDialog(SubDialog&& run);
+  void inputsChanged();
+  bool structureIsCurrent() const {
+    return model_.generatedWith.has_value() && !model_.inputsChangedSinceGenerate;
+  }
+  void showGeneratedCounts();
+
   void onGenerationControl(ControlId control);
   void generate();
-  void saveData();
+  enum class Generation { Refused, Declined, Cancelled, Done };
+  Generation runGeneration();
+  bool saveData();
 
   void onGeometryControl(ControlId control);
   void create();
 
   void loadOldFile();
+  bool mayClose();
 
   void showError(const std::string& text) {
     host_.showMessage(text, kMessageTitle, MessageButtons::Ok, MessageIcon::Error);
@@ -84,7 +130,8 @@ class MainDialog {
   DialogHost& host_;
   ExternalPrograms& programs_;
   Dialog* dialog_ = nullptr;
-  bool endProcessNow_ = false;
+  // The inputs as last loaded or saved (or as a new model starts).
+  Inputs savedInputs_;
 };
 
 template <class Work>
@@ -94,7 +141,7 @@ void MainDialog::guarded(Work&& work) {
   } catch (const std::exception& error) {
     showError(error.what());
   } catch (...) {
-    showError("Unexpected error.");
+    showError(model::inLanguage(model_, "Unexpected error.", "Eroare neasteptata."));
   }
 }
 
@@ -113,9 +160,52 @@ MainDialogEnd MainDialog::run() {
     // The writers need four defined type names before anything is saved.
     model::startNewElementTypes(model_);
   }
+  savedInputs_ = inputsOf(model_);
   dialog_->runModal();
   dialog_ = nullptr;
-  return endProcessNow_ ? MainDialogEnd::EndProcessNow : MainDialogEnd::Closed;
+  return MainDialogEnd::Closed;
+}
+
+// Unsaved work is an input changed since the last load or Save Data (for a
+// new model: since it started). Closing with it asks Save, Discard or
+// Cancel; Save that does not end in a written file keeps the dialog open.
+bool MainDialog::mayClose() {
+  if (inputsOf(model_) == savedInputs_) return true;
+  const MessageAnswer answer = host_.showMessage(
+      model::inLanguage(model_, "The model has changes that are not saved.\nSave them?",
+                        "Modelul are modificari nesalvate.\nLe salvati?"),
+      kMessageTitle, MessageButtons::SaveDiscardCancel, MessageIcon::Question);
+  if (answer == MessageAnswer::Discard) return true;
+  if (answer != MessageAnswer::Save) return false;
+  bool saved = false;
+  guarded([&] { saved = saveData(); });
+  return saved;
+}
+
+template <class SubDialog>
+void MainDialog::runSubDialog(SubDialog&& run) {
+  const Inputs before = inputsOf(model_);
+  run();
+  if (inputsOf(model_) != before) inputsChanged();
+}
+
+// The structure no longer belongs to the inputs: no Geometry File from it
+// until GENERATE runs again; Save Data leaves its section empty.
+void MainDialog::inputsChanged() {
+  model_.inputsChangedSinceGenerate = true;
+  dialog_->setEnabled(kCreate, false);
+  dialog_->setText(kMainDialogTemplate, "ZENTRIX");
+  dialog_->setText(kGenerationStatus, "");
+}
+
+void MainDialog::showGeneratedCounts() {
+  const std::string nodes = std::to_string(model_.totalNodes);
+  const std::string elements = std::to_string(model_.totalElements);
+  const std::string counts = model_.romanian
+                                 ? "generat: " + nodes + " noduri, " + elements + " elemente"
+                                 : "generated: " + nodes + " nodes, " + elements + " elements";
+  dialog_->setText(kGenerationStatus, counts);
+  dialog_->setText(kMainDialogTemplate, "ZENTRIX - " + counts);
 }
 
 void MainDialog::registerHandlers() {
@@ -128,14 +218,15 @@ void MainDialog::registerHandlers() {
     dialog_->onEvent(control, own);
 
   dialog_->onEvent(kCoordinates, [this](Dialog&, ControlId, EventKind) {
-    guarded([&] { input::runCoordinatesDialog(model_, host_); });
+    guarded([&] { runSubDialog([&] { input::runCoordinatesDialog(model_, host_); }); });
   });
   dialog_->onEvent(kTopology, [this](Dialog&, ControlId, EventKind) {
-    guarded([&] { input::runTopologyDialog(model_, host_); });
+    guarded([&] { runSubDialog([&] { input::runTopologyDialog(model_, host_); }); });
   });
   dialog_->onEvent(kElementTypes, [this](Dialog&, ControlId, EventKind) {
-    guarded([&] { runElementTypesDialog(model_, host_); });
+    guarded([&] { runSubDialog([&] { runElementTypesDialog(model_, host_); }); });
   });
+  dialog_->onCloseRequest([this](int) { return mayClose(); });
 
   const Handler generation = [this](Dialog&, ControlId control, EventKind) {
     guarded([&] { onGenerationControl(control); });
@@ -192,6 +283,7 @@ void MainDialog::applyEnablingRule() {
                                model_.moduleCount > 0 && model_.moduleLength > 0.0f &&
                                model_.expansionType > 0;
   dialog_->setEnabled(kGenerate, expansionChosen);
+  inputsChanged();
   // Any change makes the generated structure and the written files stale.
   for (ControlId control : {kSaveData, kViewSavedFile, kCreate, kView, kPreviewStructure})
     dialog_->setEnabled(control, false);
@@ -265,7 +357,7 @@ void MainDialog::onOwnControl(ControlId control) {
       return;
     case kLastNodesInBase0:
       model_.lastNodesInBase0 = dialog_->isChecked(control);
-      dialog_->setEnabled(kCreate, false);
+      inputsChanged();
       return;
     case kHelp:
       programs_.showReadme(model_);
@@ -303,19 +395,21 @@ void MainDialog::onDirection() {
 void MainDialog::onExpansionType() {
   model_.expansionType = dialog_->selection(kExpansionType);
   applyEnablingRule();
-  switch (model_.expansionType) {
-    case model::kPyramidal:
-      runPyramidDialog(model_, host_);
-      break;
-    case model::kOneDirectionShrink:
-      runShrinkDialog(model_, host_);
-      break;
-    case model::kArch:
-      runArchDialog(model_, host_);
-      break;
-    default:
-      break;
-  }
+  runSubDialog([&] {
+    switch (model_.expansionType) {
+      case model::kPyramidal:
+        runPyramidDialog(model_, host_);
+        break;
+      case model::kOneDirectionShrink:
+        runShrinkDialog(model_, host_);
+        break;
+      case model::kArch:
+        runArchDialog(model_, host_);
+        break;
+      default:
+        break;
+    }
+  });
 }
 
 void MainDialog::onPreviewBaseModule() {
@@ -345,46 +439,67 @@ void MainDialog::onGenerationControl(ControlId control) {
 
 void MainDialog::generate() {
   model_.lastNodesInBase0 = dialog_->isChecked(kLastNodesInBase0);
-  if (const auto refusal = generation::refusalOf(model_)) {
-    showError(*refusal);
-    return;
-  }
-  generation::measureBaseModule(model_);
-  bool goOn = true;
-  if (!generation::moduleLengthMatches(model_)) {
-    goOn = host_.showMessage(generation::moduleLengthWarning(model_), kGenerationWarningTitle,
-                             MessageButtons::YesNo, MessageIcon::Information) == MessageAnswer::Yes;
-  }
-  if (goOn) {
-    const auto progress = host_.startProgress(
-        model::inLanguage(model_, "Generating the structure...", "Se genereaza structura..."));
-    const model::Outcome generated = generation::generateStructure(model_, progress.get());
-    // A cancel keeps the previous structure, and the buttons stay as they were.
-    if (progress->wasCancelled()) return;
-    if (!generated) {
-      showError(generated.message);
-      return;
-    }
-  }
-  // Also after a declined warning: the user may still save or create.
-  dialog_->setEnabled(kCreate, true);
+  const Generation generation = runGeneration();
+  // A refusal or a cancel leaves the previous structure and the buttons.
+  if (generation == Generation::Refused || generation == Generation::Cancelled) return;
+  if (generation == Generation::Done) showGeneratedCounts();
+  // Saving stays possible after a declined warning too (the inputs alone
+  // when the structure no longer matches them); a Geometry File only from a
+  // structure the inputs generate.
   dialog_->setEnabled(kSaveData, true);
+  dialog_->setEnabled(kCreate, structureIsCurrent());
   dialog_->setEnabled(kView, false);
   dialog_->setEnabled(kPreviewStructure, false);
 }
 
-void MainDialog::saveData() {
+MainDialog::Generation MainDialog::runGeneration() {
+  if (const auto refusal = generation::refusalOf(model_)) {
+    showError(*refusal);
+    return Generation::Refused;
+  }
+  generation::measureBaseModule(model_);
+  if (!generation::moduleLengthMatches(model_) &&
+      host_.showMessage(generation::moduleLengthWarning(model_), kGenerationWarningTitle,
+                        MessageButtons::YesNo, MessageIcon::Information) != MessageAnswer::Yes)
+    return Generation::Declined;
+  model::Outcome generated = model::Outcome::success();
+  bool cancelled = false;
+  {
+    // Closed before any message: a progress window never covers one.
+    const auto progress = host_.startProgress(
+        model::inLanguage(model_, "Generating the structure...", "Se genereaza structura..."));
+    generated = generation::generateStructure(model_, progress.get());
+    cancelled = progress->wasCancelled();
+  }
+  // A cancel keeps the previous structure.
+  if (cancelled) return Generation::Cancelled;
+  if (!generated) {
+    showError(generated.message);
+    return Generation::Refused;
+  }
+  return Generation::Done;
+}
+
+bool MainDialog::saveData() {
   const std::string previousPath = model_.inputFilePath;
-  if (!programs_.selectFile("Select Zentrix File", model_.inputFilePath)) return;
-  const auto progress = host_.startProgress(
-      model::inLanguage(model_, "Saving the Zentrix File...", "Se salveaza fisierul Zentrix..."));
-  const model::Outcome written = files::writeInputFile(model_, progress.get());
+  if (!programs_.selectFile("Select Zentrix File", model_.inputFilePath, FileChoice::Save))
+    return false;
+  model::Outcome written = model::Outcome::success();
+  bool cancelled = false;
+  {
+    const auto progress = host_.startProgress(
+        model::inLanguage(model_, "Saving the Zentrix File...", "Se salveaza fisierul Zentrix..."));
+    written = files::writeInputFile(model_, progress.get());
+    cancelled = progress->wasCancelled();
+  }
   if (!written) {
     model_.inputFilePath = previousPath;
-    if (!progress->wasCancelled()) showError(written.message);
-    return;
+    if (!cancelled) showError(written.message);
+    return false;
   }
+  savedInputs_ = inputsOf(model_);
   dialog_->setEnabled(kViewSavedFile, true);
+  return true;
 }
 
 void MainDialog::onGeometryControl(ControlId control) {
@@ -406,17 +521,25 @@ void MainDialog::onGeometryControl(ControlId control) {
 void MainDialog::create() {
   const std::string previousPath = model_.geometryFilePath;
   const std::string previousShown = dialog_->text(kGeometryFilePath);
-  if (!programs_.selectFile("Select/Create KARVEL Geometry File", model_.geometryFilePath)) return;
+  if (!programs_.selectGeometryFile("Select/Create KARVEL Geometry File", model_.geometryFilePath,
+                                    model_))
+    return;
   dialog_->setText(kGeometryFilePath, model::trimRight(model_.geometryFilePath));
   if (const int chosen = dialog_->selection(kExpansionType); chosen > 0)
     model_.expansionType = chosen;
-  const auto progress = host_.startProgress(model::inLanguage(
-      model_, "Writing the Geometry File...", "Se scrie fisierul Geometry File..."));
-  const model::Outcome written = files::writeGeometryFile(model_, progress.get());
+  model::Outcome written = model::Outcome::success();
+  bool cancelled = false;
+  {
+    // Closed before any message: a progress window never covers one.
+    const auto progress = host_.startProgress(model::inLanguage(
+        model_, "Writing the Geometry File...", "Se scrie fisierul Geometry File..."));
+    written = files::writeGeometryFile(model_, progress.get());
+    cancelled = progress->wasCancelled();
+  }
   if (!written) {
     model_.geometryFilePath = previousPath;
     dialog_->setText(kGeometryFilePath, previousShown);
-    if (!progress->wasCancelled()) showError(written.message);
+    if (!cancelled) showError(written.message);
     return;
   }
   host_.showMessage(files::geometryCreatedMessage(model_), kCreateMessageTitle, MessageButtons::Ok,
@@ -441,6 +564,9 @@ void MainDialog::loadOldFile() {
     if (loaded) {
       refreshFromModel();
       applyLoadEnabling(true);
+      // The structure in memory was generated from other inputs.
+      inputsChanged();
+      savedInputs_ = inputsOf(model_);
       return;
     }
     // The load changed nothing; neither do the paths of the failed attempt.
@@ -450,12 +576,11 @@ void MainDialog::loadOldFile() {
     std::string text = model::inLanguage(model_, "Wrong Data in Old File.",
                                          "Date eronate in fisierul existent (Old File).");
     if (!loaded.message.empty()) text += "\n\n" + loaded.message;
+    // Cancel goes back to the model as it was: the failed load changed
+    // nothing, and ending the program here would lose the user's work.
     if (host_.showMessage(text, kMessageTitle, MessageButtons::RetryCancel, MessageIcon::Error) !=
-        MessageAnswer::Retry) {
-      endProcessNow_ = true;
-      dialog_->close(kCancelButton);
+        MessageAnswer::Retry)
       return;
-    }
   }
 }
 

@@ -6,6 +6,19 @@
 // File; any change of an input disables saving, creating, viewing and
 // previewing again.
 //
+// A structure belongs to the inputs it was generated from: any change of an
+// input after GENERATE (here, in a sub-dialog, a new Old File, a GENERATE
+// refused, declined or cancelled) switches CREATE off until GENERATE runs
+// again, and Save Data then writes the inputs with an empty generated
+// section. After GENERATE a status line (and the window's title) says how
+// many nodes and elements were generated; a change of an input clears it.
+//
+// Unsaved work: an input that differs from the last load or Save Data (for
+// a new model, from how it started). Closing the dialog with unsaved work,
+// whichever way (DONE, Enter, Escape, the close box), asks Save, Discard or
+// Cancel; nothing is asked without it. Cancel on "Wrong Data in Old File."
+// goes back to the dialog with the model as it was.
+//
 // Failures the user can cause (a bad Old File, a file that cannot be
 // written, inputs GENERATE refuses) are shown in message boxes in the
 // model's language; nothing throws out of a handler.
@@ -45,12 +58,14 @@ inline constexpr ControlId kCreate = 1022;
 inline constexpr ControlId kView = 1021;
 inline constexpr ControlId kPreviewStructure = 1056;
 inline constexpr ControlId kGeometryFilePath = 1055;
+// A line at the foot of the EXPANSION group: what the last GENERATE built.
+inline constexpr ControlId kGenerationStatus = 1070;
 inline constexpr ControlId kDone = kOkButton;
 }  // namespace main_controls
 
 enum class MainDialogEnd {
   Closed,         // DONE, Escape or the close box: shutdown follows
-  EndProcessNow,  // Cancel on "Wrong Data in Old File.": end at once, status 0
+  EndProcessNow,  // end at once, status 0, without shutdown (no road leads here now)
 };
 
 // Sets the dialog up from the model, runs it modally and releases it.

@@ -132,10 +132,19 @@ bool MemoryDialog::userChoose(ControlId list, int entry) {
   return true;
 }
 
+void MemoryDialog::userClose(int exitCode) {
+  if (!running_ || closed_) return;
+  if (closeRequest_) {
+    CloseRequest request = closeRequest_;
+    if (!request(exitCode)) return;
+  }
+  close(exitCode);
+}
+
 bool MemoryDialog::userClick(ControlId button) {
   if (!running_ || closed_ || !isEnabled(button)) return false;
   if (button == kOkButton || button == kCancelButton) {
-    close(button);
+    userClose(button);
     return true;
   }
   fire(button, EventKind::Clicked);
@@ -174,7 +183,13 @@ namespace {
 
 class MemoryProgressWindow final : public ProgressWindow {
  public:
-  explicit MemoryProgressWindow(double cancelAt) : cancelAt_(cancelAt) {}
+  MemoryProgressWindow(double cancelAt, std::shared_ptr<int> open)
+      : cancelAt_(cancelAt), open_(std::move(open)) {
+    ++*open_;
+  }
+  ~MemoryProgressWindow() override { --*open_; }
+  MemoryProgressWindow(const MemoryProgressWindow&) = delete;
+  MemoryProgressWindow& operator=(const MemoryProgressWindow&) = delete;
   bool advance(double fraction) override {
     if (fraction >= cancelAt_) cancelled_ = true;
     return !cancelled_;
@@ -183,6 +198,7 @@ class MemoryProgressWindow final : public ProgressWindow {
 
  private:
   double cancelAt_;
+  std::shared_ptr<int> open_;
   bool cancelled_ = false;
 };
 
@@ -190,12 +206,12 @@ class MemoryProgressWindow final : public ProgressWindow {
 
 std::unique_ptr<ProgressWindow> MemoryDialogHost::startProgress(std::string_view label) {
   progressLabels_.emplace_back(label);
-  return std::make_unique<MemoryProgressWindow>(cancelAt_);
+  return std::make_unique<MemoryProgressWindow>(cancelAt_, openProgress_);
 }
 
 MessageAnswer MemoryDialogHost::showMessage(std::string_view text, std::string_view title,
                                             MessageButtons buttons, MessageIcon icon) {
-  messages_.push_back({std::string(text), std::string(title), buttons, icon});
+  messages_.push_back({std::string(text), std::string(title), buttons, icon, *openProgress_});
   if (!answers_.empty()) {
     const MessageAnswer answer = answers_.front();
     answers_.pop_front();
@@ -206,6 +222,8 @@ MessageAnswer MemoryDialogHost::showMessage(std::string_view text, std::string_v
       return MessageAnswer::Retry;
     case MessageButtons::YesNo:
       return MessageAnswer::Yes;
+    case MessageButtons::SaveDiscardCancel:
+      return MessageAnswer::Discard;
     case MessageButtons::Ok:
       break;
   }
@@ -214,13 +232,14 @@ MessageAnswer MemoryDialogHost::showMessage(std::string_view text, std::string_v
 
 std::optional<std::string> MemoryDialogHost::chooseFile(std::string_view title,
                                                         std::string_view initialFolder,
-                                                        std::string_view proposedName) {
+                                                        std::string_view proposedName,
+                                                        FileChoice choice) {
   fileRequests_.push_back(
-      {std::string(title), std::string(initialFolder), std::string(proposedName)});
+      {std::string(title), std::string(initialFolder), std::string(proposedName), choice});
   if (fileChoices_.empty()) return std::nullopt;
-  auto choice = std::move(fileChoices_.front());
+  auto chosen = std::move(fileChoices_.front());
   fileChoices_.pop_front();
-  return choice;
+  return chosen;
 }
 
 }  // namespace zentrix::ui

@@ -33,6 +33,7 @@ struct ShownMessage {
   std::string title;
   MessageButtons buttons;
   MessageIcon icon;
+  int openProgressWindows = 0;  // progress windows alive when it was shown
 };
 
 class MemoryDialog final : public Dialog {
@@ -44,6 +45,7 @@ class MemoryDialog final : public Dialog {
   // Dialog
   void onEvent(ControlId control, Handler handler) override;
   void onInitialised(Handler handler) override;
+  void onCloseRequest(CloseRequest request) override { closeRequest_ = std::move(request); }
   void setEntryCount(ControlId list, int count) override;
   int entryCount(ControlId list) const override;
   void setEntryText(ControlId list, int entry, std::string_view text) override;
@@ -65,9 +67,9 @@ class MemoryDialog final : public Dialog {
   // control is disabled or the dialog is not running.
   bool userType(ControlId edit, std::string_view text);  // replaces the text
   bool userChoose(ControlId list, int entry);            // selection change
-  bool userClick(ControlId button);                      // 1 and 2 close
+  bool userClick(ControlId button);                      // 1 and 2 close (when let)
   bool userToggle(ControlId checkBox);                   // click on a check box
-  void userCancel() { close(kCancelButton); }            // Escape / close box
+  void userCancel() { userClose(kCancelButton); }        // Escape / close box
 
   bool running() const noexcept { return running_; }
   std::optional<ImageId> image(ControlId control) const;
@@ -85,12 +87,15 @@ class MemoryDialog final : public Dialog {
   Control& control(ControlId id) { return controls_[id]; }
   const Control* find(ControlId id) const;
   void fire(ControlId control, EventKind event);
+  // A close by the user: asks the close request first.
+  void userClose(int exitCode);
 
   int templateId_;
   ModalScript script_;
   std::map<ControlId, Control> controls_;
   std::map<ControlId, Handler> handlers_;
   Handler initialised_;
+  CloseRequest closeRequest_;
   bool running_ = false;
   bool closed_ = false;
   int exitCode_ = kCancelButton;
@@ -105,8 +110,8 @@ class MemoryDialogHost final : public DialogHost {
   void scriptNextOpening(int templateId, ModalScript script);
 
   // Answers for the next message boxes and file choices, in order. A message
-  // box without a queued answer gets its first button (OK, Retry, Yes); a
-  // file choice without one is cancelled.
+  // box without a queued answer gets its first button (OK, Retry, Yes), the
+  // unsaved-work question Discard; a file choice without one is cancelled.
   void queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
   void queueFileChoice(std::optional<std::string> path) { fileChoices_.push_back(std::move(path)); }
 
@@ -123,6 +128,7 @@ class MemoryDialogHost final : public DialogHost {
     std::string title;
     std::string initialFolder;
     std::string proposedName;
+    FileChoice choice = FileChoice::Open;
   };
   const std::vector<FileRequest>& fileRequests() const noexcept { return fileRequests_; }
   // Templates in the order they were opened.
@@ -134,7 +140,10 @@ class MemoryDialogHost final : public DialogHost {
   MessageAnswer showMessage(std::string_view text, std::string_view title, MessageButtons buttons,
                             MessageIcon icon) override;
   std::optional<std::string> chooseFile(std::string_view title, std::string_view initialFolder,
-                                        std::string_view proposedName) override;
+                                        std::string_view proposedName, FileChoice choice) override;
+  void setRomanian(bool romanian) override { romanian_ = romanian; }
+  bool romanian() const noexcept { return romanian_; }
+  int openProgressWindows() const noexcept { return *openProgress_; }
 
  private:
   std::map<int, ModalScript> scripts_;
@@ -146,6 +155,9 @@ class MemoryDialogHost final : public DialogHost {
   std::vector<int> opened_;
   std::vector<std::string> progressLabels_;
   double cancelAt_ = 2.0;
+  bool romanian_ = false;
+  // Shared with the progress windows, which may outlive a moved host.
+  std::shared_ptr<int> openProgress_ = std::make_shared<int>(0);
 };
 
 }  // namespace zentrix::ui

@@ -51,6 +51,7 @@ void shutDown(const model::Model& model, ExternalPrograms& programs) {
 RunResult runDesktopProgram(model::Model& model, Platform& platform, DialogHost& host,
                             const std::function<void(const std::vector<ImageFile>&)>& loadImages) {
   prepareRun(model, platform);
+  host.setRomanian(model.romanian);
   if (loadImages) loadImages(imageFiles(model));
   ExternalPrograms programs(platform, host);
   if (runMainDialog(model, host, programs) == MainDialogEnd::EndProcessNow)

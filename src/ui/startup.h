@@ -1,9 +1,10 @@
 // Start-up and shutdown of the desktop program: prepares the model for one
 // run (current directory, language, image folder, kind names), runs the main
 // dialog until it closes, then ends every program the run launched and
-// deletes the Base-module Geometry File. Cancel on "Wrong Data in Old File."
-// ends the run at once, without those steps: the caller is told so and ends
-// the process with status 0 without tidying up.
+// deletes the Base-module Geometry File. The language is handed to the
+// dialog backend once it is known. (A main dialog that asks to end at once
+// gets `endAtOnce`; since Cancel on "Wrong Data in Old File." returns to the
+// dialog, no road asks for it.)
 #pragma once
 
 #include <functional>

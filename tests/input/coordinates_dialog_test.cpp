@@ -94,7 +94,7 @@ TEST(CoordinatesDialogOpening, AfterALoadKeepsTheLoadedCountAndNumbersTheProcess
 
 // The counts may change in the main dialog after the array was built: the
 // array follows them and keeps what remains of the earlier entries.
-TEST(CoordinatesDialogOpening, ResizesToChangedCountsKeepingRemainingValues) {
+TEST(CoordinatesDialogOpening, GrowsToChangedCountsAndKeepsRowsBeyondALoweredOne) {
   auto m = newModel(2, 2, 2);
   m.baseCoords.rebuild(4, 2);
   for (int node = 1; node <= 4; ++node) setRow(m, node, {float(node), float(10 * node)});
@@ -120,7 +120,9 @@ TEST(CoordinatesDialogOpening, ResizesToChangedCountsKeepingRemainingValues) {
     d.userType(Ids::kCoordinatesEdit, "7 8");
     d.userClick(Ids::kApplyButton);
   });
-  EXPECT_EQ(m.baseCoords.storage(), (std::vector<float>{1, 10, 7, 8}));
+  // Rows and the third column beyond the lowered counts stay, hidden.
+  EXPECT_EQ(m.baseCoords.storage(),
+            (std::vector<float>{1, 10, 0, 7, 8, 0, 3, 30, 0, 4, 40, 0, 0, 0, 0}));
   EXPECT_TRUE(host.messages().empty());
 }
 

@@ -49,7 +49,7 @@ TEST(TopologyDialogOpening, ListsFollowTheCountAndLoadedElementsShowTheirNumbers
   });
 }
 
-TEST(TopologyDialogOpening, ResizesToAChangedCountKeepingRemainingElements) {
+TEST(TopologyDialogOpening, GrowsToAChangedCountAndKeepsElementsBeyondALoweredOne) {
   auto m = modelWithElements(3);
   m.baseElemStart.rebuild(3);
   m.baseElemEnd.rebuild(3);
@@ -68,8 +68,8 @@ TEST(TopologyDialogOpening, ResizesToAChangedCountKeepingRemainingElements) {
 
   m.baseElementCount = 2;
   runWith(m, host, [](MemoryDialog& d) { EXPECT_EQ(d.entryCount(Ids::kElementList), 2); });
-  EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2}));
-  EXPECT_EQ(m.baseElemEnd.storage(), (std::vector<std::int32_t>{2, 3}));
+  EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2, 3, 0, 4}));
+  EXPECT_EQ(m.baseElemEnd.storage(), (std::vector<std::int32_t>{2, 3, 4, 0, 5}));
 }
 
 struct ShownCase {

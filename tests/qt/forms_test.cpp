@@ -65,6 +65,7 @@ const std::vector<ExpectedForm>& expectedForms() {
         {1021, "QPushButton", "View"},
         {1056, "QPushButton", "Button1"},
         {1055, "QLabel", "?"},
+        {1070, "QLabel", ""},
         {1, "QPushButton", "DONE"},
         {2, "QPushButton", "Cancel"}},
        {"LOAD",

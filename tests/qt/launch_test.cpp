@@ -83,7 +83,9 @@ TEST_F(LaunchTest, AProgramThatCannotStartIsReportedAndKeepsNoHandle) {
   EXPECT_EQ(model.launch(1).launchState, -1);
   EXPECT_EQ(model.launch(1).processHandle, 0);
   ASSERT_EQ(host.messages().size(), 1u);
-  EXPECT_EQ(host.messages()[0].text, folder_.string() + "\\Vistrel: Failed run!");
+  // The folder and the program's name with one kind of separator.
+  EXPECT_EQ(host.messages()[0].text,
+            (folder_ / "Vistrel").make_preferred().string() + ": Failed run!");
 }
 
 TEST_F(LaunchTest, ShutdownEndsTheLaunchedProgramsAndDeletesThePreviewFile) {

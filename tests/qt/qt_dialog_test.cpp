@@ -215,10 +215,10 @@ TEST_F(QtDialogTest, FileDialogAcceptsANewNameInAnExistingFolder) {
   ModalDriver driver;
   driver.chooseFile(fresh).cancelFileDialog();
   driver.start();
-  const auto chosen =
-      host.chooseFile("Select/Create KARVEL Geometry File", folder.path().toStdString(), "");
-  const auto cancelled =
-      host.chooseFile("Select Zentrix File", folder.path().toStdString(), fresh.toStdString());
+  const auto chosen = host.chooseFile("Select/Create KARVEL Geometry File",
+                                      folder.path().toStdString(), "", FileChoice::Save);
+  const auto cancelled = host.chooseFile("Select Zentrix File", folder.path().toStdString(),
+                                         fresh.toStdString(), FileChoice::Save);
   EXPECT_TRUE(driver.done()) << driver.failure();
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(*chosen, QDir::toNativeSeparators(fresh).toStdString());

@@ -45,7 +45,11 @@ class ElementTypeDefaults : public ::testing::TestWithParam<DefaultsCase> {};
 TEST_P(ElementTypeDefaults, AreShownAndStoredOnOpening) {
   const auto& c = GetParam();
   auto m = newModel(c.romanian, c.expansionType);
-  m.typeNames = {"typed before", "", "x", "y"};
+  // Blank names, or the defaults of the other expansion family, take the
+  // defaults of the type chosen now.
+  m.typeNames = {
+      "", c.expansionType == model::kArch ? "Transversal" : (c.romanian ? "Montant" : "Strut"), "",
+      ""};
   MemoryDialogHost host;
   testing_support::playNextOpening(
       host, Ids::kTemplate,

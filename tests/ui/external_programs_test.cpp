@@ -148,7 +148,11 @@ TEST_F(ExternalProgramsTest, FailedLaunchIsReportedAndKeepsNoHandle) {
   EXPECT_EQ(record.launchState, -1);
   EXPECT_EQ(model.launchStatus, "* Failed Running");
   ASSERT_EQ(host.messages().size(), 1u);
+#ifdef _WIN32
   EXPECT_EQ(host.messages()[0].text, "C:\\KARVEL\\bin\\Vistrel.exe: Failed run!");
+#else
+  EXPECT_EQ(host.messages()[0].text, "C:/KARVEL/bin/Vistrel.exe: Failed run!");
+#endif
   EXPECT_EQ(host.messages()[0].title, "KARVEL: Process Message");
   EXPECT_EQ(host.messages()[0].buttons, MessageButtons::Ok);
 }

@@ -34,7 +34,7 @@ TEST_F(MainDialogTest, OldFileRefillsTheDialogFromTheLoadedModel) {
     EXPECT_EQ(d.text(kModules), "3");
     EXPECT_EQ(d.text(kModuleLength), "2.5");
     EXPECT_EQ(d.selection(kExpansionType), 1);
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   EXPECT_TRUE(model.oldFileLoaded);
   EXPECT_EQ(model.oldFilePath, path);
@@ -51,7 +51,7 @@ TEST_F(MainDialogTest, OldFileOfAPlaneModelLeavesXAndY) {
     d.userClick(kOldFile);
     EXPECT_EQ(d.entryCount(kDirection), 2);
     EXPECT_EQ(d.selection(kDegreesOfFreedom), 1);
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
 }
 
@@ -61,7 +61,7 @@ TEST_F(MainDialogTest, OldFileChoiceCancelledOnlyClearsTheLoadedFlag) {
   host.queueFileChoice(std::nullopt);
   run([&](MemoryDialog& d) {
     d.userClick(kOldFile);
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   EXPECT_FALSE(model.oldFileLoaded);
   EXPECT_EQ(model.oldFilePath, "C:\\dat\\old.dat");
@@ -73,7 +73,7 @@ TEST_F(MainDialogTest, OldFileOverALoadedOneDeletesTheBaseModuleFilesFirst) {
   host.queueFileChoice(std::nullopt);
   run([&](MemoryDialog& d) {
     d.userClick(kOldFile);
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   EXPECT_EQ(platform.deletedPatterns, std::vector<std::string>{"C:\\dat\\old-BaseModule.dat"});
 }
@@ -88,7 +88,7 @@ TEST_F(MainDialogTest, WrongOldFileRetryThenAGoodOneLoads) {
   const MainDialogEnd end = run([&](MemoryDialog& d) {
     d.userClick(kOldFile);
     EXPECT_TRUE(d.isEnabled(kGenerate));
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   EXPECT_EQ(end, MainDialogEnd::Closed);
   ASSERT_EQ(host.messages().size(), 1u);
@@ -102,7 +102,8 @@ TEST_F(MainDialogTest, WrongOldFileRetryThenAGoodOneLoads) {
   EXPECT_EQ(model.problemTitle, "Square truss");
 }
 
-TEST_F(MainDialogTest, WrongOldFileCancelEndsTheProcessAtOnceWithTheModelUntouched) {
+// Cancel used to end the program at once, losing the model being built.
+TEST_F(MainDialogTest, WrongOldFileCancelReturnsToTheModelAsItWas) {
   const std::string bad = folder.file("bad.dat");
   std::ofstream(bad) << "nonsense\n";
   model.romanian = true;
@@ -110,19 +111,21 @@ TEST_F(MainDialogTest, WrongOldFileCancelEndsTheProcessAtOnceWithTheModelUntouch
   model.inputFilePath = "C:\\dat\\earlier.dat";
   host.queueFileChoice(bad);
   host.queueAnswer(MessageAnswer::Cancel);
-  bool reachedAfterCancel = false;
+  bool stillOpen = false;
   const MainDialogEnd end = run([&](MemoryDialog& d) {
+    d.userType(kNodesInBase0, "7");
     d.userClick(kOldFile);
-    reachedAfterCancel = d.userClick(kDone);  // the dialog is closed already
+    stillOpen = d.running() && d.text(kNodesInBase0) == "7";
+    closeWithoutAsking(d);
   });
-  EXPECT_EQ(end, MainDialogEnd::EndProcessNow);
-  EXPECT_FALSE(reachedAfterCancel);
-  ASSERT_EQ(host.messages().size(), 1u);
+  EXPECT_EQ(end, MainDialogEnd::Closed);
+  EXPECT_TRUE(stillOpen);
+  ASSERT_GE(host.messages().size(), 1u);
   EXPECT_THAT(host.messages()[0].text, StartsWith("Date eronate in fisierul existent (Old File)."));
   EXPECT_EQ(model.oldFilePath, "C:\\dat\\earlier.dat");
   EXPECT_EQ(model.inputFilePath, "C:\\dat\\earlier.dat");
   EXPECT_FALSE(model.oldFileLoaded);
-  EXPECT_EQ(model.dofPerNode, 0);
+  EXPECT_EQ(model.nodesInBase0, 7);
 }
 
 TEST_F(MainDialogTest, GenerateRefusalIsShownAndLeavesTheButtons) {
@@ -133,7 +136,7 @@ TEST_F(MainDialogTest, GenerateRefusalIsShownAndLeavesTheButtons) {
     d.userClick(kGenerate);
     EXPECT_FALSE(d.isEnabled(kCreate));
     EXPECT_FALSE(d.isEnabled(kSaveData));
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   ASSERT_EQ(host.messages().size(), 1u);
   EXPECT_EQ(host.messages()[0].title, "ZENTRIX Message");
@@ -157,11 +160,12 @@ TEST_F(MainDialogTest, GenerateWarnsOfAnotherModuleLengthAndYesGoesOn) {
       describeSquareCounts(d);
       chooseExpansion(d, "2");  // the square is 1 long
       d.userClick(kGenerate);
-      // Also after a declined warning the user may save and create.
-      EXPECT_TRUE(d.isEnabled(kCreate));
+      // Also after a declined warning the user may save; a Geometry File
+      // needs a structure these inputs generated.
+      EXPECT_EQ(d.isEnabled(kCreate), c.answer == MessageAnswer::Yes);
       EXPECT_TRUE(d.isEnabled(kSaveData));
       EXPECT_FALSE(d.isEnabled(kView));
-      d.userClick(kDone);
+      closeWithoutAsking(d);
     });
     ASSERT_EQ(host.messages().size(), 1u);
     EXPECT_EQ(host.messages()[0].title, "Zentrix Message");
@@ -179,7 +183,7 @@ TEST_F(MainDialogTest, GenerateTakesTheCheckBoxState) {
     chooseExpansion(d);
     d.setChecked(kLastNodesInBase0, false);
     d.userClick(kGenerate);
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   EXPECT_FALSE(model.lastNodesInBase0);
   EXPECT_TRUE(host.messages().empty());
@@ -196,7 +200,7 @@ TEST_F(MainDialogTest, SaveDataThatCannotBeWrittenIsReportedNotEnabled) {
     d.userClick(kGenerate);
     d.userClick(kSaveData);
     EXPECT_FALSE(d.isEnabled(kViewSavedFile));
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   ASSERT_EQ(host.messages().size(), 1u);
   EXPECT_EQ(host.messages()[0].icon, MessageIcon::Error);
@@ -215,7 +219,7 @@ TEST_F(MainDialogTest, CreateWritesTheFileShowsThePathAndReportsIt) {
     d.userClick(kGenerate);
     d.userClick(kCreate);
     EXPECT_EQ(d.text(kGeometryFilePath), path);
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   EXPECT_TRUE(std::filesystem::exists(path));
   ASSERT_EQ(host.messages().size(), 1u);
@@ -236,7 +240,7 @@ TEST_F(MainDialogTest, CreateThatCannotBeWrittenIsReportedAndChangesNothing) {
     EXPECT_EQ(d.text(kGeometryFilePath), "");
     EXPECT_FALSE(d.isEnabled(kView));
     EXPECT_FALSE(d.isEnabled(kPreviewStructure));
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   ASSERT_EQ(host.messages().size(), 1u);
   EXPECT_EQ(host.messages()[0].icon, MessageIcon::Error);
@@ -253,7 +257,7 @@ TEST_F(MainDialogTest, CreateReadsTheExpansionTypeFromItsList) {
     d.userClick(kGenerate);
     d.setSelection(kExpansionType, 3);  // shown, but its handler did not run
     d.userClick(kCreate);
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   EXPECT_EQ(model.expansionType, model::kOneDirectionShrink);
 }
@@ -275,7 +279,7 @@ TEST_F(MainDialogTest, ViewingAndPreviewingLaunchTheRightProgramsInOrder) {
     d.userClick(kView);
     d.userClick(kPreviewStructure);
     d.userClick(kHelp);
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   ASSERT_EQ(model.processCount, 4);
   EXPECT_EQ(model.launch(1).programArgs, saved);
@@ -293,7 +297,7 @@ TEST_F(MainDialogTest, BaseModulePreviewWritesItsFileThenLaunchesThePreview) {
   run([&](MemoryDialog& d) {
     describeSquareCounts(d);
     d.userClick(kPreviewBase);
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   EXPECT_EQ(model.baseGeometryPath, folder.file("bridge-BaseModule.dat"));
   EXPECT_TRUE(std::filesystem::exists(model.baseGeometryPath));
@@ -308,11 +312,40 @@ TEST_F(MainDialogTest, BaseModulePreviewThatCannotBeWrittenLaunchesNothing) {
   run([&](MemoryDialog& d) {
     describeSquareCounts(d);
     d.userClick(kPreviewBase);
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   EXPECT_TRUE(platform.starts.empty());
   ASSERT_EQ(host.messages().size(), 1u);
   EXPECT_EQ(host.messages()[0].icon, MessageIcon::Error);
+}
+
+// GENERATE gave no sign that it ran.
+TEST_F(MainDialogTest, GenerateShowsTheCountsInTheLanguageAndAChangeClearsThem) {
+  struct Case {
+    bool romanian;
+    const char* counts;
+  };
+  for (const Case c : {Case{false, "generated: 8 nodes, 13 elements"},
+                       Case{true, "generat: 8 noduri, 13 elemente"}}) {
+    model = model::Model{};
+    model.romanian = c.romanian;
+    model::setStartValues(model);
+    enterSquareModule();
+    std::string status, title, afterChange;
+    run([&](MemoryDialog& d) {
+      describeSquareCounts(d);
+      chooseExpansion(d);
+      d.userClick(kGenerate);
+      status = d.text(kGenerationStatus);
+      title = d.text(kMainDialogTemplate);
+      d.userType(kModules, "4");
+      afterChange = d.text(kGenerationStatus);
+      closeWithoutAsking(d);
+    });
+    EXPECT_EQ(status, c.counts);
+    EXPECT_EQ(title, std::string("ZENTRIX - ") + c.counts);
+    EXPECT_EQ(afterChange, "");
+  }
 }
 
 }  // namespace

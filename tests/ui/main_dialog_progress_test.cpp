@@ -25,7 +25,7 @@ TEST_F(MainDialogTest, EachLongActionShowsProgressInTheModelsLanguage) {
     d.userClick(kGenerate);
     d.userClick(kCreate);
     d.userClick(kSaveData);
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   EXPECT_THAT(host.progressLabels(),
               ::testing::ElementsAre("Generating the structure...", "Writing the Geometry File...",
@@ -44,7 +44,7 @@ TEST_F(MainDialogTest, CancelledGenerateKeepsThePreviousStructureAndButtons) {
     d.userClick(kGenerate);
     EXPECT_FALSE(d.isEnabled(kCreate));
     EXPECT_FALSE(d.isEnabled(kSaveData));
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   EXPECT_TRUE(host.messages().empty()) << "a cancel is the user's own act: nothing to report";
   EXPECT_EQ(model.totalNodes, 8);
@@ -64,7 +64,7 @@ TEST_F(MainDialogTest, CancelledCreateLeavesTheOlderFileIntact) {
     d.userClick(kCreate);
     EXPECT_FALSE(d.isEnabled(kView));
     EXPECT_FALSE(d.isEnabled(kPreviewStructure));
-    d.userClick(kDone);
+    closeWithoutAsking(d);
   });
   EXPECT_TRUE(host.messages().empty());
   EXPECT_EQ(bytesOf(path), "an older Geometry File\r\n");

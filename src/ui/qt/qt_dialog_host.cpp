@@ -9,13 +9,17 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QProgressDialog>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 #include <exception>
@@ -39,15 +43,73 @@ QString nativeText(std::string_view modelPath) {
   return toQt(files::modelPathText(files::nativePath(modelPath)));
 }
 
-void reportFailure(const char* what) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("ZENTRIX Message"),
-                  QStringLiteral("Unexpected error: %1").arg(QString::fromUtf8(what)));
-  box.exec();
+QString inLanguage(bool romanian, const char* english, const char* romanianText) {
+  return QString::fromUtf8(romanian ? romanianText : english);
+}
+
+// The one home of the standard texts Qt would take from a catalogue.
+QString standardButtonText(QMessageBox::StandardButton button, bool romanian) {
+  switch (button) {
+    case QMessageBox::Ok:
+      return QStringLiteral("OK");
+    case QMessageBox::Yes:
+      return inLanguage(romanian, "&Yes", "&Da");
+    case QMessageBox::No:
+      return inLanguage(romanian, "&No", "&Nu");
+    case QMessageBox::Retry:
+      return inLanguage(romanian, "&Retry", "&Reincercare");
+    case QMessageBox::Cancel:
+      return inLanguage(romanian, "Cancel", "Anulare");
+    case QMessageBox::Save:
+      return inLanguage(romanian, "&Save", "&Salvare");
+    case QMessageBox::Discard:
+      return inLanguage(romanian, "&Discard", "&Renuntare");
+    default:
+      return {};
+  }
+}
+
+void speakLanguage(QMessageBox& box, bool romanian) {
+  for (QAbstractButton* button : box.buttons()) {
+    const QString text = standardButtonText(box.standardButton(button), romanian);
+    if (!text.isEmpty()) button->setText(text);
+  }
+}
+
+void speakLanguage(QFileDialog& dialog, FileChoice choice, bool romanian) {
+  const bool save = choice == FileChoice::Save;
+  dialog.setLabelText(QFileDialog::LookIn, inLanguage(romanian, "Look in:", "Cauta in:"));
+  dialog.setLabelText(QFileDialog::FileName, inLanguage(romanian, "File name:", "Nume fisier:"));
+  dialog.setLabelText(QFileDialog::FileType, inLanguage(romanian, "Files of type:", "Tip fisier:"));
+  dialog.setLabelText(QFileDialog::Accept, save ? inLanguage(romanian, "&Save", "&Salvare")
+                                                : inLanguage(romanian, "&Open", "&Deschidere"));
+  dialog.setLabelText(QFileDialog::Reject, inLanguage(romanian, "Cancel", "Anulare"));
+}
+
+int execMessage(QMessageBox& box, bool romanian) {
+  speakLanguage(box, romanian);
+  return box.exec();
 }
 
 template <class Widget>
 Widget* as(QWidget* widget) {
   return qobject_cast<Widget*>(widget);
+}
+
+// A one-line sunken field (the paths in use) shows a text too long for it
+// elided in the middle, so both the folder's start and the file's name stay
+// readable; the whole text is its tool tip.
+void showInLabel(QLabel& label, const QString& text) {
+  const bool pathField = label.frameShadow() == QFrame::Sunken && !label.wordWrap() &&
+                         !text.contains(QLatin1Char('\n'));
+  if (!pathField) {
+    label.setText(text);
+    return;
+  }
+  label.setProperty("wholeText", text);
+  label.setToolTip(text);
+  const int room = label.contentsRect().width() - 2 * label.margin() - 4;
+  label.setText(label.fontMetrics().elidedText(text, Qt::ElideMiddle, std::max(room, 0)));
 }
 
 // Entries of a drop-down list or a list box, so both are handled alike.
@@ -59,10 +121,66 @@ int countOf(QWidget* list) {
 
 }  // namespace
 
+// Routes Escape and the close box through the dialog's close request.
+class CloseFilter final : public QObject {
+ public:
+  explicit CloseFilter(QtDialog& dialog) : dialog_(dialog) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    return watched == &dialog_.window() && dialog_.eventFilter(*event);
+  }
+
+ private:
+  QtDialog& dialog_;
+};
+
 QtDialog::QtDialog(int templateId, std::unique_ptr<QDialog> window, const QtDialogHost& host)
     : templateId_(templateId), window_(std::move(window)), host_(host) {
   window_->setProperty("templateId", templateId);
+  closeFilter_ = std::make_unique<CloseFilter>(*this);
+  window_->installEventFilter(closeFilter_.get());
   connectControls();
+}
+
+void QtDialog::reportFailure(const char* what) const {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("ZENTRIX Message"),
+                  inLanguage(host_.romanian(), "Unexpected error: %1", "Eroare neasteptata: %1")
+                      .arg(QString::fromUtf8(what)));
+  execMessage(box, host_.romanian());
+}
+
+void QtDialog::userClose(int exitCode) {
+  if (asking_) return;
+  if (closeRequest_) {
+    asking_ = true;
+    CloseRequest request = closeRequest_;
+    bool mayClose = false;
+    try {
+      mayClose = request(exitCode);
+    } catch (const std::exception& error) {
+      reportFailure(error.what());
+    } catch (...) {
+      reportFailure("unknown");
+    }
+    asking_ = false;
+    if (!mayClose) return;
+  }
+  window_->done(exitCode == kCancelButton ? QDialog::Rejected : exitCode);
+}
+
+bool QtDialog::eventFilter(QEvent& event) {
+  if (!closeRequest_) return false;
+  if (event.type() == QEvent::KeyPress) {
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    if (key.key() != Qt::Key_Escape || key.modifiers() != Qt::NoModifier) return false;
+    userClose(kCancelButton);
+    return true;
+  }
+  if (event.type() == QEvent::Close && window_->isVisible()) {
+    event.ignore();
+    userClose(kCancelButton);
+    return true;
+  }
+  return false;
 }
 
 QtDialog::~QtDialog() = default;
@@ -80,11 +198,8 @@ void QtDialog::connectControls() {
     const ControlId id = property.toInt();
     controls_[id] = widget;
     if (auto* button = as<QAbstractButton>(widget)) {
-      if (id == kOkButton) {
-        QObject::connect(button, &QAbstractButton::clicked, window,
-                         [window] { window->done(kOkButton); });
-      } else if (id == kCancelButton) {
-        QObject::connect(button, &QAbstractButton::clicked, window, &QDialog::reject);
+      if (id == kOkButton || id == kCancelButton) {
+        QObject::connect(button, &QAbstractButton::clicked, window, [this, id] { userClose(id); });
       } else {
         QObject::connect(button, &QAbstractButton::clicked, window,
                          [this, id] { dispatch(id, EventKind::Clicked); });
@@ -96,8 +211,11 @@ void QtDialog::connectControls() {
       QObject::connect(combo, &QComboBox::activated, window,
                        [this, id] { dispatch(id, EventKind::SelectionChanged); });
     } else if (auto* list = as<QListWidget>(widget)) {
-      // Changes made by the program run under a signal blocker.
-      QObject::connect(list, &QListWidget::currentRowChanged, window,
+      // After the selection has changed, whatever the device: the current
+      // row moves before the selection does on a mouse press, so a handler
+      // run on that would read the entry chosen before. Changes made by the
+      // program run under a signal blocker.
+      QObject::connect(list, &QListWidget::itemSelectionChanged, window,
                        [this, id] { dispatch(id, EventKind::SelectionChanged); });
     }
   }
@@ -191,7 +309,7 @@ void QtDialog::setText(ControlId id, std::string_view text) {
   if (auto* edit = as<QLineEdit>(widget)) {
     edit->setText(value);
   } else if (auto* label = as<QLabel>(widget)) {
-    label->setText(value);
+    showInLabel(*label, value);
   } else if (auto* button = as<QAbstractButton>(widget)) {
     button->setText(value);
   } else if (auto* group = as<QGroupBox>(widget)) {
@@ -204,7 +322,10 @@ void QtDialog::setText(ControlId id, std::string_view text) {
 std::string QtDialog::text(ControlId id) const {
   QWidget* widget = control(id);
   if (auto* edit = as<QLineEdit>(widget)) return fromQt(edit->text());
-  if (auto* label = as<QLabel>(widget)) return fromQt(label->text());
+  if (auto* label = as<QLabel>(widget)) {
+    const QVariant whole = label->property("wholeText");
+    return fromQt(whole.isValid() ? whole.toString() : label->text());
+  }
   if (auto* button = as<QAbstractButton>(widget)) return fromQt(button->text());
   if (auto* group = as<QGroupBox>(widget)) return fromQt(group->title());
   if (auto* combo = as<QComboBox>(widget)) return fromQt(combo->currentText());
@@ -264,6 +385,51 @@ void QtDialog::pushChanges() {
   if (window_->isVisible()) window_->repaint();
 }
 
+// Room a window frame takes beyond the client area (title bar, borders)
+// on common desktops; the screen's available area already leaves out the
+// taskbar.
+namespace {
+
+constexpr int kFrameWidth = 16;
+constexpr int kFrameHeight = 48;
+
+QSize fittedClientSize(QSize needed, QSize available) {
+  return {std::min(needed.width(), available.width() - kFrameWidth),
+          std::min(needed.height(), available.height() - kFrameHeight)};
+}
+
+}  // namespace
+
+// A form taller or wider than the screen it opens on keeps every control:
+// its contents move into a scroll area and the window takes what fits.
+void QtDialog::fitTheScreen() {
+  QScreen* screen = window_->screen();
+  if (screen == nullptr) return;
+  const QSize needed = window_->size();
+  const QSize available = screen->availableGeometry().size();
+  QSize fitted = fittedClientSize(needed, available);
+  if (fitted == needed || window_->findChild<QScrollArea*>(QStringLiteral("fitTheScreen"))) return;
+  // Room for the vertical scroll bar, so that no horizontal one is needed.
+  const int bar = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  if (fitted.height() < needed.height())
+    fitted.setWidth(fittedClientSize(needed + QSize(bar, 0), available).width());
+  auto* contents = new QWidget;
+  contents->setFixedSize(needed);
+  for (QWidget* child : window_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    const QRect at = child->geometry();
+    const bool hidden = child->isHidden();
+    child->setParent(contents);
+    child->setGeometry(at);
+    child->setVisible(!hidden);
+  }
+  auto* scroll = new QScrollArea(window_.get());
+  scroll->setObjectName(QStringLiteral("fitTheScreen"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(contents);
+  window_->setFixedSize(fitted);
+  scroll->setGeometry(QRect(QPoint(0, 0), fitted));
+}
+
 int QtDialog::runModal() {
   if (initialised_) {
     Handler handler = initialised_;
@@ -279,6 +445,7 @@ int QtDialog::runModal() {
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (window_->property("minimizeBox").toBool()) flags |= Qt::WindowMinimizeButtonHint;
   window_->setWindowFlags(flags);
+  fitTheScreen();
   // Brought to the front once exec has shown it: showing it here first
   // would keep exec from making it modal.
   QDialog* window = window_.get();
@@ -333,9 +500,9 @@ namespace {
 // work; once visible it is application-modal and only its Cancel answers.
 class QtProgressWindow final : public ProgressWindow {
  public:
-  explicit QtProgressWindow(std::string_view label)
+  QtProgressWindow(std::string_view label, bool romanian)
       : dialog_(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
-                QObject::tr("Cancel"), 0, kSteps) {
+                inLanguage(romanian, "Cancel", "Anulare"), 0, kSteps) {
     dialog_.setWindowTitle(QStringLiteral("ZENTRIX"));
     dialog_.setWindowModality(Qt::ApplicationModal);
     dialog_.setMinimumDuration(500);
@@ -362,7 +529,7 @@ class QtProgressWindow final : public ProgressWindow {
 }  // namespace
 
 std::unique_ptr<ProgressWindow> QtDialogHost::startProgress(std::string_view label) {
-  return std::make_unique<QtProgressWindow>(label);
+  return std::make_unique<QtProgressWindow>(label, romanian_);
 }
 
 MessageAnswer QtDialogHost::showMessage(std::string_view text, std::string_view title,
@@ -380,6 +547,9 @@ MessageAnswer QtDialogHost::showMessage(std::string_view text, std::string_view 
     case MessageIcon::Information:
       box.setIcon(QMessageBox::Information);
       break;
+    case MessageIcon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
   }
   switch (buttons) {
     case MessageButtons::Ok:
@@ -396,8 +566,13 @@ MessageAnswer QtDialogHost::showMessage(std::string_view text, std::string_view 
       box.setDefaultButton(QMessageBox::Yes);
       box.setEscapeButton(QMessageBox::No);
       break;
+    case MessageButtons::SaveDiscardCancel:
+      box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Save);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
   }
-  box.exec();
+  execMessage(box, romanian_);
   switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Retry:
       return MessageAnswer::Retry;
@@ -407,31 +582,60 @@ MessageAnswer QtDialogHost::showMessage(std::string_view text, std::string_view 
       return MessageAnswer::Yes;
     case QMessageBox::No:
       return MessageAnswer::No;
+    case QMessageBox::Save:
+      return MessageAnswer::Save;
+    case QMessageBox::Discard:
+      return MessageAnswer::Discard;
     default:
       return MessageAnswer::Ok;
   }
 }
 
+// The file dialogs would ask before replacing a file in their own words
+// (Qt's own in English); we ask in the user's language instead.
+bool QtDialogHost::confirmReplace(const QString& path, const QString& title) {
+  QMessageBox box(QMessageBox::Warning, title,
+                  inLanguage(romanian_, "%1 already exists.\nDo you want to replace it?",
+                             "%1 exista deja.\nDoriti sa il inlocuiti?")
+                      .arg(QDir::toNativeSeparators(path)),
+                  QMessageBox::Yes | QMessageBox::No);
+  box.setDefaultButton(QMessageBox::No);
+  return execMessage(box, romanian_) == QMessageBox::Yes;
+}
+
 std::optional<std::string> QtDialogHost::chooseFile(std::string_view title,
                                                     std::string_view initialFolder,
-                                                    std::string_view proposedName) {
+                                                    std::string_view proposedName,
+                                                    FileChoice choice) {
   QString proposed = nativeText(proposedName);
+  const bool save = choice == FileChoice::Save;
   for (;;) {
     QFileDialog dialog(nullptr, toQt(title), nativeText(initialFolder));
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters({QStringLiteral("Data files (*.dat)"), QStringLiteral("All files (*)")});
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setNameFilters({inLanguage(romanian_, "Data files (*.dat)", "Fisiere de date (*.dat)"),
+                           inLanguage(romanian_, "All files (*)", "Toate fisierele (*)")});
     if (!nativeFileDialogs_) dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // We ask before replacing, in the user's language, whichever dialog it is.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    speakLanguage(dialog, choice, romanian_);
     if (!proposed.isEmpty()) dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QFileInfo chosen(dialog.selectedFiles().front());
-    // A new name is welcome; a folder that does not exist is not.
-    if (chosen.absoluteDir().exists() && !chosen.isDir())
-      return fromQt(QDir::toNativeSeparators(chosen.absoluteFilePath()));
-    QMessageBox::warning(nullptr, toQt(title),
-                         QStringLiteral("The folder does not exist:\n%1")
-                             .arg(QDir::toNativeSeparators(chosen.absolutePath())));
     proposed = chosen.absoluteFilePath();
+    // A new name is welcome; a folder that does not exist is not.
+    if (!chosen.absoluteDir().exists() || chosen.isDir()) {
+      QMessageBox box(
+          QMessageBox::Warning, toQt(title),
+          inLanguage(romanian_, "The folder does not exist:\n%1", "Dosarul nu exista:\n%1")
+              .arg(QDir::toNativeSeparators(chosen.absolutePath())),
+          QMessageBox::Ok);
+      execMessage(box, romanian_);
+      continue;
+    }
+    if (save && chosen.exists() && !confirmReplace(chosen.absoluteFilePath(), toQt(title)))
+      continue;
+    return fromQt(QDir::toNativeSeparators(chosen.absoluteFilePath()));
   }
 }
 

@@ -2,12 +2,19 @@
 // form (see form_loader.h); controls are found by their "controlId"
 // property. Handlers run on the user's acts only: a click on a push button
 // or check box, every edit of an edit box (textEdited, so text set by the
-// program fires nothing), a choice in a drop-down list (activated) or a list
-// box. Buttons 1 and 2 close the dialog with their id; Escape and the
-// window's close box act as Cancel. A handler that throws is reported in a
-// message box; nothing throws out of a Qt slot.
+// program fires nothing), a choice in a drop-down list (activated) or in a
+// list box (once its selection has changed, whatever the device: the current
+// row moves before the selection on a mouse press). Buttons 1 and 2 close the dialog with their id;
+// Escape and the window's close box act as Cancel. A handler that throws is reported in a message
+// box; nothing throws out of a Qt slot.
 //
-// Message boxes and the open-file dialog have no owner window.
+// Every way the user closes a dialog (buttons 1 and 2, Escape, Enter on the
+// default button, the close box) asks its close request first.
+//
+// Message boxes and the file dialog have no owner window. Their standard
+// buttons and labels, and the progress window's Cancel, speak the language
+// set with `setRomanian` (Debian's Qt has no Romanian catalogue: the texts
+// are our own, set in one place here).
 #pragma once
 
 #include <QDialog>
@@ -35,6 +42,7 @@ class QtDialog final : public Dialog {
 
   void onEvent(ControlId control, Handler handler) override;
   void onInitialised(Handler handler) override;
+  void onCloseRequest(CloseRequest request) override { closeRequest_ = std::move(request); }
   void setEntryCount(ControlId list, int count) override;
   int entryCount(ControlId list) const override;
   void setEntryText(ControlId list, int entry, std::string_view text) override;
@@ -55,6 +63,12 @@ class QtDialog final : public Dialog {
  private:
   void connectControls();
   void dispatch(ControlId control, EventKind event);
+  void reportFailure(const char* what) const;
+  // The user's close: asks the close request, then closes with `exitCode`.
+  void userClose(int exitCode);
+  bool eventFilter(QEvent& event);
+  void fitTheScreen();
+  friend class CloseFilter;
 
   int templateId_;
   std::unique_ptr<QDialog> window_;
@@ -62,6 +76,9 @@ class QtDialog final : public Dialog {
   std::map<ControlId, QPointer<QWidget>> controls_;
   std::map<ControlId, Handler> handlers_;
   Handler initialised_;
+  CloseRequest closeRequest_;
+  bool asking_ = false;
+  std::unique_ptr<QObject> closeFilter_;
 };
 
 class QtDialogHost final : public DialogHost {
@@ -80,11 +97,16 @@ class QtDialogHost final : public DialogHost {
   MessageAnswer showMessage(std::string_view text, std::string_view title, MessageButtons buttons,
                             MessageIcon icon) override;
   std::optional<std::string> chooseFile(std::string_view title, std::string_view initialFolder,
-                                        std::string_view proposedName) override;
+                                        std::string_view proposedName, FileChoice choice) override;
+  void setRomanian(bool romanian) override { romanian_ = romanian; }
+  bool romanian() const noexcept { return romanian_; }
 
  private:
+  bool confirmReplace(const QString& path, const QString& title);
+
   std::map<ImageId, QIcon> images_;
   bool nativeFileDialogs_ = true;
+  bool romanian_ = false;
 };
 
 }  // namespace zentrix::ui

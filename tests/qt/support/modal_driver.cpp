@@ -1,6 +1,7 @@
 #include "modal_driver.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -41,11 +42,25 @@ void chooseEntry(QWidget& window, int controlId, int entry) {
   QWidget* control = controlOf(window, controlId);
   if (control == nullptr || !control->isEnabled()) return;
   if (auto* combo = qobject_cast<QComboBox*>(control)) {
-    combo->setCurrentIndex(entry - 1);
-    emit combo->activated(entry - 1);
+    // F4 opens the list, the arrow keys move in it, Enter chooses.
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_F4);
+    QAbstractItemView* view = combo->view();
+    QTest::keyClick(view, Qt::Key_Home);
+    for (int step = 1; step < entry; ++step) QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
   } else if (auto* list = qobject_cast<QListWidget*>(control)) {
-    list->setCurrentRow(entry - 1);
+    clickEntry(*list, entry);
   }
+}
+
+void clickEntry(QListWidget& list, int entry) {
+  QListWidgetItem* item = list.item(entry - 1);
+  if (item == nullptr) return;
+  list.scrollToItem(item);
+  const QPoint at = list.visualItemRect(item).center();
+  QTest::mousePress(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
 ModalDriver& ModalDriver::onDialog(int templateId, Action action, std::string what) {
@@ -72,6 +87,18 @@ ModalDriver& ModalDriver::answerMessage(QMessageBox::StandardButton button) {
                       }
                     },
                     "a message box"});
+  return *this;
+}
+
+ModalDriver& ModalDriver::onMessageBox(Action action) {
+  steps_.push_back({[](QWidget& window) { return qobject_cast<QMessageBox*>(&window) != nullptr; },
+                    std::move(action), "a message box"});
+  return *this;
+}
+
+ModalDriver& ModalDriver::onFileDialog(Action action) {
+  steps_.push_back({[](QWidget& window) { return qobject_cast<QFileDialog*>(&window) != nullptr; },
+                    std::move(action), "the file dialog"});
   return *this;
 }
 

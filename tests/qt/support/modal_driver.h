@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
@@ -22,7 +23,11 @@ namespace zentrix::ui::testing {
 QWidget* controlOf(QWidget& window, int controlId);
 void clickControl(QWidget& window, int controlId);                   // mouse click
 void typeInto(QWidget& window, int controlId, const QString& text);  // replaces the text
-void chooseEntry(QWidget& window, int controlId, int entry);         // 1-based, as a user's choice
+// 1-based, as a user's choice: a mouse press and release on a list box's
+// entry; for a drop-down list F4 to open it, the arrow keys and Enter.
+void chooseEntry(QWidget& window, int controlId, int entry);
+// A mouse press and release on entry `entry` (1-based) of a list box.
+void clickEntry(QListWidget& list, int entry);
 
 struct SeenMessage {
   QString title;
@@ -39,6 +44,9 @@ class ModalDriver {
   ModalDriver& onDialog(int templateId, Action action, std::string what = {});
   // Answers the next message box with `button`, recording what it said.
   ModalDriver& answerMessage(QMessageBox::StandardButton button);
+  // Acts on the next message box or file dialog as it is.
+  ModalDriver& onMessageBox(Action action);
+  ModalDriver& onFileDialog(Action action);
   // Chooses `path` in the next file dialog (a new name is fine).
   ModalDriver& chooseFile(const QString& path);
   // Cancels the next file dialog.

@@ -1,0 +1,225 @@
+#!/usr/bin/env bash
+# The real desktop program driven with real X input (xdotool) on a virtual
+# display, as a user drives it: windows are waited for by name, controls are
+# clicked where the program lays them out, text is typed into the focused
+# window. Each scenario is named after the fault it guards and checks the
+# files the program writes.
+#
+#   xvfb-run -a -s "-screen 0 1280x1024x24" desktop_road.sh SCENARIO BUILD_DIR EXAMPLES_DIR
+set -euo pipefail
+
+scenario=$1
+build=$(cd "$2" && pwd)
+examples=$(cd "$3" && pwd)
+locator=$build/tests/zentrix_control_locator
+cli=$build/zentrix-cli
+export QT_QPA_PLATFORM=xcb
+export SOURCE_DATE_EPOCH=1700000000 TZ=UTC
+
+work=$(mktemp -d)
+program=
+cleanup() {
+  if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then kill "$program"; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAILED ($scenario): $*" >&2
+  exit 1
+}
+
+# The id of the visible window whose name matches, waiting up to 20 s.
+window() {
+  local found
+  for _ in $(seq 200); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1 || true)
+    if [ -n "$found" ]; then
+      echo "$found"
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "no window named '$1' appeared"
+}
+
+gone() {
+  for _ in $(seq 200); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "the window named '$1' stayed open"
+}
+
+focus() {
+  xdotool windowfocus --sync "$1"
+}
+
+# click WINDOW TEMPLATE CONTROL [ENTRY COUNT]: a mouse click where the
+# program puts the control (or the list entry).
+click() {
+  local target=$1
+  shift
+  local x y
+  read -r x y < <("$locator" "$@") || fail "no control $*"
+  xdotool mousemove --window "$target" "$x" "$y" click 1
+  sleep 0.2
+}
+
+type_in() {
+  xdotool type --delay 5 -- "$1"
+}
+
+# Types a path into the file dialog named $1 and confirms it.
+choose_file() {
+  local dialog
+  dialog=$(window "$1")
+  focus "$dialog"
+  xdotool key ctrl+a
+  type_in "$2"
+  xdotool key Return
+  gone "$1"
+}
+
+start_program() {
+  (cd "$build" && exec ./zentrix) &
+  program=$!
+  main=$(window '^ZENTRIX')
+  focus "$main"
+}
+
+# The program ends by itself within 10 s, with status 0.
+program_ends() {
+  for _ in $(seq 100); do
+    if ! kill -0 "$program" 2>/dev/null; then
+      wait "$program" || fail "the program ended with status $?"
+      program=
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "the program did not end"
+}
+
+program_runs() {
+  sleep 0.5
+  kill -0 "$program" 2>/dev/null || fail "the program ended"
+}
+
+same_files() {
+  cmp -s "$1" "$2" || fail "$1 and $2 differ"
+}
+
+cp "$examples/truss-bridge-3d.dat" "$work/bridge.dat"
+cp "$work/bridge.dat" "$work/bridge.original"
+
+case $scenario in
+  # The typical road: Old File, GENERATE, CREATE. Enter on the proposed
+  # name used to write the Geometry File over the model file. The title
+  # then says how many nodes and elements were generated.
+  CreateOnTheProposedNameKeepsTheModelFile)
+    start_program
+    click "$main" 102 1004
+    choose_file '^Select Old ZentrixInputFile$' "$work/bridge.dat"
+    click "$main" 102 1025
+    click "$main" 102 1022
+    dialog=$(window '^Select/Create KARVEL Geometry File$')
+    focus "$dialog"
+    xdotool key Return
+    message=$(window '^Create Message$')
+    focus "$message"
+    xdotool key Return
+    gone '^Create Message$'
+    title=$(xdotool getwindowname "$main")
+    click "$main" 102 1
+    program_ends
+    same_files "$work/bridge.dat" "$work/bridge.original"
+    [ -f "$work/bridge-geometry.dat" ] || fail "no bridge-geometry.dat"
+    [[ $title == "ZENTRIX - generated: 36 nodes, "*" elements" ]] || fail "title '$title'"
+    mv "$work/bridge-geometry.dat" "$work/desktop.dat"
+    "$cli" generate "$work/bridge.dat" --geometry "$work/bridge-geometry.dat" >/dev/null
+    same_files "$work/desktop.dat" "$work/bridge-geometry.dat"
+    ;;
+
+  # Clicking a node showed the previous node's coordinates, and APPLY
+  # stored them into the clicked node.
+  ClickedNodeKeepsItsCoordinates)
+    start_program
+    click "$main" 102 1004
+    choose_file '^Select Old ZentrixInputFile$' "$work/bridge.dat"
+    click "$main" 102 1014
+    coordinates=$(window '^COORDONATE$')
+    click "$coordinates" 103 1029 2 8
+    click "$coordinates" 103 1029 3 8
+    click "$coordinates" 103 1031
+    click "$coordinates" 103 1
+    gone '^COORDONATE$'
+    click "$main" 102 1026
+    choose_file '^Select Zentrix File$' "$work/saved.dat"
+    click "$main" 102 1
+    program_ends
+    "$cli" generate "$work/saved.dat" --save "$work/again.dat" >/dev/null
+    mv "$work/again.dat" "$work/from-saved.dat"
+    "$cli" generate "$work/bridge.dat" --save "$work/again.dat" >/dev/null
+    same_files "$work/from-saved.dat" "$work/again.dat"
+    ;;
+
+  # Escape, Enter and DONE ended the program without a word about the
+  # model being built.
+  CloseWithUnsavedWorkAsksFirst)
+    start_program
+    click "$main" 102 1009
+    type_in 4
+    xdotool key Escape
+    question=$(window '^ZENTRIX Message$')
+    focus "$question"
+    xdotool key Escape
+    gone '^ZENTRIX Message$'
+    program_runs
+    focus "$main"
+    click "$main" 102 1009
+    xdotool key Return
+    question=$(window '^ZENTRIX Message$')
+    focus "$question"
+    xdotool key alt+d
+    program_ends
+    ;;
+
+  # Cancel on "Wrong Data in Old File." ended the program at once.
+  WrongOldFileCancelKeepsTheModel)
+    printf 'not a Zentrix Input File\n' >"$work/bad.dat"
+    start_program
+    click "$main" 102 1009
+    type_in 4
+    click "$main" 102 1004
+    choose_file '^Select Old ZentrixInputFile$' "$work/bad.dat"
+    message=$(window '^ZENTRIX Message$')
+    focus "$message"
+    xdotool key Escape
+    gone '^ZENTRIX Message$'
+    program_runs
+    focus "$main"
+    click "$main" 102 1
+    question=$(window '^ZENTRIX Message$')
+    focus "$question"
+    xdotool key alt+d
+    program_ends
+    ;;
+
+  # At 150 % on a 1280x1024 screen the fixed main dialog was 1029 pixels
+  # tall: with a title bar its DONE button was off screen.
+  MainDialogFitsTheScreenAt150Percent)
+    export QT_SCALE_FACTOR=1.5
+    start_program
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    [ "$HEIGHT" -le $((1024 - 48)) ] || fail "the dialog is $HEIGHT pixels tall"
+    [ "$WIDTH" -le 1280 ] || fail "the dialog is $WIDTH pixels wide"
+    xdotool key Escape
+    program_ends
+    ;;
+
+  *)
+    fail "no such scenario"
+    ;;
+esac
+echo "$scenario: passed"
