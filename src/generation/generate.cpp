@@ -3,11 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <exception>
 #include <new>
 #include <stdexcept>
-#include <system_error>
-#include <thread>
 
 #include "generation/arch_geometry.h"
 #include "generation/element_kinds.h"
@@ -16,6 +13,7 @@
 #include "generation/straight_expansion.h"
 #include "generation/structure_counts.h"
 #include "generation/work_meter.h"
+#include "model/helper_thread.h"
 #include "model/number_text.h"
 
 namespace zentrix::generation {
@@ -62,38 +60,22 @@ std::pair<std::int64_t, int> firstNonFinite(const model::CoordinateTable& coords
 // second thread it does the work itself.
 class EndNodeArrays {
  public:
-  EndNodeArrays(Scratch& scratch, std::int64_t count) : scratch_(scratch), count_(count) {
-    try {
-      thread_ = std::thread([this] { allocate(); });
-    } catch (const std::system_error&) {
-      allocate();
-    }
+  EndNodeArrays(Scratch& scratch, std::int64_t count)
+      : scratch_(scratch), count_(count), helper_([this] { allocate(); }) {
+    if (!helper_.started()) allocate();
   }
-  ~EndNodeArrays() {
-    if (thread_.joinable()) thread_.join();
-  }
-  EndNodeArrays(const EndNodeArrays&) = delete;
-  EndNodeArrays& operator=(const EndNodeArrays&) = delete;
 
-  void wait() {
-    if (thread_.joinable()) thread_.join();
-    if (failure_) std::rethrow_exception(failure_);
-  }
+  void wait() { helper_.join(); }
 
  private:
   void allocate() {
-    try {
-      scratch_.elemStart.rebuild(count_);
-      scratch_.elemEnd.rebuild(count_);
-    } catch (...) {
-      failure_ = std::current_exception();
-    }
+    scratch_.elemStart.rebuild(count_);
+    scratch_.elemEnd.rebuild(count_);
   }
 
   Scratch& scratch_;
   std::int64_t count_;
-  std::exception_ptr failure_;
-  std::thread thread_;
+  model::HelperThread helper_;  // last: it starts once the rest is set
 };
 
 bool placeNodes(const Model& model, const StructureCounts& counts, Scratch& s, WorkMeter& meter) {
