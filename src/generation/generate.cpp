@@ -78,13 +78,14 @@ class EndNodeArrays {
   model::HelperThread helper_;  // last: it starts once the rest is set
 };
 
-bool placeNodes(const Model& model, const StructureCounts& counts, Scratch& s, WorkMeter& meter) {
+bool placeNodes(const Model& model, const StructureCounts& counts, Scratch& s, WorkMeter& meter,
+                const model::LineSink& console) {
   s.nodeCoords.rebuild(counts.totalNodes, counts.coordinates);
   copyBaseModule(model, counts, s.nodeCoords);
   if (model.expansionType != model::kArch)
     return expandStraight(model, counts, s.nodeCoords, meter);
   s.moduleDepth = baseModuleDepth(s.nodeCoords, counts);
-  return placeArchNodes(model, counts, s.moduleDepth, s.nodeCoords, meter);
+  return placeArchNodes(model, counts, s.moduleDepth, s.nodeCoords, meter, console);
 }
 
 bool buildElements(const Model& model, const StructureCounts& counts, Scratch& s,
@@ -115,7 +116,8 @@ void takeOver(Model& model, const StructureCounts& counts, Scratch& s) {
   if (model.expansionType == model::kArch) model.moduleDepth = s.moduleDepth;
 }
 
-Outcome build(Model& model, const StructureCounts& counts, model::Progress* progress) {
+Outcome build(Model& model, const StructureCounts& counts, model::Progress* progress,
+              const model::LineSink& console) {
   const bool renumber = model.lastNodesInBase0;
   const std::int64_t units = 2 * counts.totalNodes + counts.totalElements +
                              (renumber ? counts.totalNodes + counts.totalElements : 0);
@@ -125,7 +127,7 @@ Outcome build(Model& model, const StructureCounts& counts, model::Progress* prog
 
   Scratch scratch;
   EndNodeArrays endNodes(scratch, counts.totalElements);
-  if (!placeNodes(model, counts, scratch, meter)) return cancelled;
+  if (!placeNodes(model, counts, scratch, meter, console)) return cancelled;
   if (const auto [node, axis] = firstNonFinite(scratch.nodeCoords); node != 0)
     return Outcome::failure(
         nonFiniteCoordinateMessage(model, renumber ? renumberedNode(counts, node) : node, axis));
@@ -190,16 +192,17 @@ std::string moduleLengthWarning(const Model& model) {
          "continue?";
 }
 
-Outcome generateStructure(Model& model, model::Progress* progress) {
-  return generateStructure(model, progress, defaultMemoryLimit());
+Outcome generateStructure(Model& model, model::Progress* progress, const model::LineSink& console) {
+  return generateStructure(model, progress, defaultMemoryLimit(), console);
 }
 
-Outcome generateStructure(Model& model, model::Progress* progress, std::uint64_t memoryLimit) {
+Outcome generateStructure(Model& model, model::Progress* progress, std::uint64_t memoryLimit,
+                          const model::LineSink& console) {
   if (auto refusal = inputRefusal(model, model.directionIndex, memoryLimit))
     return Outcome::failure(*refusal);
   const StructureCounts counts = countStructure(model, model.directionIndex);
   try {
-    return build(model, counts, progress);
+    return build(model, counts, progress, console);
   } catch (const std::bad_alloc&) {
     return Outcome::failure(outOfMemoryMessage(model, counts));
   } catch (const std::length_error&) {

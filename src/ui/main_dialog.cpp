@@ -2,6 +2,7 @@
 
 #include <array>
 #include <exception>
+#include <iostream>
 #include <string>
 
 #include "files/geometry_file.h"
@@ -358,7 +359,8 @@ void MainDialog::generate() {
   if (goOn) {
     const auto progress = host_.startProgress(
         model::inLanguage(model_, "Generating the structure...", "Se genereaza structura..."));
-    const model::Outcome generated = generation::generateStructure(model_, progress.get());
+    const model::Outcome generated =
+        generation::generateStructure(model_, progress.get(), model::linesTo(std::cerr));
     // A cancel keeps the previous structure, and the buttons stay as they were.
     if (progress->wasCancelled()) return;
     if (!generated) {
