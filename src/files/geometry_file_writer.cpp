@@ -47,9 +47,10 @@ std::string_view geometryPathText(const model::Model& model) {
 
 void writeBlockedNodesLine(TextFileOutput& out, std::int64_t first, std::int64_t last,
                            int nodeWidth, int dofPerNode) {
-  char* at = out.reserve(kLineRoom);
+  constexpr std::string_view kGap = "   ";
+  char* at = out.reserve(2 * kMaxIntegerChars + kGap.size() + kMaxRestraintChars + kLineEndChars);
   at = model::writeIntegerField(at, first, nodeWidth);
-  at = copyText(at, "   ");
+  at = copyText(at, kGap);
   at = model::writeIntegerField(at, last, nodeWidth);
   at = writeRestraintFlags(at, dofPerNode);
   out.advanceTo(endLine(at));
@@ -79,14 +80,18 @@ void writeKindLine(TextFileOutput& out, std::int64_t first, std::int64_t last, i
   std::string shown(model::trimRight(model::firstWholeChars(name, model::kTypeNameWidth)));
   model::blankControls(shown);
   const std::string_view kept = shown;
-  char* at = out.reserve(kLineRoom + kept.size());
+  constexpr std::string_view kGap = "  ";
+  constexpr int kAreaWidth = 12;
+  constexpr std::string_view kAfterArea = "   0.";
+  char* at = out.reserve(2 * kMaxIntegerChars + 3 * kGap.size() + kAreaWidth + kAfterArea.size() +
+                         kept.size() + kLineEndChars);
   at = model::writeIntegerField(at, first, elementWidth);
-  at = copyText(at, "  ");
+  at = copyText(at, kGap);
   at = model::writeIntegerField(at, last, elementWidth);
-  at = copyText(at, "  ");
-  at = model::writeGeneralForm(at, area, 12, 4);
-  at = copyText(at, "   0.");
-  if (!kept.empty()) at = copyText(copyText(at, "  "), kept);
+  at = copyText(at, kGap);
+  at = model::writeGeneralForm(at, area, kAreaWidth, 4);
+  at = copyText(at, kAfterArea);
+  if (!kept.empty()) at = copyText(copyText(at, kGap), kept);
   out.advanceTo(endLine(at));
 }
 

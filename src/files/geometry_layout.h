@@ -10,15 +10,17 @@
 #include <string>
 #include <string_view>
 
+#include "files/numbered_lines.h"
 #include "files/text_file_output.h"
 #include "model/one_based.h"
 #include "model/progress.h"
 
 namespace zentrix::files::geometry_layout {
 
-// Room for the longest numbered line: three integer fields, three compact
-// coordinates, an area, padding and the line end, with margin.
-inline constexpr std::size_t kLineRoom = 256;
+// One restraint flag; a node has at most three.
+inline constexpr std::string_view kRestraintFlag = "   1";
+inline constexpr std::size_t kMaxRestraintChars =
+    std::size_t{kMaxCoordinates} * kRestraintFlag.size();
 
 // Copies `text` to `at` and returns the end; the caller reserved the room.
 inline char* copyText(char* at, std::string_view text) {

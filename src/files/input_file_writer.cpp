@@ -76,15 +76,11 @@ constexpr Headings kRomanianHeadings = {
     "Sfarsit de fisier: ",
 };
 
-// Node records are the node lines of the Geometry File (numbered_lines.h).
-constexpr int kMaxCoordinates = 3;
-// The longest records, with their line end and an empty line after them, and
-// the characters the fast edits may store past their end: a node number of
-// up to 20 characters, two coordinates at 16 columns each and the last one
-// in a slot of 16; three integers of up to 20 characters.
-constexpr std::size_t kMaxNodeRecordChars =
-    20 + kGapAfterNodeNumber + kMaxCoordinates * kCoordinateColumnWidth + 4;
-constexpr std::size_t kMaxElementRecordChars = 3 * 20 + 4 + 16;
+// The longest records with an empty line after them: node records are the
+// node lines of the Geometry File (numbered_lines.h), element records three
+// free-form integers.
+constexpr std::size_t kMaxNodeRecordChars = kMaxNodeLineChars + kLineEndChars;
+constexpr std::size_t kMaxElementRecordChars = 3 * kMaxIntegerChars + 2 * kLineEndChars;
 
 char* writeLineEnd(char* out) {
   *out++ = '\r';

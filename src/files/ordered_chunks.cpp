@@ -30,8 +30,10 @@ class ChunkPipeline {
     chunkCount_ = (count + recordsPerChunk_ - 1) / recordsPerChunk_;
     const auto slots = static_cast<std::size_t>(2 * threads);
     // Not filled with zeros: only what the text reaches is ever touched.
-    for (std::size_t slot = 0; slot < slots; ++slot)
-      buffers_.emplace_back(new char[static_cast<std::size_t>(recordsPerChunk_) * maxRecordChars]);
+    // The store slack, as in the output's own buffer, after the last record.
+    const std::size_t bufferSize =
+        static_cast<std::size_t>(recordsPerChunk_) * maxRecordChars + TextFileOutput::kStoreSlack;
+    for (std::size_t slot = 0; slot < slots; ++slot) buffers_.emplace_back(new char[bufferSize]);
     ready_.assign(slots, -1);
     sizes_.assign(slots, 0);
   }
