@@ -57,7 +57,7 @@ model::Outcome writeBaseModuleLines(const model::Model& model, const std::string
   const std::int64_t elements = model.baseElementCount < 0 ? 0 : model.baseElementCount;
   TextFileOutput out{pathText, model.romanian, staged};
   if (!out.open()) return out.finish();
-  ProgressTicker noTicker(nullptr, 0);
+  model::ProgressMeter noProgress(nullptr, 0);
 
   writeHeader(out, model.romanian);
   writeTitleLine(out, model.problemTitle, "-Modulul de Baza");
@@ -66,8 +66,8 @@ model::Outcome writeBaseModuleLines(const model::Model& model, const std::string
   writeSupportsUnitsAndNodesHeading(out, model.romanian);
   // Nodes and elements not entered yet (the preview is offered as soon as
   // the counts are positive) are written as zeros, as GENERATE would take them.
-  writeNodeLines(out, model.baseCoords, nodes, model.dofPerNode, noTicker);
-  writeTopology(out, model.romanian, model.baseElemStart, model.baseElemEnd, elements, noTicker);
+  writeNodeLines(out, model.baseCoords, nodes, model.dofPerNode, noProgress);
+  writeTopology(out, model.romanian, model.baseElemStart, model.baseElemEnd, elements, noProgress);
   writeElementData(out, model.romanian, elements);
   writeMaterialsAndEnd(out, model.romanian, elements, pathText);
   return out.finish();

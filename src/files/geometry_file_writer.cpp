@@ -145,7 +145,7 @@ model::Outcome writeGeometryLines(const model::Model& model, std::string_view pa
 
   const int nodeWidth = model::digitCount(model.totalNodes);
   const int elementWidth = model::digitCount(model.totalElements);
-  ProgressTicker ticker(progress, std::int64_t{model.totalNodes} + model.totalElements);
+  model::ProgressMeter meter(progress, std::int64_t{model.totalNodes} + model.totalElements);
 
   for (const char* comment : model.romanian ? kRomanianHeader : kEnglishHeader) out.line(comment);
   out.line("//");
@@ -154,9 +154,9 @@ model::Outcome writeGeometryLines(const model::Model& model, std::string_view pa
   writeBlockedNodes(out, model, nodeWidth);
   writeSupportsUnitsAndNodesHeading(out, model.romanian);
   const bool complete =
-      writeNodeLines(out, model.nodeCoords, model.totalNodes, model.dofPerNode, ticker) &&
+      writeNodeLines(out, model.nodeCoords, model.totalNodes, model.dofPerNode, meter) &&
       writeTopology(out, model.romanian, model.elemStart, model.elemEnd, model.totalElements,
-                    ticker);
+                    meter);
   if (!complete) {
     if (out.failed()) return out.finish();
     out.abandon();
@@ -164,7 +164,7 @@ model::Outcome writeGeometryLines(const model::Model& model, std::string_view pa
   }
   writeElementData(out, model, elementWidth);
   writeMaterialsAndEnd(out, model.romanian, model.totalElements, pathText);
-  if (!ticker.finish()) {
+  if (!meter.finish()) {
     out.abandon();
     return out.cancelled();
   }

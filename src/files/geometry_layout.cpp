@@ -53,7 +53,7 @@ void writeSupportsUnitsAndNodesHeading(TextFileOutput& out, bool romanian) {
 }
 
 bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, std::int64_t count,
-                    int dofPerNode, ProgressTicker& ticker) {
+                    int dofPerNode, model::ProgressMeter& meter) {
   const int nodeWidth = model::digitCount(count);
   // A node has at most three coordinates, whatever a broken count says.
   dofPerNode = std::clamp(dofPerNode, 0, 3);
@@ -79,7 +79,7 @@ bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, s
   };
   std::int64_t reported = 0;
   return writeRecordsInOrder(out, count, kMaxNodeLineChars, format, [&](std::int64_t done) {
-    const bool goOn = ticker.add(done - reported);
+    const bool goOn = meter.add(done - reported);
     reported = done;
     return goOn;
   });
@@ -88,7 +88,7 @@ bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, s
 bool writeTopology(TextFileOutput& out, bool romanian,
                    const model::OneBasedArray<std::int32_t>& start,
                    const model::OneBasedArray<std::int32_t>& end, std::int64_t count,
-                   ProgressTicker& ticker) {
+                   model::ProgressMeter& meter) {
   out.line(romanian ? "Nod&Topologie:" : "Node&Topology:");
   const int width = model::digitCount(count);
   const std::int64_t starts = start.count();
@@ -101,7 +101,7 @@ bool writeTopology(TextFileOutput& out, bool romanian,
   };
   std::int64_t reported = 0;
   return writeRecordsInOrder(out, count, kMaxTopologyLineChars, format, [&](std::int64_t done) {
-    const bool goOn = ticker.add(done - reported);
+    const bool goOn = meter.add(done - reported);
     reported = done;
     return goOn;
   });

@@ -32,27 +32,6 @@ inline char* endLine(char* at) {
   return copyText(at, "\r\n");
 }
 
-// Reports the fraction of the lines written and remembers a cancel.
-class ProgressTicker {
- public:
-  ProgressTicker(model::Progress* progress, std::int64_t totalLines)
-      : progress_(progress), total_(totalLines > 0 ? totalLines : 1) {}
-  // Counts `lines` more lines; false once the user has cancelled.
-  bool add(std::int64_t lines) {
-    done_ += lines;
-    if (progress_ == nullptr || cancelled_) return !cancelled_;
-    cancelled_ = !progress_->advance(static_cast<double>(done_) / static_cast<double>(total_));
-    return !cancelled_;
-  }
-  bool finish() { return progress_ == nullptr || (!cancelled_ && progress_->advance(1.0)); }
-
- private:
-  model::Progress* progress_;
-  std::int64_t total_;
-  std::int64_t done_ = 0;
-  bool cancelled_ = false;
-};
-
 // The title field: the first 80 characters, blank-padded to 80, then `suffix`.
 void writeTitleLine(TextFileOutput& out, std::string_view title, std::string_view suffix = {});
 
@@ -71,7 +50,7 @@ void writeSupportsUnitsAndNodesHeading(TextFileOutput& out, bool romanian);
 // The lines of a large structure are formatted on several threads (see
 // ordered_chunks.h). False when cancelled or when the output failed.
 bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, std::int64_t count,
-                    int dofPerNode, ProgressTicker& ticker);
+                    int dofPerNode, model::ProgressMeter& meter);
 
 // The topology heading and one line per element: number, 3 blanks, start,
 // 2 blanks, end, all in `width` columns. Entries beyond the arrays read 0.
@@ -79,7 +58,7 @@ bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, s
 bool writeTopology(TextFileOutput& out, bool romanian,
                    const model::OneBasedArray<std::int32_t>& start,
                    const model::OneBasedArray<std::int32_t>& end, std::int64_t count,
-                   ProgressTicker& ticker);
+                   model::ProgressMeter& meter);
 
 void writeElementDataHeading(TextFileOutput& out, bool romanian);
 
