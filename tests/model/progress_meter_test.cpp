@@ -55,12 +55,5 @@ INSTANTIATE_TEST_SUITE_P(
         MeterCase{"CancelIsKeptWithoutAskingAgain", 10, 0, {1, 1, 1}, 2, {0.1, 0.2}, false}),
     [](const auto& run) { return run.param.name; });
 
-TEST(ProgressMeter, NullProgressNeverCancels) {
-  ProgressMeter meter(nullptr, 5, 0);
-  EXPECT_TRUE(meter.add(3));
-  EXPECT_TRUE(meter.finish());
-  EXPECT_FALSE(meter.cancelled());
-}
-
 }  // namespace
 }  // namespace zentrix::model
