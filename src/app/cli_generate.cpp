@@ -19,6 +19,7 @@
 #include "files/text_file_output.h"
 #include "files/time_stamp.h"
 #include "generation/generate.h"
+#include "model/line_sink.h"
 #include "model/model.h"
 #include "model/number_text.h"
 #include "model/printable_text.h"
@@ -260,7 +261,7 @@ int generate(const GenerateRequest& request, const ProgressDisplay& display, std
     return kExitDeclined;
   }
   const auto generated = withProgress("GENERATE", display, err, [&](model::Progress& progress) {
-    return generation::generateStructure(model, &progress);
+    return generation::generateStructure(model, &progress, model::linesTo(err));
   });
   if (!reported(generated, err)) return kExitFailure;
 

@@ -76,15 +76,11 @@ constexpr Headings kRomanianHeadings = {
     "Sfarsit de fisier: ",
 };
 
-// Node records are the node lines of the Geometry File (numbered_lines.h).
-constexpr int kMaxCoordinates = 3;
-// The longest records, with their line end and an empty line after them, and
-// the characters the fast edits may store past their end: a node number of
-// up to 20 characters, two coordinates at 16 columns each and the last one
-// in a slot of 16; three integers of up to 20 characters.
-constexpr std::size_t kMaxNodeRecordChars =
-    20 + kGapAfterNodeNumber + kMaxCoordinates * kCoordinateColumnWidth + 4;
-constexpr std::size_t kMaxElementRecordChars = 3 * 20 + 4 + 16;
+// The longest records with an empty line after them: node records are the
+// node lines of the Geometry File (numbered_lines.h), element records three
+// free-form integers.
+constexpr std::size_t kMaxNodeRecordChars = kMaxNodeLineChars + kLineEndChars;
+constexpr std::size_t kMaxElementRecordChars = 3 * kMaxIntegerChars + 2 * kLineEndChars;
 
 char* writeLineEnd(char* out) {
   *out++ = '\r';
@@ -148,11 +144,8 @@ class InputFileWriter {
       : model_(model),
         path_(std::move(path)),
         headings_(model.romanian ? kRomanianHeadings : kEnglishHeadings),
-        progress_(progress),
-        out_(path_, model.romanian, staged) {
-    const std::int64_t baseNodes = std::int64_t{model.nodesInBase0} + model.nodesInBase1;
-    totalRecords_ = baseNodes + model.baseElementCount + generatedNodes() + generatedElements() + 1;
-  }
+        meter_(progress, totalRecords()),
+        out_(path_, model.romanian, staged) {}
 
   Outcome write() {
     if (!out_.open()) return out_.finish();
@@ -289,32 +282,31 @@ class InputFileWriter {
         });
   }
 
+  // Every record of the file, and one more: the progress reaches 100%
+  // only when the file is in place.
+  std::int64_t totalRecords() const {
+    const std::int64_t baseNodes = std::int64_t{model_.nodesInBase0} + model_.nodesInBase1;
+    return baseNodes + model_.baseElementCount + generatedNodes() + generatedElements() + 1;
+  }
+
   // Writes `count` records, reporting progress between chunks. A failed
   // output stops the run; `finish` then says why.
   void writeRecords(std::int64_t count, std::size_t maxRecordChars, const RecordFormatter& format) {
-    const std::int64_t before = done_;
-    const bool complete = writeRecordsInOrder(
-        out_, count, maxRecordChars, format,
-        [this, before](std::int64_t written) { return report(before + written); });
+    std::int64_t reported = 0;
+    const bool complete =
+        writeRecordsInOrder(out_, count, maxRecordChars, format, [&](std::int64_t written) {
+          const bool goOn = meter_.add(written - reported);
+          reported = written;
+          return goOn;
+        });
     if (!complete && !out_.failed()) cancelled_ = true;
-    done_ = before + count;
-  }
-
-  // Reports progress; false when the user cancelled.
-  bool report(std::int64_t done) {
-    if (progress_ != nullptr &&
-        !progress_->advance(static_cast<double>(done) / static_cast<double>(totalRecords_)))
-      cancelled_ = true;
-    return !cancelled_;
   }
 
   const Model& model_;
   std::string path_;
   const Headings& headings_;
-  model::Progress* progress_;
+  model::ProgressMeter meter_;
   TextFileOutput out_;
-  std::int64_t done_ = 0;
-  std::int64_t totalRecords_ = 1;
   bool cancelled_ = false;
 };
 

@@ -71,9 +71,10 @@ void TextFileOutput::failWriting(int error) {
 
 bool TextFileOutput::open() {
   // Not filled with zeros: pages the text never reaches are never touched.
-  buffer_.reset(new char[kBlockSize + 4096]);
-  capacity_ = kBlockSize + 4096;
+  capacity_ = kBlockSize + kStoreSlack;
+  buffer_.reset(new char[capacity_]);
   used_ = 0;
+  reservedEnd_ = 0;
   target_ = nativePath(pathText_);
   if (pathText_.empty()) {
     fail(cannotCreate(
@@ -121,13 +122,15 @@ bool TextFileOutput::open() {
 }
 
 char* TextFileOutput::reserve(std::size_t count) {
-  if (used_ + count > capacity_) {
+  const std::size_t room = count + kStoreSlack;
+  if (used_ + room > capacity_) {
     flushBuffer();
-    if (count > capacity_) {
-      buffer_.reset(new char[count]);
-      capacity_ = count;
+    if (room > capacity_) {
+      buffer_.reset(new char[room]);
+      capacity_ = room;
     }
   }
+  reservedEnd_ = used_ + count;
   return buffer_.get() + used_;
 }
 
@@ -136,7 +139,7 @@ void TextFileOutput::write(std::string_view text) {
   if (text.empty()) return;
   char* at = reserve(text.size());
   std::memcpy(at, text.data(), text.size());
-  used_ += text.size();
+  advanceTo(at + text.size());
 }
 
 void TextFileOutput::writeOut(const char* data, std::size_t size) {
@@ -152,6 +155,7 @@ void TextFileOutput::writeBlock(const char* data, std::size_t size) {
 }
 
 void TextFileOutput::flushBuffer() {
+  reservedEnd_ = 0;
   if (used_ == 0) return;
   writeOut(buffer_.get(), used_);
   used_ = 0;
@@ -183,6 +187,7 @@ void TextFileOutput::abandon() {
   directFile_.close();
   platform::discardTemporary(temporary_);
   used_ = 0;
+  reservedEnd_ = 0;
 }
 
 }  // namespace zentrix::files

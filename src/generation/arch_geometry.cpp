@@ -91,7 +91,7 @@ Boundary parabolaBoundary(float x, float y, float theta, float depth) {
 // of the integral from v to v + s of the series 1 + 2e^2x^2 - 2e^4x^4 of
 // sqrt(1 + 4e^2x^2), minus `arc`. The solver's status is not needed: its
 // last point is close enough in every case.
-float parabolaStep(float e, float v, float arc, float start) {
+float parabolaStep(float e, float v, float arc, float start, const model::LineSink& console) {
   const float e2 = e * e;
   const float e4 = e2 * e2;
   const float v2 = v * v;
@@ -103,11 +103,11 @@ float parabolaStep(float e, float v, float arc, float start) {
       -2.0f * e4 * v,
       -0.4f * e4,
   };
-  return solvePolynomialRoot(c, start, 0.000001f, 10).root;
+  return solvePolynomialRoot(c, start, 0.000001f, 10, false, nullptr, console).root;
 }
 
 bool placeParabolicArch(const Model& model, const StructureCounts& counts, float depth,
-                        ArchPlacer& placer, WorkMeter& meter) {
+                        ArchPlacer& placer, WorkMeter& meter, const model::LineSink& console) {
   const float h = model.archHeight;
   const float l = model.halfSpan;
   const float m = static_cast<float>(counts.modules);
@@ -120,7 +120,7 @@ bool placeParabolicArch(const Model& model, const StructureCounts& counts, float
   float x = -l;
   placer.placeBase0(parabolaBoundary(x, 0.0f, std::atan(2.0f * e * l), depth));
   for (std::int64_t k = 1; k <= counts.modules; ++k) {
-    x = x + parabolaStep(e, x, arc, start);
+    x = x + parabolaStep(e, x, arc, start, console);
     const float y = h - (e * x) * x;
     placer.placeModule(k, parabolaBoundary(x, y, std::atan(-2.0f * e * x), depth));
     if (!meter.add(counts.base1Nodes + 1)) return false;
@@ -145,12 +145,12 @@ float baseModuleDepth(const CoordinateTable& coords, const StructureCounts& coun
 }
 
 bool placeArchNodes(const Model& model, const StructureCounts& counts, float depth,
-                    CoordinateTable& coords, WorkMeter& meter) {
+                    CoordinateTable& coords, WorkMeter& meter, const model::LineSink& console) {
   ArchPlacer placer(model, counts, coords);
   if (model.archKind == model::kCircularArch)
     return placeCircularArch(model, counts, depth, placer, meter);
   if (model.archKind == model::kParabolicArch)
-    return placeParabolicArch(model, counts, depth, placer, meter);
+    return placeParabolicArch(model, counts, depth, placer, meter, console);
   return true;
 }
 

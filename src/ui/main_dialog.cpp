@@ -2,6 +2,7 @@
 
 #include <array>
 #include <exception>
+#include <iostream>
 #include <string>
 
 #include "files/geometry_file.h"
@@ -468,7 +469,7 @@ MainDialog::Generation MainDialog::runGeneration() {
     // Closed before any message: a progress window never covers one.
     const auto progress = host_.startProgress(
         model::inLanguage(model_, "Generating the structure...", "Se genereaza structura..."));
-    generated = generation::generateStructure(model_, progress.get());
+    generated = generation::generateStructure(model_, progress.get(), model::linesTo(std::cerr));
     cancelled = progress->wasCancelled();
   }
   // A cancel keeps the previous structure.

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -167,6 +168,61 @@ TEST(TextFileOutput, AbandonLeavesTheOldFileIntact) {
   }
   EXPECT_EQ(readWholeFile(path), "old");
   EXPECT_EQ(entriesIn(folder.path()), 1u);
+}
+
+// The reserve seam: every reservation has the store slack after it, also
+// the one that fills the buffer to its end or is larger than the buffer, so
+// stores past the reserved count never leave the buffer (the address
+// sanitizer build checks it), and only the reserved count is written.
+struct ReserveCase {
+  const char* name;
+  std::size_t before;  // characters written before the reservation
+  std::size_t count;
+};
+
+class ReserveSeam : public ::testing::TestWithParam<ReserveCase> {};
+
+TEST_P(ReserveSeam, StoresIntoTheSlackStayInsideTheBuffer) {
+  ScratchFolder folder;
+  const std::string path = folder.file("slack.txt");
+  const ReserveCase& c = GetParam();
+  TextFileOutput out(path, false);
+  ASSERT_TRUE(out.open());
+  out.write(std::string(c.before, 'a'));
+  char* at = out.reserve(c.count);
+  std::memset(at, 'b', c.count + TextFileOutput::kStoreSlack);
+  out.advanceTo(at + c.count);
+  out.write("\r\n");
+  ASSERT_TRUE(out.finish());
+  EXPECT_EQ(readWholeFile(path), std::string(c.before, 'a') + std::string(c.count, 'b') + "\r\n");
+}
+
+constexpr std::size_t kBlock = std::size_t{4} << 20;
+
+INSTANTIATE_TEST_SUITE_P(Reservations, ReserveSeam,
+                         ::testing::Values(ReserveCase{"Empty", 0, 0},
+                                           ReserveCase{"OneLine", 10, 80},
+                                           ReserveCase{"UpToTheBlockEnd", kBlock - 80, 80},
+                                           ReserveCase{"AcrossTheBlockEnd", kBlock - 40, 80},
+                                           ReserveCase{"LargerThanTheBlock", 7, kBlock + 1}),
+                         [](const auto& reservation) {
+                           return std::string(reservation.param.name);
+                         });
+
+TEST(ReserveSeamDeathTest, AdvancingPastTheReservationIsCaught) {
+#ifdef NDEBUG
+  GTEST_SKIP() << "assertions are compiled out in this build";
+#else
+  ScratchFolder folder;
+  EXPECT_DEATH(
+      {
+        TextFileOutput out(folder.file("over.txt"), false);
+        out.open();
+        char* at = out.reserve(10);
+        out.advanceTo(at + 11);
+      },
+      "");
+#endif
 }
 
 }  // namespace
