@@ -259,13 +259,15 @@ class InputFileWriter {
                      std::int64_t groupSize) {
     const std::int32_t* const start = starts.data();
     const std::int32_t* const end = ends.data();
-    writeRecords(count, kMaxElementRecordChars, [=](std::int64_t first, std::int64_t last, char* at) {
-      for (std::int64_t element = first + 1; element <= last; ++element) {
-        at = writeLineEnd(writeElementRecord(at, element, start[element - 1], end[element - 1]));
-        if (groupSize > 0 && element % groupSize == 0) at = writeLineEnd(at);
-      }
-      return at;
-    });
+    writeRecords(
+        count, kMaxElementRecordChars, [=](std::int64_t first, std::int64_t last, char* at) {
+          for (std::int64_t element = first + 1; element <= last; ++element) {
+            at =
+                writeLineEnd(writeElementRecord(at, element, start[element - 1], end[element - 1]));
+            if (groupSize > 0 && element % groupSize == 0) at = writeLineEnd(at);
+          }
+          return at;
+        });
   }
 
   // Writes `count` records, reporting progress between chunks. A failed

@@ -45,13 +45,16 @@ std::FILE* openForWriting(const std::filesystem::path& path, bool exclusive) {
 TextFileOutput::TextFileOutput(std::string pathText, bool romanian)
     : pathText_(std::move(pathText)), romanian_(romanian) {}
 
-TextFileOutput::~TextFileOutput() { abandon(); }
+TextFileOutput::~TextFileOutput() {
+  abandon();
+}
 
 void TextFileOutput::fail(const char* englishWhat, const char* romanianWhat, int error) {
   if (failed_) return;
   failed_ = true;
   const std::string reason = std::generic_category().message(error);
-  failure_ = std::string(romanian_ ? romanianWhat : englishWhat) + " \"" + pathText_ + "\": " + reason;
+  failure_ =
+      std::string(romanian_ ? romanianWhat : englishWhat) + " \"" + pathText_ + "\": " + reason;
 }
 
 bool TextFileOutput::open() {
@@ -123,7 +126,8 @@ void TextFileOutput::flushBuffer() {
 }
 
 model::Outcome TextFileOutput::finish() {
-  if (file_ == nullptr && !failed_) fail("Cannot create the file", "Nu se poate crea fisierul", EBADF);
+  if (file_ == nullptr && !failed_)
+    fail("Cannot create the file", "Nu se poate crea fisierul", EBADF);
   if (used_ > 0) flushBuffer();
   if (file_ != nullptr) {
     errno = 0;

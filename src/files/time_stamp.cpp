@@ -34,6 +34,8 @@ std::string timeStampLine(std::time_t moment) {
   return text;
 }
 
-std::string timeStampLine() { return timeStampLine(momentOfWriting()); }
+std::string timeStampLine() {
+  return timeStampLine(momentOfWriting());
+}
 
 }  // namespace zentrix::files

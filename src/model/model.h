@@ -24,8 +24,8 @@ inline constexpr int kVertexFootTextWidth = 100;
 inline constexpr int kProgramPathWidth = 128;
 inline constexpr int kStatusWidth = 80;
 
-inline constexpr int kKindCount = 4;     // longitudinal, transversal, diagonal, transversal diag.
-inline constexpr int kMaxLaunches = 100; // slots of the launch table
+inline constexpr int kKindCount = 4;      // longitudinal, transversal, diagonal, transversal diag.
+inline constexpr int kMaxLaunches = 100;  // slots of the launch table
 
 enum ExpansionType : std::int32_t {
   kNoExpansion = 0,

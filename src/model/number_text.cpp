@@ -1,13 +1,13 @@
 #include "model/number_text.h"
 
-#include "model/digit_fields.h"
-
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
+
+#include "model/digit_fields.h"
 
 namespace zentrix::model {
 
@@ -110,7 +110,8 @@ int compactInPlace(char* text, int length) {
     }
   }
   int mantissaLength = std::min(exponentAt, 19);
-  const char* point = static_cast<const char*>(std::memchr(text, '.', static_cast<std::size_t>(mantissaLength)));
+  const char* point =
+      static_cast<const char*>(std::memchr(text, '.', static_cast<std::size_t>(mantissaLength)));
   if (point == nullptr) return length;
   const int pointAt = static_cast<int>(point - text);
   while (mantissaLength - 1 > pointAt && text[mantissaLength - 1] == '0') --mantissaLength;
@@ -121,7 +122,6 @@ int compactInPlace(char* text, int length) {
   std::memmove(text + mantissaLength, text + exponentAt, static_cast<std::size_t>(exponentLength));
   return mantissaLength + exponentLength;
 }
-
 
 // Two decimal digits per table entry: "00" "01" ... "99".
 constexpr auto kDigitPairs = [] {
@@ -328,25 +328,38 @@ int digitCount(std::int64_t n) {
 
 int axisNumber(char letter) {
   switch (letter) {
-    case 'x': case 'X': return 1;
-    case 'y': case 'Y': return 2;
-    case 'z': case 'Z': return 3;
-    default: return 0;
+    case 'x':
+    case 'X':
+      return 1;
+    case 'y':
+    case 'Y':
+      return 2;
+    case 'z':
+    case 'Z':
+      return 3;
+    default:
+      return 0;
   }
 }
 
 char axisLetter(int number) {
   switch (number) {
-    case 1: return 'X';
-    case 2: return 'Y';
-    case 3: return 'Z';
-    default: return '0';
+    case 1:
+      return 'X';
+    case 2:
+      return 'Y';
+    case 3:
+      return 'Z';
+    default:
+      return '0';
   }
 }
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::size_t skipDigits(std::string_view text, std::size_t at) {
   while (at < text.size() && isDigit(text[at])) ++at;
@@ -385,7 +398,8 @@ float textToReal(std::string_view text) {
   std::string number(text.substr(0, end));
   if (end < text.size() && std::strchr("EeDd", text[end]) != nullptr) {
     std::size_t exponentAt = end + 1;
-    if (exponentAt < text.size() && (text[exponentAt] == '+' || text[exponentAt] == '-')) ++exponentAt;
+    if (exponentAt < text.size() && (text[exponentAt] == '+' || text[exponentAt] == '-'))
+      ++exponentAt;
     const std::size_t exponentEnd = skipDigits(text, exponentAt);
     if (exponentEnd > exponentAt) {
       number += 'e';
@@ -401,7 +415,7 @@ float textToReal(std::string_view text) {
     double wide = 0.0;
     const auto wideResult = std::from_chars(first, number.data() + number.size(), wide);
     const bool large = wideResult.ec == std::errc{} ? std::fabs(wide) >= 1.0
-                                                   : number.find("e-") == std::string::npos;
+                                                    : number.find("e-") == std::string::npos;
     const float huge = std::numeric_limits<float>::infinity();
     if (large) return number[0] == '-' ? -huge : huge;
     return number[0] == '-' ? -0.0f : 0.0f;

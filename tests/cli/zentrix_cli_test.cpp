@@ -96,7 +96,7 @@ TEST_P(CliExampleTest, WritesGoldenFilesAndReloadsTheSavedFile) {
   const std::string name = GetParam();
   std::filesystem::copy_file(example(name), name + ".dat");
   const CliRun run = runCli({"generate", name + ".dat", "--geometry", name + ".geo", "--save",
-                          name + "-saved.dat", "--base-module", "--language", "en"});
+                             name + "-saved.dat", "--base-module", "--language", "en"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_TRUE(endsWith(run.out, createdMessage(name + ".geo"))) << run.out;
@@ -126,7 +126,7 @@ TEST_F(CliTest, Base0LastOffKeepsTheSupportsOnNodesOneToK) {
   for (const auto& [choice, blocked] :
        {std::pair{"on", "33   36   1   1   1"}, std::pair{"off", " 1    4   1   1   1"}}) {
     const CliRun run = runCli({"generate", "bridge.dat", "--geometry", "bridge.geo", "--language",
-                            "en", "--base0-last", choice});
+                               "en", "--base0-last", choice});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(linesOf(readBytes("bridge.geo")).at(11), blocked) << choice;
   }
@@ -204,7 +204,7 @@ TEST_F(CliTest, UnreadableInputExitsWithOneInTheChosenLanguage) {
         std::pair{"ro", "Date eronate in fisierul existent (Old File).\n"}}) {
     for (const char* input : {"broken.dat", "missing.dat"}) {
       const CliRun run = runCli({"generate", input, "--geometry", "out.geo", "--save", "saved.dat",
-                              "--language", language});
+                                 "--language", language});
       EXPECT_EQ(run.exitCode, 1) << input;
       EXPECT_EQ(run.err.substr(0, std::string(first).size()), first) << run.err;
       EXPECT_GT(run.err.size(), std::string(first).size() + 1) << "a reason follows";
@@ -217,7 +217,7 @@ TEST_F(CliTest, DifferentModuleLengthIsDeclinedUnlessForced) {
   testing::writeBytes("bridge.dat", editedExample("truss-bridge-3d", "   5.000000               1",
                                                   "   4.500000               1"));
   const CliRun declined = runCli({"generate", "bridge.dat", "--geometry", "bridge.geo", "--save",
-                               "saved.dat", "--base-module", "--language", "en"});
+                                  "saved.dat", "--base-module", "--language", "en"});
   EXPECT_EQ(declined.exitCode, 3);
   EXPECT_EQ(declined.err.substr(0, 29), "WARNING: Base Module length =") << declined.err;
   EXPECT_NE(declined.err.find(" - diferent from the current module length =4.5 !\n"),

@@ -27,20 +27,16 @@ INSTANTIATE_TEST_SUITE_P(
     Examples, GeneralFormTest,
     ::testing::Values(
         // The free-form real field: 1.5 is three blanks, 1.500000 and four blanks.
-        GeneralCase{1.5f, 15, 7, "   1.500000    "},
-        GeneralCase{0.0f, 14, 7, "  0.000000    "},
-        GeneralCase{-3.0f, 14, 7, " -3.000000    "},
-        GeneralCase{0.05f, 14, 7, " 0.5000000E-01"},
+        GeneralCase{1.5f, 15, 7, "   1.500000    "}, GeneralCase{0.0f, 14, 7, "  0.000000    "},
+        GeneralCase{-3.0f, 14, 7, " -3.000000    "}, GeneralCase{0.05f, 14, 7, " 0.5000000E-01"},
         GeneralCase{12345678.0f, 14, 7, " 0.1234568E+08"},
         GeneralCase{1234567.0f, 14, 7, "  1234567.    "},
         GeneralCase{-1234567.0f, 14, 7, " -1234567.    "},
         // Area texts: G12.4.
-        GeneralCase{1.0f, 12, 4, "   1.000    "},
-        GeneralCase{12.5f, 12, 4, "   12.50    "},
+        GeneralCase{1.0f, 12, 4, "   1.000    "}, GeneralCase{12.5f, 12, 4, "   12.50    "},
         GeneralCase{0.05f, 12, 4, "  0.5000E-01"},
         // Boundaries of the fixed range: 0.1 and 10^d.
-        GeneralCase{0.1f, 14, 7, " 0.1000000    "},
-        GeneralCase{0.099999f, 14, 7, " 0.9999900E-01"},
+        GeneralCase{0.1f, 14, 7, " 0.1000000    "}, GeneralCase{0.099999f, 14, 7, " 0.9999900E-01"},
         GeneralCase{9999999.0f, 14, 7, "  9999999.    "},
         GeneralCase{10000000.0f, 14, 7, " 0.1000000E+08"},
         GeneralCase{-0.1f, 14, 7, "-0.1000000    "},
