@@ -25,9 +25,10 @@ done
 # The first Debian (not security) mirror of the apt sources, in either
 # format.
 apt_mirror() {
-  cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null |
-    grep -v '^[[:space:]]*#' | grep -oE '(https?|file)://[^[:space:]]+/debian/?' | grep -v security |
-    head -n 1
+  local file
+  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+    if [ -f "$file" ]; then grep -v '^[[:space:]]*#' "$file" || true; fi
+  done | grep -oE '(https?|file)://[^[:space:]]+/debian/?' | grep -v security | sed -n 1p
 }
 mirror=${ZENTRIX_DEBIAN_MIRROR:-$(apt_mirror)}
 if [ -z "$mirror" ]; then
