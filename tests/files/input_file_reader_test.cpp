@@ -156,7 +156,7 @@ TEST_F(InputFileReaderTest, LoadsEveryFieldOfAHandWrittenFile) {
   EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2}));
   EXPECT_EQ(m.baseElemEnd.storage(), (std::vector<std::int32_t>{3, 4}));
   EXPECT_EQ(m.elementKindCount, 4);
-  EXPECT_EQ(m.typeName(4), "Transversal Diagonal");
+  EXPECT_EQ(m.typeName(4), " Transversal Diagonal");
   EXPECT_EQ(m.typeAreas, (std::array<float, 4>{1, 2, 3, 4}));
   EXPECT_EQ(m.inputFilePath, "kept.dat") << "the caller's field";
   EXPECT_FALSE(m.oldFileLoaded) << "the caller's field";
@@ -265,15 +265,15 @@ TEST_F(InputFileReaderTest, PyramidIn2DReadsTwoFootValuesAndArchItsThree) {
   EXPECT_EQ(unknown.expansionType, 9) << "no type record, nothing refused";
 }
 
-TEST_F(InputFileReaderTest, TypeNamesLoseTheWritersBlankAndAreCut) {
+TEST_F(InputFileReaderTest, TypeNamesKeepTheirLineAndAreCut) {
   const std::string longName(120, 'n');
   const model::Model m = loaded(variant(16, " Talpa   \n1.\n " + longName));
   // Lines after 17 shift: the name of type 2 is the long line, cut to 100.
-  EXPECT_EQ(m.typeName(1), "Talpa");
-  EXPECT_EQ(m.typeName(2), longName.substr(0, 100));
+  EXPECT_EQ(m.typeName(1), " Talpa") << "the blank of files in the field stays";
+  EXPECT_EQ(m.typeName(2), " " + longName.substr(0, 99));
   const model::Model handMade = loaded(variant(16, "Talpa\n1.\n   Indented"));
-  EXPECT_EQ(handMade.typeName(1), "Talpa") << "a name typed without the blank keeps its letters";
-  EXPECT_EQ(handMade.typeName(2), "  Indented") << "only the one blank of the writer is dropped";
+  EXPECT_EQ(handMade.typeName(1), "Talpa");
+  EXPECT_EQ(handMade.typeName(2), "   Indented");
 }
 
 TEST_F(InputFileReaderTest, TitleIsCutTo80AndMayLookLikeTheEndOfInput) {
@@ -318,7 +318,8 @@ TEST_F(InputFileReaderTest, FewerElementTypesGetNewModelDefaultsAndFourKinds) {
     text = text.substr(0, text.find("4\r\n Longitudinal")) + "1\r\n Chord\r\n9.5\r\n";
     const model::Model m = loaded(text, c.romanian);
     EXPECT_EQ(m.elementKindCount, 4);
-    for (int type = 1; type <= 4; ++type) EXPECT_EQ(m.typeName(type), c.names[type - 1]);
+    EXPECT_EQ(m.typeName(1), " Chord") << "as its line stands";
+    for (int type = 2; type <= 4; ++type) EXPECT_EQ(m.typeName(type), c.names[type - 1]);
     EXPECT_EQ(m.typeAreas, (std::array<float, 4>{9.5f, 2, 3, 4}));
   }
 }
