@@ -6,6 +6,7 @@
 #include "files/input_file.h"
 #include "files/sample_models.h"
 #include "files/scratch_folder.h"
+#include "support/test_names.h"
 
 namespace zentrix::files {
 namespace {
@@ -197,7 +198,8 @@ INSTANTIATE_TEST_SUITE_P(
                                                         {7, "4 2.5E0 15d-1 / 7"}})},
         SameLoadCase{"extra values dropped", variant(10, "3 2.5 1 99 junk")},
         SameLoadCase{"quoted direction", variant(9, "'X' and more")},
-        SameLoadCase{"elements in reverse order", replaced({{13, "2 2 4"}, {14, "1 1 3"}})}));
+        SameLoadCase{"elements in reverse order", replaced({{13, "2 2 4"}, {14, "1 1 3"}})}),
+    ::zentrix::testing::nameFrom(&SameLoadCase::what));
 
 TEST_F(InputFileReaderTest, EmptyHeadingLineStillCountsAsTheHeading) {
   for (const char* heading : {"", "   ", "anything at all, 1 2 3"}) {
@@ -399,7 +401,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"real count", variant(2, "2 2.0 2"), 2,
                     "counts: value 2: expected an integer, found '2.0'"},
         BadFileCase{"no Coordinates heading", variant(0, "", 2), 2,
-                    "Coordinates heading: missing: the file ends before it"}));
+                    "Coordinates heading: missing: the file ends before it"}),
+    ::zentrix::testing::nameFrom(&BadFileCase::what));
 
 INSTANTIATE_TEST_SUITE_P(
     Nodes, InputFileRefusalTest,
@@ -425,7 +428,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"ends inside the nodes", variant(7, "4 2.5", 7), 7,
                     "node record: value 3: expected a real, found the end of the file"},
         BadFileCase{"value continued into the heading", variant(7, "4 2.5"), 8,
-                    "node record: value 3: expected a real, found 'Expansion:'"}));
+                    "node record: value 3: expected a real, found 'Expansion:'"}),
+    ::zentrix::testing::nameFrom(&BadFileCase::what));
 
 INSTANTIATE_TEST_SUITE_P(
     ExpansionAndElements, InputFileRefusalTest,
@@ -460,7 +464,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"element number missing", variant(13, ",1,3"), 13,
                     "element record: the element number is missing"},
         BadFileCase{"bad end node", variant(13, "1 1 x"), 13,
-                    "element record: value 3: expected an integer, found 'x'"}));
+                    "element record: value 3: expected an integer, found 'x'"}),
+    ::zentrix::testing::nameFrom(&BadFileCase::what));
 
 INSTANTIATE_TEST_SUITE_P(
     ElementTypes, InputFileRefusalTest,
@@ -478,7 +483,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "area of element type 4: value 1: expected a real, found the end of the "
                     "file"},
         BadFileCase{"bad area", variant(21, "3;0"), 21,
-                    "area of element type 3: value 1: expected a real, found '3;0'"}));
+                    "area of element type 3: value 1: expected a real, found '3;0'"}),
+    ::zentrix::testing::nameFrom(&BadFileCase::what));
 
 TEST_F(InputFileReaderTest, RefusalsAreWordedInRomanian) {
   const std::pair<std::string, std::string> cases[] = {

@@ -14,6 +14,7 @@
 #include "files/sample_models.h"
 #include "files/scratch_folder.h"
 #include "model/number_text.h"
+#include "support/test_names.h"
 
 namespace zentrix::files {
 namespace {
@@ -97,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                       GoldenCase{"pyramid_3d_ro.dat", {3, model::kPyramidal, true, true}},
                       GoldenCase{"shrink_2d_en_before_generate.dat",
                                  {2, model::kOneDirectionShrink, false, false}},
-                      GoldenCase{"arch_3d_ro.dat", {3, model::kArch, true, true}}));
+                      GoldenCase{"arch_3d_ro.dat", {3, model::kArch, true, true}}),
+    ::zentrix::testing::nameFrom(&GoldenCase::file));
 
 // The node number takes D columns (D from the count); coordinates start at
 // columns D+5, D+21 and D+37.
@@ -387,7 +389,12 @@ INSTANTIATE_TEST_SUITE_P(AllShapes, InputFileRoundTripTest,
                                             ::testing::Values(model::kPrismatic, model::kPyramidal,
                                                               model::kOneDirectionShrink,
                                                               model::kArch),
-                                            ::testing::Bool()));
+                                            ::testing::Bool()),
+                         [](const ::testing::TestParamInfo<std::tuple<int, int, bool>>& shape) {
+                           return std::to_string(std::get<0>(shape.param)) + "d_type" +
+                                  std::to_string(std::get<1>(shape.param)) +
+                                  (std::get<2>(shape.param) ? "_ro" : "_en");
+                         });
 
 TEST_F(InputFileWriterTest, RandomRealsComeBackRoundedToSevenDigits) {
   std::mt19937 random(77);

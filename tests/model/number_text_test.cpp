@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "support/test_names.h"
+
 namespace zentrix::model {
 namespace {
 
@@ -57,7 +59,11 @@ INSTANTIATE_TEST_SUITE_P(
         GeneralCase{0.1f, 20, 6, "        0.100000    "},
         GeneralCase{1234567.0f, 20, 6, "        0.123457E+07"},
         // A value too wide for its field is written whole.
-        GeneralCase{-0.05f, 12, 7, "-0.5000000E-01"}));
+        GeneralCase{-0.05f, 12, 7, "-0.5000000E-01"}),
+    [](const ::testing::TestParamInfo<GeneralCase>& edit) {
+      return "G" + std::to_string(edit.param.width) + "_" + std::to_string(edit.param.digits) +
+             "_of_" + ::zentrix::testing::numberName(edit.param.value);
+    });
 
 TEST(GeneralForm, NonFiniteValuesAreNamed) {
   EXPECT_EQ(generalForm(std::numeric_limits<float>::quiet_NaN(), 14, 7), "           NaN");
@@ -99,7 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CompactCase{" -0.5000000", "-0.5"}, CompactCase{"100.0000000", "100."},
                       CompactCase{"0.2500000e+02", "0.25e+02"},
                       CompactCase{"1.500D+0012", "1.5D+001"},  // exponent cut to 5
-                      CompactCase{"  0.000000    ", "0."}, CompactCase{"", ""}));
+                      CompactCase{"  0.000000    ", "0."}, CompactCase{"", ""}),
+    ::zentrix::testing::nameFrom(&CompactCase::field));
 
 TEST(CompactReal, MatchesTheGeometryFileExamples) {
   EXPECT_EQ(compactReal(2.5f), "2.5");
