@@ -185,10 +185,19 @@ class InputFileWriter {
     if (cancelled_) return;
     out_.line(FreeFormRecord().integer(model_.elementKindCount).str());
     for (int type = 1; type <= model_.elementKindCount; ++type) {
-      out_.line(FreeFormRecord().text(lineText(model_.typeName(type))).str());
+      out_.line(typeNameLine(model_.typeName(type)));
       out_.line(FreeFormRecord().real(model_.typeArea(type)).str());
     }
     out_.line(headings_.endOfInput);
+  }
+
+  // A type name is a text value, which the blank before it marks. A name
+  // loaded from a file already begins with that blank and is written as it
+  // stands; only a name without one (typed in the dialog) gets it.
+  static std::string typeNameLine(std::string_view name) {
+    const std::string text = lineText(name);
+    if (!text.empty() && text.front() == ' ') return text;
+    return FreeFormRecord().text(text).str();
   }
 
   void writeExpansion() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "generation_fixtures.h"
+#include "support/test_names.h"
 
 namespace zentrix::generation {
 namespace {
@@ -35,7 +36,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FloorCase{16777216.0f, kInfinity},       // 2^24: 24 - e = -1
                       FloorCase{std::ldexp(1.0f, -8), std::ldexp(1.0f, -31)},
                       FloorCase{std::ldexp(1.0f, -9), kInfinity},  // 24 - e = 32
-                      FloorCase{kInfinity, kInfinity}, FloorCase{std::nanf(""), kInfinity}));
+                      FloorCase{kInfinity, kInfinity}, FloorCase{std::nanf(""), kInfinity}),
+    [](const ::testing::TestParamInfo<FloorCase>& floor) {
+      return "x_" + ::zentrix::testing::numberName(floor.param.x);
+    });
 
 struct SolverCase {
   const char* name;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "support/dialog_script.h"
+#include "support/test_names.h"
 #include "ui/memory_dialog_backend.h"
 
 namespace zentrix::ui {
@@ -81,7 +82,11 @@ INSTANTIATE_TEST_SUITE_P(
                      model::kPyramidal,
                      {"Longitudinal", "Transversal", "Diagonala", "Diagonala transversala"}},
         DefaultsCase{
-            true, model::kArch, {"Talpa", "Montant", "Diagonala", "Diagonala transversala"}}));
+            true, model::kArch, {"Talpa", "Montant", "Diagonala", "Diagonala transversala"}}),
+    [](const ::testing::TestParamInfo<DefaultsCase>& defaults) {
+      return std::string(defaults.param.romanian ? "ro" : "en") + "_type" +
+             std::to_string(defaults.param.expansionType);
+    });
 
 TEST(ElementTypesDialog, ChangingOneAreaStoresAllFieldsAsShown) {
   auto m = newModel(false, model::kArch);
