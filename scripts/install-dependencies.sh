@@ -2,6 +2,9 @@
 # Installs, with apt-get, the Debian 12 packages the build and the tests need
 # that are not installed yet. Safe to run again: it installs nothing when
 # everything is there.
+#
+#   --windows  also the cross build for Windows and its test run: MinGW-w64
+#              (posix threads), GoogleTest's sources and Wine
 set -euo pipefail
 
 packages=(
@@ -11,6 +14,19 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core
 )
+windows_packages=(
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64
+)
+
+for option in "$@"; do
+  case "$option" in
+    --windows) packages+=("${windows_packages[@]}") ;;
+    *)
+      echo "usage: $0 [--windows]" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

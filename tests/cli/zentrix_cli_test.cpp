@@ -1,9 +1,6 @@
 // Runs the built zentrix-cli (no shell) in a scratch folder and checks its
 // files byte for byte, its messages and its exit codes.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -11,6 +8,7 @@
 
 #include "model/number_text.h"
 #include "support/golden_file.h"
+#include "support/portable.h"
 
 namespace zentrix {
 namespace {
@@ -19,44 +17,11 @@ using testing::linesOf;
 using testing::matchesGolden;
 using testing::readBytes;
 
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
+using CliRun = testing::ProgramRun;
 
 // Starts zentrix-cli with `arguments` in the current folder and waits for it.
 CliRun runCli(const std::vector<std::string>& arguments) {
-  const std::string program = std::string(ZENTRIX_BINARY_DIR) + "/zentrix-cli";
-  std::vector<char*> argv;
-  argv.push_back(const_cast<char*>(program.c_str()));
-  for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  const auto outPath =
-      std::filesystem::temp_directory_path() / ("zentrix-cli-out-" + std::to_string(::getpid()));
-  const auto errPath =
-      std::filesystem::temp_directory_path() / ("zentrix-cli-err-" + std::to_string(::getpid()));
-  const pid_t child = ::fork();
-  if (child == 0) {
-    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int in = ::open("/dev/null", O_RDONLY);
-    if (out < 0 || err < 0 || in < 0) ::_exit(126);
-    ::dup2(in, 0);
-    ::dup2(out, 1);
-    ::dup2(err, 2);
-    ::execv(program.c_str(), argv.data());
-    ::_exit(127);
-  }
-  CliRun run;
-  int status = 0;
-  if (child < 0 || ::waitpid(child, &status, 0) != child) return run;
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  run.out = readBytes(outPath);
-  run.err = readBytes(errPath);
-  std::filesystem::remove(outPath);
-  std::filesystem::remove(errPath);
-  return run;
+  return testing::runProgram(ZENTRIX_CLI, arguments);
 }
 
 std::filesystem::path example(const std::string& name) {
@@ -96,7 +61,7 @@ TEST_P(CliExampleTest, WritesGoldenFilesAndReloadsTheSavedFile) {
   const std::string name = GetParam();
   std::filesystem::copy_file(example(name), name + ".dat");
   const CliRun run = runCli({"generate", name + ".dat", "--geometry", name + ".geo", "--save",
-                          name + "-saved.dat", "--base-module", "--language", "en"});
+                             name + "-saved.dat", "--base-module", "--language", "en"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_TRUE(endsWith(run.out, createdMessage(name + ".geo"))) << run.out;
@@ -126,7 +91,7 @@ TEST_F(CliTest, Base0LastOffKeepsTheSupportsOnNodesOneToK) {
   for (const auto& [choice, blocked] :
        {std::pair{"on", "33   36   1   1   1"}, std::pair{"off", " 1    4   1   1   1"}}) {
     const CliRun run = runCli({"generate", "bridge.dat", "--geometry", "bridge.geo", "--language",
-                            "en", "--base0-last", choice});
+                               "en", "--base0-last", choice});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(linesOf(readBytes("bridge.geo")).at(11), blocked) << choice;
   }
@@ -204,7 +169,7 @@ TEST_F(CliTest, UnreadableInputExitsWithOneInTheChosenLanguage) {
         std::pair{"ro", "Date eronate in fisierul existent (Old File).\n"}}) {
     for (const char* input : {"broken.dat", "missing.dat"}) {
       const CliRun run = runCli({"generate", input, "--geometry", "out.geo", "--save", "saved.dat",
-                              "--language", language});
+                                 "--language", language});
       EXPECT_EQ(run.exitCode, 1) << input;
       EXPECT_EQ(run.err.substr(0, std::string(first).size()), first) << run.err;
       EXPECT_GT(run.err.size(), std::string(first).size() + 1) << "a reason follows";
@@ -217,7 +182,7 @@ TEST_F(CliTest, DifferentModuleLengthIsDeclinedUnlessForced) {
   testing::writeBytes("bridge.dat", editedExample("truss-bridge-3d", "   5.000000               1",
                                                   "   4.500000               1"));
   const CliRun declined = runCli({"generate", "bridge.dat", "--geometry", "bridge.geo", "--save",
-                               "saved.dat", "--base-module", "--language", "en"});
+                                  "saved.dat", "--base-module", "--language", "en"});
   EXPECT_EQ(declined.exitCode, 3);
   EXPECT_EQ(declined.err.substr(0, 29), "WARNING: Base Module length =") << declined.err;
   EXPECT_NE(declined.err.find(" - diferent from the current module length =4.5 !\n"),
