@@ -1,6 +1,8 @@
 // zentrix-cli: the core from the command line (see app/cli_generate.h).
 #include <cstdio>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #if defined(_WIN32)
 #include <io.h>
@@ -9,6 +11,7 @@
 #endif
 
 #include "app/cli_generate.h"
+#include "app/command_line.h"
 #include "app/terminal_progress.h"
 
 namespace {
@@ -24,8 +27,13 @@ bool standardErrorIsATerminal() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  zentrix::app::useUtf8Console();
+  const std::vector<std::string> arguments = zentrix::app::commandLineArguments(argc, argv);
+  std::vector<const char*> utf8Argv;
+  for (const std::string& argument : arguments) utf8Argv.push_back(argument.c_str());
   zentrix::app::ProgressDisplay display;
   display.terminal = standardErrorIsATerminal();
   zentrix::app::cancelOnInterrupt();
-  return zentrix::app::runZentrixCli(argc, argv, std::cout, std::cerr, display);
+  return zentrix::app::runZentrixCli(static_cast<int>(utf8Argv.size()), utf8Argv.data(), std::cout,
+                                     std::cerr, display);
 }
