@@ -71,8 +71,7 @@ bool placeCircularArch(const Model& model, const StructureCounts& counts, float 
 
   const auto boundary = [&](std::int64_t k) {
     const double theta = static_cast<double>(counts.modules - k) * step + firstAngleOffset;
-    const double c = cosine(theta);
-    const double s = sine(theta);
+    const auto [s, c] = sineAndCosine(theta);
     return Boundary{static_cast<float>(radius * c), static_cast<float>(radius * s - lift),
                     static_cast<float>(innerRadius * c),
                     static_cast<float>(innerRadius * s - lift)};
@@ -86,7 +85,8 @@ bool placeCircularArch(const Model& model, const StructureCounts& counts, float 
 }
 
 Boundary parabolaBoundary(float x, float y, float theta, float depth) {
-  return Boundary{x, y, x + depth * sine(theta), y - depth * cosine(theta)};
+  const auto [s, c] = sineAndCosine(theta);
+  return Boundary{x, y, x + depth * s, y - depth * c};
 }
 
 // The step s from v whose arc length along y = h - e x^2 is `arc`: the root

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <numbers>
+#include <optional>
 
 namespace zentrix::generation {
 
@@ -96,14 +98,22 @@ constexpr std::array<Double2, 9> kArcTangentOfEighths = {{
 constexpr int kSineCosineTerms = 15;  // |r| <= pi/4
 constexpr int kArcTangentTerms = 15;  // |u| <= 1/16
 
-// x = quadrant * pi/2 + r with |r| <= pi/4; r exact to about 2^-170.
+// The nearest integer to v (ties to even) for |v| < 2^51, without a call
+// into the C runtime: adding 1.5 * 2^52 leaves no bits below the point.
+double nearestInteger(double v) {
+  constexpr double kShift = 0x1.8p52;
+  return (v + kShift) - kShift;
+}
+
+// x = quadrant * pi/2 + r with |r| <= pi/4 (a hair more when x lies
+// halfway between two quadrants); r exact to about 2^-170.
 struct Reduced {
   long long quadrant = 0;
   Double2 r;
 };
 
 Reduced reduce(double x) {
-  const double k = std::nearbyint(x / kHalfPi.hi);
+  const double k = nearestInteger(x * (2.0 / std::numbers::pi));
   // x - k*P1 is exact (both products are exact and x lies near k*P1), and
   // so is k*P2; the remaining parts are carried in double-double.
   const Double2 a = twoSum(x - k * kHalfPi1, -(k * kHalfPi2));
@@ -173,7 +183,7 @@ Double2 arcTangentSeries(Double2 u) {
 // atan t for 0 <= t <= 1: atan(c) + atan((t - c) / (1 + t c)), with c the
 // nearest eighth, leaves |u| <= 1/16 for the series.
 Double2 arcTangentUpToOne(Double2 t) {
-  const int eighth = static_cast<int>(std::nearbyint(t.hi * 8.0));
+  const int eighth = static_cast<int>(nearestInteger(t.hi * 8.0));
   const double c = eighth / 8.0;
   const Double2 u = (t - Double2{c}) / (Double2{1.0} + t * Double2{c});
   return kArcTangentOfEighths[static_cast<std::size_t>(eighth)] + arcTangentSeries(u);
@@ -201,6 +211,114 @@ float roundedToFloat(Double2 v) {
   return gap == halfway && (v.lo > 0.0) == (gap > 0.0) ? other : f;
 }
 
+// The quick road. Most values are settled by a cheaper sum whose error is
+// bounded; only when the bound leaves two roundings possible is the exact
+// sum above taken. The answer is the same either way, only the time differs.
+
+// Both ends of [v - error, v + error] round to the same double.
+std::optional<double> roundedIfSure(Double2 v, double error) {
+  const double low = v.hi + (v.lo - error);
+  const double high = v.hi + (v.lo + error);
+  if (low != high) return std::nullopt;
+  return low;
+}
+
+std::optional<float> roundedToFloatIfSure(Double2 v, double error) {
+  const float low = roundedToFloat(fastTwoSum(v.hi, v.lo - error));
+  const float high = roundedToFloat(fastTwoSum(v.hi, v.lo + error));
+  if (low != high) return std::nullopt;
+  return low;
+}
+
+struct SineCosine {
+  Double2 sine, cosine;
+};
+
+// sin and cos of j/128 for j = 0 ... 103 (|r| <= pi/4 needs j <= 101), from
+// the exact series once.
+constexpr int kTableSteps = 128;
+const std::array<SineCosine, 104>& sineCosineTable() {
+  static const auto table = [] {
+    std::array<SineCosine, 104> values;
+    for (std::size_t j = 0; j < values.size(); ++j) {
+      const Double2 a{static_cast<double>(j) / kTableSteps};
+      values[j] = {sineSeries(a), cosineSeries(a)};
+    }
+    return values;
+  }();
+  return table;
+}
+
+// sin r and cos r for |r| <= pi/4 as sin and cos of a + b, a the nearest
+// table point and |b| <= 1/256: short series for b, exact products for the
+// large terms. Absolute error below 2^-66; for r below 1/256 (no table
+// point but 0) the sine's error is below 2^-66 of itself.
+constexpr double kQuickError = 0x1p-64;  // the bound, with room to spare
+
+SineCosine quickSineCosine(Double2 r) {
+  const bool negative = r.hi < 0.0;
+  if (negative) r = -r;
+  const int j = static_cast<int>(nearestInteger(r.hi * kTableSteps));
+  const SineCosine& p = sineCosineTable()[static_cast<std::size_t>(j)];
+  const double bh = r.hi - j / static_cast<double>(kTableSteps);  // exact
+  const double bl = r.lo;
+  const double b2 = bh * bh;
+  const double sinTail = bh * b2 * (-1.0 / 6.0 + b2 * (1.0 / 120.0 - b2 * (1.0 / 5040.0)));
+  const double cosTail = b2 * (-0.5 + b2 * (1.0 / 24.0 - b2 * (1.0 / 720.0))) - bh * bl;
+  // sin(a + b) = S + C b + C (sin b - b) + S (cos b - 1)
+  const Double2 sine =
+      p.sine + twoProduct(p.cosine.hi, bh) +
+      Double2{p.cosine.lo * bh + p.cosine.hi * (bl + sinTail) + p.sine.hi * cosTail};
+  // cos(a + b) = C - S b - S (sin b - b) + C (cos b - 1)
+  const Double2 cosine =
+      p.cosine - twoProduct(p.sine.hi, bh) +
+      Double2{-(p.sine.lo * bh) - p.sine.hi * (bl + sinTail) + p.cosine.hi * cosTail};
+  return {negative ? -sine : sine, cosine};
+}
+
+// sin x and cos x of the quick road with the bound of each.
+struct QuickSineCosine {
+  Double2 sine, cosine;
+  double sineError, cosineError;
+};
+
+QuickSineCosine quickSineCosineOf(double x) {
+  const Reduced reduced = reduce(x);
+  const SineCosine v = quickSineCosine(reduced.r);
+  const bool small = std::fabs(reduced.r.hi) < 1.0 / (2 * kTableSteps);
+  const double smallError = kQuickError * std::fabs(v.sine.hi);
+  const double errorOfSine = small ? smallError : kQuickError;
+  switch (reduced.quadrant & 3) {
+    case 0:
+      return {v.sine, v.cosine, errorOfSine, kQuickError};
+    case 1:
+      return {v.cosine, -v.sine, kQuickError, errorOfSine};
+    case 2:
+      return {-v.sine, -v.cosine, errorOfSine, kQuickError};
+    default:
+      return {-v.cosine, v.sine, kQuickError, errorOfSine};
+  }
+}
+
+// atan x in double arithmetic, good to 2^-49 of itself: enough to settle
+// almost every float, never a double.
+Double2 quickArcTangent(double x) {
+  const double a = std::fabs(x);
+  const bool inverted = a > 1.0;
+  const double t = inverted ? 1.0 / a : a;
+  const int eighth = static_cast<int>(nearestInteger(t * 8.0));
+  const double c = eighth / 8.0;
+  const double u = (t - c) / (1.0 + t * c);
+  const double s = u * u;
+  double sum = 1.0 / 19.0;
+  for (int n = 8; n >= 0; --n) sum = 1.0 / (2.0 * n + 1.0) - s * sum;
+  Double2 v = kArcTangentOfEighths[static_cast<std::size_t>(eighth)] + Double2{u * sum};
+  if (inverted) v = kHalfPi - v;
+  return x < 0.0 ? -v : v;
+}
+
+constexpr double kQuickArcTangentError = 0x1p-45;  // of the result
+
 constexpr double kNotANumber = std::numeric_limits<double>::quiet_NaN();
 
 }  // namespace
@@ -208,11 +326,15 @@ constexpr double kNotANumber = std::numeric_limits<double>::quiet_NaN();
 // A zero keeps its sign, as sin(-0) is -0.
 double sine(double x) {
   if (x == 0.0) return x;
-  return outsideDomain(x) ? kNotANumber : exactSine(x).hi;
+  if (outsideDomain(x)) return kNotANumber;
+  const QuickSineCosine quick = quickSineCosineOf(x);
+  return roundedIfSure(quick.sine, quick.sineError).value_or(exactSine(x).hi);
 }
 
 double cosine(double x) {
-  return outsideDomain(x) ? kNotANumber : exactCosine(x).hi;
+  if (outsideDomain(x)) return kNotANumber;
+  const QuickSineCosine quick = quickSineCosineOf(x);
+  return roundedIfSure(quick.cosine, quick.cosineError).value_or(exactCosine(x).hi);
 }
 
 double arcTangent(double x) {
@@ -223,15 +345,46 @@ double arcTangent(double x) {
 
 float sine(float x) {
   if (x == 0.0f) return x;
-  return outsideDomain(x) ? static_cast<float>(kNotANumber) : roundedToFloat(exactSine(x));
+  if (outsideDomain(x)) return static_cast<float>(kNotANumber);
+  const QuickSineCosine quick = quickSineCosineOf(x);
+  if (const auto sure = roundedToFloatIfSure(quick.sine, quick.sineError)) return *sure;
+  return roundedToFloat(exactSine(x));
 }
 
 float cosine(float x) {
-  return outsideDomain(x) ? static_cast<float>(kNotANumber) : roundedToFloat(exactCosine(x));
+  if (outsideDomain(x)) return static_cast<float>(kNotANumber);
+  const QuickSineCosine quick = quickSineCosineOf(x);
+  if (const auto sure = roundedToFloatIfSure(quick.cosine, quick.cosineError)) return *sure;
+  return roundedToFloat(exactCosine(x));
+}
+
+SineAndCosine<double> sineAndCosine(double x) {
+  if (outsideDomain(x)) return {kNotANumber, kNotANumber};
+  const QuickSineCosine quick = quickSineCosineOf(x);
+  const auto sureSine = roundedIfSure(quick.sine, quick.sineError);
+  const auto sureCosine = roundedIfSure(quick.cosine, quick.cosineError);
+  return {x == 0.0   ? x
+          : sureSine ? *sureSine
+                     : exactSine(x).hi,
+          sureCosine ? *sureCosine : exactCosine(x).hi};
+}
+
+SineAndCosine<float> sineAndCosine(float x) {
+  if (outsideDomain(x)) return {static_cast<float>(kNotANumber), static_cast<float>(kNotANumber)};
+  const QuickSineCosine quick = quickSineCosineOf(x);
+  const auto sureSine = roundedToFloatIfSure(quick.sine, quick.sineError);
+  const auto sureCosine = roundedToFloatIfSure(quick.cosine, quick.cosineError);
+  return {x == 0.0f  ? x
+          : sureSine ? *sureSine
+                     : roundedToFloat(exactSine(x)),
+          sureCosine ? *sureCosine : roundedToFloat(exactCosine(x))};
 }
 
 float arcTangent(float x) {
   if (std::isnan(x) || x == 0.0f) return x;
+  const Double2 quick = quickArcTangent(x);
+  if (const auto sure = roundedToFloatIfSure(quick, kQuickArcTangentError * std::fabs(quick.hi)))
+    return *sure;
   return roundedToFloat(exactArcTangent(x));
 }
 

@@ -23,4 +23,12 @@ float sine(float x);
 float cosine(float x);
 float arcTangent(float x);
 
+// Both of one angle, for the price of little more than one.
+template <typename Real>
+struct SineAndCosine {
+  Real sine, cosine;
+};
+SineAndCosine<double> sineAndCosine(double x);
+SineAndCosine<float> sineAndCosine(float x);
+
 }  // namespace zentrix::generation

@@ -33,6 +33,9 @@ TEST_P(DoubleSineCosine, IsTheCorrectlyRoundedValue) {
   const auto& c = GetParam();
   EXPECT_EQ(sine(c.x), c.sine) << std::hexfloat << sine(c.x);
   EXPECT_EQ(cosine(c.x), c.cosine) << std::hexfloat << cosine(c.x);
+  const auto both = sineAndCosine(c.x);
+  EXPECT_EQ(both.sine, c.sine);
+  EXPECT_EQ(both.cosine, c.cosine);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -89,6 +92,9 @@ TEST_P(FloatSineCosine, IsTheCorrectlyRoundedValue) {
   const auto& c = GetParam();
   EXPECT_EQ(sine(c.x), c.sine) << std::hexfloat << sine(c.x);
   EXPECT_EQ(cosine(c.x), c.cosine) << std::hexfloat << cosine(c.x);
+  const auto both = sineAndCosine(c.x);
+  EXPECT_EQ(both.sine, c.sine);
+  EXPECT_EQ(both.cosine, c.cosine);
 }
 
 INSTANTIATE_TEST_SUITE_P(Angles, FloatSineCosine,
