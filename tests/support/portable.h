@@ -41,12 +41,6 @@
 
 namespace zentrix::testing {
 
-#if defined(_WIN32)
-inline constexpr bool kOnWindows = true;
-#else
-inline constexpr bool kOnWindows = false;
-#endif
-
 inline void setEnvironment(const char* name, const char* value) {
 #if defined(_WIN32)
   _putenv_s(name, value);
