@@ -4,6 +4,9 @@
 # installed yet. Safe to run again: it installs nothing when everything is
 # there. Works on a bare Debian 12 (debootstrap minbase): it names every
 # package it needs, never counting on a recommended one.
+#
+#   --windows  also the cross build for Windows and its test run: MinGW-w64
+#              (posix threads), GoogleTest's sources and Wine
 set -euo pipefail
 
 # Compilers and the build.
@@ -29,6 +32,21 @@ script_packages=(
   librsvg2-bin imagemagick
 )
 packages=("${build_packages[@]}" "${test_packages[@]}" "${script_packages[@]}")
+
+# The Windows cross build and its test run under Wine (--windows).
+windows_packages=(
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64
+)
+
+for option in "$@"; do
+  case "$option" in
+    --windows) packages+=("${windows_packages[@]}") ;;
+    *)
+      echo "usage: $0 [--windows]" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Checks the formatting of the C++ files, builds what is out of date and runs
-# every test (no display needed), then builds the fuzz targets (clang,
-# sanitizers) and fuzzes each for a short while from its seeds
-# (ZENTRIX_FUZZ_SECONDS, 30 by default; 0 skips them).
+# every test (no display needed), then cross-builds the command line, the
+# core and every non-Qt test for Windows and runs them under Wine, then builds
+# the fuzz targets (clang, sanitizers) and fuzzes each for a short while from
+# its seeds (ZENTRIX_FUZZ_SECONDS, 30 by default; 0 skips them).
 # ZENTRIX_WARNINGS_AS_ERRORS=ON (as CI sets it) fails the build on a warning
 # in our own code.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-dependencies.sh
+scripts/install-dependencies.sh --windows
 warnings_as_errors=-DZENTRIX_WARNINGS_AS_ERRORS=${ZENTRIX_WARNINGS_AS_ERRORS:-OFF}
 
 # Formatting.
@@ -17,6 +18,11 @@ scripts/check-format.sh
 cmake --preset default "$warnings_as_errors" >/dev/null
 cmake --build --preset default
 ctest --preset default
+
+# The Windows build and its tests under Wine.
+cmake --preset windows "$warnings_as_errors" >/dev/null
+cmake --build --preset windows
+ctest --preset windows
 
 # The fuzz targets.
 fuzz_seconds=${ZENTRIX_FUZZ_SECONDS:-30}

@@ -289,6 +289,9 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
       "zentrix-cli: generates a bar structure from a Zentrix Input File and writes\n"
       "its Geometry File, without the desktop program's window.",
       "zentrix-cli"};
+  // A path such as /home/me/bridge.dat is an argument, never a Windows-style
+  // option; subcommands take this over when they are added.
+  app.allow_windows_style_options(false);
   app.require_subcommand(1);
   app.footer(kExitCodesText);
   GenerateRequest request;

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "generation/polynomial_root_solver.h"
+#include "generation/trigonometry.h"
 
 namespace zentrix::generation {
 
@@ -58,8 +59,9 @@ bool placeCircularArch(const Model& model, const StructureCounts& counts, float 
   const float h = model.archHeight;
   const float l = model.halfSpan;
   // The half angle is rounded to a single real before it is doubled; the
-  // node positions are reproduced to the last bit only this way.
-  const float halfAngle = static_cast<float>(std::atan(static_cast<double>(h) / l));
+  // node positions are reproduced to the last bit only this way. The
+  // trigonometry is our own, so that every platform writes the same digits.
+  const float halfAngle = static_cast<float>(arcTangent(static_cast<double>(h) / l));
   const double alpha = static_cast<double>(2.0f * halfAngle);
   const double step = 2.0 * alpha / static_cast<double>(counts.modules);
   const double radius = (static_cast<double>(h) * h + static_cast<double>(l) * l) * 0.5 / h;
@@ -69,8 +71,7 @@ bool placeCircularArch(const Model& model, const StructureCounts& counts, float 
 
   const auto boundary = [&](std::int64_t k) {
     const double theta = static_cast<double>(counts.modules - k) * step + firstAngleOffset;
-    const double c = std::cos(theta);
-    const double s = std::sin(theta);
+    const auto [s, c] = sineAndCosine(theta);
     return Boundary{static_cast<float>(radius * c), static_cast<float>(radius * s - lift),
                     static_cast<float>(innerRadius * c),
                     static_cast<float>(innerRadius * s - lift)};
@@ -84,7 +85,8 @@ bool placeCircularArch(const Model& model, const StructureCounts& counts, float 
 }
 
 Boundary parabolaBoundary(float x, float y, float theta, float depth) {
-  return Boundary{x, y, x + depth * std::sin(theta), y - depth * std::cos(theta)};
+  const auto [s, c] = sineAndCosine(theta);
+  return Boundary{x, y, x + depth * s, y - depth * c};
 }
 
 // The step s from v whose arc length along y = h - e x^2 is `arc`: the root
@@ -118,11 +120,11 @@ bool placeParabolicArch(const Model& model, const StructureCounts& counts, float
   const float start = 2.0f * l / m;
 
   float x = -l;
-  placer.placeBase0(parabolaBoundary(x, 0.0f, std::atan(2.0f * e * l), depth));
+  placer.placeBase0(parabolaBoundary(x, 0.0f, arcTangent(2.0f * e * l), depth));
   for (std::int64_t k = 1; k <= counts.modules; ++k) {
     x = x + parabolaStep(e, x, arc, start, console);
     const float y = h - (e * x) * x;
-    placer.placeModule(k, parabolaBoundary(x, y, std::atan(-2.0f * e * x), depth));
+    placer.placeModule(k, parabolaBoundary(x, y, arcTangent(-2.0f * e * x), depth));
     if (!meter.add(counts.base1Nodes + 1)) return false;
   }
   return true;

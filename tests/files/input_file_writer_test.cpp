@@ -14,6 +14,7 @@
 #include "files/sample_models.h"
 #include "files/scratch_folder.h"
 #include "model/number_text.h"
+#include "support/portable.h"
 #include "support/test_names.h"
 
 namespace zentrix::files {
@@ -23,6 +24,9 @@ using zentrix::testing::readWholeFile;
 using zentrix::testing::sampleModel;
 using zentrix::testing::SampleShape;
 using zentrix::testing::ScratchFolder;
+using zentrix::testing::setEnvironment;
+using zentrix::testing::unsetEnvironment;
+using zentrix::testing::useTimeZone;
 using zentrix::testing::writeWholeFile;
 
 // Runs in a scratch folder with a fixed moment and time zone, so that the
@@ -30,15 +34,14 @@ using zentrix::testing::writeWholeFile;
 class InputFileWriterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("SOURCE_DATE_EPOCH", "1700000000", 1);  // 14/11/2023 22:13:20 UTC
-    setenv("TZ", "UTC", 1);
-    tzset();
+    setEnvironment("SOURCE_DATE_EPOCH", "1700000000");  // 14/11/2023 22:13:20 UTC
+    useTimeZone("UTC");
     previousFolder_ = std::filesystem::current_path();
     std::filesystem::current_path(folder_.path());
   }
   void TearDown() override {
     std::filesystem::current_path(previousFolder_);
-    unsetenv("SOURCE_DATE_EPOCH");
+    unsetEnvironment("SOURCE_DATE_EPOCH");
   }
 
   // Writes the model at `name` in the scratch folder; the file's text.
@@ -274,7 +277,6 @@ TEST_F(InputFileWriterTest, UnwritablePlacesAreReportedByName) {
       {"plain/saved.dat", "Cannot create the file \"plain/saved.dat\": \"plain\" is not a folder"},
       {"missing/saved.dat",
        "Cannot create the file \"missing/saved.dat\": No such file or directory"},
-      {"/dev/full", "Cannot write the file \"/dev/full\": No space left on device"},
   };
   for (const auto& c : cases) {
     model::Model m = sampleModel({2, model::kPrismatic, false, true});
@@ -284,6 +286,15 @@ TEST_F(InputFileWriterTest, UnwritablePlacesAreReportedByName) {
     EXPECT_EQ(outcome.message, c.english);
   }
   EXPECT_FALSE(std::filesystem::exists(folder_.path() / "missing"));
+}
+
+TEST_F(InputFileWriterTest, FullDeviceIsReportedByName) {
+  ZENTRIX_SKIP_ON_WINDOWS("there is no full device like /dev/full");
+  model::Model m = sampleModel({2, model::kPrismatic, false, true});
+  m.inputFilePath = "/dev/full";
+  const model::Outcome outcome = writeInputFile(m);
+  EXPECT_FALSE(outcome);
+  EXPECT_EQ(outcome.message, "Cannot write the file \"/dev/full\": No space left on device");
 }
 
 TEST_F(InputFileWriterTest, TablesSmallerThanTheirCountsAreRefusedNotRead) {
