@@ -44,7 +44,7 @@ model::Outcome writeText(const std::string& path, const std::string& text,
   return out.finish();
 }
 
-std::string largeText(std::size_t bytes) {
+[[maybe_unused]] std::string largeText(std::size_t bytes) {
   std::string text;
   text.reserve(bytes + 32);
   for (int i = 0; text.size() < bytes; ++i) text += "node " + std::to_string(i) + "\r\n";

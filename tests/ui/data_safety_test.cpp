@@ -14,6 +14,7 @@
 #include "input/coordinates_dialog.h"
 #include "input/topology_dialog.h"
 #include "main_dialog_fixture.h"
+#include "support/portable.h"
 #include "ui/element_types_dialog.h"
 
 namespace zentrix::ui::testing {
@@ -49,8 +50,8 @@ bool askedToSave(const MemoryDialogHost& host) {
 
 class DataSafetyTest : public MainDialogTest {
  protected:
-  DataSafetyTest() { setenv("SOURCE_DATE_EPOCH", "1700000000", 1); }
-  ~DataSafetyTest() override { unsetenv("SOURCE_DATE_EPOCH"); }
+  DataSafetyTest() { zentrix::testing::setEnvironment("SOURCE_DATE_EPOCH", "1700000000"); }
+  ~DataSafetyTest() override { zentrix::testing::unsetEnvironment("SOURCE_DATE_EPOCH"); }
 };
 
 TEST_F(DataSafetyTest, CreateAsksForANewNameAndNeverProposesTheModelFile) {
