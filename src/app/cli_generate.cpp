@@ -18,7 +18,7 @@
 #include "files/system_error_text.h"
 #include "files/text_file_output.h"
 #include "files/time_stamp.h"
-#include "generation/generate.h"
+#include "generation/generate_sequence.h"
 #include "model/model.h"
 #include "model/number_text.h"
 #include "model/printable_text.h"
@@ -120,6 +120,29 @@ model::Outcome withProgress(const std::string& task, const ProgressDisplay& disp
   TerminalProgress progress(err, task, display);
   return work(progress);
 }
+
+// The command line's side of GENERATE: --force is the "Yes" answer; without
+// it the warning is printed and nothing is generated.
+class CliGenerateCaller final : public generation::GenerateCaller {
+ public:
+  CliGenerateCaller(bool force, const ProgressDisplay& display, std::ostream& err)
+      : force_(force), display_(display), err_(err) {}
+
+  bool goOnDespite(const std::string& warning) override {
+    if (!force_) err_ << warning << '\n';
+    return force_;
+  }
+
+  model::Outcome withProgress(
+      const std::function<model::Outcome(model::Progress&)>& work) override {
+    return app::withProgress("GENERATE", display_, err_, work);
+  }
+
+ private:
+  bool force_;
+  const ProgressDisplay& display_;
+  std::ostream& err_;
+};
 
 // The outputs asked for, in the order they are written.
 std::vector<Output> requestedOutputs(const GenerateRequest& request) {
@@ -247,22 +270,18 @@ int generate(const GenerateRequest& request, const ProgressDisplay& display, std
     return kExitFailure;
   }
 
-  if (const auto refusal = generation::refusalOf(model)) {
-    err << *refusal << '\n';
-    return kExitFailure;
-  }
-  generation::measureBaseModule(model);
-  if (!generation::moduleLengthMatches(model) && !request.force) {
-    err << generation::moduleLengthWarning(model) << '\n'
-        << model::inLanguage(model, "Nothing was generated; --force answers Yes.",
+  CliGenerateCaller caller(request.force, display, err);
+  const generation::GenerateResult generated = generation::runGenerate(model, caller);
+  if (generated.end == generation::GenerateEnd::Declined) {
+    err << model::inLanguage(model, "Nothing was generated; --force answers Yes.",
                              "Nu s-a generat nimic; --force raspunde Da.")
         << '\n';
     return kExitDeclined;
   }
-  const auto generated = withProgress("GENERATE", display, err, [&](model::Progress& progress) {
-    return generation::generateStructure(model, &progress);
-  });
-  if (!reported(generated, err)) return kExitFailure;
+  if (generated.end != generation::GenerateEnd::Done) {
+    err << generated.message << '\n';
+    return kExitFailure;
+  }
 
   std::vector<files::PlannedOutput> planned;
   for (const Output& output : outputs) planned.push_back({output.path, sizeBound(output, model)});

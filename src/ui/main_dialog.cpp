@@ -2,11 +2,12 @@
 
 #include <array>
 #include <exception>
+#include <functional>
 #include <string>
 
 #include "files/geometry_file.h"
 #include "files/input_file.h"
-#include "generation/generate.h"
+#include "generation/generate_sequence.h"
 #include "input/coordinates_dialog.h"
 #include "input/topology_dialog.h"
 #include "model/number_text.h"
@@ -109,8 +110,7 @@ class MainDialog {
 
   void onGenerationControl(ControlId control);
   void generate();
-  enum class Generation { Refused, Declined, Cancelled, Done };
-  Generation runGeneration();
+  generation::GenerateEnd runGeneration();
   bool saveData();
 
   void onGeometryControl(ControlId control);
@@ -439,10 +439,10 @@ void MainDialog::onGenerationControl(ControlId control) {
 
 void MainDialog::generate() {
   model_.lastNodesInBase0 = dialog_->isChecked(kLastNodesInBase0);
-  const Generation generation = runGeneration();
+  const generation::GenerateEnd end = runGeneration();
   // A refusal or a cancel leaves the previous structure and the buttons.
-  if (generation == Generation::Refused || generation == Generation::Cancelled) return;
-  if (generation == Generation::Done) showGeneratedCounts();
+  if (end == generation::GenerateEnd::Refused || end == generation::GenerateEnd::Cancelled) return;
+  if (end == generation::GenerateEnd::Done) showGeneratedCounts();
   // Saving stays possible after a declined warning too (the inputs alone
   // when the structure no longer matches them); a Geometry File only from a
   // structure the inputs generate.
@@ -452,32 +452,35 @@ void MainDialog::generate() {
   dialog_->setEnabled(kPreviewStructure, false);
 }
 
-MainDialog::Generation MainDialog::runGeneration() {
-  if (const auto refusal = generation::refusalOf(model_)) {
-    showError(*refusal);
-    return Generation::Refused;
+// The desktop's side of GENERATE: the Yes/No box and the progress window.
+class DesktopGenerateCaller final : public generation::GenerateCaller {
+ public:
+  DesktopGenerateCaller(DialogHost& host, const model::Model& model) : host_(host), model_(model) {}
+
+  bool goOnDespite(const std::string& warning) override {
+    return host_.showMessage(warning, kGenerationWarningTitle, MessageButtons::YesNo,
+                             MessageIcon::Information) == MessageAnswer::Yes;
   }
-  generation::measureBaseModule(model_);
-  if (!generation::moduleLengthMatches(model_) &&
-      host_.showMessage(generation::moduleLengthWarning(model_), kGenerationWarningTitle,
-                        MessageButtons::YesNo, MessageIcon::Information) != MessageAnswer::Yes)
-    return Generation::Declined;
-  model::Outcome generated = model::Outcome::success();
-  bool cancelled = false;
-  {
+
+  model::Outcome withProgress(
+      const std::function<model::Outcome(model::Progress&)>& work) override {
     // Closed before any message: a progress window never covers one.
     const auto progress = host_.startProgress(
         model::inLanguage(model_, "Generating the structure...", "Se genereaza structura..."));
-    generated = generation::generateStructure(model_, progress.get());
-    cancelled = progress->wasCancelled();
+    return work(*progress);
   }
-  // A cancel keeps the previous structure.
-  if (cancelled) return Generation::Cancelled;
-  if (!generated) {
-    showError(generated.message);
-    return Generation::Refused;
-  }
-  return Generation::Done;
+
+ private:
+  DialogHost& host_;
+  const model::Model& model_;
+};
+
+generation::GenerateEnd MainDialog::runGeneration() {
+  DesktopGenerateCaller caller(host_, model_);
+  const generation::GenerateResult result = generation::runGenerate(model_, caller);
+  // A cancel keeps the previous structure and needs no message.
+  if (result.end == generation::GenerateEnd::Refused) showError(result.message);
+  return result.end;
 }
 
 bool MainDialog::saveData() {
