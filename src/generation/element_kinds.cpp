@@ -150,8 +150,8 @@ std::optional<KindTable> replicateElements(const Model& model, const StructureCo
   KindTable kindEnd{};
   std::array<std::int64_t, model::kKindCount + 1> firstOfKind{};
   for (int kind = 1; kind <= model::kKindCount; ++kind) {
-    const std::int64_t width = kindCount[static_cast<std::size_t>(kind)] -
-                               kindCount[static_cast<std::size_t>(kind - 1)];
+    const std::int64_t width =
+        kindCount[static_cast<std::size_t>(kind)] - kindCount[static_cast<std::size_t>(kind - 1)];
     firstOfKind[static_cast<std::size_t>(kind)] = kindEnd[static_cast<std::size_t>(kind - 1)];
     kindEnd[static_cast<std::size_t>(kind)] = static_cast<std::int32_t>(
         kindEnd[static_cast<std::size_t>(kind - 1)] + counts.modules * width);
