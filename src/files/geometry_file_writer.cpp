@@ -2,6 +2,7 @@
 #include <new>
 #include <optional>
 
+#include "files/file_texts.h"
 #include "files/geometry_file.h"
 #include "files/geometry_layout.h"
 #include "files/text_file_output.h"
@@ -127,9 +128,7 @@ bool structureIsComplete(const model::Model& model) {
 }
 
 std::optional<std::string> refusalToWrite(const model::Model& model) {
-  if (!structureIsComplete(model))
-    return model.romanian ? "Structura nu este generata complet: apasati GENERATE."
-                          : "The structure is not completely generated: press GENERATE.";
+  if (!structureIsComplete(model)) return model::say(texts::kNotGenerated, model.romanian);
   if (auto fault = nonFiniteCoordinate(model.nodeCoords, model.totalNodes, model.romanian))
     return fault;
   return nonFiniteArea(model);
@@ -185,17 +184,8 @@ model::Outcome writeGeometryFile(const model::Model& model, model::Progress* pro
 
 std::string geometryCreatedMessage(const model::Model& model) {
   // The whole path, however long: a cut path would name another file.
-  std::string message = model.romanian ? "Fisier creat: \"" : "Created File: \"";
-  message += model::escapedControls(geometryPathText(model));
-  message += "\".";
-  message += model.romanian
-                 ? "\n\nAcest fisier trebuie editat pentru a adauga/modifica Noduri blocate, "
-                   "Reazeme elastice, \nUnitati, si proprietatile Elementelor si "
-                   "Materialelor.\nPuteti edita fisierul direct sau utilizati programul Geosmith."
-                 : "\n\nThis File must be editied to add/modify Blocked Nodes, Elastic Supports, "
-                   "\nUnits, and Element and Material Properties.\nYou may edit it directly or "
-                   "use Geosmith program.";
-  return message;
+  return model::say(texts::kGeometryCreated, model.romanian,
+                    {model::escapedControls(geometryPathText(model))});
 }
 
 }  // namespace zentrix::files

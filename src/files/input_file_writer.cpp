@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/file_texts.h"
 #include "files/input_file.h"
 #include "files/numbered_lines.h"
 #include "files/ordered_chunks.h"
@@ -321,10 +322,7 @@ class InputFileWriter {
 // Why the model cannot be saved as it is, or nullopt.
 std::optional<std::string> refusalOf(const Model& m, const std::string& path) {
   if (!tablesMatchCounts(m))
-    return refusedWrite(m, path,
-                        m.romanian ? "tabelele modelului nu corespund numerelor lor"
-                                   : "the model's tables do not match its counts")
-        .message;
+    return refusedWrite(m, path, model::say(texts::kTablesDoNotMatch, m.romanian)).message;
   const std::int64_t baseNodes = std::int64_t{m.nodesInBase0} + m.nodesInBase1;
   if (auto value = nonFiniteCoordinate(m.baseCoords, baseNodes, m.romanian, true)) return value;
   if (auto value = nonFiniteExpansionValue(m)) return value;
