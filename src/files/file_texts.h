@@ -105,6 +105,8 @@ inline constexpr Text kCannotRead{"Cannot read the file {1}: {2}",
 inline constexpr Text kWriteCancelled{
     "Writing the file {1} was cancelled; an existing file of that name is unchanged.",
     "Scrierea fisierului {1} a fost anulata; fisierul existent a ramas neschimbat."};
+inline constexpr Text kNoFileName{"the file name is empty", "numele fisierului lipseste"};
+inline constexpr Text kReadOnly{"the file is read-only", "fisierul este doar pentru citire"};
 inline constexpr Text kNotEnoughMemory{"not enough memory", "memorie insuficienta"};
 // {1} the quoted path, {2} the bytes needed, {3} the bytes free.
 inline constexpr Text kSpaceShortage{
