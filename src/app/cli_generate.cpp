@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/cli_texts.h"
+#include "files/file_texts.h"
 #include "files/geometry_file.h"
 #include "files/input_file.h"
 #include "files/language_settings.h"
@@ -166,24 +168,19 @@ std::string shown(const std::string& path) {
 std::optional<std::string> usageProblem(const GenerateRequest& request,
                                         const std::vector<Output>& outputs,
                                         const model::Model& model) {
-  const auto say = [&](const char* english, const char* romanian) {
-    return std::string(model.romanian ? romanian : english);
-  };
-  if (request.input.empty()) return say("INPUT: the path is empty", "INPUT: calea este goala");
+  const bool romanian = model.romanian;
+  if (request.input.empty()) return model::say(texts::kInputPathEmpty, romanian);
   for (const Output& output : outputs)
-    if (output.path.empty())
-      return std::string(output.option) + say(": the path is empty", ": calea este goala");
+    if (output.path.empty()) return model::say(texts::kPathEmpty, romanian, {output.option});
   for (std::size_t i = 0; i < outputs.size(); ++i) {
     for (std::size_t j = i + 1; j < outputs.size(); ++j)
       if (files::namesSameFile(outputs[i].path, outputs[j].path))
-        return std::string(outputs[i].option) + say(" and ", " si ") + outputs[j].option +
-               say(" name the same file ", " numesc acelasi fisier ") + shown(outputs[j].path) +
-               say("; nothing was written.", "; nu s-a scris nimic.");
+        return model::say(texts::kSameFile, romanian,
+                          {outputs[i].option, outputs[j].option, shown(outputs[j].path)});
     if (std::string_view(outputs[i].option) != "--save" &&
         files::namesSameFile(outputs[i].path, request.input))
-      return std::string(outputs[i].option) +
-             say(" names the input file ", " numeste fisierul de intrare ") +
-             shown(outputs[i].path) + say("; nothing was written.", "; nu s-a scris nimic.");
+      return model::say(texts::kNamesTheInput, romanian,
+                        {outputs[i].option, shown(outputs[i].path)});
   }
   return std::nullopt;
 }
@@ -200,7 +197,7 @@ model::Outcome writeStaged(const Output& output, model::Model& model, files::Sta
                            const ProgressDisplay& display, std::ostream& err) {
   const std::string_view option = output.option;
   const std::string task =
-      model::inLanguage(model, "Writing ", "Se scrie ") + model::escapedControls(output.path);
+      model::say(texts::kWriting, model.romanian, {model::escapedControls(output.path)});
   if (option == "--geometry") {
     model.geometryFilePath = output.path;
     return withProgress(task, display, err, [&](model::Progress& progress) {
@@ -237,9 +234,7 @@ bool sayWritten(const std::vector<Output>& outputs, model::Model& model, std::os
     const std::string_view option = output.option;
     if (option == "--geometry") out << files::geometryCreatedMessage(model) << '\n';
     if (option == "--base-module")
-      out << model::inLanguage(model, "Created Base-module Geometry File: ",
-                               "Fisier creat pentru Modulul de Baza: ")
-          << shown(output.path) << ".\n";
+      out << model::say(texts::kBaseModuleCreated, model.romanian, {shown(output.path)}) << '\n';
   }
   out.flush();
   return static_cast<bool>(out);
@@ -263,9 +258,7 @@ int generate(const GenerateRequest& request, const ProgressDisplay& display, std
   model.inputFilePath = request.input;
   model.oldFileLoaded = true;
   if (const auto loaded = files::loadInputFile(model); !loaded) {
-    err << model::inLanguage(model, "Wrong Data in Old File.",
-                             "Date eronate in fisierul existent (Old File).")
-        << '\n'
+    err << model::say(files::texts::kWrongDataInOldFile, model.romanian) << '\n'
         << loaded.message << '\n';
     return kExitFailure;
   }
@@ -273,9 +266,7 @@ int generate(const GenerateRequest& request, const ProgressDisplay& display, std
   CliGenerateCaller caller(request.force, display, err);
   const generation::GenerateResult generated = generation::runGenerate(model, caller);
   if (generated.end == generation::GenerateEnd::Declined) {
-    err << model::inLanguage(model, "Nothing was generated; --force answers Yes.",
-                             "Nu s-a generat nimic; --force raspunde Da.")
-        << '\n';
+    err << model::say(texts::kNothingGenerated, model.romanian) << '\n';
     return kExitDeclined;
   }
   if (generated.end != generation::GenerateEnd::Done) {
@@ -291,9 +282,7 @@ int generate(const GenerateRequest& request, const ProgressDisplay& display, std
   }
   if (!writeAll(outputs, model, display, err)) return kExitFailure;
   if (!sayWritten(outputs, model, out)) {
-    err << model::inLanguage(model, "Cannot write to the standard output; the files were written.",
-                             "Nu se poate scrie la iesirea standard; fisierele au fost scrise.")
-        << '\n';
+    err << model::say(texts::kStandardOutputLost, model.romanian) << '\n';
     return kExitFailure;
   }
   return kExitSuccess;

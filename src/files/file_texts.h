@@ -65,6 +65,10 @@ inline constexpr Text kTypeCount{
 inline constexpr Text kNoMemoryToLoad{"File \"{1}\": not enough memory to load it",
                                       "Fisierul \"{1}\": memorie insuficienta pentru a-l incarca"};
 
+// Before the reason of a failed Old File, on the desktop and the command line.
+inline constexpr Text kWrongDataInOldFile{"Wrong Data in Old File.",
+                                          "Date eronate in fisierul existent (Old File)."};
+
 // The parts of a Zentrix Input File, as a reading failure names them.
 namespace fields {
 inline constexpr Text kTitle{"title", "titlul"};

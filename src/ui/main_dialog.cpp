@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "files/file_texts.h"
 #include "files/geometry_file.h"
 #include "files/input_file.h"
 #include "generation/generate_sequence.h"
@@ -13,6 +14,7 @@
 #include "model/number_text.h"
 #include "ui/element_types_dialog.h"
 #include "ui/expansion_parameter_dialogs.h"
+#include "ui/ui_texts.h"
 
 namespace zentrix::ui {
 
@@ -141,7 +143,7 @@ void MainDialog::guarded(Work&& work) {
   } catch (const std::exception& error) {
     showError(error.what());
   } catch (...) {
-    showError(model::inLanguage(model_, "Unexpected error.", "Eroare neasteptata."));
+    showError(model::say(texts::kUnexpectedError, model_.romanian));
   }
 }
 
@@ -171,10 +173,9 @@ MainDialogEnd MainDialog::run() {
 // Cancel; Save that does not end in a written file keeps the dialog open.
 bool MainDialog::mayClose() {
   if (inputsOf(model_) == savedInputs_) return true;
-  const MessageAnswer answer = host_.showMessage(
-      model::inLanguage(model_, "The model has changes that are not saved.\nSave them?",
-                        "Modelul are modificari nesalvate.\nLe salvati?"),
-      kMessageTitle, MessageButtons::SaveDiscardCancel, MessageIcon::Question);
+  const MessageAnswer answer =
+      host_.showMessage(model::say(texts::kUnsavedChanges, model_.romanian), kMessageTitle,
+                        MessageButtons::SaveDiscardCancel, MessageIcon::Question);
   if (answer == MessageAnswer::Discard) return true;
   if (answer != MessageAnswer::Save) return false;
   bool saved = false;
@@ -201,9 +202,8 @@ void MainDialog::inputsChanged() {
 void MainDialog::showGeneratedCounts() {
   const std::string nodes = std::to_string(model_.totalNodes);
   const std::string elements = std::to_string(model_.totalElements);
-  const std::string counts = model_.romanian
-                                 ? "generat: " + nodes + " noduri, " + elements + " elemente"
-                                 : "generated: " + nodes + " nodes, " + elements + " elements";
+  const std::string counts =
+      model::say(texts::kGeneratedCounts, model_.romanian, {nodes, elements});
   dialog_->setText(kGenerationStatus, counts);
   dialog_->setText(kMainDialogTemplate, "ZENTRIX - " + counts);
 }
@@ -465,8 +465,7 @@ class DesktopGenerateCaller final : public generation::GenerateCaller {
   model::Outcome withProgress(
       const std::function<model::Outcome(model::Progress&)>& work) override {
     // Closed before any message: a progress window never covers one.
-    const auto progress = host_.startProgress(
-        model::inLanguage(model_, "Generating the structure...", "Se genereaza structura..."));
+    const auto progress = host_.startProgress(model::say(texts::kGenerating, model_.romanian));
     return work(*progress);
   }
 
@@ -490,8 +489,7 @@ bool MainDialog::saveData() {
   model::Outcome written = model::Outcome::success();
   bool cancelled = false;
   {
-    const auto progress = host_.startProgress(
-        model::inLanguage(model_, "Saving the Zentrix File...", "Se salveaza fisierul Zentrix..."));
+    const auto progress = host_.startProgress(model::say(texts::kSaving, model_.romanian));
     written = files::writeInputFile(model_, progress.get());
     cancelled = progress->wasCancelled();
   }
@@ -534,8 +532,7 @@ void MainDialog::create() {
   bool cancelled = false;
   {
     // Closed before any message: a progress window never covers one.
-    const auto progress = host_.startProgress(model::inLanguage(
-        model_, "Writing the Geometry File...", "Se scrie fisierul Geometry File..."));
+    const auto progress = host_.startProgress(model::say(texts::kWritingGeometry, model_.romanian));
     written = files::writeGeometryFile(model_, progress.get());
     cancelled = progress->wasCancelled();
   }
@@ -576,8 +573,7 @@ void MainDialog::loadOldFile() {
     model_.oldFilePath = previousOldFile;
     model_.inputFilePath = previousInputFile;
     model_.oldFileLoaded = previouslyLoaded;
-    std::string text = model::inLanguage(model_, "Wrong Data in Old File.",
-                                         "Date eronate in fisierul existent (Old File).");
+    std::string text = model::say(files::texts::kWrongDataInOldFile, model_.romanian);
     if (!loaded.message.empty()) text += "\n\n" + loaded.message;
     // Cancel goes back to the model as it was: the failed load changed
     // nothing, and ending the program here would lose the user's work.
