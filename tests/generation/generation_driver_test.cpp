@@ -9,6 +9,7 @@
 
 #include "generation/generate.h"
 #include "generation_fixtures.h"
+#include "model/text.h"
 
 namespace zentrix::generation {
 namespace {
@@ -129,7 +130,7 @@ TEST_P(RefusalTest, SaysWhyAndKeepsThePreviousStructure) {
     model::Model m = previouslyGenerated(c.change);
     m.romanian = romanian;
     const Generated before = generatedPart(m);
-    const std::string expected = romanian ? c.romanian : c.english;
+    const std::string expected = model::say({c.english, c.romanian}, romanian);
 
     const auto refusal = refusalOf(m, 1ull << 32);
     ASSERT_TRUE(refusal.has_value());

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "model/number_text.h"
+#include "model/text.h"
 
 namespace zentrix::model {
 namespace {
@@ -97,7 +98,7 @@ TEST_P(FreeFormFailureTest, NamesTheValueAndWhatWasFound) {
     std::string name;
     const Outcome outcome = readFreeForm(c.text, {&count, &length, &name}, romanian);
     ASSERT_FALSE(outcome) << c.text;
-    EXPECT_EQ(outcome.message, romanian ? c.romanian : c.english);
+    EXPECT_EQ(outcome.message, say({c.english, c.romanian}, romanian));
     EXPECT_EQ(outcome.line, 1);
   }
 }

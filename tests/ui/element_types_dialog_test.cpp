@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "model/text.h"
 #include "support/dialog_script.h"
 #include "ui/memory_dialog_backend.h"
 
@@ -47,9 +48,10 @@ TEST_P(ElementTypeDefaults, AreShownAndStoredOnOpening) {
   auto m = newModel(c.romanian, c.expansionType);
   // Blank names, or the defaults of the other expansion family, take the
   // defaults of the type chosen now.
-  m.typeNames = {
-      "", c.expansionType == model::kArch ? "Transversal" : (c.romanian ? "Montant" : "Strut"), "",
-      ""};
+  m.typeNames = {"",
+                 c.expansionType == model::kArch ? "Transversal"
+                                                 : model::say({"Strut", "Montant"}, c.romanian),
+                 "", ""};
   MemoryDialogHost host;
   testing_support::playNextOpening(
       host, Ids::kTemplate,
