@@ -75,6 +75,9 @@ inline constexpr Text kTopology{"Topology:", "Topologie:"};
 inline constexpr Text kEndOfInput{
     "End of \"Zentrix Input File\" (inputed data).",
     "Sfarsitul fisierului \"Zentrix Input File\" (datele introduse)."};
+// What Old File looks for: the start of kEndOfInput in either language.
+inline constexpr Text kEndOfInputMark{"End of \"Zentrix Input File\"",
+                                      "Sfarsitul fisierului \"Zentrix Input File\""};
 inline constexpr Text kGeneratedData{"Generated data:", "Date generate:"};
 inline constexpr Text kElementEnds{"Initial Node - Final Node:", "Nod Initial - Nod final:"};
 

@@ -14,6 +14,7 @@
 #include <system_error>
 #include <utility>
 
+#include "files/file_headings.h"
 #include "files/file_texts.h"
 #include "files/input_file.h"
 #include "files/native_path.h"
@@ -35,8 +36,9 @@ using model::say;
 // beyond it is read that far only (and a load that needs more fails).
 constexpr std::size_t kMaxInputPartBytes = std::size_t{64} << 20;
 
-constexpr std::string_view kEndOfInputMarks[] = {"End of \"Zentrix Input File\"",
-                                                 "Sfarsitul fisierului \"Zentrix Input File\""};
+// A file written in either language is read whatever the language now.
+constexpr std::string_view kEndOfInputMarks[] = {headings::kEndOfInputMark.en,
+                                                 headings::kEndOfInputMark.ro};
 
 // The file's text up to, not including, its end-of-input line.
 struct InputPart {

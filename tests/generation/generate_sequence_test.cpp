@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "generation_fixtures.h"
@@ -50,6 +51,10 @@ struct SequenceCase {
   std::string messageStart;
   std::int32_t totalNodes;  // after the run, from 0 before it
 };
+
+void PrintTo(const SequenceCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class GenerateSequence : public ::testing::TestWithParam<SequenceCase> {};
 

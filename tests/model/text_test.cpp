@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,10 @@ std::string sayWith(const SayCase& c) {
     default:
       return say(c.text, c.romanian, {c.values[0], c.values[1]});
   }
+}
+
+void PrintTo(const SayCase& c, std::ostream* out) {
+  *out << c.name;
 }
 
 class SayTest : public ::testing::TestWithParam<SayCase> {};
