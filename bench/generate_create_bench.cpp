@@ -141,8 +141,8 @@ void generateAndWrite(benchmark::State& state, Writer writer) {
   state.counters["floor_median_ms"] = benchmark::Counter(median(floorTimes) * 1e3);
   state.counters["floor_MB/s"] = benchmark::Counter(fileBytes / median(floorTimes) / 1e6);
   state.counters["ratio_to_floor"] = benchmark::Counter(median(workTimes) / median(floorTimes));
-  state.counters["file_MB"] =
-      benchmark::Counter(static_cast<double>(bytes) / static_cast<double>(state.iterations()) / 1e6);
+  state.counters["file_MB"] = benchmark::Counter(static_cast<double>(bytes) /
+                                                 static_cast<double>(state.iterations()) / 1e6);
   state.counters["arrays_MB"] = benchmark::Counter(arraysMegabytes);
   state.counters["peak_rss_MB"] = benchmark::Counter(peak);
   state.counters["memory_ratio"] = benchmark::Counter(peak / arraysMegabytes);
@@ -156,9 +156,17 @@ void generateAndSave(benchmark::State& state) {
 }
 
 // Fixed iterations: a few at the largest size, where one takes a second.
-#define ZENTRIX_WORKLOAD_SIZES(function)                                             \
-  BENCHMARK(function)->Arg(10'000)->Iterations(40)->Unit(benchmark::kMillisecond)->UseManualTime(); \
-  BENCHMARK(function)->Arg(100'000)->Iterations(10)->Unit(benchmark::kMillisecond)->UseManualTime(); \
+#define ZENTRIX_WORKLOAD_SIZES(function) \
+  BENCHMARK(function)                    \
+      ->Arg(10'000)                      \
+      ->Iterations(40)                   \
+      ->Unit(benchmark::kMillisecond)    \
+      ->UseManualTime();                 \
+  BENCHMARK(function)                    \
+      ->Arg(100'000)                     \
+      ->Iterations(10)                   \
+      ->Unit(benchmark::kMillisecond)    \
+      ->UseManualTime();                 \
   BENCHMARK(function)->Arg(1'000'000)->Iterations(5)->Unit(benchmark::kMillisecond)->UseManualTime()
 
 ZENTRIX_WORKLOAD_SIZES(generateAndCreate);

@@ -19,7 +19,7 @@ for writer in generateAndCreate generateAndSave; do
   for modules in 10000 100000 1000000; do
     ZENTRIX_BENCH_DIR="$out" build/bench/bench/zentrix_bench \
       --benchmark_filter="^${writer}/${modules}/" --benchmark_format=json 2>/dev/null |
-      python3 -c '
+      /usr/bin/python3 -c '
 import json, sys
 r = json.load(sys.stdin)["benchmarks"][0]
 writer = "CREATE" if r["name"].startswith("generateAndCreate") else "Save"

@@ -1,17 +1,52 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, the Debian 12 packages the build and the tests need
-# that are not installed yet. Safe to run again: it installs nothing when
-# everything is there.
+# Installs, with apt-get, the Debian 12 packages that the build, the tests,
+# the benchmarks and the scripts in scripts/ and bench/ need and that are not
+# installed yet. Safe to run again: it installs nothing when everything is
+# there. Works on a bare Debian 12 (debootstrap minbase): it names every
+# package it needs, never counting on a recommended one.
+#
+#   --windows  also the cross build for Windows and its test run: MinGW-w64
+#              (posix threads), GoogleTest's sources and Wine
 set -euo pipefail
 
-packages=(
+# Compilers and the build.
+build_packages=(
   g++ cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+  libcli11-dev
+  # Qt's UiTools configuration needs Qt's OpenGL one, which qt6-base-dev only
+  # recommends.
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-svg-dev
-  clang libclang-rt-14-dev
-  xvfb xauth xdotool fonts-dejavu-core
-  strace
+  libqt6opengl6-dev
 )
+# The tests, the fuzz targets, the format check (it lists the files with git)
+# and the benchmarks (their report is made with python3); strace shows that
+# files and folders are synced.
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev clang-format-14 git
+  python3 strace
+)
+# scripts/screenshots.sh, scripts/render-images.sh and the desktop road test.
+script_packages=(
+  xvfb xauth xdotool fonts-dejavu-core
+  librsvg2-bin imagemagick
+)
+packages=("${build_packages[@]}" "${test_packages[@]}" "${script_packages[@]}")
+
+# The Windows cross build and its test run under Wine (--windows).
+windows_packages=(
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64
+)
+
+for option in "$@"; do
+  case "$option" in
+    --windows) packages+=("${windows_packages[@]}") ;;
+    *)
+      echo "usage: $0 [--windows]" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -21,6 +21,7 @@
 #include "files/text_file_output.h"
 #include "files/time_stamp.h"
 #include "generation/generate_sequence.h"
+#include "model/line_sink.h"
 #include "model/model.h"
 #include "model/number_text.h"
 #include "model/printable_text.h"
@@ -264,7 +265,8 @@ int generate(const GenerateRequest& request, const ProgressDisplay& display, std
   }
 
   CliGenerateCaller caller(request.force, display, err);
-  const generation::GenerateResult generated = generation::runGenerate(model, caller);
+  const generation::GenerateResult generated =
+      generation::runGenerate(model, caller, model::linesTo(err));
   if (generated.end == generation::GenerateEnd::Declined) {
     err << model::say(texts::kNothingGenerated, model.romanian) << '\n';
     return kExitDeclined;
@@ -296,6 +298,9 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
       "zentrix-cli: generates a bar structure from a Zentrix Input File and writes\n"
       "its Geometry File, without the desktop program's window.",
       "zentrix-cli"};
+  // A path such as /home/me/bridge.dat is an argument, never a Windows-style
+  // option; subcommands take this over when they are added.
+  app.allow_windows_style_options(false);
   app.require_subcommand(1);
   app.footer(kExitCodesText);
   GenerateRequest request;

@@ -2,6 +2,8 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #if defined(_WIN32)
 #include <io.h>
@@ -10,6 +12,7 @@
 #endif
 
 #include "app/cli_generate.h"
+#include "app/command_line.h"
 #include "app/terminal_progress.h"
 
 namespace {
@@ -26,10 +29,15 @@ bool standardErrorIsATerminal() {
 
 int main(int argc, char** argv) {
   zentrix::app::keepStandardStreamsApart();
+  zentrix::app::useUtf8Console();
+  const std::vector<std::string> arguments = zentrix::app::commandLineArguments(argc, argv);
+  std::vector<const char*> utf8Argv;
+  for (const std::string& argument : arguments) utf8Argv.push_back(argument.c_str());
   zentrix::app::ProgressDisplay display;
   display.terminal = standardErrorIsATerminal();
   zentrix::app::cancelOnInterrupt();
-  const int code = zentrix::app::runZentrixCli(argc, argv, std::cout, std::cerr, display);
+  const int code = zentrix::app::runZentrixCli(static_cast<int>(utf8Argv.size()), utf8Argv.data(),
+                                               std::cout, std::cerr, display);
   // Stopped by a signal: the work was undone; now end as that signal would.
   if (const int signal = zentrix::app::stopSignal(); signal != 0) {
     std::signal(signal, SIG_DFL);

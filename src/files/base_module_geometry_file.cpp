@@ -26,7 +26,9 @@ void writeHeader(TextFileOutput& out, bool romanian) {
 // The supports of a preview are always the Base 0 nodes 1 to K, whatever the
 // expansion and the numbering of the structure.
 void writeBlockedNodesLine(TextFileOutput& out, std::int64_t nodesInBase0, int dofPerNode) {
-  char* at = copyText(out.reserve(kLineRoom), "1   ");
+  constexpr std::string_view kFirst = "1   ";
+  char* at = copyText(
+      out.reserve(kFirst.size() + kMaxIntegerChars + kMaxRestraintChars + kLineEndChars), kFirst);
   at = model::writeIntegerField(at, nodesInBase0, model::digitCount(nodesInBase0));
   at = writeRestraintFlags(at, dofPerNode);
   out.advanceTo(endLine(at));
@@ -35,9 +37,12 @@ void writeBlockedNodesLine(TextFileOutput& out, std::int64_t nodesInBase0, int d
 // A single line for every element: area 1. and no type name.
 void writeElementData(TextFileOutput& out, bool romanian, std::int64_t elements) {
   writeElementDataHeading(out, romanian);
-  char* at = copyText(out.reserve(kLineRoom), "1  ");
+  constexpr std::string_view kFirst = "1  ";
+  constexpr std::string_view kAreaAndAngle = "   1.   0.";
+  char* at = copyText(
+      out.reserve(kFirst.size() + kMaxIntegerChars + kAreaAndAngle.size() + kLineEndChars), kFirst);
   at = model::writeIntegerField(at, elements, model::digitCount(elements));
-  at = copyText(at, "   1.   0.");
+  at = copyText(at, kAreaAndAngle);
   out.advanceTo(endLine(at));
 }
 
@@ -47,7 +52,7 @@ model::Outcome writeBaseModuleLines(const model::Model& model, const std::string
   const std::int64_t elements = model.baseElementCount < 0 ? 0 : model.baseElementCount;
   TextFileOutput out{pathText, model.romanian, staged};
   if (!out.open()) return out.finish();
-  ProgressTicker noTicker(nullptr, 0);
+  model::ProgressMeter noProgress(nullptr, 0);
 
   writeHeader(out, model.romanian);
   writeTitleLine(out, model.problemTitle, "-Modulul de Baza");
@@ -56,8 +61,8 @@ model::Outcome writeBaseModuleLines(const model::Model& model, const std::string
   writeSupportsUnitsAndNodesHeading(out, model.romanian);
   // Nodes and elements not entered yet (the preview is offered as soon as
   // the counts are positive) are written as zeros, as GENERATE would take them.
-  writeNodeLines(out, model.baseCoords, nodes, model.dofPerNode, noTicker);
-  writeTopology(out, model.romanian, model.baseElemStart, model.baseElemEnd, elements, noTicker);
+  writeNodeLines(out, model.baseCoords, nodes, model.dofPerNode, noProgress);
+  writeTopology(out, model.romanian, model.baseElemStart, model.baseElemEnd, elements, noProgress);
   writeElementData(out, model.romanian, elements);
   writeMaterialsAndEnd(out, model.romanian, elements, pathText);
   return out.finish();

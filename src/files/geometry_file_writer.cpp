@@ -27,9 +27,10 @@ std::string_view geometryPathText(const model::Model& model) {
 
 void writeBlockedNodesLine(TextFileOutput& out, std::int64_t first, std::int64_t last,
                            int nodeWidth, int dofPerNode) {
-  char* at = out.reserve(kLineRoom);
+  constexpr std::string_view kGap = "   ";
+  char* at = out.reserve(2 * kMaxIntegerChars + kGap.size() + kMaxRestraintChars + kLineEndChars);
   at = model::writeIntegerField(at, first, nodeWidth);
-  at = copyText(at, "   ");
+  at = copyText(at, kGap);
   at = model::writeIntegerField(at, last, nodeWidth);
   at = writeRestraintFlags(at, dofPerNode);
   out.advanceTo(endLine(at));
@@ -61,14 +62,18 @@ void writeKindLine(TextFileOutput& out, std::int64_t first, std::int64_t last, i
   std::string shown(model::trimRight(model::firstWholeChars(name, model::kTypeNameWidth)));
   model::blankControls(shown);
   const std::string_view kept = shown;
-  char* at = out.reserve(kLineRoom + kept.size());
+  constexpr std::string_view kGap = "  ";
+  constexpr int kAreaWidth = 12;
+  constexpr std::string_view kAfterArea = "   0.";
+  char* at = out.reserve(2 * kMaxIntegerChars + 3 * kGap.size() + kAreaWidth + kAfterArea.size() +
+                         kept.size() + kLineEndChars);
   at = model::writeIntegerField(at, first, elementWidth);
-  at = copyText(at, "  ");
+  at = copyText(at, kGap);
   at = model::writeIntegerField(at, last, elementWidth);
-  at = copyText(at, "  ");
-  at = model::writeGeneralForm(at, area, 12, 4);
-  at = copyText(at, "   0.");
-  if (!kept.empty()) at = copyText(copyText(at, "  "), kept);
+  at = copyText(at, kGap);
+  at = model::writeGeneralForm(at, area, kAreaWidth, 4);
+  at = copyText(at, kAfterArea);
+  if (!kept.empty()) at = copyText(copyText(at, kGap), kept);
   out.advanceTo(endLine(at));
 }
 
@@ -121,7 +126,7 @@ model::Outcome writeGeometryLines(const model::Model& model, std::string_view pa
 
   const int nodeWidth = model::digitCount(model.totalNodes);
   const int elementWidth = model::digitCount(model.totalElements);
-  ProgressTicker ticker(progress, std::int64_t{model.totalNodes} + model.totalElements);
+  model::ProgressMeter meter(progress, std::int64_t{model.totalNodes} + model.totalElements);
 
   headings::writeLines(out, headings::kGeometryHeader, model.romanian);
   out.line("//");
@@ -131,9 +136,9 @@ model::Outcome writeGeometryLines(const model::Model& model, std::string_view pa
   writeBlockedNodes(out, model, nodeWidth);
   writeSupportsUnitsAndNodesHeading(out, model.romanian);
   const bool complete =
-      writeNodeLines(out, model.nodeCoords, model.totalNodes, dofPerNode, ticker) &&
+      writeNodeLines(out, model.nodeCoords, model.totalNodes, dofPerNode, meter) &&
       writeTopology(out, model.romanian, model.elemStart, model.elemEnd, model.totalElements,
-                    ticker);
+                    meter);
   if (!complete) {
     if (out.failed()) return out.finish();
     out.abandon();
@@ -141,7 +146,7 @@ model::Outcome writeGeometryLines(const model::Model& model, std::string_view pa
   }
   writeElementData(out, model, elementWidth);
   writeMaterialsAndEnd(out, model.romanian, model.totalElements, pathText);
-  if (!ticker.finish()) {
+  if (!meter.finish()) {
     out.abandon();
     return out.cancelled();
   }

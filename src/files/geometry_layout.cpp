@@ -12,21 +12,12 @@
 
 namespace zentrix::files::geometry_layout {
 
-namespace {
-
-// Room for one node or topology line: a number of up to 20 characters and
-// three coordinates, or three numbers, with the line end, and the few
-// characters the fast number edits may store past their end.
-constexpr std::size_t kNumberedLineRoom = 96;
-
-}  // namespace
-
 void writeTitleLine(TextFileOutput& out, std::string_view title, std::string_view suffix) {
   // Control characters would break the line; a UTF-8 character is never split.
   std::string shown(model::firstWholeChars(title, model::kTitleWidth));
   model::blankControls(shown);
   const std::string_view kept = shown;
-  char* at = out.reserve(model::kTitleWidth + suffix.size() + 2);
+  char* at = out.reserve(model::kTitleWidth + suffix.size() + kLineEndChars);
   at = copyText(at, kept);
   for (std::size_t pad = kept.size(); pad < model::kTitleWidth; ++pad) *at++ = ' ';
   at = copyText(at, suffix);
@@ -34,19 +25,22 @@ void writeTitleLine(TextFileOutput& out, std::string_view title, std::string_vie
 }
 
 void writeSizeLine(TextFileOutput& out, std::int64_t nodes, std::int64_t elements, int dofPerNode) {
-  char* at = out.reserve(kLineRoom);
+  constexpr std::string_view kGap = "   ";
+  constexpr std::string_view kConstants = "   1   0";
+  char* at =
+      out.reserve(3 * kMaxIntegerChars + 2 * kGap.size() + kConstants.size() + kLineEndChars);
   at = model::writeIntegerField(at, nodes, model::digitCount(nodes));
-  at = copyText(at, "   ");
+  at = copyText(at, kGap);
   at = model::writeIntegerField(at, elements, model::digitCount(elements));
-  at = copyText(at, "   ");
+  at = copyText(at, kGap);
   at = model::writeIntegerField(at, dofPerNode, 1);
-  at = copyText(at, "   1   0");
+  at = copyText(at, kConstants);
   out.advanceTo(endLine(at));
 }
 
 char* writeRestraintFlags(char* at, int dofPerNode) {
   const int flags = dofPerNode == 2 ? 2 : 3;
-  for (int flag = 0; flag < flags; ++flag) at = copyText(at, "   1");
+  for (int flag = 0; flag < flags; ++flag) at = copyText(at, kRestraintFlag);
   return at;
 }
 
@@ -60,7 +54,7 @@ void writeSupportsUnitsAndNodesHeading(TextFileOutput& out, bool romanian) {
 }
 
 bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, std::int64_t count,
-                    int dofPerNode, ProgressTicker& ticker) {
+                    int dofPerNode, model::ProgressMeter& meter) {
   const int nodeWidth = model::digitCount(count);
   // A node has at most three coordinates, whatever a broken count says.
   dofPerNode = std::clamp(dofPerNode, 0, 3);
@@ -85,8 +79,8 @@ bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, s
     return at;
   };
   std::int64_t reported = 0;
-  return writeRecordsInOrder(out, count, kNumberedLineRoom, format, [&](std::int64_t done) {
-    const bool goOn = ticker.add(done - reported);
+  return writeRecordsInOrder(out, count, kMaxNodeLineChars, format, [&](std::int64_t done) {
+    const bool goOn = meter.add(done - reported);
     reported = done;
     return goOn;
   });
@@ -95,7 +89,7 @@ bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, s
 bool writeTopology(TextFileOutput& out, bool romanian,
                    const model::OneBasedArray<std::int32_t>& start,
                    const model::OneBasedArray<std::int32_t>& end, std::int64_t count,
-                   ProgressTicker& ticker) {
+                   model::ProgressMeter& meter) {
   out.line(model::say(headings::kNodeTopology, romanian));
   const int width = model::digitCount(count);
   const std::int64_t starts = start.count();
@@ -107,8 +101,8 @@ bool writeTopology(TextFileOutput& out, bool romanian,
     return lines.write(at, first, last, startOf, starts, endOf, ends);
   };
   std::int64_t reported = 0;
-  return writeRecordsInOrder(out, count, kNumberedLineRoom, format, [&](std::int64_t done) {
-    const bool goOn = ticker.add(done - reported);
+  return writeRecordsInOrder(out, count, kMaxTopologyLineChars, format, [&](std::int64_t done) {
+    const bool goOn = meter.add(done - reported);
     reported = done;
     return goOn;
   });
@@ -121,10 +115,12 @@ void writeElementDataHeading(TextFileOutput& out, bool romanian) {
 void writeMaterialsAndEnd(TextFileOutput& out, bool romanian, std::int64_t elements,
                           std::string_view pathText) {
   out.line(model::say(headings::kMaterials, romanian));
-  char* at = out.reserve(kLineRoom);
-  at = copyText(at, "1   ");
+  constexpr std::string_view kFirst = "1   ";
+  constexpr std::string_view kProperties = "   0   2.1E4   21.   21.   0.   0.";
+  char* at = out.reserve(kFirst.size() + kMaxIntegerChars + kProperties.size() + kLineEndChars);
+  at = copyText(at, kFirst);
   at = model::writeIntegerField(at, elements, model::digitCount(elements));
-  at = copyText(at, "   0   2.1E4   21.   21.   0.   0.");
+  at = copyText(at, kProperties);
   out.advanceTo(endLine(at));
   out.write(model::say(headings::kEndOfFile, romanian));
   out.line(pathText);

@@ -10,15 +10,17 @@
 #include <string>
 #include <string_view>
 
+#include "files/numbered_lines.h"
 #include "files/text_file_output.h"
 #include "model/one_based.h"
 #include "model/progress.h"
 
 namespace zentrix::files::geometry_layout {
 
-// Room for the longest numbered line: three integer fields, three compact
-// coordinates, an area, padding and the line end, with margin.
-inline constexpr std::size_t kLineRoom = 256;
+// One restraint flag; a node has at most three.
+inline constexpr std::string_view kRestraintFlag = "   1";
+inline constexpr std::size_t kMaxRestraintChars =
+    std::size_t{kMaxCoordinates} * kRestraintFlag.size();
 
 // Copies `text` to `at` and returns the end; the caller reserved the room.
 inline char* copyText(char* at, std::string_view text) {
@@ -29,27 +31,6 @@ inline char* copyText(char* at, std::string_view text) {
 inline char* endLine(char* at) {
   return copyText(at, "\r\n");
 }
-
-// Reports the fraction of the lines written and remembers a cancel.
-class ProgressTicker {
- public:
-  ProgressTicker(model::Progress* progress, std::int64_t totalLines)
-      : progress_(progress), total_(totalLines > 0 ? totalLines : 1) {}
-  // Counts `lines` more lines; false once the user has cancelled.
-  bool add(std::int64_t lines) {
-    done_ += lines;
-    if (progress_ == nullptr || cancelled_) return !cancelled_;
-    cancelled_ = !progress_->advance(static_cast<double>(done_) / static_cast<double>(total_));
-    return !cancelled_;
-  }
-  bool finish() { return progress_ == nullptr || (!cancelled_ && progress_->advance(1.0)); }
-
- private:
-  model::Progress* progress_;
-  std::int64_t total_;
-  std::int64_t done_ = 0;
-  bool cancelled_ = false;
-};
 
 // The title field: the first 80 characters, blank-padded to 80, then `suffix`.
 void writeTitleLine(TextFileOutput& out, std::string_view title, std::string_view suffix = {});
@@ -69,7 +50,7 @@ void writeSupportsUnitsAndNodesHeading(TextFileOutput& out, bool romanian);
 // The lines of a large structure are formatted on several threads (see
 // ordered_chunks.h). False when cancelled or when the output failed.
 bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, std::int64_t count,
-                    int dofPerNode, ProgressTicker& ticker);
+                    int dofPerNode, model::ProgressMeter& meter);
 
 // The topology heading and one line per element: number, 3 blanks, start,
 // 2 blanks, end, all in `width` columns. Entries beyond the arrays read 0.
@@ -77,7 +58,7 @@ bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, s
 bool writeTopology(TextFileOutput& out, bool romanian,
                    const model::OneBasedArray<std::int32_t>& start,
                    const model::OneBasedArray<std::int32_t>& end, std::int64_t count,
-                   ProgressTicker& ticker);
+                   model::ProgressMeter& meter);
 
 void writeElementDataHeading(TextFileOutput& out, bool romanian);
 

@@ -600,11 +600,11 @@ class InputFileLoader {
     return outcome;
   }
 
-  // The writer puts one blank before a type name to mark it as a text value;
-  // that blank is not part of the name. Keeping it would make every save and
-  // reload grow the name by one blank until its last character is cut away.
+  // The name line is kept as it stands, the blank that marks a text value
+  // included: the Geometry File of a loaded model then names the types
+  // exactly as it always has. The writer adds no second blank to such a
+  // name, so it does not grow on save and reload.
   static std::string typeNameOfLine(std::string_view line) {
-    if (!line.empty() && line.front() == ' ') line.remove_prefix(1);
     return shownText(line, model::kTypeNameWidth);
   }
 

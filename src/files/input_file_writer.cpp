@@ -30,15 +30,11 @@ using model::FreeFormRecord;
 using model::Model;
 using model::Outcome;
 
-// Node records are the node lines of the Geometry File (numbered_lines.h).
-constexpr int kMaxCoordinates = 3;
-// The longest records, with their line end and an empty line after them, and
-// the characters the fast edits may store past their end: a node number of
-// up to 20 characters, two coordinates at 16 columns each and the last one
-// in a slot of 16; three integers of up to 20 characters.
-constexpr std::size_t kMaxNodeRecordChars =
-    20 + kGapAfterNodeNumber + kMaxCoordinates * kCoordinateColumnWidth + 4;
-constexpr std::size_t kMaxElementRecordChars = 3 * 20 + 4 + 16;
+// The longest records with an empty line after them: node records are the
+// node lines of the Geometry File (numbered_lines.h), element records three
+// free-form integers.
+constexpr std::size_t kMaxNodeRecordChars = kMaxNodeLineChars + kLineEndChars;
+constexpr std::size_t kMaxElementRecordChars = 3 * kMaxIntegerChars + 2 * kLineEndChars;
 
 char* writeLineEnd(char* out) {
   *out++ = '\r';
@@ -101,11 +97,8 @@ class InputFileWriter {
                   StagedFiles* staged)
       : model_(model),
         path_(std::move(path)),
-        progress_(progress),
-        out_(path_, model.romanian, staged) {
-    const std::int64_t baseNodes = std::int64_t{model.nodesInBase0} + model.nodesInBase1;
-    totalRecords_ = baseNodes + model.baseElementCount + generatedNodes() + generatedElements() + 1;
-  }
+        meter_(progress, totalRecords()),
+        out_(path_, model.romanian, staged) {}
 
   Outcome write() {
     if (!out_.open()) return out_.finish();
@@ -143,10 +136,19 @@ class InputFileWriter {
     if (cancelled_) return;
     out_.line(FreeFormRecord().integer(model_.elementKindCount).str());
     for (int type = 1; type <= model_.elementKindCount; ++type) {
-      out_.line(FreeFormRecord().text(lineText(model_.typeName(type))).str());
+      out_.line(typeNameLine(model_.typeName(type)));
       out_.line(FreeFormRecord().real(model_.typeArea(type)).str());
     }
     out_.line(heading(headings::kEndOfInput));
+  }
+
+  // A type name is a text value, which the blank before it marks. A name
+  // loaded from a file already begins with that blank and is written as it
+  // stands; only a name without one (typed in the dialog) gets it.
+  static std::string typeNameLine(std::string_view name) {
+    const std::string text = lineText(name);
+    if (!text.empty() && text.front() == ' ') return text;
+    return FreeFormRecord().text(text).str();
   }
 
   void writeExpansion() {
@@ -240,31 +242,30 @@ class InputFileWriter {
         });
   }
 
+  // Every record of the file, and one more: the progress reaches 100%
+  // only when the file is in place.
+  std::int64_t totalRecords() const {
+    const std::int64_t baseNodes = std::int64_t{model_.nodesInBase0} + model_.nodesInBase1;
+    return baseNodes + model_.baseElementCount + generatedNodes() + generatedElements() + 1;
+  }
+
   // Writes `count` records, reporting progress between chunks. A failed
   // output stops the run; `finish` then says why.
   void writeRecords(std::int64_t count, std::size_t maxRecordChars, const RecordFormatter& format) {
-    const std::int64_t before = done_;
-    const bool complete = writeRecordsInOrder(
-        out_, count, maxRecordChars, format,
-        [this, before](std::int64_t written) { return report(before + written); });
+    std::int64_t reported = 0;
+    const bool complete =
+        writeRecordsInOrder(out_, count, maxRecordChars, format, [&](std::int64_t written) {
+          const bool goOn = meter_.add(written - reported);
+          reported = written;
+          return goOn;
+        });
     if (!complete && !out_.failed()) cancelled_ = true;
-    done_ = before + count;
-  }
-
-  // Reports progress; false when the user cancelled.
-  bool report(std::int64_t done) {
-    if (progress_ != nullptr &&
-        !progress_->advance(static_cast<double>(done) / static_cast<double>(totalRecords_)))
-      cancelled_ = true;
-    return !cancelled_;
   }
 
   const Model& model_;
   std::string path_;
-  model::Progress* progress_;
+  model::ProgressMeter meter_;
   TextFileOutput out_;
-  std::int64_t done_ = 0;
-  std::int64_t totalRecords_ = 1;
   bool cancelled_ = false;
 };
 

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -53,6 +54,19 @@ class CompactTextMemo {
 // width + 5 + 16 (c - 1).
 inline constexpr int kGapAfterNodeNumber = 4;
 inline constexpr int kCoordinateColumnWidth = 16;
+
+// The widths the room of every line is computed from. An integer too wide
+// for its field is written whole: at most 20 characters, a 64-bit value and
+// its sign. A node has at most three coordinates; the last one's compact
+// text is shorter than its column.
+inline constexpr std::size_t kMaxIntegerChars = 20;
+inline constexpr std::size_t kLineEndChars = 2;
+inline constexpr int kMaxCoordinates = 3;
+inline constexpr std::size_t kMaxNodeLineChars =
+    kMaxIntegerChars + std::size_t{kGapAfterNodeNumber + kMaxCoordinates * kCoordinateColumnWidth} +
+    kLineEndChars;
+// Element, 3 blanks, start, 2 blanks, end.
+inline constexpr std::size_t kMaxTopologyLineChars = 3 * kMaxIntegerChars + 3 + 2 + kLineEndChars;
 
 // Node `node` in `width` columns, then `count` coordinates of `row` (zeros
 // when `row` is null) at their columns. No line end.

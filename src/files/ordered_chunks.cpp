@@ -4,9 +4,10 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
-#include <system_error>
 #include <thread>
 #include <vector>
+
+#include "model/helper_thread.h"
 
 namespace zentrix::files {
 
@@ -29,19 +30,28 @@ class ChunkPipeline {
     chunkCount_ = (count + recordsPerChunk_ - 1) / recordsPerChunk_;
     const auto slots = static_cast<std::size_t>(2 * threads);
     // Not filled with zeros: only what the text reaches is ever touched.
-    for (std::size_t slot = 0; slot < slots; ++slot)
-      buffers_.emplace_back(new char[static_cast<std::size_t>(recordsPerChunk_) * maxRecordChars]);
+    // The store slack, as in the output's own buffer, after the last record.
+    const std::size_t bufferSize =
+        static_cast<std::size_t>(recordsPerChunk_) * maxRecordChars + TextFileOutput::kStoreSlack;
+    for (std::size_t slot = 0; slot < slots; ++slot) buffers_.emplace_back(new char[bufferSize]);
     ready_.assign(slots, -1);
     sizes_.assign(slots, 0);
   }
 
   // A helper thread: formats chunks until none is left or the run stops.
+  // When formatting throws, the run stops (the chunk it held would never be
+  // ready) and the exception goes on to the thread that joins this one.
   void help() {
-    std::unique_lock lock(mutex_);
-    for (;;) {
-      changed_.wait(lock, [this] { return stopped_ || !claimable() || slotFree(); });
-      if (stopped_ || !claimable()) return;
-      formatNext(lock);
+    try {
+      std::unique_lock lock(mutex_);
+      for (;;) {
+        changed_.wait(lock, [this] { return stopped_ || !claimable() || slotFree(); });
+        if (stopped_ || !claimable()) return;
+        formatNext(lock);
+      }
+    } catch (...) {
+      stop();
+      throw;
     }
   }
 
@@ -49,7 +59,7 @@ class ChunkPipeline {
   // otherwise wait. False when cancelled or the output failed.
   bool drive(TextFileOutput& out, const RecordsWritten& written) {
     std::unique_lock lock(mutex_);
-    while (nextToWrite_ < chunkCount_) {
+    while (nextToWrite_ < chunkCount_ && !stopped_) {
       const std::size_t slot = slotOf(nextToWrite_);
       if (ready_[slot] == nextToWrite_) {
         lock.unlock();
@@ -71,7 +81,7 @@ class ChunkPipeline {
         changed_.wait(lock);
       }
     }
-    return true;
+    return !stopped_;
   }
 
   void stop() {
@@ -137,25 +147,23 @@ bool writeRecordsInOrder(TextFileOutput& out, std::int64_t count, std::size_t ma
     out.advanceTo(format(0, count, begin));
     return !out.failed() && written(count);
   }
-  const int helpers = helperCount((count + perChunk - 1) / perChunk);
-  ChunkPipeline pipeline(count, maxRecordChars, helpers + 1, format);
-  // Stops and joins the helpers on every way out, an exception included.
-  struct Helpers {
+  const int helperThreads = helperCount((count + perChunk - 1) / perChunk);
+  ChunkPipeline pipeline(count, maxRecordChars, helperThreads + 1, format);
+  std::vector<model::HelperThread> helpers;
+  // Destroyed before the helpers: they are told to stop before they are
+  // joined, on every way out, an exception included.
+  struct StopOnExit {
     ChunkPipeline& pipeline;
-    std::vector<std::thread> threads;
-    ~Helpers() {
-      pipeline.stop();
-      for (auto& thread : threads) thread.join();
-    }
-  } running{pipeline, {}};
-  for (int i = 0; i < helpers; ++i) {
-    try {
-      running.threads.emplace_back([&pipeline] { pipeline.help(); });
-    } catch (const std::system_error&) {
-      break;  // fewer threads: the calling one formats what is left
-    }
+    ~StopOnExit() { pipeline.stop(); }
+  } stopOnExit{pipeline};
+  for (int i = 0; i < helperThreads; ++i) {
+    helpers.emplace_back([&pipeline] { pipeline.help(); });
+    if (!helpers.back().started()) break;  // the calling thread formats what is left
   }
-  return pipeline.drive(out, written);
+  const bool complete = pipeline.drive(out, written);
+  pipeline.stop();
+  for (auto& helper : helpers) helper.join();  // passes on what a helper threw
+  return complete;
 }
 
 }  // namespace zentrix::files

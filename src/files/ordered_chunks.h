@@ -20,7 +20,9 @@
 namespace zentrix::files {
 
 // Formats records first..last-1 (0-based) at `out`, at most
-// `maxRecordChars` characters each; returns the end. Called on any thread,
+// `maxRecordChars` characters each (the stores past the end that the fast
+// edits make have room after the last: TextFileOutput::kStoreSlack);
+// returns the end. Called on any thread,
 // for disjoint ranges at once: it must only read shared data.
 using RecordFormatter = std::function<char*(std::int64_t first, std::int64_t last, char* out)>;
 

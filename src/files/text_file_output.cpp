@@ -72,9 +72,10 @@ void TextFileOutput::failWriting(int error) {
 
 bool TextFileOutput::open() {
   // Not filled with zeros: pages the text never reaches are never touched.
-  buffer_.reset(new char[kBlockSize + 4096]);
-  capacity_ = kBlockSize + 4096;
+  capacity_ = kBlockSize + kStoreSlack;
+  buffer_.reset(new char[capacity_]);
   used_ = 0;
+  reservedEnd_ = 0;
   target_ = nativePath(pathText_);
   if (pathText_.empty()) {
     fail(cannotCreate(pathText_, model::say(texts::kNoFileName, romanian_), romanian_));
@@ -119,13 +120,15 @@ bool TextFileOutput::open() {
 }
 
 char* TextFileOutput::reserve(std::size_t count) {
-  if (used_ + count > capacity_) {
+  const std::size_t room = count + kStoreSlack;
+  if (used_ + room > capacity_) {
     flushBuffer();
-    if (count > capacity_) {
-      buffer_.reset(new char[count]);
-      capacity_ = count;
+    if (room > capacity_) {
+      buffer_.reset(new char[room]);
+      capacity_ = room;
     }
   }
+  reservedEnd_ = used_ + count;
   return buffer_.get() + used_;
 }
 
@@ -134,7 +137,7 @@ void TextFileOutput::write(std::string_view text) {
   if (text.empty()) return;
   char* at = reserve(text.size());
   std::memcpy(at, text.data(), text.size());
-  used_ += text.size();
+  advanceTo(at + text.size());
 }
 
 void TextFileOutput::writeOut(const char* data, std::size_t size) {
@@ -150,6 +153,7 @@ void TextFileOutput::writeBlock(const char* data, std::size_t size) {
 }
 
 void TextFileOutput::flushBuffer() {
+  reservedEnd_ = 0;
   if (used_ == 0) return;
   writeOut(buffer_.get(), used_);
   used_ = 0;
@@ -181,6 +185,7 @@ void TextFileOutput::abandon() {
   directFile_.close();
   platform::discardTemporary(temporary_);
   used_ = 0;
+  reservedEnd_ = 0;
 }
 
 }  // namespace zentrix::files

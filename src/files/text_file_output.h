@@ -21,6 +21,7 @@
 // `finish` returns the failure, naming the file, in the model's language.
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <filesystem>
 #include <memory>
@@ -29,6 +30,7 @@
 #include <vector>
 
 #include "files/platform_files.h"
+#include "model/number_text.h"
 #include "model/outcome.h"
 
 namespace zentrix::files {
@@ -73,9 +75,19 @@ class TextFileOutput {
   // Creates the temporary file; false (and `finish` reports why) on failure.
   bool open();
 
-  // Room for `count` more characters; write them, then `advanceTo(end)`.
+  // The characters the fast number edits may store past the end of what
+  // they write (whole machine words), which the next characters overwrite.
+  // `reserve` adds them itself; a caller reserves only what it writes.
+  static constexpr std::size_t kStoreSlack = model::kMaxEditChars;
+
+  // Room for `count` more characters, with the store slack after them;
+  // write at most `count`, then `advanceTo(end)`, which asserts that `end`
+  // stays inside what was reserved.
   char* reserve(std::size_t count);
-  void advanceTo(char* end) { used_ = static_cast<std::size_t>(end - buffer_.get()); }
+  void advanceTo(char* end) {
+    assert(end >= buffer_.get() + used_ && end <= buffer_.get() + reservedEnd_);
+    used_ = static_cast<std::size_t>(end - buffer_.get());
+  }
 
   void write(std::string_view text);
   // Writes a large block straight to the file, after what is buffered.
@@ -113,6 +125,7 @@ class TextFileOutput {
   std::unique_ptr<char[]> buffer_;
   std::size_t capacity_ = 0;
   std::size_t used_ = 0;
+  std::size_t reservedEnd_ = 0;  // used_ plus the last reserved count
   bool failed_ = false;
   std::string failure_;
 };

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "generation/polynomial_root_solver.h"
+#include "generation/trigonometry.h"
 
 namespace zentrix::generation {
 
@@ -58,8 +59,9 @@ bool placeCircularArch(const Model& model, const StructureCounts& counts, float 
   const float h = model.archHeight;
   const float l = model.halfSpan;
   // The half angle is rounded to a single real before it is doubled; the
-  // node positions are reproduced to the last bit only this way.
-  const float halfAngle = static_cast<float>(std::atan(static_cast<double>(h) / l));
+  // node positions are reproduced to the last bit only this way. The
+  // trigonometry is our own, so that every platform writes the same digits.
+  const float halfAngle = static_cast<float>(arcTangent(static_cast<double>(h) / l));
   const double alpha = static_cast<double>(2.0f * halfAngle);
   const double step = 2.0 * alpha / static_cast<double>(counts.modules);
   const double radius = (static_cast<double>(h) * h + static_cast<double>(l) * l) * 0.5 / h;
@@ -69,8 +71,7 @@ bool placeCircularArch(const Model& model, const StructureCounts& counts, float 
 
   const auto boundary = [&](std::int64_t k) {
     const double theta = static_cast<double>(counts.modules - k) * step + firstAngleOffset;
-    const double c = std::cos(theta);
-    const double s = std::sin(theta);
+    const auto [s, c] = sineAndCosine(theta);
     return Boundary{static_cast<float>(radius * c), static_cast<float>(radius * s - lift),
                     static_cast<float>(innerRadius * c),
                     static_cast<float>(innerRadius * s - lift)};
@@ -84,14 +85,15 @@ bool placeCircularArch(const Model& model, const StructureCounts& counts, float 
 }
 
 Boundary parabolaBoundary(float x, float y, float theta, float depth) {
-  return Boundary{x, y, x + depth * std::sin(theta), y - depth * std::cos(theta)};
+  const auto [s, c] = sineAndCosine(theta);
+  return Boundary{x, y, x + depth * s, y - depth * c};
 }
 
 // The step s from v whose arc length along y = h - e x^2 is `arc`: the root
 // of the integral from v to v + s of the series 1 + 2e^2x^2 - 2e^4x^4 of
 // sqrt(1 + 4e^2x^2), minus `arc`. The solver's status is not needed: its
 // last point is close enough in every case.
-float parabolaStep(float e, float v, float arc, float start) {
+float parabolaStep(float e, float v, float arc, float start, const model::LineSink& console) {
   const float e2 = e * e;
   const float e4 = e2 * e2;
   const float v2 = v * v;
@@ -103,11 +105,11 @@ float parabolaStep(float e, float v, float arc, float start) {
       -2.0f * e4 * v,
       -0.4f * e4,
   };
-  return solvePolynomialRoot(c, start, 0.000001f, 10).root;
+  return solvePolynomialRoot(c, start, 0.000001f, 10, false, nullptr, console).root;
 }
 
 bool placeParabolicArch(const Model& model, const StructureCounts& counts, float depth,
-                        ArchPlacer& placer, WorkMeter& meter) {
+                        ArchPlacer& placer, WorkMeter& meter, const model::LineSink& console) {
   const float h = model.archHeight;
   const float l = model.halfSpan;
   const float m = static_cast<float>(counts.modules);
@@ -118,11 +120,11 @@ bool placeParabolicArch(const Model& model, const StructureCounts& counts, float
   const float start = 2.0f * l / m;
 
   float x = -l;
-  placer.placeBase0(parabolaBoundary(x, 0.0f, std::atan(2.0f * e * l), depth));
+  placer.placeBase0(parabolaBoundary(x, 0.0f, arcTangent(2.0f * e * l), depth));
   for (std::int64_t k = 1; k <= counts.modules; ++k) {
-    x = x + parabolaStep(e, x, arc, start);
+    x = x + parabolaStep(e, x, arc, start, console);
     const float y = h - (e * x) * x;
-    placer.placeModule(k, parabolaBoundary(x, y, std::atan(-2.0f * e * x), depth));
+    placer.placeModule(k, parabolaBoundary(x, y, arcTangent(-2.0f * e * x), depth));
     if (!meter.add(counts.base1Nodes + 1)) return false;
   }
   return true;
@@ -145,12 +147,12 @@ float baseModuleDepth(const CoordinateTable& coords, const StructureCounts& coun
 }
 
 bool placeArchNodes(const Model& model, const StructureCounts& counts, float depth,
-                    CoordinateTable& coords, WorkMeter& meter) {
+                    CoordinateTable& coords, WorkMeter& meter, const model::LineSink& console) {
   ArchPlacer placer(model, counts, coords);
   if (model.archKind == model::kCircularArch)
     return placeCircularArch(model, counts, depth, placer, meter);
   if (model.archKind == model::kParabolicArch)
-    return placeParabolicArch(model, counts, depth, placer, meter);
+    return placeParabolicArch(model, counts, depth, placer, meter, console);
   return true;
 }
 

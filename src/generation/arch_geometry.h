@@ -14,6 +14,7 @@
 
 #include "generation/structure_counts.h"
 #include "generation/work_meter.h"
+#include "model/line_sink.h"
 #include "model/model.h"
 
 namespace zentrix::generation {
@@ -21,8 +22,10 @@ namespace zentrix::generation {
 // The Base module's extent along its last coordinate (0 for one node or none).
 float baseModuleDepth(const model::CoordinateTable& coords, const StructureCounts& counts);
 
-// Places every node on the arch; false when cancelled.
+// Places every node on the arch; false when cancelled. The root solver's
+// precision lines go to `console`.
 bool placeArchNodes(const model::Model& model, const StructureCounts& counts, float depth,
-                    model::CoordinateTable& coords, WorkMeter& meter);
+                    model::CoordinateTable& coords, WorkMeter& meter,
+                    const model::LineSink& console);
 
 }  // namespace zentrix::generation

@@ -3,11 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <exception>
 #include <new>
 #include <stdexcept>
-#include <system_error>
-#include <thread>
 
 #include "generation/arch_geometry.h"
 #include "generation/element_kinds.h"
@@ -17,6 +14,7 @@
 #include "generation/straight_expansion.h"
 #include "generation/structure_counts.h"
 #include "generation/work_meter.h"
+#include "model/helper_thread.h"
 #include "model/number_text.h"
 
 namespace zentrix::generation {
@@ -63,47 +61,32 @@ std::pair<std::int64_t, int> firstNonFinite(const model::CoordinateTable& coords
 // second thread it does the work itself.
 class EndNodeArrays {
  public:
-  EndNodeArrays(Scratch& scratch, std::int64_t count) : scratch_(scratch), count_(count) {
-    try {
-      thread_ = std::thread([this] { allocate(); });
-    } catch (const std::system_error&) {
-      allocate();
-    }
+  EndNodeArrays(Scratch& scratch, std::int64_t count)
+      : scratch_(scratch), count_(count), helper_([this] { allocate(); }) {
+    if (!helper_.started()) allocate();
   }
-  ~EndNodeArrays() {
-    if (thread_.joinable()) thread_.join();
-  }
-  EndNodeArrays(const EndNodeArrays&) = delete;
-  EndNodeArrays& operator=(const EndNodeArrays&) = delete;
 
-  void wait() {
-    if (thread_.joinable()) thread_.join();
-    if (failure_) std::rethrow_exception(failure_);
-  }
+  void wait() { helper_.join(); }
 
  private:
   void allocate() {
-    try {
-      scratch_.elemStart.rebuild(count_);
-      scratch_.elemEnd.rebuild(count_);
-    } catch (...) {
-      failure_ = std::current_exception();
-    }
+    scratch_.elemStart.rebuild(count_);
+    scratch_.elemEnd.rebuild(count_);
   }
 
   Scratch& scratch_;
   std::int64_t count_;
-  std::exception_ptr failure_;
-  std::thread thread_;
+  model::HelperThread helper_;  // last: it starts once the rest is set
 };
 
-bool placeNodes(const Model& model, const StructureCounts& counts, Scratch& s, WorkMeter& meter) {
+bool placeNodes(const Model& model, const StructureCounts& counts, Scratch& s, WorkMeter& meter,
+                const model::LineSink& console) {
   s.nodeCoords.rebuild(counts.totalNodes, counts.coordinates);
   copyBaseModule(model, counts, s.nodeCoords);
   if (model.expansionType != model::kArch)
     return expandStraight(model, counts, s.nodeCoords, meter);
   s.moduleDepth = baseModuleDepth(s.nodeCoords, counts);
-  return placeArchNodes(model, counts, s.moduleDepth, s.nodeCoords, meter);
+  return placeArchNodes(model, counts, s.moduleDepth, s.nodeCoords, meter, console);
 }
 
 bool buildElements(const Model& model, const StructureCounts& counts, Scratch& s,
@@ -140,7 +123,8 @@ void takeOver(Model& model, const StructureCounts& counts, Scratch& s) {
   model.inputsChangedSinceGenerate = false;
 }
 
-Outcome build(Model& model, const StructureCounts& counts, model::Progress* progress) {
+Outcome build(Model& model, const StructureCounts& counts, model::Progress* progress,
+              const model::LineSink& console) {
   const bool renumber = model.lastNodesInBase0;
   const std::int64_t units = 2 * counts.totalNodes + counts.totalElements +
                              (renumber ? counts.totalNodes + counts.totalElements : 0);
@@ -150,7 +134,7 @@ Outcome build(Model& model, const StructureCounts& counts, model::Progress* prog
 
   Scratch scratch;
   EndNodeArrays endNodes(scratch, counts.totalElements);
-  if (!placeNodes(model, counts, scratch, meter)) return cancelled;
+  if (!placeNodes(model, counts, scratch, meter, console)) return cancelled;
   if (const auto [node, axis] = firstNonFinite(scratch.nodeCoords); node != 0)
     return Outcome::failure(
         nonFiniteCoordinateMessage(model, renumber ? renumberedNode(counts, node) : node, axis));
@@ -207,16 +191,17 @@ std::string moduleLengthWarning(const Model& model) {
                     {shown(model.baseModuleLength), shown(model.moduleLength)});
 }
 
-Outcome generateStructure(Model& model, model::Progress* progress) {
-  return generateStructure(model, progress, defaultMemoryLimit());
+Outcome generateStructure(Model& model, model::Progress* progress, const model::LineSink& console) {
+  return generateStructure(model, progress, defaultMemoryLimit(), console);
 }
 
-Outcome generateStructure(Model& model, model::Progress* progress, std::uint64_t memoryLimit) {
+Outcome generateStructure(Model& model, model::Progress* progress, std::uint64_t memoryLimit,
+                          const model::LineSink& console) {
   if (auto refusal = inputRefusal(model, model.directionIndex, memoryLimit))
     return Outcome::failure(*refusal);
   const StructureCounts counts = countStructure(model, model.directionIndex);
   try {
-    return build(model, counts, progress);
+    return build(model, counts, progress, console);
   } catch (const std::bad_alloc&) {
     return Outcome::failure(outOfMemoryMessage(model, counts));
   } catch (const std::length_error&) {

@@ -27,6 +27,7 @@
 #include <optional>
 #include <string>
 
+#include "model/line_sink.h"
 #include "model/model.h"
 #include "model/outcome.h"
 #include "model/progress.h"
@@ -44,9 +45,11 @@ bool moduleLengthMatches(const model::Model& model);
 std::string moduleLengthWarning(const model::Model& model);
 // Uses `directionIndex` as `measureBaseModule` set it, checks everything
 // `refusalOf` checks, and calls `progress->advance` about once per million
-// nodes or elements; a false answer cancels.
-model::Outcome generateStructure(model::Model& model, model::Progress* progress = nullptr);
+// nodes or elements; a false answer cancels. The parabolic arch's precision
+// lines go to `console` (none when it is empty).
+model::Outcome generateStructure(model::Model& model, model::Progress* progress = nullptr,
+                                 const model::LineSink& console = {});
 model::Outcome generateStructure(model::Model& model, model::Progress* progress,
-                                 std::uint64_t memoryLimit);
+                                 std::uint64_t memoryLimit, const model::LineSink& console = {});
 
 }  // namespace zentrix::generation

@@ -24,7 +24,8 @@ class CancelWatch final : public model::Progress {
 
 }  // namespace
 
-GenerateResult runGenerate(model::Model& model, GenerateCaller& caller) {
+GenerateResult runGenerate(model::Model& model, GenerateCaller& caller,
+                           const model::LineSink& console) {
   if (auto refusal = refusalOf(model)) return {GenerateEnd::Refused, std::move(*refusal)};
   measureBaseModule(model);
   if (!moduleLengthMatches(model) && !caller.goOnDespite(moduleLengthWarning(model)))
@@ -32,7 +33,7 @@ GenerateResult runGenerate(model::Model& model, GenerateCaller& caller) {
   bool stopped = false;
   const model::Outcome generated = caller.withProgress([&](model::Progress& shown) {
     CancelWatch watch(shown);
-    const model::Outcome outcome = generateStructure(model, &watch);
+    const model::Outcome outcome = generateStructure(model, &watch, console);
     stopped = watch.stopped();
     return outcome;
   });

@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 
+#include "model/line_sink.h"
 #include "model/model.h"
 #include "model/outcome.h"
 #include "model/progress.h"
@@ -39,6 +40,8 @@ struct GenerateResult {
   std::string message;
 };
 
-GenerateResult runGenerate(model::Model& model, GenerateCaller& caller);
+// The parabolic arch's precision lines go to `console` (none when empty).
+GenerateResult runGenerate(model::Model& model, GenerateCaller& caller,
+                           const model::LineSink& console = {});
 
 }  // namespace zentrix::generation

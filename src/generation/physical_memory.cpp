@@ -2,7 +2,9 @@
 
 #if defined(_WIN32)
 #define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX  // MinGW's C++ library defines it already
 #define NOMINMAX
+#endif
 #include <windows.h>
 #elif defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>

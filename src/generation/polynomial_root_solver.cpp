@@ -45,7 +45,7 @@ float precisionFloor(float x) {
 
 RootSearch solvePolynomialRoot(std::span<const float> coefficients, float start, float tolerance,
                                int iterationLimit, bool traceOn, std::ostream* trace,
-                               std::ostream& console) {
+                               const model::LineSink& console) {
   assert(!coefficients.empty());
   const bool tracing = traceOn && trace != nullptr;
   if (tracing) *trace << "Iteratia\t\tx\t\t\tCorectia curenta\n";
@@ -77,7 +77,7 @@ RootSearch solvePolynomialRoot(std::span<const float> coefficients, float start,
     if (maxEps > std::fabs(delta)) {
       search.status = kRootPrecisionFloor;
       const std::string line = precisionLine(x, maxEps, delta);
-      console << line << '\n';
+      if (console) console(line);
       if (trace != nullptr) *trace << ' ' << line << '\n';
       return search;
     }

@@ -4,14 +4,16 @@
 // within the tolerance (0), a correction finer than the spacing of single
 // reals near the point (-1, "precision floor"), the iteration limit (1).
 // Every status returns a root: callers that only need a good enough value may
-// ignore the status. Reaching the precision floor writes one line to
-// `console` and, with a leading blank, one to `trace`; with `traceOn` a
-// header and one line per iteration go to `trace` too. A null `trace`
-// writes nothing there.
+// ignore the status. Reaching the precision floor gives one line to
+// `console` and writes it, with a leading blank, to `trace`; with `traceOn`
+// a header and one line per iteration go to `trace` too. A null `trace` and
+// an empty `console` get nothing.
 #pragma once
 
-#include <iostream>
+#include <ostream>
 #include <span>
+
+#include "model/line_sink.h"
 
 namespace zentrix::generation {
 
@@ -32,7 +34,7 @@ struct RootSearch {
 // An iteration limit below 1 acts as 1.
 RootSearch solvePolynomialRoot(std::span<const float> coefficients, float start, float tolerance,
                                int iterationLimit, bool traceOn = false,
-                               std::ostream* trace = nullptr, std::ostream& console = std::cerr);
+                               std::ostream* trace = nullptr, const model::LineSink& console = {});
 
 // The spacing of single reals near x, as the solver's precision floor uses
 // it: 1/2^(24-e) with x = f 2^e, 0.5 <= |f| < 1; +infinity when 24-e lies

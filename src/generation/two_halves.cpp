@@ -1,8 +1,8 @@
 #include "generation/two_halves.h"
 
-#include <atomic>
-#include <system_error>
-#include <thread>
+#include <stop_token>
+
+#include "model/helper_thread.h"
 
 namespace zentrix::generation {
 
@@ -18,27 +18,22 @@ bool runInTwoHalves(std::int64_t count, WorkMeter& meter, const HalfWork& work) 
   if (count < kSmallestSplit) return work(0, count, here);
 
   const std::int64_t middle = count / 2;
-  std::atomic<bool> stop{false};
   std::int64_t helperUnits = 0;
   bool helperComplete = false;
-  const auto helper = [&] {
+  const auto secondHalf = [&](const std::stop_token& stop) {
     helperComplete = work(middle, count, [&](std::int64_t units) {
       helperUnits += units;
-      return !stop.load(std::memory_order_relaxed);
+      return !stop.stop_requested();
     });
   };
-  std::thread thread;
-  try {
-    thread = std::thread(helper);
-  } catch (const std::system_error&) {
-    // No second thread: the second half waits for the first.
-  }
+  // Without a second thread the second half waits for the first.
+  model::HelperThread helper(secondHalf);
   const bool complete = work(0, middle, here);
-  if (!complete) stop = true;
-  if (thread.joinable()) {
-    thread.join();
+  if (!complete) helper.requestStop();
+  if (helper.started()) {
+    helper.join();
   } else if (complete) {
-    helper();
+    secondHalf(std::stop_token{});
   }
   if (!complete || !helperComplete) return false;
   return meter.add(helperUnits);

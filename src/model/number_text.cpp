@@ -235,9 +235,15 @@ char* compactFixedText(char* out, float value) {
   return out + (kept - before);
 }
 
+int clampedWidth(int width) {
+  return std::clamp(width, 0, kMaxEditWidth);
+}
+
 }  // namespace
 
 char* writeGeneralForm(char* out, float value, int width, int digits) {
+  width = clampedWidth(width);
+  digits = std::clamp(digits, 1, kMaxEditDigits);
   char text[kMaxEditChars];
   bool fixed = false;
   const int length = generalText(text, value, digits, fixed);
@@ -248,7 +254,9 @@ char* writeGeneralForm(char* out, float value, int width, int digits) {
 }
 
 char* writeFixedForm(char* out, float value, int width, int decimals) {
-  char text[kMaxEditChars + 64];
+  width = clampedWidth(width);
+  decimals = std::clamp(decimals, 0, kMaxEditDigits);
+  char text[kMaxEditChars];
   int length = 0;
   if (!std::isfinite(value)) {
     length = nonFiniteText(text, value);
@@ -272,6 +280,7 @@ char* writeIntegerField(char* out, std::int64_t value, int width) {
     writeDigitsBackwards(out + width, static_cast<std::uint64_t>(value));
     return out + width;
   }
+  width = clampedWidth(width);
   const bool negative = value < 0;
   // The magnitude of the most negative value wraps to itself, which is right as unsigned.
   const std::uint64_t magnitude = negative ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
@@ -290,18 +299,18 @@ char* writeCompactReal(char* out, float value) {
 }
 
 std::string generalForm(float value, int width, int digits) {
-  char text[kMaxEditChars + 64];
+  char text[kMaxEditChars];
   return std::string(text, writeGeneralForm(text, value, width, digits));
 }
 
 std::string fixedForm(float value, int width, int decimals) {
-  char text[kMaxEditChars + 64];
+  char text[kMaxEditChars];
   return std::string(text, writeFixedForm(text, value, width, decimals));
 }
 
 std::string integerField(std::int64_t value, int width) {
   char text[kMaxEditChars];
-  return std::string(text, writeIntegerField(text, value, std::min(width, 64)));
+  return std::string(text, writeIntegerField(text, value, width));
 }
 
 std::string compactReal(float value) {

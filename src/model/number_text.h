@@ -15,7 +15,11 @@
 //  - fixed form Fw.d: d decimals, right-aligned in w columns;
 //  - integer field Iw: right-aligned in w columns.
 // A value too wide for its field is written whole, widening the field: never
-// asterisks, never cut digits. NaN and infinities are written as "NaN",
+// asterisks, never cut digits. Every edit takes any w and d and clamps them
+// to what the edits are made for: w to 0..kMaxEditWidth (a negative width is
+// no padding), significant digits to 1..kMaxEditDigits and decimals to
+// 0..kMaxEditDigits (a float holds no more); so no request, however large,
+// writes more than kMaxEditChars. NaN and infinities are written as "NaN",
 // "Infinity" and "-Infinity" (callers that must not write them check first).
 #pragma once
 
@@ -25,10 +29,12 @@
 
 namespace zentrix::model {
 
-// Upper bound of the characters any edit below writes for w <= 64, d <= 17.
-// The `write*` forms need that much room at `out`: the fast ones store whole
-// machine words and may leave characters past the edit's end, which the
-// caller's next characters overwrite.
+inline constexpr int kMaxEditWidth = 64;
+inline constexpr int kMaxEditDigits = 17;
+// Upper bound of the characters any edit below writes (widths and digits
+// clamped as above). The `write*` forms need that much room at `out`: the
+// fast ones store whole machine words and may leave characters past the
+// edit's end, which the caller's next characters overwrite.
 inline constexpr int kMaxEditChars = 96;
 
 char* writeGeneralForm(char* out, float value, int width, int digits);

@@ -3,6 +3,7 @@
 #include <array>
 #include <exception>
 #include <functional>
+#include <iostream>
 #include <string>
 
 #include "files/file_texts.h"
@@ -476,7 +477,8 @@ class DesktopGenerateCaller final : public generation::GenerateCaller {
 
 generation::GenerateEnd MainDialog::runGeneration() {
   DesktopGenerateCaller caller(host_, model_);
-  const generation::GenerateResult result = generation::runGenerate(model_, caller);
+  const generation::GenerateResult result =
+      generation::runGenerate(model_, caller, model::linesTo(std::cerr));
   // A cancel keeps the previous structure and needs no message.
   if (result.end == generation::GenerateEnd::Refused) showError(result.message);
   return result.end;

@@ -1,12 +1,17 @@
 // Runs the built zentrix-cli in a child process (no shell), with its
 // standard streams in files, and returns its exit code and what it said.
-// `before` runs in the child just before the program starts: to change the
-// folder, the signals or a standard stream the way a caller would.
+// Where fork exists, `before` runs in the child just before the program
+// starts (to change the folder, the signals or a standard stream the way a
+// caller would) and `waitFor` while it works; elsewhere the run goes through
+// the portable runner.
 #pragma once
 
+#if !defined(_WIN32)
 #include <fcntl.h>
+#include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <functional>
@@ -14,6 +19,7 @@
 #include <vector>
 
 #include "support/golden_file.h"
+#include "support/portable.h"
 
 namespace zentrix::testing {
 
@@ -24,14 +30,23 @@ struct CliRun {
 };
 
 inline std::string cliProgram() {
-  return std::string(ZENTRIX_BINARY_DIR) + "/zentrix-cli";
+  return ZENTRIX_CLI;
 }
+
+#if defined(_WIN32)
+
+inline CliRun runCli(const std::vector<std::string>& arguments) {
+  const ProgramRun run = runProgram(cliProgram(), arguments);
+  return {run.exitCode, run.out, run.err};
+}
+
+#else
 
 // Starts `program` with `arguments` in the current folder; `waitFor`
 // (given the child's id) runs while it works, then the run is waited for.
-inline CliRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::function<void()>& before = {},
-                         const std::function<void(pid_t)>& waitFor = {}) {
+inline CliRun runChild(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::function<void()>& before = {},
+                       const std::function<void(pid_t)>& waitFor = {}) {
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(program.c_str()));
   for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
@@ -69,8 +84,10 @@ inline CliRun runProgram(const std::string& program, const std::vector<std::stri
 inline CliRun runCli(const std::vector<std::string>& arguments,
                      const std::function<void()>& before = {},
                      const std::function<void(pid_t)>& waitFor = {}) {
-  return runProgram(cliProgram(), arguments, before, waitFor);
+  return runChild(cliProgram(), arguments, before, waitFor);
 }
+
+#endif
 
 inline std::filesystem::path example(const std::string& name) {
   return std::filesystem::path(ZENTRIX_EXAMPLES_DIR) / (name + ".dat");

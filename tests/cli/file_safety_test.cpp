@@ -205,7 +205,7 @@ TEST_F(CliFileSafetyTest, FileAndFolderAreSyncedAroundTheReplacement) {
   const std::string strace = "/usr/bin/strace";
   if (::access(strace.c_str(), X_OK) != 0) GTEST_SKIP() << "strace is not installed";
   writeBytes("arch.geo", "older\r\n");
-  const CliRun run = testing::runProgram(
+  const CliRun run = testing::runChild(
       strace, {"-f", "-o", "calls.txt", "-e", "trace=fsync,fdatasync,rename,renameat,renameat2",
                testing::cliProgram(), "generate", "arch.dat", "--geometry", "arch.geo",
                "--language", "en"});

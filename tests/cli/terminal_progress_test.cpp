@@ -4,8 +4,11 @@
 #include "app/terminal_progress.h"
 
 #include <gtest/gtest.h>
+
+#if !defined(_WIN32)
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <csignal>
 #include <filesystem>
@@ -15,6 +18,7 @@
 
 #include "app/cli_generate.h"
 #include "support/golden_file.h"
+#include "support/portable.h"
 
 namespace zentrix::app {
 namespace {
@@ -69,9 +73,7 @@ TEST(TerminalProgress, NeverDrawsOnAFileOrAPipeNorForShortWork) {
 // of GENERATE and of both writers are drawn and blanked out, and the files
 // are the files of a run without a terminal.
 TEST(TerminalProgress, CommandLineDrawsForGenerateAndEachWriter) {
-  const auto folder =
-      std::filesystem::temp_directory_path() / ("zentrix-progress-" + std::to_string(getpid()));
-  std::filesystem::create_directories(folder);
+  const auto folder = testing::makeScratchFolder("zentrix-progress");
   const auto input = (folder / "bridge.dat").string();
   std::filesystem::copy_file(std::filesystem::path(ZENTRIX_EXAMPLES_DIR) / "truss-bridge-3d.dat",
                              input);
@@ -107,9 +109,10 @@ TEST(TerminalProgress, CommandLineDrawsForGenerateAndEachWriter) {
 // stays byte for byte and no temporary file is left. Run in a child process,
 // since the interrupt is the process's own.
 TEST(TerminalProgress, InterruptStopsTheWorkAndKeepsTheOldFile) {
-  const auto folder =
-      std::filesystem::temp_directory_path() / ("zentrix-interrupt-" + std::to_string(getpid()));
-  std::filesystem::create_directories(folder);
+#if defined(_WIN32)
+  ZENTRIX_SKIP_ON_WINDOWS("the interrupt is raised in a child made by fork()");
+#else
+  const auto folder = testing::makeScratchFolder("zentrix-interrupt");
   const auto input = (folder / "bridge.dat").string();
   const auto geometry = (folder / "bridge.geo").string();
   std::filesystem::copy_file(std::filesystem::path(ZENTRIX_EXAMPLES_DIR) / "truss-bridge-3d.dat",
@@ -133,6 +136,7 @@ TEST(TerminalProgress, InterruptStopsTheWorkAndKeepsTheOldFile) {
   EXPECT_EQ(readBytes(geometry), "older\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
   std::filesystem::remove_all(folder);
+#endif
 }
 
 // How each stop signal is set up, seen in a child process, since the

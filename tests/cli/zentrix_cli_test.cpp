@@ -1,17 +1,18 @@
 // Runs the built zentrix-cli (no shell) in a scratch folder and checks its
 // files byte for byte, its messages and its exit codes.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/cli_run.h"
 #include "model/number_text.h"
 #include "support/golden_file.h"
+#include "support/portable.h"
 
 namespace zentrix {
 namespace {
@@ -76,6 +77,74 @@ INSTANTIATE_TEST_SUITE_P(Examples, CliExampleTest,
                          ::testing::Values("truss-bridge-3d", "tower-pyramidal-3d",
                                            "arch-parabolic-2d", "arch-circular-2d"),
                          [](const auto& test) { return testing::identifierOf(test.param); });
+
+// ---------------------------------------------------- the same on every platform
+
+// A path the shell of any platform would pass on: it starts with "/" (which
+// Windows-style option parsing would take for an option) and holds a
+// Romanian letter (which the ANSI code page would lose).
+// The folder is made in the current one, not in the temporary folder: a path
+// from the root of the current drive reaches it on Windows too (and under
+// Wine, where such a path is taken as a Unix path, the build folder is
+// reached that way as well).
+TEST(CliPaths, PathStartingWithSlashAndRomanianLettersReachTheFiles) {
+  const auto folder = testing::makeScratchFolder("zentrix-paths", std::filesystem::current_path());
+  std::string folderText = testing::utf8Text(folder.relative_path());
+  std::replace(folderText.begin(), folderText.end(), '\\', '/');
+  const std::string input = "/" + folderText + "/pod-\u0219.dat";
+  const std::string geometry = "/" + folderText + "/pod-\u0219.geo";
+  std::filesystem::copy_file(example("truss-bridge-3d"), testing::utf8Path(input));
+  const CliRun run = runCli({"generate", input, "--geometry", geometry, "--language", "en"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_TRUE(endsWith(run.out, createdMessage(geometry))) << run.out;
+  const std::string written = readBytes(testing::utf8Path(geometry));
+  const std::string golden = readBytes(testing::goldenPath("examples/truss-bridge-3d.geo"));
+  const auto beforeEndLine = [](const std::string& text) {
+    return text.substr(0, text.rfind("End of File"));
+  };
+  EXPECT_EQ(beforeEndLine(written), beforeEndLine(golden));
+  EXPECT_NE(written.find("End of File: " + geometry + "\r\n"), std::string::npos);
+  std::filesystem::remove_all(folder);
+}
+
+// The bytes of a long arch, where every angle of the trigonometry is met,
+// are pinned by their size and an FNV-1a digest: the same on every platform.
+std::string fingerprintOf(const std::string& bytes) {
+  std::uint64_t digest = 14695981039346656037u;
+  for (const char c : bytes) {
+    digest ^= static_cast<unsigned char>(c);
+    digest *= 1099511628211u;
+  }
+  std::ostringstream text;
+  text << "bytes " << bytes.size() << ", lines " << std::count(bytes.begin(), bytes.end(), '\n')
+       << ", FNV-1a " << std::hex << digest << "\n";
+  return text.str();
+}
+
+class LongArchTest : public testing::ScratchFolderTest,
+                     public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+
+TEST_P(LongArchTest, TenThousandModulesGiveTheSameFilesEverywhere) {
+  const auto& [name, modulesLine] = GetParam();
+  std::string longLine = modulesLine;
+  longLine.replace(0, 12, "       10000");
+  testing::writeBytes("arch.dat", editedExample(name, modulesLine, longLine));
+  const CliRun run = runCli({"generate", "arch.dat", "--geometry", "arch.geo", "--save",
+                             "arch-saved.dat", "--language", "en"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  for (const auto& [file, golden] :
+       {std::pair{"arch.geo", ".geo"}, std::pair{"arch-saved.dat", "-saved.dat"}})
+    EXPECT_TRUE(
+        matchesGolden(fingerprintOf(readBytes(file)),
+                      std::string("examples/") + name + "-10000-modules" + golden + ".digest"))
+        << file;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arches, LongArchTest,
+    ::testing::Values(std::pair{"arch-circular-2d", "          12   2.000000               4"},
+                      std::pair{"arch-parabolic-2d", "          16   3.000000               4"}),
+    [](const auto& test) { return testing::identifierOf(test.param.first); });
 
 // --------------------------------------------------------------- the options
 

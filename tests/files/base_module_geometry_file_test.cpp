@@ -6,6 +6,7 @@
 
 #include "files/geometry_file.h"
 #include "support/golden_file.h"
+#include "support/test_names.h"
 
 namespace zentrix::files {
 namespace {
@@ -101,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"", "-BaseModule.dat"}, PathCase{"frame", "-BaseModule.dat"},
                       PathCase{".dat", "-BaseModule.dat"},
                       PathCase{"models/arch.v2.dat", "models/arch.v2-BaseModule.dat"},
-                      PathCase{"/tmp/tower.", "/tmp/tower-BaseModule.dat"}));
+                      PathCase{"/tmp/tower.", "/tmp/tower-BaseModule.dat"}),
+    ::zentrix::testing::nameFrom(&PathCase::oldFile));
 
 TEST(BaseModulePath, LongPathIsKeptWhole) {
   const std::string folder = "/" + std::string(270, 'f') + "/";
@@ -163,11 +165,14 @@ TEST_P(BaseModuleSupportTest, BlockedNodesAreAlwaysOneToK) {
   EXPECT_EQ(lines[39], "1  1   1.   0.");
 }
 
-INSTANTIATE_TEST_SUITE_P(AnyExpansion, BaseModuleSupportTest,
-                         ::testing::Values(SupportCase{false, model::kPrismatic},
-                                           SupportCase{true, model::kPrismatic},
-                                           SupportCase{false, model::kArch},
-                                           SupportCase{true, model::kArch}));
+INSTANTIATE_TEST_SUITE_P(
+    AnyExpansion, BaseModuleSupportTest,
+    ::testing::Values(SupportCase{false, model::kPrismatic}, SupportCase{true, model::kPrismatic},
+                      SupportCase{false, model::kArch}, SupportCase{true, model::kArch}),
+    [](const ::testing::TestParamInfo<SupportCase>& support) {
+      return std::string(support.param.renumbered ? "base0_last" : "base0_first") + "_type" +
+             std::to_string(support.param.expansionType);
+    });
 
 TEST_F(BaseModuleFileTest, TopologyNotEnteredYetIsWrittenAsZeros) {
   model::Model m = planePanel();

@@ -7,6 +7,7 @@
 
 #include "files/geometry_file.h"
 #include "support/golden_file.h"
+#include "support/test_names.h"
 
 namespace zentrix::files {
 namespace {
@@ -225,7 +226,11 @@ INSTANTIATE_TEST_SUITE_P(
                       BlockedCase{false, model::kPyramidal, {" 1    2   1   1"}},
                       BlockedCase{true, model::kOneDirectionShrink, {" 9   10   1   1"}},
                       BlockedCase{false, model::kArch, {" 1    2   1   1", " 9   10   1   1"}},
-                      BlockedCase{true, model::kArch, {" 9   10   1   1", " 7    8   1   1"}}));
+                      BlockedCase{true, model::kArch, {" 9   10   1   1", " 7    8   1   1"}}),
+    [](const ::testing::TestParamInfo<BlockedCase>& blocked) {
+      return std::string(blocked.param.renumbered ? "base0_last" : "base0_first") + "_type" +
+             std::to_string(blocked.param.expansionType);
+    });
 
 TEST_F(GeometryFileTest, SpatialNodesCarryThreeCoordinatesAndThreeFlags) {
   model::Model m = boxTruss();

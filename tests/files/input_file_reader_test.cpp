@@ -6,6 +6,7 @@
 #include "files/input_file.h"
 #include "files/sample_models.h"
 #include "files/scratch_folder.h"
+#include "support/test_names.h"
 
 namespace zentrix::files {
 namespace {
@@ -156,7 +157,7 @@ TEST_F(InputFileReaderTest, LoadsEveryFieldOfAHandWrittenFile) {
   EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2}));
   EXPECT_EQ(m.baseElemEnd.storage(), (std::vector<std::int32_t>{3, 4}));
   EXPECT_EQ(m.elementKindCount, 4);
-  EXPECT_EQ(m.typeName(4), "Transversal Diagonal");
+  EXPECT_EQ(m.typeName(4), " Transversal Diagonal");
   EXPECT_EQ(m.typeAreas, (std::array<float, 4>{1, 2, 3, 4}));
   EXPECT_EQ(m.inputFilePath, "kept.dat") << "the caller's field";
   EXPECT_FALSE(m.oldFileLoaded) << "the caller's field";
@@ -197,7 +198,8 @@ INSTANTIATE_TEST_SUITE_P(
                                                         {7, "4 2.5E0 15d-1 / 7"}})},
         SameLoadCase{"extra values dropped", variant(10, "3 2.5 1 99 junk")},
         SameLoadCase{"quoted direction", variant(9, "'X' and more")},
-        SameLoadCase{"elements in reverse order", replaced({{13, "2 2 4"}, {14, "1 1 3"}})}));
+        SameLoadCase{"elements in reverse order", replaced({{13, "2 2 4"}, {14, "1 1 3"}})}),
+    ::zentrix::testing::nameFrom(&SameLoadCase::what));
 
 TEST_F(InputFileReaderTest, EmptyHeadingLineStillCountsAsTheHeading) {
   for (const char* heading : {"", "   ", "anything at all, 1 2 3"}) {
@@ -265,15 +267,15 @@ TEST_F(InputFileReaderTest, PyramidIn2DReadsTwoFootValuesAndArchItsThree) {
   EXPECT_EQ(unknown.expansionType, 9) << "no type record, nothing refused";
 }
 
-TEST_F(InputFileReaderTest, TypeNamesLoseTheWritersBlankAndAreCut) {
+TEST_F(InputFileReaderTest, TypeNamesKeepTheirLineAndAreCut) {
   const std::string longName(120, 'n');
   const model::Model m = loaded(variant(16, " Talpa   \n1.\n " + longName));
   // Lines after 17 shift: the name of type 2 is the long line, cut to 100.
-  EXPECT_EQ(m.typeName(1), "Talpa");
-  EXPECT_EQ(m.typeName(2), longName.substr(0, 100));
+  EXPECT_EQ(m.typeName(1), " Talpa") << "the blank of files in the field stays";
+  EXPECT_EQ(m.typeName(2), " " + longName.substr(0, 99));
   const model::Model handMade = loaded(variant(16, "Talpa\n1.\n   Indented"));
-  EXPECT_EQ(handMade.typeName(1), "Talpa") << "a name typed without the blank keeps its letters";
-  EXPECT_EQ(handMade.typeName(2), "  Indented") << "only the one blank of the writer is dropped";
+  EXPECT_EQ(handMade.typeName(1), "Talpa");
+  EXPECT_EQ(handMade.typeName(2), "   Indented");
 }
 
 TEST_F(InputFileReaderTest, TitleIsCutTo80AndMayLookLikeTheEndOfInput) {
@@ -318,7 +320,8 @@ TEST_F(InputFileReaderTest, FewerElementTypesGetNewModelDefaultsAndFourKinds) {
     text = text.substr(0, text.find("4\r\n Longitudinal")) + "1\r\n Chord\r\n9.5\r\n";
     const model::Model m = loaded(text, c.romanian);
     EXPECT_EQ(m.elementKindCount, 4);
-    for (int type = 1; type <= 4; ++type) EXPECT_EQ(m.typeName(type), c.names[type - 1]);
+    EXPECT_EQ(m.typeName(1), " Chord") << "as its line stands";
+    for (int type = 2; type <= 4; ++type) EXPECT_EQ(m.typeName(type), c.names[type - 1]);
     EXPECT_EQ(m.typeAreas, (std::array<float, 4>{9.5f, 2, 3, 4}));
   }
 }
@@ -398,7 +401,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"real count", variant(2, "2 2.0 2"), 2,
                     "counts: value 2: expected an integer, found '2.0'"},
         BadFileCase{"no Coordinates heading", variant(0, "", 2), 2,
-                    "Coordinates heading: missing: the file ends before it"}));
+                    "Coordinates heading: missing: the file ends before it"}),
+    ::zentrix::testing::nameFrom(&BadFileCase::what));
 
 INSTANTIATE_TEST_SUITE_P(
     Nodes, InputFileRefusalTest,
@@ -424,7 +428,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"ends inside the nodes", variant(7, "4 2.5", 7), 7,
                     "node record: value 3: expected a real, found the end of the file"},
         BadFileCase{"value continued into the heading", variant(7, "4 2.5"), 8,
-                    "node record: value 3: expected a real, found 'Expansion:'"}));
+                    "node record: value 3: expected a real, found 'Expansion:'"}),
+    ::zentrix::testing::nameFrom(&BadFileCase::what));
 
 INSTANTIATE_TEST_SUITE_P(
     ExpansionAndElements, InputFileRefusalTest,
@@ -459,7 +464,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"element number missing", variant(13, ",1,3"), 13,
                     "element record: the element number is missing"},
         BadFileCase{"bad end node", variant(13, "1 1 x"), 13,
-                    "element record: value 3: expected an integer, found 'x'"}));
+                    "element record: value 3: expected an integer, found 'x'"}),
+    ::zentrix::testing::nameFrom(&BadFileCase::what));
 
 INSTANTIATE_TEST_SUITE_P(
     ElementTypes, InputFileRefusalTest,
@@ -477,7 +483,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "area of element type 4: value 1: expected a real, found the end of the "
                     "file"},
         BadFileCase{"bad area", variant(21, "3;0"), 21,
-                    "area of element type 3: value 1: expected a real, found '3;0'"}));
+                    "area of element type 3: value 1: expected a real, found '3;0'"}),
+    ::zentrix::testing::nameFrom(&BadFileCase::what));
 
 TEST_F(InputFileReaderTest, RefusalsAreWordedInRomanian) {
   const std::pair<std::string, std::string> cases[] = {

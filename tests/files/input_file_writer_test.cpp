@@ -15,6 +15,8 @@
 #include "files/scratch_folder.h"
 #include "model/number_text.h"
 #include "model/text.h"
+#include "support/portable.h"
+#include "support/test_names.h"
 
 namespace zentrix::files {
 namespace {
@@ -23,6 +25,9 @@ using zentrix::testing::readWholeFile;
 using zentrix::testing::sampleModel;
 using zentrix::testing::SampleShape;
 using zentrix::testing::ScratchFolder;
+using zentrix::testing::setEnvironment;
+using zentrix::testing::unsetEnvironment;
+using zentrix::testing::useTimeZone;
 using zentrix::testing::writeWholeFile;
 
 // Runs in a scratch folder with a fixed moment and time zone, so that the
@@ -30,15 +35,14 @@ using zentrix::testing::writeWholeFile;
 class InputFileWriterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("SOURCE_DATE_EPOCH", "1700000000", 1);  // 14/11/2023 22:13:20 UTC
-    setenv("TZ", "UTC", 1);
-    tzset();
+    setEnvironment("SOURCE_DATE_EPOCH", "1700000000");  // 14/11/2023 22:13:20 UTC
+    useTimeZone("UTC");
     previousFolder_ = std::filesystem::current_path();
     std::filesystem::current_path(folder_.path());
   }
   void TearDown() override {
     std::filesystem::current_path(previousFolder_);
-    unsetenv("SOURCE_DATE_EPOCH");
+    unsetEnvironment("SOURCE_DATE_EPOCH");
   }
 
   // Writes the model at `name` in the scratch folder; the file's text.
@@ -98,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
                       GoldenCase{"pyramid_3d_ro.dat", {3, model::kPyramidal, true, true}},
                       GoldenCase{"shrink_2d_en_before_generate.dat",
                                  {2, model::kOneDirectionShrink, false, false}},
-                      GoldenCase{"arch_3d_ro.dat", {3, model::kArch, true, true}}));
+                      GoldenCase{"arch_3d_ro.dat", {3, model::kArch, true, true}}),
+    ::zentrix::testing::nameFrom(&GoldenCase::file));
 
 // The node number takes D columns (D from the count); coordinates start at
 // columns D+5, D+21 and D+37.
@@ -274,7 +279,6 @@ TEST_F(InputFileWriterTest, UnwritablePlacesAreReportedByName) {
       {"plain/saved.dat", "Cannot create the file \"plain/saved.dat\": \"plain\" is not a folder"},
       {"missing/saved.dat",
        "Cannot create the file \"missing/saved.dat\": No such file or directory"},
-      {"/dev/full", "Cannot write the file \"/dev/full\": No space left on device"},
   };
   for (const auto& c : cases) {
     model::Model m = sampleModel({2, model::kPrismatic, false, true});
@@ -284,6 +288,15 @@ TEST_F(InputFileWriterTest, UnwritablePlacesAreReportedByName) {
     EXPECT_EQ(outcome.message, c.english);
   }
   EXPECT_FALSE(std::filesystem::exists(folder_.path() / "missing"));
+}
+
+TEST_F(InputFileWriterTest, FullDeviceIsReportedByName) {
+  ZENTRIX_SKIP_ON_WINDOWS("there is no full device like /dev/full");
+  model::Model m = sampleModel({2, model::kPrismatic, false, true});
+  m.inputFilePath = "/dev/full";
+  const model::Outcome outcome = writeInputFile(m);
+  EXPECT_FALSE(outcome);
+  EXPECT_EQ(outcome.message, "Cannot write the file \"/dev/full\": No space left on device");
 }
 
 TEST_F(InputFileWriterTest, TablesSmallerThanTheirCountsAreRefusedNotRead) {
@@ -363,7 +376,8 @@ void expectInputPartLoaded(const model::Model& loaded, const model::Model& saved
   EXPECT_EQ(loaded.baseElemEnd, saved.baseElemEnd);
   EXPECT_EQ(loaded.elementKindCount, model::kKindCount);
   for (int type = 1; type <= model::kKindCount; ++type) {
-    EXPECT_EQ(loaded.typeName(type), saved.typeName(type));
+    // A typed name comes back with the blank that marks it as a text value.
+    EXPECT_EQ(loaded.typeName(type), " " + saved.typeName(type));
     expectSameReal(loaded.typeArea(type), saved.typeArea(type), "area");
   }
 }
@@ -393,7 +407,12 @@ INSTANTIATE_TEST_SUITE_P(AllShapes, InputFileRoundTripTest,
                                             ::testing::Values(model::kPrismatic, model::kPyramidal,
                                                               model::kOneDirectionShrink,
                                                               model::kArch),
-                                            ::testing::Bool()));
+                                            ::testing::Bool()),
+                         [](const ::testing::TestParamInfo<std::tuple<int, int, bool>>& shape) {
+                           return std::to_string(std::get<0>(shape.param)) + "d_type" +
+                                  std::to_string(std::get<1>(shape.param)) +
+                                  (std::get<2>(shape.param) ? "_ro" : "_en");
+                         });
 
 TEST_F(InputFileWriterTest, RandomRealsComeBackRoundedToSevenDigits) {
   std::mt19937 random(77);
@@ -432,17 +451,40 @@ TEST_F(InputFileWriterTest, BlankAndSeparatorLettersAreQuotedSoTheyReadBack) {
   }
 }
 
-TEST_F(InputFileWriterTest, RegressionTypeNamesDoNotGrowOnEverySaveAndReload) {
-  model::Model saved = sampleModel({2, model::kArch, true, false});
-  written(saved);
-  model::Model once = loadedFrom("saved.dat", true);
-  once.inputFilePath = "again.dat";
-  ASSERT_TRUE(writeInputFile(once));
-  once.oldFilePath = "again.dat";
-  ASSERT_TRUE(loadInputFile(once));
-  EXPECT_EQ(once.typeName(1), "Talpa");
-  EXPECT_EQ(once.typeName(2), "Montant");
+struct TypeNameCase {
+  const char* name;
+  std::string typed;     // the name in the model before the first save
+  std::string reloaded;  // the name after every save and reload
+};
+
+class TypeNameCycleTest : public InputFileWriterTest,
+                          public ::testing::WithParamInterface<TypeNameCase> {};
+
+TEST_P(TypeNameCycleTest, RegressionTypeNamesDoNotGrowOnEverySaveAndReload) {
+  const auto& c = GetParam();
+  model::Model m = sampleModel({2, model::kArch, true, false});
+  m.typeName(1) = c.typed;
+  m.inputFilePath = "cycle.dat";
+  m.oldFilePath = "cycle.dat";
+  for (int cycle = 1; cycle <= 10; ++cycle) {
+    ASSERT_TRUE(writeInputFile(m));
+    ASSERT_TRUE(loadInputFile(m));
+    ASSERT_EQ(m.typeName(1), c.reloaded) << "after save and reload " << cycle;
+  }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, TypeNameCycleTest,
+    ::testing::Values(
+        // A name typed in the dialog gets the blank that marks a text value once.
+        TypeNameCase{"typed", "Talpa", " Talpa"},
+        // A name loaded from a file in the field keeps its blank, no second one.
+        TypeNameCase{"loaded", " Talpa", " Talpa"},
+        TypeNameCase{"indented_by_hand", "   Talpa", "   Talpa"},
+        // The blank pushes the last character of a full-width name out once.
+        TypeNameCase{"typed_full_width", std::string(100, 'n'), " " + std::string(99, 'n')},
+        TypeNameCase{"blank", "", ""}),
+    [](const auto& cycle) { return std::string(cycle.param.name); });
 
 }  // namespace
 }  // namespace zentrix::files

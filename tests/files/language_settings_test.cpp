@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "files/scratch_folder.h"
+#include "support/test_names.h"
 
 namespace zentrix::files {
 namespace {
@@ -48,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
             "cut to 20", "Romanian-language-code-too-long\n", {}, {}, "Romanian-language-co"},
         SettingsCase{"leading blank kept", " Romanian\n", {}, {}, " Romanian"},
         SettingsCase{"empty first line", "\nRomanian\n", {}, {}, ""},
-        SettingsCase{"wins over Plovik.dat", "English\n", "@\n", "Romanian\n", "English"}));
+        SettingsCase{"wins over Plovik.dat", "English\n", "@\n", "Romanian\n", "English"}),
+    ::zentrix::testing::nameFrom(&SettingsCase::what));
 
 INSTANTIATE_TEST_SUITE_P(
     PackageSettings, LanguageLookUpTest,
@@ -62,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"empty Plovik.dat", {}, "@\n", "", "English"},
         SettingsCase{"empty work_dir.dat", {}, "", "Romanian\n", "English"},
         SettingsCase{"work dir that does not exist", {}, "/no/such/folder\n", {}, "English"},
-        SettingsCase{"no settings at all", {}, {}, {}, "English"}));
+        SettingsCase{"no settings at all", {}, {}, {}, "English"}),
+    ::zentrix::testing::nameFrom(&SettingsCase::what));
 
 TEST(LanguageLookUp, CurrentDirWithTrailingBlanksAsTheModelKeepsIt) {
   ScratchFolder current;

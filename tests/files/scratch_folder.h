@@ -10,15 +10,13 @@
 #include <stdexcept>
 #include <string>
 
+#include "support/portable.h"
+
 namespace zentrix::testing {
 
 class ScratchFolder {
  public:
-  ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zentrix-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
+  ScratchFolder() : path_(makeScratchFolder("zentrix-test")) {}
   ~ScratchFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
+#include <string>
 
 #include "generation/generate.h"
 #include "generation_fixtures.h"
@@ -99,6 +101,27 @@ TEST(ArchKind, NeitherCircularNorParabolicLeavesLaterNodesAtTheOrigin) {
 TEST(ArchKind, ArchParametersAreNotCheckedWhenNoArchIsDrawn) {
   model::Model m = archModule(5, 0, 0, 2);
   EXPECT_TRUE(generateStructure(m).ok);
+}
+
+// The core writes nothing to the console itself: the solver's precision
+// lines of a wide parabola reach the sink GENERATE is given, and only it.
+TEST(ParabolicArch, PrecisionLinesGoToTheGivenSinkOnly) {
+  model::Model m = archModule(model::kParabolicArch, 3000, 700, 40);
+  std::ostringstream console;
+  ::testing::internal::CaptureStderr();
+  ::testing::internal::CaptureStdout();
+  const model::Outcome outcome = generateStructure(m, nullptr, model::linesTo(console));
+  const std::string written =
+      ::testing::internal::GetCapturedStdout() + ::testing::internal::GetCapturedStderr();
+  ASSERT_TRUE(outcome.ok) << outcome.message;
+  EXPECT_EQ(written, "");
+  ASSERT_NE(console.str(), "");
+  std::istringstream lines(console.str());
+  for (std::string line; std::getline(lines, line);) {
+    EXPECT_EQ(line.rfind("x0= ", 0), 0u) << line;
+    EXPECT_NE(line.find(":   MaxEps = "), std::string::npos) << line;
+    EXPECT_NE(line.find("  Corectia = "), std::string::npos) << line;
+  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "generation/generate.h"
 #include "generation_fixtures.h"
 #include "model/text.h"
+#include "support/test_names.h"
 
 namespace zentrix::generation {
 namespace {
@@ -86,7 +87,12 @@ INSTANTIATE_TEST_SUITE_P(
         WarningCase{false, -12345.5f, 100.0f,
                     "WARNING: Base Module length =-12345.5 - diferent from the current module "
                     "length =100. !\nThe structure that will be generated will not be "
-                    "modular.\nWould You like to continue?"}));
+                    "modular.\nWould You like to continue?"}),
+    [](const ::testing::TestParamInfo<WarningCase>& warning) {
+      return std::string(model::say({"en", "ro"}, warning.param.romanian)) + "_base_" +
+             ::zentrix::testing::numberName(warning.param.baseLength) + "_module_" +
+             ::zentrix::testing::numberName(warning.param.moduleLength);
+    });
 
 // ---- Refusals ---------------------------------------------------------------
 

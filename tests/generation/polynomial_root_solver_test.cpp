@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "generation_fixtures.h"
+#include "support/test_names.h"
 
 namespace zentrix::generation {
 namespace {
@@ -35,7 +36,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FloorCase{16777216.0f, kInfinity},       // 2^24: 24 - e = -1
                       FloorCase{std::ldexp(1.0f, -8), std::ldexp(1.0f, -31)},
                       FloorCase{std::ldexp(1.0f, -9), kInfinity},  // 24 - e = 32
-                      FloorCase{kInfinity, kInfinity}, FloorCase{std::nanf(""), kInfinity}));
+                      FloorCase{kInfinity, kInfinity}, FloorCase{std::nanf(""), kInfinity}),
+    [](const ::testing::TestParamInfo<FloorCase>& floor) {
+      return "x_" + ::zentrix::testing::numberName(floor.param.x);
+    });
 
 struct SolverCase {
   const char* name;
@@ -53,8 +57,8 @@ class RootSolverTest : public ::testing::TestWithParam<SolverCase> {};
 TEST_P(RootSolverTest, StopsWithItsStatus) {
   const SolverCase& c = GetParam();
   std::ostringstream console;
-  const RootSearch r =
-      solvePolynomialRoot(c.coefficients, c.start, c.tolerance, c.limit, false, nullptr, console);
+  const RootSearch r = solvePolynomialRoot(c.coefficients, c.start, c.tolerance, c.limit, false,
+                                           nullptr, model::linesTo(console));
   EXPECT_EQ(r.status, c.status);
   EXPECT_NEAR(r.root, c.root, 1e-5f);
   EXPECT_EQ(r.iterations, c.iterations);
@@ -91,7 +95,8 @@ TEST(RootSolverOutput, PrecisionLinesGoToTheConsoleAndWithABlankToTheTrace) {
   std::ostringstream console;
   std::ostringstream trace;
   const std::vector<float> c = {-1e20f, 0, 1};
-  const RootSearch r = solvePolynomialRoot(c, 1073741824.0f, 1e-6f, 10, false, &trace, console);
+  const RootSearch r =
+      solvePolynomialRoot(c, 1073741824.0f, 1e-6f, 10, false, &trace, model::linesTo(console));
   ASSERT_EQ(r.status, kRootPrecisionFloor);
   EXPECT_EQ(r.lastPoint, 1073741824.0f);
   const std::string line = "x0= 0.1073742E+10:   MaxEps = Infinity  Corectia = -0.4602926E+11\n";
@@ -103,7 +108,7 @@ TEST(RootSolverOutput, TracingWritesAHeaderAndOneLinePerIteration) {
   std::ostringstream console;
   std::ostringstream trace;
   const std::vector<float> c = {-3, 2};
-  solvePolynomialRoot(c, 0.0f, 1e-6f, 10, true, &trace, console);
+  solvePolynomialRoot(c, 0.0f, 1e-6f, 10, true, &trace, model::linesTo(console));
   EXPECT_EQ(trace.str(),
             "Iteratia\t\tx\t\t\tCorectia curenta\n1\t\t1.5\t\t\t-1.5\n2\t\t1.5\t\t\t0.\n");
   EXPECT_EQ(console.str(), "");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/dialog_script.h"
+#include "support/test_names.h"
 #include "ui/memory_dialog_backend.h"
 
 namespace zentrix::input {
@@ -160,7 +161,11 @@ INSTANTIATE_TEST_SUITE_P(
         ShownCase{2, {0, 1}, {0, 3.5f}, 3, {0, 0}, "0.  1."},
         ShownCase{3, {0, 0, 2}, {4, 5, 6}, 7, {0, 0, 0}, "0.  0.  6."},
         // An entered node shows its own values even when its last one is 0.
-        ShownCase{2, {0, 1}, {0, 3.5f}, 6, {2, 0}, "2.  0."}));
+        ShownCase{2, {0, 1}, {0, 3.5f}, 6, {2, 0}, "2.  0."}),
+    [](const ::testing::TestParamInfo<ShownCase>& shown) {
+      return std::to_string(shown.param.dofPerNode) + "d_" +
+             ::zentrix::testing::spelledName(shown.param.shown);
+    });
 
 TEST(CoordinatesApply, ApplyingTheShownReferenceLevelStoresIt) {
   auto m = newModel(2, 4, 4);
@@ -227,7 +232,11 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{3, "2*1.5 6", {1.5f, 1.5f, 6}, true},
                       TextCase{2, "1.5", {7, 8}, false}, TextCase{2, "1.5;2", {7, 8}, false},
                       TextCase{2, "abc def", {7, 8}, false}, TextCase{2, "1.5 x", {7, 8}, false},
-                      TextCase{2, "", {7, 8}, false}, TextCase{3, "1 2", {7, 8, 9}, false}));
+                      TextCase{2, "", {7, 8}, false}, TextCase{3, "1 2", {7, 8, 9}, false}),
+    [](const ::testing::TestParamInfo<TextCase>& typed) {
+      return std::to_string(typed.param.dofPerNode) + "d_" +
+             ::zentrix::testing::spelledName(typed.param.text);
+    });
 
 TEST(CoordinatesApply, EmptyButtonLeavesOneBlankThatDoesNotRead) {
   auto m = newModel(2, 1, 1);

@@ -8,6 +8,7 @@
 
 #include "model/text.h"
 #include "support/dialog_script.h"
+#include "support/test_names.h"
 #include "ui/memory_dialog_backend.h"
 
 namespace zentrix::input {
@@ -100,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, TopologyShown,
                                            // Node numbers above 999 show whole.
                                            ShownCase{1234, 5, "1234    5"},
                                            ShownCase{5, 123456, "5  123456"},
-                                           ShownCase{-4, 3, "-4    3"}));
+                                           ShownCase{-4, 3, "-4    3"}),
+                         ::zentrix::testing::nameFrom(&ShownCase::shown));
 
 struct ApplyCase {
   const char* text;
@@ -167,7 +169,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ApplyCase{"0 4", 1, 2, 0, 4, "Values 0 in End Nodes"},
                       // No range test here: the generation works with what is stored.
                       ApplyCase{"-3 99999", 0, 0, -3, 99999, nullptr},
-                      ApplyCase{"5 5", 0, 0, 5, 5, nullptr}));
+                      ApplyCase{"5 5", 0, 0, 5, 5, nullptr}),
+    [](const ::testing::TestParamInfo<ApplyCase>& apply) {
+      return ::zentrix::testing::spelledName(apply.param.text) + "_over_" +
+             std::to_string(apply.param.startBefore) + "_" + std::to_string(apply.param.endBefore);
+    });
 
 TEST(TopologyApply, StoredZeroShowsAgainWhenTheElementIsChosen) {
   auto m = modelWithElements(1);

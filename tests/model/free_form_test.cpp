@@ -12,6 +12,7 @@
 
 #include "model/number_text.h"
 #include "model/text.h"
+#include "support/test_names.h"
 
 namespace zentrix::model {
 namespace {
@@ -43,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RealsCase{"1 2 3 4 5", {1, 2, 3}}, RealsCase{"1 2 3,", {1, 2, 3}},
                       // Empty values keep their targets.
                       RealsCase{"1.5,,2", {1.5f, 8, 2}}, RealsCase{",2,3", {7, 2, 3}},
-                      RealsCase{" , 2/", {7, 2, 9}}));
+                      RealsCase{" , 2/", {7, 2, 9}}),
+    ::zentrix::testing::nameFrom(&RealsCase::text));
 
 INSTANTIATE_TEST_SUITE_P(
     EmptyValuesAndSlash, FreeFormRealsTest,
@@ -51,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RealsCase{"1, ,3", {1, 8, 3}}, RealsCase{"1 2/", {1, 2, 9}},
                       RealsCase{"1,2,/", {1, 2, 9}}, RealsCase{"/", {7, 8, 9}},
                       RealsCase{"1/ 2 3", {1, 8, 9}}, RealsCase{"1,/", {1, 8, 9}},
-                      RealsCase{",,,", {7, 8, 9}}, RealsCase{"1//", {1, 8, 9}}));
+                      RealsCase{",,,", {7, 8, 9}}, RealsCase{"1//", {1, 8, 9}}),
+    ::zentrix::testing::nameFrom(&RealsCase::text));
 
 INSTANTIATE_TEST_SUITE_P(
     Repeats, FreeFormRealsTest,
@@ -59,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RealsCase{"2* 5", {7, 8, 5}}, RealsCase{"1 2*", {1, 8, 9}},
                       RealsCase{"2*,5", {7, 8, 5}}, RealsCase{"99*0.5", {0.5f, 0.5f, 0.5f}},
                       RealsCase{"1 5*2", {1, 2, 2}}, RealsCase{"2*-1.5e1 3", {-15, -15, 3}},
-                      RealsCase{"99999999999999*1", {1, 1, 1}}));
+                      RealsCase{"99999999999999*1", {1, 1, 1}}),
+    ::zentrix::testing::nameFrom(&RealsCase::text));
 
 INSTANTIATE_TEST_SUITE_P(NumberForms, FreeFormRealsTest,
                          ::testing::Values(RealsCase{"1.5e2 -2.5D-1 +3d0", {150, -0.25f, 3}},
@@ -69,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(NumberForms, FreeFormRealsTest,
                                            RealsCase{"3.4028235e38 -3.4028235E38 1.4e-45",
                                                      {3.4028235e38f, -3.4028235e38f, 1.4e-45f}},
                                            RealsCase{"0.1000000000000000000000000000001 2 3",
-                                                     {0.1f, 2, 3}}));
+                                                     {0.1f, 2, 3}}),
+                         ::zentrix::testing::nameFrom(&RealsCase::text));
 
 // " , 2" with three targets: the first value is empty, the second is 2, and
 // the third finds the end of the text: that fails. Kept apart from the table.
@@ -153,7 +158,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"1 0.12345678901234567890123456789012345678901234567890x x",
                     "value 2: expected a real, found '0.12345678901234567890123456789012345678...'",
                     "valoarea 2: se astepta un numar real, s-a gasit "
-                    "'0.12345678901234567890123456789012345678...'"} /* long texts are cut */));
+                    "'0.12345678901234567890123456789012345678...'"} /* long texts are cut */),
+    ::zentrix::testing::nameFrom(&FailureCase::text));
 
 TEST(FreeFormReader, ALongValidRealIsNotCut) {
   float x = 0;
@@ -185,7 +191,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TextsCase{"\"say \"\"hi\"\"\" ''", {"say \"hi\"", ""}},
                       TextsCase{"2*'q'", {"q", "q"}}, TextsCase{"1.5 -2", {"1.5", "-2"}},
                       TextsCase{"a/b", {"a", "old2"}}, TextsCase{",z", {"old1", "z"}},
-                      TextsCase{"don't x", {"don't", "x"}}, TextsCase{"a*b c", {"a*b", "c"}}));
+                      TextsCase{"don't x", {"don't", "x"}}, TextsCase{"a*b c", {"a*b", "c"}}),
+    ::zentrix::testing::nameFrom(&TextsCase::text));
 
 TEST(FreeFormReader, ReadsIntegersAtTheEdgesOfTheirRange) {
   std::int32_t low = 0, high = 0, plus = 0;

@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "support/test_names.h"
+
 namespace zentrix::model {
 namespace {
 
@@ -27,20 +29,16 @@ INSTANTIATE_TEST_SUITE_P(
     Examples, GeneralFormTest,
     ::testing::Values(
         // The free-form real field: 1.5 is three blanks, 1.500000 and four blanks.
-        GeneralCase{1.5f, 15, 7, "   1.500000    "},
-        GeneralCase{0.0f, 14, 7, "  0.000000    "},
-        GeneralCase{-3.0f, 14, 7, " -3.000000    "},
-        GeneralCase{0.05f, 14, 7, " 0.5000000E-01"},
+        GeneralCase{1.5f, 15, 7, "   1.500000    "}, GeneralCase{0.0f, 14, 7, "  0.000000    "},
+        GeneralCase{-3.0f, 14, 7, " -3.000000    "}, GeneralCase{0.05f, 14, 7, " 0.5000000E-01"},
         GeneralCase{12345678.0f, 14, 7, " 0.1234568E+08"},
         GeneralCase{1234567.0f, 14, 7, "  1234567.    "},
         GeneralCase{-1234567.0f, 14, 7, " -1234567.    "},
         // Area texts: G12.4.
-        GeneralCase{1.0f, 12, 4, "   1.000    "},
-        GeneralCase{12.5f, 12, 4, "   12.50    "},
+        GeneralCase{1.0f, 12, 4, "   1.000    "}, GeneralCase{12.5f, 12, 4, "   12.50    "},
         GeneralCase{0.05f, 12, 4, "  0.5000E-01"},
         // Boundaries of the fixed range: 0.1 and 10^d.
-        GeneralCase{0.1f, 14, 7, " 0.1000000    "},
-        GeneralCase{0.099999f, 14, 7, " 0.9999900E-01"},
+        GeneralCase{0.1f, 14, 7, " 0.1000000    "}, GeneralCase{0.099999f, 14, 7, " 0.9999900E-01"},
         GeneralCase{9999999.0f, 14, 7, "  9999999.    "},
         GeneralCase{10000000.0f, 14, 7, " 0.1000000E+08"},
         GeneralCase{-0.1f, 14, 7, "-0.1000000    "},
@@ -61,7 +59,11 @@ INSTANTIATE_TEST_SUITE_P(
         GeneralCase{0.1f, 20, 6, "        0.100000    "},
         GeneralCase{1234567.0f, 20, 6, "        0.123457E+07"},
         // A value too wide for its field is written whole.
-        GeneralCase{-0.05f, 12, 7, "-0.5000000E-01"}));
+        GeneralCase{-0.05f, 12, 7, "-0.5000000E-01"}),
+    [](const ::testing::TestParamInfo<GeneralCase>& edit) {
+      return "G" + std::to_string(edit.param.width) + "_" + std::to_string(edit.param.digits) +
+             "_of_" + ::zentrix::testing::numberName(edit.param.value);
+    });
 
 TEST(GeneralForm, NonFiniteValuesAreNamed) {
   EXPECT_EQ(generalForm(std::numeric_limits<float>::quiet_NaN(), 14, 7), "           NaN");
@@ -103,7 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CompactCase{" -0.5000000", "-0.5"}, CompactCase{"100.0000000", "100."},
                       CompactCase{"0.2500000e+02", "0.25e+02"},
                       CompactCase{"1.500D+0012", "1.5D+001"},  // exponent cut to 5
-                      CompactCase{"  0.000000    ", "0."}, CompactCase{"", ""}));
+                      CompactCase{"  0.000000    ", "0."}, CompactCase{"", ""}),
+    ::zentrix::testing::nameFrom(&CompactCase::field));
 
 TEST(CompactReal, MatchesTheGeometryFileExamples) {
   EXPECT_EQ(compactReal(2.5f), "2.5");

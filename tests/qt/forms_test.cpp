@@ -12,6 +12,7 @@
 #include <set>
 
 #include "modal_driver.h"
+#include "support/test_names.h"
 #include "ui/qt/form_loader.h"
 #include "ui/qt/qt_dialog_host.h"
 
@@ -218,7 +219,10 @@ TEST_P(FormTest, HasItsLabelsAndIllustration) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Templates, FormTest, ::testing::ValuesIn(expectedForms()),
-                         [](const auto& form) { return std::to_string(form.param.templateId); });
+                         [](const auto& form) {
+                           return "form" + std::to_string(form.param.templateId) + "_" +
+                                  ::zentrix::testing::spelledName(form.param.title);
+                         });
 
 TEST(FormLayout, MainDialogIsLaidOutInDialogUnitsOfTheFontInUse) {
   const QFont original = QApplication::font();

@@ -161,8 +161,9 @@ TEST_P(ModelFromNothingOnQt, WritesWhatTheCommandLineWritesForTheExample) {
   ASSERT_TRUE(driver.done()) << driver.failure();
   ASSERT_EQ(driver.messages().size(), 1u);
   EXPECT_EQ(driver.messages()[0].title, QStringLiteral("Create Message"));
-  EXPECT_EQ(zentrix::testing::firstDifference(cliGeometry.toStdString(),
-                                              contentOf(geometry).toStdString()),
+  EXPECT_EQ(zentrix::testing::firstDifference(
+                testing_support::withTypedNames(cliGeometry.toStdString(), GetParam()),
+                contentOf(geometry).toStdString()),
             "")
       << "the Geometry Files differ";
   EXPECT_EQ(

@@ -41,6 +41,20 @@ inline void PrintTo(const ExampleInputs& example, std::ostream* out) {
   *out << example.name;
 }
 
+// The example file's type name lines carry the blank that marks a text
+// value, and a loaded name keeps it: its Geometry File has three blanks
+// before each name where names typed in the dialog have two. This is the
+// Geometry File of the typed names, made from the one of the loaded file.
+inline std::string withTypedNames(std::string geometry, const ExampleInputs& example) {
+  for (const std::string& name : example.typeNames) {
+    const std::string loaded = "0.   " + name + "\r\n";
+    for (std::size_t at = geometry.find(loaded); at != std::string::npos;
+         at = geometry.find(loaded, at))
+      geometry.replace(at, loaded.size(), "0.  " + name + "\r\n");
+  }
+  return geometry;
+}
+
 inline const std::vector<ExampleInputs>& exampleInputs() {
   static const std::vector<ExampleInputs> examples = {
       {"truss-bridge-3d",

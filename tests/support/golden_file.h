@@ -8,7 +8,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -20,6 +19,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/portable.h"
 
 namespace zentrix::testing {
 
@@ -96,12 +97,11 @@ inline constexpr const char* kFixedDateLine = "14/11/2023   22:13:20";
 class ScratchFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
-    ::setenv("TZ", "UTC", 1);
-    ::tzset();
+    setEnvironment("SOURCE_DATE_EPOCH", "1700000000");
+    useTimeZone("UTC");
     previous_ = std::filesystem::current_path();
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string leaf = "zentrix-" + std::to_string(::getpid()) + "-" + info->test_suite_name() +
+    std::string leaf = "zentrix-" + std::to_string(processId()) + "-" + info->test_suite_name() +
                        "-" + info->name();
     for (char& c : leaf)
       if (c == '/') c = '_';

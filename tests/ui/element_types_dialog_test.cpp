@@ -8,6 +8,7 @@
 
 #include "model/text.h"
 #include "support/dialog_script.h"
+#include "support/test_names.h"
 #include "ui/memory_dialog_backend.h"
 
 namespace zentrix::ui {
@@ -83,7 +84,11 @@ INSTANTIATE_TEST_SUITE_P(
                      model::kPyramidal,
                      {"Longitudinal", "Transversal", "Diagonala", "Diagonala transversala"}},
         DefaultsCase{
-            true, model::kArch, {"Talpa", "Montant", "Diagonala", "Diagonala transversala"}}));
+            true, model::kArch, {"Talpa", "Montant", "Diagonala", "Diagonala transversala"}}),
+    [](const ::testing::TestParamInfo<DefaultsCase>& defaults) {
+      return std::string(model::say({"en", "ro"}, defaults.param.romanian)) + "_type" +
+             std::to_string(defaults.param.expansionType);
+    });
 
 TEST(ElementTypesDialog, ChangingOneAreaStoresAllFieldsAsShown) {
   auto m = newModel(false, model::kArch);

@@ -8,6 +8,7 @@
 
 #include "model/number_text.h"
 #include "support/dialog_script.h"
+#include "support/test_names.h"
 #include "ui/memory_dialog_backend.h"
 
 namespace zentrix::ui {
@@ -66,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, PyramidRatioText,
                                            RatioCase{"-2e1", -20.0f},
                                            // Only the first 20 characters count.
                                            RatioCase{"                   7", 7.0f},
-                                           RatioCase{"                    7", 0.0f}));
+                                           RatioCase{"                    7", 0.0f}),
+                         ::zentrix::testing::nameFrom(&RatioCase::typed));
 
 struct FootCase {
   int dofPerNode;
@@ -111,7 +113,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, PyramidFootText,
                                            FootCase{2, "", nullptr, {7, 8, 9}, true},
                                            FootCase{2, "", "1.5", {1.5f, 8, 9}, true},
                                            FootCase{3, "", "1 2 z", {1, 2, 9}, true},
-                                           FootCase{2, "", "a b", {7, 8, 9}, true}));
+                                           FootCase{2, "", "a b", {7, 8, 9}, true}),
+                         [](const ::testing::TestParamInfo<FootCase>& foot) {
+                           return std::to_string(foot.param.dofPerNode) + "d_from_" +
+                                  ::zentrix::testing::spelledName(foot.param.previousText) +
+                                  "_typed_" +
+                                  (foot.param.typed == nullptr
+                                       ? std::string("nothing")
+                                       : ::zentrix::testing::spelledName(foot.param.typed));
+                         });
 
 TEST(PyramidDialog, RomanianFootMessage) {
   model::Model m;
@@ -177,7 +187,11 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ShrinkDirections,
     ::testing::Values(DirectionCase{2, 1, {"Y", ""}}, DirectionCase{2, 2, {"X", ""}},
                       DirectionCase{3, 1, {"Y", "Z"}}, DirectionCase{3, 2, {"X", "Z"}},
-                      DirectionCase{3, 3, {"X", "Y"}}, DirectionCase{2, 3, {"X", "Y"}}));
+                      DirectionCase{3, 3, {"X", "Y"}}, DirectionCase{2, 3, {"X", "Y"}}),
+    [](const ::testing::TestParamInfo<DirectionCase>& direction) {
+      return std::to_string(direction.param.dofPerNode) + "d_direction" +
+             std::to_string(direction.param.directionIndex);
+    });
 
 TEST(ShrinkDialog, RatioTypedIsKeptAfterCancelAndNewModelOpensEmpty) {
   model::Model m;

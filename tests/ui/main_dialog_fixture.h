@@ -4,7 +4,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -15,6 +14,7 @@
 #include "files/input_file.h"
 #include "generation/generate.h"
 #include "model/model.h"
+#include "support/portable.h"
 #include "ui/main_dialog.h"
 #include "ui/memory_dialog_backend.h"
 
@@ -53,7 +53,7 @@ class TempFolder {
   TempFolder() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     path_ = std::filesystem::temp_directory_path() /
-            ("zentrix-ui-" + std::to_string(::getpid()) + "-" + test->name());
+            ("zentrix-ui-" + std::to_string(zentrix::testing::processId()) + "-" + test->name());
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }

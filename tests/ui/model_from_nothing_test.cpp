@@ -116,7 +116,8 @@ TEST_P(ModelFromNothing, WritesWhatTheCommandLineWritesForTheExample) {
   const ExampleInputs& example = GetParam();
   std::string cliMessages;
   ASSERT_EQ(runCommandLine(example.name, cliMessages), 0) << cliMessages;
-  const std::string cliGeometry = readBytes(example.name + ".geo");
+  const std::string cliGeometry =
+      testing_support::withTypedNames(readBytes(example.name + ".geo"), example);
   const std::string cliSaved = readBytes(example.name + "-saved.dat");
   ASSERT_FALSE(cliGeometry.empty());
   std::filesystem::remove(example.name + ".geo");

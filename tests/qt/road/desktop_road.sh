@@ -5,7 +5,10 @@
 # window. Each scenario is named after the fault it guards and checks the
 # files the program writes.
 #
-#   xvfb-run -a -s "-screen 0 1280x1024x24" desktop_road.sh SCENARIO BUILD_DIR EXAMPLES_DIR
+#   desktop_road.sh SCENARIO BUILD_DIR EXAMPLES_DIR
+#
+# It starts its own virtual display (Xvfb, 1280x1024 at 96 dpi) on a free
+# display number.
 set -euo pipefail
 
 scenario=$1
@@ -18,14 +21,49 @@ export SOURCE_DATE_EPOCH=1700000000 TZ=UTC
 
 work=$(mktemp -d)
 program=
+display_server=
 cleanup() {
   if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then kill "$program"; fi
+  if [ -n "$display_server" ]; then kill "$display_server" 2>/dev/null || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
 
+# A display number of our own, far from the low ones that other servers
+# reuse at once: a server that ends removes its socket, which could take the
+# socket of a new server on the same number with it. -noreset: by default a
+# server resets when its last client leaves (every xdotool call), and a
+# program that connects during the reset is refused.
+start_display() {
+  local number
+  for _ in $(seq 20); do
+    number=$((200 + RANDOM % 30000))
+    Xvfb ":$number" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 2>"$work/xvfb.log" &
+    display_server=$!
+    for _ in $(seq 100); do
+      if ! kill -0 "$display_server" 2>/dev/null; then
+        display_server=
+        break
+      fi
+      if DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1; then
+        export DISPLAY=":$number"
+        return 0
+      fi
+      sleep 0.1
+    done
+    [ -n "$display_server" ] && kill "$display_server" 2>/dev/null
+    display_server=
+  done
+  cat "$work/xvfb.log" >&2
+  fail "Xvfb did not start"
+}
+
 fail() {
   echo "FAILED ($scenario): $*" >&2
+  if [ -s "$work/program.log" ]; then
+    echo "The program said:" >&2
+    cat "$work/program.log" >&2
+  fi
   exit 1
 }
 
@@ -82,15 +120,25 @@ choose_file() {
 }
 
 start_program() {
-  (cd "$build" && exec ./zentrix) &
+  (cd "$build" && exec ./zentrix 2>"$work/program.log") &
   program=$!
   main=$(window '^ZENTRIX')
   focus "$main"
 }
 
-# The program ends by itself within 10 s, with status 0.
+# Waits up to 20 s for a file the program writes.
+file_appears() {
+  for _ in $(seq 200); do
+    [ -s "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "$1 was not written"
+}
+
+# The program ends by itself within 30 s (a loaded machine is slow), with
+# status 0.
 program_ends() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     if ! kill -0 "$program" 2>/dev/null; then
       wait "$program" || fail "the program ended with status $?"
       program=
@@ -110,6 +158,7 @@ same_files() {
   cmp -s "$1" "$2" || fail "$1 and $2 differ"
 }
 
+start_display
 cp "$examples/truss-bridge-3d.dat" "$work/bridge.dat"
 cp "$work/bridge.dat" "$work/bridge.original"
 
@@ -156,6 +205,8 @@ case $scenario in
     gone '^COORDONATE$'
     click "$main" 102 1026
     choose_file '^Select Zentrix File$' "$work/saved.dat"
+    file_appears "$work/saved.dat"
+    focus "$main"
     click "$main" 102 1
     program_ends
     "$cli" generate "$work/saved.dat" --save "$work/again.dat" >/dev/null

@@ -94,11 +94,11 @@ Node&Topology:
 48   22  23
 49   25  26
 Element_Data:
- 1  24     32.00       0.  Chord
-25  36     12.50       0.  Post
-37  48     14.00       0.  Diagonal
-49  48     8.000       0.  Tie
-49  49     12.50       0.  Post
+ 1  24     32.00       0.   Chord
+25  36     12.50       0.   Post
+37  48     14.00       0.   Diagonal
+49  48     8.000       0.   Tie
+49  49     12.50       0.   Post
 Materials:
 1   49   0   2.1E4   21.   21.   0.   0.
 End of File: arch-circular-2d.geo

@@ -118,11 +118,11 @@ Node&Topology:
 64   29  32
 65   33  34
 Element_Data:
- 1  32     40.00       0.  Chord
-33  48     16.00       0.  Strut
-49  64     20.00       0.  Diagonal
-65  64     10.00       0.  Tie
-65  65     16.00       0.  Strut
+ 1  32     40.00       0.   Chord
+33  48     16.00       0.   Strut
+49  64     20.00       0.   Diagonal
+65  64     10.00       0.   Tie
+65  65     16.00       0.   Strut
 Materials:
 1   65   0   2.1E4   21.   21.   0.   0.
 End of File: arch-parabolic-2d.geo

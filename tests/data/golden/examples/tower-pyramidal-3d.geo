@@ -158,14 +158,14 @@ Node&Topology:
 111    27   28
 112    28   25
 Element_Data:
-  1   24     85.00       0.  Leg
- 25   48     25.00       0.  Horizontal
- 49   96     18.00       0.  Bracing
- 97  108     12.00       0.  Plan bracing
-109  109     25.00       0.  Horizontal
-110  110     25.00       0.  Horizontal
-111  111     25.00       0.  Horizontal
-112  112     25.00       0.  Horizontal
+  1   24     85.00       0.   Leg
+ 25   48     25.00       0.   Horizontal
+ 49   96     18.00       0.   Bracing
+ 97  108     12.00       0.   Plan bracing
+109  109     25.00       0.   Horizontal
+110  110     25.00       0.   Horizontal
+111  111     25.00       0.   Horizontal
+112  112     25.00       0.   Horizontal
 Materials:
 1   112   0   2.1E4   21.   21.   0.   0.
 End of File: tower-pyramidal-3d.geo

@@ -163,15 +163,15 @@ Node&Topology:
 108    36   33
 109    33   35
 Element_Data:
-  1   32     120.0       0.  Chord
- 33   64     60.00       0.  Cross frame
- 65   96     45.00       0.  Diagonal
- 97  104     20.00       0.  Cross-frame diagonal
-105  105     60.00       0.  Cross frame
-106  106     60.00       0.  Cross frame
-107  107     60.00       0.  Cross frame
-108  108     60.00       0.  Cross frame
-109  109     20.00       0.  Cross-frame diagonal
+  1   32     120.0       0.   Chord
+ 33   64     60.00       0.   Cross frame
+ 65   96     45.00       0.   Diagonal
+ 97  104     20.00       0.   Cross-frame diagonal
+105  105     60.00       0.   Cross frame
+106  106     60.00       0.   Cross frame
+107  107     60.00       0.   Cross frame
+108  108     60.00       0.   Cross frame
+109  109     20.00       0.   Cross-frame diagonal
 Materials:
 1   109   0   2.1E4   21.   21.   0.   0.
 End of File: truss-bridge-3d.geo
