@@ -55,7 +55,7 @@ TEST_P(LineEndTest, EveryFormReadsAlike) {
   ASSERT_TRUE(outcome) << outcome.message;
   EXPECT_EQ(m.problemTitle, "Two bars") << "no mark, no CR in the title";
   EXPECT_EQ(m.baseCoords(2, 1), 1.5f);
-  EXPECT_EQ(m.typeName(1), "Bar");
+  EXPECT_EQ(m.typeName(1), " Bar") << "the name line as it stands, without a CR";
   EXPECT_EQ(m.typeArea(1), 2.5f);
 }
 
