@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/cli_texts.h"
+#include "files/file_texts.h"
 #include "files/geometry_file.h"
 #include "files/input_file.h"
 #include "files/language_settings.h"
@@ -18,7 +20,7 @@
 #include "files/system_error_text.h"
 #include "files/text_file_output.h"
 #include "files/time_stamp.h"
-#include "generation/generate.h"
+#include "generation/generate_sequence.h"
 #include "model/line_sink.h"
 #include "model/model.h"
 #include "model/number_text.h"
@@ -122,6 +124,29 @@ model::Outcome withProgress(const std::string& task, const ProgressDisplay& disp
   return work(progress);
 }
 
+// The command line's side of GENERATE: --force is the "Yes" answer; without
+// it the warning is printed and nothing is generated.
+class CliGenerateCaller final : public generation::GenerateCaller {
+ public:
+  CliGenerateCaller(bool force, const ProgressDisplay& display, std::ostream& err)
+      : force_(force), display_(display), err_(err) {}
+
+  bool goOnDespite(const std::string& warning) override {
+    if (!force_) err_ << warning << '\n';
+    return force_;
+  }
+
+  model::Outcome withProgress(
+      const std::function<model::Outcome(model::Progress&)>& work) override {
+    return app::withProgress("GENERATE", display_, err_, work);
+  }
+
+ private:
+  bool force_;
+  const ProgressDisplay& display_;
+  std::ostream& err_;
+};
+
 // The outputs asked for, in the order they are written.
 std::vector<Output> requestedOutputs(const GenerateRequest& request) {
   std::vector<Output> outputs;
@@ -144,24 +169,19 @@ std::string shown(const std::string& path) {
 std::optional<std::string> usageProblem(const GenerateRequest& request,
                                         const std::vector<Output>& outputs,
                                         const model::Model& model) {
-  const auto say = [&](const char* english, const char* romanian) {
-    return std::string(model.romanian ? romanian : english);
-  };
-  if (request.input.empty()) return say("INPUT: the path is empty", "INPUT: calea este goala");
+  const bool romanian = model.romanian;
+  if (request.input.empty()) return model::say(texts::kInputPathEmpty, romanian);
   for (const Output& output : outputs)
-    if (output.path.empty())
-      return std::string(output.option) + say(": the path is empty", ": calea este goala");
+    if (output.path.empty()) return model::say(texts::kPathEmpty, romanian, {output.option});
   for (std::size_t i = 0; i < outputs.size(); ++i) {
     for (std::size_t j = i + 1; j < outputs.size(); ++j)
       if (files::namesSameFile(outputs[i].path, outputs[j].path))
-        return std::string(outputs[i].option) + say(" and ", " si ") + outputs[j].option +
-               say(" name the same file ", " numesc acelasi fisier ") + shown(outputs[j].path) +
-               say("; nothing was written.", "; nu s-a scris nimic.");
+        return model::say(texts::kSameFile, romanian,
+                          {outputs[i].option, outputs[j].option, shown(outputs[j].path)});
     if (std::string_view(outputs[i].option) != "--save" &&
         files::namesSameFile(outputs[i].path, request.input))
-      return std::string(outputs[i].option) +
-             say(" names the input file ", " numeste fisierul de intrare ") +
-             shown(outputs[i].path) + say("; nothing was written.", "; nu s-a scris nimic.");
+      return model::say(texts::kNamesTheInput, romanian,
+                        {outputs[i].option, shown(outputs[i].path)});
   }
   return std::nullopt;
 }
@@ -178,7 +198,7 @@ model::Outcome writeStaged(const Output& output, model::Model& model, files::Sta
                            const ProgressDisplay& display, std::ostream& err) {
   const std::string_view option = output.option;
   const std::string task =
-      model::inLanguage(model, "Writing ", "Se scrie ") + model::escapedControls(output.path);
+      model::say(texts::kWriting, model.romanian, {model::escapedControls(output.path)});
   if (option == "--geometry") {
     model.geometryFilePath = output.path;
     return withProgress(task, display, err, [&](model::Progress& progress) {
@@ -215,9 +235,7 @@ bool sayWritten(const std::vector<Output>& outputs, model::Model& model, std::os
     const std::string_view option = output.option;
     if (option == "--geometry") out << files::geometryCreatedMessage(model) << '\n';
     if (option == "--base-module")
-      out << model::inLanguage(model, "Created Base-module Geometry File: ",
-                               "Fisier creat pentru Modulul de Baza: ")
-          << shown(output.path) << ".\n";
+      out << model::say(texts::kBaseModuleCreated, model.romanian, {shown(output.path)}) << '\n';
   }
   out.flush();
   return static_cast<bool>(out);
@@ -241,29 +259,22 @@ int generate(const GenerateRequest& request, const ProgressDisplay& display, std
   model.inputFilePath = request.input;
   model.oldFileLoaded = true;
   if (const auto loaded = files::loadInputFile(model); !loaded) {
-    err << model::inLanguage(model, "Wrong Data in Old File.",
-                             "Date eronate in fisierul existent (Old File).")
-        << '\n'
+    err << model::say(files::texts::kWrongDataInOldFile, model.romanian) << '\n'
         << loaded.message << '\n';
     return kExitFailure;
   }
 
-  if (const auto refusal = generation::refusalOf(model)) {
-    err << *refusal << '\n';
-    return kExitFailure;
-  }
-  generation::measureBaseModule(model);
-  if (!generation::moduleLengthMatches(model) && !request.force) {
-    err << generation::moduleLengthWarning(model) << '\n'
-        << model::inLanguage(model, "Nothing was generated; --force answers Yes.",
-                             "Nu s-a generat nimic; --force raspunde Da.")
-        << '\n';
+  CliGenerateCaller caller(request.force, display, err);
+  const generation::GenerateResult generated =
+      generation::runGenerate(model, caller, model::linesTo(err));
+  if (generated.end == generation::GenerateEnd::Declined) {
+    err << model::say(texts::kNothingGenerated, model.romanian) << '\n';
     return kExitDeclined;
   }
-  const auto generated = withProgress("GENERATE", display, err, [&](model::Progress& progress) {
-    return generation::generateStructure(model, &progress, model::linesTo(err));
-  });
-  if (!reported(generated, err)) return kExitFailure;
+  if (generated.end != generation::GenerateEnd::Done) {
+    err << generated.message << '\n';
+    return kExitFailure;
+  }
 
   std::vector<files::PlannedOutput> planned;
   for (const Output& output : outputs) planned.push_back({output.path, sizeBound(output, model)});
@@ -273,9 +284,7 @@ int generate(const GenerateRequest& request, const ProgressDisplay& display, std
   }
   if (!writeAll(outputs, model, display, err)) return kExitFailure;
   if (!sayWritten(outputs, model, out)) {
-    err << model::inLanguage(model, "Cannot write to the standard output; the files were written.",
-                             "Nu se poate scrie la iesirea standard; fisierele au fost scrise.")
-        << '\n';
+    err << model::say(texts::kStandardOutputLost, model.romanian) << '\n';
     return kExitFailure;
   }
   return kExitSuccess;

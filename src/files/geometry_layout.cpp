@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/file_headings.h"
 #include "files/numbered_lines.h"
 #include "files/ordered_chunks.h"
 #include "files/time_stamp.h"
@@ -44,12 +45,12 @@ char* writeRestraintFlags(char* at, int dofPerNode) {
 }
 
 void writeSupportsUnitsAndNodesHeading(TextFileOutput& out, bool romanian) {
-  out.line(romanian ? "Reazeme_Elastice:Nici_unul" : "Elastic_Supports:None");
-  out.line(romanian ? "Unitati_de_baza:" : "Basic_Units:");
+  out.line(model::say(headings::kElasticSupports, romanian));
+  out.line(model::say(headings::kBasicUnits, romanian));
   out.line("m");
   out.line("cm2");
   out.line("kN");
-  out.line(romanian ? "Nod&Coordonate:" : "Node&Coordinates:");
+  out.line(model::say(headings::kNodeCoordinates, romanian));
 }
 
 bool writeNodeLines(TextFileOutput& out, const model::CoordinateTable& coords, std::int64_t count,
@@ -89,7 +90,7 @@ bool writeTopology(TextFileOutput& out, bool romanian,
                    const model::OneBasedArray<std::int32_t>& start,
                    const model::OneBasedArray<std::int32_t>& end, std::int64_t count,
                    model::ProgressMeter& meter) {
-  out.line(romanian ? "Nod&Topologie:" : "Node&Topology:");
+  out.line(model::say(headings::kNodeTopology, romanian));
   const int width = model::digitCount(count);
   const std::int64_t starts = start.count();
   const std::int64_t ends = end.count();
@@ -108,12 +109,12 @@ bool writeTopology(TextFileOutput& out, bool romanian,
 }
 
 void writeElementDataHeading(TextFileOutput& out, bool romanian) {
-  out.line(romanian ? "Date_Elemente:" : "Element_Data:");
+  out.line(model::say(headings::kElementData, romanian));
 }
 
 void writeMaterialsAndEnd(TextFileOutput& out, bool romanian, std::int64_t elements,
                           std::string_view pathText) {
-  out.line(romanian ? "Materiale:" : "Materials:");
+  out.line(model::say(headings::kMaterials, romanian));
   constexpr std::string_view kFirst = "1   ";
   constexpr std::string_view kProperties = "   0   2.1E4   21.   21.   0.   0.";
   char* at = out.reserve(kFirst.size() + kMaxIntegerChars + kProperties.size() + kLineEndChars);
@@ -121,7 +122,7 @@ void writeMaterialsAndEnd(TextFileOutput& out, bool romanian, std::int64_t eleme
   at = model::writeIntegerField(at, elements, model::digitCount(elements));
   at = copyText(at, kProperties);
   out.advanceTo(endLine(at));
-  out.write(romanian ? "Sfarsit de fisier: " : "End of File: ");
+  out.write(model::say(headings::kEndOfFile, romanian));
   out.line(pathText);
   out.line(timeStampLine());
 }

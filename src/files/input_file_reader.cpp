@@ -14,6 +14,8 @@
 #include <system_error>
 #include <utility>
 
+#include "files/file_headings.h"
+#include "files/file_texts.h"
 #include "files/input_file.h"
 #include "files/native_path.h"
 #include "files/platform_files.h"
@@ -28,13 +30,15 @@ namespace {
 
 using model::FreeFormTarget;
 using model::Outcome;
+using model::say;
 
 // Far more than the inputs of any Base module; a file whose input part runs
 // beyond it is read that far only (and a load that needs more fails).
 constexpr std::size_t kMaxInputPartBytes = std::size_t{64} << 20;
 
-constexpr std::string_view kEndOfInputMarks[] = {"End of \"Zentrix Input File\"",
-                                                 "Sfarsitul fisierului \"Zentrix Input File\""};
+// A file written in either language is read whatever the language now.
+constexpr std::string_view kEndOfInputMarks[] = {headings::kEndOfInputMark.en,
+                                                 headings::kEndOfInputMark.ro};
 
 // The file's text up to, not including, its end-of-input line.
 struct InputPart {
@@ -193,15 +197,13 @@ class TextCleaner {
 
 // Why a cleaner stopped, as a load failure.
 Outcome refusedText(const TextCleaner& cleaner, std::string_view pathText, bool romanian) {
-  std::string text = std::string(romanian ? "Fisierul \"" : "File \"") +
-                     model::escapedControls(pathText) + "\", " + (romanian ? "linia " : "line ") +
-                     std::to_string(cleaner.line()) + ": ";
+  std::string text = say(texts::kFileLine, romanian,
+                         {model::escapedControls(pathText), std::to_string(cleaner.line())}) +
+                     ": ";
   if (cleaner.stop() == TextCleaner::Stop::kNulByte)
-    text += romanian ? "nu este un fisier text (contine octeti NUL)"
-                     : "not a text file (it holds NUL bytes)";
+    text += say(texts::kNotAText, romanian);
   else
-    text += std::string(romanian ? "linia este prea lunga (peste " : "line too long (more than ") +
-            std::to_string(kMaxLineBytes) + (romanian ? " de octeti)" : " bytes)");
+    text += say(texts::kLineTooLong, romanian, {std::to_string(kMaxLineBytes)});
   return Outcome::failure(std::move(text), cleaner.line());
 }
 
@@ -343,44 +345,44 @@ enum class Field {
   kTypeArea,
 };
 
-const char* fieldName(Field field, bool romanian) {
+const model::Text& fieldText(Field field) {
   switch (field) {
     case Field::kTitle:
-      return romanian ? "titlul" : "title";
+      return texts::fields::kTitle;
     case Field::kCounts:
-      return romanian ? "numerele de noduri" : "counts";
+      return texts::fields::kCounts;
     case Field::kCoordinatesHeading:
-      return romanian ? "titlul Coordonate" : "Coordinates heading";
+      return texts::fields::kCoordinatesHeading;
     case Field::kNodeRecord:
-      return romanian ? "inregistrarea nodului" : "node record";
+      return texts::fields::kNodeRecord;
     case Field::kExpansionHeading:
-      return romanian ? "titlul Expansiune" : "Expansion heading";
+      return texts::fields::kExpansionHeading;
     case Field::kDirection:
-      return romanian ? "directia expansiunii" : "expansion direction";
+      return texts::fields::kDirection;
     case Field::kExpansion:
-      return romanian ? "inregistrarea expansiunii" : "expansion record";
+      return texts::fields::kExpansion;
     case Field::kPyramidRatio:
-      return romanian ? "raportul de micsorare al piramidei" : "pyramid shrink ratio";
+      return texts::fields::kPyramidRatio;
     case Field::kVertexFoot:
-      return romanian ? "coordonatele piciorului" : "vertex foot";
+      return texts::fields::kVertexFoot;
     case Field::kShrink:
-      return romanian ? "inregistrarea micsorarii" : "shrink record";
+      return texts::fields::kShrink;
     case Field::kArch:
-      return romanian ? "inregistrarea arcului" : "arch record";
+      return texts::fields::kArch;
     case Field::kTopologyHeading:
-      return romanian ? "titlul Topologie" : "Topology heading";
+      return texts::fields::kTopologyHeading;
     case Field::kElementCount:
-      return romanian ? "numarul de elemente" : "element count";
+      return texts::fields::kElementCount;
     case Field::kElementRecord:
-      return romanian ? "inregistrarea elementului" : "element record";
+      return texts::fields::kElementRecord;
     case Field::kTypeCount:
-      return romanian ? "numarul tipurilor de elemente" : "element type count";
+      return texts::fields::kTypeCount;
     case Field::kTypeName:
-      return romanian ? "numele tipului de element" : "name of element type";
+      return texts::fields::kTypeName;
     case Field::kTypeArea:
-      return romanian ? "aria tipului de element" : "area of element type";
+      return texts::fields::kTypeArea;
   }
-  return "";
+  return texts::fields::kTitle;
 }
 
 // Reads the records in order into a `LoadedInput`. Besides what the free-form
@@ -407,28 +409,25 @@ class InputFileLoader {
   }
 
  private:
-  const char* say(const char* english, const char* romanian) const {
-    return romanian_ ? romanian : english;
+  std::string say(const model::Text& text,
+                  std::initializer_list<std::string_view> values = {}) const {
+    return model::say(text, romanian_, values);
   }
 
   Outcome fail(Field field, const std::string& reason, int line, int typeNumber = 0) const {
-    std::string text = std::string(say("File \"", "Fisierul \"")) + model::escapedControls(path_) +
-                       "\", " + say("line ", "linia ") + std::to_string(line) + ", " +
-                       fieldName(field, romanian_);
+    std::string text =
+        say(texts::kFileLine, {model::escapedControls(path_), std::to_string(line)}) + ", " +
+        say(fieldText(field));
     if (typeNumber > 0) text += " " + std::to_string(typeNumber);
     text += ": " + reason;
-    if (cut_)
-      text += say(" (only the first 64 MiB of the file are read)",
-                  " (se citesc doar primii 64 MiB ai fisierului)");
+    if (cut_) text += say(texts::kOnlyTheFirst64MiB);
     return Outcome::failure(std::move(text), line);
   }
 
   int lastLine() const { return std::max(1, reader_.lineNumber() - 1); }
 
   Outcome missing(Field field, int typeNumber = 0) const {
-    return fail(field,
-                say("missing: the file ends before it", "lipseste: fisierul se termina inainte"),
-                lastLine(), typeNumber);
+    return fail(field, say(texts::kEndsBefore), lastLine(), typeNumber);
   }
 
   Outcome read(Field field, std::span<const FreeFormTarget> targets, int typeNumber = 0) {
@@ -450,24 +449,17 @@ class InputFileLoader {
   Outcome refuse(Field field, const std::string& reason) const {
     return fail(field, reason, reader_.recordLineNumber());
   }
-  Outcome refuseNegative(Field field, std::int32_t value, const char* english,
-                         const char* romanian) const {
-    return refuse(field,
-                  std::string(say(english, romanian)) +
-                      say(" must not be negative, found ", " nu poate fi negativ, s-a gasit ") +
-                      std::to_string(value));
+  Outcome refuseNegative(Field field, std::int32_t value, const model::Text& what) const {
+    return refuse(field, say(texts::kNegative, {say(what), std::to_string(value)}));
   }
   // Every record uses at least one line of its own.
-  Outcome checkRoomFor(Field field, std::int64_t records, const char* english, const char* romanian,
+  Outcome checkRoomFor(Field field, std::int64_t records, const model::Text& what,
                        int countLine) const {
     const std::int64_t lines = reader_.remainingLineCount();
     if (records <= lines) return Outcome::success();
-    return fail(field,
-                std::string(say("the file cannot hold ", "fisierul nu poate contine ")) +
-                    std::to_string(records) + " " + say(english, romanian) +
-                    say(": only ", ": urmeaza doar ") + std::to_string(lines) +
-                    say(" lines follow", " linii"),
-                countLine);
+    return fail(
+        field, say(texts::kCannotHold, {std::to_string(records), say(what), std::to_string(lines)}),
+        countLine);
   }
 
   Outcome readTitle(LoadedInput& in) {
@@ -479,10 +471,7 @@ class InputFileLoader {
       in.problemTitle = shownText(line, model::kTitleWidth);
       return Outcome::success();
     }
-    return fail(Field::kTitle,
-                anyLine ? say("missing: the file ends inside the comment header",
-                              "lipseste: fisierul se termina in antetul de comentarii")
-                        : say("missing: the file is empty", "lipseste: fisierul este gol"),
+    return fail(Field::kTitle, say(anyLine ? texts::kEndsInTheCommentHeader : texts::kEmptyFile),
                 lastLine());
   }
 
@@ -491,28 +480,21 @@ class InputFileLoader {
     if (!outcome) return outcome;
     const int countLine = reader_.recordLineNumber();
     if (in.dofPerNode != 2 && in.dofPerNode != 3)
-      return refuse(Field::kCounts, std::string(say("coordinates per node must be 2 or 3, found ",
-                                                    "numarul de coordonate pe nod trebuie sa fie 2 "
-                                                    "sau 3, s-a gasit ")) +
-                                        std::to_string(in.dofPerNode));
+      return refuse(Field::kCounts,
+                    say(texts::kCoordinatesPerNode, {std::to_string(in.dofPerNode)}));
     if (in.nodesInBase0 < 0)
-      return refuseNegative(Field::kCounts, in.nodesInBase0, "the number of nodes in Base 0",
-                            "numarul de noduri din Baza 0");
+      return refuseNegative(Field::kCounts, in.nodesInBase0, texts::kNodesInBase0);
     if (in.nodesInBase1 < 0)
-      return refuseNegative(Field::kCounts, in.nodesInBase1, "the number of nodes in Base 1",
-                            "numarul de noduri din Baza 1");
+      return refuseNegative(Field::kCounts, in.nodesInBase1, texts::kNodesInBase1);
     const std::int64_t nodeCount = std::int64_t{in.nodesInBase0} + in.nodesInBase1;
     if (nodeCount > std::numeric_limits<std::int32_t>::max())
-      return refuse(Field::kCounts, std::string(say("the number of nodes ", "numarul de noduri ")) +
-                                        std::to_string(in.nodesInBase0) + " + " +
-                                        std::to_string(in.nodesInBase1) +
-                                        say(" is more than ", " depaseste ") +
-                                        std::to_string(std::numeric_limits<std::int32_t>::max()));
+      return refuse(Field::kCounts,
+                    say(texts::kTooManyNodes,
+                        {std::to_string(in.nodesInBase0), std::to_string(in.nodesInBase1),
+                         std::to_string(std::numeric_limits<std::int32_t>::max())}));
     in.baseNodeCount = static_cast<std::int32_t>(nodeCount);
     if (outcome = skipHeading(Field::kCoordinatesHeading); !outcome) return outcome;
-    if (outcome = checkRoomFor(Field::kCounts, nodeCount, "node records", "inregistrari de noduri",
-                               countLine);
-        !outcome)
+    if (outcome = checkRoomFor(Field::kCounts, nodeCount, texts::kNodeRecords, countLine); !outcome)
       return outcome;
     in.baseCoords.rebuild(nodeCount, in.dofPerNode);
     for (std::int32_t record = 1; record <= in.baseNodeCount; ++record)
@@ -532,15 +514,13 @@ class InputFileLoader {
     if (!reader_.filled(1)) {
       for (int axis = 1; axis <= in.dofPerNode; ++axis)
         if (reader_.filled(1 + axis))
-          return refuse(Field::kNodeRecord,
-                        say("the node number is missing", "lipseste numarul nodului"));
+          return refuse(Field::kNodeRecord, say(texts::kNodeNumberMissing));
       return outcome;  // a record without values (a lone slash) names no node
     }
     if (node < 1 || node > in.baseNodeCount)
-      return refuse(Field::kNodeRecord,
-                    std::string(say("node ", "nodul ")) + std::to_string(node) +
-                        say(" is outside 1..", " este in afara domeniului 1..") +
-                        std::to_string(in.baseNodeCount));
+      return refuse(
+          Field::kNodeRecord,
+          say(texts::kNodeOutside, {std::to_string(node), std::to_string(in.baseNodeCount)}));
     for (int axis = 1; axis <= in.dofPerNode; ++axis)
       if (reader_.filled(1 + axis))
         in.baseCoords(node, axis) = xyz[static_cast<std::size_t>(axis - 1)];
@@ -558,8 +538,7 @@ class InputFileLoader {
         !outcome)
       return outcome;
     if (in.moduleCount < 0)
-      return refuseNegative(Field::kExpansion, in.moduleCount, "the number of modules",
-                            "numarul de module");
+      return refuseNegative(Field::kExpansion, in.moduleCount, texts::kModules);
     in.loadedExpansionType = in.expansionType;
     switch (in.expansionType) {
       case model::kPyramidal: {
@@ -590,10 +569,9 @@ class InputFileLoader {
     if (outcome) outcome = read(Field::kElementCount, {&in.baseElementCount});
     if (!outcome) return outcome;
     if (in.baseElementCount < 0)
-      return refuseNegative(Field::kElementCount, in.baseElementCount, "the number of elements",
-                            "numarul de elemente");
-    if (outcome = checkRoomFor(Field::kElementCount, in.baseElementCount, "element records",
-                               "inregistrari de elemente", reader_.recordLineNumber());
+      return refuseNegative(Field::kElementCount, in.baseElementCount, texts::kElements);
+    if (outcome = checkRoomFor(Field::kElementCount, in.baseElementCount, texts::kElementRecords,
+                               reader_.recordLineNumber());
         !outcome)
       return outcome;
     in.baseElemStart.rebuild(in.baseElementCount);
@@ -610,15 +588,13 @@ class InputFileLoader {
     if (!outcome) return outcome;
     if (!reader_.filled(1)) {
       if (reader_.filled(2) || reader_.filled(3))
-        return refuse(Field::kElementRecord,
-                      say("the element number is missing", "lipseste numarul elementului"));
+        return refuse(Field::kElementRecord, say(texts::kElementNumberMissing));
       return outcome;
     }
     if (element < 1 || element > in.baseElementCount)
       return refuse(Field::kElementRecord,
-                    std::string(say("element ", "elementul ")) + std::to_string(element) +
-                        say(" is outside 1..", " este in afara domeniului 1..") +
-                        std::to_string(in.baseElementCount));
+                    say(texts::kElementOutside,
+                        {std::to_string(element), std::to_string(in.baseElementCount)}));
     if (reader_.filled(2)) in.baseElemStart(element) = start;
     if (reader_.filled(3)) in.baseElemEnd(element) = end;
     return outcome;
@@ -649,10 +625,7 @@ class InputFileLoader {
     if (!outcome) return outcome;
     if (in.elementKindCount < 1 || in.elementKindCount > model::kKindCount)
       return refuse(Field::kTypeCount,
-                    std::string(say("the number of element types must be 1 to 4, found ",
-                                    "numarul tipurilor de elemente trebuie sa fie intre 1 si 4, "
-                                    "s-a gasit ")) +
-                        std::to_string(in.elementKindCount));
+                    say(texts::kTypeCount, {std::to_string(in.elementKindCount)}));
     model::Model defaults;
     defaults.romanian = romanian_;
     defaults.expansionType = in.expansionType;
@@ -679,10 +652,8 @@ class InputFileLoader {
 
 // The model is left as it was: the load had not reached it yet.
 Outcome notEnoughMemoryToLoad(const model::Model& model, std::string_view fileName) {
-  return Outcome::failure(std::string(model.romanian ? "Fisierul \"" : "File \"") +
-                          model::escapedControls(fileName) +
-                          (model.romanian ? "\": memorie insuficienta pentru a-l incarca"
-                                          : "\": not enough memory to load it"));
+  return Outcome::failure(
+      model::say(texts::kNoMemoryToLoad, model.romanian, {model::escapedControls(fileName)}));
 }
 
 // Loads a text already cleaned (LF line ends, no byte-order mark).

@@ -4,6 +4,7 @@
 #include <map>
 #include <system_error>
 
+#include "files/file_texts.h"
 #include "files/native_path.h"
 #include "files/platform_files.h"
 #include "model/number_text.h"
@@ -135,12 +136,8 @@ std::optional<std::string> spaceShortage(const std::vector<PlannedOutput>& outpu
   for (const auto& [volume, need] : needs) {
     if (need.bytes <= need.available) continue;
     const std::string path = "\"" + model::escapedControls(need.firstPath) + "\"";
-    if (romanian)
-      return "Nu este destul spatiu liber pentru " + path + ": sunt necesari pana la " +
-             megabytes(need.bytes, true) + ", sunt liberi " + megabytes(need.available, false) +
-             "; nu s-a scris niciun fisier.";
-    return "Not enough free space for " + path + ": up to " + megabytes(need.bytes, true) +
-           " are needed, " + megabytes(need.available, false) + " are free; no file was written.";
+    return model::say(texts::kSpaceShortage, romanian,
+                      {path, megabytes(need.bytes, true), megabytes(need.available, false)});
   }
   return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <system_error>
 
+#include "files/file_texts.h"
 #include "files/native_path.h"
 #include "model/printable_text.h"
 
@@ -10,37 +11,37 @@ namespace zentrix::files {
 
 namespace {
 
-struct Text {
+struct Reason {
   int error;
-  const char* en;
-  const char* ro;
+  model::Text text;
 };
 
 // The common causes; any other keeps the system's (English) text, with its
 // number for the Romanian reader to look up.
-constexpr Text kReasons[] = {
-    {ENOENT, "No such file or directory", "Fisierul sau dosarul nu exista"},
-    {EACCES, "Permission denied", "Permisiune refuzata"},
-    {EPERM, "Permission denied", "Permisiune refuzata"},
-    {ENOSPC, "No space left on device", "Nu mai este spatiu pe disc"},
+constexpr Reason kReasons[] = {
+    {ENOENT, {"No such file or directory", "Fisierul sau dosarul nu exista"}},
+    {EACCES, {"Permission denied", "Permisiune refuzata"}},
+    {EPERM, {"Permission denied", "Permisiune refuzata"}},
+    {ENOSPC, {"No space left on device", "Nu mai este spatiu pe disc"}},
 #if defined(EDQUOT)
-    {EDQUOT, "Disk quota exceeded", "Cota de disc a fost depasita"},
+    {EDQUOT, {"Disk quota exceeded", "Cota de disc a fost depasita"}},
 #endif
-    {EROFS, "Read-only file system", "Sistem de fisiere doar pentru citire"},
-    {EISDIR, "Is a folder", "Este un dosar"},
-    {ENOTDIR, "Not a folder", "Nu este un dosar"},
-    {ENAMETOOLONG, "File name too long", "Numele fisierului este prea lung"},
-    {EFBIG, "File too large", "Fisierul este prea mare"},
-    {EIO, "Input/output error", "Eroare de intrare/iesire"},
-    {ENOMEM, "Not enough memory", "Memorie insuficienta"},
-    {EINTR, "Cancelled", "Anulat"},
-    {ENXIO, "No program reads from this pipe", "Niciun program nu citeste din aceasta conducta"},
-    {EAGAIN, "It is a pipe or a terminal, which could make the program wait for ever",
-     "Este o conducta sau un terminal, care ar putea face programul sa astepte la nesfarsit"},
+    {EROFS, {"Read-only file system", "Sistem de fisiere doar pentru citire"}},
+    {EISDIR, {"Is a folder", "Este un dosar"}},
+    {ENOTDIR, {"Not a folder", "Nu este un dosar"}},
+    {ENAMETOOLONG, {"File name too long", "Numele fisierului este prea lung"}},
+    {EFBIG, {"File too large", "Fisierul este prea mare"}},
+    {EIO, {"Input/output error", "Eroare de intrare/iesire"}},
+    {ENOMEM, {"Not enough memory", "Memorie insuficienta"}},
+    {EINTR, {"Cancelled", "Anulat"}},
+    {ENXIO, {"No program reads from this pipe", "Niciun program nu citeste din aceasta conducta"}},
+    {EAGAIN,
+     {"It is a pipe or a terminal, which could make the program wait for ever",
+      "Este o conducta sau un terminal, care ar putea face programul sa astepte la nesfarsit"}},
 #if defined(ELOOP)
-    {ELOOP, "Too many levels of symbolic links", "Prea multe legaturi simbolice"},
+    {ELOOP, {"Too many levels of symbolic links", "Prea multe legaturi simbolice"}},
 #endif
-    {EEXIST, "File exists", "Fisierul exista"},
+    {EEXIST, {"File exists", "Fisierul exista"}},
 };
 
 std::string quotedText(std::string_view text) {
@@ -50,11 +51,10 @@ std::string quotedText(std::string_view text) {
 }  // namespace
 
 std::string systemErrorText(int error, bool romanian) {
-  for (const Text& text : kReasons)
-    if (text.error == error) return romanian ? text.ro : text.en;
-  const std::string system = std::generic_category().message(error);
-  if (!romanian) return system;
-  return "eroare de sistem " + std::to_string(error) + " (" + system + ")";
+  for (const Reason& reason : kReasons)
+    if (reason.error == error) return model::say(reason.text, romanian);
+  return model::say(texts::kSystemError, romanian,
+                    {std::to_string(error), std::generic_category().message(error)});
 }
 
 std::string failureReason(int error, const std::filesystem::path& path, bool romanian) {
@@ -67,39 +67,30 @@ std::string failureReason(int error, const std::filesystem::path& path, bool rom
       std::error_code ignored;
       const auto status = std::filesystem::status(part, ignored);
       if (std::filesystem::exists(status) && !std::filesystem::is_directory(status))
-        return quotedText(modelPathText(part)) +
-               (romanian ? " nu este un dosar" : " is not a folder");
+        return model::say(texts::kNotAFolder, romanian, {quotedText(modelPathText(part))});
     }
   }
   return systemErrorText(error, romanian);
 }
 
 std::string cannotCreate(std::string_view pathText, const std::string& reason, bool romanian) {
-  return (romanian ? "Nu se poate crea fisierul " : "Cannot create the file ") +
-         quotedText(pathText) + ": " + reason;
+  return model::say(texts::kCannotCreate, romanian, {quotedText(pathText), reason});
 }
 
 std::string cannotWrite(std::string_view pathText, const std::string& reason, bool romanian) {
-  return (romanian ? "Nu se poate scrie fisierul " : "Cannot write the file ") +
-         quotedText(pathText) + ": " + reason;
+  return model::say(texts::kCannotWrite, romanian, {quotedText(pathText), reason});
 }
 
 std::string cannotOpen(std::string_view pathText, const std::string& reason, bool romanian) {
-  return (romanian ? "Nu se poate deschide fisierul " : "Cannot open the file ") +
-         quotedText(pathText) + ": " + reason;
+  return model::say(texts::kCannotOpen, romanian, {quotedText(pathText), reason});
 }
 
 std::string cannotRead(std::string_view pathText, const std::string& reason, bool romanian) {
-  return (romanian ? "Nu se poate citi fisierul " : "Cannot read the file ") +
-         quotedText(pathText) + ": " + reason;
+  return model::say(texts::kCannotRead, romanian, {quotedText(pathText), reason});
 }
 
 std::string writeCancelled(std::string_view pathText, bool romanian) {
-  if (romanian)
-    return "Scrierea fisierului " + quotedText(pathText) +
-           " a fost anulata; fisierul existent a ramas neschimbat.";
-  return "Writing the file " + quotedText(pathText) +
-         " was cancelled; an existing file of that name is unchanged.";
+  return model::say(texts::kWriteCancelled, romanian, {quotedText(pathText)});
 }
 
 }  // namespace zentrix::files

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <system_error>
 
+#include "files/file_texts.h"
 #include "files/native_path.h"
 #include "files/system_error_text.h"
 
@@ -77,8 +78,7 @@ bool TextFileOutput::open() {
   reservedEnd_ = 0;
   target_ = nativePath(pathText_);
   if (pathText_.empty()) {
-    fail(cannotCreate(
-        pathText_, romanian_ ? "numele fisierului lipseste" : "the file name is empty", romanian_));
+    fail(cannotCreate(pathText_, model::say(texts::kNoFileName, romanian_), romanian_));
     return false;
   }
   int error = 0;
@@ -103,9 +103,7 @@ bool TextFileOutput::open() {
       break;
     case platform::PathKind::kRegular:
       if (facts.readOnly) {
-        fail(cannotWrite(pathText_,
-                         romanian_ ? "fisierul este doar pentru citire" : "the file is read-only",
-                         romanian_));
+        fail(cannotWrite(pathText_, model::say(texts::kReadOnly, romanian_), romanian_));
         return false;
       }
       [[fallthrough]];

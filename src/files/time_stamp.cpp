@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "files/file_texts.h"
+
 namespace zentrix::files {
 
 namespace {
@@ -61,17 +63,11 @@ std::optional<std::string> sourceDateEpochWarning(bool romanian) {
     case EpochState::kValid:
       return std::nullopt;
     case EpochState::kMalformed:
-      return romanian ? "Atentie: SOURCE_DATE_EPOCH nu este un numar de secunde; se foloseste "
-                        "ora curenta."
-                      : "Warning: SOURCE_DATE_EPOCH is not a number of seconds; the current "
-                        "time is used.";
+      return model::say(texts::kMalformedEpoch, romanian);
     case EpochState::kOutOfRange:
       break;
   }
-  return romanian ? "Atentie: SOURCE_DATE_EPOCH este in afara anilor 1000 - 9999; se foloseste "
-                    "ora curenta."
-                  : "Warning: SOURCE_DATE_EPOCH is outside the years 1000 to 9999; the current "
-                    "time is used.";
+  return model::say(texts::kEpochOutOfRange, romanian);
 }
 
 }  // namespace zentrix::files

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "files/file_texts.h"
+#include "model/field_labels.h"
 #include "model/number_text.h"
 
 namespace zentrix::files {
@@ -12,12 +14,10 @@ namespace {
 
 using model::Model;
 
-const char* say(bool romanian, const char* english, const char* romanianText) {
-  return romanian ? romanianText : english;
-}
+using model::say;
 
 std::string notWritten(bool romanian) {
-  return say(romanian, ": the file was not written.", ": fisierul nu a fost scris.");
+  return say(texts::kNotWritten, romanian);
 }
 
 // Both infinities and every NaN have all exponent bits set; testing the bits
@@ -35,13 +35,11 @@ bool allFinite(const float* values, std::size_t count) {
 }  // namespace
 
 model::Outcome refusedWrite(const Model& model, std::string_view path, const std::string& reason) {
-  return model::Outcome::failure(std::string(say(model.romanian, "Cannot write the file \"",
-                                                 "Nu se poate scrie fisierul \"")) +
-                                 std::string(path) + "\": " + reason);
+  return model::Outcome::failure(say(texts::kCannotWritePath, model.romanian, {path, reason}));
 }
 
 std::string notEnoughMemory(const Model& model) {
-  return say(model.romanian, "not enough memory", "memorie insuficienta");
+  return say(texts::kNotEnoughMemory, model.romanian);
 }
 
 std::optional<std::string> nonFiniteCoordinate(const model::CoordinateTable& coords,
@@ -55,13 +53,10 @@ std::optional<std::string> nonFiniteCoordinate(const model::CoordinateTable& coo
     const std::string node = std::to_string(index / columns + 1);
     const char axis = model::axisLetter(static_cast<int>(index % columns) + 1);
     const bool nan = std::isnan(values[index]);
-    if (romanian)
-      return std::string("Coordonata ") + axis + " a nodului " + node +
-             (baseModule ? " al modulului de baza" : "") + " este " +
-             (nan ? "nedefinita (NaN)" : "infinita") + notWritten(romanian);
-    return std::string("The ") + axis + " coordinate of " + (baseModule ? "Base module " : "") +
-           "node " + node + " is " + (nan ? "not a number (NaN)" : "infinite") +
-           notWritten(romanian);
+    const model::Text& fault =
+        baseModule ? (nan ? texts::kNanBaseCoordinate : texts::kInfiniteBaseCoordinate)
+                   : (nan ? texts::kNanCoordinate : texts::kInfiniteCoordinate);
+    return say(fault, romanian, {std::string_view(&axis, 1), node}) + notWritten(romanian);
   }
   return std::nullopt;
 }
@@ -71,39 +66,34 @@ std::optional<std::string> nonFiniteArea(const Model& model, int count) {
     if (std::isfinite(model.typeArea(type))) continue;
     const std::string name(model::trimLeft(model::trimRight(model.typeName(type))));
     const std::string named = std::to_string(type) + (name.empty() ? "" : " (" + name + ")");
-    if (model.romanian)
-      return "Aria tipului de element " + named + " nu este un numar finit" +
-             notWritten(model.romanian);
-    return "The area of element type " + named + " is not a finite number" +
-           notWritten(model.romanian);
+    return say(texts::kNonFiniteArea, model.romanian, {named}) + notWritten(model.romanian);
   }
   return std::nullopt;
 }
 
 std::optional<std::string> nonFiniteExpansionValue(const Model& model) {
   struct Named {
-    const char* english;
-    const char* romanian;
+    std::string field;
     float value;
   };
-  std::vector<Named> values = {{"\"Module Length\"", "\"Lungimea modulului\"", model.moduleLength}};
+  const bool romanian = model.romanian;
+  const auto vertexFoot = [&](const char* axis) {
+    return say(model::labels::kVertexFootCoordinate, romanian, {axis});
+  };
+  std::vector<Named> values = {{say(model::labels::kModuleLength, romanian), model.moduleLength}};
   switch (model.expansionType) {
     case model::kPyramidal:
-      values.push_back({"\"Shrink Ratio\"", "\"Raportul de micsorare\"", model.pyramidShrinkRatio});
-      values.push_back({"\"Vertex Foot Coordinates\" (X)",
-                        "\"Coordonatele piciorului varfului\" (X)", model.vertexFoot[0]});
-      values.push_back({"\"Vertex Foot Coordinates\" (Y)",
-                        "\"Coordonatele piciorului varfului\" (Y)", model.vertexFoot[1]});
-      if (model.dofPerNode == 3)
-        values.push_back({"\"Vertex Foot Coordinates\" (Z)",
-                          "\"Coordonatele piciorului varfului\" (Z)", model.vertexFoot[2]});
+      values.push_back({say(model::labels::kShrinkRatio, romanian), model.pyramidShrinkRatio});
+      values.push_back({vertexFoot("X"), model.vertexFoot[0]});
+      values.push_back({vertexFoot("Y"), model.vertexFoot[1]});
+      if (model.dofPerNode == 3) values.push_back({vertexFoot("Z"), model.vertexFoot[2]});
       break;
     case model::kOneDirectionShrink:
-      values.push_back({"\"Shrink Ratio\"", "\"Raportul de micsorare\"", model.shrinkRatio});
+      values.push_back({say(model::labels::kShrinkRatio, romanian), model.shrinkRatio});
       break;
     case model::kArch:
-      values.push_back({"\"Half Span (l)\"", "\"Semideschiderea (l)\"", model.halfSpan});
-      values.push_back({"\"Height (h)\"", "\"Inaltimea (h)\"", model.archHeight});
+      values.push_back({say(model::labels::kHalfSpan, romanian), model.halfSpan});
+      values.push_back({say(model::labels::kArchHeight, romanian), model.archHeight});
       break;
     default:
       break;
@@ -113,9 +103,7 @@ std::optional<std::string> nonFiniteExpansionValue(const Model& model) {
     const std::string value = std::isnan(named.value) ? "NaN"
                               : named.value < 0       ? "-Infinity"
                                                       : "Infinity";
-    return std::string(say(model.romanian, named.english, named.romanian)) +
-           say(model.romanian, " is not a finite number (", " nu este un numar finit (") + value +
-           ")" + notWritten(model.romanian);
+    return say(texts::kNonFiniteValue, romanian, {named.field, value}) + notWritten(romanian);
   }
   return std::nullopt;
 }

@@ -9,6 +9,7 @@
 #include "generation/arch_geometry.h"
 #include "generation/element_kinds.h"
 #include "generation/generation_checks.h"
+#include "generation/generation_texts.h"
 #include "generation/physical_memory.h"
 #include "generation/straight_expansion.h"
 #include "generation/structure_counts.h"
@@ -186,16 +187,8 @@ std::string moduleLengthWarning(const Model& model) {
   const auto shown = [](float value) {
     return model::compactNumberText(model::fixedForm(value, 12, 4));
   };
-  const std::string base = shown(model.baseModuleLength);
-  const std::string current = shown(model.moduleLength);
-  if (model.romanian)
-    return "ATENTIE: Lungimea modulului de baza =" + base +
-           " - diferita de lungimea modulului curent =" + current +
-           " !\nStructura care va fi generata nu va fi modulara.\nVreti sa continuati?";
-  return "WARNING: Base Module length =" + base +
-         " - diferent from the current module length =" + current +
-         " !\nThe structure that will be generated will not be modular.\nWould You like to "
-         "continue?";
+  return model::say(texts::kModuleLengthWarning, model.romanian,
+                    {shown(model.baseModuleLength), shown(model.moduleLength)});
 }
 
 Outcome generateStructure(Model& model, model::Progress* progress, const model::LineSink& console) {

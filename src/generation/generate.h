@@ -1,7 +1,8 @@
 // GENERATE: expands the Base module into the whole structure (node
 // coordinates, element end nodes, element kinds) in the model.
 //
-// The road, as the desktop program and the command line take it:
+// The road, which runGenerate (generate_sequence.h) takes for the desktop
+// program and the command line alike:
 //   1. `refusalOf(model)`: inputs the generation cannot work with get a
 //      message in the model's language; nothing changes.
 //   2. `measureBaseModule(model)`: sets `directionIndex` and

@@ -8,6 +8,7 @@
 #include "model/free_form.h"
 #include "model/number_text.h"
 #include "ui/dialog_texts.h"
+#include "ui/ui_texts.h"
 
 namespace zentrix::input {
 
@@ -86,7 +87,7 @@ void applyCoordinates(ui::Dialog& dialog, ui::DialogHost& host, model::Model& mo
   state.coordinateText = editText(dialog, Ids::kCoordinatesEdit, kCoordinateTextWidth);
   const int node = dialog.selection(Ids::kNodeList);
   if (!holdsNode(model, node)) {
-    ui::showError(host, model, "No Node Selected", "Nu s-a selectat nici un nod.", kTitle);
+    ui::showError(host, model, ui::texts::kNoNodeSelected, kTitle);
     return;
   }
   const int columns = shownColumns(model);
@@ -97,7 +98,7 @@ void applyCoordinates(ui::Dialog& dialog, ui::DialogHost& host, model::Model& mo
     targets.emplace_back(&values[static_cast<std::size_t>(axis - 1)]);
   }
   if (!model::readFreeForm(state.coordinateText, targets)) {
-    ui::showError(host, model, "Wrong Coordinates String.", "Sir eronat de coordonate.", kTitle);
+    ui::showError(host, model, ui::texts::kWrongCoordinates, kTitle);
     return;
   }
   for (int axis = 1; axis <= columns; ++axis)

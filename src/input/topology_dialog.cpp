@@ -7,6 +7,7 @@
 #include "model/free_form.h"
 #include "model/number_text.h"
 #include "ui/dialog_texts.h"
+#include "ui/ui_texts.h"
 
 namespace zentrix::input {
 
@@ -63,17 +64,17 @@ void applyEndNodes(ui::Dialog& dialog, ui::DialogHost& host, model::Model& model
   state.endNodesText = editText(dialog, Ids::kEndNodesEdit, kEndNodesTextWidth);
   const int element = dialog.selection(Ids::kElementList);
   if (!holdsElement(model, element)) {
-    ui::showError(host, model, "No Element Selected", "Nu s-a selectat nci un element.", kTitle);
+    ui::showError(host, model, ui::texts::kNoElementSelected, kTitle);
     return;
   }
   std::int32_t& start = model.baseElemStart(element);
   std::int32_t& end = model.baseElemEnd(element);
   if (!model::readFreeForm(state.endNodesText, {&start, &end})) {
-    ui::showError(host, model, "Wrong End Nodes String", "Sir eronat de noduri de capat.", kTitle);
+    ui::showError(host, model, ui::texts::kWrongEndNodes, kTitle);
     return;
   }
   if (start == 0 || end == 0) {
-    ui::showError(host, model, "Values 0 in End Nodes", "Valori 0 in nodurile de capat.", kTitle);
+    ui::showError(host, model, ui::texts::kZeroEndNodes, kTitle);
     return;
   }
   markProcessed(dialog, Ids::kProcessedList, element, dialog.entryText(Ids::kElementList, element));

@@ -6,6 +6,7 @@
 #include <limits>
 #include <optional>
 
+#include "model/model_texts.h"
 #include "model/number_text.h"
 #include "model/printable_text.h"
 
@@ -274,31 +275,27 @@ class Messages {
   Messages(bool romanian, bool singleText) : romanian_(romanian), singleText_(singleText) {}
 
   std::string notFound(int position, const FreeFormTarget& target, std::string_view found) const {
-    return prefix(position) + (romanian_ ? "se astepta " : "expected ") + kindOf(target) +
-           (romanian_ ? ", s-a gasit " : ", found ") + escapedControls(found);
+    return say(texts::kExpected, romanian_,
+               {std::to_string(position), kindOf(target), escapedControls(found)});
   }
   std::string missing(int position, const FreeFormTarget& target) const {
-    const char* end = romanian_ ? (singleText_ ? "sfarsitul textului" : "sfarsitul fisierului")
-                                : (singleText_ ? "the end of the text" : "the end of the file");
-    return notFound(position, target, end);
+    return notFound(position, target,
+                    say(singleText_ ? texts::kEndOfTheText : texts::kEndOfTheFile, romanian_));
   }
   std::string outOfRange(int position, const FreeFormTarget& target,
                          std::string_view written) const {
-    return prefix(position) + quoted(written) +
-           (romanian_ ? " depaseste domeniul pentru " : " is out of range for ") + kindOf(target);
+    return say(texts::kOutOfRange, romanian_,
+               {std::to_string(position), quoted(written), kindOf(target)});
   }
   std::string malformed(int position, const Item& item) const {
     const std::string text = quoted(item.problemText);
     switch (item.problem) {
       case Item::kUnclosedQuote:
-        return prefix(position) + (romanian_ ? "textul intre ghilimele " : "the quoted text ") +
-               text + (romanian_ ? " nu este inchis pe linia sa" : " is not closed on its line");
+        return say(texts::kUnclosedQuote, romanian_, {std::to_string(position), text});
       case Item::kZeroRepeat:
-        return prefix(position) +
-               (romanian_ ? "factorul de repetare din " : "the repeat count in ") + text +
-               (romanian_ ? " trebuie sa fie pozitiv" : " must be positive");
+        return say(texts::kZeroRepeat, romanian_, {std::to_string(position), text});
       default:
-        return prefix(position) + (romanian_ ? "valoare eronata " : "malformed value ") + text;
+        return say(texts::kMalformed, romanian_, {std::to_string(position), text});
     }
   }
   static std::string quoted(std::string_view written) {
@@ -308,17 +305,14 @@ class Messages {
   }
 
  private:
-  std::string prefix(int position) const {
-    return (romanian_ ? "valoarea " : "value ") + std::to_string(position) + ": ";
-  }
   const char* kindOf(const FreeFormTarget& target) const {
     switch (target.index()) {
       case 0:
-        return romanian_ ? "un numar intreg" : "an integer";
+        return say(texts::kInteger, romanian_);
       case 1:
-        return romanian_ ? "un numar real" : "a real";
+        return say(texts::kReal, romanian_);
       default:
-        return romanian_ ? "un text" : "a text";
+        return say(texts::kText, romanian_);
     }
   }
 
@@ -371,7 +365,7 @@ Outcome FreeFormReader::read(std::span<const FreeFormTarget> targets) {
     // A read of nothing still uses its line.
     std::string skipped;
     if (readLine(skipped)) return Outcome::success();
-    return Outcome::failure(romanian_ ? "sfarsitul fisierului" : "the end of the file", line_);
+    return Outcome::failure(say(texts::kEndOfTheFile, romanian_), line_);
   }
   const Messages messages(romanian_, singleText_);
   std::string unquoted;

@@ -1,30 +1,22 @@
 #include "model/model.h"
 
+#include "model/model_texts.h"
+
 namespace zentrix::model {
-
-namespace {
-
-constexpr std::array<const char*, kKindCount> kEnglishKindNames = {
-    "Longitudinal", "Transversal", "Diagonal", "Transversal Diagonal"};
-constexpr std::array<const char*, kKindCount> kRomanianKindNames = {
-    "Longitudinal", "Transversal", "Diagonala", "Diagonala transversala"};
-
-}  // namespace
 
 void setStartValues(Model& model) {
   model.processCount = 0;
   model.elementKindCount = kKindCount;
-  const auto& names = model.romanian ? kRomanianKindNames : kEnglishKindNames;
-  for (int kind = 1; kind <= kKindCount; ++kind) model.kindNames[kind - 1] = names[kind - 1];
+  for (int kind = 1; kind <= kKindCount; ++kind)
+    model.kindNames[kind - 1] = say(texts::kKindNames[kind - 1], model.romanian);
   model.lastNodesInBase0 = true;
 }
 
 std::string defaultTypeName(const Model& model, int type) {
   // An arch's chords and struts carry their own names for types 1 and 2.
-  if (model.expansionType == kArch && type == 1) return model.romanian ? "Talpa" : "Longitudinal";
-  if (model.expansionType == kArch && type == 2) return model.romanian ? "Montant" : "Strut";
-  const auto& names = model.romanian ? kRomanianKindNames : kEnglishKindNames;
-  return names.at(type - 1);
+  if (model.expansionType == kArch && type == 1) return say(texts::kArchChord, model.romanian);
+  if (model.expansionType == kArch && type == 2) return say(texts::kArchStrut, model.romanian);
+  return say(texts::kKindNames.at(static_cast<std::size_t>(type - 1)), model.romanian);
 }
 
 bool isDefaultTypeName(const Model& model, int type, std::string_view name) {

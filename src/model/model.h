@@ -152,11 +152,6 @@ struct Model {
   const LaunchRecord& launch(int slot) const { return processTable.at(slot - 1); }
 };
 
-// Picks the text of the model's language.
-inline const char* inLanguage(const Model& model, const char* english, const char* romanianText) {
-  return model.romanian ? romanianText : english;
-}
-
 // The inputs the structure was generated with: the record GENERATE left, or
 // for a structure built by other means the current inputs.
 GeneratedWith structureInputs(const Model& model);

@@ -8,10 +8,9 @@ std::string shownNumber(float value, int width, int digits) {
   return model::compactNumberText(model::generalForm(value, width, digits));
 }
 
-void showError(DialogHost& host, const model::Model& model, const char* english,
-               const char* romanian, std::string_view title) {
-  host.showMessage(model::inLanguage(model, english, romanian), title, MessageButtons::Ok,
-                   MessageIcon::Error);
+void showError(DialogHost& host, const model::Model& model, const model::Text& text,
+               std::string_view title) {
+  host.showMessage(model::say(text, model.romanian), title, MessageButtons::Ok, MessageIcon::Error);
 }
 
 }  // namespace zentrix::ui

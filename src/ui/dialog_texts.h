@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/model.h"
+#include "model/text.h"
 #include "ui/dialog_layer.h"
 
 namespace zentrix::ui {
@@ -16,7 +17,7 @@ namespace zentrix::ui {
 std::string shownNumber(float value, int width, int digits);
 
 // An error box with an OK button and no owner, in the model's language.
-void showError(DialogHost& host, const model::Model& model, const char* english,
-               const char* romanian, std::string_view title);
+void showError(DialogHost& host, const model::Model& model, const model::Text& text,
+               std::string_view title);
 
 }  // namespace zentrix::ui

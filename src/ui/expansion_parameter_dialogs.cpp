@@ -7,6 +7,7 @@
 #include "model/free_form.h"
 #include "model/number_text.h"
 #include "ui/dialog_texts.h"
+#include "ui/ui_texts.h"
 
 namespace zentrix::ui {
 
@@ -38,8 +39,7 @@ void readVertexFoot(model::Model& model, DialogHost& host) {
   for (int axis = 1; axis <= coordinateCount(model); ++axis)
     targets.emplace_back(&model.vertexFoot[static_cast<std::size_t>(axis - 1)]);
   if (!model::readFreeForm(model.vertexFootText, targets))
-    showError(host, model, "Wrong Foot Coordinates String.",
-              "Sir eronat pentru coordonatele piciorului.", "Dialog4 Message");
+    showError(host, model, texts::kWrongFootCoordinates, "Dialog4 Message");
 }
 
 // The shrink directions offered: the structure's axes other than the

@@ -4,6 +4,7 @@
 
 #include "files/native_path.h"
 #include "model/number_text.h"
+#include "ui/ui_texts.h"
 
 namespace zentrix::ui {
 
@@ -130,8 +131,7 @@ std::string ExternalPrograms::readmePath(const model::Model& model) {
   const std::string current = platform_.currentDirectory();
   std::string docFolder = packageFolderOf(current) + "\\Doc";
   if (!platform_.exists(docFolder)) docFolder = current;
-  return std::string(model::trimRight(docFolder)) +
-         (model.romanian ? "\\Zentrix-ReadMe-ro.txt" : "\\Zentrix-ReadMe-en.txt");
+  return std::string(model::trimRight(docFolder)) + model::say(texts::kReadMeFile, model.romanian);
 }
 
 std::string ExternalPrograms::previewProgram(const model::Model& model) {
@@ -156,12 +156,8 @@ void ExternalPrograms::preview(model::Model& model, std::string_view path) {
 void ExternalPrograms::launch(model::Model& model, std::string programPath,
                               std::string programArgs) {
   if (model.processCount >= model::kMaxLaunches) {
-    host_.showMessage(model::inLanguage(model,
-                                        "Too many programs started (100): close ZENTRIX and "
-                                        "start it again to launch more.",
-                                        "Prea multe programe lansate (100): inchideti ZENTRIX si "
-                                        "porniti-l din nou pentru a lansa altele."),
-                      kProcessMessageTitle, MessageButtons::Ok, MessageIcon::Error);
+    host_.showMessage(model::say(texts::kTooManyPrograms, model.romanian), kProcessMessageTitle,
+                      MessageButtons::Ok, MessageIcon::Error);
     model.launchStatus = kFailedRunning;
     return;
   }

@@ -2,17 +2,20 @@
 
 #include <array>
 #include <exception>
+#include <functional>
 #include <iostream>
 #include <string>
 
+#include "files/file_texts.h"
 #include "files/geometry_file.h"
 #include "files/input_file.h"
-#include "generation/generate.h"
+#include "generation/generate_sequence.h"
 #include "input/coordinates_dialog.h"
 #include "input/topology_dialog.h"
 #include "model/number_text.h"
 #include "ui/element_types_dialog.h"
 #include "ui/expansion_parameter_dialogs.h"
+#include "ui/ui_texts.h"
 
 namespace zentrix::ui {
 
@@ -110,8 +113,7 @@ class MainDialog {
 
   void onGenerationControl(ControlId control);
   void generate();
-  enum class Generation { Refused, Declined, Cancelled, Done };
-  Generation runGeneration();
+  generation::GenerateEnd runGeneration();
   bool saveData();
 
   void onGeometryControl(ControlId control);
@@ -142,7 +144,7 @@ void MainDialog::guarded(Work&& work) {
   } catch (const std::exception& error) {
     showError(error.what());
   } catch (...) {
-    showError(model::inLanguage(model_, "Unexpected error.", "Eroare neasteptata."));
+    showError(model::say(texts::kUnexpectedError, model_.romanian));
   }
 }
 
@@ -172,10 +174,9 @@ MainDialogEnd MainDialog::run() {
 // Cancel; Save that does not end in a written file keeps the dialog open.
 bool MainDialog::mayClose() {
   if (inputsOf(model_) == savedInputs_) return true;
-  const MessageAnswer answer = host_.showMessage(
-      model::inLanguage(model_, "The model has changes that are not saved.\nSave them?",
-                        "Modelul are modificari nesalvate.\nLe salvati?"),
-      kMessageTitle, MessageButtons::SaveDiscardCancel, MessageIcon::Question);
+  const MessageAnswer answer =
+      host_.showMessage(model::say(texts::kUnsavedChanges, model_.romanian), kMessageTitle,
+                        MessageButtons::SaveDiscardCancel, MessageIcon::Question);
   if (answer == MessageAnswer::Discard) return true;
   if (answer != MessageAnswer::Save) return false;
   bool saved = false;
@@ -202,9 +203,8 @@ void MainDialog::inputsChanged() {
 void MainDialog::showGeneratedCounts() {
   const std::string nodes = std::to_string(model_.totalNodes);
   const std::string elements = std::to_string(model_.totalElements);
-  const std::string counts = model_.romanian
-                                 ? "generat: " + nodes + " noduri, " + elements + " elemente"
-                                 : "generated: " + nodes + " nodes, " + elements + " elements";
+  const std::string counts =
+      model::say(texts::kGeneratedCounts, model_.romanian, {nodes, elements});
   dialog_->setText(kGenerationStatus, counts);
   dialog_->setText(kMainDialogTemplate, "ZENTRIX - " + counts);
 }
@@ -440,10 +440,10 @@ void MainDialog::onGenerationControl(ControlId control) {
 
 void MainDialog::generate() {
   model_.lastNodesInBase0 = dialog_->isChecked(kLastNodesInBase0);
-  const Generation generation = runGeneration();
+  const generation::GenerateEnd end = runGeneration();
   // A refusal or a cancel leaves the previous structure and the buttons.
-  if (generation == Generation::Refused || generation == Generation::Cancelled) return;
-  if (generation == Generation::Done) showGeneratedCounts();
+  if (end == generation::GenerateEnd::Refused || end == generation::GenerateEnd::Cancelled) return;
+  if (end == generation::GenerateEnd::Done) showGeneratedCounts();
   // Saving stays possible after a declined warning too (the inputs alone
   // when the structure no longer matches them); a Geometry File only from a
   // structure the inputs generate.
@@ -453,32 +453,35 @@ void MainDialog::generate() {
   dialog_->setEnabled(kPreviewStructure, false);
 }
 
-MainDialog::Generation MainDialog::runGeneration() {
-  if (const auto refusal = generation::refusalOf(model_)) {
-    showError(*refusal);
-    return Generation::Refused;
+// The desktop's side of GENERATE: the Yes/No box and the progress window.
+class DesktopGenerateCaller final : public generation::GenerateCaller {
+ public:
+  DesktopGenerateCaller(DialogHost& host, const model::Model& model) : host_(host), model_(model) {}
+
+  bool goOnDespite(const std::string& warning) override {
+    return host_.showMessage(warning, kGenerationWarningTitle, MessageButtons::YesNo,
+                             MessageIcon::Information) == MessageAnswer::Yes;
   }
-  generation::measureBaseModule(model_);
-  if (!generation::moduleLengthMatches(model_) &&
-      host_.showMessage(generation::moduleLengthWarning(model_), kGenerationWarningTitle,
-                        MessageButtons::YesNo, MessageIcon::Information) != MessageAnswer::Yes)
-    return Generation::Declined;
-  model::Outcome generated = model::Outcome::success();
-  bool cancelled = false;
-  {
+
+  model::Outcome withProgress(
+      const std::function<model::Outcome(model::Progress&)>& work) override {
     // Closed before any message: a progress window never covers one.
-    const auto progress = host_.startProgress(
-        model::inLanguage(model_, "Generating the structure...", "Se genereaza structura..."));
-    generated = generation::generateStructure(model_, progress.get(), model::linesTo(std::cerr));
-    cancelled = progress->wasCancelled();
+    const auto progress = host_.startProgress(model::say(texts::kGenerating, model_.romanian));
+    return work(*progress);
   }
-  // A cancel keeps the previous structure.
-  if (cancelled) return Generation::Cancelled;
-  if (!generated) {
-    showError(generated.message);
-    return Generation::Refused;
-  }
-  return Generation::Done;
+
+ private:
+  DialogHost& host_;
+  const model::Model& model_;
+};
+
+generation::GenerateEnd MainDialog::runGeneration() {
+  DesktopGenerateCaller caller(host_, model_);
+  const generation::GenerateResult result =
+      generation::runGenerate(model_, caller, model::linesTo(std::cerr));
+  // A cancel keeps the previous structure and needs no message.
+  if (result.end == generation::GenerateEnd::Refused) showError(result.message);
+  return result.end;
 }
 
 bool MainDialog::saveData() {
@@ -488,8 +491,7 @@ bool MainDialog::saveData() {
   model::Outcome written = model::Outcome::success();
   bool cancelled = false;
   {
-    const auto progress = host_.startProgress(
-        model::inLanguage(model_, "Saving the Zentrix File...", "Se salveaza fisierul Zentrix..."));
+    const auto progress = host_.startProgress(model::say(texts::kSaving, model_.romanian));
     written = files::writeInputFile(model_, progress.get());
     cancelled = progress->wasCancelled();
   }
@@ -532,8 +534,7 @@ void MainDialog::create() {
   bool cancelled = false;
   {
     // Closed before any message: a progress window never covers one.
-    const auto progress = host_.startProgress(model::inLanguage(
-        model_, "Writing the Geometry File...", "Se scrie fisierul Geometry File..."));
+    const auto progress = host_.startProgress(model::say(texts::kWritingGeometry, model_.romanian));
     written = files::writeGeometryFile(model_, progress.get());
     cancelled = progress->wasCancelled();
   }
@@ -574,8 +575,7 @@ void MainDialog::loadOldFile() {
     model_.oldFilePath = previousOldFile;
     model_.inputFilePath = previousInputFile;
     model_.oldFileLoaded = previouslyLoaded;
-    std::string text = model::inLanguage(model_, "Wrong Data in Old File.",
-                                         "Date eronate in fisierul existent (Old File).");
+    std::string text = model::say(files::texts::kWrongDataInOldFile, model_.romanian);
     if (!loaded.message.empty()) text += "\n\n" + loaded.message;
     // Cancel goes back to the model as it was: the failed load changed
     // nothing, and ending the program here would lose the user's work.

@@ -14,6 +14,7 @@
 #include "files/sample_models.h"
 #include "files/scratch_folder.h"
 #include "model/number_text.h"
+#include "model/text.h"
 #include "support/portable.h"
 #include "support/test_names.h"
 
@@ -255,10 +256,11 @@ TEST_F(InputFileWriterTest, CancelLeavesTheOldFileAsItWas) {
     const model::Outcome outcome = writeInputFile(m, &progress);
     EXPECT_FALSE(outcome);
     EXPECT_EQ(outcome.message,
-              romanian ? "Scrierea fisierului \"large.dat\" a fost anulata; fisierul existent a "
-                         "ramas neschimbat."
-                       : "Writing the file \"large.dat\" was cancelled; an existing file of that "
-                         "name is unchanged.")
+              model::say({"Writing the file \"large.dat\" was cancelled; an existing file of "
+                          "that name is unchanged.",
+                          "Scrierea fisierului \"large.dat\" a fost anulata; fisierul existent a "
+                          "ramas neschimbat."},
+                         romanian))
         << "every writer gives the one cancel message";
     EXPECT_EQ(progress.fractions.size(), 3u) << "stops at the first refusal";
   }

@@ -10,6 +10,7 @@
 #include "files/input_file.h"
 #include "files/sample_models.h"
 #include "files/scratch_folder.h"
+#include "model/text.h"
 
 namespace zentrix::files {
 namespace {
@@ -49,10 +50,10 @@ TEST(OutOfMemory, EveryWriterReportsItAndLeavesTheOlderFile) {
         EXPECT_GT(LargeAllocationsFail::refusals(), 0);
       }
       EXPECT_FALSE(outcome) << writer.name;
-      EXPECT_EQ(outcome.message, romanian ? "Nu se poate scrie fisierul \"" + writer.target(stem) +
-                                                "\": memorie insuficienta"
-                                          : "Cannot write the file \"" + writer.target(stem) +
-                                                "\": not enough memory");
+      EXPECT_EQ(outcome.message,
+                model::say({"Cannot write the file \"{1}\": not enough memory",
+                            "Nu se poate scrie fisierul \"{1}\": memorie insuficienta"},
+                           romanian, {writer.target(stem)}));
       EXPECT_EQ(readWholeFile(writer.target(stem)), "older\r\n");
     }
   }

@@ -9,6 +9,7 @@
 
 #include "model/model.h"
 #include "model/number_text.h"
+#include "model/text.h"
 
 namespace zentrix::testing {
 
@@ -28,7 +29,7 @@ inline model::Model sampleModel(const SampleShape& shape) {
   model::Model m;
   m.romanian = shape.romanian;
   model::setStartValues(m);
-  m.problemTitle = shape.romanian ? "Pod din zabrele" : "Truss bridge, first try";
+  m.problemTitle = model::say({"Truss bridge, first try", "Pod din zabrele"}, shape.romanian);
   m.dofPerNode = shape.dofPerNode;
   m.nodesInBase0 = shape.dofPerNode == 3 ? 5 : 3;
   m.nodesInBase1 = m.nodesInBase0;

@@ -9,6 +9,7 @@
 
 #include "generation/generate.h"
 #include "generation_fixtures.h"
+#include "model/text.h"
 #include "support/test_names.h"
 
 namespace zentrix::generation {
@@ -88,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "length =100. !\nThe structure that will be generated will not be "
                     "modular.\nWould You like to continue?"}),
     [](const ::testing::TestParamInfo<WarningCase>& warning) {
-      return std::string(warning.param.romanian ? "ro" : "en") + "_base_" +
+      return std::string(model::say({"en", "ro"}, warning.param.romanian)) + "_base_" +
              ::zentrix::testing::numberName(warning.param.baseLength) + "_module_" +
              ::zentrix::testing::numberName(warning.param.moduleLength);
     });
@@ -135,7 +136,7 @@ TEST_P(RefusalTest, SaysWhyAndKeepsThePreviousStructure) {
     model::Model m = previouslyGenerated(c.change);
     m.romanian = romanian;
     const Generated before = generatedPart(m);
-    const std::string expected = romanian ? c.romanian : c.english;
+    const std::string expected = model::say({c.english, c.romanian}, romanian);
 
     const auto refusal = refusalOf(m, 1ull << 32);
     ASSERT_TRUE(refusal.has_value());

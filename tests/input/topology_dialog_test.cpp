@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/text.h"
 #include "support/dialog_script.h"
 #include "support/test_names.h"
 #include "ui/memory_dialog_backend.h"
@@ -199,7 +200,7 @@ TEST(TopologyApply, WithoutAChosenElementTellsTheUser) {
     });
     ASSERT_EQ(host.messages().size(), 1u);
     EXPECT_EQ(host.messages()[0].text,
-              romanian ? "Nu s-a selectat nci un element." : "No Element Selected");
+              model::say({"No Element Selected", "Nu s-a selectat nci un element."}, romanian));
     EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{0, 0}));
   }
 }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "model/number_text.h"
+#include "model/text.h"
 #include "support/test_names.h"
 
 namespace zentrix::model {
@@ -102,7 +103,7 @@ TEST_P(FreeFormFailureTest, NamesTheValueAndWhatWasFound) {
     std::string name;
     const Outcome outcome = readFreeForm(c.text, {&count, &length, &name}, romanian);
     ASSERT_FALSE(outcome) << c.text;
-    EXPECT_EQ(outcome.message, romanian ? c.romanian : c.english);
+    EXPECT_EQ(outcome.message, say({c.english, c.romanian}, romanian));
     EXPECT_EQ(outcome.line, 1);
   }
 }

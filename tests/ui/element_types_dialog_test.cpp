@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "model/text.h"
 #include "support/dialog_script.h"
 #include "support/test_names.h"
 #include "ui/memory_dialog_backend.h"
@@ -48,9 +49,10 @@ TEST_P(ElementTypeDefaults, AreShownAndStoredOnOpening) {
   auto m = newModel(c.romanian, c.expansionType);
   // Blank names, or the defaults of the other expansion family, take the
   // defaults of the type chosen now.
-  m.typeNames = {
-      "", c.expansionType == model::kArch ? "Transversal" : (c.romanian ? "Montant" : "Strut"), "",
-      ""};
+  m.typeNames = {"",
+                 c.expansionType == model::kArch ? "Transversal"
+                                                 : model::say({"Strut", "Montant"}, c.romanian),
+                 "", ""};
   MemoryDialogHost host;
   testing_support::playNextOpening(
       host, Ids::kTemplate,
@@ -84,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         DefaultsCase{
             true, model::kArch, {"Talpa", "Montant", "Diagonala", "Diagonala transversala"}}),
     [](const ::testing::TestParamInfo<DefaultsCase>& defaults) {
-      return std::string(defaults.param.romanian ? "ro" : "en") + "_type" +
+      return std::string(model::say({"en", "ro"}, defaults.param.romanian)) + "_type" +
              std::to_string(defaults.param.expansionType);
     });
 

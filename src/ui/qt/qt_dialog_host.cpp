@@ -25,7 +25,9 @@
 #include <exception>
 
 #include "files/native_path.h"
+#include "model/text.h"
 #include "ui/qt/form_loader.h"
+#include "ui/qt/qt_texts.h"
 
 namespace zentrix::ui {
 
@@ -43,8 +45,8 @@ QString nativeText(std::string_view modelPath) {
   return toQt(files::modelPathText(files::nativePath(modelPath)));
 }
 
-QString inLanguage(bool romanian, const char* english, const char* romanianText) {
-  return QString::fromUtf8(romanian ? romanianText : english);
+QString qtText(const model::Text& text, bool romanian) {
+  return QString::fromUtf8(model::say(text, romanian));
 }
 
 // The one home of the standard texts Qt would take from a catalogue.
@@ -53,17 +55,17 @@ QString standardButtonText(QMessageBox::StandardButton button, bool romanian) {
     case QMessageBox::Ok:
       return QStringLiteral("OK");
     case QMessageBox::Yes:
-      return inLanguage(romanian, "&Yes", "&Da");
+      return qtText(qt_texts::kYes, romanian);
     case QMessageBox::No:
-      return inLanguage(romanian, "&No", "&Nu");
+      return qtText(qt_texts::kNo, romanian);
     case QMessageBox::Retry:
-      return inLanguage(romanian, "&Retry", "&Reincercare");
+      return qtText(qt_texts::kRetry, romanian);
     case QMessageBox::Cancel:
-      return inLanguage(romanian, "Cancel", "Anulare");
+      return qtText(qt_texts::kCancel, romanian);
     case QMessageBox::Save:
-      return inLanguage(romanian, "&Save", "&Salvare");
+      return qtText(qt_texts::kSave, romanian);
     case QMessageBox::Discard:
-      return inLanguage(romanian, "&Discard", "&Renuntare");
+      return qtText(qt_texts::kDiscard, romanian);
     default:
       return {};
   }
@@ -78,12 +80,12 @@ void speakLanguage(QMessageBox& box, bool romanian) {
 
 void speakLanguage(QFileDialog& dialog, FileChoice choice, bool romanian) {
   const bool save = choice == FileChoice::Save;
-  dialog.setLabelText(QFileDialog::LookIn, inLanguage(romanian, "Look in:", "Cauta in:"));
-  dialog.setLabelText(QFileDialog::FileName, inLanguage(romanian, "File name:", "Nume fisier:"));
-  dialog.setLabelText(QFileDialog::FileType, inLanguage(romanian, "Files of type:", "Tip fisier:"));
-  dialog.setLabelText(QFileDialog::Accept, save ? inLanguage(romanian, "&Save", "&Salvare")
-                                                : inLanguage(romanian, "&Open", "&Deschidere"));
-  dialog.setLabelText(QFileDialog::Reject, inLanguage(romanian, "Cancel", "Anulare"));
+  dialog.setLabelText(QFileDialog::LookIn, qtText(qt_texts::kLookIn, romanian));
+  dialog.setLabelText(QFileDialog::FileName, qtText(qt_texts::kFileName, romanian));
+  dialog.setLabelText(QFileDialog::FileType, qtText(qt_texts::kFilesOfType, romanian));
+  dialog.setLabelText(QFileDialog::Accept,
+                      save ? qtText(qt_texts::kSave, romanian) : qtText(qt_texts::kOpen, romanian));
+  dialog.setLabelText(QFileDialog::Reject, qtText(qt_texts::kCancel, romanian));
 }
 
 int execMessage(QMessageBox& box, bool romanian) {
@@ -142,9 +144,9 @@ QtDialog::QtDialog(int templateId, std::unique_ptr<QDialog> window, const QtDial
 }
 
 void QtDialog::reportFailure(const char* what) const {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("ZENTRIX Message"),
-                  inLanguage(host_.romanian(), "Unexpected error: %1", "Eroare neasteptata: %1")
-                      .arg(QString::fromUtf8(what)));
+  QMessageBox box(
+      QMessageBox::Critical, QStringLiteral("ZENTRIX Message"),
+      qtText(qt_texts::kUnexpectedError, host_.romanian()).arg(QString::fromUtf8(what)));
   execMessage(box, host_.romanian());
 }
 
@@ -502,7 +504,7 @@ class QtProgressWindow final : public ProgressWindow {
  public:
   QtProgressWindow(std::string_view label, bool romanian)
       : dialog_(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
-                inLanguage(romanian, "Cancel", "Anulare"), 0, kSteps) {
+                qtText(qt_texts::kCancel, romanian), 0, kSteps) {
     dialog_.setWindowTitle(QStringLiteral("ZENTRIX"));
     dialog_.setWindowModality(Qt::ApplicationModal);
     dialog_.setMinimumDuration(500);
@@ -595,9 +597,7 @@ MessageAnswer QtDialogHost::showMessage(std::string_view text, std::string_view 
 // (Qt's own in English); we ask in the user's language instead.
 bool QtDialogHost::confirmReplace(const QString& path, const QString& title) {
   QMessageBox box(QMessageBox::Warning, title,
-                  inLanguage(romanian_, "%1 already exists.\nDo you want to replace it?",
-                             "%1 exista deja.\nDoriti sa il inlocuiti?")
-                      .arg(QDir::toNativeSeparators(path)),
+                  qtText(qt_texts::kReplaceFile, romanian_).arg(QDir::toNativeSeparators(path)),
                   QMessageBox::Yes | QMessageBox::No);
   box.setDefaultButton(QMessageBox::No);
   return execMessage(box, romanian_) == QMessageBox::Yes;
@@ -613,8 +613,8 @@ std::optional<std::string> QtDialogHost::chooseFile(std::string_view title,
     QFileDialog dialog(nullptr, toQt(title), nativeText(initialFolder));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setNameFilters({inLanguage(romanian_, "Data files (*.dat)", "Fisiere de date (*.dat)"),
-                           inLanguage(romanian_, "All files (*)", "Toate fisierele (*)")});
+    dialog.setNameFilters(
+        {qtText(qt_texts::kDataFiles, romanian_), qtText(qt_texts::kAllFiles, romanian_)});
     if (!nativeFileDialogs_) dialog.setOption(QFileDialog::DontUseNativeDialog);
     // We ask before replacing, in the user's language, whichever dialog it is.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -625,11 +625,10 @@ std::optional<std::string> QtDialogHost::chooseFile(std::string_view title,
     proposed = chosen.absoluteFilePath();
     // A new name is welcome; a folder that does not exist is not.
     if (!chosen.absoluteDir().exists() || chosen.isDir()) {
-      QMessageBox box(
-          QMessageBox::Warning, toQt(title),
-          inLanguage(romanian_, "The folder does not exist:\n%1", "Dosarul nu exista:\n%1")
-              .arg(QDir::toNativeSeparators(chosen.absolutePath())),
-          QMessageBox::Ok);
+      QMessageBox box(QMessageBox::Warning, toQt(title),
+                      qtText(qt_texts::kNoSuchFolder, romanian_)
+                          .arg(QDir::toNativeSeparators(chosen.absolutePath())),
+                      QMessageBox::Ok);
       execMessage(box, romanian_);
       continue;
     }

@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "app/cli_texts.h"
+#include "files/file_headings.h"
+#include "files/file_texts.h"
+#include "generation/generation_texts.h"
+#include "model/field_labels.h"
+#include "model/model_texts.h"
+#include "model/text.h"
+#include "ui/qt/qt_texts.h"
+#include "ui/ui_texts.h"
+
+namespace zentrix {
+namespace {
+
+struct NamedText {
+  const char* name;
+  const model::Text& text;
+};
+
+const NamedText kEveryText[] = {
+    {"model_texts_kKindNames1", model::texts::kKindNames[0]},
+    {"model_texts_kKindNames2", model::texts::kKindNames[1]},
+    {"model_texts_kKindNames3", model::texts::kKindNames[2]},
+    {"model_texts_kKindNames4", model::texts::kKindNames[3]},
+    {"model_texts_kArchChord", model::texts::kArchChord},
+    {"model_texts_kArchStrut", model::texts::kArchStrut},
+    {"model_texts_kExpected", model::texts::kExpected},
+    {"model_texts_kInteger", model::texts::kInteger},
+    {"model_texts_kReal", model::texts::kReal},
+    {"model_texts_kText", model::texts::kText},
+    {"model_texts_kEndOfTheText", model::texts::kEndOfTheText},
+    {"model_texts_kEndOfTheFile", model::texts::kEndOfTheFile},
+    {"model_texts_kOutOfRange", model::texts::kOutOfRange},
+    {"model_texts_kUnclosedQuote", model::texts::kUnclosedQuote},
+    {"model_texts_kZeroRepeat", model::texts::kZeroRepeat},
+    {"model_texts_kMalformed", model::texts::kMalformed},
+    {"model_labels_kNodesInBase0", model::labels::kNodesInBase0},
+    {"model_labels_kNodesInBase1", model::labels::kNodesInBase1},
+    {"model_labels_kElementCount", model::labels::kElementCount},
+    {"model_labels_kModuleLength", model::labels::kModuleLength},
+    {"model_labels_kShrinkRatio", model::labels::kShrinkRatio},
+    {"model_labels_kVertexFootCoordinate", model::labels::kVertexFootCoordinate},
+    {"model_labels_kHalfSpan", model::labels::kHalfSpan},
+    {"model_labels_kArchHeight", model::labels::kArchHeight},
+    {"generation_texts_kDofPerNode", generation::texts::kDofPerNode},
+    {"generation_texts_kNegativeCount", generation::texts::kNegativeCount},
+    {"generation_texts_kTooFewModules", generation::texts::kTooFewModules},
+    {"generation_texts_kNoDirection", generation::texts::kNoDirection},
+    {"generation_texts_kPlaneAlongZ", generation::texts::kPlaneAlongZ},
+    {"generation_texts_kShortCoordinates", generation::texts::kShortCoordinates},
+    {"generation_texts_kNarrowCoordinates", generation::texts::kNarrowCoordinates},
+    {"generation_texts_kNonFiniteBaseCoordinate", generation::texts::kNonFiniteBaseCoordinate},
+    {"generation_texts_kNoTopology", generation::texts::kNoTopology},
+    {"generation_texts_kShortTopology", generation::texts::kShortTopology},
+    {"generation_texts_kEndNodeOutside", generation::texts::kEndNodeOutside},
+    {"generation_texts_kNotFinite", generation::texts::kNotFinite},
+    {"generation_texts_kOr", generation::texts::kOr},
+    {"generation_texts_kNoShrinkDirection", generation::texts::kNoShrinkDirection},
+    {"generation_texts_kFlatArch", generation::texts::kFlatArch},
+    {"generation_texts_kNodes", generation::texts::kNodes},
+    {"generation_texts_kElements", generation::texts::kElements},
+    {"generation_texts_kTooMany", generation::texts::kTooMany},
+    {"generation_texts_kCopyBeyondNodes", generation::texts::kCopyBeyondNodes},
+    {"generation_texts_kMoreThanTheMemory", generation::texts::kMoreThanTheMemory},
+    {"generation_texts_kCancelled", generation::texts::kCancelled},
+    {"generation_texts_kOutOfMemory", generation::texts::kOutOfMemory},
+    {"generation_texts_kNonFiniteCoordinate", generation::texts::kNonFiniteCoordinate},
+    {"generation_texts_kModuleLengthWarning", generation::texts::kModuleLengthWarning},
+    {"files_texts_kFileLine", files::texts::kFileLine},
+    {"files_texts_kNotAText", files::texts::kNotAText},
+    {"files_texts_kLineTooLong", files::texts::kLineTooLong},
+    {"files_texts_kOnlyTheFirst64MiB", files::texts::kOnlyTheFirst64MiB},
+    {"files_texts_kEndsBefore", files::texts::kEndsBefore},
+    {"files_texts_kEndsInTheCommentHeader", files::texts::kEndsInTheCommentHeader},
+    {"files_texts_kEmptyFile", files::texts::kEmptyFile},
+    {"files_texts_kNegative", files::texts::kNegative},
+    {"files_texts_kCannotHold", files::texts::kCannotHold},
+    {"files_texts_kCoordinatesPerNode", files::texts::kCoordinatesPerNode},
+    {"files_texts_kNodesInBase0", files::texts::kNodesInBase0},
+    {"files_texts_kNodesInBase1", files::texts::kNodesInBase1},
+    {"files_texts_kTooManyNodes", files::texts::kTooManyNodes},
+    {"files_texts_kNodeRecords", files::texts::kNodeRecords},
+    {"files_texts_kNodeNumberMissing", files::texts::kNodeNumberMissing},
+    {"files_texts_kNodeOutside", files::texts::kNodeOutside},
+    {"files_texts_kModules", files::texts::kModules},
+    {"files_texts_kElements", files::texts::kElements},
+    {"files_texts_kElementRecords", files::texts::kElementRecords},
+    {"files_texts_kElementNumberMissing", files::texts::kElementNumberMissing},
+    {"files_texts_kElementOutside", files::texts::kElementOutside},
+    {"files_texts_kTypeCount", files::texts::kTypeCount},
+    {"files_texts_kNoMemoryToLoad", files::texts::kNoMemoryToLoad},
+    {"files_texts_kWrongDataInOldFile", files::texts::kWrongDataInOldFile},
+    {"files_texts_fields_kTitle", files::texts::fields::kTitle},
+    {"files_texts_fields_kCounts", files::texts::fields::kCounts},
+    {"files_texts_fields_kCoordinatesHeading", files::texts::fields::kCoordinatesHeading},
+    {"files_texts_fields_kNodeRecord", files::texts::fields::kNodeRecord},
+    {"files_texts_fields_kExpansionHeading", files::texts::fields::kExpansionHeading},
+    {"files_texts_fields_kDirection", files::texts::fields::kDirection},
+    {"files_texts_fields_kExpansion", files::texts::fields::kExpansion},
+    {"files_texts_fields_kPyramidRatio", files::texts::fields::kPyramidRatio},
+    {"files_texts_fields_kVertexFoot", files::texts::fields::kVertexFoot},
+    {"files_texts_fields_kShrink", files::texts::fields::kShrink},
+    {"files_texts_fields_kArch", files::texts::fields::kArch},
+    {"files_texts_fields_kTopologyHeading", files::texts::fields::kTopologyHeading},
+    {"files_texts_fields_kElementCount", files::texts::fields::kElementCount},
+    {"files_texts_fields_kElementRecord", files::texts::fields::kElementRecord},
+    {"files_texts_fields_kTypeCount", files::texts::fields::kTypeCount},
+    {"files_texts_fields_kTypeName", files::texts::fields::kTypeName},
+    {"files_texts_fields_kTypeArea", files::texts::fields::kTypeArea},
+    {"files_texts_kNotAFolder", files::texts::kNotAFolder},
+    {"files_texts_kSystemError", files::texts::kSystemError},
+    {"files_texts_kCannotCreate", files::texts::kCannotCreate},
+    {"files_texts_kCannotWrite", files::texts::kCannotWrite},
+    {"files_texts_kCannotOpen", files::texts::kCannotOpen},
+    {"files_texts_kCannotRead", files::texts::kCannotRead},
+    {"files_texts_kWriteCancelled", files::texts::kWriteCancelled},
+    {"files_texts_kNoFileName", files::texts::kNoFileName},
+    {"files_texts_kReadOnly", files::texts::kReadOnly},
+    {"files_texts_kNotEnoughMemory", files::texts::kNotEnoughMemory},
+    {"files_texts_kSpaceShortage", files::texts::kSpaceShortage},
+    {"files_texts_kMalformedEpoch", files::texts::kMalformedEpoch},
+    {"files_texts_kEpochOutOfRange", files::texts::kEpochOutOfRange},
+    {"files_texts_kNotWritten", files::texts::kNotWritten},
+    {"files_texts_kCannotWritePath", files::texts::kCannotWritePath},
+    {"files_texts_kTablesDoNotMatch", files::texts::kTablesDoNotMatch},
+    {"files_texts_kNotGenerated", files::texts::kNotGenerated},
+    {"files_texts_kNonFiniteValue", files::texts::kNonFiniteValue},
+    {"files_texts_kNanCoordinate", files::texts::kNanCoordinate},
+    {"files_texts_kInfiniteCoordinate", files::texts::kInfiniteCoordinate},
+    {"files_texts_kNanBaseCoordinate", files::texts::kNanBaseCoordinate},
+    {"files_texts_kInfiniteBaseCoordinate", files::texts::kInfiniteBaseCoordinate},
+    {"files_texts_kNonFiniteArea", files::texts::kNonFiniteArea},
+    {"files_texts_kGeometryCreated", files::texts::kGeometryCreated},
+    {"files_headings_kGeometryHeader", files::headings::kGeometryHeader},
+    {"files_headings_kBaseModuleHeader", files::headings::kBaseModuleHeader},
+    {"files_headings_kInputFileHeader", files::headings::kInputFileHeader},
+    {"files_headings_kElasticSupports", files::headings::kElasticSupports},
+    {"files_headings_kBasicUnits", files::headings::kBasicUnits},
+    {"files_headings_kNodeCoordinates", files::headings::kNodeCoordinates},
+    {"files_headings_kNodeTopology", files::headings::kNodeTopology},
+    {"files_headings_kElementData", files::headings::kElementData},
+    {"files_headings_kMaterials", files::headings::kMaterials},
+    {"files_headings_kEndOfFile", files::headings::kEndOfFile},
+    {"files_headings_kCoordinates", files::headings::kCoordinates},
+    {"files_headings_kExpansion", files::headings::kExpansion},
+    {"files_headings_kTopology", files::headings::kTopology},
+    {"files_headings_kEndOfInput", files::headings::kEndOfInput},
+    {"files_headings_kEndOfInputMark", files::headings::kEndOfInputMark},
+    {"files_headings_kGeneratedData", files::headings::kGeneratedData},
+    {"files_headings_kElementEnds", files::headings::kElementEnds},
+    {"app_texts_kInputPathEmpty", app::texts::kInputPathEmpty},
+    {"app_texts_kPathEmpty", app::texts::kPathEmpty},
+    {"app_texts_kSameFile", app::texts::kSameFile},
+    {"app_texts_kNamesTheInput", app::texts::kNamesTheInput},
+    {"app_texts_kWriting", app::texts::kWriting},
+    {"app_texts_kBaseModuleCreated", app::texts::kBaseModuleCreated},
+    {"app_texts_kNothingGenerated", app::texts::kNothingGenerated},
+    {"app_texts_kStandardOutputLost", app::texts::kStandardOutputLost},
+    {"ui_texts_kUnexpectedError", ui::texts::kUnexpectedError},
+    {"ui_texts_kUnsavedChanges", ui::texts::kUnsavedChanges},
+    {"ui_texts_kGeneratedCounts", ui::texts::kGeneratedCounts},
+    {"ui_texts_kGenerating", ui::texts::kGenerating},
+    {"ui_texts_kSaving", ui::texts::kSaving},
+    {"ui_texts_kWritingGeometry", ui::texts::kWritingGeometry},
+    {"ui_texts_kTooManyPrograms", ui::texts::kTooManyPrograms},
+    {"ui_texts_kReadMeFile", ui::texts::kReadMeFile},
+    {"ui_texts_kNoNodeSelected", ui::texts::kNoNodeSelected},
+    {"ui_texts_kWrongCoordinates", ui::texts::kWrongCoordinates},
+    {"ui_texts_kNoElementSelected", ui::texts::kNoElementSelected},
+    {"ui_texts_kWrongEndNodes", ui::texts::kWrongEndNodes},
+    {"ui_texts_kZeroEndNodes", ui::texts::kZeroEndNodes},
+    {"ui_texts_kWrongFootCoordinates", ui::texts::kWrongFootCoordinates},
+    {"ui_qt_texts_kYes", ui::qt_texts::kYes},
+    {"ui_qt_texts_kNo", ui::qt_texts::kNo},
+    {"ui_qt_texts_kRetry", ui::qt_texts::kRetry},
+    {"ui_qt_texts_kCancel", ui::qt_texts::kCancel},
+    {"ui_qt_texts_kSave", ui::qt_texts::kSave},
+    {"ui_qt_texts_kDiscard", ui::qt_texts::kDiscard},
+    {"ui_qt_texts_kOpen", ui::qt_texts::kOpen},
+    {"ui_qt_texts_kLookIn", ui::qt_texts::kLookIn},
+    {"ui_qt_texts_kFileName", ui::qt_texts::kFileName},
+    {"ui_qt_texts_kFilesOfType", ui::qt_texts::kFilesOfType},
+    {"ui_qt_texts_kDataFiles", ui::qt_texts::kDataFiles},
+    {"ui_qt_texts_kAllFiles", ui::qt_texts::kAllFiles},
+    {"ui_qt_texts_kUnexpectedError", ui::qt_texts::kUnexpectedError},
+    {"ui_qt_texts_kReplaceFile", ui::qt_texts::kReplaceFile},
+    {"ui_qt_texts_kNoSuchFolder", ui::qt_texts::kNoSuchFolder},
+};
+
+// The places a text holds: {1} ... {9} for say, %1 ... %9 for Qt's arg.
+std::multiset<std::string> placesOf(std::string_view text) {
+  std::multiset<std::string> places;
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    const bool digit = text[i + 1] >= '1' && text[i + 1] <= '9';
+    if (text[i] == '%' && digit) places.insert(std::string(text.substr(i, 2)));
+    if (text[i] == '{' && digit && i + 2 < text.size() && text[i + 2] == '}')
+      places.insert(std::string(text.substr(i, 3)));
+  }
+  return places;
+}
+
+bool plainAscii(std::string_view text) {
+  for (const char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+void PrintTo(const NamedText& text, std::ostream* out) {
+  *out << text.name;
+}
+
+class TextCatalogue : public ::testing::TestWithParam<NamedText> {};
+
+// A Romanian text without one of the English text's places would drop a
+// value (a path, a node number) from the message.
+TEST_P(TextCatalogue, BothLanguagesHoldTheSamePlaces) {
+  const model::Text& text = GetParam().text;
+  // The system's own text is English already; only the Romanian names the
+  // error number, for the reader to look up.
+  if (std::string_view(GetParam().name) == "files_texts_kSystemError") {
+    EXPECT_EQ(placesOf(text.en), (std::multiset<std::string>{"{2}"}));
+    EXPECT_EQ(placesOf(text.ro), (std::multiset<std::string>{"{1}", "{2}"}));
+    return;
+  }
+  EXPECT_EQ(placesOf(text.en), placesOf(text.ro));
+}
+
+// Messages and file headings go to terminals and to files read in a code
+// page: a letter with a diacritic would come out garbled.
+TEST_P(TextCatalogue, BothLanguagesArePlainAsciiAndNotEmpty) {
+  const model::Text& text = GetParam().text;
+  EXPECT_TRUE(plainAscii(text.en)) << text.en;
+  EXPECT_TRUE(plainAscii(text.ro)) << text.ro;
+  EXPECT_FALSE(std::string_view(text.en).empty());
+  EXPECT_FALSE(std::string_view(text.ro).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Every, TextCatalogue, ::testing::ValuesIn(kEveryText),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+}  // namespace
+}  // namespace zentrix
