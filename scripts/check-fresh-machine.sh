@@ -46,6 +46,9 @@ if [ ${#commands[@]} -eq 0 ]; then
 fi
 
 root=$(mktemp -d /tmp/zentrix-fresh.XXXXXX)
+# mktemp makes the folder private; as the root of a system it must let every
+# user through, as / does (the tests run parts as the user nobody).
+chmod 755 "$root"
 mounts=()
 cleanup() {
   local i

@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 namespace zentrix::generation {
 namespace {
@@ -46,9 +48,19 @@ TEST(TwoHalves, CancelInTheCallingHalfStopsTheHelperHalf) {
     bool advance(double) override { return false; }
   } cancel;
   WorkMeter meter(&cancel, kCount);
+  std::atomic<bool> callingHalfCancelled{false};
   std::atomic<std::int64_t> helperSteps{0};
   const auto work = [&](std::int64_t from, std::int64_t to, const WorkStep& step) {
-    if (from == 0) return step(WorkMeter::kUnitsPerReport);  // asks, and is cancelled
+    if (from == 0) {
+      const bool goOn = step(WorkMeter::kUnitsPerReport);  // asks, and is cancelled
+      callingHalfCancelled = true;
+      return goOn;
+    }
+    // The helper half steps only once the cancel has been seen, so the
+    // verdict does not hang on which thread the scheduler runs first.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!callingHalfCancelled && std::chrono::steady_clock::now() < giveUp)
+      std::this_thread::yield();
     for (std::int64_t at = from; at < to; ++at) {
       ++helperSteps;
       if (!step(1)) return false;
