@@ -18,6 +18,9 @@ locator=$build/tests/zentrix_control_locator
 cli=$build/zentrix-cli
 export QT_QPA_PLATFORM=xcb
 export SOURCE_DATE_EPOCH=1700000000 TZ=UTC
+# In the sanitizer build: leaks of the system libraries that only a real
+# display loads are not ours (no effect on other builds).
+export LSAN_OPTIONS=suppressions=$(cd "$(dirname "$0")" && pwd)/leak_suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}
 
 work=$(mktemp -d)
 program=
