@@ -11,9 +11,9 @@
 #include <unistd.h>
 #endif
 
-#include "app/cli_generate.h"
-#include "app/command_line.h"
-#include "app/terminal_progress.h"
+#include "cli/cli_generate.h"
+#include "cli/command_line.h"
+#include "cli/terminal_progress.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include "files/geometry_file.h"
 #include "files/input_file.h"
 #include "generation/generate_sequence.h"
-#include "input/coordinates_dialog.h"
-#include "input/topology_dialog.h"
 #include "model/number_text.h"
-#include "ui/element_types_dialog.h"
-#include "ui/expansion_parameter_dialogs.h"
+#include "ui/dialogs/coordinates_dialog.h"
+#include "ui/dialogs/element_types_dialog.h"
+#include "ui/dialogs/expansion_parameter_dialogs.h"
+#include "ui/dialogs/topology_dialog.h"
 #include "ui/ui_texts.h"
 
 namespace zentrix::ui {

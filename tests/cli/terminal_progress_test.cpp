@@ -1,7 +1,7 @@
 // zentrix-cli's progress line: drawn in place on a terminal once the work
 // has run a while, never on a file or a pipe, gone before the next message;
 // and Ctrl-C, which stops the work and leaves the old files as they were.
-#include "app/terminal_progress.h"
+#include "cli/terminal_progress.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cli_generate.h"
+#include "cli/cli_generate.h"
 #include "support/golden_file.h"
 #include "support/portable.h"
 

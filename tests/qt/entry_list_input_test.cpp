@@ -11,9 +11,9 @@
 #include <functional>
 #include <string>
 
-#include "input/coordinates_dialog.h"
-#include "input/topology_dialog.h"
 #include "modal_driver.h"
+#include "ui/dialogs/coordinates_dialog.h"
+#include "ui/dialogs/topology_dialog.h"
 #include "ui/qt/qt_dialog_host.h"
 
 namespace zentrix::ui::testing {

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "ui/memory_dialog_backend.h"
+#include "support/memory_dialog_backend.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/startup.h"
 

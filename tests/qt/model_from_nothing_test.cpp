@@ -11,13 +11,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "input/coordinates_dialog.h"
-#include "input/topology_dialog.h"
 #include "modal_driver.h"
 #include "support/example_inputs.h"
 #include "support/golden_file.h"
-#include "ui/element_types_dialog.h"
-#include "ui/expansion_parameter_dialogs.h"
+#include "ui/dialogs/coordinates_dialog.h"
+#include "ui/dialogs/element_types_dialog.h"
+#include "ui/dialogs/expansion_parameter_dialogs.h"
+#include "ui/dialogs/topology_dialog.h"
 #include "ui/main_dialog.h"
 #include "ui/qt/qt_dialog_host.h"
 #include "ui/qt/qt_platform.h"

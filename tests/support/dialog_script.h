@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/memory_dialog_backend.h"
+#include "support/memory_dialog_backend.h"
 
 namespace zentrix::testing_support {
 

@@ -11,11 +11,11 @@
 #include <sstream>
 
 #include "files/geometry_file.h"
-#include "input/coordinates_dialog.h"
-#include "input/topology_dialog.h"
 #include "main_dialog_fixture.h"
 #include "support/portable.h"
-#include "ui/element_types_dialog.h"
+#include "ui/dialogs/coordinates_dialog.h"
+#include "ui/dialogs/element_types_dialog.h"
+#include "ui/dialogs/topology_dialog.h"
 
 namespace zentrix::ui::testing {
 namespace {

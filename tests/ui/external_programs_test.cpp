@@ -6,7 +6,7 @@
 #include <set>
 
 #include "fake_platform.h"
-#include "ui/memory_dialog_backend.h"
+#include "support/memory_dialog_backend.h"
 
 namespace zentrix::ui {
 namespace {

@@ -14,9 +14,9 @@
 #include "files/input_file.h"
 #include "generation/generate.h"
 #include "model/model.h"
+#include "support/memory_dialog_backend.h"
 #include "support/portable.h"
 #include "ui/main_dialog.h"
-#include "ui/memory_dialog_backend.h"
 
 namespace zentrix::ui::testing {
 

@@ -10,16 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "app/cli_generate.h"
+#include "cli/cli_generate.h"
 #include "fake_platform.h"
-#include "input/coordinates_dialog.h"
-#include "input/topology_dialog.h"
 #include "support/example_inputs.h"
 #include "support/golden_file.h"
-#include "ui/element_types_dialog.h"
-#include "ui/expansion_parameter_dialogs.h"
+#include "support/memory_dialog_backend.h"
+#include "ui/dialogs/coordinates_dialog.h"
+#include "ui/dialogs/element_types_dialog.h"
+#include "ui/dialogs/expansion_parameter_dialogs.h"
+#include "ui/dialogs/topology_dialog.h"
 #include "ui/main_dialog.h"
-#include "ui/memory_dialog_backend.h"
 
 namespace zentrix::ui {
 namespace {

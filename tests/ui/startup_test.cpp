@@ -7,7 +7,7 @@
 
 #include "fake_platform.h"
 #include "main_dialog_fixture.h"
-#include "ui/memory_dialog_backend.h"
+#include "support/memory_dialog_backend.h"
 
 namespace zentrix::ui::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/cli_texts.h"
+#include "cli/cli_texts.h"
 #include "files/file_headings.h"
 #include "files/file_texts.h"
 #include "generation/generation_texts.h"

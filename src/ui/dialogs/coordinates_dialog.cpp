@@ -1,13 +1,13 @@
-#include "input/coordinates_dialog.h"
+#include "ui/dialogs/coordinates_dialog.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "input/entry_lists.h"
 #include "model/free_form.h"
 #include "model/number_text.h"
 #include "ui/dialog_texts.h"
+#include "ui/dialogs/entry_lists.h"
 #include "ui/ui_texts.h"
 
 namespace zentrix::input {

@@ -1,4 +1,4 @@
-#include "ui/expansion_parameter_dialogs.h"
+#include "ui/dialogs/expansion_parameter_dialogs.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "input/entry_lists.h"
+#include "ui/dialogs/entry_lists.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "input/coordinates_dialog.h"
+#include "ui/dialogs/coordinates_dialog.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "support/dialog_script.h"
+#include "support/memory_dialog_backend.h"
 #include "support/test_names.h"
-#include "ui/memory_dialog_backend.h"
 
 namespace zentrix::input {
 namespace {

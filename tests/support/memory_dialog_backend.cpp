@@ -1,4 +1,4 @@
-#include "ui/memory_dialog_backend.h"
+#include "support/memory_dialog_backend.h"
 
 namespace zentrix::ui {
 

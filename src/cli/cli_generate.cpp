@@ -1,4 +1,4 @@
-#include "app/cli_generate.h"
+#include "cli/cli_generate.h"
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/cli_texts.h"
+#include "cli/cli_texts.h"
 #include "files/file_texts.h"
 #include "files/geometry_file.h"
 #include "files/input_file.h"

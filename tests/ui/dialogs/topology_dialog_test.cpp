@@ -1,4 +1,4 @@
-#include "input/topology_dialog.h"
+#include "ui/dialogs/topology_dialog.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,8 +8,8 @@
 
 #include "model/text.h"
 #include "support/dialog_script.h"
+#include "support/memory_dialog_backend.h"
 #include "support/test_names.h"
-#include "ui/memory_dialog_backend.h"
 
 namespace zentrix::input {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/element_types_dialog.h"
+#include "ui/dialogs/element_types_dialog.h"
 
 #include <string>
 

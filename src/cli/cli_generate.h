@@ -13,7 +13,7 @@
 
 #include <iosfwd>
 
-#include "app/terminal_progress.h"
+#include "cli/terminal_progress.h"
 
 namespace zentrix::app {
 
