@@ -219,10 +219,10 @@ void MainDialog::registerHandlers() {
     dialog_->onEvent(control, own);
 
   dialog_->onEvent(kCoordinates, [this](Dialog&, ControlId, EventKind) {
-    guarded([&] { runSubDialog([&] { input::runCoordinatesDialog(model_, host_); }); });
+    guarded([&] { runSubDialog([&] { runCoordinatesDialog(model_, host_); }); });
   });
   dialog_->onEvent(kTopology, [this](Dialog&, ControlId, EventKind) {
-    guarded([&] { runSubDialog([&] { input::runTopologyDialog(model_, host_); }); });
+    guarded([&] { runSubDialog([&] { runTopologyDialog(model_, host_); }); });
   });
   dialog_->onEvent(kElementTypes, [this](Dialog&, ControlId, EventKind) {
     guarded([&] { runSubDialog([&] { runElementTypesDialog(model_, host_); }); });

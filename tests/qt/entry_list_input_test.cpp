@@ -19,8 +19,8 @@
 namespace zentrix::ui::testing {
 namespace {
 
-using Coordinates = input::CoordinatesControls;
-using Topology = input::TopologyControls;
+using Coordinates = ui::CoordinatesControls;
+using Topology = ui::TopologyControls;
 
 // How the user moves to an entry.
 enum class Device { MousePressAndRelease, MouseDrag, Keyboard };
@@ -105,7 +105,7 @@ TEST_P(EntryListInput, ClickedNodeShowsItsOwnCoordinatesAndApplyKeepsThem) {
         seen << shown(w, Coordinates::kCoordinatesEdit);
         clickControl(w, Coordinates::kApplyButton);
       },
-      [&] { input::runCoordinatesDialog(model, host); });
+      [&] { ui::runCoordinatesDialog(model, host); });
   EXPECT_EQ(seen, (QStringList{"7.  8.", "1.5  2."}));
   EXPECT_EQ(model.baseCoords(3, 1), 7.0f);
   EXPECT_EQ(model.baseCoords(3, 2), 8.0f);
@@ -132,7 +132,7 @@ TEST_P(EntryListInput, ClickedElementShowsItsOwnEndNodesAndApplyKeepsThem) {
         seen << shown(w, Topology::kEndNodesEdit);
         clickControl(w, Topology::kApplyButton);
       },
-      [&] { input::runTopologyDialog(model, host); });
+      [&] { ui::runTopologyDialog(model, host); });
   EXPECT_EQ(seen, (QStringList{"12    7", "1    2"}));
   EXPECT_EQ(model.baseElemStart(3), 12);
   EXPECT_EQ(model.baseElemEnd(3), 7);
@@ -156,7 +156,7 @@ TEST_P(EntryListInput, NodesChosenOneAfterAnotherGetWhatWasTypedForThem) {
           clickControl(w, Coordinates::kApplyButton);
         }
       },
-      [&] { input::runCoordinatesDialog(model, host); });
+      [&] { ui::runCoordinatesDialog(model, host); });
   const float expected[4][2] = {{0, 0}, {0, 3}, {4, 0}, {4, 3}};
   for (int node = 1; node <= 4; ++node)
     for (int axis = 1; axis <= 2; ++axis)

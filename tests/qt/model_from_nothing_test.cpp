@@ -75,9 +75,9 @@ class ModelFromNothingOnQt : public ::testing::TestWithParam<ExampleInputs> {
                     typeInto(w, kElements, qText(example.elements));
                     clickControl(w, kCoordinates);
                   })
-        .onDialog(input::CoordinatesControls::kTemplate,
+        .onDialog(ui::CoordinatesControls::kTemplate,
                   [&example](QWidget& w) {
-                    using Ids = input::CoordinatesControls;
+                    using Ids = ui::CoordinatesControls;
                     for (std::size_t i = 0; i < example.coordinates.size(); ++i) {
                       chooseEntry(w, Ids::kNodeList, static_cast<int>(i + 1));
                       typeInto(w, Ids::kCoordinatesEdit, qText(example.coordinates[i]));
@@ -86,9 +86,9 @@ class ModelFromNothingOnQt : public ::testing::TestWithParam<ExampleInputs> {
                     clickControl(w, kOkButton);
                   })
         .onDialog(kMainDialogTemplate, [](QWidget& w) { clickControl(w, kTopology); })
-        .onDialog(input::TopologyControls::kTemplate,
+        .onDialog(ui::TopologyControls::kTemplate,
                   [&example](QWidget& w) {
-                    using Ids = input::TopologyControls;
+                    using Ids = ui::TopologyControls;
                     for (std::size_t i = 0; i < example.endNodes.size(); ++i) {
                       chooseEntry(w, Ids::kElementList, static_cast<int>(i + 1));
                       typeInto(w, Ids::kEndNodesEdit, qText(example.endNodes[i]));

@@ -328,7 +328,7 @@ TEST_F(DataSafetyTest, LoweredCountsHideRowsAndRaisingThemBringsThemBack) {
     }
     c.userClick(kOkButton);
   });
-  input::runCoordinatesDialog(model, host);
+  ui::runCoordinatesDialog(model, host);
   host.scriptNextOpening(104, [](MemoryDialog& topology) {
     for (int element = 1; element <= 3; ++element) {
       topology.userChoose(1033, element);
@@ -337,7 +337,7 @@ TEST_F(DataSafetyTest, LoweredCountsHideRowsAndRaisingThemBringsThemBack) {
     }
     topology.userClick(kOkButton);
   });
-  input::runTopologyDialog(model, host);
+  ui::runTopologyDialog(model, host);
 
   model.dofPerNode = 2;
   model.nodesInBase1 = 1;
@@ -351,12 +351,12 @@ TEST_F(DataSafetyTest, LoweredCountsHideRowsAndRaisingThemBringsThemBack) {
     node3 = c.text(1030);
     c.userClick(kOkButton);
   });
-  input::runCoordinatesDialog(model, host);
+  ui::runCoordinatesDialog(model, host);
   host.scriptNextOpening(104, [&](MemoryDialog& topology) {
     elementsShown = topology.entryCount(1033);
     topology.userClick(kOkButton);
   });
-  input::runTopologyDialog(model, host);
+  ui::runTopologyDialog(model, host);
   EXPECT_EQ(nodesShown, 3);
   EXPECT_EQ(elementsShown, 1);
   EXPECT_EQ(node3, "3.  2.");
@@ -371,13 +371,13 @@ TEST_F(DataSafetyTest, LoweredCountsHideRowsAndRaisingThemBringsThemBack) {
     node4 = c.text(1030);
     c.userClick(kOkButton);
   });
-  input::runCoordinatesDialog(model, host);
+  ui::runCoordinatesDialog(model, host);
   host.scriptNextOpening(104, [&](MemoryDialog& topology) {
     topology.userChoose(1033, 3);
     element3 = topology.text(1035);
     topology.userClick(kOkButton);
   });
-  input::runTopologyDialog(model, host);
+  ui::runTopologyDialog(model, host);
   EXPECT_EQ(node4, "4.  2.  3.");
   EXPECT_EQ(element3, "1    4");
 }

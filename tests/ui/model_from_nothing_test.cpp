@@ -48,18 +48,18 @@ int runCommandLine(const std::string& name, std::string& messages) {
 
 void enterCoordinates(MemoryDialog& d, const ExampleInputs& example) {
   for (std::size_t i = 0; i < example.coordinates.size(); ++i) {
-    d.userChoose(input::CoordinatesControls::kNodeList, static_cast<int>(i + 1));
-    d.userType(input::CoordinatesControls::kCoordinatesEdit, example.coordinates[i]);
-    d.userClick(input::CoordinatesControls::kApplyButton);
+    d.userChoose(ui::CoordinatesControls::kNodeList, static_cast<int>(i + 1));
+    d.userType(ui::CoordinatesControls::kCoordinatesEdit, example.coordinates[i]);
+    d.userClick(ui::CoordinatesControls::kApplyButton);
   }
   d.userClick(kOkButton);
 }
 
 void enterTopology(MemoryDialog& d, const ExampleInputs& example) {
   for (std::size_t i = 0; i < example.endNodes.size(); ++i) {
-    d.userChoose(input::TopologyControls::kElementList, static_cast<int>(i + 1));
-    d.userType(input::TopologyControls::kEndNodesEdit, example.endNodes[i]);
-    d.userClick(input::TopologyControls::kApplyButton);
+    d.userChoose(ui::TopologyControls::kElementList, static_cast<int>(i + 1));
+    d.userType(ui::TopologyControls::kEndNodesEdit, example.endNodes[i]);
+    d.userClick(ui::TopologyControls::kApplyButton);
   }
   d.userClick(kOkButton);
 }
@@ -131,9 +131,9 @@ TEST_P(ModelFromNothing, WritesWhatTheCommandLineWritesForTheExample) {
   model.currentDir = platform.current;
   model::setStartValues(model);
 
-  host.scriptNextOpening(input::CoordinatesControls::kTemplate,
+  host.scriptNextOpening(ui::CoordinatesControls::kTemplate,
                          [&](MemoryDialog& d) { enterCoordinates(d, example); });
-  host.scriptNextOpening(input::TopologyControls::kTemplate,
+  host.scriptNextOpening(ui::TopologyControls::kTemplate,
                          [&](MemoryDialog& d) { enterTopology(d, example); });
   enterParameters(host, example);
   host.scriptNextOpening(ElementTypesControls::kTemplate,

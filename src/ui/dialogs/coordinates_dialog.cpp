@@ -10,7 +10,7 @@
 #include "ui/dialogs/entry_lists.h"
 #include "ui/ui_texts.h"
 
-namespace zentrix::input {
+namespace zentrix::ui {
 
 namespace {
 
@@ -67,12 +67,12 @@ std::string coordinatesText(const model::Model& model, int node) {
   std::string text;
   for (std::size_t i = 0; i < values.size(); ++i) {
     if (i > 0) text += "  ";
-    text += ui::shownNumber(values[i], 20, 6);
+    text += shownNumber(values[i], 20, 6);
   }
   return text;
 }
 
-void chooseNode(ui::Dialog& dialog, const model::Model& model, CoordinatesState& state) {
+void chooseNode(Dialog& dialog, const model::Model& model, CoordinatesState& state) {
   const int node = dialog.selection(Ids::kNodeList);
   if (!holdsNode(model, node)) return;
   state.coordinateText = coordinatesText(model, node);
@@ -82,12 +82,12 @@ void chooseNode(ui::Dialog& dialog, const model::Model& model, CoordinatesState&
 // Reads the node's coordinates from the text, starting from its current
 // values so that empty values and a closing slash keep them. The node changes
 // only when the whole text reads.
-void applyCoordinates(ui::Dialog& dialog, ui::DialogHost& host, model::Model& model,
+void applyCoordinates(Dialog& dialog, DialogHost& host, model::Model& model,
                       CoordinatesState& state) {
   state.coordinateText = editText(dialog, Ids::kCoordinatesEdit, kCoordinateTextWidth);
   const int node = dialog.selection(Ids::kNodeList);
   if (!holdsNode(model, node)) {
-    ui::showError(host, model, ui::texts::kNoNodeSelected, kTitle);
+    showError(host, model, texts::kNoNodeSelected, kTitle);
     return;
   }
   const int columns = shownColumns(model);
@@ -98,7 +98,7 @@ void applyCoordinates(ui::Dialog& dialog, ui::DialogHost& host, model::Model& mo
     targets.emplace_back(&values[static_cast<std::size_t>(axis - 1)]);
   }
   if (!model::readFreeForm(state.coordinateText, targets)) {
-    ui::showError(host, model, ui::texts::kWrongCoordinates, kTitle);
+    showError(host, model, texts::kWrongCoordinates, kTitle);
     return;
   }
   for (int axis = 1; axis <= columns; ++axis)
@@ -108,16 +108,15 @@ void applyCoordinates(ui::Dialog& dialog, ui::DialogHost& host, model::Model& mo
 
 }  // namespace
 
-void runCoordinatesDialog(model::Model& model, ui::DialogHost& host) {
+void runCoordinatesDialog(model::Model& model, DialogHost& host) {
   auto dialog = host.createDialog(Ids::kTemplate);
   CoordinatesState state;
 
-  dialog->onEvent(Ids::kNodeList, [&](ui::Dialog& d, ui::ControlId, ui::EventKind) {
-    chooseNode(d, model, state);
-  });
+  dialog->onEvent(Ids::kNodeList,
+                  [&](Dialog& d, ControlId, EventKind) { chooseNode(d, model, state); });
   keepEditText(*dialog, Ids::kCoordinatesEdit, Ids::kEmptyButton, state.coordinateText,
                kCoordinateTextWidth);
-  dialog->onEvent(Ids::kApplyButton, [&](ui::Dialog& d, ui::ControlId, ui::EventKind) {
+  dialog->onEvent(Ids::kApplyButton, [&](Dialog& d, ControlId, EventKind) {
     applyCoordinates(d, host, model, state);
   });
 
@@ -129,4 +128,4 @@ void runCoordinatesDialog(model::Model& model, ui::DialogHost& host) {
   dialog->runModal();
 }
 
-}  // namespace zentrix::input
+}  // namespace zentrix::ui

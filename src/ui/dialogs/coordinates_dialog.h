@@ -12,18 +12,18 @@
 #include "model/model.h"
 #include "ui/dialog_layer.h"
 
-namespace zentrix::input {
+namespace zentrix::ui {
 
 struct CoordinatesControls {
   static constexpr int kTemplate = 103;
-  static constexpr ui::ControlId kNodeList = 1029;
-  static constexpr ui::ControlId kEmptyButton = 1043;
-  static constexpr ui::ControlId kCoordinatesEdit = 1030;
-  static constexpr ui::ControlId kApplyButton = 1031;
-  static constexpr ui::ControlId kPrompt = 1047;
-  static constexpr ui::ControlId kProcessedList = 1032;
+  static constexpr ControlId kNodeList = 1029;
+  static constexpr ControlId kEmptyButton = 1043;
+  static constexpr ControlId kCoordinatesEdit = 1030;
+  static constexpr ControlId kApplyButton = 1031;
+  static constexpr ControlId kPrompt = 1047;
+  static constexpr ControlId kProcessedList = 1032;
 };
 
-void runCoordinatesDialog(model::Model& model, ui::DialogHost& host);
+void runCoordinatesDialog(model::Model& model, DialogHost& host);
 
-}  // namespace zentrix::input
+}  // namespace zentrix::ui

@@ -9,7 +9,7 @@
 #include "ui/dialogs/entry_lists.h"
 #include "ui/ui_texts.h"
 
-namespace zentrix::input {
+namespace zentrix::ui {
 
 namespace {
 
@@ -50,7 +50,7 @@ std::string endNodesText(const model::Model& model, int element) {
   return std::string(model::trimLeft(text));
 }
 
-void chooseElement(ui::Dialog& dialog, const model::Model& model, TopologyState& state) {
+void chooseElement(Dialog& dialog, const model::Model& model, TopologyState& state) {
   const int element = dialog.selection(Ids::kElementList);
   if (!holdsElement(model, element)) return;
   state.endNodesText = endNodesText(model, element);
@@ -59,22 +59,21 @@ void chooseElement(ui::Dialog& dialog, const model::Model& model, TopologyState&
 
 // Reads straight into the element's entries: an empty value or a slash keeps
 // an end node, and a first value read before a failing one stays stored.
-void applyEndNodes(ui::Dialog& dialog, ui::DialogHost& host, model::Model& model,
-                   TopologyState& state) {
+void applyEndNodes(Dialog& dialog, DialogHost& host, model::Model& model, TopologyState& state) {
   state.endNodesText = editText(dialog, Ids::kEndNodesEdit, kEndNodesTextWidth);
   const int element = dialog.selection(Ids::kElementList);
   if (!holdsElement(model, element)) {
-    ui::showError(host, model, ui::texts::kNoElementSelected, kTitle);
+    showError(host, model, texts::kNoElementSelected, kTitle);
     return;
   }
   std::int32_t& start = model.baseElemStart(element);
   std::int32_t& end = model.baseElemEnd(element);
   if (!model::readFreeForm(state.endNodesText, {&start, &end})) {
-    ui::showError(host, model, ui::texts::kWrongEndNodes, kTitle);
+    showError(host, model, texts::kWrongEndNodes, kTitle);
     return;
   }
   if (start == 0 || end == 0) {
-    ui::showError(host, model, ui::texts::kZeroEndNodes, kTitle);
+    showError(host, model, texts::kZeroEndNodes, kTitle);
     return;
   }
   markProcessed(dialog, Ids::kProcessedList, element, dialog.entryText(Ids::kElementList, element));
@@ -82,18 +81,16 @@ void applyEndNodes(ui::Dialog& dialog, ui::DialogHost& host, model::Model& model
 
 }  // namespace
 
-void runTopologyDialog(model::Model& model, ui::DialogHost& host) {
+void runTopologyDialog(model::Model& model, DialogHost& host) {
   auto dialog = host.createDialog(Ids::kTemplate);
   TopologyState state;
 
-  dialog->onEvent(Ids::kElementList, [&](ui::Dialog& d, ui::ControlId, ui::EventKind) {
-    chooseElement(d, model, state);
-  });
+  dialog->onEvent(Ids::kElementList,
+                  [&](Dialog& d, ControlId, EventKind) { chooseElement(d, model, state); });
   keepEditText(*dialog, Ids::kEndNodesEdit, Ids::kEmptyButton, state.endNodesText,
                kEndNodesTextWidth);
-  dialog->onEvent(Ids::kApplyButton, [&](ui::Dialog& d, ui::ControlId, ui::EventKind) {
-    applyEndNodes(d, host, model, state);
-  });
+  dialog->onEvent(Ids::kApplyButton,
+                  [&](Dialog& d, ControlId, EventKind) { applyEndNodes(d, host, model, state); });
 
   fitTopologyToCount(model);
   const int count = elementCount(model);
@@ -102,4 +99,4 @@ void runTopologyDialog(model::Model& model, ui::DialogHost& host) {
   dialog->runModal();
 }
 
-}  // namespace zentrix::input
+}  // namespace zentrix::ui

@@ -13,17 +13,17 @@
 #include "model/model.h"
 #include "ui/dialog_layer.h"
 
-namespace zentrix::input {
+namespace zentrix::ui {
 
 struct TopologyControls {
   static constexpr int kTemplate = 104;
-  static constexpr ui::ControlId kElementList = 1033;
-  static constexpr ui::ControlId kEmptyButton = 1044;
-  static constexpr ui::ControlId kEndNodesEdit = 1035;
-  static constexpr ui::ControlId kApplyButton = 1036;
-  static constexpr ui::ControlId kProcessedList = 1037;
+  static constexpr ControlId kElementList = 1033;
+  static constexpr ControlId kEmptyButton = 1044;
+  static constexpr ControlId kEndNodesEdit = 1035;
+  static constexpr ControlId kApplyButton = 1036;
+  static constexpr ControlId kProcessedList = 1037;
 };
 
-void runTopologyDialog(model::Model& model, ui::DialogHost& host);
+void runTopologyDialog(model::Model& model, DialogHost& host);
 
-}  // namespace zentrix::input
+}  // namespace zentrix::ui

@@ -10,7 +10,7 @@
 #include "support/memory_dialog_backend.h"
 #include "support/test_names.h"
 
-namespace zentrix::input {
+namespace zentrix::ui {
 namespace {
 
 using ::testing::ElementsAre;
@@ -309,4 +309,4 @@ TEST(CoordinatesClosing, CancelKeepsEveryAppliedNode) {
 }
 
 }  // namespace
-}  // namespace zentrix::input
+}  // namespace zentrix::ui

@@ -11,7 +11,7 @@
 #include "support/memory_dialog_backend.h"
 #include "support/test_names.h"
 
-namespace zentrix::input {
+namespace zentrix::ui {
 namespace {
 
 using ::testing::ElementsAre;
@@ -240,4 +240,4 @@ TEST(TopologyClosing, CancelKeepsEveryAppliedElement) {
 }
 
 }  // namespace
-}  // namespace zentrix::input
+}  // namespace zentrix::ui
