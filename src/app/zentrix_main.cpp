@@ -1,8 +1,6 @@
 // zentrix: the desktop program. Everything but the wiring lives in
 // ui/startup (the run) and ui/qt (the Qt backend and the platform).
 #include <QApplication>
-#include <cstdio>
-#include <cstdlib>
 
 #include "model/model.h"
 #include "ui/qt/qt_dialog_host.h"
@@ -20,11 +18,5 @@ int main(int argc, char** argv) {
       model, platform, host, [&host](const std::vector<zentrix::ui::ImageFile>& images) {
         for (const auto& file : images) host.loadImage(file.image, file.path);
       });
-  if (result.endAtOnce) {
-    // Launched programs keep running and nothing is tidied up: leave without
-    // running any destructor (the platform's would end the programs).
-    std::fflush(nullptr);
-    std::_Exit(result.exitStatus);
-  }
   return result.exitStatus;
 }

@@ -64,8 +64,7 @@ inline constexpr ControlId kDone = kOkButton;
 }  // namespace main_controls
 
 enum class MainDialogEnd {
-  Closed,         // DONE, Escape or the close box: shutdown follows
-  EndProcessNow,  // end at once, status 0, without shutdown (no road leads here now)
+  Closed,  // DONE, Escape or the close box: shutdown follows
 };
 
 // Sets the dialog up from the model, runs it modally and releases it.

@@ -54,10 +54,9 @@ RunResult runDesktopProgram(model::Model& model, Platform& platform, DialogHost&
   host.setRomanian(model.romanian);
   if (loadImages) loadImages(imageFiles(model));
   ExternalPrograms programs(platform, host);
-  if (runMainDialog(model, host, programs) == MainDialogEnd::EndProcessNow)
-    return RunResult{0, true};
+  runMainDialog(model, host, programs);
   shutDown(model, programs);
-  return RunResult{0, false};
+  return RunResult{0};
 }
 
 }  // namespace zentrix::ui

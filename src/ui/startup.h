@@ -2,9 +2,7 @@
 // run (current directory, language, image folder, kind names), runs the main
 // dialog until it closes, then ends every program the run launched and
 // deletes the Base-module Geometry File. The language is handed to the
-// dialog backend once it is known. (A main dialog that asks to end at once
-// gets `endAtOnce`; since Cancel on "Wrong Data in Old File." returns to the
-// dialog, no road asks for it.)
+// dialog backend once it is known.
 #pragma once
 
 #include <functional>
@@ -36,9 +34,6 @@ void shutDown(const model::Model& model, ExternalPrograms& programs);
 
 struct RunResult {
   int exitStatus = 0;
-  // True when the process must end at once: launched programs keep running
-  // and nothing is tidied up.
-  bool endAtOnce = false;
 };
 
 // The whole run. `loadImages` loads the images for the dialog backend; one
