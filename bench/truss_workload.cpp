@@ -1,7 +1,8 @@
 #include "truss_workload.h"
 
 #include <array>
-#include <utility>
+
+#include "support/cube_topology.h"
 
 namespace zentrix::bench {
 
@@ -26,25 +27,7 @@ model::Model trussWorkload(std::int32_t moduleCount) {
                                                       {2, 0, 1.2f}}};
   for (int node = 1; node <= 8; ++node)
     for (int axis = 1; axis <= 3; ++axis) m.baseCoords(node, axis) = nodes[node - 1][axis - 1];
-  const std::array<std::pair<int, int>, 17> elements = {{
-      {1, 5},
-      {2, 6},
-      {3, 7},
-      {4, 8},  // kind 1: chords
-      {5, 6},
-      {6, 7},
-      {7, 8},
-      {8, 5},  // kind 2: Base 1 cross-section
-      {1, 6},
-      {2, 7},
-      {3, 8},
-      {4, 5},  // kind 3: diagonals
-      {5, 7},  // kind 4: cross-section diagonal
-      {1, 2},
-      {2, 3},
-      {3, 4},
-      {4, 1},  // Base 0, once
-  }};
+  const auto elements = zentrix::testing::cubeBars(/*withBase0Frame=*/true);
   m.baseElementCount = static_cast<std::int32_t>(elements.size());
   m.baseElemStart.rebuild(m.baseElementCount);
   m.baseElemEnd.rebuild(m.baseElementCount);

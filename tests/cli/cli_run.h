@@ -20,6 +20,7 @@
 
 #include "support/golden_file.h"
 #include "support/portable.h"
+#include "support/scratch_folder.h"
 
 namespace zentrix::testing {
 
@@ -47,36 +48,12 @@ inline CliRun runCli(const std::vector<std::string>& arguments) {
 inline CliRun runChild(const std::string& program, const std::vector<std::string>& arguments,
                        const std::function<void()>& before = {},
                        const std::function<void(pid_t)>& waitFor = {}) {
-  std::vector<char*> argv;
-  argv.push_back(const_cast<char*>(program.c_str()));
-  for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  const auto outPath =
-      std::filesystem::temp_directory_path() / ("zentrix-cli-out-" + std::to_string(::getpid()));
-  const auto errPath =
-      std::filesystem::temp_directory_path() / ("zentrix-cli-err-" + std::to_string(::getpid()));
-  const pid_t child = ::fork();
-  if (child == 0) {
-    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int in = ::open("/dev/null", O_RDONLY);
-    if (out < 0 || err < 0 || in < 0) ::_exit(126);
-    ::dup2(in, 0);
-    ::dup2(out, 1);
-    ::dup2(err, 2);
-    if (before) before();
-    ::execv(program.c_str(), argv.data());
-    ::_exit(127);
-  }
-  if (waitFor && child > 0) waitFor(child);
+  const ScratchFolder outputs("zentrix-cli-run");
   CliRun run;
-  int status = 0;
-  if (child < 0 || ::waitpid(child, &status, 0) != child) return run;
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  run.out = readBytes(outPath);
-  run.err = readBytes(errPath);
-  std::filesystem::remove(outPath);
-  std::filesystem::remove(errPath);
+  run.exitCode = detail::runCaptured(program, arguments, outputs.path() / "out",
+                                     outputs.path() / "err", before, waitFor);
+  run.out = readBytes(outputs.path() / "out");
+  run.err = readBytes(outputs.path() / "err");
   return run;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/geometry_file.h"
+#include "support/cube_topology.h"
 #include "support/golden_file.h"
 #include "support/test_names.h"
 
@@ -48,19 +49,7 @@ model::Model boxModule() {
                  {2.5f, 1.25f, 0},
                  {2.5f, 1.25f, 2.5f},
                  {2.5f, -1.25f, 2.5f}},
-                {{1, 5},
-                 {2, 6},
-                 {3, 7},
-                 {4, 8},
-                 {5, 6},
-                 {6, 7},
-                 {7, 8},
-                 {8, 5},
-                 {1, 6},
-                 {2, 7},
-                 {3, 8},
-                 {4, 5},
-                 {5, 7}});
+                zentrix::testing::cubeBars());
   m.expansionType = model::kPrismatic;
   m.lastNodesInBase0 = false;
   m.oldFilePath = "box-module.dat";

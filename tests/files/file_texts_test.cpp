@@ -11,15 +11,15 @@
 
 #include "files/geometry_file.h"
 #include "files/input_file.h"
-#include "files/scratch_folder.h"
 #include "model/printable_text.h"
+#include "support/scratch_folder.h"
 
 namespace zentrix::files {
 namespace {
 
-using zentrix::testing::readWholeFile;
+using zentrix::testing::readBytes;
 using zentrix::testing::ScratchFolder;
-using zentrix::testing::writeWholeFile;
+using zentrix::testing::writeBytes;
 
 // A small model as a text with "\n" line ends; `lineEnd` replaces them.
 std::string modelText(const std::string& lineEnd, const std::string& title = "Two bars") {
@@ -50,7 +50,7 @@ TEST_P(LineEndTest, EveryFormReadsAlike) {
   ScratchFolder folder;
   model::Model m = startModel();
   m.oldFilePath = folder.file("model.dat");
-  writeWholeFile(m.oldFilePath, GetParam().prefix + modelText(GetParam().lineEnd));
+  writeBytes(m.oldFilePath, GetParam().prefix + modelText(GetParam().lineEnd));
   const model::Outcome outcome = loadInputFile(m);
   ASSERT_TRUE(outcome) << outcome.message;
   EXPECT_EQ(m.problemTitle, "Two bars") << "no mark, no CR in the title";
@@ -86,7 +86,7 @@ TEST_P(RefusedTextTest, SaysWhatIsWrong) {
   ScratchFolder folder;
   model::Model m = startModel();
   m.oldFilePath = folder.file("odd.dat");
-  writeWholeFile(m.oldFilePath, GetParam().text);
+  writeBytes(m.oldFilePath, GetParam().text);
   const model::Outcome outcome = loadInputFile(m);
   EXPECT_FALSE(outcome);
   EXPECT_EQ(outcome.message, "File \"" + m.oldFilePath + "\", " + GetParam().reason);
@@ -171,7 +171,7 @@ TEST(FileTexts, WrittenTitleAndNamesHoldNoControlCharacters) {
   m.typeNames[0] = "Bar\x1b[2J";
   m.inputFilePath = folder.file("saved.dat");
   ASSERT_TRUE(writeInputFile(m));
-  const std::string saved = readWholeFile(m.inputFilePath);
+  const std::string saved = readBytes(m.inputFilePath);
   EXPECT_NE(saved.find("\r\none two three\r\n"), std::string::npos);
   EXPECT_NE(saved.find("Bar [2J"), std::string::npos);
   EXPECT_EQ(saved.find('\x1b'), std::string::npos);

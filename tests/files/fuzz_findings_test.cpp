@@ -6,16 +6,16 @@
 #include <string>
 
 #include "files/input_file.h"
-#include "files/scratch_folder.h"
+#include "support/scratch_folder.h"
 
 namespace zentrix::files {
 namespace {
 
-using zentrix::testing::readWholeFile;
+using zentrix::testing::readBytes;
 using zentrix::testing::ScratchFolder;
 
 std::string findingText(const char* name) {
-  return readWholeFile(std::string(ZENTRIX_TEST_DATA_DIR) + "/fuzz_findings/" + name);
+  return readBytes(std::string(ZENTRIX_TEST_DATA_DIR) + "/fuzz_findings/" + name);
 }
 
 model::Model startModel() {
@@ -37,7 +37,7 @@ TEST(FuzzFinding, EmptyTitleIsSavedAsAnEmptyLine) {
   EXPECT_EQ(m.problemTitle, "");
   m.inputFilePath = folder.file("saved.dat");
   ASSERT_TRUE(writeInputFile(m));
-  const std::string saved = readWholeFile(m.inputFilePath);
+  const std::string saved = readBytes(m.inputFilePath);
   EXPECT_EQ(saved.substr(saved.find("//\r\n") + 4, 6), "\r\n    ") << "the title line is empty";
   model::Model again = startModel();
   again.oldFilePath = m.inputFilePath;

@@ -5,14 +5,14 @@
 
 #include "files/input_file.h"
 #include "files/sample_models.h"
-#include "files/scratch_folder.h"
+#include "support/scratch_folder.h"
 #include "support/test_names.h"
 
 namespace zentrix::files {
 namespace {
 
 using zentrix::testing::ScratchFolder;
-using zentrix::testing::writeWholeFile;
+using zentrix::testing::writeBytes;
 
 // A small hand-written file, one record a line (line numbers on the right),
 // without comment header and ending right after the last element type.
@@ -122,7 +122,7 @@ class InputFileReaderTest : public ::testing::Test {
   }
 
   model::Outcome load(model::Model& m, const std::string& text) {
-    writeWholeFile(m.oldFilePath, text);
+    writeBytes(m.oldFilePath, text);
     return loadInputFile(m);
   }
 

@@ -12,36 +12,30 @@
 
 #include "files/input_file.h"
 #include "files/sample_models.h"
-#include "files/scratch_folder.h"
 #include "model/number_text.h"
 #include "model/text.h"
+#include "support/golden_file.h"
 #include "support/portable.h"
+#include "support/scratch_folder.h"
 #include "support/test_names.h"
 
 namespace zentrix::files {
 namespace {
 
-using zentrix::testing::readWholeFile;
+using zentrix::testing::readBytes;
 using zentrix::testing::sampleModel;
 using zentrix::testing::SampleShape;
-using zentrix::testing::ScratchFolder;
 using zentrix::testing::setEnvironment;
 using zentrix::testing::unsetEnvironment;
 using zentrix::testing::useTimeZone;
-using zentrix::testing::writeWholeFile;
+using zentrix::testing::writeBytes;
 
 // Runs in a scratch folder with a fixed moment and time zone, so that the
 // "End of File" line (a relative path) and the date line are reproducible.
-class InputFileWriterTest : public ::testing::Test {
+class InputFileWriterTest : public zentrix::testing::ScratchFolderTest {
  protected:
-  void SetUp() override {
-    setEnvironment("SOURCE_DATE_EPOCH", "1700000000");  // 14/11/2023 22:13:20 UTC
-    useTimeZone("UTC");
-    previousFolder_ = std::filesystem::current_path();
-    std::filesystem::current_path(folder_.path());
-  }
   void TearDown() override {
-    std::filesystem::current_path(previousFolder_);
+    ScratchFolderTest::TearDown();
     unsetEnvironment("SOURCE_DATE_EPOCH");
   }
 
@@ -50,11 +44,8 @@ class InputFileWriterTest : public ::testing::Test {
     m.inputFilePath = name;
     const model::Outcome outcome = writeInputFile(m);
     EXPECT_TRUE(outcome) << outcome.message;
-    return readWholeFile(folder_.file(name));
+    return readBytes(file(name));
   }
-
-  ScratchFolder folder_;
-  std::filesystem::path previousFolder_;
 };
 
 std::vector<std::string> linesOf(const std::string& text) {
@@ -80,20 +71,12 @@ struct GoldenCase {
 class InputFileGoldenTest : public InputFileWriterTest,
                             public ::testing::WithParamInterface<GoldenCase> {};
 
-// Set ZENTRIX_UPDATE_GOLDEN=1 to rewrite the golden files after a deliberate
-// change of the format; review the difference before committing it.
+// These golden files also seed the fuzzing of the reader, hence their folder.
 TEST_P(InputFileGoldenTest, MatchesTheGoldenFileByteForByte) {
   const auto& c = GetParam();
-  const std::string golden = std::string(ZENTRIX_TEST_DATA_DIR) + "/input_files/golden/" + c.file;
-  const std::string text = written(sampleModel(c.shape), c.file);
-  if (std::getenv("ZENTRIX_UPDATE_GOLDEN") != nullptr) writeWholeFile(golden, text);
-  const std::string expected = readWholeFile(golden);
-  ASSERT_FALSE(expected.empty()) << golden;
-  EXPECT_EQ(text, expected);
-  // Lines help to read a difference; the byte comparison above is the test.
-  if (text != expected) {
-    EXPECT_THAT(linesOf(text), ::testing::ElementsAreArray(linesOf(expected)));
-  }
+  const auto golden =
+      std::filesystem::path(ZENTRIX_TEST_DATA_DIR) / "input_files" / "golden" / c.file;
+  EXPECT_TRUE(zentrix::testing::matchesGoldenFile(written(sampleModel(c.shape), c.file), golden));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -243,11 +226,11 @@ TEST_F(InputFileWriterTest, ProgressRisesAndTheFileIsComplete) {
   EXPECT_TRUE(std::is_sorted(progress.fractions.begin(), progress.fractions.end()));
   EXPECT_GT(progress.fractions.back(), 0.8);
   EXPECT_LE(progress.fractions.back(), 1.0);
-  EXPECT_TRUE(readWholeFile(folder_.file("large.dat")).ends_with("22:13:20\r\n"));
+  EXPECT_TRUE(readBytes(file("large.dat")).ends_with("22:13:20\r\n"));
 }
 
 TEST_F(InputFileWriterTest, CancelLeavesTheOldFileAsItWas) {
-  writeWholeFile(folder_.file("large.dat"), "the old file\r\n");
+  writeBytes(file("large.dat"), "the old file\r\n");
   model::Model m = largeModel();
   m.inputFilePath = "large.dat";
   for (const bool romanian : {false, true}) {
@@ -264,13 +247,13 @@ TEST_F(InputFileWriterTest, CancelLeavesTheOldFileAsItWas) {
         << "every writer gives the one cancel message";
     EXPECT_EQ(progress.fractions.size(), 3u) << "stops at the first refusal";
   }
-  EXPECT_EQ(readWholeFile(folder_.file("large.dat")), "the old file\r\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1)
+  EXPECT_EQ(readBytes(file("large.dat")), "the old file\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder()), {}), 1)
       << "no temporary file is left behind";
 }
 
 TEST_F(InputFileWriterTest, UnwritablePlacesAreReportedByName) {
-  writeWholeFile(folder_.file("plain"), "x");
+  writeBytes(file("plain"), "x");
   struct Case {
     std::string path;
     std::string english;
@@ -287,7 +270,7 @@ TEST_F(InputFileWriterTest, UnwritablePlacesAreReportedByName) {
     EXPECT_FALSE(outcome) << c.path;
     EXPECT_EQ(outcome.message, c.english);
   }
-  EXPECT_FALSE(std::filesystem::exists(folder_.path() / "missing"));
+  EXPECT_FALSE(std::filesystem::exists(folder() / "missing"));
 }
 
 TEST_F(InputFileWriterTest, FullDeviceIsReportedByName) {
@@ -319,7 +302,7 @@ TEST_F(InputFileWriterTest, TablesSmallerThanTheirCountsAreRefusedNotRead) {
                                             "modelului nu corespund numerelor lor"
                                           : "Cannot write the file \"refused.dat\": the model's "
                                             "tables do not match its counts");
-    EXPECT_FALSE(std::filesystem::exists(folder_.path() / "refused.dat"));
+    EXPECT_FALSE(std::filesystem::exists(folder() / "refused.dat"));
   }
 }
 

@@ -4,14 +4,14 @@
 
 #include <optional>
 
-#include "files/scratch_folder.h"
+#include "support/scratch_folder.h"
 #include "support/test_names.h"
 
 namespace zentrix::files {
 namespace {
 
 using zentrix::testing::ScratchFolder;
-using zentrix::testing::writeWholeFile;
+using zentrix::testing::writeBytes;
 
 // The settings files of one start-up; a missing entry is a missing file.
 struct SettingsCase {
@@ -28,14 +28,14 @@ TEST_P(LanguageLookUpTest, FindsTheCode) {
   const auto& c = GetParam();
   ScratchFolder current;
   ScratchFolder work;
-  if (c.languageDat) writeWholeFile(current.file("language.dat"), *c.languageDat);
+  if (c.languageDat) writeBytes(current.file("language.dat"), *c.languageDat);
   if (c.workDirDat) {
     std::string text = *c.workDirDat;
     if (const auto at = text.find('@'); at != std::string::npos)
       text.replace(at, 1, work.path().string());
-    writeWholeFile(current.file("work_dir.dat"), text);
+    writeBytes(current.file("work_dir.dat"), text);
   }
-  if (c.plovikDat) writeWholeFile(work.file("Plovik.dat"), *c.plovikDat);
+  if (c.plovikDat) writeBytes(work.file("Plovik.dat"), *c.plovikDat);
   EXPECT_EQ(lookUpLanguageCode(current.path().string()), c.expectedCode) << c.what;
 }
 
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LanguageLookUp, CurrentDirWithTrailingBlanksAsTheModelKeepsIt) {
   ScratchFolder current;
-  writeWholeFile(current.file("language.dat"), "Romanian\n");
+  writeBytes(current.file("language.dat"), "Romanian\n");
   EXPECT_EQ(lookUpLanguageCode(current.path().string() + "     "), "Romanian");
 }
 

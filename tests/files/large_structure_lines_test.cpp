@@ -13,15 +13,15 @@
 
 #include "files/geometry_file.h"
 #include "files/input_file.h"
-#include "files/scratch_folder.h"
 #include "generation/generate.h"
 #include "generation/generation_fixtures.h"
 #include "model/number_text.h"
+#include "support/scratch_folder.h"
 
 namespace zentrix::files {
 namespace {
 
-using zentrix::testing::readWholeFile;
+using zentrix::testing::readBytes;
 using zentrix::testing::ScratchFolder;
 
 // A spatial truss of `modules` modules, generated, its coordinates then
@@ -84,7 +84,7 @@ TEST(LargeStructureLines, GeometryFileLinesEqualThePlainLoop) {
   ASSERT_GT(m.totalElements, 300000);
   m.geometryFilePath = folder.file("large.geo");
   ASSERT_TRUE(writeGeometryFile(m));
-  const std::string text = readWholeFile(m.geometryFilePath);
+  const std::string text = readBytes(m.geometryFilePath);
 
   const int nodeWidth = model::digitCount(m.totalNodes);
   const auto nodes = linesAfter(text, "Node&Coordinates:", m.totalNodes);
@@ -109,7 +109,7 @@ TEST(LargeStructureLines, InputFileGeneratedPartEqualsThePlainLoop) {
   model::Model m = largeStructure(12000);
   m.inputFilePath = folder.file("large.dat");
   ASSERT_TRUE(writeInputFile(m));
-  const std::string text = readWholeFile(m.inputFilePath);
+  const std::string text = readBytes(m.inputFilePath);
 
   // Generated nodes, an empty line after every 8 (the Base module's nodes).
   const int nodeWidth = model::digitCount(m.totalNodes);

@@ -10,17 +10,17 @@
 
 #include "files/every_writer.h"
 #include "files/sample_models.h"
-#include "files/scratch_folder.h"
+#include "support/scratch_folder.h"
 
 namespace zentrix::files {
 namespace {
 
 using zentrix::testing::generatedTruss;
 using zentrix::testing::kEveryWriter;
-using zentrix::testing::readWholeFile;
+using zentrix::testing::readBytes;
 using zentrix::testing::sampleModel;
 using zentrix::testing::ScratchFolder;
-using zentrix::testing::writeWholeFile;
+using zentrix::testing::writeBytes;
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
@@ -42,13 +42,13 @@ TEST_P(NonFiniteValueTest, IsRefusedByNameAndTheOlderFileStays) {
   const zentrix::testing::Writer& writer = kEveryWriter[c.writer];
   ScratchFolder folder;
   const std::string stem = folder.file("model");
-  writeWholeFile(writer.target(stem), "older\r\n");
+  writeBytes(writer.target(stem), "older\r\n");
   model::Model m = c.model();
   c.plant(m);
   const model::Outcome outcome = writer.write(m, stem);
   EXPECT_FALSE(outcome);
   EXPECT_EQ(outcome.message, c.message);
-  EXPECT_EQ(readWholeFile(writer.target(stem)), "older\r\n");
+  EXPECT_EQ(readBytes(writer.target(stem)), "older\r\n");
 }
 
 model::Model sample(int expansionType, bool romanian = false) {

@@ -10,20 +10,20 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "files/scratch_folder.h"
 #include "files/text_file_output.h"
+#include "support/scratch_folder.h"
 
 namespace zentrix::files {
 namespace {
 
-using zentrix::testing::readWholeFile;
+using zentrix::testing::readBytes;
 using zentrix::testing::ScratchFolder;
-using zentrix::testing::writeWholeFile;
+using zentrix::testing::writeBytes;
 
 TEST(OrderedChunks, ThrowingFormatterReachesTheCallerAndKeepsTheTarget) {
   ScratchFolder folder;
   const std::string path = folder.file("kept.txt");
-  writeWholeFile(path, "old\r\n");
+  writeBytes(path, "old\r\n");
   constexpr std::int64_t kRecords = 4'000'000;  // many chunks of 8 characters
   std::atomic<int> calls{0};
   const RecordFormatter format = [&](std::int64_t first, std::int64_t last, char* at) {
@@ -40,7 +40,7 @@ TEST(OrderedChunks, ThrowingFormatterReachesTheCallerAndKeepsTheTarget) {
     EXPECT_THROW(writeRecordsInOrder(out, kRecords, 8, format, [](std::int64_t) { return true; }),
                  std::runtime_error);
   }
-  EXPECT_EQ(readWholeFile(path), "old\r\n");
+  EXPECT_EQ(readBytes(path), "old\r\n");
 }
 
 }  // namespace

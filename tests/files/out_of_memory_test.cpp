@@ -9,8 +9,8 @@
 #include "files/failing_allocations.h"
 #include "files/input_file.h"
 #include "files/sample_models.h"
-#include "files/scratch_folder.h"
 #include "model/text.h"
+#include "support/scratch_folder.h"
 
 namespace zentrix::files {
 namespace {
@@ -18,11 +18,11 @@ namespace {
 using zentrix::testing::generatedTruss;
 using zentrix::testing::kEveryWriter;
 using zentrix::testing::LargeAllocationsFail;
-using zentrix::testing::readWholeFile;
+using zentrix::testing::readBytes;
 using zentrix::testing::sampleModel;
 using zentrix::testing::ScratchFolder;
+using zentrix::testing::writeBytes;
 using zentrix::testing::Writer;
-using zentrix::testing::writeWholeFile;
 
 constexpr std::size_t kLargestGranted = std::size_t{64} << 10;
 
@@ -42,7 +42,7 @@ TEST(OutOfMemory, EveryWriterReportsItAndLeavesTheOlderFile) {
       model::Model m = generatedTruss();
       m.romanian = romanian;
       const std::string stem = folder.file(writer.name);
-      writeWholeFile(writer.target(stem), "older\r\n");
+      writeBytes(writer.target(stem), "older\r\n");
       model::Outcome outcome;
       {
         const LargeAllocationsFail noMemory(kLargestGranted);
@@ -54,7 +54,7 @@ TEST(OutOfMemory, EveryWriterReportsItAndLeavesTheOlderFile) {
                 model::say({"Cannot write the file \"{1}\": not enough memory",
                             "Nu se poate scrie fisierul \"{1}\": memorie insuficienta"},
                            romanian, {writer.target(stem)}));
-      EXPECT_EQ(readWholeFile(writer.target(stem)), "older\r\n");
+      EXPECT_EQ(readBytes(writer.target(stem)), "older\r\n");
     }
   }
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3)
@@ -66,7 +66,7 @@ TEST(OutOfMemory, EveryWriterReportsItAndLeavesTheOlderFile) {
 TEST(OutOfMemory, LoadingReportsItAndChangesNothing) {
   ScratchFolder folder;
   const std::string text = inputFileText(20000);
-  writeWholeFile(folder.file("large.dat"), text);
+  writeBytes(folder.file("large.dat"), text);
   for (const bool fromFile : {true, false}) {
     model::Model m = sampleModel({2, model::kPrismatic, false, false});
     m.oldFilePath = folder.file("large.dat");

@@ -8,19 +8,19 @@
 #include <string>
 
 #include "files/every_writer.h"
-#include "files/scratch_folder.h"
+#include "support/scratch_folder.h"
 
 namespace zentrix::files {
 namespace {
 
 using zentrix::testing::ScratchFolder;
-using zentrix::testing::writeWholeFile;
+using zentrix::testing::writeBytes;
 
 TEST(OutputPlan, PathsNamingOneFile) {
   ScratchFolder folder;
   const auto at = [&](const std::string& name) { return folder.file(name); };
-  writeWholeFile(at("a.dat"), "a");
-  writeWholeFile(at("b.dat"), "b");
+  writeBytes(at("a.dat"), "a");
+  writeBytes(at("b.dat"), "b");
   std::filesystem::create_hard_link(at("a.dat"), at("hard.dat"));
   std::filesystem::create_directory(at("sub"));
   struct Case {

@@ -19,15 +19,15 @@
 #include <thread>
 #include <vector>
 
-#include "files/scratch_folder.h"
 #include "files/text_file_output.h"
+#include "support/scratch_folder.h"
 
 namespace zentrix::files {
 namespace {
 
-using zentrix::testing::readWholeFile;
+using zentrix::testing::readBytes;
 using zentrix::testing::ScratchFolder;
-using zentrix::testing::writeWholeFile;
+using zentrix::testing::writeBytes;
 
 namespace fs = std::filesystem;
 
@@ -59,23 +59,23 @@ TEST(SafeWrite, StagedFilesChangeTogetherOrNotAtAll) {
   ScratchFolder folder;
   const std::string first = folder.file("first.dat");
   const std::string second = folder.file("second.dat");
-  writeWholeFile(first, "old 1");
-  writeWholeFile(second, "old 2");
+  writeBytes(first, "old 1");
+  writeBytes(second, "old 2");
   {
     StagedFiles staged;
     ASSERT_TRUE(writeText(first, "new 1", &staged));
     ASSERT_TRUE(writeText(second, "new 2", &staged));
-    EXPECT_EQ(readWholeFile(first), "old 1") << "nothing changes before the commit";
+    EXPECT_EQ(readBytes(first), "old 1") << "nothing changes before the commit";
   }
-  EXPECT_EQ(readWholeFile(first), "old 1") << "dropped without commit";
-  EXPECT_EQ(readWholeFile(second), "old 2");
+  EXPECT_EQ(readBytes(first), "old 1") << "dropped without commit";
+  EXPECT_EQ(readBytes(second), "old 2");
   EXPECT_EQ(entriesIn(folder.path()).size(), 2u);
   StagedFiles staged;
   ASSERT_TRUE(writeText(first, "new 1", &staged));
   ASSERT_TRUE(writeText(second, "new 2", &staged));
   ASSERT_TRUE(staged.commit());
-  EXPECT_EQ(readWholeFile(first), "new 1");
-  EXPECT_EQ(readWholeFile(second), "new 2");
+  EXPECT_EQ(readBytes(first), "new 1");
+  EXPECT_EQ(readBytes(second), "new 2");
   EXPECT_EQ(entriesIn(folder.path()).size(), 2u);
 }
 
@@ -130,7 +130,7 @@ TEST(SafeWrite, TemporaryFileIsPrivateFromItsFirstByte) {
 TEST(SafeWrite, ReadOnlyFileIsRefusedAndKept) {
   ScratchFolder folder;
   const std::string path = folder.file("kept.dat");
-  writeWholeFile(path, "old");
+  writeBytes(path, "old");
   fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   for (const auto& [romanian, message] :
        {std::pair{false, "Cannot write the file \"" + path + "\": the file is read-only"},
@@ -140,7 +140,7 @@ TEST(SafeWrite, ReadOnlyFileIsRefusedAndKept) {
     EXPECT_FALSE(outcome);
     EXPECT_EQ(outcome.message, message);
   }
-  EXPECT_EQ(readWholeFile(path), "old");
+  EXPECT_EQ(readBytes(path), "old");
   EXPECT_EQ(entriesIn(folder.path()).size(), 1u);
 }
 
@@ -150,7 +150,7 @@ TEST(SafeWrite, FileAnotherUserMayNotWriteIsKept) {
   ScratchFolder folder;
   fs::permissions(folder.path(), fs::perms::all);
   const std::string path = folder.file("roots.dat");
-  writeWholeFile(path, "root's file");
+  writeBytes(path, "root's file");
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                             fs::perms::others_read);
   const int code = asNobody([&] {
@@ -159,7 +159,7 @@ TEST(SafeWrite, FileAnotherUserMayNotWriteIsKept) {
   });
   if (code == -1) GTEST_SKIP() << "there is no user nobody";
   EXPECT_EQ(code, 0);
-  EXPECT_EQ(readWholeFile(path), "root's file");
+  EXPECT_EQ(readBytes(path), "root's file");
 }
 
 TEST(SafeWrite, ModeAndOwnerOfTheReplacedFileAreKept) {
@@ -168,7 +168,7 @@ TEST(SafeWrite, ModeAndOwnerOfTheReplacedFileAreKept) {
   if (nobody == nullptr) GTEST_SKIP() << "there is no user nobody";
   ScratchFolder folder;
   const std::string path = folder.file("theirs.dat");
-  writeWholeFile(path, "old");
+  writeBytes(path, "old");
   ASSERT_EQ(::chown(path.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
   ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
   ASSERT_TRUE(writeText(path, "new"));
@@ -177,7 +177,7 @@ TEST(SafeWrite, ModeAndOwnerOfTheReplacedFileAreKept) {
   EXPECT_EQ(status.st_uid, nobody->pw_uid);
   EXPECT_EQ(status.st_gid, nobody->pw_gid);
   EXPECT_EQ(status.st_mode & 07777, 0640u);
-  EXPECT_EQ(readWholeFile(path), "new");
+  EXPECT_EQ(readBytes(path), "new");
 }
 
 // Valid names of 240 to 255 bytes used to fail: the temporary name was the
@@ -187,7 +187,7 @@ TEST(SafeWrite, NamesUpToTheLongestTheSystemAllowsAreWritten) {
   for (const std::size_t length : {240u, 250u, 255u}) {
     const std::string path = folder.file(std::string(length - 4, 'n') + ".dat");
     ASSERT_TRUE(writeText(path, "x")) << length;
-    EXPECT_EQ(readWholeFile(path), "x");
+    EXPECT_EQ(readBytes(path), "x");
   }
   const std::string tooLong = folder.file(std::string(256, 'n'));
   EXPECT_EQ(writeText(tooLong, "x").message,
@@ -201,7 +201,7 @@ TEST(SafeWrite, PipeIsWrittenWhenReadAndRefusedAtOnceWhenNot) {
   EXPECT_EQ(writeText(pipe, "x").message,
             "Cannot create the file \"" + pipe + "\": No program reads from this pipe");
   std::string received;
-  std::thread reader([&] { received = readWholeFile(pipe); });
+  std::thread reader([&] { received = readBytes(pipe); });
   // The reader must have opened its end before the write may start.
   model::Outcome outcome;
   for (int attempt = 0; attempt < 2000; ++attempt) {
@@ -231,7 +231,7 @@ TEST(SafeWrite, KillNineAtAnyMomentLeavesAWholeFile) {
   std::mt19937 moments(20261208);  // fixed: the same moments every run
   int oldKept = 0;
   for (int run = 0; run < 20; ++run) {
-    writeWholeFile(path, old);
+    writeBytes(path, old);
     const auto delay = std::chrono::microseconds(
         std::uniform_int_distribution<long long>(0, duration.count() * 5 / 4)(moments));
     const pid_t child = ::fork();
@@ -242,7 +242,7 @@ TEST(SafeWrite, KillNineAtAnyMomentLeavesAWholeFile) {
     ::kill(child, SIGKILL);
     int status = 0;
     ::waitpid(child, &status, 0);
-    const std::string now = readWholeFile(path);
+    const std::string now = readBytes(path);
     EXPECT_TRUE(now == old || now == text) << "run " << run << ": " << now.size() << " bytes";
     oldKept += now == old ? 1 : 0;
     for (const fs::path& entry : entriesIn(folder.path())) {

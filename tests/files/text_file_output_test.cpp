@@ -11,15 +11,15 @@
 #include <filesystem>
 #include <string>
 
-#include "files/scratch_folder.h"
 #include "support/portable.h"
+#include "support/scratch_folder.h"
 
 namespace zentrix::files {
 namespace {
 
-using zentrix::testing::readWholeFile;
+using zentrix::testing::readBytes;
 using zentrix::testing::ScratchFolder;
-using zentrix::testing::writeWholeFile;
+using zentrix::testing::writeBytes;
 
 std::size_t entriesIn(const std::filesystem::path& folder) {
   return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
@@ -54,12 +54,12 @@ model::Outcome writeThrough(const std::string& path, const std::string& text,
 TEST(TextFileOutput, ReplacesTheFileWholeAndLeavesNothingBeside) {
   ScratchFolder folder;
   const std::string path = folder.file("out.dat");
-  writeWholeFile(path, "old content that is longer than the new one\r\n");
+  writeBytes(path, "old content that is longer than the new one\r\n");
   ASSERT_TRUE(writeThrough(path, "new\r\n"));
-  EXPECT_EQ(readWholeFile(path), "new\r\n");
+  EXPECT_EQ(readBytes(path), "new\r\n");
   const std::string large = largeText();
   ASSERT_TRUE(writeThrough(path, large));
-  EXPECT_EQ(readWholeFile(path), large);
+  EXPECT_EQ(readBytes(path), large);
   EXPECT_EQ(entriesIn(folder.path()), 1u);
 }
 
@@ -67,7 +67,7 @@ TEST(TextFileOutput, KeepsThePermissionsOfTheReplacedFile) {
   ZENTRIX_SKIP_ON_WINDOWS("a file has no group permission bits");
   ScratchFolder folder;
   const std::string path = folder.file("out.dat");
-  writeWholeFile(path, "old");
+  writeBytes(path, "old");
   std::filesystem::permissions(path, std::filesystem::perms::owner_read |
                                          std::filesystem::perms::owner_write |
                                          std::filesystem::perms::group_read);
@@ -80,11 +80,11 @@ TEST(TextFileOutput, KeepsThePermissionsOfTheReplacedFile) {
 TEST(TextFileOutput, FollowsASymbolicLinkAndReplacesItsFile) {
   ZENTRIX_SKIP_ON_WINDOWS("symbolic links need a privilege");
   ScratchFolder folder;
-  writeWholeFile(folder.file("real.dat"), "old");
+  writeBytes(folder.file("real.dat"), "old");
   std::filesystem::create_symlink(folder.file("real.dat"), folder.file("link.dat"));
   ASSERT_TRUE(writeThrough(folder.file("link.dat"), "new"));
   EXPECT_TRUE(std::filesystem::is_symlink(folder.file("link.dat")));
-  EXPECT_EQ(readWholeFile(folder.file("real.dat")), "new");
+  EXPECT_EQ(readBytes(folder.file("real.dat")), "new");
 }
 
 // Creation that fails: a folder path through a regular file, a missing
@@ -92,7 +92,7 @@ TEST(TextFileOutput, FollowsASymbolicLinkAndReplacesItsFile) {
 // bits would not stop the write.
 TEST(TextFileOutput, ReportsAFileItCannotCreateByName) {
   ScratchFolder folder;
-  writeWholeFile(folder.file("plain"), "x");
+  writeBytes(folder.file("plain"), "x");
   std::filesystem::create_directory(folder.path() / "folder.dat");
   struct Case {
     std::string path;
@@ -114,7 +114,7 @@ TEST(TextFileOutput, ReportsAFileItCannotCreateByName) {
     EXPECT_FALSE(outcome);
     EXPECT_EQ(outcome.message, c.message);
   }
-  EXPECT_EQ(readWholeFile(folder.file("plain")), "x");
+  EXPECT_EQ(readBytes(folder.file("plain")), "x");
   EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "folder.dat"));
   EXPECT_EQ(entriesIn(folder.path()), 2u);
 }
@@ -143,7 +143,7 @@ TEST(TextFileOutput, FailedWriteLeavesTheOldFileIntact) {
   ScratchFolder folder;
   const std::string path = folder.file("out.dat");
   const std::string old = "the old file\r\nwith two lines\r\n";
-  writeWholeFile(path, old);
+  writeBytes(path, old);
 
   rlimit previous{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
@@ -157,7 +157,7 @@ TEST(TextFileOutput, FailedWriteLeavesTheOldFileIntact) {
 
   EXPECT_FALSE(outcome);
   EXPECT_EQ(outcome.message, "Cannot write the file \"" + path + "\": File too large");
-  EXPECT_EQ(readWholeFile(path), old);
+  EXPECT_EQ(readBytes(path), old);
   EXPECT_EQ(entriesIn(folder.path()), 1u);
 #endif
 }
@@ -165,7 +165,7 @@ TEST(TextFileOutput, FailedWriteLeavesTheOldFileIntact) {
 TEST(TextFileOutput, AbandonLeavesTheOldFileIntact) {
   ScratchFolder folder;
   const std::string path = folder.file("out.dat");
-  writeWholeFile(path, "old");
+  writeBytes(path, "old");
   {
     TextFileOutput out(path, false);
     ASSERT_TRUE(out.open());
@@ -177,7 +177,7 @@ TEST(TextFileOutput, AbandonLeavesTheOldFileIntact) {
     ASSERT_TRUE(out.open());
     out.line("never");
   }
-  EXPECT_EQ(readWholeFile(path), "old");
+  EXPECT_EQ(readBytes(path), "old");
   EXPECT_EQ(entriesIn(folder.path()), 1u);
 }
 
@@ -205,7 +205,7 @@ TEST_P(ReserveSeam, StoresIntoTheSlackStayInsideTheBuffer) {
   out.advanceTo(at + c.count);
   out.write("\r\n");
   ASSERT_TRUE(out.finish());
-  EXPECT_EQ(readWholeFile(path), std::string(c.before, 'a') + std::string(c.count, 'b') + "\r\n");
+  EXPECT_EQ(readBytes(path), std::string(c.before, 'a') + std::string(c.count, 'b') + "\r\n");
 }
 
 constexpr std::size_t kBlock = std::size_t{4} << 20;

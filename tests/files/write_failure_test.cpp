@@ -8,9 +8,9 @@
 #include <string>
 
 #include "files/every_writer.h"
-#include "files/scratch_folder.h"
 #include "files/unwritable_places.h"
 #include "support/portable.h"
+#include "support/scratch_folder.h"
 
 namespace zentrix::files {
 namespace {
@@ -19,17 +19,17 @@ using zentrix::testing::FileSizeLimit;
 using zentrix::testing::generatedTruss;
 using zentrix::testing::kEveryWriter;
 using zentrix::testing::PermissionChecksOn;
-using zentrix::testing::readWholeFile;
+using zentrix::testing::readBytes;
 using zentrix::testing::ScratchFolder;
+using zentrix::testing::writeBytes;
 using zentrix::testing::Writer;
-using zentrix::testing::writeWholeFile;
 
 class WriteFailureTest : public ::testing::TestWithParam<Writer> {
  protected:
   // Writes an older file at the writer's target for `stem`; its content.
   std::string olderFileAt(const std::string& stem) {
     const std::string old = "an older file\r\nthat must survive\r\n";
-    writeWholeFile(GetParam().target(stem), old);
+    writeBytes(GetParam().target(stem), old);
     return old;
   }
 
@@ -68,7 +68,7 @@ TEST_P(WriteFailureTest, DiskFillingUpHalfWayLeavesTheOlderFile) {
   EXPECT_FALSE(outcome);
   EXPECT_EQ(outcome.message,
             "Cannot write the file \"" + GetParam().target(stem) + "\": File too large");
-  EXPECT_EQ(readWholeFile(GetParam().target(stem)), old);
+  EXPECT_EQ(readBytes(GetParam().target(stem)), old);
   EXPECT_EQ(entriesIn(folder_.path()), 1u) << "no temporary file is left behind";
 }
 
@@ -93,12 +93,12 @@ TEST_P(WriteFailureTest, FolderItMayNotWriteLeavesTheOlderFile) {
   EXPECT_FALSE(outcome);
   EXPECT_EQ(outcome.message,
             "Cannot create the file \"" + GetParam().target(stem) + "\": Permission denied");
-  EXPECT_EQ(readWholeFile(GetParam().target(stem)), old);
+  EXPECT_EQ(readBytes(GetParam().target(stem)), old);
   EXPECT_EQ(entriesIn(locked), 1u);
 }
 
 TEST_P(WriteFailureTest, MissingFolderOrAFileAsFolderIsReported) {
-  writeWholeFile(folder_.file("plain"), "x");
+  writeBytes(folder_.file("plain"), "x");
   const struct {
     std::string stem;
     std::string reason;
@@ -112,7 +112,7 @@ TEST_P(WriteFailureTest, MissingFolderOrAFileAsFolderIsReported) {
     EXPECT_EQ(outcome.message,
               "Cannot create the file \"" + GetParam().target(c.stem) + "\": " + c.reason);
   }
-  EXPECT_EQ(readWholeFile(folder_.file("plain")), "x");
+  EXPECT_EQ(readBytes(folder_.file("plain")), "x");
   EXPECT_EQ(entriesIn(folder_.path()), 1u);
 }
 

@@ -10,6 +10,7 @@
 
 #include "model/model.h"
 #include "model/number_text.h"
+#include "support/cube_topology.h"
 
 namespace zentrix::generation::testing {
 
@@ -67,19 +68,9 @@ inline model::Model squareTruss(int modules) {
   m.nodesInBase1 = 4;
   setCoordinates(
       m, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}});
-  setTopology(m, {{1, 5},
-                  {2, 6},
-                  {3, 7},
-                  {4, 8},
-                  {5, 6},
-                  {6, 7},
-                  {7, 8},
-                  {8, 5},
-                  {1, 6},
-                  {2, 7},
-                  {3, 8},
-                  {4, 5},
-                  {5, 7}});
+  std::vector<Bar> bars;
+  for (const auto& [start, end] : zentrix::testing::kCubeTopology) bars.push_back({start, end});
+  setTopology(m, bars);
   m.expansionDirection = 'Z';
   m.directionIndex = 3;
   m.moduleCount = modules;

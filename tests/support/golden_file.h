@@ -21,18 +21,9 @@
 #include <vector>
 
 #include "support/portable.h"
+#include "support/scratch_folder.h"
 
 namespace zentrix::testing {
-
-inline std::string readBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
 
 // The lines of a written file without their CR LF ends; a last line without
 // its end is a failure.
@@ -51,6 +42,12 @@ inline std::filesystem::path goldenPath(const std::string& name) {
   return std::filesystem::path(ZENTRIX_TEST_DATA_DIR) / "golden" / name;
 }
 
+// True when the golden files are to be rewritten from the output.
+inline bool updatingGoldenFiles() {
+  const char* update = std::getenv("ZENTRIX_UPDATE_GOLDEN");
+  return update != nullptr && *update == '1';
+}
+
 // The first differing line, shown with its number, or empty when equal.
 inline std::string firstDifference(const std::string& expected, const std::string& actual) {
   std::istringstream e(expected), a(actual);
@@ -66,11 +63,11 @@ inline std::string firstDifference(const std::string& expected, const std::strin
   return expected == actual ? "" : "line ends differ";
 }
 
-// Compares `actual` with the golden file `name` byte for byte.
-inline ::testing::AssertionResult matchesGolden(const std::string& actual,
-                                                const std::string& name) {
-  const auto path = goldenPath(name);
-  if (const char* update = std::getenv("ZENTRIX_UPDATE_GOLDEN"); update && *update == '1') {
+// Compares `actual` with the golden file at `path` byte for byte.
+inline ::testing::AssertionResult matchesGoldenFile(const std::string& actual,
+                                                    const std::filesystem::path& path) {
+  const std::string name = path.filename().string();
+  if (updatingGoldenFiles()) {
     std::filesystem::create_directories(path.parent_path());
     writeBytes(path, actual);
     return ::testing::AssertionSuccess();
@@ -81,6 +78,12 @@ inline ::testing::AssertionResult matchesGolden(const std::string& actual,
   if (expected == actual) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure()
          << name << " differs at " << firstDifference(expected, actual);
+}
+
+// Compares `actual` with the golden file `name` of tests/data/golden.
+inline ::testing::AssertionResult matchesGolden(const std::string& actual,
+                                                const std::string& name) {
+  return matchesGoldenFile(actual, goldenPath(name));
 }
 
 // A test name made of the letters and digits of `text`, "_" for the rest.
@@ -100,27 +103,17 @@ class ScratchFolderTest : public ::testing::Test {
     setEnvironment("SOURCE_DATE_EPOCH", "1700000000");
     useTimeZone("UTC");
     previous_ = std::filesystem::current_path();
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string leaf = "zentrix-" + std::to_string(processId()) + "-" + info->test_suite_name() +
-                       "-" + info->name();
-    for (char& c : leaf)
-      if (c == '/') c = '_';
-    folder_ = std::filesystem::temp_directory_path() / leaf;
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    std::filesystem::current_path(folder_);
+    std::filesystem::current_path(folder_.path());
   }
-  void TearDown() override {
-    std::filesystem::current_path(previous_);
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
-  const std::filesystem::path& folder() const { return folder_; }
+  // Leaves the folder before it is removed with the fixture.
+  void TearDown() override { std::filesystem::current_path(previous_); }
+  const std::filesystem::path& folder() const { return folder_.path(); }
+  std::string file(const std::string& name) const { return folder_.file(name); }
 
   // Names of the entries of the scratch folder, sorted.
   std::string folderListing() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_))
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.path()))
       names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     std::string listing;
@@ -130,7 +123,7 @@ class ScratchFolderTest : public ::testing::Test {
 
  private:
   std::filesystem::path previous_;
-  std::filesystem::path folder_;
+  ScratchFolder folder_;
 };
 
 }  // namespace zentrix::testing

@@ -16,6 +16,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <stdexcept>
@@ -107,12 +108,20 @@ struct ProgramRun {
   std::string err;
 };
 
-namespace detail {
-
-inline std::string readAll(const std::filesystem::path& path) {
+// The bytes of a whole file; empty when it cannot be read.
+inline std::string readBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
+
+// Replaces a file's bytes; a file a test cannot set up fails the test loudly.
+inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+namespace detail {
 
 #if defined(_WIN32)
 // One argument of a command line as the C runtime splits it again: quoted,
@@ -157,9 +166,13 @@ class RedirectedStream {
   int saved_;
 };
 
+// `before` runs in the child just before the program starts; `waitFor`
+// (given the child's id) runs while it works, then the run is waited for.
 inline int runCaptured(const std::filesystem::path& program,
                        const std::vector<std::string>& arguments,
-                       const std::filesystem::path& outPath, const std::filesystem::path& errPath) {
+                       const std::filesystem::path& outPath, const std::filesystem::path& errPath,
+                       const std::function<void()>& before = {},
+                       const std::function<void(pid_t)>& waitFor = {}) {
   std::vector<std::wstring> texts = {quoted(program.wstring())};
   for (const auto& argument : arguments) texts.push_back(quoted(utf8Path(argument).wstring()));
   std::vector<const wchar_t*> argv;
@@ -173,9 +186,13 @@ inline int runCaptured(const std::filesystem::path& program,
   return static_cast<int>(_wspawnv(_P_WAIT, program.wstring().c_str(), argv.data()));
 }
 #else
+// `before` runs in the child just before the program starts; `waitFor`
+// (given the child's id) runs while it works, then the run is waited for.
 inline int runCaptured(const std::filesystem::path& program,
                        const std::vector<std::string>& arguments,
-                       const std::filesystem::path& outPath, const std::filesystem::path& errPath) {
+                       const std::filesystem::path& outPath, const std::filesystem::path& errPath,
+                       const std::function<void()>& before = {},
+                       const std::function<void(pid_t)>& waitFor = {}) {
   std::vector<char*> argv;
   const std::string name = program.string();
   argv.push_back(const_cast<char*>(name.c_str()));
@@ -190,9 +207,11 @@ inline int runCaptured(const std::filesystem::path& program,
     ::dup2(in, 0);
     ::dup2(out, 1);
     ::dup2(err, 2);
+    if (before) before();
     ::execv(name.c_str(), argv.data());
     ::_exit(127);
   }
+  if (waitFor && child > 0) waitFor(child);
   int status = 0;
   if (child < 0 || ::waitpid(child, &status, 0) != child) return -1;
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
@@ -208,8 +227,8 @@ inline ProgramRun runProgram(const std::filesystem::path& program,
   const auto folder = makeScratchFolder("zentrix-run");
   ProgramRun run;
   run.exitCode = detail::runCaptured(program, arguments, folder / "out", folder / "err");
-  run.out = detail::readAll(folder / "out");
-  run.err = detail::readAll(folder / "err");
+  run.out = readBytes(folder / "out");
+  run.err = readBytes(folder / "err");
   std::error_code ignored;
   std::filesystem::remove_all(folder, ignored);
   return run;

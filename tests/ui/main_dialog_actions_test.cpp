@@ -14,7 +14,7 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-std::string unwritablePath(const TempFolder& folder) {
+std::string unwritablePath(const zentrix::testing::ScratchFolder& folder) {
   return folder.file("no-such-folder/out.dat");
 }
 

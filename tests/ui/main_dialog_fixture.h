@@ -16,6 +16,7 @@
 #include "model/model.h"
 #include "support/memory_dialog_backend.h"
 #include "support/portable.h"
+#include "support/scratch_folder.h"
 #include "ui/main_dialog.h"
 
 namespace zentrix::ui::testing {
@@ -46,27 +47,6 @@ inline Enabled enabledIn(const MemoryDialog& dialog) {
                  dialog.isEnabled(kSaveData),    dialog.isEnabled(kViewSavedFile),
                  dialog.isEnabled(kCreate),      dialog.isEnabled(kView)};
 }
-
-// A folder of its own for each test, removed afterwards.
-class TempFolder {
- public:
-  TempFolder() {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            ("zentrix-ui-" + std::to_string(zentrix::testing::processId()) + "-" + test->name());
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 class MainDialogTest : public ::testing::Test {
  public:
@@ -149,7 +129,7 @@ class MainDialogTest : public ::testing::Test {
   MemoryDialogHost host;
   ExternalPrograms programs{platform, host};
   model::Model model;
-  TempFolder folder;
+  zentrix::testing::ScratchFolder folder{"zentrix-ui"};
 };
 
 }  // namespace zentrix::ui::testing

@@ -2,18 +2,12 @@
 // leaves the previous structure, the files and the buttons as they were.
 #include <gmock/gmock.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "main_dialog_fixture.h"
 
 namespace zentrix::ui::testing {
 namespace {
 
-std::string bytesOf(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using zentrix::testing::readBytes;
 
 TEST_F(MainDialogTest, EachLongActionShowsProgressInTheModelsLanguage) {
   enterSquareModule();
@@ -67,7 +61,7 @@ TEST_F(MainDialogTest, CancelledCreateLeavesTheOlderFileIntact) {
     closeWithoutAsking(d);
   });
   EXPECT_TRUE(host.messages().empty());
-  EXPECT_EQ(bytesOf(path), "an older Geometry File\r\n");
+  EXPECT_EQ(readBytes(path), "an older Geometry File\r\n");
   EXPECT_EQ(model.geometryFilePath, "");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                           std::filesystem::directory_iterator()),
