@@ -166,13 +166,9 @@ class RedirectedStream {
   int saved_;
 };
 
-// `before` runs in the child just before the program starts; `waitFor`
-// (given the child's id) runs while it works, then the run is waited for.
 inline int runCaptured(const std::filesystem::path& program,
                        const std::vector<std::string>& arguments,
-                       const std::filesystem::path& outPath, const std::filesystem::path& errPath,
-                       const std::function<void()>& before = {},
-                       const std::function<void(pid_t)>& waitFor = {}) {
+                       const std::filesystem::path& outPath, const std::filesystem::path& errPath) {
   std::vector<std::wstring> texts = {quoted(program.wstring())};
   for (const auto& argument : arguments) texts.push_back(quoted(utf8Path(argument).wstring()));
   std::vector<const wchar_t*> argv;
