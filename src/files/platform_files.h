@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace zentrix::files::platform {
 
@@ -54,9 +55,15 @@ PathFacts factsOf(const std::filesystem::path& path, int& error);
 class WriteHandle {
  public:
   WriteHandle() = default;
-  ~WriteHandle();
-  WriteHandle(WriteHandle&& other) noexcept;
-  WriteHandle& operator=(WriteHandle&& other) noexcept;
+  ~WriteHandle() { close(); }
+  WriteHandle(WriteHandle&& other) noexcept : native_(std::exchange(other.native_, -1)) {}
+  WriteHandle& operator=(WriteHandle&& other) noexcept {
+    if (this != &other) {
+      close();
+      native_ = std::exchange(other.native_, -1);
+    }
+    return *this;
+  }
   WriteHandle(const WriteHandle&) = delete;
   WriteHandle& operator=(const WriteHandle&) = delete;
 

@@ -170,21 +170,6 @@ PathFacts factsOf(const fs::path& path, int& error) {
   return facts;
 }
 
-WriteHandle::~WriteHandle() {
-  close();
-}
-
-WriteHandle::WriteHandle(WriteHandle&& other) noexcept
-    : native_(std::exchange(other.native_, -1)) {}
-
-WriteHandle& WriteHandle::operator=(WriteHandle&& other) noexcept {
-  if (this != &other) {
-    close();
-    native_ = std::exchange(other.native_, -1);
-  }
-  return *this;
-}
-
 bool WriteHandle::isOpen() const noexcept {
   return native_ != -1;
 }
