@@ -271,9 +271,10 @@ void checkKindOrder(const BaseModuleView& base, FindingList& list) {
       const auto kindName = [&](int k) {
         return model::say(model::texts::kKindNames[static_cast<std::size_t>(k - 1)], romanian);
       };
-      // An element type without a name is known by its kind.
-      const std::string typeName =
-          model::trimRight(m.typeName(place)).empty() ? kindName(place) : m.typeName(place);
+      // An element type without a name is known by its kind; a loaded name
+      // keeps the blank that marks a text value in the file.
+      const std::string_view named = model::trimLeft(model::trimRight(m.typeName(place)));
+      const std::string typeName = named.empty() ? kindName(place) : std::string(named);
       return model::say(texts::kElementOutOfKindOrder, romanian,
                         {number(i), kindName(kind), kindName(place), typeName});
     });
