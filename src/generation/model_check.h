@@ -62,10 +62,10 @@ enum class Numbering : std::uint8_t { kStructure, kBaseModule };
 struct Finding {
   FindingKind kind = FindingKind::kBaseNodeCounts;
   Numbering numbering = Numbering::kStructure;
-  std::vector<std::int64_t> nodes;     // 1-based; empty when about none
-  std::vector<std::int64_t> elements;  // 1-based; empty when about none
-  std::string english;
-  std::string romanian;
+  std::vector<std::int64_t> nodes = {};     // 1-based; empty when about none
+  std::vector<std::int64_t> elements = {};  // 1-based; empty when about none
+  std::string english = {};
+  std::string romanian = {};
   // Set on the finding that closes a capped kind: the findings it stands for.
   std::int64_t notListed = 0;
 
