@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <initializer_list>
 #include <string_view>
@@ -352,19 +353,23 @@ void checkZeroLength(const StructureView& s, double tolerance, FindingList& list
   }
 }
 
-std::uint64_t pairKey(std::int64_t a, std::int64_t b) {
+// The two end nodes as one key, the lower first; `bits` holds any node
+// number, so that the key is as short as the numbers and the sort has few
+// digits to pass over.
+std::uint64_t pairKey(std::int64_t a, std::int64_t b, int bits) {
   const auto low = static_cast<std::uint64_t>(std::min(a, b));
   const auto high = static_cast<std::uint64_t>(std::max(a, b));
-  return low << 32 | high;
+  return low << bits | high;
 }
 
 // Sorting the end-node pairs finds how many elements repeat an earlier one;
 // a second pass names the first of them in element order.
 void checkDuplicates(const StructureView& s, FindingList& list) {
+  const int bits = std::bit_width(static_cast<std::uint64_t>(s.nodes));
   std::vector<std::uint64_t> keys;
   keys.reserve(static_cast<std::size_t>(s.elements));
   for (std::int64_t p = 1; p <= s.elements; ++p)
-    if (s.valid(p)) keys.push_back(pairKey(s.start[p - 1], s.end[p - 1]));
+    if (s.valid(p)) keys.push_back(pairKey(s.start[p - 1], s.end[p - 1], bits));
   radixSort(keys);
   std::int64_t repeats = 0;
   std::vector<std::uint64_t> repeated;
@@ -380,7 +385,7 @@ void checkDuplicates(const StructureView& s, FindingList& list) {
   std::int64_t named = 0;
   for (std::int64_t p = 1; p <= s.elements && list.listing(FindingKind::kDuplicateElements); ++p) {
     if (!s.valid(p)) continue;
-    const std::uint64_t key = pairKey(s.start[p - 1], s.end[p - 1]);
+    const std::uint64_t key = pairKey(s.start[p - 1], s.end[p - 1], bits);
     if (!std::binary_search(repeated.begin(), repeated.end(), key)) continue;
     const auto [first, isNew] = firstOf.try_emplace(key, p);
     if (isNew) continue;
