@@ -365,7 +365,7 @@ std::uint64_t pairKey(std::int64_t a, std::int64_t b, int bits) {
 // Sorting the end-node pairs finds how many elements repeat an earlier one;
 // a second pass names the first of them in element order.
 void checkDuplicates(const StructureView& s, FindingList& list) {
-  const int bits = std::bit_width(static_cast<std::uint64_t>(s.nodes));
+  const auto bits = static_cast<int>(std::bit_width(static_cast<std::uint64_t>(s.nodes)));
   std::vector<std::uint64_t> keys;
   keys.reserve(static_cast<std::size_t>(s.elements));
   for (std::int64_t p = 1; p <= s.elements; ++p)
