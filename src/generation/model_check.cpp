@@ -7,7 +7,6 @@
 #include <initializer_list>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "generation/check_texts.h"
 #include "generation/element_kinds.h"
@@ -57,7 +56,7 @@ class FindingList {
                          .english = words(false),
                          .romanian = words(true)});
   }
-  // Findings found but not worth a text of their own: beyond the listed ones.
+  // Findings counted without a text of their own, beyond the listed ones.
   void countMore(FindingKind kind, std::int64_t count) { notListed_[index(kind)] += count; }
 
   std::vector<Finding> take() {
@@ -95,6 +94,7 @@ class FindingList {
 // The diagonal of the bounding box of the first `rows` rows of `coords`.
 double boxDiagonal(const model::CoordinateTable& coords, std::int64_t rows, int columns,
                    int* widestAxis = nullptr) {
+  columns = std::min(columns, 3);
   if (rows <= 0 || columns <= 0) return 0.0;
   std::array<double, 3> low{}, high{};
   for (int c = 0; c < columns; ++c) low[c] = high[c] = coords(1, c + 1);
@@ -126,8 +126,9 @@ std::string pointText(const float* row, int columns) {
 
 // ---- The Base module ----
 
-// What the Base module checks read: the Base module, the expansion, the
-// element types. The only place they read the model's fields.
+// What the Base module checks read: the Base module, the expansion and the
+// element types' names, all taken here (the kind classification, shared with
+// GENERATE, reads the model itself).
 struct BaseModuleView {
   const Model& model;
   std::int64_t n0 = 0;
@@ -155,6 +156,17 @@ struct BaseModuleView {
   const float* row(std::int64_t node) const {
     return model.baseCoords.data() + (node - 1) * model.baseCoords.columns();
   }
+  const model::CoordinateTable& coordinates() const { return model.baseCoords; }
+
+  std::int64_t elementCount() const { return model.baseElementCount; }
+  bool topologyComplete() const { return generation::topologyComplete(model); }
+  std::int32_t start(std::int64_t element) const { return model.baseElemStart(element); }
+  std::int32_t end(std::int64_t element) const { return model.baseElemEnd(element); }
+  // The name of element type `type`, as the user sees it: without the
+  // blank a loaded name keeps; empty when it has none.
+  std::string typeName(int type) const {
+    return std::string(model::trimLeft(model::trimRight(model.typeName(type))));
+  }
 };
 
 void checkBaseNodeCounts(const BaseModuleView& base, FindingList& list) {
@@ -171,9 +183,8 @@ void checkStraightCorrespondence(const BaseModuleView& base, FindingList& list) 
   const int d = base.direction;
   if (d < 1 || d > base.dof) return;
   const std::string axis(1, model::axisLetter(d));
-  const double scale =
-      std::max<double>(boxDiagonal(base.model.baseCoords, base.n0 + base.n1, base.dof),
-                       std::fabs(base.moduleLength));
+  const double scale = std::max<double>(
+      boxDiagonal(base.coordinates(), base.n0 + base.n1, base.dof), std::fabs(base.moduleLength));
   const double tolerance = kCorrespondenceTolerance * scale;
   for (std::int64_t j = 1; j <= base.n0; ++j) {
     const float along = base.coordinate(j, d);
@@ -208,7 +219,7 @@ void checkStraightCorrespondence(const BaseModuleView& base, FindingList& list) 
 void checkArchCorrespondence(const BaseModuleView& base, FindingList& list) {
   const int last = base.dof;
   const double tolerance =
-      kCorrespondenceTolerance * boxDiagonal(base.model.baseCoords, base.n0 + base.n1, base.dof);
+      kCorrespondenceTolerance * boxDiagonal(base.coordinates(), base.n0 + base.n1, base.dof);
   const auto chord = [&](std::int64_t node) -> const Text& {
     return base.coordinate(node, last) != 0.0f ? texts::kArchLine : texts::kInnerChord;
   };
@@ -245,18 +256,17 @@ int kindOfPlace(const KindTable& kindCount, std::int64_t element) {
 // The replication takes the first kindCount(1) elements as kind 1, and so
 // on, and the last o as the Base 0 elements, whatever they are.
 void checkKindOrder(const BaseModuleView& base, FindingList& list) {
-  const Model& m = base.model;
-  if (base.direction < 1 || base.direction > base.dof || !topologyComplete(m)) return;
-  const std::int64_t elements = m.baseElementCount;
+  if (base.direction < 1 || base.direction > base.dof || !base.topologyComplete()) return;
+  const std::int64_t elements = base.elementCount();
   const auto inBase = [&](std::int32_t node) { return node >= 1 && node <= base.n0 + base.n1; };
   for (std::int64_t i = 1; i <= elements; ++i)
-    if (!inBase(m.baseElemStart(i)) || !inBase(m.baseElemEnd(i))) return;
-  const StructureCounts counts = countStructure(m, base.direction);
-  const std::vector<std::int32_t> kinds = classifyBaseElements(m, counts);
+    if (!inBase(base.start(i)) || !inBase(base.end(i))) return;
+  const StructureCounts counts = countStructure(base.model, base.direction);
+  const std::vector<std::int32_t> kinds = classifyBaseElements(base.model, counts);
   const KindTable kindCount = countKinds(kinds, counts);
   const std::string base0Elements = number(counts.base0Elements);
   const auto inBase0 = [&](std::int64_t i) {
-    return m.baseElemStart(i) <= base.n0 && m.baseElemEnd(i) <= base.n0;
+    return base.start(i) <= base.n0 && base.end(i) <= base.n0;
   };
   for (std::int64_t i = 1; i <= counts.moduleElements; ++i) {
     if (inBase0(i)) {
@@ -272,10 +282,9 @@ void checkKindOrder(const BaseModuleView& base, FindingList& list) {
       const auto kindName = [&](int k) {
         return model::say(model::texts::kKindNames[static_cast<std::size_t>(k - 1)], romanian);
       };
-      // An element type without a name is known by its kind; a loaded name
-      // keeps the blank that marks a text value in the file.
-      const std::string_view named = model::trimLeft(model::trimRight(m.typeName(place)));
-      const std::string typeName = named.empty() ? kindName(place) : std::string(named);
+      // An element type without a name is known by its kind.
+      const std::string named = base.typeName(place);
+      const std::string typeName = named.empty() ? kindName(place) : named;
       return model::say(texts::kElementOutOfKindOrder, romanian,
                         {number(i), kindName(kind), kindName(place), typeName});
     });
@@ -291,7 +300,7 @@ void checkKindOrder(const BaseModuleView& base, FindingList& list) {
 // ---- The generated structure ----
 
 // What the structure checks read: the structure and the inputs it was
-// generated with. The only place they read the model's fields.
+// generated with, all taken here.
 struct StructureView {
   std::int64_t nodes = 0;
   std::int64_t elements = 0;
