@@ -44,6 +44,28 @@ model::Model bracedPlane() {
   return m;
 }
 
+// The braced module narrowed along Y by 0.9 per module.
+model::Model shrunkPlane() {
+  model::Model m = bracedPlane();
+  m.expansionType = model::kOneDirectionShrink;
+  m.shrinkDirection = 'Y';
+  m.shrinkDirectionIndex = 2;
+  m.shrinkRatio = 0.9f;
+  return m;
+}
+
+// The braced module in 3-D, in the plane Y = 0, on a circular arch.
+model::Model spatialArch() {
+  model::Model m = bracedPlane();
+  m.dofPerNode = 3;
+  setCoordinates(m, {{0, 0, 0}, {0, 0, 1}, {2, 0, 0}, {2, 0, 1}});
+  m.expansionType = model::kArch;
+  m.archKind = model::kCircularArch;
+  m.halfSpan = 4;
+  m.archHeight = 2;
+  return m;
+}
+
 void generate(model::Model& m) {
   measureBaseModule(m);
   const model::Outcome outcome = generateStructure(m);
@@ -204,6 +226,25 @@ const std::vector<FaultCase>& faultCases() {
        .kinds = {K::kBase1NodeMismatch, K::kBase1NodeMismatch, K::kElementKindOrder,
                  K::kElementKindOrder},
        .nodes = {3, 1}},
+      {.name = "ShrinkBase1TypedNarrowed",
+       .base =
+           [] {
+             model::Model m = shrunkPlane();
+             setCoordinates(m, {{0, 0}, {0, 1}, {2, 0}, {2, 0.9f}});
+             return m;
+           },
+       // The bar 2-4 is no longer parallel to the axis.
+       .kinds = {K::kBase1NodeMismatch, K::kElementKindOrder, K::kElementKindOrder},
+       .nodes = {4, 2}},
+      {.name = "SpatialArchBase1NodeAtAnotherY",
+       .base =
+           [] {
+             model::Model m = spatialArch();
+             setCoordinates(m, {{0, 0, 0}, {0, 0, 1}, {2, 0, 0}, {2, 0.5f, 1}});
+             return m;
+           },
+       .kinds = {K::kBase1NodeMismatch, K::kElementKindOrder, K::kElementKindOrder},
+       .nodes = {4, 2}},
       {.name = "Base0NodeOffItsPlane",
        .base =
            [] {
@@ -277,7 +318,7 @@ TEST_P(ModelCheckFault, FindsExactlyTheFault) {
 INSTANTIATE_TEST_SUITE_P(Faults, ModelCheckFault, ::testing::ValuesIn(faultCases()), ByName{});
 
 TEST(ModelCheck, CleanModulesHaveNoFindings) {
-  for (model::Model m : {bracedPlane(), testing::squareTruss(4)}) {
+  for (model::Model m : {bracedPlane(), testing::squareTruss(4), shrunkPlane(), spatialArch()}) {
     generate(m);
     EXPECT_THAT(checkModel(m), ::testing::IsEmpty()) << allTexts(checkModel(m));
   }
