@@ -114,6 +114,8 @@ inline constexpr Text kMoreNotListed{"... and {1} more of this kind, not listed.
 // The frame of the list. {1} the count.
 inline constexpr Text kNoFindings{"Model check: no findings.",
                                   "Verificarea modelului: nicio problema gasita."};
+inline constexpr Text kOneFindingHeading{"Model check: 1 finding.",
+                                         "Verificarea modelului: o problema gasita."};
 inline constexpr Text kFindingsHeading{"Model check: {1} findings.",
                                        "Verificarea modelului: {1} probleme gasite."};
 

@@ -522,7 +522,9 @@ std::vector<std::string> findingLines(const std::vector<Finding>& findings, bool
     lines.emplace_back(model::say(texts::kNoFindings, romanian));
     return lines;
   }
-  lines.push_back(model::say(texts::kFindingsHeading, romanian, {number(findingCount(findings))}));
+  const std::int64_t count = findingCount(findings);
+  lines.push_back(count == 1 ? model::say(texts::kOneFindingHeading, romanian)
+                             : model::say(texts::kFindingsHeading, romanian, {number(count)}));
   for (const Finding& finding : findings) lines.push_back(finding.text(romanian));
   return lines;
 }

@@ -358,7 +358,7 @@ TEST(ModelCheck, TextsNameTheFaultInEachLanguage) {
             "Nodurile 1 si 6 se afla in acelasi loc (0., 0.): barele care trebuiau sa se "
             "intalneasca acolo nu sunt legate, deci analiza vede un mecanism.");
   EXPECT_THAT(findingLines(findings, false), ElementsAreArray(std::vector<std::string>{
-                                                 "Model check: 1 findings.", findings[0].english}));
+                                                 "Model check: 1 finding.", findings[0].english}));
   EXPECT_THAT(
       findingLines({}, true),
       ElementsAreArray(std::vector<std::string>{"Verificarea modelului: nicio problema gasita."}));

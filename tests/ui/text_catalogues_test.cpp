@@ -68,6 +68,7 @@ const NamedText kEveryText[] = {
     {"check_texts_kStaticallyUnstable", generation::texts::kStaticallyUnstable},
     {"check_texts_kMoreNotListed", generation::texts::kMoreNotListed},
     {"check_texts_kNoFindings", generation::texts::kNoFindings},
+    {"check_texts_kOneFindingHeading", generation::texts::kOneFindingHeading},
     {"check_texts_kFindingsHeading", generation::texts::kFindingsHeading},
     {"model_check_texts_kModelCheckTitle", ui::texts::kModelCheckTitle},
     {"generation_texts_kDofPerNode", generation::texts::kDofPerNode},
