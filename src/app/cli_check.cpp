@@ -56,6 +56,12 @@ void describeCheck(CLI::App& check, CheckRequest& request) {
                   "language of the findings; default: from language.dat in the\n"
                   "current directory (as the desktop program)")
       ->check(CLI::IsMember({"en", "ro"}));
+  check
+      .add_option("--base0-last", request.base0Last,
+                  "the numbering the findings use, as for generate: on gives the first\n"
+                  "module's Base 0 nodes the last numbers, off keeps them 1 to K")
+      ->check(CLI::IsMember({"on", "off"}))
+      ->capture_default_str();
   check.footer(kCheckExitCodesText);
 }
 
@@ -64,6 +70,7 @@ int runCheck(const CheckRequest& request, const ProgressDisplay& display, std::o
   model::Model model;
   setLanguage(model, request.language, err);
   model::setStartValues(model);
+  model.lastNodesInBase0 = request.base0Last == "on";
   model.oldFilePath = request.input;
   model.inputFilePath = request.input;
   model.oldFileLoaded = true;

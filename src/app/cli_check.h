@@ -1,7 +1,7 @@
 // zentrix-cli check: loads a Zentrix Input File, runs GENERATE in memory and
 // lists what the model check finds, in the chosen language.
 //
-//   zentrix-cli check INPUT [--language en|ro]
+//   zentrix-cli check INPUT [--language en|ro] [--base0-last on|off]
 //
 // The findings go to `out` (a heading line, then one line per finding); a
 // file that cannot be loaded, or data GENERATE refuses, is named on `err`.
@@ -26,6 +26,7 @@ inline constexpr int kExitFindings = 4;  // the model check found something
 struct CheckRequest {
   std::string input;
   std::string language;  // "en", "ro" or empty: from the settings files
+  std::string base0Last = "on";
 };
 
 // Adds INPUT and the options of `check` to its subcommand.

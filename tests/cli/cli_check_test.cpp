@@ -97,6 +97,44 @@ TEST_F(CliCheckTest, FindingsComeInTheChosenLanguage) {
   EXPECT_EQ(outputLines(romanian.out).at(0), "Verificarea modelului: 2 probleme gasite.");
 }
 
+// The numbers of structure findings are those of the Geometry File that
+// generate writes with the same --base0-last.
+TEST_F(CliCheckTest, StructureNumbersFollowBase0Last) {
+  // A reversed copy of the chord 2-4 stored after it.
+  writeEdited("arch.dat", "arch-circular-2d",
+              "           5\r\n"
+              "           1           1           3\r\n"
+              "           2           2           4\r\n"
+              "           3           3           4\r\n"
+              "           4           2           3\r\n"
+              "           5           1           2\r\n",
+              "           6\r\n"
+              "           1           1           3\r\n"
+              "           2           2           4\r\n"
+              "           3           4           2\r\n"
+              "           4           3           4\r\n"
+              "           5           2           3\r\n"
+              "           6           1           2\r\n");
+  struct Case {
+    const char* base0Last;
+    const char* firstDuplicate;
+  };
+  for (const Case c : {Case{"on",
+                            "  Elements 2 and 3 both join nodes 26 and 2: the bar is counted "
+                            "twice, so the structure is stiffer than it is."},
+                       Case{"off",
+                            "  Elements 2 and 3 both join nodes 2 and 4: the bar is counted "
+                            "twice, so the structure is stiffer than it is."}}) {
+    const CliRun run =
+        runCli({"check", "arch.dat", "--language", "en", "--base0-last", c.base0Last});
+    EXPECT_EQ(run.exitCode, 4) << run.err;
+    const std::vector<std::string> lines = outputLines(run.out);
+    ASSERT_EQ(lines.size(), 13u) << run.out;
+    EXPECT_EQ(lines[0], "Model check: 12 findings.");
+    EXPECT_EQ(lines[1], c.firstDuplicate);
+  }
+}
+
 TEST_F(CliCheckTest, UnreadableOrRefusedInputExitsWithOne) {
   testing::writeBytes("broken.dat", "// a model cut short\r\nTitle\r\n3 4\r\n");
   writeEdited("refused.dat", "truss-bridge-3d", "           8   5.000000",
@@ -113,7 +151,8 @@ TEST_F(CliCheckTest, UsageErrorsExitWithTwo) {
   std::filesystem::copy_file(example("arch-circular-2d"), "arch.dat");
   for (const std::vector<std::string>& arguments : {std::vector<std::string>{"check"},
                                                     {"check", "arch.dat", "--language", "fr"},
-                                                    {"check", "arch.dat", "--geometry", "x.geo"}}) {
+                                                    {"check", "arch.dat", "--geometry", "x.geo"},
+                                                    {"check", "arch.dat", "--base0-last", "1"}}) {
     const CliRun run = runCli(arguments);
     EXPECT_EQ(run.exitCode, 2) << arguments.back();
     EXPECT_NE(run.err, "");
