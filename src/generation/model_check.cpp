@@ -258,6 +258,7 @@ int kindOfPlace(const KindTable& kindCount, std::int64_t element) {
 void checkKindOrder(const BaseModuleView& base, FindingList& list) {
   if (base.direction < 1 || base.direction > base.dof || !base.topologyComplete()) return;
   const std::int64_t elements = base.elementCount();
+  if (elements < 0) return;
   const auto inBase = [&](std::int32_t node) { return node >= 1 && node <= base.n0 + base.n1; };
   for (std::int64_t i = 1; i <= elements; ++i)
     if (!inBase(base.start(i)) || !inBase(base.end(i))) return;
@@ -484,9 +485,10 @@ void checkStructure(const StructureView& s, FindingList& list) {
   const double tolerance =
       kCoincidenceTolerance * boxDiagonal(s.coords, s.nodes, s.dof, &widestAxis);
   checkEndNodes(s, list);
-  checkZeroLength(s, tolerance, list);
+  // A structure made by other means may have no coordinates to compare.
+  if (s.dof > 0) checkZeroLength(s, tolerance, list);
   checkDuplicates(s, list);
-  checkCoincidentNodes(s, tolerance, widestAxis, list);
+  if (s.dof > 0) checkCoincidentNodes(s, tolerance, widestAxis, list);
   checkUnusedNodes(s, list);
   checkStability(s, list);
 }

@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <ostream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -448,6 +450,43 @@ INSTANTIATE_TEST_SUITE_P(Examples, ExampleCheck,
                            std::replace(name.begin(), name.end(), '-', '_');
                            return name;
                          });
+
+// Counts that disagree with the arrays, end nodes anywhere, coordinates
+// that are not finite: a model built by other means than GENERATE is
+// checked without reading beyond an array.
+TEST(ModelCheck, ArraysThatDisagreeWithTheirCountsAreReadSafely) {
+  std::mt19937 random(7);
+  const auto any = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  const float odd[] = {0.0f, 1.0f, -2.5f, std::numeric_limits<float>::quiet_NaN(),
+                       std::numeric_limits<float>::infinity()};
+  for (int round = 0; round < 300; ++round) {
+    model::Model m = bracedPlane();
+    m.dofPerNode = any(0, 4);
+    m.nodesInBase0 = any(-1, 4);
+    m.nodesInBase1 = any(-1, 4);
+    m.expansionType = any(0, 5);
+    m.directionIndex = any(0, 4);
+    m.baseCoords.rebuild(any(0, 6), any(0, 3));
+    for (float& value : m.baseCoords.storage()) value = odd[any(0, 4)];
+    m.baseElementCount = any(-1, 8);
+    m.baseElemStart.rebuild(any(0, 8));
+    m.baseElemEnd.rebuild(any(0, 8));
+    for (std::int32_t& node : m.baseElemStart.storage()) node = any(-1, 7);
+    for (std::int32_t& node : m.baseElemEnd.storage()) node = any(-1, 7);
+    m.totalNodes = any(-1, 12);
+    m.nodeCoords.rebuild(any(0, 12), any(0, 3));
+    for (float& value : m.nodeCoords.storage()) value = odd[any(0, 4)];
+    m.totalElements = any(-1, 20);
+    m.elemStart.rebuild(any(0, 20));
+    m.elemEnd.rebuild(any(0, 20));
+    for (std::int32_t& node : m.elemStart.storage()) node = any(-2, 14);
+    for (std::int32_t& node : m.elemEnd.storage()) node = any(-2, 14);
+    const std::vector<Finding> findings = checkModel(m);
+    for (const Finding& finding : findings) EXPECT_FALSE(finding.english.empty());
+  }
+}
 
 TEST(ModelCheck, NoStructureChecksTheBaseModuleOnly) {
   model::Model m = bracedPlane();
