@@ -511,6 +511,32 @@ std::vector<Finding> checkModel(const Model& model) {
   return list.take();
 }
 
+std::int64_t structureNodeOfBaseNode(const Model& model, std::int64_t node) {
+  const model::GeneratedWith with = model::structureInputs(model);
+  const std::int64_t nodes = model.totalNodes;
+  const std::int64_t n0 = with.nodesInBase0;
+  if (node < 1 || node > n0 + with.nodesInBase1 || node > nodes) return 0;
+  if (!with.lastNodesInBase0) return node;
+  return node > n0 ? node - n0 : node + nodes - n0;
+}
+
+// Module 1's copy of an element of kind block k sits at the start of that
+// block; the Base 0 elements follow the last block once.
+std::int64_t structureElementOfBaseElement(const Model& model, std::int64_t element) {
+  const std::int64_t blocks = model.kindCount[model::kKindCount];
+  const std::int64_t base0 = model.base0ElementCount;
+  if (element < 1 || element > blocks + base0) return 0;
+  int kind = 1;
+  while (kind <= model::kKindCount && element > model.kindCount[static_cast<std::size_t>(kind)])
+    ++kind;
+  const auto at = [](const auto& table, int k) { return table[static_cast<std::size_t>(k)]; };
+  const std::int64_t position =
+      kind > model::kKindCount
+          ? at(model.kindEnd, model::kKindCount) + (element - blocks)
+          : at(model.kindEnd, kind - 1) + (element - at(model.kindCount, kind - 1));
+  return position <= model.totalElements ? position : 0;
+}
+
 std::int64_t findingCount(const std::vector<Finding>& findings) {
   std::int64_t count = 0;
   for (const Finding& finding : findings) count += finding.notListed > 0 ? finding.notListed : 1;

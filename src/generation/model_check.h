@@ -80,6 +80,13 @@ inline constexpr double kCorrespondenceTolerance = 1e-5;
 // structure when there is one (with the inputs it was generated with).
 std::vector<Finding> checkModel(const model::Model& model);
 
+// Where a Base module finding lies on the generated structure: the
+// structure's number of Base module node `node`, or of the first module's
+// copy of Base module element `element` (the Base module's own elements, in
+// the structure's numbering and kind blocks); 0 when the structure has none.
+std::int64_t structureNodeOfBaseNode(const model::Model& model, std::int64_t node);
+std::int64_t structureElementOfBaseElement(const model::Model& model, std::int64_t element);
+
 // How many findings `findings` stands for: the listed ones and those a
 // "more of this kind" finding counts.
 std::int64_t findingCount(const std::vector<Finding>& findings);

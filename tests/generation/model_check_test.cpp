@@ -488,6 +488,28 @@ TEST(ModelCheck, ArraysThatDisagreeWithTheirCountsAreReadSafely) {
   }
 }
 
+// A Base module finding marked on the structure: the first module's copy of
+// each Base module element joins the structure's numbers of its end nodes.
+TEST(ModelCheck, BaseModuleNumbersLeadToTheFirstModule) {
+  for (const bool last : {false, true}) {
+    for (model::Model m : {bracedPlane(), testing::squareTruss(3), spatialArch()}) {
+      m.lastNodesInBase0 = last;
+      generate(m);
+      for (std::int64_t element = 1; element <= m.baseElementCount; ++element) {
+        const std::int64_t copy = structureElementOfBaseElement(m, element);
+        ASSERT_GE(copy, 1) << element;
+        EXPECT_EQ(m.elemStart(copy), structureNodeOfBaseNode(m, m.baseElemStart(element)))
+            << "element " << element << (last ? ", Base 0 last" : "");
+        EXPECT_EQ(m.elemEnd(copy), structureNodeOfBaseNode(m, m.baseElemEnd(element)))
+            << "element " << element << (last ? ", Base 0 last" : "");
+      }
+      EXPECT_EQ(structureElementOfBaseElement(m, m.baseElementCount + 1), 0);
+      EXPECT_EQ(structureNodeOfBaseNode(m, 0), 0);
+      EXPECT_EQ(structureNodeOfBaseNode(m, m.nodesInBase0 + m.nodesInBase1 + 1), 0);
+    }
+  }
+}
+
 TEST(ModelCheck, NoStructureChecksTheBaseModuleOnly) {
   model::Model m = bracedPlane();
   m.moduleLength = 3;
