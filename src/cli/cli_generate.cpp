@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/cli_check.h"
 #include "cli/cli_texts.h"
 #include "files/file_texts.h"
 #include "files/geometry_file.h"
@@ -91,6 +92,8 @@ void describeGenerate(CLI::App& generate, GenerateRequest& request) {
   generate.footer(kExitCodesText);
 }
 
+}  // namespace
+
 // The current folder is looked up only to find the settings files; when it
 // is gone (deleted under the running program) the settings are not read.
 void setLanguage(model::Model& model, const std::string& choice, std::ostream& err) {
@@ -108,6 +111,8 @@ void setLanguage(model::Model& model, const std::string& choice, std::ostream& e
   }
   model.romanian = files::isRomanianCode(model.languageCode);
 }
+
+namespace {
 
 // Whether `outcome` is a success; a failure is named on `err`.
 bool reported(const model::Outcome& outcome, std::ostream& err) {
@@ -307,6 +312,10 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
   CLI::App* command =
       app.add_subcommand("generate", "load INPUT, run GENERATE and write the requested files");
   describeGenerate(*command, request);
+  CheckRequest checkRequest;
+  CLI::App* check = app.add_subcommand(
+      "check", "load INPUT, run GENERATE in memory and list what the model check finds");
+  describeCheck(*check, checkRequest);
 
   try {
     app.parse(argc, argv);
@@ -319,6 +328,7 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
     }
     return code == 0 ? kExitSuccess : kExitUsage;
   }
+  if (check->parsed()) return runCheck(checkRequest, display, out, err);
   request.geometryGiven = command->count("--geometry") > 0;
   request.saveGiven = command->count("--save") > 0;
   return generate(request, display, out, err);

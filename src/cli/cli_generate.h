@@ -12,8 +12,10 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 
 #include "cli/terminal_progress.h"
+#include "model/model.h"
 
 namespace zentrix::app {
 
@@ -21,6 +23,11 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;   // bad input file, refused data, a file not written
 inline constexpr int kExitUsage = 2;     // the command line itself is wrong
 inline constexpr int kExitDeclined = 3;  // module length differs and --force was not given
+
+// The language of messages and written files: `choice` ("en", "ro"), or
+// when empty the settings files of the current folder, as the desktop
+// program reads them; a warning on `err` when the folder cannot be found.
+void setLanguage(model::Model& model, const std::string& choice, std::ostream& err);
 
 int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
                   const ProgressDisplay& display = {});

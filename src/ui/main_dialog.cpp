@@ -15,6 +15,7 @@
 #include "ui/dialogs/element_types_dialog.h"
 #include "ui/dialogs/expansion_parameter_dialogs.h"
 #include "ui/dialogs/topology_dialog.h"
+#include "ui/dialogs/model_check_dialog.h"
 #include "ui/ui_texts.h"
 
 namespace zentrix::ui {
@@ -444,6 +445,8 @@ void MainDialog::generate() {
   // A refusal or a cancel leaves the previous structure and the buttons.
   if (end == generation::GenerateEnd::Refused || end == generation::GenerateEnd::Cancelled) return;
   if (end == generation::GenerateEnd::Done) showGeneratedCounts();
+  // What the model check finds is read before anything is created from it.
+  if (end == generation::GenerateEnd::Done) showModelCheckFindings(model_, host_);
   // Saving stays possible after a declined warning too (the inputs alone
   // when the structure no longer matches them); a Geometry File only from a
   // structure the inputs generate.

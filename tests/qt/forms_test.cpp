@@ -154,6 +154,11 @@ const std::vector<ExpectedForm>& expectedForms() {
         {2, "QPushButton", "Cancel"}},
        {"Type 1", "Type 2", "Type 3", "Type 4", "Name", "Area"},
        105},
+      {109,
+       "MODEL CHECK",
+       {{1091, "QLabel", "Model check"}, {1092, "QListWidget", nullptr}, {1, "QPushButton", "OK"}},
+       {},
+       0},
   };
   return forms;
 }

@@ -8,10 +8,12 @@
 #include "cli/cli_texts.h"
 #include "files/file_headings.h"
 #include "files/file_texts.h"
+#include "generation/check_texts.h"
 #include "generation/generation_texts.h"
 #include "model/field_labels.h"
 #include "model/model_texts.h"
 #include "model/text.h"
+#include "ui/dialogs/model_check_texts.h"
 #include "ui/qt/qt_texts.h"
 #include "ui/ui_texts.h"
 
@@ -48,6 +50,27 @@ const NamedText kEveryText[] = {
     {"model_labels_kVertexFootCoordinate", model::labels::kVertexFootCoordinate},
     {"model_labels_kHalfSpan", model::labels::kHalfSpan},
     {"model_labels_kArchHeight", model::labels::kArchHeight},
+    {"check_texts_kBaseNodeCounts", generation::texts::kBaseNodeCounts},
+    {"check_texts_kBase0NodeOffPlane", generation::texts::kBase0NodeOffPlane},
+    {"check_texts_kBase1NodeMoved", generation::texts::kBase1NodeMoved},
+    {"check_texts_kBase1NodeOtherChord", generation::texts::kBase1NodeOtherChord},
+    {"check_texts_kArchLine", generation::texts::kArchLine},
+    {"check_texts_kInnerChord", generation::texts::kInnerChord},
+    {"check_texts_kBase1NodeOtherY", generation::texts::kBase1NodeOtherY},
+    {"check_texts_kElementOutOfKindOrder", generation::texts::kElementOutOfKindOrder},
+    {"check_texts_kBase0ElementTooEarly", generation::texts::kBase0ElementTooEarly},
+    {"check_texts_kModuleElementTooLate", generation::texts::kModuleElementTooLate},
+    {"check_texts_kEndNodeOutOfRange", generation::texts::kEndNodeOutOfRange},
+    {"check_texts_kZeroLength", generation::texts::kZeroLength},
+    {"check_texts_kDuplicateElements", generation::texts::kDuplicateElements},
+    {"check_texts_kCoincidentNodes", generation::texts::kCoincidentNodes},
+    {"check_texts_kUnusedNode", generation::texts::kUnusedNode},
+    {"check_texts_kStaticallyUnstable", generation::texts::kStaticallyUnstable},
+    {"check_texts_kMoreNotListed", generation::texts::kMoreNotListed},
+    {"check_texts_kNoFindings", generation::texts::kNoFindings},
+    {"check_texts_kOneFindingHeading", generation::texts::kOneFindingHeading},
+    {"check_texts_kFindingsHeading", generation::texts::kFindingsHeading},
+    {"model_check_texts_kModelCheckTitle", ui::texts::kModelCheckTitle},
     {"generation_texts_kDofPerNode", generation::texts::kDofPerNode},
     {"generation_texts_kNegativeCount", generation::texts::kNegativeCount},
     {"generation_texts_kTooFewModules", generation::texts::kTooFewModules},

@@ -1,0 +1,40 @@
+// zentrix-cli check: loads a Zentrix Input File, runs GENERATE in memory and
+// lists what the model check finds, in the chosen language.
+//
+//   zentrix-cli check INPUT [--language en|ro] [--base0-last on|off]
+//
+// The findings go to `out` (a heading line, then one line per finding); a
+// file that cannot be loaded, or data GENERATE refuses, is named on `err`.
+// A module length that differs from the Base module's is no reason to stop:
+// the check generates all the same and lists the nodes that do not fit.
+// Writes no file.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "cli/terminal_progress.h"
+
+namespace CLI {
+class App;
+}
+
+namespace zentrix::app {
+
+inline constexpr int kExitFindings = 4;  // the model check found something
+
+struct CheckRequest {
+  std::string input;
+  std::string language;  // "en", "ro" or empty: from the settings files
+  std::string base0Last = "on";
+};
+
+// Adds INPUT and the options of `check` to its subcommand.
+void describeCheck(CLI::App& check, CheckRequest& request);
+
+// 0 for a clean model, kExitFindings when there are findings, 1 when the
+// file cannot be loaded or GENERATE refuses its data or is interrupted.
+int runCheck(const CheckRequest& request, const ProgressDisplay& display, std::ostream& out,
+             std::ostream& err);
+
+}  // namespace zentrix::app
