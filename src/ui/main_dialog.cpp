@@ -14,8 +14,8 @@
 #include "ui/dialogs/coordinates_dialog.h"
 #include "ui/dialogs/element_types_dialog.h"
 #include "ui/dialogs/expansion_parameter_dialogs.h"
-#include "ui/dialogs/topology_dialog.h"
 #include "ui/dialogs/model_check_dialog.h"
+#include "ui/dialogs/topology_dialog.h"
 #include "ui/ui_texts.h"
 
 namespace zentrix::ui {

@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 
 #include "modal_driver.h"
-#include "ui/main_dialog.h"
 #include "ui/dialogs/model_check_dialog.h"
+#include "ui/main_dialog.h"
 #include "ui/qt/qt_dialog_host.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/startup.h"
