@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/cli_render.h"
 #include "app/cli_texts.h"
 #include "files/file_texts.h"
 #include "files/geometry_file.h"
@@ -307,6 +308,10 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
   CLI::App* command =
       app.add_subcommand("generate", "load INPUT, run GENERATE and write the requested files");
   describeGenerate(*command, request);
+  RenderRequest renderRequest;
+  CLI::App* renderCommand = app.add_subcommand(
+      "render", "draw INPUT's structure (or its Base module) as an SVG or PNG picture");
+  describeRender(*renderCommand, renderRequest);
 
   try {
     app.parse(argc, argv);
@@ -319,6 +324,7 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
     }
     return code == 0 ? kExitSuccess : kExitUsage;
   }
+  if (renderCommand->parsed()) return runRender(renderRequest, *renderCommand, out, err);
   request.geometryGiven = command->count("--geometry") > 0;
   request.saveGiven = command->count("--save") > 0;
   return generate(request, display, out, err);
