@@ -28,6 +28,7 @@
 #include "model/text.h"
 #include "ui/qt/form_loader.h"
 #include "ui/qt/qt_texts.h"
+#include "ui/qt/structure_view.h"
 
 namespace zentrix::ui {
 
@@ -636,6 +637,12 @@ std::optional<std::string> QtDialogHost::chooseFile(std::string_view title,
       continue;
     return fromQt(QDir::toNativeSeparators(chosen.absoluteFilePath()));
   }
+}
+
+bool QtDialogHost::showStructureView(const model::Model& model, ViewSubject subject) {
+  StructureViewWindow window(model, subject, romanian_);
+  window.exec();
+  return true;
 }
 
 }  // namespace zentrix::ui
