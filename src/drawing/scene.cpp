@@ -14,7 +14,7 @@ namespace zentrix::drawing {
 
 namespace {
 
-constexpr float kElementWidth = 1.2f;
+constexpr float kElementWidth = 1.0f;
 constexpr float kMarkedWidth = 3.0f;
 constexpr float kBlockedSize = 7.0f;
 constexpr float kRingRadius = 7.0f;
@@ -53,11 +53,43 @@ std::string numberText(std::int64_t n) {
   return std::to_string(n);
 }
 
+// Pixels already covered by a tiny element, with the colour (1 + kind)
+// they were drawn in.
+class TinyElements {
+ public:
+  TinyElements(bool used, int width, int height) : width_(width), height_(height) {
+    if (used)
+      covered_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+  }
+  // True when an element from a to b needs no drawing: it lies within one
+  // pixel that an element of its kind covers already.
+  bool alreadyCovered(ScreenPoint a, ScreenPoint b, int kind) {
+    if (covered_.empty() || std::fabs(a.x - b.x) >= 1.0f || std::fabs(a.y - b.y) >= 1.0f)
+      return false;
+    if (!(a.x >= 0.0f && a.y >= 0.0f)) return false;
+    const auto x = static_cast<std::int64_t>(a.x);
+    const auto y = static_cast<std::int64_t>(a.y);
+    if (x >= width_ || y >= height_) return false;
+    std::uint8_t& tag = covered_[static_cast<std::size_t>(y * width_ + x)];
+    const auto own = static_cast<std::uint8_t>(kind + 1);
+    if (tag == own) return true;
+    tag = own;
+    return false;
+  }
+
+ private:
+  std::int64_t width_;
+  std::int64_t height_;
+  std::vector<std::uint8_t> covered_;
+};
+
 void drawElements(const DrawingSource& source, const std::vector<ScreenPoint>& screen,
                   const Camera& camera, std::int64_t stride,
-                  const std::vector<std::int64_t>& marked, Canvas& canvas, DrawnCounts& counts) {
+                  const std::vector<std::int64_t>& marked, bool mergeTiny, Canvas& canvas,
+                  DrawnCounts& counts) {
   const float width = static_cast<float>(camera.width());
   const float height = static_cast<float>(camera.height());
+  TinyElements tiny(mergeTiny, camera.width(), camera.height());
   std::array<Colour, model::kKindCount + 1> colours{};
   for (int k = 0; k <= model::kKindCount; ++k) colours[static_cast<std::size_t>(k)] = kindColour(k);
   const Colour warning = findingColour();
@@ -67,10 +99,12 @@ void drawElements(const DrawingSource& source, const std::vector<ScreenPoint>& s
     const ScreenPoint b = screen[static_cast<std::size_t>(source.end(e) - 1)];
     if (!mayBeSeen(a, b, width, height)) continue;
     const int kind = source.kind(e);
-    if (!marked.empty() && inside(marked, e))
+    if (!marked.empty() && inside(marked, e)) {
       canvas.line(e, kind, a, b, warning, kMarkedWidth);
-    else
+    } else {
+      if (tiny.alreadyCovered(a, b, kind)) continue;
       canvas.line(e, kind, a, b, colours[static_cast<std::size_t>(kind)], kElementWidth);
+    }
     ++counts.elements;
   }
 }
@@ -93,20 +127,23 @@ bool onScreen(ScreenPoint p, const Camera& camera) {
 
 void drawNumbers(const DrawingSource& source, const std::vector<ScreenPoint>& screen,
                  const Camera& camera, Canvas& canvas) {
-  for (std::int64_t n = 1; n <= source.nodeCount(); ++n) {
+  std::int64_t labels = 0;
+  for (std::int64_t n = 1; n <= source.nodeCount() && labels < kMaxLabels; ++n) {
     const ScreenPoint p = screen[static_cast<std::size_t>(n - 1)];
-    if (onScreen(p, camera))
-      canvas.text({p.x + 4.0f, p.y - 4.0f}, numberText(n), textColour(), kLabelSize,
-                  TextAnchor::Start);
+    if (!onScreen(p, camera)) continue;
+    canvas.text({p.x + 4.0f, p.y - 4.0f}, numberText(n), textColour(), kLabelSize,
+                TextAnchor::Start);
+    ++labels;
   }
-  for (std::int64_t e = 1; e <= source.elementCount(); ++e) {
+  labels = 0;
+  for (std::int64_t e = 1; e <= source.elementCount() && labels < kMaxLabels; ++e) {
     if (!source.drawable(e)) continue;
     const ScreenPoint a = screen[static_cast<std::size_t>(source.start(e) - 1)];
     const ScreenPoint b = screen[static_cast<std::size_t>(source.end(e) - 1)];
     const ScreenPoint middle{0.5f * (a.x + b.x), 0.5f * (a.y + b.y)};
-    if (onScreen(middle, camera))
-      canvas.text(middle, numberText(e), kindColour(source.kind(e)), kLabelSize,
-                  TextAnchor::Middle);
+    if (!onScreen(middle, camera)) continue;
+    canvas.text(middle, numberText(e), kindColour(source.kind(e)), kLabelSize, TextAnchor::Middle);
+    ++labels;
   }
 }
 
@@ -205,7 +242,7 @@ DrawnCounts draw(const DrawingSource& source, const Camera& camera, const DrawOp
     counts.elementStride =
         (source.elementCount() + options.elementBudget - 1) / options.elementBudget;
   drawElements(source, screen, camera, counts.elementStride, sortedCopy(options.marks.elements),
-               canvas, counts);
+               options.mergeTinyElements, canvas, counts);
   drawNodeMarks(source, screen, options.marks.nodes, canvas);
   if (options.numbers) drawNumbers(source, screen, camera, canvas);
   if (options.legend) drawLegend(source, options.romanian, canvas);
@@ -275,8 +312,14 @@ std::string realText(float value) {
 std::string describePick(const DrawingSource& source, const Pick& pick, bool romanian) {
   if (pick.what == Pick::What::Node) {
     const NodeFacts facts = nodeFacts(source, pick.number);
-    std::string where = "(" + realText(facts.coordinates.x) + ", " + realText(facts.coordinates.y);
-    if (facts.dimensions == 3) where += ", " + realText(facts.coordinates.z);
+    std::string where = "(";
+    where += realText(facts.coordinates.x);
+    where += ", ";
+    where += realText(facts.coordinates.y);
+    if (facts.dimensions == 3) {
+      where += ", ";
+      where += realText(facts.coordinates.z);
+    }
     where += ")";
     std::string text = model::say(texts::kNodeFacts, romanian, {numberText(facts.number), where});
     if (facts.blocked) text += model::say(texts::kNodeBlocked, romanian);

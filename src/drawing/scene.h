@@ -62,6 +62,10 @@ struct Marks {
   std::vector<std::int64_t> elements;
 };
 
+// Elements a view draws while the model moves; more are thinned out evenly,
+// and drawn whole again once it is still.
+inline constexpr std::int64_t kMovingElementBudget = 250000;
+
 struct DrawOptions {
   bool numbers = false;  // node and element numbers
   bool legend = true;
@@ -69,9 +73,20 @@ struct DrawOptions {
   // Draws at most `elementBudget` elements, evenly spread, when the source
   // has more (a drawing while the model moves); 0 draws every element.
   std::int64_t elementBudget = 0;
+  // Draws one of the elements that fall within one pixel, per pixel and
+  // colour, which looks the same and keeps millions of elements fast; off
+  // for pictures that keep every element (SVG).
+  bool mergeTinyElements = true;
   Marks marks;
   bool romanian = false;  // the legend's words
 };
+
+// Drawings of at most this many elements are antialiased when still.
+inline constexpr std::int64_t kAntialiasedElements = 200000;
+
+// At most this many node numbers and as many element numbers are drawn,
+// those on the screen first in numbering order.
+inline constexpr std::int64_t kMaxLabels = 5000;
 
 // What one drawing drew, for the caller's status line and for tests.
 struct DrawnCounts {

@@ -140,7 +140,9 @@ std::string svgPicture(const DrawingSource& source, const Camera& camera,
   }
   std::vector<ScreenPoint> screen;
   projectNodes(source, camera, screen);
-  draw(source, camera, options, screen, canvas);
+  DrawOptions everyElement = options;
+  everyElement.mergeTinyElements = false;
+  draw(source, camera, everyElement, screen, canvas);
   canvas.finish();
   return out;
 }

@@ -125,7 +125,8 @@ QImage renderImage(const drawing::DrawingSource& source, const drawing::Camera& 
   drawing::projectNodes(source, camera, screen);
   {
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, source.elementCount() <= 200000);
+    painter.setRenderHint(QPainter::Antialiasing,
+                          source.elementCount() <= drawing::kAntialiasedElements);
     paintDrawing(source, camera, options, screen, painter);
   }
   return image;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <regex>
 #include <string>
 #include <vector>
@@ -193,6 +194,69 @@ TEST(SvgPicture, BudgetDrawsEveryNthElement) {
   const std::string svg = svgPicture(source, camera, options);
   // 13 elements, at most 5: every third (1, 4, 7, 10, 13).
   EXPECT_EQ(occurrences(svg, "<line class=\"element"), 5u);
+}
+
+}  // namespace
+}  // namespace zentrix::drawing
+
+namespace zentrix::drawing {
+namespace {
+
+// Counts what a drawing asks of its canvas.
+class CountingCanvas final : public Canvas {
+ public:
+  void background(Colour) override {}
+  void line(std::int64_t, int kind, ScreenPoint, ScreenPoint, Colour, float) override {
+    ++lines[static_cast<std::size_t>(kind)];
+  }
+  void square(ScreenPoint, float, Colour) override {}
+  void ring(ScreenPoint, float, Colour) override {}
+  void stroke(ScreenPoint, ScreenPoint, Colour, float) override {}
+  void text(ScreenPoint, std::string_view, Colour, float, TextAnchor) override {}
+  std::array<int, 5> lines{};
+};
+
+// 3,000 elements between nodes a thousandth of a unit apart, in two kinds,
+// on a long structure: all of them fall within a pixel or two.
+struct TinyStructure {
+  TinyStructure() {
+    for (int n = 0; n < 1001; ++n)
+      coords.insert(coords.end(), {0.001f * static_cast<float>(n), 0.0f});
+    coords.insert(coords.end(), {1000.0f, 0.0f});  // far away: the fit makes the rest tiny
+    for (int e = 0; e < 3000; ++e) {
+      start.push_back(1 + e % 1000);
+      end.push_back(2 + e % 1000);
+      kinds.push_back(e < 1500 ? 1 : 2);
+    }
+    start.push_back(1);
+    end.push_back(1002);
+    kinds.push_back(3);
+  }
+  std::vector<float> coords;
+  std::vector<std::int32_t> start, end, kinds;
+};
+
+TEST(TinyElements, ViewDrawsOnePerPixelAndKindButSvgKeepsEveryOne) {
+  const TinyStructure tiny;
+  const DrawingSource source = makeDrawingSource(
+      2, 1002, tiny.coords.data(), 3001, tiny.start.data(), tiny.end.data(), tiny.kinds.data());
+  Camera camera(500, 300);
+  camera.setStandardView(StandardView::XY);
+  camera.fit(source);
+  std::vector<ScreenPoint> screen;
+  projectNodes(source, camera, screen);
+  CountingCanvas merged;
+  DrawOptions options;
+  options.legend = false;
+  options.triad = false;
+  draw(source, camera, options, screen, merged);
+  EXPECT_GE(merged.lines[1], 1);
+  EXPECT_LE(merged.lines[1], 4);
+  EXPECT_GE(merged.lines[2], 1);
+  EXPECT_LE(merged.lines[2], 4);
+  EXPECT_EQ(merged.lines[3], 1) << "a long element is always drawn";
+  const std::string svg = svgPicture(source, camera, options);
+  EXPECT_EQ(occurrences(svg, "<line class=\"element"), 3001u);
 }
 
 }  // namespace

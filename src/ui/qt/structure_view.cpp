@@ -88,7 +88,8 @@ const std::vector<drawing::ScreenPoint>& StructureViewWidget::screen() {
 QImage StructureViewWidget::image() {
   QImage picture(camera_.width(), camera_.height(), QImage::Format_RGB32);
   QPainter painter(&picture);
-  painter.setRenderHint(QPainter::Antialiasing, source_.elementCount() <= 200000);
+  painter.setRenderHint(QPainter::Antialiasing,
+                        source_.elementCount() <= drawing::kAntialiasedElements);
   picture::paintDrawing(source_, camera_, options_, screen(), painter);
   return picture;
 }
@@ -98,7 +99,8 @@ void StructureViewWidget::paintEvent(QPaintEvent*) {
   drawing::DrawOptions options = options_;
   const bool moving = drag_ != Drag::None && moved_;
   if (moving) options.elementBudget = kMovingElementBudget;
-  painter.setRenderHint(QPainter::Antialiasing, !moving && source_.elementCount() <= 200000);
+  painter.setRenderHint(QPainter::Antialiasing,
+                        !moving && source_.elementCount() <= drawing::kAntialiasedElements);
   lastDrawn_ = picture::paintDrawing(source_, camera_, options, screen(), painter);
 }
 

@@ -28,8 +28,7 @@ class QCheckBox;
 
 namespace zentrix::ui {
 
-// Elements drawn while the model moves; more are thinned out evenly.
-inline constexpr std::int64_t kMovingElementBudget = 250000;
+using drawing::kMovingElementBudget;
 
 class StructureViewWidget final : public QWidget {
  public:
