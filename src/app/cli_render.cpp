@@ -71,6 +71,14 @@ std::string shownPath(const std::string& path) {
 
 }  // namespace
 
+bool pngPicturesSupported() {
+#if defined(ZENTRIX_WITH_PNG)
+  return true;
+#else
+  return false;
+#endif
+}
+
 bool parsePictureSize(const std::string& text, int& width, int& height) {
   const auto x = text.find_first_of("xX");
   if (x == std::string::npos) return false;

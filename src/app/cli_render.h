@@ -33,6 +33,9 @@ void describeRender(CLI::App& render, RenderRequest& request);
 
 int runRender(RenderRequest request, const CLI::App& render, std::ostream& out, std::ostream& err);
 
+// Whether this build writes PNG pictures (it has Qt GUI).
+bool pngPicturesSupported();
+
 // "WxH" as two sizes, each 16 ... 16384; false for anything else.
 bool parsePictureSize(const std::string& text, int& width, int& height);
 

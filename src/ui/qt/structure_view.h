@@ -97,6 +97,10 @@ struct ViewExportFormat {
 // Every export the view offers, in the order of its buttons.
 std::vector<ViewExportFormat> viewExportFormats();
 
+// The nodes and elements the view marks when it opens: the findings of the
+// model check on what it shows.
+drawing::Marks findingMarks(const model::Model& model, ViewSubject subject);
+
 class StructureViewWindow final : public QDialog {
  public:
   StructureViewWindow(const model::Model& model, ViewSubject subject, bool romanian,
