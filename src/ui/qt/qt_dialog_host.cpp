@@ -1,6 +1,7 @@
 #include "ui/qt/qt_dialog_host.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -640,7 +641,8 @@ std::optional<std::string> QtDialogHost::chooseFile(std::string_view title,
 }
 
 bool QtDialogHost::showStructureView(const model::Model& model, ViewSubject subject) {
-  StructureViewWindow window(model, subject, romanian_);
+  // Over the dialog that opened it, which stays blocked while it is open.
+  StructureViewWindow window(model, subject, romanian_, QApplication::activeModalWidget());
   window.exec();
   return true;
 }
