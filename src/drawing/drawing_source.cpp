@@ -20,11 +20,25 @@ void takeElementTypes(const model::Model& model, std::array<std::string, model::
   count = std::clamp(model.elementKindCount, 0, model::kKindCount);
 }
 
+// Whether the Base module holds what the classification reads: every end
+// node a node with coordinates, and the axis one of the model's. A Base
+// module being entered may hold 0 or a number typed too large.
+bool classifiable(const model::Model& model) {
+  if (model.dofPerNode != 2 && model.dofPerNode != 3) return false;
+  if (model.directionIndex < 1 || model.directionIndex > model.dofPerNode) return false;
+  if (model.baseCoords.columns() < model.dofPerNode) return false;
+  if (!generation::topologyComplete(model) || model.baseElementCount < 1) return false;
+  const std::int64_t nodes = std::min<std::int64_t>(model.baseNodeCount, model.baseCoords.rows());
+  for (std::int64_t e = 1; e <= model.baseElementCount; ++e)
+    for (const std::int32_t node : {model.baseElemStart(e), model.baseElemEnd(e)})
+      if (node < 1 || node > nodes) return false;
+  return true;
+}
+
 // The kinds GENERATE would give the Base module elements; none while the
-// axis is not chosen or the topology is incomplete.
+// Base module cannot be classified yet.
 std::vector<std::int32_t> baseModuleKinds(const model::Model& model) {
-  if (model.directionIndex < 1 || model.directionIndex > 3) return {};
-  if (!generation::topologyComplete(model)) return {};
+  if (!classifiable(model)) return {};
   return generation::classifyBaseElements(model,
                                           generation::countStructure(model, model.directionIndex));
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <regex>
 #include <string>
 #include <vector>
@@ -134,6 +135,40 @@ model::Model smallPlaneTruss() {
   m.generatedWith = model::GeneratedWith{2, 2, 2, model::kPrismatic, false};
   return m;
 }
+
+struct UnfinishedBaseModule {
+  std::string name;
+  std::function<void(model::Model&)> change;
+};
+
+class BaseModuleBeingEntered : public ::testing::TestWithParam<UnfinishedBaseModule> {};
+
+// The Base module is drawn while the user still types it: whatever is not
+// entered yet is left out or drawn without a kind, never read.
+TEST_P(BaseModuleBeingEntered, IsDrawnWithoutReadingPastItsArrays) {
+  model::Model m = loadedExample("truss-bridge-3d", false);
+  GetParam().change(m);
+  const std::string svg = pictureOf(m, Subject::BaseModule);
+  EXPECT_NE(svg.find("</svg>"), std::string::npos);
+  EXPECT_EQ(occurrences(svg, "kind1"), 0u) << "no kinds without a complete Base module";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drawing, BaseModuleBeingEntered,
+    ::testing::Values(
+        UnfinishedBaseModule{"end_node_not_entered", [](model::Model& m) { m.baseElemEnd(3) = 0; }},
+        UnfinishedBaseModule{"end_node_beyond_the_nodes",
+                             [](model::Model& m) { m.baseElemStart(2) = m.baseNodeCount + 1; }},
+        UnfinishedBaseModule{"more_elements_than_entered",
+                             [](model::Model& m) { m.baseElementCount += 3; }},
+        UnfinishedBaseModule{"axis_z_of_a_plane_model",
+                             [](model::Model& m) {
+                               m.dofPerNode = 2;
+                               m.directionIndex = 3;
+                             }},
+        UnfinishedBaseModule{"coordinates_not_entered",
+                             [](model::Model& m) { m.baseCoords.rebuild(0, 0); }}),
+    [](const auto& test) { return test.param.name; });
 
 TEST(SvgPicture, SmallPlaneTrussMatchesItsGoldenPicture) {
   const model::Model m = smallPlaneTruss();
