@@ -283,7 +283,7 @@ ElementFacts elementFacts(const DrawingSource& source, std::int64_t element) {
   facts.end = source.end(element);
   facts.kind = source.kind(element);
   if (facts.kind != kUnclassified && facts.kind <= source.typeCount()) {
-    facts.typeName = std::string(model::trimRight(source.typeName(facts.kind)));
+    facts.typeName = std::string(model::trimLeft(model::trimRight(source.typeName(facts.kind))));
     facts.area = source.typeArea(facts.kind);
   }
   if (source.drawable(element)) {

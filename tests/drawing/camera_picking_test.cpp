@@ -201,7 +201,9 @@ TEST(Facts, ExampleElementCarriesItsTypeNameAreaAndBlockedNode) {
   const DrawingSource source = drawingSource(m, Subject::Structure);
   const ElementFacts first = elementFacts(source, 1);
   EXPECT_EQ(first.kind, 1);
-  EXPECT_EQ(first.typeName, std::string(model::trimRight(m.typeName(1))));
+  EXPECT_EQ(first.typeName, std::string(model::trimLeft(model::trimRight(m.typeName(1)))));
+  EXPECT_FALSE(first.typeName.empty());
+  EXPECT_NE(first.typeName.front(), ' ') << "a loaded name's leading blank is not shown";
   EXPECT_FLOAT_EQ(first.area, m.typeArea(1));
   EXPECT_GT(first.length, 0.0f);
   const auto blocked = files::blockedNodeRanges(m).front();

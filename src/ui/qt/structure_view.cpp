@@ -193,6 +193,7 @@ drawing::Marks findingMarks(const model::Model& model, ViewSubject subject) {
 StructureViewWindow::StructureViewWindow(const model::Model& model, ViewSubject subject,
                                          bool romanian, QWidget* parent)
     : QDialog(parent), model_(model), romanian_(romanian), formats_(viewExportFormats()) {
+  setObjectName("structureView");
   setWindowTitle(model::say(
       subject == ViewSubject::BaseModule ? texts::kViewTitleBaseModule : texts::kViewTitleStructure,
       romanian));
