@@ -29,6 +29,5 @@ inline constexpr Text kViewNothingPicked{"Nothing here.", "Nimic aici."};
 inline constexpr Text kViewExportTitle{"Export {1}", "Export {1}"};
 // {1} the path.
 inline constexpr Text kViewExported{"Written: {1}", "Scris: {1}"};
-inline constexpr Text kViewMessageTitle{"ZENTRIX Message", "ZENTRIX Message"};
 
 }  // namespace zentrix::ui::texts
