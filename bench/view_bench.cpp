@@ -61,7 +61,7 @@ drawing::DrawnCounts paint(const drawing::DrawingSource& source, const drawing::
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing,
                         !moving && source.elementCount() <= drawing::kAntialiasedElements);
-  return picture::paintDrawing(source, camera, options, screen, painter);
+  return picture::paintDrawing(source, camera, options, screen, painter, image);
 }
 
 void viewOpen(benchmark::State& state) {
@@ -112,9 +112,85 @@ void orbitMoving(benchmark::State& state) {
   orbitFrame(state, drawing::kMovingElementBudget);
 }
 
+// The hardest 10^5 elements for a view: a cubic lattice of 30 x 30 x 30
+// nodes with its edges and one face diagonal per square in each plane
+// (about 100,000 elements), every one of them several pixels long.
+struct Lattice {
+  static constexpr int kSide = 30;
+  Lattice() {
+    auto number = [](int i, int j, int k) { return 1 + i + kSide * (j + kSide * k); };
+    for (int k = 0; k < kSide; ++k)
+      for (int j = 0; j < kSide; ++j)
+        for (int i = 0; i < kSide; ++i)
+          coords.insert(coords.end(),
+                        {static_cast<float>(i), static_cast<float>(j), static_cast<float>(k)});
+    auto bar = [&](int a, int b, int kind) {
+      start.push_back(a);
+      end.push_back(b);
+      kinds.push_back(kind);
+    };
+    for (int k = 0; k < kSide; ++k)
+      for (int j = 0; j < kSide; ++j)
+        for (int i = 0; i < kSide; ++i) {
+          const int n = number(i, j, k);
+          if (i + 1 < kSide) bar(n, number(i + 1, j, k), 1);
+          if (j + 1 < kSide) bar(n, number(i, j + 1, k), 2);
+          if (k + 1 < kSide) bar(n, number(i, j, k + 1), 2);
+          if (i + 1 < kSide && j + 1 < kSide) bar(n, number(i + 1, j + 1, k), 3);
+        }
+  }
+  drawing::DrawingSource source() const {
+    return drawing::makeDrawingSource(3, static_cast<std::int64_t>(coords.size() / 3),
+                                      coords.data(), static_cast<std::int64_t>(start.size()),
+                                      start.data(), end.data(), kinds.data());
+  }
+  std::vector<float> coords;
+  std::vector<std::int32_t> start, end, kinds;
+};
+
+void latticeOrbit(benchmark::State& state) {
+  static const Lattice lattice;
+  const drawing::DrawingSource source = lattice.source();
+  drawing::Camera camera(kWidth, kHeight);
+  camera.setStandardView(drawing::StandardView::Iso);
+  camera.fit(source);
+  QImage image(kWidth, kHeight, QImage::Format_RGB32);
+  std::vector<drawing::ScreenPoint> screen;
+  const bool moving = state.range(0) != 0;
+  drawing::DrawOptions options;
+  if (moving) options.elementBudget = drawing::kMovingElementBudget;
+  std::int64_t drawn = 0;
+  for (auto _ : state) {
+    camera.orbit(4.0f, 1.0f);
+    drawn = paint(source, camera, options, screen, image, moving).elements;
+    benchmark::DoNotOptimize(image.constBits());
+  }
+  state.counters["elements"] = static_cast<double>(source.elementCount());
+  state.counters["drawn"] = static_cast<double>(drawn);
+  state.counters["fps"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+// 0: a still frame (antialiased), 1: a frame while orbiting.
+BENCHMARK(latticeOrbit)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A click: the node or element under the cursor, searched among all.
+void pickAtCentre(benchmark::State& state) {
+  const model::Model& m = generated(static_cast<std::int32_t>(state.range(0)));
+  const drawing::DrawingSource source = drawing::drawingSource(m, drawing::Subject::Structure);
+  drawing::Camera camera(kWidth, kHeight);
+  camera.setStandardView(drawing::openingView(source));
+  camera.fit(source);
+  std::vector<drawing::ScreenPoint> screen;
+  drawing::projectNodes(source, camera, screen);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(drawing::pickAt(source, screen, {kWidth / 2.0f, kHeight / 2.0f}));
+  state.counters["elements"] = static_cast<double>(m.totalElements);
+}
+
 BENCHMARK(viewOpen)->Arg(7692)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(orbitWhole)->Arg(7692)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(orbitMoving)->Arg(7692)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(pickAtCentre)->Arg(7692)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

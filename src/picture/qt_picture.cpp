@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QFont>
 #include <QGuiApplication>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "files/text_file_output.h"
@@ -43,6 +45,18 @@ void QtCanvas::background(drawing::Colour colour) {
   painter_.fillRect(area, qtColour(colour));
 }
 
+namespace {
+
+// Lines one pixel wide are drawn with a cosmetic pen, whose lines Qt draws
+// on its fast path: several times faster for many thin lines.
+QPen penOf(drawing::Colour colour, float width) {
+  QPen pen(qtColour(colour), width <= 1.0f ? 0.0 : static_cast<double>(width));
+  pen.setCosmetic(true);
+  return pen;
+}
+
+}  // namespace
+
 QtCanvas::Batch& QtCanvas::batchFor(drawing::Colour colour, float width) {
   for (Batch& batch : batches_)
     if (batch.colour == colour && batch.width == width) return batch;
@@ -51,12 +65,73 @@ QtCanvas::Batch& QtCanvas::batchFor(drawing::Colour colour, float width) {
   return batches_.back();
 }
 
+QtCanvas::QtCanvas(QPainter& painter, QImage& image) : painter_(painter) {
+  const bool plain = !painter.testRenderHint(QPainter::Antialiasing);
+  const bool thirtyTwoBits =
+      image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32;
+  if (!plain || !thirtyTwoBits || image.isNull()) return;
+  pixels_ = reinterpret_cast<QRgb*>(image.bits());
+  width_ = image.width();
+  height_ = image.height();
+  stride_ = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+}
+
+// Clips the segment to the image (Liang-Barsky), then steps one pixel at a
+// time along its longer axis.
+void QtCanvas::plainLine(drawing::ScreenPoint a, drawing::ScreenPoint b, QRgb colour) {
+  double x0 = a.x, y0 = a.y, x1 = b.x, y1 = b.y;
+  const double dx = x1 - x0;
+  const double dy = y1 - y0;
+  double t0 = 0.0, t1 = 1.0;
+  const double low = 0.0;
+  const double highX = width_ - 1;
+  const double highY = height_ - 1;
+  const auto clip = [&](double p, double q) {
+    if (p == 0.0) return q >= 0.0;
+    const double r = q / p;
+    if (p < 0.0) {
+      if (r > t1) return false;
+      if (r > t0) t0 = r;
+    } else {
+      if (r < t0) return false;
+      if (r < t1) t1 = r;
+    }
+    return true;
+  };
+  if (!clip(-dx, x0 - low) || !clip(dx, highX - x0) || !clip(-dy, y0 - low) ||
+      !clip(dy, highY - y0))
+    return;
+  if (!(std::isfinite(x0) && std::isfinite(y0) && std::isfinite(dx) && std::isfinite(dy))) return;
+  x1 = x0 + t1 * dx;
+  y1 = y0 + t1 * dy;
+  x0 += t0 * dx;
+  y0 += t0 * dy;
+  const double steps = std::ceil(std::max(std::fabs(x1 - x0), std::fabs(y1 - y0)));
+  const auto count = static_cast<int>(steps);
+  const double sx = count > 0 ? (x1 - x0) / steps : 0.0;
+  const double sy = count > 0 ? (y1 - y0) / steps : 0.0;
+  double x = x0 + 0.5;
+  double y = y0 + 0.5;
+  for (int i = 0; i <= count; ++i) {
+    const auto px = static_cast<int>(x);
+    const auto py = static_cast<int>(y);
+    if (px >= 0 && py >= 0 && px < width_ && py < height_)
+      pixels_[static_cast<qsizetype>(py) * stride_ + px] = colour;
+    x += sx;
+    y += sy;
+  }
+}
+
 void QtCanvas::line(std::int64_t, int, drawing::ScreenPoint a, drawing::ScreenPoint b,
                     drawing::Colour colour, float width) {
+  if (pixels_ != nullptr && width <= 1.0f) {
+    plainLine(a, b, qRgb(colour.r, colour.g, colour.b));
+    return;
+  }
   Batch& batch = batchFor(colour, width);
   batch.lines.emplace_back(point(a), point(b));
   if (batch.lines.size() >= kBatchLines) {
-    painter_.setPen(QPen(qtColour(batch.colour), static_cast<double>(batch.width)));
+    painter_.setPen(penOf(batch.colour, batch.width));
     painter_.drawLines(batch.lines.data(), static_cast<int>(batch.lines.size()));
     batch.lines.clear();
   }
@@ -65,7 +140,7 @@ void QtCanvas::line(std::int64_t, int, drawing::ScreenPoint a, drawing::ScreenPo
 void QtCanvas::flush() {
   for (Batch& batch : batches_) {
     if (batch.lines.empty()) continue;
-    painter_.setPen(QPen(qtColour(batch.colour), static_cast<double>(batch.width)));
+    painter_.setPen(penOf(batch.colour, batch.width));
     painter_.drawLines(batch.lines.data(), static_cast<int>(batch.lines.size()));
     batch.lines.clear();
   }
@@ -117,6 +192,17 @@ drawing::DrawnCounts paintDrawing(const drawing::DrawingSource& source,
   return counts;
 }
 
+drawing::DrawnCounts paintDrawing(const drawing::DrawingSource& source,
+                                  const drawing::Camera& camera,
+                                  const drawing::DrawOptions& options,
+                                  const std::vector<drawing::ScreenPoint>& screen,
+                                  QPainter& painter, QImage& image) {
+  QtCanvas canvas(painter, image);
+  const drawing::DrawnCounts counts = drawing::draw(source, camera, options, screen, canvas);
+  canvas.flush();
+  return counts;
+}
+
 QImage renderImage(const drawing::DrawingSource& source, const drawing::Camera& camera,
                    const drawing::DrawOptions& options) {
   const auto application = guiApplicationIfMissing();
@@ -127,7 +213,7 @@ QImage renderImage(const drawing::DrawingSource& source, const drawing::Camera& 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing,
                           source.elementCount() <= drawing::kAntialiasedElements);
-    paintDrawing(source, camera, options, screen, painter);
+    paintDrawing(source, camera, options, screen, painter, image);
   }
   return image;
 }

@@ -21,6 +21,11 @@ namespace zentrix::picture {
 class QtCanvas final : public drawing::Canvas {
  public:
   explicit QtCanvas(QPainter& painter) : painter_(painter) {}
+  // Draws thin element lines straight into `image` (32-bit pixels, the
+  // painter's own device), as plain one-pixel lines: many times faster than
+  // the painter for the lines of a drawing that moves. Other shapes still
+  // go through the painter.
+  QtCanvas(QPainter& painter, QImage& image);
   ~QtCanvas() override { flush(); }
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
@@ -44,8 +49,13 @@ class QtCanvas final : public drawing::Canvas {
     std::vector<QLineF> lines;
   };
   Batch& batchFor(drawing::Colour colour, float width);
+  void plainLine(drawing::ScreenPoint a, drawing::ScreenPoint b, QRgb colour);
 
   QPainter& painter_;
+  QRgb* pixels_ = nullptr;  // the image's, when lines are drawn straight in
+  int width_ = 0;
+  int height_ = 0;
+  qsizetype stride_ = 0;  // pixels per row
   std::vector<Batch> batches_;
 };
 
@@ -57,6 +67,13 @@ drawing::DrawnCounts paintDrawing(const drawing::DrawingSource& source,
                                   const drawing::DrawOptions& options,
                                   const std::vector<drawing::ScreenPoint>& screen,
                                   QPainter& painter);
+// The same into `image`, whose painter `painter` is; without antialiasing
+// the thin lines are drawn straight into its pixels.
+drawing::DrawnCounts paintDrawing(const drawing::DrawingSource& source,
+                                  const drawing::Camera& camera,
+                                  const drawing::DrawOptions& options,
+                                  const std::vector<drawing::ScreenPoint>& screen,
+                                  QPainter& painter, QImage& image);
 
 QImage renderImage(const drawing::DrawingSource& source, const drawing::Camera& camera,
                    const drawing::DrawOptions& options);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,7 @@
 
 #include "files/input_file.h"
 #include "generation/generate_sequence.h"
+#include "picture/qt_picture.h"
 
 namespace zentrix::ui {
 namespace {
@@ -166,6 +168,70 @@ TEST_F(StructureViewTest, ExportsWriteTheirFiles) {
       window->exportTo(0, folder.filePath("none/view.svg").toStdString());
   EXPECT_FALSE(refused);
   EXPECT_EQ(window->statusText().toStdString(), refused.message);
+}
+
+// The plain lines of a moving drawing go straight into the image's pixels:
+// each element's middle pixel is in its kind's colour, as the painter's
+// lines are.
+TEST(PlainLines, EveryElementIsDrawnInItsKindColour) {
+  const model::Model m = generatedExample("arch-circular-2d");
+  const drawing::DrawingSource source = drawing::drawingSource(m, drawing::Subject::Structure);
+  drawing::Camera camera(800, 500);
+  camera.setStandardView(drawing::StandardView::XY);
+  camera.fit(source);
+  std::vector<drawing::ScreenPoint> screen;
+  drawing::projectNodes(source, camera, screen);
+  drawing::DrawOptions options;
+  options.legend = false;
+  options.triad = false;
+  QImage image(800, 500, QImage::Format_RGB32);
+  {
+    QPainter painter(&image);
+    picture::paintDrawing(source, camera, options, screen, painter, image);
+  }
+  int matching = 0;
+  for (std::int64_t e = 1; e <= source.elementCount(); ++e) {
+    const auto a = screen[static_cast<std::size_t>(source.start(e) - 1)];
+    const auto b = screen[static_cast<std::size_t>(source.end(e) - 1)];
+    const drawing::Colour c = drawing::kindColour(source.kind(e));
+    // The pixel the line passes through, or a neighbour of it.
+    bool found = false;
+    for (int dy = -1; dy <= 1 && !found; ++dy)
+      for (int dx = -1; dx <= 1 && !found; ++dx)
+        found = image.pixel(static_cast<int>(0.5f * (a.x + b.x)) + dx,
+                            static_cast<int>(0.5f * (a.y + b.y)) + dy) == qRgb(c.r, c.g, c.b);
+    if (found) ++matching;
+  }
+  EXPECT_EQ(matching, source.elementCount());
+}
+
+TEST(PlainLines, LinesReachingFarOutsideAreClippedNotSkipped) {
+  const float coords[] = {-1e6f, 100.0f, 1e6f, 100.0f, 50.0f, -1e7f, 50.0f, 1e7f};
+  const std::int32_t start[] = {1, 3};
+  const std::int32_t end[] = {2, 4};
+  const std::int32_t kinds[] = {1, 2};
+  const drawing::DrawingSource source =
+      drawing::makeDrawingSource(2, 4, coords, 2, start, end, kinds);
+  drawing::Camera camera(200, 200);
+  camera.setStandardView(drawing::StandardView::XY);
+  camera.zoomAt(1.0f, 0.0f, 0.0f);
+  camera.pan(-100.0f, 100.0f);  // model (0, 0) at the top-left corner
+  std::vector<drawing::ScreenPoint> screen;
+  drawing::projectNodes(source, camera, screen);
+  drawing::DrawOptions options;
+  options.legend = false;
+  options.triad = false;
+  QImage image(200, 200, QImage::Format_RGB32);
+  {
+    QPainter painter(&image);
+    picture::paintDrawing(source, camera, options, screen, painter, image);
+  }
+  const drawing::Colour one = drawing::kindColour(1);
+  const drawing::Colour two = drawing::kindColour(2);
+  EXPECT_EQ(image.pixel(10, 100), qRgb(one.r, one.g, one.b));
+  EXPECT_EQ(image.pixel(190, 100), qRgb(one.r, one.g, one.b));
+  EXPECT_EQ(image.pixel(50, 10), qRgb(two.r, two.g, two.b));
+  EXPECT_EQ(image.pixel(50, 190), qRgb(two.r, two.g, two.b));
 }
 
 // A structure of more elements than a moving drawing takes: thinned while

@@ -87,21 +87,29 @@ const std::vector<drawing::ScreenPoint>& StructureViewWidget::screen() {
 
 QImage StructureViewWidget::image() {
   QImage picture(camera_.width(), camera_.height(), QImage::Format_RGB32);
-  QPainter painter(&picture);
-  painter.setRenderHint(QPainter::Antialiasing,
-                        source_.elementCount() <= drawing::kAntialiasedElements);
-  picture::paintDrawing(source_, camera_, options_, screen(), painter);
+  {
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing,
+                          source_.elementCount() <= drawing::kAntialiasedElements);
+    picture::paintDrawing(source_, camera_, options_, screen(), painter, picture);
+  }
   return picture;
 }
 
+// Drawn into an image of its own first: without antialiasing (while the
+// model moves) the lines go straight into its pixels.
 void StructureViewWidget::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
   drawing::DrawOptions options = options_;
   const bool moving = drag_ != Drag::None && moved_;
   if (moving) options.elementBudget = kMovingElementBudget;
-  painter.setRenderHint(QPainter::Antialiasing,
-                        !moving && source_.elementCount() <= drawing::kAntialiasedElements);
-  lastDrawn_ = picture::paintDrawing(source_, camera_, options, screen(), painter);
+  if (frame_.size() != size()) frame_ = QImage(size(), QImage::Format_RGB32);
+  {
+    QPainter painter(&frame_);
+    painter.setRenderHint(QPainter::Antialiasing,
+                          !moving && source_.elementCount() <= drawing::kAntialiasedElements);
+    lastDrawn_ = picture::paintDrawing(source_, camera_, options, screen(), painter, frame_);
+  }
+  QPainter(this).drawImage(0, 0, frame_);
 }
 
 void StructureViewWidget::resizeEvent(QResizeEvent*) {

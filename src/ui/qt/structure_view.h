@@ -82,6 +82,7 @@ class StructureViewWidget final : public QWidget {
   bool moved_ = false;
   std::optional<drawing::Pick> picked_;
   drawing::DrawnCounts lastDrawn_;
+  QImage frame_;
 };
 
 // One way to write the structure from the view: its button caption, file
