@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/cli_check.h"
+#include "cli/cli_render.h"
 #include "cli/cli_texts.h"
 #include "files/file_texts.h"
 #include "files/geometry_file.h"
@@ -316,6 +317,10 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
   CLI::App* check = app.add_subcommand(
       "check", "load INPUT, run GENERATE in memory and list what the model check finds");
   describeCheck(*check, checkRequest);
+  RenderRequest renderRequest;
+  CLI::App* renderCommand = app.add_subcommand(
+      "render", "draw INPUT's structure (or its Base module) as an SVG or PNG picture");
+  describeRender(*renderCommand, renderRequest);
 
   try {
     app.parse(argc, argv);
@@ -329,6 +334,7 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
     return code == 0 ? kExitSuccess : kExitUsage;
   }
   if (check->parsed()) return runCheck(checkRequest, display, out, err);
+  if (renderCommand->parsed()) return runRender(renderRequest, *renderCommand, out, err);
   request.geometryGiven = command->count("--geometry") > 0;
   request.saveGiven = command->count("--save") > 0;
   return generate(request, display, out, err);

@@ -2,6 +2,8 @@
 #include <new>
 #include <optional>
 
+#include "files/blocked_nodes.h"
+#include "files/element_type_blocks.h"
 #include "files/file_headings.h"
 #include "files/file_texts.h"
 #include "files/geometry_file.h"
@@ -36,23 +38,11 @@ void writeBlockedNodesLine(TextFileOutput& out, std::int64_t first, std::int64_t
   out.advanceTo(endLine(at));
 }
 
-// The supported ranges: the first module's Base 0 and, for an arch, the
-// last section as well. Where the Base 0 nodes sit depends on whether they
-// were renumbered to the end.
-// The inputs are the structure's own (see `GeneratedWith`), so the supports
-// follow the numbering the nodes really have.
+// The supported ranges (blocked_nodes.h).
 void writeBlockedNodes(TextFileOutput& out, const model::Model& model, int nodeWidth) {
-  const model::GeneratedWith with = model::structureInputs(model);
-  const std::int64_t n = model.totalNodes;
-  const std::int64_t k = with.nodesInBase0;
-  const bool arch = with.expansionType == model::kArch;
-  if (with.lastNodesInBase0) {
-    writeBlockedNodesLine(out, n - k + 1, n, nodeWidth, with.dofPerNode);
-    if (arch) writeBlockedNodesLine(out, n - 2 * k + 1, n - k, nodeWidth, with.dofPerNode);
-  } else {
-    writeBlockedNodesLine(out, 1, k, nodeWidth, with.dofPerNode);
-    if (arch) writeBlockedNodesLine(out, n - k + 1, n, nodeWidth, with.dofPerNode);
-  }
+  const int dofPerNode = model::structureInputs(model).dofPerNode;
+  for (const NodeRange& range : blockedNodeRanges(model))
+    writeBlockedNodesLine(out, range.first, range.last, nodeWidth, dofPerNode);
 }
 
 // Elements first..last, the area of the type in the general form G12.4, and
@@ -84,11 +74,9 @@ void writeElementData(TextFileOutput& out, const model::Model& model, int elemen
   for (int kind = 1; kind <= model::kKindCount; ++kind)
     writeKindLine(out, std::int64_t{model.kindEnd[kind - 1]} + 1, model.kindEnd[kind], elementWidth,
                   model.typeArea(kind), model.typeName(kind));
-  const std::int64_t firstBase0 = model.kindCount[4] != 0 ? model.kindCount[4] : model.kindCount[3];
-  const std::int64_t lastKindElement = model.kindEnd[4] != 0 ? model.kindEnd[4] : model.kindEnd[3];
-  std::int64_t number = lastKindElement;
-  for (std::int64_t s = firstBase0 + 1; s <= model.baseElementCount; ++s) {
-    const int type = model.elemKind(s);
+  const ElementTypeBlocks blocks = elementTypeBlocks(model);
+  std::int64_t number = blocks.lastKindElement;
+  for (const int type : blocks.base0Types) {
     ++number;
     writeKindLine(out, number, number, elementWidth, model.typeArea(type), model.typeName(type));
   }

@@ -27,6 +27,10 @@
 
 #include "model/progress.h"
 
+namespace zentrix::model {
+struct Model;
+}
+
 namespace zentrix::ui {
 
 using ControlId = int;
@@ -108,6 +112,9 @@ enum class MessageButtons { Ok, RetryCancel, YesNo, SaveDiscardCancel };
 enum class MessageIcon { None, Error, Information, Question };
 enum class MessageAnswer { Ok, Retry, Cancel, Yes, No, Save, Discard };
 
+// What the structure view shows: the generated structure or the Base module.
+enum class ViewSubject { Structure, BaseModule };
+
 // What a file choice is for: reading an existing file, or writing one (the
 // dialog then says so and asks before replacing an existing file).
 enum class FileChoice { Open, Save };
@@ -141,6 +148,14 @@ class DialogHost {
                                                 std::string_view initialFolder,
                                                 std::string_view proposedName,
                                                 FileChoice choice) = 0;
+
+  // Shows the structure view window modally on `subject` of `model`; false
+  // when this backend has no view (then nothing was shown).
+  virtual bool showStructureView(const model::Model& model, ViewSubject subject) {
+    (void)model;
+    (void)subject;
+    return false;
+  }
 };
 
 }  // namespace zentrix::ui

@@ -141,6 +141,10 @@ std::string ExternalPrograms::previewProgram(const model::Model& model) {
   return platform_.exists(newer) ? newer : folder + "\\Vistrel" + suffix;
 }
 
+bool ExternalPrograms::previewInstalled(const model::Model& model) {
+  return platform_.exists(previewProgram(model));
+}
+
 void ExternalPrograms::showReadme(model::Model& model) {
   launch(model, platform_.textViewer(), readmePath(model));
 }

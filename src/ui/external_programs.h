@@ -98,6 +98,8 @@ class ExternalPrograms {
   std::string readmePath(const model::Model& model);
   // "Vistrel 20" in the current directory when it exists, else "Vistrel".
   std::string previewProgram(const model::Model& model);
+  // Whether the preview program is there to be started.
+  bool previewInstalled(const model::Model& model);
 
   void showReadme(model::Model& model);
   // The text viewer on `path` (the Zentrix Input File or the Geometry File).

@@ -102,6 +102,9 @@ class MainDialog {
   void onDirection();
   void onExpansionType();
   void onPreviewBaseModule();
+  // The preview program on `path` when it is installed, else the view.
+  void previewOrView(std::string_view path, ViewSubject subject);
+  void onStructureView();
 
   // Runs a sub-dialog; a change it made to the inputs counts as any other.
   template <class SubDialog>
@@ -216,7 +219,7 @@ void MainDialog::registerHandlers() {
   };
   for (ControlId control : {kOldFile, kDegreesOfFreedom, kNodesInBase0, kNodesInBase1, kElements,
                             kProblemTitle, kDirection, kModules, kModuleLength, kExpansionType,
-                            kLastNodesInBase0, kPreviewBase, kHelp})
+                            kLastNodesInBase0, kPreviewBase, kHelp, kStructureView})
     dialog_->onEvent(control, own);
 
   dialog_->onEvent(kCoordinates, [this](Dialog&, ControlId, EventKind) {
@@ -279,7 +282,7 @@ void MainDialog::setDirectionEntries(int count) {
 void MainDialog::applyEnablingRule() {
   const bool baseModuleDescribed = model_.dofPerNode > 0 && model_.nodesInBase0 > 0 &&
                                    model_.nodesInBase1 > 0 && model_.baseElementCount > 0;
-  for (ControlId control : {kCoordinates, kTopology, kPreviewBase})
+  for (ControlId control : {kCoordinates, kTopology, kPreviewBase, kStructureView})
     dialog_->setEnabled(control, baseModuleDescribed);
   const bool expansionChosen = baseModuleDescribed && model_.directionIndex > 0 &&
                                model_.moduleCount > 0 && model_.moduleLength > 0.0f &&
@@ -293,8 +296,8 @@ void MainDialog::applyEnablingRule() {
 }
 
 void MainDialog::applyLoadEnabling(bool enabled) {
-  for (ControlId control :
-       {kCoordinates, kTopology, kPreviewBase, kGenerate, kSaveData, kViewSavedFile})
+  for (ControlId control : {kCoordinates, kTopology, kPreviewBase, kStructureView, kGenerate,
+                            kSaveData, kViewSavedFile})
     dialog_->setEnabled(control, enabled);
 }
 
@@ -367,6 +370,9 @@ void MainDialog::onOwnControl(ControlId control) {
     case kPreviewBase:
       onPreviewBaseModule();
       return;
+    case kStructureView:
+      onStructureView();
+      return;
     default:
       return;
   }
@@ -420,7 +426,18 @@ void MainDialog::onPreviewBaseModule() {
     showError(written.message);
     return;
   }
-  programs_.preview(model_, model_.baseGeometryPath);
+  previewOrView(model_.baseGeometryPath, ViewSubject::BaseModule);
+}
+
+void MainDialog::previewOrView(std::string_view path, ViewSubject subject) {
+  if (!programs_.previewInstalled(model_) && host_.showStructureView(model_, subject)) return;
+  programs_.preview(model_, path);
+}
+
+void MainDialog::onStructureView() {
+  host_.showStructureView(model_, structureIsCurrent() && model_.totalElements > 0
+                                      ? ViewSubject::Structure
+                                      : ViewSubject::BaseModule);
 }
 
 void MainDialog::onGenerationControl(ControlId control) {
@@ -517,7 +534,7 @@ void MainDialog::onGeometryControl(ControlId control) {
       programs_.showInTextViewer(model_, model_.geometryFilePath);
       return;
     case kPreviewStructure:
-      programs_.preview(model_, model_.geometryFilePath);
+      previewOrView(model_.geometryFilePath, ViewSubject::Structure);
       return;
     default:
       return;

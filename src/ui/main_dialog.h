@@ -19,6 +19,10 @@
 // Cancel; nothing is asked without it. Cancel on "Wrong Data in Old File."
 // goes back to the dialog with the model as it was.
 //
+// Previews: when the package's preview program is installed the two
+// preview buttons start it as they always did; when it is not, they open
+// the program's own structure view instead of failing.
+//
 // Failures the user can cause (a bad Old File, a file that cannot be
 // written, inputs GENERATE refuses) are shown in message boxes in the
 // model's language; nothing throws out of a handler.
@@ -60,6 +64,9 @@ inline constexpr ControlId kPreviewStructure = 1056;
 inline constexpr ControlId kGeometryFilePath = 1055;
 // A line at the foot of the EXPANSION group: what the last GENERATE built.
 inline constexpr ControlId kGenerationStatus = 1070;
+// Opens the structure view: of the generated structure while it belongs to
+// the inputs, else of the Base module. Enabled with the Base module preview.
+inline constexpr ControlId kStructureView = 1071;
 inline constexpr ControlId kDone = kOkButton;
 }  // namespace main_controls
 

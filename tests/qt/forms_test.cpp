@@ -67,6 +67,7 @@ const std::vector<ExpectedForm>& expectedForms() {
         {1056, "QPushButton", "Button1"},
         {1055, "QLabel", "?"},
         {1070, "QLabel", ""},
+        {1071, "QPushButton", "3-D View"},
         {1, "QPushButton", "DONE"},
         {2, "QPushButton", "Cancel"}},
        {"LOAD",

@@ -6,8 +6,10 @@
 //
 // Run it in the folder that holds uir/ (the build folder), as the program.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <cstdio>
 
@@ -15,6 +17,7 @@
 #include "ui/main_dialog.h"
 #include "ui/qt/qt_dialog_host.h"
 #include "ui/qt/qt_platform.h"
+#include "ui/qt/structure_view.h"
 #include "ui/startup.h"
 
 using namespace zentrix::ui;
@@ -56,10 +59,30 @@ int main(int argc, char** argv) {
                 })
       .chooseFile(geometry)
       .answerMessage(QMessageBox::Ok)
-      .onDialog(kMainDialogTemplate, [&](QWidget& window) {
-        picture("main-dialog.png")(window);
-        testing::clickControl(window, kDone);
-      });
+      .onDialog(kMainDialogTemplate,
+                [&](QWidget& window) {
+                  picture("main-dialog.png")(window);
+                  testing::clickControl(window, kStructureView);
+                })
+      .onWindowNamed("structureView",
+                     [&](QWidget& window) {
+                       auto* view = window.findChild<StructureViewWidget*>();
+                       auto* numbers = window.findChild<QCheckBox*>("numbers");
+                       if (view != nullptr && numbers != nullptr) {
+                         QTest::mouseClick(numbers, Qt::LeftButton);
+                         // A click on element 1 shows its facts below the drawing.
+                         const auto& screen = view->screen();
+                         const auto a =
+                             screen[static_cast<std::size_t>(view->source().start(1) - 1)];
+                         const auto b = screen[static_cast<std::size_t>(view->source().end(1) - 1)];
+                         QTest::mouseClick(view, Qt::LeftButton, {},
+                                           QPointF(0.5 * (a.x + b.x), 0.5 * (a.y + b.y)).toPoint());
+                       }
+                       picture("structure-view.png")(window);
+                       static_cast<QDialog&>(window).accept();
+                     })
+      .onDialog(kMainDialogTemplate,
+                [&](QWidget& window) { testing::clickControl(window, kDone); });
 
   QtPlatform platform;
   QtDialogHost host;

@@ -131,11 +131,20 @@ class MemoryDialogHost final : public DialogHost {
     FileChoice choice = FileChoice::Open;
   };
   const std::vector<FileRequest>& fileRequests() const noexcept { return fileRequests_; }
+  // Whether the structure view is offered (not by default), and the views
+  // shown, in order.
+  void offerStructureView(bool offered) { structureViewOffered_ = offered; }
+  const std::vector<ViewSubject>& structureViews() const noexcept { return structureViews_; }
+
   // Templates in the order they were opened.
   const std::vector<int>& openedTemplates() const noexcept { return opened_; }
 
   // DialogHost
   std::unique_ptr<Dialog> createDialog(int templateId) override;
+  bool showStructureView(const model::Model&, ViewSubject subject) override {
+    if (structureViewOffered_) structureViews_.push_back(subject);
+    return structureViewOffered_;
+  }
   std::unique_ptr<ProgressWindow> startProgress(std::string_view label) override;
   MessageAnswer showMessage(std::string_view text, std::string_view title, MessageButtons buttons,
                             MessageIcon icon) override;
@@ -146,6 +155,8 @@ class MemoryDialogHost final : public DialogHost {
   int openProgressWindows() const noexcept { return *openProgress_; }
 
  private:
+  bool structureViewOffered_ = false;
+  std::vector<ViewSubject> structureViews_;
   std::map<int, ModalScript> scripts_;
   std::map<int, std::deque<ModalScript>> oneShot_;
   std::deque<MessageAnswer> answers_;

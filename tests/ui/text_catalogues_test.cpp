@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "cli/cli_texts.h"
+#include "cli/render_texts.h"
+#include "drawing/drawing_texts.h"
 #include "files/file_headings.h"
 #include "files/file_texts.h"
 #include "generation/check_texts.h"
@@ -16,6 +18,7 @@
 #include "ui/dialogs/model_check_texts.h"
 #include "ui/qt/qt_texts.h"
 #include "ui/ui_texts.h"
+#include "ui/view_texts.h"
 
 namespace zentrix {
 namespace {
@@ -214,6 +217,29 @@ const NamedText kEveryText[] = {
     {"ui_qt_texts_kUnexpectedError", ui::qt_texts::kUnexpectedError},
     {"ui_qt_texts_kReplaceFile", ui::qt_texts::kReplaceFile},
     {"ui_qt_texts_kNoSuchFolder", ui::qt_texts::kNoSuchFolder},
+    {"drawing_texts_kBlockedNodes", drawing::texts::kBlockedNodes},
+    {"drawing_texts_kLegendLine", drawing::texts::kLegendLine},
+    {"drawing_texts_kElementFacts", drawing::texts::kElementFacts},
+    {"drawing_texts_kUnclassifiedKind", drawing::texts::kUnclassifiedKind},
+    {"drawing_texts_kNodeFacts", drawing::texts::kNodeFacts},
+    {"drawing_texts_kNodeBlocked", drawing::texts::kNodeBlocked},
+    {"render_texts_kPictureKind", app::texts::kPictureKind},
+    {"render_texts_kNoPngHere", app::texts::kNoPngHere},
+    {"render_texts_kBadSize", app::texts::kBadSize},
+    {"render_texts_kPictureWritten", app::texts::kPictureWritten},
+    {"view_texts_kViewTitleStructure", ui::texts::kViewTitleStructure},
+    {"view_texts_kViewTitleBaseModule", ui::texts::kViewTitleBaseModule},
+    {"view_texts_kViewFit", ui::texts::kViewFit},
+    {"view_texts_kViewIso", ui::texts::kViewIso},
+    {"view_texts_kViewNumbers", ui::texts::kViewNumbers},
+    {"view_texts_kViewLegend", ui::texts::kViewLegend},
+    {"view_texts_kViewExport", ui::texts::kViewExport},
+    {"view_texts_kViewClose", ui::texts::kViewClose},
+    {"view_texts_kViewHint", ui::texts::kViewHint},
+    {"view_texts_kViewCounts", ui::texts::kViewCounts},
+    {"view_texts_kViewNothingPicked", ui::texts::kViewNothingPicked},
+    {"view_texts_kViewExportTitle", ui::texts::kViewExportTitle},
+    {"view_texts_kViewExported", ui::texts::kViewExported},
 };
 
 // The places a text holds: {1} ... {9} for say, %1 ... %9 for Qt's arg.

@@ -1,6 +1,7 @@
 #include "ui/qt/qt_dialog_host.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -28,6 +29,7 @@
 #include "model/text.h"
 #include "ui/qt/form_loader.h"
 #include "ui/qt/qt_texts.h"
+#include "ui/qt/structure_view.h"
 
 namespace zentrix::ui {
 
@@ -636,6 +638,13 @@ std::optional<std::string> QtDialogHost::chooseFile(std::string_view title,
       continue;
     return fromQt(QDir::toNativeSeparators(chosen.absoluteFilePath()));
   }
+}
+
+bool QtDialogHost::showStructureView(const model::Model& model, ViewSubject subject) {
+  // Over the dialog that opened it, which stays blocked while it is open.
+  StructureViewWindow window(model, subject, romanian_, QApplication::activeModalWidget());
+  window.exec();
+  return true;
 }
 
 }  // namespace zentrix::ui

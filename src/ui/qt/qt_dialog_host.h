@@ -99,6 +99,7 @@ class QtDialogHost final : public DialogHost {
   std::optional<std::string> chooseFile(std::string_view title, std::string_view initialFolder,
                                         std::string_view proposedName, FileChoice choice) override;
   void setRomanian(bool romanian) override { romanian_ = romanian; }
+  bool showStructureView(const model::Model& model, ViewSubject subject) override;
   bool romanian() const noexcept { return romanian_; }
 
  private:

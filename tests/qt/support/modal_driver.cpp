@@ -73,6 +73,12 @@ ModalDriver& ModalDriver::onDialog(int templateId, Action action, std::string wh
   return *this;
 }
 
+ModalDriver& ModalDriver::onWindowNamed(const QString& name, Action action) {
+  steps_.push_back({[name](QWidget& window) { return window.objectName() == name; },
+                    std::move(action), "window " + name.toStdString()});
+  return *this;
+}
+
 ModalDriver& ModalDriver::answerMessage(QMessageBox::StandardButton button) {
   steps_.push_back({[](QWidget& window) { return qobject_cast<QMessageBox*>(&window) != nullptr; },
                     [this, button](QWidget& window) {

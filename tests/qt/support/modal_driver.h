@@ -42,6 +42,9 @@ class ModalDriver {
 
   // Acts on the dialog of `templateId` once it is the active modal window.
   ModalDriver& onDialog(int templateId, Action action, std::string what = {});
+  // Acts on the modal window whose object name is `name` (a window that is
+  // no dialog template).
+  ModalDriver& onWindowNamed(const QString& name, Action action);
   // Answers the next message box with `button`, recording what it said.
   ModalDriver& answerMessage(QMessageBox::StandardButton button);
   // Acts on the next message box or file dialog as it is.

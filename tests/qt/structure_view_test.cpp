@@ -1,0 +1,277 @@
+// The structure view window driven as a user drives it, offscreen: it draws,
+// a drag orbits and changes the picture, a click on an element shows that
+// element's facts, the view buttons and the numbers change the drawing,
+// and the exports write their files.
+#include "ui/qt/structure_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+#include <string>
+
+#include "files/input_file.h"
+#include "generation/generate_sequence.h"
+#include "picture/qt_picture.h"
+
+namespace zentrix::ui {
+namespace {
+
+class Yes final : public generation::GenerateCaller {
+ public:
+  bool goOnDespite(const std::string&) override { return true; }
+  model::Outcome withProgress(
+      const std::function<model::Outcome(model::Progress&)>& work) override {
+    model::NoProgress progress;
+    return work(progress);
+  }
+};
+
+model::Model generatedExample(const std::string& name) {
+  model::Model m;
+  model::setStartValues(m);
+  m.lastNodesInBase0 = true;
+  m.oldFilePath = std::string(ZENTRIX_EXAMPLES_DIR) + "/" + name + ".dat";
+  m.oldFileLoaded = true;
+  EXPECT_TRUE(files::loadInputFile(m));
+  Yes yes;
+  EXPECT_EQ(generation::runGenerate(m, yes).end, generation::GenerateEnd::Done);
+  return m;
+}
+
+// Pixels that are not the white background.
+int drawnPixels(const QImage& image) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) != qRgb(255, 255, 255)) ++count;
+  return count;
+}
+
+class StructureViewTest : public ::testing::Test {
+ protected:
+  void open(const std::string& example, ViewSubject subject = ViewSubject::Structure) {
+    model = generatedExample(example);
+    window = std::make_unique<StructureViewWindow>(model, subject, false);
+    window->resize(900, 700);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+  StructureViewWidget& view() { return window->view(); }
+  QPoint drawnPoint(std::int64_t element, float along) {
+    const auto& screen = view().screen();
+    const auto a = screen[static_cast<std::size_t>(view().source().start(element) - 1)];
+    const auto b = screen[static_cast<std::size_t>(view().source().end(element) - 1)];
+    return QPoint(static_cast<int>(std::lround(a.x + along * (b.x - a.x))),
+                  static_cast<int>(std::lround(a.y + along * (b.y - a.y))));
+  }
+  void click(const char* button) {
+    auto* found = window->findChild<QAbstractButton*>(button);
+    ASSERT_NE(found, nullptr) << button;
+    QTest::mouseClick(found, Qt::LeftButton);
+  }
+
+  model::Model model;
+  std::unique_ptr<StructureViewWindow> window;
+};
+
+TEST_F(StructureViewTest, DrawsSomethingAndADragOrbitsIt) {
+  open("truss-bridge-3d");
+  const QImage before = view().image();
+  EXPECT_GT(drawnPixels(before), 2000);
+  const QPoint from(view().width() / 2, view().height() / 2);
+  QTest::mousePress(&view(), Qt::LeftButton, {}, from);
+  QTest::mouseMove(&view(), from + QPoint(20, 0));
+  QTest::mouseMove(&view(), from + QPoint(80, 30));
+  QTest::mouseRelease(&view(), Qt::LeftButton, {}, from + QPoint(80, 30));
+  const QImage after = view().image();
+  EXPECT_GT(drawnPixels(after), 2000);
+  EXPECT_NE(before, after);
+  EXPECT_FALSE(view().picked().has_value()) << "a drag is no click";
+}
+
+TEST_F(StructureViewTest, ClickOnAnElementShowsItsFacts) {
+  open("arch-circular-2d");
+  view().repaint();
+  int checked = 0;
+  for (const std::int64_t element : {1, 5, 20, 37, 49}) {
+    const QPoint at = drawnPoint(element, 0.5f);
+    QTest::mouseClick(&view(), Qt::LeftButton, {}, at);
+    ASSERT_TRUE(view().picked().has_value()) << "element " << element;
+    if (view().picked()->what != drawing::Pick::What::Element) continue;  // a node there
+    EXPECT_EQ(view().picked()->number, element);
+    EXPECT_TRUE(window->statusText().startsWith(QString("Element %1: nodes %2 - %3")
+                                                    .arg(element)
+                                                    .arg(view().source().start(element))
+                                                    .arg(view().source().end(element))))
+        << window->statusText().toStdString();
+    ++checked;
+  }
+  EXPECT_GE(checked, 4);
+}
+
+TEST_F(StructureViewTest, ClickOnANodeShowsItsCoordinates) {
+  open("truss-bridge-3d");
+  const auto p = view().screen()[0];
+  QTest::mouseClick(&view(), Qt::LeftButton, {},
+                    QPoint(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))));
+  ASSERT_TRUE(view().picked().has_value());
+  EXPECT_EQ(view().picked()->what, drawing::Pick::What::Node);
+  EXPECT_TRUE(window->statusText().startsWith("Node ")) << window->statusText().toStdString();
+}
+
+TEST_F(StructureViewTest, ViewButtonsAndNumbersChangeTheDrawing) {
+  open("truss-bridge-3d");
+  const QImage iso = view().image();
+  click("xy");
+  const QImage xy = view().image();
+  EXPECT_NE(iso, xy);
+  click("iso");
+  EXPECT_EQ(view().image(), iso) << "the standard view comes back exactly";
+  auto* numbers = window->findChild<QCheckBox*>("numbers");
+  ASSERT_NE(numbers, nullptr);
+  QTest::mouseClick(numbers, Qt::LeftButton);
+  EXPECT_TRUE(view().options().numbers);
+  EXPECT_GT(drawnPixels(view().image()), drawnPixels(iso));
+}
+
+TEST_F(StructureViewTest, WheelZoomsAndFitComesBack) {
+  open("tower-pyramidal-3d");
+  const float scale = view().camera().scale();
+  QWheelEvent wheel(QPointF(200, 200), view().mapToGlobal(QPointF(200, 200)), QPoint(),
+                    QPoint(0, 240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&view(), &wheel);
+  EXPECT_GT(view().camera().scale(), scale * 1.3f);
+  click("fit");
+  EXPECT_FLOAT_EQ(view().camera().scale(), scale);
+}
+
+TEST_F(StructureViewTest, ExportsWriteTheirFiles) {
+  open("arch-parabolic-2d", ViewSubject::BaseModule);
+  QTemporaryDir folder;
+  const auto formats = viewExportFormats();
+  for (std::size_t i = 0; i < formats.size(); ++i) {
+    const std::string path =
+        folder.filePath(QString::fromStdString("view." + formats[i].extension)).toStdString();
+    ASSERT_NE(window->findChild<QPushButton*>(QString::fromStdString("export" + formats[i].name)),
+              nullptr);
+    const model::Outcome written = window->exportTo(i, path);
+    EXPECT_TRUE(written) << written.message;
+    EXPECT_GT(QFileInfo(QString::fromStdString(path)).size(), 100) << formats[i].name;
+    EXPECT_TRUE(window->statusText().startsWith("Written: "));
+  }
+  const model::Outcome refused =
+      window->exportTo(0, folder.filePath("none/view.svg").toStdString());
+  EXPECT_FALSE(refused);
+  EXPECT_EQ(window->statusText().toStdString(), refused.message);
+}
+
+// The plain lines of a moving drawing go straight into the image's pixels:
+// each element's middle pixel is in its kind's colour, as the painter's
+// lines are.
+TEST(PlainLines, EveryElementIsDrawnInItsKindColour) {
+  const model::Model m = generatedExample("arch-circular-2d");
+  const drawing::DrawingSource source = drawing::drawingSource(m, drawing::Subject::Structure);
+  drawing::Camera camera(800, 500);
+  camera.setStandardView(drawing::StandardView::XY);
+  camera.fit(source);
+  std::vector<drawing::ScreenPoint> screen;
+  drawing::projectNodes(source, camera, screen);
+  drawing::DrawOptions options;
+  options.legend = false;
+  options.triad = false;
+  QImage image(800, 500, QImage::Format_RGB32);
+  {
+    QPainter painter(&image);
+    picture::paintDrawing(source, camera, options, screen, painter, image);
+  }
+  int matching = 0;
+  for (std::int64_t e = 1; e <= source.elementCount(); ++e) {
+    const auto a = screen[static_cast<std::size_t>(source.start(e) - 1)];
+    const auto b = screen[static_cast<std::size_t>(source.end(e) - 1)];
+    const drawing::Colour c = drawing::kindColour(source.kind(e));
+    // The pixel the line passes through, or a neighbour of it.
+    bool found = false;
+    for (int dy = -1; dy <= 1 && !found; ++dy)
+      for (int dx = -1; dx <= 1 && !found; ++dx)
+        found = image.pixel(static_cast<int>(0.5f * (a.x + b.x)) + dx,
+                            static_cast<int>(0.5f * (a.y + b.y)) + dy) == qRgb(c.r, c.g, c.b);
+    if (found) ++matching;
+  }
+  EXPECT_EQ(matching, source.elementCount());
+}
+
+TEST(PlainLines, LinesReachingFarOutsideAreClippedNotSkipped) {
+  const float coords[] = {-1e6f, 100.0f, 1e6f, 100.0f, 50.0f, -1e7f, 50.0f, 1e7f};
+  const std::int32_t start[] = {1, 3};
+  const std::int32_t end[] = {2, 4};
+  const std::int32_t kinds[] = {1, 2};
+  const drawing::DrawingSource source =
+      drawing::makeDrawingSource(2, 4, coords, 2, start, end, kinds);
+  drawing::Camera camera(200, 200);
+  camera.setStandardView(drawing::StandardView::XY);
+  camera.zoomAt(1.0f, 0.0f, 0.0f);
+  camera.pan(-100.0f, 100.0f);  // model (0, 0) at the top-left corner
+  std::vector<drawing::ScreenPoint> screen;
+  drawing::projectNodes(source, camera, screen);
+  drawing::DrawOptions options;
+  options.legend = false;
+  options.triad = false;
+  QImage image(200, 200, QImage::Format_RGB32);
+  {
+    QPainter painter(&image);
+    picture::paintDrawing(source, camera, options, screen, painter, image);
+  }
+  const drawing::Colour one = drawing::kindColour(1);
+  const drawing::Colour two = drawing::kindColour(2);
+  EXPECT_EQ(image.pixel(10, 100), qRgb(one.r, one.g, one.b));
+  EXPECT_EQ(image.pixel(190, 100), qRgb(one.r, one.g, one.b));
+  EXPECT_EQ(image.pixel(50, 10), qRgb(two.r, two.g, two.b));
+  EXPECT_EQ(image.pixel(50, 190), qRgb(two.r, two.g, two.b));
+}
+
+// A structure of more elements than a moving drawing takes: thinned while
+// it moves, whole once it is still.
+TEST(StructureViewLarge, DrawsAShareWhileMovingAndEverythingWhenStill) {
+  model::Model m;
+  m.dofPerNode = 3;
+  const std::int64_t nodes = 1000;
+  const std::int64_t elements = kMovingElementBudget * 2 + 10;
+  m.totalNodes = static_cast<std::int32_t>(nodes);
+  m.nodeCoords.rebuild(nodes, 3);
+  for (std::int64_t n = 1; n <= nodes; ++n) {
+    m.nodeCoords(n, 1) = static_cast<float>(n % 10);
+    m.nodeCoords(n, 2) = static_cast<float>((n / 10) % 10);
+    m.nodeCoords(n, 3) = static_cast<float>(n / 100);
+  }
+  m.totalElements = static_cast<std::int32_t>(elements);
+  m.elemStart.rebuild(elements);
+  m.elemEnd.rebuild(elements);
+  m.elemKind.rebuild(elements);
+  for (std::int64_t e = 1; e <= elements; ++e) {
+    m.elemStart(e) = static_cast<std::int32_t>(1 + e % nodes);
+    m.elemEnd(e) = static_cast<std::int32_t>(1 + (e * 7 + 3) % nodes);
+  }
+  m.kindEnd = {0, static_cast<std::int32_t>(elements), static_cast<std::int32_t>(elements),
+               static_cast<std::int32_t>(elements), static_cast<std::int32_t>(elements)};
+  m.generatedWith = model::GeneratedWith{3, 4, 4, model::kPrismatic, false};
+  StructureViewWidget view(m, ViewSubject::Structure, false);
+  view.resize(400, 300);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(100, 100));
+  QTest::mouseMove(&view, QPoint(140, 120));
+  view.repaint();
+  EXPECT_EQ(view.lastDrawn().elementStride, 3);
+  EXPECT_LE(view.lastDrawn().elements, kMovingElementBudget);
+  QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(140, 120));
+  view.repaint();
+  EXPECT_EQ(view.lastDrawn().elementStride, 1);
+}
+
+}  // namespace
+}  // namespace zentrix::ui

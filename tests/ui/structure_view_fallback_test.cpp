@@ -1,0 +1,95 @@
+// The preview buttons without the package's preview program open the
+// program's own structure view; with it they start it as before, and the
+// view stays reachable from its own button.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "main_dialog_fixture.h"
+
+namespace zentrix::ui::testing {
+namespace {
+
+struct FallbackCase {
+  std::string name;
+  bool previewInstalled;
+  bool viewOffered;  // a backend with the view (the desktop program's)
+  ControlId button;
+  std::vector<ViewSubject> views;
+  int launches;
+};
+
+class PreviewFallback : public MainDialogTest,
+                        public ::testing::WithParamInterface<FallbackCase> {};
+
+TEST_P(PreviewFallback, OpensTheViewOnlyWhenThePreviewProgramIsMissing) {
+  const FallbackCase& c = GetParam();
+  if (c.previewInstalled)
+    platform.existing.insert(platform.current + "\\Vistrel" + platform.suffix);
+  host.offerStructureView(c.viewOffered);
+  enterSquareModule();
+  model.oldFilePath = folder.file("square.dat");
+  host.queueFileChoice(folder.file("square-geometry.dat"));
+  run([&](MemoryDialog& d) {
+    describeSquareCounts(d);
+    chooseExpansion(d);
+    d.userClick(kGenerate);
+    d.userClick(kCreate);
+    host.clearMessages();
+    EXPECT_TRUE(d.userClick(c.button));
+    closeWithoutAsking(d);
+  });
+  EXPECT_EQ(host.structureViews(), c.views);
+  EXPECT_EQ(model.processCount, c.launches);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainDialog, PreviewFallback,
+    ::testing::Values(
+        FallbackCase{"structure_without_preview_program",
+                     false,
+                     true,
+                     kPreviewStructure,
+                     {ViewSubject::Structure},
+                     0},
+        FallbackCase{"base_module_without_preview_program",
+                     false,
+                     true,
+                     kPreviewBase,
+                     {ViewSubject::BaseModule},
+                     0},
+        FallbackCase{"structure_with_preview_program", true, true, kPreviewStructure, {}, 1},
+        FallbackCase{"base_module_with_preview_program", true, true, kPreviewBase, {}, 1},
+        FallbackCase{
+            "backend_without_view_still_says_failed_run", false, false, kPreviewStructure, {}, 1},
+        FallbackCase{"view_button_with_preview_program",
+                     true,
+                     true,
+                     kStructureView,
+                     {ViewSubject::Structure},
+                     0}),
+    [](const auto& test) { return test.param.name; });
+
+TEST_F(MainDialogTest, ViewButtonShowsTheBaseModuleUntilGenerateAndAfterAChange) {
+  host.offerStructureView(true);
+  enterSquareModule();
+  run([&](MemoryDialog& d) {
+    EXPECT_FALSE(d.isEnabled(kStructureView));
+    describeSquareCounts(d);
+    EXPECT_TRUE(d.isEnabled(kStructureView));
+    d.userClick(kStructureView);
+    chooseExpansion(d);
+    d.userClick(kGenerate);
+    d.userClick(kStructureView);
+    d.userType(kModules, "4");
+    d.userClick(kStructureView);
+    closeWithoutAsking(d);
+  });
+  EXPECT_EQ(host.structureViews(),
+            (std::vector<ViewSubject>{ViewSubject::BaseModule, ViewSubject::Structure,
+                                      ViewSubject::BaseModule}));
+}
+
+}  // namespace
+}  // namespace zentrix::ui::testing
