@@ -48,21 +48,22 @@ void writeElementData(TextFileOutput& out, bool romanian, std::int64_t elements)
 
 model::Outcome writeBaseModuleLines(const model::Model& model, const std::string& pathText,
                                     StagedFiles* staged) {
-  const std::int64_t nodes = model.baseNodeCount < 0 ? 0 : model.baseNodeCount;
-  const std::int64_t elements = model.baseElementCount < 0 ? 0 : model.baseElementCount;
+  const std::int64_t nodes = model.base.baseNodeCount < 0 ? 0 : model.base.baseNodeCount;
+  const std::int64_t elements = model.base.baseElementCount < 0 ? 0 : model.base.baseElementCount;
   TextFileOutput out{pathText, model.romanian, staged};
   if (!out.open()) return out.finish();
   model::ProgressMeter noProgress(nullptr, 0);
 
   writeHeader(out, model.romanian);
-  writeTitleLine(out, model.problemTitle, "-Modulul de Baza");
-  writeSizeLine(out, nodes, elements, model.dofPerNode);
-  writeBlockedNodesLine(out, model.nodesInBase0, model.dofPerNode);
+  writeTitleLine(out, model.base.problemTitle, "-Modulul de Baza");
+  writeSizeLine(out, nodes, elements, model.base.dofPerNode);
+  writeBlockedNodesLine(out, model.base.nodesInBase0, model.base.dofPerNode);
   writeSupportsUnitsAndNodesHeading(out, model.romanian);
   // Nodes and elements not entered yet (the preview is offered as soon as
   // the counts are positive) are written as zeros, as GENERATE would take them.
-  writeNodeLines(out, model.baseCoords, nodes, model.dofPerNode, noProgress);
-  writeTopology(out, model.romanian, model.baseElemStart, model.baseElemEnd, elements, noProgress);
+  writeNodeLines(out, model.base.baseCoords, nodes, model.base.dofPerNode, noProgress);
+  writeTopology(out, model.romanian, model.base.baseElemStart, model.base.baseElemEnd, elements,
+                noProgress);
   writeElementData(out, model.romanian, elements);
   writeMaterialsAndEnd(out, model.romanian, elements, pathText);
   return out.finish();
@@ -82,8 +83,8 @@ std::string baseModuleGeometryPath(std::string_view oldFilePath) {
 model::Outcome writeBaseModuleGeometryFile(model::Model& model, StagedFiles* staged) {
   model.baseGeometryPath = baseModuleGeometryPath(model::trimRight(model.oldFilePath));
   const std::string pathText(model::trimRight(model.baseGeometryPath));
-  const std::int64_t nodes = model.baseNodeCount < 0 ? 0 : model.baseNodeCount;
-  if (auto fault = nonFiniteCoordinate(model.baseCoords, nodes, model.romanian))
+  const std::int64_t nodes = model.base.baseNodeCount < 0 ? 0 : model.base.baseNodeCount;
+  if (auto fault = nonFiniteCoordinate(model.base.baseCoords, nodes, model.romanian))
     return model::Outcome::failure(*fault);
   try {
     return writeBaseModuleLines(model, pathText, staged);

@@ -43,7 +43,7 @@ void writeBlockedNodesLine(TextFileOutput& out, std::int64_t first, std::int64_t
 // follow the numbering the nodes really have.
 void writeBlockedNodes(TextFileOutput& out, const model::Model& model, int nodeWidth) {
   const model::GeneratedWith with = model::structureInputs(model);
-  const std::int64_t n = model.totalNodes;
+  const std::int64_t n = model.structure.totalNodes;
   const std::int64_t k = with.nodesInBase0;
   const bool arch = with.expansionType == model::kArch;
   if (with.lastNodesInBase0) {
@@ -82,38 +82,49 @@ void writeKindLine(TextFileOutput& out, std::int64_t first, std::int64_t last, i
 void writeElementData(TextFileOutput& out, const model::Model& model, int elementWidth) {
   writeElementDataHeading(out, model.romanian);
   for (int kind = 1; kind <= model::kKindCount; ++kind)
-    writeKindLine(out, std::int64_t{model.kindEnd[kind - 1]} + 1, model.kindEnd[kind], elementWidth,
-                  model.typeArea(kind), model.typeName(kind));
-  const std::int64_t firstBase0 = model.kindCount[4] != 0 ? model.kindCount[4] : model.kindCount[3];
-  const std::int64_t lastKindElement = model.kindEnd[4] != 0 ? model.kindEnd[4] : model.kindEnd[3];
+    writeKindLine(out, std::int64_t{model.structure.kindEnd[kind - 1]} + 1,
+                  model.structure.kindEnd[kind], elementWidth, model.types.typeArea(kind),
+                  model.types.typeName(kind));
+  const std::int64_t firstBase0 = model.structure.kindCount[4] != 0 ? model.structure.kindCount[4]
+                                                                    : model.structure.kindCount[3];
+  const std::int64_t lastKindElement =
+      model.structure.kindEnd[4] != 0 ? model.structure.kindEnd[4] : model.structure.kindEnd[3];
   std::int64_t number = lastKindElement;
-  for (std::int64_t s = firstBase0 + 1; s <= model.baseElementCount; ++s) {
-    const int type = model.elemKind(s);
+  for (std::int64_t s = firstBase0 + 1; s <= model.base.baseElementCount; ++s) {
+    const int type = model.structure.elemKind(s);
     ++number;
-    writeKindLine(out, number, number, elementWidth, model.typeArea(type), model.typeName(type));
+    writeKindLine(out, number, number, elementWidth, model.types.typeArea(type),
+                  model.types.typeName(type));
   }
 }
 
 // Arrays that do not match their counts mean the structure was not generated
 // (or was built by a broken caller); writing them would read past their end.
 bool structureIsComplete(const model::Model& model) {
-  if (model.totalNodes < 0 || model.totalElements < 0 || model.baseElementCount < 0) return false;
-  if (model.nodeCoords.rows() < model.totalNodes) return false;
-  if (model.totalNodes > 0 && model.nodeCoords.columns() < model::structureInputs(model).dofPerNode)
+  if (model.structure.totalNodes < 0 || model.structure.totalElements < 0 ||
+      model.base.baseElementCount < 0)
     return false;
-  if (model.elemStart.count() < model.totalElements || model.elemEnd.count() < model.totalElements)
+  if (model.structure.nodeCoords.rows() < model.structure.totalNodes) return false;
+  if (model.structure.totalNodes > 0 &&
+      model.structure.nodeCoords.columns() < model::structureInputs(model).dofPerNode)
     return false;
-  const std::int64_t firstBase0 = model.kindCount[4] != 0 ? model.kindCount[4] : model.kindCount[3];
-  for (std::int64_t s = firstBase0 + 1; s <= model.baseElementCount; ++s) {
-    if (s < 1 || s > model.elemKind.count()) return false;
-    if (model.elemKind(s) < 1 || model.elemKind(s) > model::kKindCount) return false;
+  if (model.structure.elemStart.count() < model.structure.totalElements ||
+      model.structure.elemEnd.count() < model.structure.totalElements)
+    return false;
+  const std::int64_t firstBase0 = model.structure.kindCount[4] != 0 ? model.structure.kindCount[4]
+                                                                    : model.structure.kindCount[3];
+  for (std::int64_t s = firstBase0 + 1; s <= model.base.baseElementCount; ++s) {
+    if (s < 1 || s > model.structure.elemKind.count()) return false;
+    if (model.structure.elemKind(s) < 1 || model.structure.elemKind(s) > model::kKindCount)
+      return false;
   }
   return true;
 }
 
 std::optional<std::string> refusalToWrite(const model::Model& model) {
   if (!structureIsComplete(model)) return model::say(texts::kNotGenerated, model.romanian);
-  if (auto fault = nonFiniteCoordinate(model.nodeCoords, model.totalNodes, model.romanian))
+  if (auto fault = nonFiniteCoordinate(model.structure.nodeCoords, model.structure.totalNodes,
+                                       model.romanian))
     return fault;
   return nonFiniteArea(model);
 }
@@ -124,28 +135,30 @@ model::Outcome writeGeometryLines(const model::Model& model, std::string_view pa
   TextFileOutput out{std::string(pathText), model.romanian, staged};
   if (!out.open()) return out.finish();
 
-  const int nodeWidth = model::digitCount(model.totalNodes);
-  const int elementWidth = model::digitCount(model.totalElements);
-  model::ProgressMeter meter(progress, std::int64_t{model.totalNodes} + model.totalElements);
+  const int nodeWidth = model::digitCount(model.structure.totalNodes);
+  const int elementWidth = model::digitCount(model.structure.totalElements);
+  model::ProgressMeter meter(
+      progress, std::int64_t{model.structure.totalNodes} + model.structure.totalElements);
 
   headings::writeLines(out, headings::kGeometryHeader, model.romanian);
   out.line("//");
-  writeTitleLine(out, model.problemTitle);
+  writeTitleLine(out, model.base.problemTitle);
   const int dofPerNode = model::structureInputs(model).dofPerNode;
-  writeSizeLine(out, model.totalNodes, model.totalElements, dofPerNode);
+  writeSizeLine(out, model.structure.totalNodes, model.structure.totalElements, dofPerNode);
   writeBlockedNodes(out, model, nodeWidth);
   writeSupportsUnitsAndNodesHeading(out, model.romanian);
   const bool complete =
-      writeNodeLines(out, model.nodeCoords, model.totalNodes, dofPerNode, meter) &&
-      writeTopology(out, model.romanian, model.elemStart, model.elemEnd, model.totalElements,
-                    meter);
+      writeNodeLines(out, model.structure.nodeCoords, model.structure.totalNodes, dofPerNode,
+                     meter) &&
+      writeTopology(out, model.romanian, model.structure.elemStart, model.structure.elemEnd,
+                    model.structure.totalElements, meter);
   if (!complete) {
     if (out.failed()) return out.finish();
     out.abandon();
     return out.cancelled();
   }
   writeElementData(out, model, elementWidth);
-  writeMaterialsAndEnd(out, model.romanian, model.totalElements, pathText);
+  writeMaterialsAndEnd(out, model.romanian, model.structure.totalElements, pathText);
   if (!meter.finish()) {
     out.abandon();
     return out.cancelled();

@@ -270,57 +270,57 @@ struct LoadedInput {
   std::array<float, model::kKindCount> typeAreas{};
 
   explicit LoadedInput(const model::Model& m)
-      : problemTitle(m.problemTitle),
-        dofPerNode(m.dofPerNode),
-        nodesInBase0(m.nodesInBase0),
-        nodesInBase1(m.nodesInBase1),
-        baseNodeCount(m.baseNodeCount),
-        expansionDirection(m.expansionDirection),
-        directionIndex(m.directionIndex),
-        moduleCount(m.moduleCount),
-        moduleLength(m.moduleLength),
-        expansionType(m.expansionType),
-        loadedExpansionType(m.loadedExpansionType),
-        pyramidShrinkRatio(m.pyramidShrinkRatio),
-        vertexFoot(m.vertexFoot),
-        shrinkRatio(m.shrinkRatio),
-        shrinkDirection(m.shrinkDirection),
-        shrinkDirectionIndex(m.shrinkDirectionIndex),
-        archKind(m.archKind),
-        halfSpan(m.halfSpan),
-        archHeight(m.archHeight),
-        baseElementCount(m.baseElementCount),
-        elementKindCount(m.elementKindCount),
-        typeNames(m.typeNames),
-        typeAreas(m.typeAreas) {}
+      : problemTitle(m.base.problemTitle),
+        dofPerNode(m.base.dofPerNode),
+        nodesInBase0(m.base.nodesInBase0),
+        nodesInBase1(m.base.nodesInBase1),
+        baseNodeCount(m.base.baseNodeCount),
+        expansionDirection(m.expansion.expansionDirection),
+        directionIndex(m.expansion.directionIndex),
+        moduleCount(m.expansion.moduleCount),
+        moduleLength(m.expansion.moduleLength),
+        expansionType(m.expansion.expansionType),
+        loadedExpansionType(m.expansion.loadedExpansionType),
+        pyramidShrinkRatio(m.expansion.pyramidShrinkRatio),
+        vertexFoot(m.expansion.vertexFoot),
+        shrinkRatio(m.expansion.shrinkRatio),
+        shrinkDirection(m.expansion.shrinkDirection),
+        shrinkDirectionIndex(m.expansion.shrinkDirectionIndex),
+        archKind(m.expansion.archKind),
+        halfSpan(m.expansion.halfSpan),
+        archHeight(m.expansion.archHeight),
+        baseElementCount(m.base.baseElementCount),
+        elementKindCount(m.types.elementKindCount),
+        typeNames(m.types.typeNames),
+        typeAreas(m.types.typeAreas) {}
 
   void moveInto(model::Model& m) && {
-    m.problemTitle = std::move(problemTitle);
-    m.dofPerNode = dofPerNode;
-    m.nodesInBase0 = nodesInBase0;
-    m.nodesInBase1 = nodesInBase1;
-    m.baseNodeCount = baseNodeCount;
-    m.baseCoords = std::move(baseCoords);
-    m.expansionDirection = expansionDirection;
-    m.directionIndex = directionIndex;
-    m.moduleCount = moduleCount;
-    m.moduleLength = moduleLength;
-    m.expansionType = expansionType;
-    m.loadedExpansionType = loadedExpansionType;
-    m.pyramidShrinkRatio = pyramidShrinkRatio;
-    m.vertexFoot = vertexFoot;
-    m.shrinkRatio = shrinkRatio;
-    m.shrinkDirection = shrinkDirection;
-    m.shrinkDirectionIndex = shrinkDirectionIndex;
-    m.archKind = archKind;
-    m.halfSpan = halfSpan;
-    m.archHeight = archHeight;
-    m.baseElementCount = baseElementCount;
-    m.baseElemStart = std::move(baseElemStart);
-    m.baseElemEnd = std::move(baseElemEnd);
-    m.elementKindCount = elementKindCount;
-    m.typeNames = std::move(typeNames);
-    m.typeAreas = typeAreas;
+    m.base.problemTitle = std::move(problemTitle);
+    m.base.dofPerNode = dofPerNode;
+    m.base.nodesInBase0 = nodesInBase0;
+    m.base.nodesInBase1 = nodesInBase1;
+    m.base.baseNodeCount = baseNodeCount;
+    m.base.baseCoords = std::move(baseCoords);
+    m.expansion.expansionDirection = expansionDirection;
+    m.expansion.directionIndex = directionIndex;
+    m.expansion.moduleCount = moduleCount;
+    m.expansion.moduleLength = moduleLength;
+    m.expansion.expansionType = expansionType;
+    m.expansion.loadedExpansionType = loadedExpansionType;
+    m.expansion.pyramidShrinkRatio = pyramidShrinkRatio;
+    m.expansion.vertexFoot = vertexFoot;
+    m.expansion.shrinkRatio = shrinkRatio;
+    m.expansion.shrinkDirection = shrinkDirection;
+    m.expansion.shrinkDirectionIndex = shrinkDirectionIndex;
+    m.expansion.archKind = archKind;
+    m.expansion.halfSpan = halfSpan;
+    m.expansion.archHeight = archHeight;
+    m.base.baseElementCount = baseElementCount;
+    m.base.baseElemStart = std::move(baseElemStart);
+    m.base.baseElemEnd = std::move(baseElemEnd);
+    m.types.elementKindCount = elementKindCount;
+    m.types.typeNames = std::move(typeNames);
+    m.types.typeAreas = typeAreas;
   }
 };
 
@@ -628,7 +628,7 @@ class InputFileLoader {
                     say(texts::kTypeCount, {std::to_string(in.elementKindCount)}));
     model::Model defaults;
     defaults.romanian = romanian_;
-    defaults.expansionType = in.expansionType;
+    defaults.expansion.expansionType = in.expansionType;
     for (int type = 1; type <= model::kKindCount; ++type) {
       in.typeNames[static_cast<std::size_t>(type - 1)] = model::defaultTypeName(defaults, type);
       in.typeAreas[static_cast<std::size_t>(type - 1)] = static_cast<float>(type);

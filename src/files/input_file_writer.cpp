@@ -77,17 +77,19 @@ std::string pathOf(const std::string& text) {
 // them; anything else is a fault of the caller, reported instead of read
 // out of bounds.
 bool tablesMatchCounts(const Model& m) {
-  const std::int64_t nodes = std::int64_t{m.nodesInBase0} + m.nodesInBase1;
-  const bool base = m.dofPerNode >= 0 && m.dofPerNode <= kMaxCoordinates && m.nodesInBase0 >= 0 &&
-                    m.nodesInBase1 >= 0 && m.baseCoords.rows() >= nodes &&
-                    (nodes == 0 || m.baseCoords.columns() >= m.dofPerNode) &&
-                    m.baseElementCount >= 0 && m.baseElemStart.count() >= m.baseElementCount &&
-                    m.baseElemEnd.count() >= m.baseElementCount && m.elementKindCount >= 0 &&
-                    m.elementKindCount <= model::kKindCount;
-  const bool generated = m.totalNodes >= 0 && m.nodeCoords.rows() >= m.totalNodes &&
-                         m.nodeCoords.columns() <= kMaxCoordinates && m.totalElements >= 0 &&
-                         m.elemStart.count() >= m.totalElements &&
-                         m.elemEnd.count() >= m.totalElements;
+  const std::int64_t nodes = std::int64_t{m.base.nodesInBase0} + m.base.nodesInBase1;
+  const bool base =
+      m.base.dofPerNode >= 0 && m.base.dofPerNode <= kMaxCoordinates && m.base.nodesInBase0 >= 0 &&
+      m.base.nodesInBase1 >= 0 && m.base.baseCoords.rows() >= nodes &&
+      (nodes == 0 || m.base.baseCoords.columns() >= m.base.dofPerNode) &&
+      m.base.baseElementCount >= 0 && m.base.baseElemStart.count() >= m.base.baseElementCount &&
+      m.base.baseElemEnd.count() >= m.base.baseElementCount && m.types.elementKindCount >= 0 &&
+      m.types.elementKindCount <= model::kKindCount;
+  const bool generated =
+      m.structure.totalNodes >= 0 && m.structure.nodeCoords.rows() >= m.structure.totalNodes &&
+      m.structure.nodeCoords.columns() <= kMaxCoordinates && m.structure.totalElements >= 0 &&
+      m.structure.elemStart.count() >= m.structure.totalElements &&
+      m.structure.elemEnd.count() >= m.structure.totalElements;
   return base && generated;
 }
 
@@ -119,25 +121,26 @@ class InputFileWriter {
 
   void writeInputPart() {
     headings::writeLines(out_, headings::kInputFileHeader, model_.romanian);
-    out_.line(lineText(model_.problemTitle));
+    out_.line(lineText(model_.base.problemTitle));
     out_.line(FreeFormRecord()
-                  .integer(model_.dofPerNode)
-                  .integer(model_.nodesInBase0)
-                  .integer(model_.nodesInBase1)
+                  .integer(model_.base.dofPerNode)
+                  .integer(model_.base.nodesInBase0)
+                  .integer(model_.base.nodesInBase1)
                   .str());
     out_.line(heading(headings::kCoordinates));
-    const std::int64_t nodes = std::int64_t{model_.nodesInBase0} + model_.nodesInBase1;
-    writeNodes(model_.baseCoords, nodes, model_.dofPerNode, 0);
+    const std::int64_t nodes = std::int64_t{model_.base.nodesInBase0} + model_.base.nodesInBase1;
+    writeNodes(model_.base.baseCoords, nodes, model_.base.dofPerNode, 0);
     if (cancelled_) return;
     writeExpansion();
     out_.line(heading(headings::kTopology));
-    out_.line(FreeFormRecord().integer(model_.baseElementCount).str());
-    writeElements(model_.baseElemStart, model_.baseElemEnd, model_.baseElementCount, 0);
+    out_.line(FreeFormRecord().integer(model_.base.baseElementCount).str());
+    writeElements(model_.base.baseElemStart, model_.base.baseElemEnd, model_.base.baseElementCount,
+                  0);
     if (cancelled_) return;
-    out_.line(FreeFormRecord().integer(model_.elementKindCount).str());
-    for (int type = 1; type <= model_.elementKindCount; ++type) {
-      out_.line(typeNameLine(model_.typeName(type)));
-      out_.line(FreeFormRecord().real(model_.typeArea(type)).str());
+    out_.line(FreeFormRecord().integer(model_.types.elementKindCount).str());
+    for (int type = 1; type <= model_.types.elementKindCount; ++type) {
+      out_.line(typeNameLine(model_.types.typeName(type)));
+      out_.line(FreeFormRecord().real(model_.types.typeArea(type)).str());
     }
     out_.line(heading(headings::kEndOfInput));
   }
@@ -153,32 +156,32 @@ class InputFileWriter {
 
   void writeExpansion() {
     out_.line(heading(headings::kExpansion));
-    out_.line(letterValue(model_.expansionDirection));
+    out_.line(letterValue(model_.expansion.expansionDirection));
     out_.line(FreeFormRecord()
-                  .integer(model_.moduleCount)
-                  .real(model_.moduleLength)
-                  .integer(model_.expansionType)
+                  .integer(model_.expansion.moduleCount)
+                  .real(model_.expansion.moduleLength)
+                  .integer(model_.expansion.expansionType)
                   .str());
-    switch (model_.expansionType) {
+    switch (model_.expansion.expansionType) {
       case model::kPyramidal: {
-        out_.line(FreeFormRecord().real(model_.pyramidShrinkRatio).str());
+        out_.line(FreeFormRecord().real(model_.expansion.pyramidShrinkRatio).str());
         FreeFormRecord foot;
-        for (int axis = 1; axis <= model_.dofPerNode; ++axis)
-          foot.real(model_.vertexFootCoordinate(axis));
+        for (int axis = 1; axis <= model_.base.dofPerNode; ++axis)
+          foot.real(model_.expansion.vertexFootCoordinate(axis));
         out_.line(foot.str());
         break;
       }
       case model::kOneDirectionShrink:
         out_.line(FreeFormRecord()
-                      .real(model_.shrinkRatio)
-                      .text(letterValue(model_.shrinkDirection))
+                      .real(model_.expansion.shrinkRatio)
+                      .text(letterValue(model_.expansion.shrinkDirection))
                       .str());
         break;
       case model::kArch:
         out_.line(FreeFormRecord()
-                      .integer(model_.archKind)
-                      .real(model_.halfSpan)
-                      .real(model_.archHeight)
+                      .integer(model_.expansion.archKind)
+                      .real(model_.expansion.halfSpan)
+                      .real(model_.expansion.archHeight)
                       .str());
         break;
       default:
@@ -189,10 +192,10 @@ class InputFileWriter {
   // A structure the inputs no longer generate is not theirs to carry: its
   // section stays empty, as for a model never generated.
   std::int64_t generatedNodes() const {
-    return model_.inputsChangedSinceGenerate ? 0 : model_.totalNodes;
+    return model_.inputsChangedSinceGenerate ? 0 : model_.structure.totalNodes;
   }
   std::int64_t generatedElements() const {
-    return model_.inputsChangedSinceGenerate ? 0 : model_.totalElements;
+    return model_.inputsChangedSinceGenerate ? 0 : model_.structure.totalElements;
   }
 
   // The structure as the last GENERATE left it, with its own coordinate count.
@@ -200,12 +203,13 @@ class InputFileWriter {
     out_.endLine();
     out_.line(FreeFormRecord().text(heading(headings::kGeneratedData)).str());
     out_.line(FreeFormRecord().text(heading(headings::kCoordinates)).str());
-    writeNodes(model_.nodeCoords, generatedNodes(), model_.nodeCoords.columns(),
-               model_.baseNodeCount);
+    writeNodes(model_.structure.nodeCoords, generatedNodes(), model_.structure.nodeCoords.columns(),
+               model_.base.baseNodeCount);
     if (cancelled_) return;
     out_.endLine();
     out_.line(FreeFormRecord().text(heading(headings::kElementEnds)).str());
-    writeElements(model_.elemStart, model_.elemEnd, generatedElements(), model_.baseElementCount);
+    writeElements(model_.structure.elemStart, model_.structure.elemEnd, generatedElements(),
+                  model_.base.baseElementCount);
   }
 
   // Nodes 1..count of the table, `columns` coordinates each; an empty line
@@ -245,8 +249,9 @@ class InputFileWriter {
   // Every record of the file, and one more: the progress reaches 100%
   // only when the file is in place.
   std::int64_t totalRecords() const {
-    const std::int64_t baseNodes = std::int64_t{model_.nodesInBase0} + model_.nodesInBase1;
-    return baseNodes + model_.baseElementCount + generatedNodes() + generatedElements() + 1;
+    const std::int64_t baseNodes =
+        std::int64_t{model_.base.nodesInBase0} + model_.base.nodesInBase1;
+    return baseNodes + model_.base.baseElementCount + generatedNodes() + generatedElements() + 1;
   }
 
   // Writes `count` records, reporting progress between chunks. A failed
@@ -273,11 +278,12 @@ class InputFileWriter {
 std::optional<std::string> refusalOf(const Model& m, const std::string& path) {
   if (!tablesMatchCounts(m))
     return refusedWrite(m, path, model::say(texts::kTablesDoNotMatch, m.romanian)).message;
-  const std::int64_t baseNodes = std::int64_t{m.nodesInBase0} + m.nodesInBase1;
-  if (auto value = nonFiniteCoordinate(m.baseCoords, baseNodes, m.romanian, true)) return value;
+  const std::int64_t baseNodes = std::int64_t{m.base.nodesInBase0} + m.base.nodesInBase1;
+  if (auto value = nonFiniteCoordinate(m.base.baseCoords, baseNodes, m.romanian, true))
+    return value;
   if (auto value = nonFiniteExpansionValue(m)) return value;
-  if (auto value = nonFiniteArea(m, m.elementKindCount)) return value;
-  return nonFiniteCoordinate(m.nodeCoords, m.totalNodes, m.romanian);
+  if (auto value = nonFiniteArea(m, m.types.elementKindCount)) return value;
+  return nonFiniteCoordinate(m.structure.nodeCoords, m.structure.totalNodes, m.romanian);
 }
 
 }  // namespace

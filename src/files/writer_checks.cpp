@@ -63,8 +63,8 @@ std::optional<std::string> nonFiniteCoordinate(const model::CoordinateTable& coo
 
 std::optional<std::string> nonFiniteArea(const Model& model, int count) {
   for (int type = 1; type <= count && type <= model::kKindCount; ++type) {
-    if (std::isfinite(model.typeArea(type))) continue;
-    const std::string name(model::trimLeft(model::trimRight(model.typeName(type))));
+    if (std::isfinite(model.types.typeArea(type))) continue;
+    const std::string name(model::trimLeft(model::trimRight(model.types.typeName(type))));
     const std::string named = std::to_string(type) + (name.empty() ? "" : " (" + name + ")");
     return say(texts::kNonFiniteArea, model.romanian, {named}) + notWritten(model.romanian);
   }
@@ -80,20 +80,23 @@ std::optional<std::string> nonFiniteExpansionValue(const Model& model) {
   const auto vertexFoot = [&](const char* axis) {
     return say(model::labels::kVertexFootCoordinate, romanian, {axis});
   };
-  std::vector<Named> values = {{say(model::labels::kModuleLength, romanian), model.moduleLength}};
-  switch (model.expansionType) {
+  std::vector<Named> values = {
+      {say(model::labels::kModuleLength, romanian), model.expansion.moduleLength}};
+  switch (model.expansion.expansionType) {
     case model::kPyramidal:
-      values.push_back({say(model::labels::kShrinkRatio, romanian), model.pyramidShrinkRatio});
-      values.push_back({vertexFoot("X"), model.vertexFoot[0]});
-      values.push_back({vertexFoot("Y"), model.vertexFoot[1]});
-      if (model.dofPerNode == 3) values.push_back({vertexFoot("Z"), model.vertexFoot[2]});
+      values.push_back(
+          {say(model::labels::kShrinkRatio, romanian), model.expansion.pyramidShrinkRatio});
+      values.push_back({vertexFoot("X"), model.expansion.vertexFoot[0]});
+      values.push_back({vertexFoot("Y"), model.expansion.vertexFoot[1]});
+      if (model.base.dofPerNode == 3)
+        values.push_back({vertexFoot("Z"), model.expansion.vertexFoot[2]});
       break;
     case model::kOneDirectionShrink:
-      values.push_back({say(model::labels::kShrinkRatio, romanian), model.shrinkRatio});
+      values.push_back({say(model::labels::kShrinkRatio, romanian), model.expansion.shrinkRatio});
       break;
     case model::kArch:
-      values.push_back({say(model::labels::kHalfSpan, romanian), model.halfSpan});
-      values.push_back({say(model::labels::kArchHeight, romanian), model.archHeight});
+      values.push_back({say(model::labels::kHalfSpan, romanian), model.expansion.halfSpan});
+      values.push_back({say(model::labels::kArchHeight, romanian), model.expansion.archHeight});
       break;
     default:
       break;

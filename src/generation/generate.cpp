@@ -83,7 +83,7 @@ bool placeNodes(const Model& model, const StructureCounts& counts, Scratch& s, W
                 const model::LineSink& console) {
   s.nodeCoords.rebuild(counts.totalNodes, counts.coordinates);
   copyBaseModule(model, counts, s.nodeCoords);
-  if (model.expansionType != model::kArch)
+  if (model.expansion.expansionType != model::kArch)
     return expandStraight(model, counts, s.nodeCoords, meter);
   s.moduleDepth = baseModuleDepth(s.nodeCoords, counts);
   return placeArchNodes(model, counts, s.moduleDepth, s.nodeCoords, meter, console);
@@ -103,29 +103,30 @@ bool buildElements(const Model& model, const StructureCounts& counts, Scratch& s
 }
 
 void takeOver(Model& model, const StructureCounts& counts, Scratch& s) {
-  model.baseNodeCount = static_cast<std::int32_t>(counts.baseNodes);
-  model.totalNodes = static_cast<std::int32_t>(counts.totalNodes);
-  model.nodeCoords = std::move(s.nodeCoords);
-  model.base0ElementCount = static_cast<std::int32_t>(counts.base0Elements);
-  model.moduleElementCount = static_cast<std::int32_t>(counts.moduleElements);
-  model.totalElements = static_cast<std::int32_t>(counts.totalElements);
-  model.elemStart = std::move(s.elemStart);
-  model.elemEnd = std::move(s.elemEnd);
-  model.elemKind = std::move(s.elemKind);
-  model.kindCount = s.kindCount;
-  model.kindEnd = s.kindEnd;
-  if (model.expansionType == model::kArch) model.moduleDepth = s.moduleDepth;
-  model.generatedWith = model::GeneratedWith{.dofPerNode = model.dofPerNode,
-                                             .nodesInBase0 = model.nodesInBase0,
-                                             .nodesInBase1 = model.nodesInBase1,
-                                             .expansionType = model.expansionType,
-                                             .lastNodesInBase0 = model.lastNodesInBase0};
+  model.base.baseNodeCount = static_cast<std::int32_t>(counts.baseNodes);
+  model.structure.totalNodes = static_cast<std::int32_t>(counts.totalNodes);
+  model.structure.nodeCoords = std::move(s.nodeCoords);
+  model.structure.base0ElementCount = static_cast<std::int32_t>(counts.base0Elements);
+  model.structure.moduleElementCount = static_cast<std::int32_t>(counts.moduleElements);
+  model.structure.totalElements = static_cast<std::int32_t>(counts.totalElements);
+  model.structure.elemStart = std::move(s.elemStart);
+  model.structure.elemEnd = std::move(s.elemEnd);
+  model.structure.elemKind = std::move(s.elemKind);
+  model.structure.kindCount = s.kindCount;
+  model.structure.kindEnd = s.kindEnd;
+  if (model.expansion.expansionType == model::kArch) model.expansion.moduleDepth = s.moduleDepth;
+  model.structure.generatedWith =
+      model::GeneratedWith{.dofPerNode = model.base.dofPerNode,
+                           .nodesInBase0 = model.base.nodesInBase0,
+                           .nodesInBase1 = model.base.nodesInBase1,
+                           .expansionType = model.expansion.expansionType,
+                           .lastNodesInBase0 = model.base.lastNodesInBase0};
   model.inputsChangedSinceGenerate = false;
 }
 
 Outcome build(Model& model, const StructureCounts& counts, model::Progress* progress,
               const model::LineSink& console) {
-  const bool renumber = model.lastNodesInBase0;
+  const bool renumber = model.base.lastNodesInBase0;
   const std::int64_t units = 2 * counts.totalNodes + counts.totalElements +
                              (renumber ? counts.totalNodes + counts.totalElements : 0);
   WorkMeter meter(progress, units);
@@ -163,24 +164,24 @@ std::optional<std::string> refusalOf(const Model& model) {
 
 std::optional<std::string> refusalOf(const Model& model, std::uint64_t memoryLimit) {
   // Asked before the Base module is measured, so the direction comes from its letter.
-  return inputRefusal(model, model::axisNumber(model.expansionDirection), memoryLimit);
+  return inputRefusal(model, model::axisNumber(model.expansion.expansionDirection), memoryLimit);
 }
 
 void measureBaseModule(Model& model) {
-  const int direction = model::axisNumber(model.expansionDirection);
-  model.directionIndex = direction;
-  const model::CoordinateTable& base = model.baseCoords;
+  const int direction = model::axisNumber(model.expansion.expansionDirection);
+  model.expansion.directionIndex = direction;
+  const model::CoordinateTable& base = model.base.baseCoords;
   const std::int64_t nodes = std::clamp<std::int64_t>(
-      static_cast<std::int64_t>(model.nodesInBase0) + model.nodesInBase1, 0, base.rows());
+      static_cast<std::int64_t>(model.base.nodesInBase0) + model.base.nodesInBase1, 0, base.rows());
   float length = 0.0f;
-  if (direction >= 1 && direction <= model.dofPerNode && direction <= base.columns())
+  if (direction >= 1 && direction <= model.base.dofPerNode && direction <= base.columns())
     for (std::int64_t node = 1; node <= nodes; ++node)
       length = std::max(length, std::fabs(base(node, direction)));
-  model.baseModuleLength = length;
+  model.expansion.baseModuleLength = length;
 }
 
 bool moduleLengthMatches(const Model& model) {
-  return model.moduleLength == model.baseModuleLength;
+  return model.expansion.moduleLength == model.expansion.baseModuleLength;
 }
 
 std::string moduleLengthWarning(const Model& model) {
@@ -188,7 +189,7 @@ std::string moduleLengthWarning(const Model& model) {
     return model::compactNumberText(model::fixedForm(value, 12, 4));
   };
   return model::say(texts::kModuleLengthWarning, model.romanian,
-                    {shown(model.baseModuleLength), shown(model.moduleLength)});
+                    {shown(model.expansion.baseModuleLength), shown(model.expansion.moduleLength)});
 }
 
 Outcome generateStructure(Model& model, model::Progress* progress, const model::LineSink& console) {
@@ -197,9 +198,9 @@ Outcome generateStructure(Model& model, model::Progress* progress, const model::
 
 Outcome generateStructure(Model& model, model::Progress* progress, std::uint64_t memoryLimit,
                           const model::LineSink& console) {
-  if (auto refusal = inputRefusal(model, model.directionIndex, memoryLimit))
+  if (auto refusal = inputRefusal(model, model.expansion.directionIndex, memoryLimit))
     return Outcome::failure(*refusal);
-  const StructureCounts counts = countStructure(model, model.directionIndex);
+  const StructureCounts counts = countStructure(model, model.expansion.directionIndex);
   try {
     return build(model, counts, progress, console);
   } catch (const std::bad_alloc&) {

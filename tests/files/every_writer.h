@@ -52,28 +52,29 @@ inline model::Model generatedPrism(const std::vector<std::vector<float>>& nodes,
   model::Model m;
   model::setStartValues(m);
   model::startNewElementTypes(m);
-  m.problemTitle = "Prism";
-  m.dofPerNode = static_cast<std::int32_t>(nodes.front().size());
-  m.nodesInBase0 = static_cast<std::int32_t>(nodes.size() / 2);
-  m.nodesInBase1 = m.nodesInBase0;
-  m.baseNodeCount = static_cast<std::int32_t>(nodes.size());
-  m.baseCoords.rebuild(m.baseNodeCount, m.dofPerNode);
-  for (std::int64_t node = 1; node <= m.baseNodeCount; ++node)
-    for (int axis = 1; axis <= m.dofPerNode; ++axis)
-      m.baseCoords(node, axis) = nodes[static_cast<std::size_t>(node - 1)][axis - 1];
-  m.baseElementCount = static_cast<std::int32_t>(bars.size());
-  m.baseElemStart.rebuild(m.baseElementCount);
-  m.baseElemEnd.rebuild(m.baseElementCount);
-  for (std::int64_t element = 1; element <= m.baseElementCount; ++element) {
-    m.baseElemStart(element) = bars[static_cast<std::size_t>(element - 1)].start;
-    m.baseElemEnd(element) = bars[static_cast<std::size_t>(element - 1)].end;
+  m.base.problemTitle = "Prism";
+  m.base.dofPerNode = static_cast<std::int32_t>(nodes.front().size());
+  m.base.nodesInBase0 = static_cast<std::int32_t>(nodes.size() / 2);
+  m.base.nodesInBase1 = m.base.nodesInBase0;
+  m.base.baseNodeCount = static_cast<std::int32_t>(nodes.size());
+  m.base.baseCoords.rebuild(m.base.baseNodeCount, m.base.dofPerNode);
+  for (std::int64_t node = 1; node <= m.base.baseNodeCount; ++node)
+    for (int axis = 1; axis <= m.base.dofPerNode; ++axis)
+      m.base.baseCoords(node, axis) = nodes[static_cast<std::size_t>(node - 1)][axis - 1];
+  m.base.baseElementCount = static_cast<std::int32_t>(bars.size());
+  m.base.baseElemStart.rebuild(m.base.baseElementCount);
+  m.base.baseElemEnd.rebuild(m.base.baseElementCount);
+  for (std::int64_t element = 1; element <= m.base.baseElementCount; ++element) {
+    m.base.baseElemStart(element) = bars[static_cast<std::size_t>(element - 1)].start;
+    m.base.baseElemEnd(element) = bars[static_cast<std::size_t>(element - 1)].end;
   }
-  m.expansionDirection = 'X';
-  m.moduleCount = modules;
-  m.moduleLength = 2.0f;
-  m.expansionType = model::kPrismatic;
+  m.expansion.expansionDirection = 'X';
+  m.expansion.moduleCount = modules;
+  m.expansion.moduleLength = 2.0f;
+  m.expansion.expansionType = model::kPrismatic;
   generation::measureBaseModule(m);
-  if (!generation::generateStructure(m)) m.totalNodes = -1;  // every writer refuses it then
+  if (!generation::generateStructure(m))
+    m.structure.totalNodes = -1;  // every writer refuses it then
   return m;
 }
 

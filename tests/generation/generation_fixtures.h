@@ -19,20 +19,20 @@ struct Bar {
 };
 
 inline void setCoordinates(model::Model& m, const std::vector<std::vector<float>>& nodes) {
-  m.baseNodeCount = static_cast<std::int32_t>(nodes.size());
-  m.baseCoords.rebuild(m.baseNodeCount, m.dofPerNode);
+  m.base.baseNodeCount = static_cast<std::int32_t>(nodes.size());
+  m.base.baseCoords.rebuild(m.base.baseNodeCount, m.base.dofPerNode);
   for (std::size_t i = 0; i < nodes.size(); ++i)
     for (std::size_t c = 0; c < nodes[i].size(); ++c)
-      m.baseCoords(static_cast<std::int64_t>(i + 1), static_cast<int>(c + 1)) = nodes[i][c];
+      m.base.baseCoords(static_cast<std::int64_t>(i + 1), static_cast<int>(c + 1)) = nodes[i][c];
 }
 
 inline void setTopology(model::Model& m, const std::vector<Bar>& bars) {
-  m.baseElementCount = static_cast<std::int32_t>(bars.size());
-  m.baseElemStart.rebuild(m.baseElementCount);
-  m.baseElemEnd.rebuild(m.baseElementCount);
+  m.base.baseElementCount = static_cast<std::int32_t>(bars.size());
+  m.base.baseElemStart.rebuild(m.base.baseElementCount);
+  m.base.baseElemEnd.rebuild(m.base.baseElementCount);
   for (std::size_t i = 0; i < bars.size(); ++i) {
-    m.baseElemStart(static_cast<std::int64_t>(i + 1)) = bars[i].start;
-    m.baseElemEnd(static_cast<std::int64_t>(i + 1)) = bars[i].end;
+    m.base.baseElemStart(static_cast<std::int64_t>(i + 1)) = bars[i].start;
+    m.base.baseElemEnd(static_cast<std::int64_t>(i + 1)) = bars[i].end;
   }
 }
 
@@ -42,17 +42,17 @@ inline void setTopology(model::Model& m, const std::vector<Bar>& bars) {
 inline model::Model planeModule(int modules = 3) {
   model::Model m;
   model::setStartValues(m);
-  m.dofPerNode = 2;
-  m.nodesInBase0 = 2;
-  m.nodesInBase1 = 2;
+  m.base.dofPerNode = 2;
+  m.base.nodesInBase0 = 2;
+  m.base.nodesInBase1 = 2;
   setCoordinates(m, {{0, 0}, {0, 1}, {2, 0}, {2, 1}});
   setTopology(m, {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}});
-  m.expansionDirection = 'X';
-  m.directionIndex = 1;
-  m.moduleCount = modules;
-  m.moduleLength = 2.0f;
-  m.expansionType = model::kPrismatic;
-  m.lastNodesInBase0 = false;
+  m.expansion.expansionDirection = 'X';
+  m.expansion.directionIndex = 1;
+  m.expansion.moduleCount = modules;
+  m.expansion.moduleLength = 2.0f;
+  m.expansion.expansionType = model::kPrismatic;
+  m.base.lastNodesInBase0 = false;
   return m;
 }
 
@@ -62,9 +62,9 @@ inline model::Model planeModule(int modules = 3) {
 inline model::Model squareTruss(int modules) {
   model::Model m;
   model::setStartValues(m);
-  m.dofPerNode = 3;
-  m.nodesInBase0 = 4;
-  m.nodesInBase1 = 4;
+  m.base.dofPerNode = 3;
+  m.base.nodesInBase0 = 4;
+  m.base.nodesInBase1 = 4;
   setCoordinates(
       m, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}});
   setTopology(m, {{1, 5},
@@ -80,11 +80,11 @@ inline model::Model squareTruss(int modules) {
                   {3, 8},
                   {4, 5},
                   {5, 7}});
-  m.expansionDirection = 'Z';
-  m.directionIndex = 3;
-  m.moduleCount = modules;
-  m.moduleLength = 1.0f;
-  m.expansionType = model::kPrismatic;
+  m.expansion.expansionDirection = 'Z';
+  m.expansion.directionIndex = 3;
+  m.expansion.moduleCount = modules;
+  m.expansion.moduleLength = 1.0f;
+  m.expansion.expansionType = model::kPrismatic;
   return m;
 }
 
@@ -98,14 +98,15 @@ struct ByName {
 
 inline std::vector<std::pair<std::int32_t, std::int32_t>> bars(const model::Model& m) {
   std::vector<std::pair<std::int32_t, std::int32_t>> all;
-  for (std::int64_t p = 1; p <= m.totalElements; ++p)
-    all.emplace_back(m.elemStart(p), m.elemEnd(p));
+  for (std::int64_t p = 1; p <= m.structure.totalElements; ++p)
+    all.emplace_back(m.structure.elemStart(p), m.structure.elemEnd(p));
   return all;
 }
 
 inline std::vector<float> node(const model::Model& m, std::int64_t number) {
   std::vector<float> xyz;
-  for (int c = 1; c <= m.nodeCoords.columns(); ++c) xyz.push_back(m.nodeCoords(number, c));
+  for (int c = 1; c <= m.structure.nodeCoords.columns(); ++c)
+    xyz.push_back(m.structure.nodeCoords(number, c));
   return xyz;
 }
 
