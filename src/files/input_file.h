@@ -11,9 +11,9 @@
 
 namespace zentrix::files {
 
-// Loads `model.oldFilePath`. The file is read into a scratch record that
-// replaces the model's Base module, expansion and element-type fields only
-// when the whole read succeeded: a failed load changes nothing. The outcome
+// Loads `model.oldFilePath`. The file is read into copies of the model's
+// Base module, expansion and element types, which replace the model's parts
+// whole only when the whole read succeeded: a failed load changes nothing. The outcome
 // of a failure gives the reason with the file's line number, in the model's
 // language: `File "<path>", line <n>, <record>: <reason>`.
 //
