@@ -117,8 +117,8 @@ void generateAndWrite(benchmark::State& state, Writer writer) {
     std::filesystem::remove(path);
     floorTimes.push_back(timeIoFloor(size));
     bytes += size;
-    nodes += model.structure.totalNodes;
-    elements += model.structure.totalElements;
+    nodes += model.structure.totalNodes();
+    elements += model.structure.totalElements();
     const double arrayBytes =
         static_cast<double>(model.structure.nodeCoords.storage().size()) * 4 +
         static_cast<double>(model.structure.elemStart.count() + model.structure.elemEnd.count() +

@@ -21,8 +21,8 @@ void generateTruss(benchmark::State& state) {
     model.base.lastNodesInBase0 = renumber;
     state.ResumeTiming();
     if (!zentrix::generation::generateStructure(model)) throw std::runtime_error("generate failed");
-    nodes += model.structure.totalNodes;
-    elements += model.structure.totalElements;
+    nodes += model.structure.totalNodes();
+    elements += model.structure.totalElements();
     state.PauseTiming();
     model = {};  // the release of the arrays is not GENERATE's work
     state.ResumeTiming();

@@ -183,14 +183,14 @@ void checkGenerate(Model& m) {
       zentrix::generation::generateStructure(m, nullptr, kGenerationMemoryLimit);
   require(outcome.ok == outcome.message.empty());
   if (!outcome.ok) return;
-  require(m.structure.nodeCoords.rows() == m.structure.totalNodes &&
-          m.structure.elemStart.count() == m.structure.totalElements);
+  require(m.structure.nodeCoords.rows() == m.structure.totalNodes() &&
+          m.structure.elemStart.count() == m.structure.totalElements());
   for (const float value : m.structure.nodeCoords.storage()) require(std::isfinite(value));
-  for (std::int64_t element = 1; element <= m.structure.totalElements; ++element)
+  for (std::int64_t element = 1; element <= m.structure.totalElements(); ++element)
     require(m.structure.elemStart(element) >= 1 &&
-            m.structure.elemStart(element) <= m.structure.totalNodes &&
+            m.structure.elemStart(element) <= m.structure.totalNodes() &&
             m.structure.elemEnd(element) >= 1 &&
-            m.structure.elemEnd(element) <= m.structure.totalNodes);
+            m.structure.elemEnd(element) <= m.structure.totalNodes());
   m.inputFilePath = "/dev/null";
   require(zentrix::files::writeInputFile(m).ok);
   m.geometryFilePath = "/dev/null";

@@ -43,7 +43,7 @@ void writeBlockedNodesLine(TextFileOutput& out, std::int64_t first, std::int64_t
 // follow the numbering the nodes really have.
 void writeBlockedNodes(TextFileOutput& out, const model::Model& model, int nodeWidth) {
   const model::GeneratedWith with = model::structureInputs(model);
-  const std::int64_t n = model.structure.totalNodes;
+  const std::int64_t n = model.structure.totalNodes();
   const std::int64_t k = with.nodesInBase0;
   const bool arch = with.expansionType == model::kArch;
   if (with.lastNodesInBase0) {
@@ -98,19 +98,14 @@ void writeElementData(TextFileOutput& out, const model::Model& model, int elemen
   }
 }
 
-// Arrays that do not match their counts mean the structure was not generated
+// Arrays that do not fit each other mean the structure was not generated
 // (or was built by a broken caller); writing them would read past their end.
 bool structureIsComplete(const model::Model& model) {
-  if (model.structure.totalNodes < 0 || model.structure.totalElements < 0 ||
-      model.base.baseElementCount < 0)
-    return false;
-  if (model.structure.nodeCoords.rows() < model.structure.totalNodes) return false;
-  if (model.structure.totalNodes > 0 &&
+  if (model.base.baseElementCount < 0) return false;
+  if (model.structure.totalNodes() > 0 &&
       model.structure.nodeCoords.columns() < model::structureInputs(model).dofPerNode)
     return false;
-  if (model.structure.elemStart.count() < model.structure.totalElements ||
-      model.structure.elemEnd.count() < model.structure.totalElements)
-    return false;
+  if (model.structure.elemEnd.count() < model.structure.totalElements()) return false;
   const std::int64_t firstBase0 = model.structure.kindCount[4] != 0 ? model.structure.kindCount[4]
                                                                     : model.structure.kindCount[3];
   for (std::int64_t s = firstBase0 + 1; s <= model.base.baseElementCount; ++s) {
@@ -123,7 +118,7 @@ bool structureIsComplete(const model::Model& model) {
 
 std::optional<std::string> refusalToWrite(const model::Model& model) {
   if (!structureIsComplete(model)) return model::say(texts::kNotGenerated, model.romanian);
-  if (auto fault = nonFiniteCoordinate(model.structure.nodeCoords, model.structure.totalNodes,
+  if (auto fault = nonFiniteCoordinate(model.structure.nodeCoords, model.structure.totalNodes(),
                                        model.romanian))
     return fault;
   return nonFiniteArea(model);
@@ -135,30 +130,30 @@ model::Outcome writeGeometryLines(const model::Model& model, std::string_view pa
   TextFileOutput out{std::string(pathText), model.romanian, staged};
   if (!out.open()) return out.finish();
 
-  const int nodeWidth = model::digitCount(model.structure.totalNodes);
-  const int elementWidth = model::digitCount(model.structure.totalElements);
+  const int nodeWidth = model::digitCount(model.structure.totalNodes());
+  const int elementWidth = model::digitCount(model.structure.totalElements());
   model::ProgressMeter meter(
-      progress, std::int64_t{model.structure.totalNodes} + model.structure.totalElements);
+      progress, std::int64_t{model.structure.totalNodes()} + model.structure.totalElements());
 
   headings::writeLines(out, headings::kGeometryHeader, model.romanian);
   out.line("//");
   writeTitleLine(out, model.base.problemTitle);
   const int dofPerNode = model::structureInputs(model).dofPerNode;
-  writeSizeLine(out, model.structure.totalNodes, model.structure.totalElements, dofPerNode);
+  writeSizeLine(out, model.structure.totalNodes(), model.structure.totalElements(), dofPerNode);
   writeBlockedNodes(out, model, nodeWidth);
   writeSupportsUnitsAndNodesHeading(out, model.romanian);
   const bool complete =
-      writeNodeLines(out, model.structure.nodeCoords, model.structure.totalNodes, dofPerNode,
+      writeNodeLines(out, model.structure.nodeCoords, model.structure.totalNodes(), dofPerNode,
                      meter) &&
       writeTopology(out, model.romanian, model.structure.elemStart, model.structure.elemEnd,
-                    model.structure.totalElements, meter);
+                    model.structure.totalElements(), meter);
   if (!complete) {
     if (out.failed()) return out.finish();
     out.abandon();
     return out.cancelled();
   }
   writeElementData(out, model, elementWidth);
-  writeMaterialsAndEnd(out, model.romanian, model.structure.totalElements, pathText);
+  writeMaterialsAndEnd(out, model.romanian, model.structure.totalElements(), pathText);
   if (!meter.finish()) {
     out.abandon();
     return out.cancelled();

@@ -85,11 +85,8 @@ bool tablesMatchCounts(const Model& m) {
       m.base.baseElementCount >= 0 && m.base.baseElemStart.count() >= m.base.baseElementCount &&
       m.base.baseElemEnd.count() >= m.base.baseElementCount && m.types.elementKindCount >= 0 &&
       m.types.elementKindCount <= model::kKindCount;
-  const bool generated =
-      m.structure.totalNodes >= 0 && m.structure.nodeCoords.rows() >= m.structure.totalNodes &&
-      m.structure.nodeCoords.columns() <= kMaxCoordinates && m.structure.totalElements >= 0 &&
-      m.structure.elemStart.count() >= m.structure.totalElements &&
-      m.structure.elemEnd.count() >= m.structure.totalElements;
+  const bool generated = m.structure.nodeCoords.columns() <= kMaxCoordinates &&
+                         m.structure.elemEnd.count() >= m.structure.totalElements();
   return base && generated;
 }
 
@@ -192,10 +189,10 @@ class InputFileWriter {
   // A structure the inputs no longer generate is not theirs to carry: its
   // section stays empty, as for a model never generated.
   std::int64_t generatedNodes() const {
-    return model_.inputsChangedSinceGenerate ? 0 : model_.structure.totalNodes;
+    return model_.inputsChangedSinceGenerate ? 0 : model_.structure.totalNodes();
   }
   std::int64_t generatedElements() const {
-    return model_.inputsChangedSinceGenerate ? 0 : model_.structure.totalElements;
+    return model_.inputsChangedSinceGenerate ? 0 : model_.structure.totalElements();
   }
 
   // The structure as the last GENERATE left it, with its own coordinate count.
@@ -283,7 +280,7 @@ std::optional<std::string> refusalOf(const Model& m, const std::string& path) {
     return value;
   if (auto value = nonFiniteExpansionValue(m)) return value;
   if (auto value = nonFiniteArea(m, m.types.elementKindCount)) return value;
-  return nonFiniteCoordinate(m.structure.nodeCoords, m.structure.totalNodes, m.romanian);
+  return nonFiniteCoordinate(m.structure.nodeCoords, m.structure.totalNodes(), m.romanian);
 }
 
 }  // namespace

@@ -76,8 +76,8 @@ bool namesSameFile(std::string_view first, std::string_view second) {
 }
 
 std::uint64_t geometryFileSizeBound(const model::Model& m, std::size_t pathLength) {
-  const std::int64_t nodes = m.structure.totalNodes;
-  const std::int64_t elements = m.structure.totalElements;
+  const std::int64_t nodes = m.structure.totalNodes();
+  const std::int64_t elements = m.structure.totalElements();
   const std::uint64_t typeLine =
       2 * static_cast<std::uint64_t>(model::digitCount(elements)) + 40 + model::kTypeNameWidth;
   return kFixedPart + pathLength + counted(nodes) * nodeLineBound(nodes, m.base.dofPerNode) +
@@ -100,10 +100,10 @@ std::uint64_t inputFileSizeBound(const model::Model& m, std::size_t pathLength) 
   const std::uint64_t baseElementLine = elementRecordBound(m.base.baseElementCount, baseNodes);
   return kFixedPart + pathLength + model::kKindCount * (model::kTypeNameWidth + 40) +
          counted(baseNodes) * baseNodeLine + counted(m.base.baseElementCount) * baseElementLine +
-         counted(m.structure.totalNodes) *
-             nodeLineBound(m.structure.totalNodes, m.base.dofPerNode) +
-         counted(m.structure.totalElements) *
-             elementRecordBound(m.structure.totalElements, m.structure.totalNodes);
+         counted(m.structure.totalNodes()) *
+             nodeLineBound(m.structure.totalNodes(), m.base.dofPerNode) +
+         counted(m.structure.totalElements()) *
+             elementRecordBound(m.structure.totalElements(), m.structure.totalNodes());
 }
 
 std::uint64_t baseModuleFileSizeBound(const model::Model& m, std::size_t pathLength) {

@@ -104,11 +104,9 @@ bool buildElements(const Model& model, const StructureCounts& counts, Scratch& s
 
 void takeOver(Model& model, const StructureCounts& counts, Scratch& s) {
   model.base.baseNodeCount = static_cast<std::int32_t>(counts.baseNodes);
-  model.structure.totalNodes = static_cast<std::int32_t>(counts.totalNodes);
   model.structure.nodeCoords = std::move(s.nodeCoords);
   model.structure.base0ElementCount = static_cast<std::int32_t>(counts.base0Elements);
   model.structure.moduleElementCount = static_cast<std::int32_t>(counts.moduleElements);
-  model.structure.totalElements = static_cast<std::int32_t>(counts.totalElements);
   model.structure.elemStart = std::move(s.elemStart);
   model.structure.elemEnd = std::move(s.elemEnd);
   model.structure.elemKind = std::move(s.elemKind);

@@ -121,13 +121,13 @@ struct ElementTypes {
   const std::string& kindName(int kind) const { return kindNames.at(kind - 1); }
 };
 
-// The generated structure: every node and element, the elements sorted by kind.
+// The generated structure: every node and element, the elements sorted by
+// kind. Its counts are the sizes of its arrays, so they cannot disagree;
+// `elemStart`, `elemEnd` and `elemKind` have one entry per element.
 struct Structure {
-  std::int32_t totalNodes = 0;
-  CoordinateTable nodeCoords;  // totalNodes x dofPerNode
+  CoordinateTable nodeCoords;  // totalNodes() x dofPerNode
   std::int32_t base0ElementCount = 0;
   std::int32_t moduleElementCount = 0;
-  std::int32_t totalElements = 0;
   OneBasedArray<std::int32_t> elemStart;
   OneBasedArray<std::int32_t> elemEnd;
   OneBasedArray<std::int32_t> elemKind;
@@ -137,6 +137,9 @@ struct Structure {
   // other means (a caller filling the arrays), which is written with the
   // current inputs.
   std::optional<GeneratedWith> generatedWith;
+
+  std::int32_t totalNodes() const { return static_cast<std::int32_t>(nodeCoords.rows()); }
+  std::int32_t totalElements() const { return static_cast<std::int32_t>(elemStart.count()); }
 };
 
 struct Model {

@@ -219,8 +219,8 @@ void MainDialog::inputsChanged() {
 }
 
 void MainDialog::showGeneratedCounts() {
-  const std::string nodes = std::to_string(model_.structure.totalNodes);
-  const std::string elements = std::to_string(model_.structure.totalElements);
+  const std::string nodes = std::to_string(model_.structure.totalNodes());
+  const std::string elements = std::to_string(model_.structure.totalElements());
   const std::string counts =
       model::say(texts::kGeneratedCounts, model_.romanian, {nodes, elements});
   dialog_->setText(kGenerationStatus, counts);

@@ -73,8 +73,8 @@ inline model::Model generatedPrism(const std::vector<std::vector<float>>& nodes,
   m.expansion.moduleLength = 2.0f;
   m.expansion.expansionType = model::kPrismatic;
   generation::measureBaseModule(m);
-  if (!generation::generateStructure(m))
-    m.structure.totalNodes = -1;  // every writer refuses it then
+  // A failed GENERATE leaves no structure, which the tests then notice.
+  generation::generateStructure(m);
   return m;
 }
 

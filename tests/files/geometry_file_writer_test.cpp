@@ -22,17 +22,15 @@ struct Bar {
 };
 
 void setNodes(model::Model& m, const std::vector<std::vector<float>>& coords) {
-  m.structure.totalNodes = static_cast<std::int32_t>(coords.size());
-  m.structure.nodeCoords.rebuild(m.structure.totalNodes, m.base.dofPerNode);
+  m.structure.nodeCoords.rebuild(static_cast<std::int64_t>(coords.size()), m.base.dofPerNode);
   for (std::size_t i = 0; i < coords.size(); ++i)
     for (int c = 0; c < m.base.dofPerNode; ++c)
       m.structure.nodeCoords(static_cast<int>(i) + 1, c + 1) = coords[i][c];
 }
 
 void setElements(model::Model& m, const std::vector<Bar>& bars) {
-  m.structure.totalElements = static_cast<std::int32_t>(bars.size());
-  m.structure.elemStart.rebuild(m.structure.totalElements);
-  m.structure.elemEnd.rebuild(m.structure.totalElements);
+  m.structure.elemStart.rebuild(static_cast<std::int64_t>(bars.size()));
+  m.structure.elemEnd.rebuild(static_cast<std::int64_t>(bars.size()));
   for (std::size_t j = 0; j < bars.size(); ++j) {
     m.structure.elemStart(static_cast<int>(j) + 1) = bars[j].start;
     m.structure.elemEnd(static_cast<int>(j) + 1) = bars[j].end;
@@ -43,7 +41,7 @@ void setElements(model::Model& m, const std::vector<Bar>& bars) {
 void setKinds(model::Model& m, const std::vector<int>& baseKinds,
               std::array<std::int32_t, 5> kindCount, std::array<std::int32_t, 5> kindEnd) {
   m.base.baseElementCount = static_cast<std::int32_t>(baseKinds.size());
-  m.structure.elemKind.rebuild(m.structure.totalElements);
+  m.structure.elemKind.rebuild(m.structure.totalElements());
   for (std::size_t s = 0; s < baseKinds.size(); ++s)
     m.structure.elemKind(static_cast<int>(s) + 1) = baseKinds[s];
   m.structure.kindCount = kindCount;
@@ -422,11 +420,9 @@ INSTANTIATE_TEST_SUITE_P(
             [](model::Model& m) { m.types.typeArea(3) = std::numeric_limits<float>::infinity(); },
             "The area of element type 3 (Diagonal) is not a finite number: the file was "
             "not written."},
-        RefusalCase{"not generated",
-                    [](model::Model& m) {
-                      m.structure.elemStart.clear();
-                      m.structure.elemEnd.clear();
-                    },
+        RefusalCase{"not generated", [](model::Model& m) { m.structure = model::Structure{}; },
+                    "The structure is not completely generated: press GENERATE."},
+        RefusalCase{"end nodes missing", [](model::Model& m) { m.structure.elemEnd.clear(); },
                     "The structure is not completely generated: press GENERATE."},
         RefusalCase{"kind out of range", [](model::Model& m) { m.structure.elemKind(16) = 0; },
                     "The structure is not completely generated: press GENERATE."}),

@@ -345,7 +345,7 @@ TEST_F(InputFileReaderTest, GeneratedStructureIsNotTouched) {
   const auto starts = m.structure.elemStart;
   m.oldFilePath = folder_.file("old.dat");
   ASSERT_TRUE(load(m, joinedLines(kGoodLines)));
-  EXPECT_EQ(m.structure.totalNodes, 25);
+  EXPECT_EQ(m.structure.totalNodes(), 25);
   EXPECT_EQ(m.structure.nodeCoords, nodes);
   EXPECT_EQ(m.structure.elemStart, starts);
   EXPECT_EQ(m.base.dofPerNode, 2);

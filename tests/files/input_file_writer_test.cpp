@@ -166,9 +166,7 @@ TEST_F(InputFileWriterTest, GeneratedRecordsAreGroupedByTheBaseModuleCounts) {
     m.base.baseElementCount = c.baseElementCount;
     m.base.baseElemStart.rebuild(c.baseElementCount, 1);
     m.base.baseElemEnd.rebuild(c.baseElementCount, 2);
-    m.structure.totalNodes = c.totalNodes;
     m.structure.nodeCoords.rebuild(c.totalNodes, 2);
-    m.structure.totalElements = c.totalElements;
     m.structure.elemStart.rebuild(c.totalElements, 1);
     m.structure.elemEnd.rebuild(c.totalElements, 2);
     const auto lines = linesOf(written(m));
@@ -226,11 +224,9 @@ class CancellingProgress final : public model::Progress {
 
 model::Model largeModel() {
   model::Model m = sampleModel({2, model::kPrismatic, false, false});
-  m.structure.totalNodes = 200000;
-  m.structure.nodeCoords.rebuild(m.structure.totalNodes, 2);
-  m.structure.totalElements = 150000;
-  m.structure.elemStart.rebuild(m.structure.totalElements, 1);
-  m.structure.elemEnd.rebuild(m.structure.totalElements, 2);
+  m.structure.nodeCoords.rebuild(200000, 2);
+  m.structure.elemStart.rebuild(150000, 1);
+  m.structure.elemEnd.rebuild(150000, 2);
   return m;
 }
 
@@ -304,10 +300,7 @@ TEST_F(InputFileWriterTest, TablesSmallerThanTheirCountsAreRefusedNotRead) {
       [](model::Model& m) { m.base.baseCoords.rebuild(m.base.nodesInBase0, m.base.dofPerNode); },
       [](model::Model& m) { m.base.baseCoords.rebuild(m.base.baseNodeCount, 1); },
       [](model::Model& m) { m.base.baseElemEnd.rebuild(1); },
-      [](model::Model& m) {
-        m.structure.nodeCoords.rebuild(m.structure.totalNodes - 1, m.base.dofPerNode);
-      },
-      [](model::Model& m) { m.structure.elemStart.clear(); },
+      [](model::Model& m) { m.structure.elemEnd.clear(); },
       [](model::Model& m) { m.types.elementKindCount = 5; },
       [](model::Model& m) { m.base.dofPerNode = 4; },
   };

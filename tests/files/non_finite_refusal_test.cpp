@@ -67,10 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
                      [](model::Model& m) { m.base.baseCoords(1, 3) = -kInfinity; },
                      "Coordonata Z a nodului 1 al modulului de baza este infinita: fisierul nu a "
                      "fost scris."},
-        PlantedValue{
-            "GeneratedCoordinate", kInputFile, [] { return sample(model::kPrismatic); },
-            [](model::Model& m) { m.structure.nodeCoords(m.structure.totalNodes, 1) = kInfinity; },
-            "The X coordinate of node 25 is infinite: the file was not written."},
+        PlantedValue{"GeneratedCoordinate", kInputFile, [] { return sample(model::kPrismatic); },
+                     [](model::Model& m) {
+                       m.structure.nodeCoords(m.structure.totalNodes(), 1) = kInfinity;
+                     },
+                     "The X coordinate of node 25 is infinite: the file was not written."},
         PlantedValue{"ModuleLength", kInputFile, [] { return sample(model::kArch); },
                      [](model::Model& m) { m.expansion.moduleLength = kNaN; },
                      "\"Module Length\" is not a finite number (NaN): the file was not written."},

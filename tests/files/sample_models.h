@@ -70,22 +70,22 @@ inline model::Model sampleModel(const SampleShape& shape) {
   m.types.typeArea(3) = 0.0025f;
 
   if (shape.generated) {
-    m.structure.totalNodes = m.base.nodesInBase0 + m.expansion.moduleCount * m.base.nodesInBase1;
-    m.structure.nodeCoords.rebuild(m.structure.totalNodes, m.base.dofPerNode);
-    for (int node = 1; node <= m.structure.totalNodes; ++node) {
+    m.structure.nodeCoords.rebuild(
+        m.base.nodesInBase0 + m.expansion.moduleCount * m.base.nodesInBase1, m.base.dofPerNode);
+    for (int node = 1; node <= m.structure.totalNodes(); ++node) {
       m.structure.nodeCoords(node, 1) = static_cast<float>(node) * 0.5f;
       m.structure.nodeCoords(node, 2) = node % 2 == 0 ? -1.25f : 0.0f;
       if (m.base.dofPerNode == 3) m.structure.nodeCoords(node, 3) = static_cast<float>(node % 3);
     }
     m.structure.base0ElementCount = 2;
     m.structure.moduleElementCount = m.base.baseElementCount - 2;
-    m.structure.totalElements =
+    const int totalElements =
         m.structure.base0ElementCount + m.expansion.moduleCount * m.structure.moduleElementCount;
-    m.structure.elemStart.rebuild(m.structure.totalElements);
-    m.structure.elemEnd.rebuild(m.structure.totalElements);
-    for (int element = 1; element <= m.structure.totalElements; ++element) {
+    m.structure.elemStart.rebuild(totalElements);
+    m.structure.elemEnd.rebuild(totalElements);
+    for (int element = 1; element <= m.structure.totalElements(); ++element) {
       m.structure.elemStart(element) = element;
-      m.structure.elemEnd(element) = element % m.structure.totalNodes + 1;
+      m.structure.elemEnd(element) = element % m.structure.totalNodes() + 1;
     }
   }
   return m;

@@ -68,7 +68,7 @@ TEST_P(GenerateSequence, EndsAsTheCallerAnswers) {
   EXPECT_EQ(!caller.warning().empty(), c.warned);
   EXPECT_EQ(caller.progressShown(), c.progressShown);
   EXPECT_EQ(result.message.substr(0, c.messageStart.size()), c.messageStart);
-  EXPECT_EQ(m.structure.totalNodes, c.totalNodes);
+  EXPECT_EQ(m.structure.totalNodes(), c.totalNodes);
 }
 
 void keep(model::Model&) {}

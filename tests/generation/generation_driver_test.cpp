@@ -107,10 +107,11 @@ struct Generated {
 };
 
 Generated generatedPart(const model::Model& m) {
-  return {m.base.baseNodeCount,           m.structure.totalNodes,    m.structure.base0ElementCount,
-          m.structure.moduleElementCount, m.structure.totalElements, m.structure.nodeCoords,
-          m.structure.elemStart,          m.structure.elemEnd,       m.structure.elemKind,
-          m.structure.kindCount,          m.structure.kindEnd,       m.expansion.moduleDepth};
+  return {
+      m.base.baseNodeCount,           m.structure.totalNodes(),    m.structure.base0ElementCount,
+      m.structure.moduleElementCount, m.structure.totalElements(), m.structure.nodeCoords,
+      m.structure.elemStart,          m.structure.elemEnd,         m.structure.elemKind,
+      m.structure.kindCount,          m.structure.kindEnd,         m.expansion.moduleDepth};
 }
 
 // The plane module generated once with 3 modules, then changed by `change`.
@@ -305,7 +306,7 @@ TEST(GenerationFailure, CircularArchWithInfiniteRadiusIsRefusedBeforeAnyWork) {
   arch(m, 4, 0);
   m.expansion.archKind = model::kCircularArch;
   EXPECT_FALSE(generateStructure(m).ok);
-  EXPECT_EQ(m.structure.totalNodes, 0);
+  EXPECT_EQ(m.structure.totalNodes(), 0);
 }
 
 // ---- Cancel and lack of memory ----------------------------------------------
@@ -390,9 +391,9 @@ TEST(GenerationRun, ReplacesThePreviousStructureWhole) {
   m.base.baseNodeCount = 0;  // rewritten as N0 + N1
   ASSERT_TRUE(generateStructure(m).ok);
   EXPECT_EQ(m.base.baseNodeCount, 4);
-  EXPECT_EQ(m.structure.totalNodes, 4);
+  EXPECT_EQ(m.structure.totalNodes(), 4);
   EXPECT_EQ(m.structure.nodeCoords.rows(), 4);
-  EXPECT_EQ(m.structure.totalElements, 5);
+  EXPECT_EQ(m.structure.totalElements(), 5);
   EXPECT_EQ(m.structure.elemStart.count(), 5);
   EXPECT_EQ(m.structure.elemKind.count(), 5);
   EXPECT_TRUE(m.structure.nodeCoords == m.base.baseCoords);
@@ -404,8 +405,8 @@ TEST(GenerationRun, ModuleWithoutElementsGeneratesItsNodes) {
   m.base.baseElemStart.clear();
   m.base.baseElemEnd.clear();
   ASSERT_TRUE(generateStructure(m).ok);
-  EXPECT_EQ(m.structure.totalNodes, 6);
-  EXPECT_EQ(m.structure.totalElements, 0);
+  EXPECT_EQ(m.structure.totalNodes(), 6);
+  EXPECT_EQ(m.structure.totalElements(), 0);
   EXPECT_TRUE(m.structure.elemStart.empty());
 }
 

@@ -98,7 +98,7 @@ struct ByName {
 
 inline std::vector<std::pair<std::int32_t, std::int32_t>> bars(const model::Model& m) {
   std::vector<std::pair<std::int32_t, std::int32_t>> all;
-  for (std::int64_t p = 1; p <= m.structure.totalElements; ++p)
+  for (std::int64_t p = 1; p <= m.structure.totalElements(); ++p)
     all.emplace_back(m.structure.elemStart(p), m.structure.elemEnd(p));
   return all;
 }

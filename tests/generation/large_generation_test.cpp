@@ -25,7 +25,7 @@ TEST(LargeGeneration, EveryModuleRepeatsThePreviousOneShifted) {
     model::Model large = squareTruss(kModules);
     large.base.lastNodesInBase0 = renumber;
     ASSERT_TRUE(generateStructure(large));
-    ASSERT_EQ(large.structure.totalElements, 13 * kModules);
+    ASSERT_EQ(large.structure.totalElements(), 13 * kModules);
 
     const std::int32_t n0 = renumber ? 4 : 0;  // the renumbering moves every later node down
     int mismatches = 0;
@@ -44,8 +44,8 @@ TEST(LargeGeneration, EveryModuleRepeatsThePreviousOneShifted) {
               return first ? m.structure.elemStart : m.structure.elemEnd;
             };
             std::int64_t expected = ends(small)(at(small, module));
-            if (renumber && expected > small.structure.totalNodes - n0)
-              expected += large.structure.totalNodes - small.structure.totalNodes;
+            if (renumber && expected > small.structure.totalNodes() - n0)
+              expected += large.structure.totalNodes() - small.structure.totalNodes();
             if (ends(large)(at(large, module)) != expected && ++mismatches <= 5)
               ADD_FAILURE() << "kind " << kind << " module " << module << " element " << j;
           }
@@ -61,7 +61,7 @@ TEST(LargeGeneration, EveryModuleRepeatsThePreviousOneShifted) {
       }
     }
     EXPECT_EQ(mismatches, 0) << (renumber ? "renumbered" : "in order");
-    EXPECT_EQ(large.structure.kindEnd[model::kKindCount], large.structure.totalElements);
+    EXPECT_EQ(large.structure.kindEnd[model::kKindCount], large.structure.totalElements());
   }
 }
 

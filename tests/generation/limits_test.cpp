@@ -51,7 +51,7 @@ TEST_P(LimitTest, IsRefusedWithAMessageAndNothingIsBuilt) {
   const model::Outcome outcome = generateStructure(m, nullptr, 4 * kGiB);
   EXPECT_FALSE(outcome);
   EXPECT_THAT(outcome.message, HasSubstr(GetParam().message));
-  EXPECT_EQ(m.structure.totalNodes, 0);
+  EXPECT_EQ(m.structure.totalNodes(), 0);
   EXPECT_TRUE(m.structure.nodeCoords.empty());
   EXPECT_TRUE(m.structure.elemStart.empty());
 }
@@ -93,7 +93,7 @@ TEST(Limits, HundredMillionModulesFromAFileAreRefusedByGenerate) {
   EXPECT_THAT(*refusalOf(m, 4 * kGiB), HasSubstr("400000004 nodes and 400000000 elements"));
   measureBaseModule(m);
   EXPECT_FALSE(generateStructure(m, nullptr, 4 * kGiB));
-  EXPECT_EQ(m.structure.totalNodes, 0);
+  EXPECT_EQ(m.structure.totalNodes(), 0);
 }
 
 }  // namespace

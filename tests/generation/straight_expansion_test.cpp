@@ -33,7 +33,7 @@ TEST_P(StraightExpansionTest, PlacesEveryNode) {
   c.setUp(m);
   const model::Outcome outcome = generateStructure(m);
   ASSERT_TRUE(outcome.ok) << outcome.message;
-  ASSERT_EQ(m.structure.totalNodes, static_cast<std::int32_t>(c.expected.size()));
+  ASSERT_EQ(m.structure.totalNodes(), static_cast<std::int32_t>(c.expected.size()));
   for (std::size_t n = 0; n < c.expected.size(); ++n)
     EXPECT_EQ(node(m, static_cast<std::int64_t>(n + 1)), c.expected[n]) << "node " << n + 1;
 }

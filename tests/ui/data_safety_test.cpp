@@ -149,8 +149,7 @@ TEST_P(ChangeAfterGenerate, SwitchesCreateOffAndSavesNoStaleStructure) {
   // a model never generated.
   const std::string written = contentOf(saved);
   model::Model never = model;
-  never.structure.totalNodes = 0;
-  never.structure.totalElements = 0;
+  never.structure = model::Structure{};
   never.inputsChangedSinceGenerate = false;
   ASSERT_TRUE(files::writeInputFile(never));
   EXPECT_EQ(written, contentOf(saved));

@@ -142,7 +142,7 @@ TEST_F(MainDialogTest, GenerateRefusalIsShownAndLeavesTheButtons) {
   EXPECT_EQ(host.messages()[0].title, "ZENTRIX Message");
   EXPECT_EQ(host.messages()[0].icon, MessageIcon::Error);
   EXPECT_EQ(host.messages()[0].buttons, MessageButtons::Ok);
-  EXPECT_EQ(model.structure.totalNodes, 0);
+  EXPECT_EQ(model.structure.totalNodes(), 0);
 }
 
 TEST_F(MainDialogTest, GenerateWarnsOfAnotherModuleLengthAndYesGoesOn) {
@@ -171,7 +171,7 @@ TEST_F(MainDialogTest, GenerateWarnsOfAnotherModuleLengthAndYesGoesOn) {
     EXPECT_EQ(host.messages()[0].title, "Zentrix Message");
     EXPECT_EQ(host.messages()[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(host.messages()[0].icon, MessageIcon::Information);
-    EXPECT_EQ(model.structure.totalNodes, c.totalNodes);
+    EXPECT_EQ(model.structure.totalNodes(), c.totalNodes);
     EXPECT_FLOAT_EQ(model.expansion.baseModuleLength, 1.0f);
   }
 }
@@ -187,7 +187,7 @@ TEST_F(MainDialogTest, GenerateTakesTheCheckBoxState) {
   });
   EXPECT_FALSE(model.base.lastNodesInBase0);
   EXPECT_TRUE(host.messages().empty());
-  EXPECT_EQ(model.structure.totalNodes, 8);
+  EXPECT_EQ(model.structure.totalNodes(), 8);
 }
 
 TEST_F(MainDialogTest, SaveDataThatCannotBeWrittenIsReportedNotEnabled) {
