@@ -419,3 +419,48 @@ TEST(GenerationRun, StraightTypesLeaveTheArchDepthAlone) {
 
 }  // namespace
 }  // namespace zentrix::generation
+
+namespace zentrix::generation {
+namespace {
+
+// The structure comes back whole and carries the inputs it was built from;
+// the model is not touched until it takes the structure.
+TEST(GenerationRun, HandsBackACompleteStructureWithItsInputsAndLeavesTheModelAlone) {
+  model::Model m = squareTruss(2);
+  m.base.lastNodesInBase0 = false;
+  const model::Model before = m;
+  Generation generated = generate(m, nullptr, defaultMemoryLimit());
+  ASSERT_TRUE(generated.outcome) << generated.outcome.message;
+  EXPECT_EQ(m.structure.totalNodes(), before.structure.totalNodes());
+  EXPECT_FALSE(m.structure.generatedWith.has_value());
+
+  const model::Structure& s = generated.structure;
+  EXPECT_EQ(s.totalNodes(), 12);
+  EXPECT_EQ(s.elemEnd.count(), s.totalElements());
+  EXPECT_EQ(s.elemKind.count(), s.totalElements());
+  EXPECT_EQ(s.kindEnd[model::kKindCount], s.totalElements());
+  ASSERT_TRUE(s.generatedWith.has_value());
+  EXPECT_EQ(*s.generatedWith, (model::GeneratedWith{.dofPerNode = 3,
+                                                    .nodesInBase0 = 4,
+                                                    .nodesInBase1 = 4,
+                                                    .expansionType = model::kPrismatic,
+                                                    .lastNodesInBase0 = false}));
+  EXPECT_EQ(generated.baseNodeCount, 8);
+
+  m.inputsChangedSinceGenerate = true;
+  takeGenerated(m, std::move(generated));
+  EXPECT_EQ(m.structure.totalNodes(), 12);
+  EXPECT_FALSE(m.inputsChangedSinceGenerate);
+}
+
+TEST(GenerationRun, RefusedGenerationHandsBackNoStructure) {
+  model::Model m = planeModule(0);
+  const Generation generated = generate(m, nullptr, defaultMemoryLimit());
+  EXPECT_FALSE(generated.outcome);
+  EXPECT_EQ(generated.structure.totalNodes(), 0);
+  EXPECT_EQ(generated.structure.totalElements(), 0);
+  EXPECT_FALSE(generated.structure.generatedWith.has_value());
+}
+
+}  // namespace
+}  // namespace zentrix::generation
