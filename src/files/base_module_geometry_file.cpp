@@ -89,7 +89,7 @@ model::Outcome writeBaseModuleGeometryFile(model::Model& model, StagedFiles* sta
   try {
     return writeBaseModuleLines(model, pathText, staged);
   } catch (const std::bad_alloc&) {
-    return refusedWrite(model, pathText, notEnoughMemory(model));
+    return refusedWrite(pathText, notEnoughMemory(model.romanian), model.romanian);
   }
 }
 

@@ -19,8 +19,7 @@ using namespace geometry_layout;
 
 // The path as the file and the message quote it: up to a NUL character when
 // the text holds one, else without trailing blanks.
-std::string_view geometryPathText(const model::Model& model) {
-  const std::string_view path = model.geometryFilePath;
+std::string_view geometryPathText(std::string_view path) {
   const auto nul = path.find('\0');
   return nul != std::string_view::npos ? path.substr(0, nul) : model::trimRight(path);
 }
@@ -41,9 +40,9 @@ void writeBlockedNodesLine(TextFileOutput& out, std::int64_t first, std::int64_t
 // were renumbered to the end.
 // The inputs are the structure's own (see `GeneratedWith`), so the supports
 // follow the numbering the nodes really have.
-void writeBlockedNodes(TextFileOutput& out, const model::Model& model, int nodeWidth) {
-  const model::GeneratedWith with = model::structureInputs(model);
-  const std::int64_t n = model.structure.totalNodes();
+void writeBlockedNodes(TextFileOutput& out, const model::Structure& structure,
+                       const model::GeneratedWith& with, int nodeWidth) {
+  const std::int64_t n = structure.totalNodes();
   const std::int64_t k = with.nodesInBase0;
   const bool arch = with.expansionType == model::kArch;
   if (with.lastNodesInBase0) {
@@ -79,81 +78,81 @@ void writeKindLine(TextFileOutput& out, std::int64_t first, std::int64_t last, i
 
 // One line per element kind, then one line for each element that lies wholly
 // in Base 0 (written once, after every kind block), with its own type.
-void writeElementData(TextFileOutput& out, const model::Model& model, int elementWidth) {
-  writeElementDataHeading(out, model.romanian);
+void writeElementData(TextFileOutput& out, const GeometryParts& parts, int elementWidth) {
+  writeElementDataHeading(out, parts.romanian);
   for (int kind = 1; kind <= model::kKindCount; ++kind)
-    writeKindLine(out, std::int64_t{model.structure.kindEnd[kind - 1]} + 1,
-                  model.structure.kindEnd[kind], elementWidth, model.types.typeArea(kind),
-                  model.types.typeName(kind));
-  const std::int64_t firstBase0 = model.structure.kindCount[4] != 0 ? model.structure.kindCount[4]
-                                                                    : model.structure.kindCount[3];
+    writeKindLine(out, std::int64_t{parts.structure.kindEnd[kind - 1]} + 1,
+                  parts.structure.kindEnd[kind], elementWidth, parts.types.typeArea(kind),
+                  parts.types.typeName(kind));
+  const std::int64_t firstBase0 = parts.structure.kindCount[4] != 0 ? parts.structure.kindCount[4]
+                                                                    : parts.structure.kindCount[3];
   const std::int64_t lastKindElement =
-      model.structure.kindEnd[4] != 0 ? model.structure.kindEnd[4] : model.structure.kindEnd[3];
+      parts.structure.kindEnd[4] != 0 ? parts.structure.kindEnd[4] : parts.structure.kindEnd[3];
   std::int64_t number = lastKindElement;
-  for (std::int64_t s = firstBase0 + 1; s <= model.base.baseElementCount; ++s) {
-    const int type = model.structure.elemKind(s);
+  for (std::int64_t s = firstBase0 + 1; s <= parts.base.baseElementCount; ++s) {
+    const int type = parts.structure.elemKind(s);
     ++number;
-    writeKindLine(out, number, number, elementWidth, model.types.typeArea(type),
-                  model.types.typeName(type));
+    writeKindLine(out, number, number, elementWidth, parts.types.typeArea(type),
+                  parts.types.typeName(type));
   }
 }
 
 // Arrays that do not fit each other mean the structure was not generated
 // (or was built by a broken caller); writing them would read past their end.
-bool structureIsComplete(const model::Model& model) {
-  if (model.base.baseElementCount < 0) return false;
-  if (model.structure.totalNodes() > 0 &&
-      model.structure.nodeCoords.columns() < model::structureInputs(model).dofPerNode)
+bool structureIsComplete(const GeometryParts& parts) {
+  const model::Structure& structure = parts.structure;
+  if (parts.base.baseElementCount < 0) return false;
+  if (structure.totalNodes() > 0 && structure.nodeCoords.columns() < parts.with.dofPerNode)
     return false;
-  if (model.structure.elemEnd.count() < model.structure.totalElements()) return false;
-  const std::int64_t firstBase0 = model.structure.kindCount[4] != 0 ? model.structure.kindCount[4]
-                                                                    : model.structure.kindCount[3];
-  for (std::int64_t s = firstBase0 + 1; s <= model.base.baseElementCount; ++s) {
-    if (s < 1 || s > model.structure.elemKind.count()) return false;
-    if (model.structure.elemKind(s) < 1 || model.structure.elemKind(s) > model::kKindCount)
-      return false;
+  if (structure.elemEnd.count() < structure.totalElements()) return false;
+  const std::int64_t firstBase0 =
+      structure.kindCount[4] != 0 ? structure.kindCount[4] : structure.kindCount[3];
+  for (std::int64_t s = firstBase0 + 1; s <= parts.base.baseElementCount; ++s) {
+    if (s < 1 || s > structure.elemKind.count()) return false;
+    if (structure.elemKind(s) < 1 || structure.elemKind(s) > model::kKindCount) return false;
   }
   return true;
 }
 
-std::optional<std::string> refusalToWrite(const model::Model& model) {
-  if (!structureIsComplete(model)) return model::say(texts::kNotGenerated, model.romanian);
-  if (auto fault = nonFiniteCoordinate(model.structure.nodeCoords, model.structure.totalNodes(),
-                                       model.romanian))
+std::optional<std::string> refusalToWrite(const GeometryParts& parts) {
+  if (!structureIsComplete(parts)) return model::say(texts::kNotGenerated, parts.romanian);
+  if (auto fault = nonFiniteCoordinate(parts.structure.nodeCoords, parts.structure.totalNodes(),
+                                       parts.romanian))
     return fault;
-  return nonFiniteArea(model);
+  return nonFiniteArea(parts.types, parts.romanian);
 }
 
-// Writes the file of a model that passed the checks.
-model::Outcome writeGeometryLines(const model::Model& model, std::string_view pathText,
+// Writes the file of parts that passed the checks.
+model::Outcome writeGeometryLines(const GeometryParts& parts, std::string_view pathText,
                                   model::Progress* progress, StagedFiles* staged) {
-  TextFileOutput out{std::string(pathText), model.romanian, staged};
+  const model::Structure& structure = parts.structure;
+  const bool romanian = parts.romanian;
+  TextFileOutput out{std::string(pathText), romanian, staged};
   if (!out.open()) return out.finish();
 
-  const int nodeWidth = model::digitCount(model.structure.totalNodes());
-  const int elementWidth = model::digitCount(model.structure.totalElements());
-  model::ProgressMeter meter(
-      progress, std::int64_t{model.structure.totalNodes()} + model.structure.totalElements());
+  const int nodeWidth = model::digitCount(structure.totalNodes());
+  const int elementWidth = model::digitCount(structure.totalElements());
+  model::ProgressMeter meter(progress,
+                             std::int64_t{structure.totalNodes()} + structure.totalElements());
 
-  headings::writeLines(out, headings::kGeometryHeader, model.romanian);
+  headings::writeLines(out, headings::kGeometryHeader, romanian);
   out.line("//");
-  writeTitleLine(out, model.base.problemTitle);
-  const int dofPerNode = model::structureInputs(model).dofPerNode;
-  writeSizeLine(out, model.structure.totalNodes(), model.structure.totalElements(), dofPerNode);
-  writeBlockedNodes(out, model, nodeWidth);
-  writeSupportsUnitsAndNodesHeading(out, model.romanian);
+  writeTitleLine(out, parts.base.problemTitle);
+  const int dofPerNode = parts.with.dofPerNode;
+  writeSizeLine(out, structure.totalNodes(), structure.totalElements(), dofPerNode);
+  writeBlockedNodes(out, structure, parts.with, nodeWidth);
+  writeSupportsUnitsAndNodesHeading(out, romanian);
   const bool complete =
-      writeNodeLines(out, model.structure.nodeCoords, model.structure.totalNodes(), dofPerNode,
-                     meter) &&
-      writeTopology(out, model.romanian, model.structure.elemStart, model.structure.elemEnd,
-                    model.structure.totalElements(), meter);
+      writeNodeLines(out, structure.nodeCoords, structure.totalNodes(), dofPerNode, meter) &&
+      writeTopology(out, romanian, structure.elemStart, structure.elemEnd,
+                    structure.totalElements(), meter);
   if (!complete) {
     if (out.failed()) return out.finish();
     out.abandon();
     return out.cancelled();
   }
-  writeElementData(out, model, elementWidth);
-  writeMaterialsAndEnd(out, model.romanian, model.structure.totalElements(), pathText);
+  writeElementData(out, parts, elementWidth);
+  writeMaterialsAndEnd(out, romanian, structure.totalElements(), pathText);
   if (!meter.finish()) {
     out.abandon();
     return out.cancelled();
@@ -163,21 +162,31 @@ model::Outcome writeGeometryLines(const model::Model& model, std::string_view pa
 
 }  // namespace
 
+model::Outcome writeGeometryFile(const GeometryParts& parts, std::string_view path,
+                                 model::Progress* progress, StagedFiles* staged) {
+  const std::string_view pathText = geometryPathText(path);
+  if (auto refusal = refusalToWrite(parts)) return model::Outcome::failure(*refusal);
+  try {
+    return writeGeometryLines(parts, pathText, progress, staged);
+  } catch (const std::bad_alloc&) {
+    return refusedWrite(pathText, notEnoughMemory(parts.romanian), parts.romanian);
+  }
+}
+
 model::Outcome writeGeometryFile(const model::Model& model, model::Progress* progress,
                                  StagedFiles* staged) {
-  const std::string_view pathText = geometryPathText(model);
-  if (auto refusal = refusalToWrite(model)) return model::Outcome::failure(*refusal);
-  try {
-    return writeGeometryLines(model, pathText, progress, staged);
-  } catch (const std::bad_alloc&) {
-    return refusedWrite(model, pathText, notEnoughMemory(model));
-  }
+  return writeGeometryFile(GeometryParts{.base = model.base,
+                                         .types = model.types,
+                                         .structure = model.structure,
+                                         .with = model::structureInputs(model),
+                                         .romanian = model.romanian},
+                           model.geometryFilePath, progress, staged);
 }
 
 std::string geometryCreatedMessage(const model::Model& model) {
   // The whole path, however long: a cut path would name another file.
   return model::say(texts::kGeometryCreated, model.romanian,
-                    {model::escapedControls(geometryPathText(model))});
+                    {model::escapedControls(geometryPathText(model.geometryFilePath))});
 }
 
 }  // namespace zentrix::files

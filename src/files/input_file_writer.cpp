@@ -274,12 +274,12 @@ class InputFileWriter {
 // Why the model cannot be saved as it is, or nullopt.
 std::optional<std::string> refusalOf(const Model& m, const std::string& path) {
   if (!tablesMatchCounts(m))
-    return refusedWrite(m, path, model::say(texts::kTablesDoNotMatch, m.romanian)).message;
+    return refusedWrite(path, model::say(texts::kTablesDoNotMatch, m.romanian), m.romanian).message;
   const std::int64_t baseNodes = std::int64_t{m.base.nodesInBase0} + m.base.nodesInBase1;
   if (auto value = nonFiniteCoordinate(m.base.baseCoords, baseNodes, m.romanian, true))
     return value;
   if (auto value = nonFiniteExpansionValue(m)) return value;
-  if (auto value = nonFiniteArea(m, m.types.elementKindCount)) return value;
+  if (auto value = nonFiniteArea(m.types, m.romanian, m.types.elementKindCount)) return value;
   return nonFiniteCoordinate(m.structure.nodeCoords, m.structure.totalNodes(), m.romanian);
 }
 
@@ -292,7 +292,7 @@ model::Outcome writeInputFile(const model::Model& model, model::Progress* progre
   try {
     return InputFileWriter(model, path, progress, staged).write();
   } catch (const std::bad_alloc&) {
-    return refusedWrite(model, path, notEnoughMemory(model));
+    return refusedWrite(path, notEnoughMemory(model.romanian), model.romanian);
   }
 }
 

@@ -34,12 +34,12 @@ bool allFinite(const float* values, std::size_t count) {
 
 }  // namespace
 
-model::Outcome refusedWrite(const Model& model, std::string_view path, const std::string& reason) {
-  return model::Outcome::failure(say(texts::kCannotWritePath, model.romanian, {path, reason}));
+model::Outcome refusedWrite(std::string_view path, const std::string& reason, bool romanian) {
+  return model::Outcome::failure(say(texts::kCannotWritePath, romanian, {path, reason}));
 }
 
-std::string notEnoughMemory(const Model& model) {
-  return say(texts::kNotEnoughMemory, model.romanian);
+std::string notEnoughMemory(bool romanian) {
+  return say(texts::kNotEnoughMemory, romanian);
 }
 
 std::optional<std::string> nonFiniteCoordinate(const model::CoordinateTable& coords,
@@ -61,12 +61,13 @@ std::optional<std::string> nonFiniteCoordinate(const model::CoordinateTable& coo
   return std::nullopt;
 }
 
-std::optional<std::string> nonFiniteArea(const Model& model, int count) {
+std::optional<std::string> nonFiniteArea(const model::ElementTypes& types, bool romanian,
+                                         int count) {
   for (int type = 1; type <= count && type <= model::kKindCount; ++type) {
-    if (std::isfinite(model.types.typeArea(type))) continue;
-    const std::string name(model::trimLeft(model::trimRight(model.types.typeName(type))));
+    if (std::isfinite(types.typeArea(type))) continue;
+    const std::string name(model::trimLeft(model::trimRight(types.typeName(type))));
     const std::string named = std::to_string(type) + (name.empty() ? "" : " (" + name + ")");
-    return say(texts::kNonFiniteArea, model.romanian, {named}) + notWritten(model.romanian);
+    return say(texts::kNonFiniteArea, romanian, {named}) + notWritten(romanian);
   }
   return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
@@ -229,6 +230,25 @@ INSTANTIATE_TEST_SUITE_P(
       return std::string(blocked.param.renumbered ? "base0_last" : "base0_first") + "_type" +
              std::to_string(blocked.param.expansionType);
     });
+
+// The parts alone say what the file holds: inputs changed after GENERATE
+// (here the numbering and the Base 0 count) never reach it.
+TEST_F(GeometryFileTest, PartsWithTheirGeneratedInputsWriteTheModelsFile) {
+  const model::Model m = boxTruss();
+  ASSERT_TRUE(writeGeometryFile(m));
+  const std::string fromModel = readBytes(m.geometryFilePath);
+  model::BaseModule changed = m.base;
+  changed.lastNodesInBase0 = !changed.lastNodesInBase0;
+  changed.nodesInBase0 = 1;
+  const GeometryParts parts{.base = changed,
+                            .types = m.types,
+                            .structure = m.structure,
+                            .with = model::structureInputs(m),
+                            .romanian = false};
+  std::filesystem::remove(m.geometryFilePath);
+  ASSERT_TRUE(writeGeometryFile(parts, m.geometryFilePath));
+  EXPECT_EQ(readBytes(m.geometryFilePath), fromModel);
+}
 
 TEST_F(GeometryFileTest, SpatialNodesCarryThreeCoordinatesAndThreeFlags) {
   model::Model m = boxTruss();
