@@ -68,15 +68,15 @@ struct GeneratedWith {
 // planes. The counts say how much of the arrays is in use (the desktop
 // program's arrays never shrink).
 struct BaseModule {
-  std::string problemTitle;
+  std::string problemTitle{};
   std::int32_t dofPerNode = 0;
   std::int32_t nodesInBase0 = 0;
   std::int32_t nodesInBase1 = 0;
   std::int32_t baseNodeCount = 0;
-  CoordinateTable baseCoords;  // baseNodeCount x dofPerNode
+  CoordinateTable baseCoords{};  // baseNodeCount x dofPerNode
   std::int32_t baseElementCount = 0;
-  OneBasedArray<std::int32_t> baseElemStart;
-  OneBasedArray<std::int32_t> baseElemEnd;
+  OneBasedArray<std::int32_t> baseElemStart{};
+  OneBasedArray<std::int32_t> baseElemEnd{};
   bool lastNodesInBase0 = false;
 };
 
@@ -92,15 +92,15 @@ struct Expansion {
   std::int32_t loadedExpansionType = 0;
   float pyramidShrinkRatio = 0.0f;
   std::array<float, 3> vertexFoot{};  // vertexFoot[0] is coordinate 1
-  std::string vertexFootText;
+  std::string vertexFootText{};
   char shrinkDirection = ' ';
   std::int32_t shrinkDirectionIndex = 0;
   float shrinkRatio = 0.0f;
   float halfSpan = 0.0f;
   float archHeight = 0.0f;
   std::int32_t archKind = 0;
-  std::string halfSpanText;    // the arch dialog's texts as last shown or typed,
-  std::string archHeightText;  // at most 20 characters each
+  std::string halfSpanText{};    // the arch dialog's texts as last shown or typed,
+  std::string archHeightText{};  // at most 20 characters each
   float moduleDepth = 0.0f;
 
   float vertexFootCoordinate(int axis) const { return vertexFoot.at(axis - 1); }
@@ -109,8 +109,8 @@ struct Expansion {
 // The element types: type k belongs to kind k.
 struct ElementTypes {
   std::int32_t elementKindCount = 0;
-  std::array<std::string, kKindCount> kindNames;  // kindNames[0] is kind 1
-  std::array<std::string, kKindCount> typeNames;  // typeNames[0] is type 1
+  std::array<std::string, kKindCount> kindNames{};  // kindNames[0] is kind 1
+  std::array<std::string, kKindCount> typeNames{};  // typeNames[0] is type 1
   std::array<float, kKindCount> typeAreas{};
 
   // 1-based accessors, so callers read like the domain.
@@ -125,18 +125,18 @@ struct ElementTypes {
 // kind. Its counts are the sizes of its arrays, so they cannot disagree;
 // `elemStart`, `elemEnd` and `elemKind` have one entry per element.
 struct Structure {
-  CoordinateTable nodeCoords;  // totalNodes() x dofPerNode
+  CoordinateTable nodeCoords{};  // totalNodes() x dofPerNode
   std::int32_t base0ElementCount = 0;
   std::int32_t moduleElementCount = 0;
-  OneBasedArray<std::int32_t> elemStart;
-  OneBasedArray<std::int32_t> elemEnd;
-  OneBasedArray<std::int32_t> elemKind;
+  OneBasedArray<std::int32_t> elemStart{};
+  OneBasedArray<std::int32_t> elemEnd{};
+  OneBasedArray<std::int32_t> elemKind{};
   std::array<std::int32_t, kKindCount + 1> kindCount{};  // entries 1..4 used
   std::array<std::int32_t, kKindCount + 1> kindEnd{};    // entries 0..4
   // What GENERATE built the structure from; none for a structure made by
   // other means (a caller filling the arrays), which is written with the
   // current inputs.
-  std::optional<GeneratedWith> generatedWith;
+  std::optional<GeneratedWith> generatedWith{};
 
   std::int32_t totalNodes() const { return static_cast<std::int32_t>(nodeCoords.rows()); }
   std::int32_t totalElements() const { return static_cast<std::int32_t>(elemStart.count()); }

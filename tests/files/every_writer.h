@@ -13,6 +13,7 @@
 #include "files/input_file.h"
 #include "generation/generate.h"
 #include "model/model.h"
+#include "support/model_builder.h"
 
 namespace zentrix::testing {
 
@@ -40,38 +41,23 @@ inline const Writer kEveryWriter[] = {
      }},
 };
 
-struct Bar {
-  std::int32_t start;
-  std::int32_t end;
-};
-
 // A prismatic structure along X whose Base module has `nodes` (Base 0 first,
 // then as many in Base 1) and `bars`, generated with `modules` modules.
 inline model::Model generatedPrism(const std::vector<std::vector<float>>& nodes,
-                                   const std::vector<Bar>& bars, int modules) {
-  model::Model m;
-  model::setStartValues(m);
-  model::startNewElementTypes(m);
-  m.base.problemTitle = "Prism";
-  m.base.dofPerNode = static_cast<std::int32_t>(nodes.front().size());
-  m.base.nodesInBase0 = static_cast<std::int32_t>(nodes.size() / 2);
-  m.base.nodesInBase1 = m.base.nodesInBase0;
-  m.base.baseNodeCount = static_cast<std::int32_t>(nodes.size());
-  m.base.baseCoords.rebuild(m.base.baseNodeCount, m.base.dofPerNode);
-  for (std::int64_t node = 1; node <= m.base.baseNodeCount; ++node)
-    for (int axis = 1; axis <= m.base.dofPerNode; ++axis)
-      m.base.baseCoords(node, axis) = nodes[static_cast<std::size_t>(node - 1)][axis - 1];
-  m.base.baseElementCount = static_cast<std::int32_t>(bars.size());
-  m.base.baseElemStart.rebuild(m.base.baseElementCount);
-  m.base.baseElemEnd.rebuild(m.base.baseElementCount);
-  for (std::int64_t element = 1; element <= m.base.baseElementCount; ++element) {
-    m.base.baseElemStart(element) = bars[static_cast<std::size_t>(element - 1)].start;
-    m.base.baseElemEnd(element) = bars[static_cast<std::size_t>(element - 1)].end;
-  }
-  m.expansion.expansionDirection = 'X';
-  m.expansion.moduleCount = modules;
-  m.expansion.moduleLength = 2.0f;
-  m.expansion.expansionType = model::kPrismatic;
+                                   const std::vector<EndNodes>& bars, int modules) {
+  const auto perBase = static_cast<std::int32_t>(nodes.size() / 2);
+  model::Model m = buildModel({
+      .problemTitle = "Prism",
+      .dofPerNode = static_cast<std::int32_t>(nodes.front().size()),
+      .nodesInBase0 = perBase,
+      .nodesInBase1 = perBase,
+      .nodes = nodes,
+      .elements = bars,
+      .expansion = {.expansionDirection = 'X',
+                    .moduleCount = modules,
+                    .moduleLength = 2.0f,
+                    .expansionType = model::kPrismatic},
+  });
   generation::measureBaseModule(m);
   // A failed GENERATE leaves no structure, which the tests then notice.
   generation::generateStructure(m);

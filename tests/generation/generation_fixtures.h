@@ -10,6 +10,7 @@
 
 #include "model/model.h"
 #include "model/number_text.h"
+#include "support/model_builder.h"
 
 namespace zentrix::generation::testing {
 
@@ -40,20 +41,18 @@ inline void setTopology(model::Model& m, const std::vector<Bar>& bars) {
 // Base 1, along X with module length 2, elements 1-3, 2-4 (longitudinal),
 // 3-4 (transversal), 1-4 (diagonal) and 1-2 (Base 0).
 inline model::Model planeModule(int modules = 3) {
-  model::Model m;
-  model::setStartValues(m);
-  m.base.dofPerNode = 2;
-  m.base.nodesInBase0 = 2;
-  m.base.nodesInBase1 = 2;
-  setCoordinates(m, {{0, 0}, {0, 1}, {2, 0}, {2, 1}});
-  setTopology(m, {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}});
-  m.expansion.expansionDirection = 'X';
-  m.expansion.directionIndex = 1;
-  m.expansion.moduleCount = modules;
-  m.expansion.moduleLength = 2.0f;
-  m.expansion.expansionType = model::kPrismatic;
-  m.base.lastNodesInBase0 = false;
-  return m;
+  return zentrix::testing::buildModel({
+      .dofPerNode = 2,
+      .nodesInBase0 = 2,
+      .nodesInBase1 = 2,
+      .nodes = {{0, 0}, {0, 1}, {2, 0}, {2, 1}},
+      .elements = {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}},
+      .lastNodesInBase0 = false,
+      .expansion = {.expansionDirection = 'X',
+                    .moduleCount = modules,
+                    .moduleLength = 2.0f,
+                    .expansionType = model::kPrismatic},
+  });
 }
 
 // A spatial prismatic truss: a square cross-section of side 1 along Z,
