@@ -54,4 +54,8 @@ std::string baseModuleGeometryPath(std::string_view oldFilePath);
 // NaN or infinite coordinate is refused like the Geometry File's.
 model::Outcome writeBaseModuleGeometryFile(model::Model& model, StagedFiles* staged = nullptr);
 
+// The same write of the Base module alone at `path` (trailing blanks ignored).
+model::Outcome writeBaseModuleGeometryFile(const model::BaseModule& base, std::string_view path,
+                                           bool romanian, StagedFiles* staged = nullptr);
+
 }  // namespace zentrix::files

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -186,6 +187,17 @@ TEST_F(BaseModuleFileTest, TopologyNotEnteredYetIsWrittenAsZeros) {
   EXPECT_EQ(std::vector<std::string>(topology + 1, topology + 7),
             (std::vector<std::string>{"1   0  0", "2   0  0", "3   0  0", "4   0  0", "5   0  0",
                                       "Element_Data:"}));
+}
+
+// The preview reads the Base module alone: the same bytes from the part and
+// a path as from the whole model.
+TEST_F(BaseModuleFileTest, TheBaseModuleAloneWritesThePreview) {
+  model::Model m = boxModule();
+  ASSERT_TRUE(writeBaseModuleGeometryFile(m));
+  const std::string fromModel = readBytes(m.baseGeometryPath);
+  std::filesystem::remove(m.baseGeometryPath);
+  ASSERT_TRUE(writeBaseModuleGeometryFile(m.base, m.baseGeometryPath + "  ", m.romanian));
+  EXPECT_EQ(readBytes(m.baseGeometryPath), fromModel);
 }
 
 TEST_F(BaseModuleFileTest, NonFiniteCoordinateIsRefusedAndTheOldFileKept) {
