@@ -43,4 +43,22 @@ model::Outcome loadInputText(model::Model& model, std::string_view text, std::st
 model::Outcome writeInputFile(const model::Model& model, model::Progress* progress = nullptr,
                               StagedFiles* staged = nullptr);
 
+// What the Zentrix Input File is written from: the input parts and the
+// generated structure. When the structure no longer belongs to the inputs
+// (an input changed after GENERATE) the generated section stays empty.
+struct InputFileParts {
+  const model::BaseModule& base;
+  const model::Expansion& expansion;
+  const model::ElementTypes& types;
+  const model::Structure& structure;
+  bool structureBelongsToInputs = true;
+  bool romanian = false;
+};
+
+// The same write from the parts at `path` (cut at a NUL, trailing blanks
+// ignored); `writeInputFile(model)` passes the model's parts and
+// `model.inputFilePath`.
+model::Outcome writeInputFile(const InputFileParts& parts, std::string_view path,
+                              model::Progress* progress = nullptr, StagedFiles* staged = nullptr);
+
 }  // namespace zentrix::files

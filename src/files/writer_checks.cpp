@@ -12,8 +12,6 @@ namespace zentrix::files {
 
 namespace {
 
-using model::Model;
-
 using model::say;
 
 std::string notWritten(bool romanian) {
@@ -72,32 +70,30 @@ std::optional<std::string> nonFiniteArea(const model::ElementTypes& types, bool 
   return std::nullopt;
 }
 
-std::optional<std::string> nonFiniteExpansionValue(const Model& model) {
+std::optional<std::string> nonFiniteExpansionValue(const model::Expansion& expansion,
+                                                   int dofPerNode, bool romanian) {
   struct Named {
     std::string field;
     float value;
   };
-  const bool romanian = model.romanian;
   const auto vertexFoot = [&](const char* axis) {
     return say(model::labels::kVertexFootCoordinate, romanian, {axis});
   };
   std::vector<Named> values = {
-      {say(model::labels::kModuleLength, romanian), model.expansion.moduleLength}};
-  switch (model.expansion.expansionType) {
+      {say(model::labels::kModuleLength, romanian), expansion.moduleLength}};
+  switch (expansion.expansionType) {
     case model::kPyramidal:
-      values.push_back(
-          {say(model::labels::kShrinkRatio, romanian), model.expansion.pyramidShrinkRatio});
-      values.push_back({vertexFoot("X"), model.expansion.vertexFoot[0]});
-      values.push_back({vertexFoot("Y"), model.expansion.vertexFoot[1]});
-      if (model.base.dofPerNode == 3)
-        values.push_back({vertexFoot("Z"), model.expansion.vertexFoot[2]});
+      values.push_back({say(model::labels::kShrinkRatio, romanian), expansion.pyramidShrinkRatio});
+      values.push_back({vertexFoot("X"), expansion.vertexFoot[0]});
+      values.push_back({vertexFoot("Y"), expansion.vertexFoot[1]});
+      if (dofPerNode == 3) values.push_back({vertexFoot("Z"), expansion.vertexFoot[2]});
       break;
     case model::kOneDirectionShrink:
-      values.push_back({say(model::labels::kShrinkRatio, romanian), model.expansion.shrinkRatio});
+      values.push_back({say(model::labels::kShrinkRatio, romanian), expansion.shrinkRatio});
       break;
     case model::kArch:
-      values.push_back({say(model::labels::kHalfSpan, romanian), model.expansion.halfSpan});
-      values.push_back({say(model::labels::kArchHeight, romanian), model.expansion.archHeight});
+      values.push_back({say(model::labels::kHalfSpan, romanian), expansion.halfSpan});
+      values.push_back({say(model::labels::kArchHeight, romanian), expansion.archHeight});
       break;
     default:
       break;

@@ -36,6 +36,7 @@ std::optional<std::string> nonFiniteArea(const model::ElementTypes& types, bool 
 
 // The first expansion parameter the Zentrix Input File saves (the module
 // length and those of the model's expansion type) that is not finite.
-std::optional<std::string> nonFiniteExpansionValue(const model::Model& model);
+std::optional<std::string> nonFiniteExpansionValue(const model::Expansion& expansion,
+                                                   int dofPerNode, bool romanian);
 
 }  // namespace zentrix::files

@@ -209,6 +209,28 @@ TEST_F(InputFileWriterTest, EveryLineEndsWithCrLf) {
   EXPECT_TRUE(text.ends_with("\r\n"));
 }
 
+// The parts write what the model writes; a structure that no longer
+// belongs to the inputs leaves the generated section as a model never
+// generated has it.
+TEST_F(InputFileWriterTest, PartsWriteTheModelsFileAndAStaleStructureIsLeftOut) {
+  const model::Model m = sampleModel({3, model::kPyramidal, false, true});
+  model::Model never = m;
+  never.structure = model::Structure{};
+  const std::string generated = written(m);
+  const std::string empty = written(never);
+  ASSERT_NE(generated, empty);
+  for (const bool belongs : {true, false}) {
+    const InputFileParts parts{.base = m.base,
+                               .expansion = m.expansion,
+                               .types = m.types,
+                               .structure = m.structure,
+                               .structureBelongsToInputs = belongs,
+                               .romanian = false};
+    ASSERT_TRUE(writeInputFile(parts, "saved.dat   "));
+    EXPECT_EQ(readWholeFile(folder_.file("saved.dat")), belongs ? generated : empty);
+  }
+}
+
 class CancellingProgress final : public model::Progress {
  public:
   explicit CancellingProgress(int answersBeforeCancel) : left_(answersBeforeCancel) {}
