@@ -33,9 +33,10 @@ void checkTruss(benchmark::State& state) {
     findings = zentrix::generation::findingCount(found);
     benchmark::DoNotOptimize(found.data());
   }
-  state.counters["elements/s"] = benchmark::Counter(
-      static_cast<double>(model.totalElements) * static_cast<double>(state.iterations()),
-      benchmark::Counter::kIsRate);
+  state.counters["elements/s"] =
+      benchmark::Counter(static_cast<double>(model.structure.totalElements()) *
+                             static_cast<double>(state.iterations()),
+                         benchmark::Counter::kIsRate);
   state.counters["findings"] = static_cast<double>(findings);
 }
 

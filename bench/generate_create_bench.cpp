@@ -117,12 +117,13 @@ void generateAndWrite(benchmark::State& state, Writer writer) {
     std::filesystem::remove(path);
     floorTimes.push_back(timeIoFloor(size));
     bytes += size;
-    nodes += model.totalNodes;
-    elements += model.totalElements;
-    const double arrayBytes = static_cast<double>(model.nodeCoords.storage().size()) * 4 +
-                              static_cast<double>(model.elemStart.count() + model.elemEnd.count() +
-                                                  model.elemKind.count()) *
-                                  4;
+    nodes += model.structure.totalNodes();
+    elements += model.structure.totalElements();
+    const double arrayBytes =
+        static_cast<double>(model.structure.nodeCoords.storage().size()) * 4 +
+        static_cast<double>(model.structure.elemStart.count() + model.structure.elemEnd.count() +
+                            model.structure.elemKind.count()) *
+            4;
     arraysMegabytes = arrayBytes / (1024.0 * 1024.0);
   }
   const double peak = peakResidentMegabytes();

@@ -18,11 +18,11 @@ void generateTruss(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     auto model = zentrix::bench::trussWorkload(modules);
-    model.lastNodesInBase0 = renumber;
+    model.base.lastNodesInBase0 = renumber;
     state.ResumeTiming();
     if (!zentrix::generation::generateStructure(model)) throw std::runtime_error("generate failed");
-    nodes += model.totalNodes;
-    elements += model.totalElements;
+    nodes += model.structure.totalNodes();
+    elements += model.structure.totalElements();
     state.PauseTiming();
     model = {};  // the release of the arrays is not GENERATE's work
     state.ResumeTiming();

@@ -78,7 +78,7 @@ void viewOpen(benchmark::State& state) {
     elements = paint(source, camera, {}, screen, image).elements;
     benchmark::DoNotOptimize(image.constBits());
   }
-  state.counters["elements"] = static_cast<double>(m.totalElements);
+  state.counters["elements"] = static_cast<double>(m.structure.totalElements());
   state.counters["drawn"] = static_cast<double>(elements);
 }
 
@@ -99,7 +99,7 @@ void orbitFrame(benchmark::State& state, std::int64_t budget) {
     drawn = paint(source, camera, options, screen, image, true).elements;
     benchmark::DoNotOptimize(image.constBits());
   }
-  state.counters["elements"] = static_cast<double>(m.totalElements);
+  state.counters["elements"] = static_cast<double>(m.structure.totalElements());
   state.counters["drawn"] = static_cast<double>(drawn);
   state.counters["fps"] =
       benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
@@ -184,7 +184,7 @@ void pickAtCentre(benchmark::State& state) {
   drawing::projectNodes(source, camera, screen);
   for (auto _ : state)
     benchmark::DoNotOptimize(drawing::pickAt(source, screen, {kWidth / 2.0f, kHeight / 2.0f}));
-  state.counters["elements"] = static_cast<double>(m.totalElements);
+  state.counters["elements"] = static_cast<double>(m.structure.totalElements());
 }
 
 BENCHMARK(viewOpen)->Arg(7692)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -89,58 +89,64 @@ bool sameInputs(const Model& before, const Model& after, bool rounded) {
     return sameBits(rounded ? sevenDigits(a) : a, b);
   };
   const auto letter = [rounded](char a, char b) { return (rounded ? savedLetter(a) : a) == b; };
-  bool same =
-      before.problemTitle == after.problemTitle && before.dofPerNode == after.dofPerNode &&
-      before.nodesInBase0 == after.nodesInBase0 && before.nodesInBase1 == after.nodesInBase1 &&
-      before.baseNodeCount == after.baseNodeCount &&
-      before.baseCoords.rows() == after.baseCoords.rows() &&
-      before.baseCoords.columns() == after.baseCoords.columns() &&
-      letter(before.expansionDirection, after.expansionDirection) &&
-      before.directionIndex == after.directionIndex && before.moduleCount == after.moduleCount &&
-      real(before.moduleLength, after.moduleLength) &&
-      before.expansionType == after.expansionType &&
-      before.loadedExpansionType == after.loadedExpansionType &&
-      before.baseElementCount == after.baseElementCount &&
-      before.baseElemStart == after.baseElemStart && before.baseElemEnd == after.baseElemEnd &&
-      before.elementKindCount == after.elementKindCount;
-  for (std::size_t i = 0; same && i < before.baseCoords.storage().size(); ++i)
-    same = real(before.baseCoords.storage()[i], after.baseCoords.storage()[i]);
+  bool same = before.base.problemTitle == after.base.problemTitle &&
+              before.base.dofPerNode == after.base.dofPerNode &&
+              before.base.nodesInBase0 == after.base.nodesInBase0 &&
+              before.base.nodesInBase1 == after.base.nodesInBase1 &&
+              before.base.baseNodeCount == after.base.baseNodeCount &&
+              before.base.baseCoords.rows() == after.base.baseCoords.rows() &&
+              before.base.baseCoords.columns() == after.base.baseCoords.columns() &&
+              letter(before.expansion.expansionDirection, after.expansion.expansionDirection) &&
+              before.expansion.directionIndex == after.expansion.directionIndex &&
+              before.expansion.moduleCount == after.expansion.moduleCount &&
+              real(before.expansion.moduleLength, after.expansion.moduleLength) &&
+              before.expansion.expansionType == after.expansion.expansionType &&
+              before.expansion.loadedExpansionType == after.expansion.loadedExpansionType &&
+              before.base.baseElementCount == after.base.baseElementCount &&
+              before.base.baseElemStart == after.base.baseElemStart &&
+              before.base.baseElemEnd == after.base.baseElemEnd &&
+              before.types.elementKindCount == after.types.elementKindCount;
+  for (std::size_t i = 0; same && i < before.base.baseCoords.storage().size(); ++i)
+    same = real(before.base.baseCoords.storage()[i], after.base.baseCoords.storage()[i]);
   // Saving writes only the parameters of the expansion type.
-  const int type = before.expansionType;
+  const int type = before.expansion.expansionType;
   if (!rounded || type == zentrix::model::kPyramidal) {
-    same = same && real(before.pyramidShrinkRatio, after.pyramidShrinkRatio);
-    for (int axis = 1; same && axis <= (rounded ? before.dofPerNode : 3); ++axis)
-      same = real(before.vertexFootCoordinate(axis), after.vertexFootCoordinate(axis));
+    same = same && real(before.expansion.pyramidShrinkRatio, after.expansion.pyramidShrinkRatio);
+    for (int axis = 1; same && axis <= (rounded ? before.base.dofPerNode : 3); ++axis)
+      same = real(before.expansion.vertexFootCoordinate(axis),
+                  after.expansion.vertexFootCoordinate(axis));
   }
   if (!rounded || type == zentrix::model::kOneDirectionShrink)
-    same = same && real(before.shrinkRatio, after.shrinkRatio) &&
-           letter(before.shrinkDirection, after.shrinkDirection) &&
-           before.shrinkDirectionIndex == after.shrinkDirectionIndex;
+    same = same && real(before.expansion.shrinkRatio, after.expansion.shrinkRatio) &&
+           letter(before.expansion.shrinkDirection, after.expansion.shrinkDirection) &&
+           before.expansion.shrinkDirectionIndex == after.expansion.shrinkDirectionIndex;
   if (!rounded || type == zentrix::model::kArch)
-    same = same && before.archKind == after.archKind && real(before.halfSpan, after.halfSpan) &&
-           real(before.archHeight, after.archHeight);
+    same = same && before.expansion.archKind == after.expansion.archKind &&
+           real(before.expansion.halfSpan, after.expansion.halfSpan) &&
+           real(before.expansion.archHeight, after.expansion.archHeight);
   for (int kind = 1; same && kind <= zentrix::model::kKindCount; ++kind)
-    same = (rounded ? nameAfterSave(before.typeName(kind)) : before.typeName(kind)) ==
-               after.typeName(kind) &&
-           real(before.typeArea(kind), after.typeArea(kind));
+    same = (rounded ? nameAfterSave(before.types.typeName(kind)) : before.types.typeName(kind)) ==
+               after.types.typeName(kind) &&
+           real(before.types.typeArea(kind), after.types.typeArea(kind));
   return same;
 }
 
 // What a successful load promises about the model.
 void checkLoaded(const Model& m) {
-  require(m.dofPerNode == 2 || m.dofPerNode == 3);
-  require(m.nodesInBase0 >= 0 && m.nodesInBase1 >= 0);
-  require(m.baseNodeCount == std::int64_t{m.nodesInBase0} + m.nodesInBase1);
-  require(m.baseCoords.rows() == m.baseNodeCount && m.baseCoords.columns() == m.dofPerNode);
-  for (const float value : m.baseCoords.storage()) require(std::isfinite(value));
-  require(m.directionIndex == zentrix::model::axisNumber(m.expansionDirection));
-  require(m.moduleCount >= 0 && std::isfinite(m.moduleLength));
-  require(m.loadedExpansionType == m.expansionType);
-  require(m.baseElementCount >= 0 && m.baseElemStart.count() == m.baseElementCount &&
-          m.baseElemEnd.count() == m.baseElementCount);
-  require(m.elementKindCount == zentrix::model::kKindCount);
-  for (const float area : m.typeAreas) require(std::isfinite(area));
-  for (const auto& name : m.typeNames)
+  require(m.base.dofPerNode == 2 || m.base.dofPerNode == 3);
+  require(m.base.nodesInBase0 >= 0 && m.base.nodesInBase1 >= 0);
+  require(m.base.baseNodeCount == std::int64_t{m.base.nodesInBase0} + m.base.nodesInBase1);
+  require(m.base.baseCoords.rows() == m.base.baseNodeCount &&
+          m.base.baseCoords.columns() == m.base.dofPerNode);
+  for (const float value : m.base.baseCoords.storage()) require(std::isfinite(value));
+  require(m.expansion.directionIndex == zentrix::model::axisNumber(m.expansion.expansionDirection));
+  require(m.expansion.moduleCount >= 0 && std::isfinite(m.expansion.moduleLength));
+  require(m.expansion.loadedExpansionType == m.expansion.expansionType);
+  require(m.base.baseElementCount >= 0 && m.base.baseElemStart.count() == m.base.baseElementCount &&
+          m.base.baseElemEnd.count() == m.base.baseElementCount);
+  require(m.types.elementKindCount == zentrix::model::kKindCount);
+  for (const float area : m.types.typeAreas) require(std::isfinite(area));
+  for (const auto& name : m.types.typeNames)
     require(name.size() <= static_cast<std::size_t>(zentrix::model::kTypeNameWidth));
 }
 
@@ -163,10 +169,11 @@ Model savedAndLoaded(const Model& loaded) {
 // One save and reload keeps the inputs; a second one changes nothing more
 // (type names do not grow).
 void checkSaveAndLoadAgain(const Model& loaded) {
-  if (loaded.baseNodeCount + std::int64_t{loaded.baseElementCount} > kLargestRoundTrip) return;
+  if (loaded.base.baseNodeCount + std::int64_t{loaded.base.baseElementCount} > kLargestRoundTrip)
+    return;
   const Model again = savedAndLoaded(loaded);
   require(sameInputs(loaded, again, true));
-  require(again.typeNames == savedAndLoaded(again).typeNames);
+  require(again.types.typeNames == savedAndLoaded(again).types.typeNames);
 }
 
 void checkGenerate(Model& m) {
@@ -176,11 +183,14 @@ void checkGenerate(Model& m) {
       zentrix::generation::generateStructure(m, nullptr, kGenerationMemoryLimit);
   require(outcome.ok == outcome.message.empty());
   if (!outcome.ok) return;
-  require(m.nodeCoords.rows() == m.totalNodes && m.elemStart.count() == m.totalElements);
-  for (const float value : m.nodeCoords.storage()) require(std::isfinite(value));
-  for (std::int64_t element = 1; element <= m.totalElements; ++element)
-    require(m.elemStart(element) >= 1 && m.elemStart(element) <= m.totalNodes &&
-            m.elemEnd(element) >= 1 && m.elemEnd(element) <= m.totalNodes);
+  require(m.structure.nodeCoords.rows() == m.structure.totalNodes() &&
+          m.structure.elemStart.count() == m.structure.totalElements());
+  for (const float value : m.structure.nodeCoords.storage()) require(std::isfinite(value));
+  for (std::int64_t element = 1; element <= m.structure.totalElements(); ++element)
+    require(m.structure.elemStart(element) >= 1 &&
+            m.structure.elemStart(element) <= m.structure.totalNodes() &&
+            m.structure.elemEnd(element) >= 1 &&
+            m.structure.elemEnd(element) <= m.structure.totalNodes());
   m.inputFilePath = "/dev/null";
   require(zentrix::files::writeInputFile(m).ok);
   m.geometryFilePath = "/dev/null";

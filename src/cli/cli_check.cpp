@@ -70,7 +70,7 @@ int runCheck(const CheckRequest& request, const ProgressDisplay& display, std::o
   model::Model model;
   setLanguage(model, request.language, err);
   model::setStartValues(model);
-  model.lastNodesInBase0 = request.base0Last == "on";
+  model.base.lastNodesInBase0 = request.base0Last == "on";
   model.oldFilePath = request.input;
   model.inputFilePath = request.input;
   model.oldFileLoaded = true;

@@ -252,7 +252,7 @@ int generate(const GenerateRequest& request, const ProgressDisplay& display, std
   model::Model model;
   setLanguage(model, request.language, err);
   model::setStartValues(model);
-  model.lastNodesInBase0 = request.base0Last == "on";
+  model.base.lastNodesInBase0 = request.base0Last == "on";
   if (const auto warning = files::sourceDateEpochWarning(model.romanian)) err << *warning << '\n';
 
   const std::vector<Output> outputs = requestedOutputs(request);

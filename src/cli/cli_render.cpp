@@ -116,7 +116,7 @@ int runRender(RenderRequest request, const CLI::App& render, std::ostream& out, 
   model.languageCode = request.language == "ro" ? "Romanian" : "English";
   model.romanian = request.language == "ro";
   model::setStartValues(model);
-  model.lastNodesInBase0 = true;
+  model.base.lastNodesInBase0 = true;
   const bool romanian = model.romanian;
 
   int width = 0;

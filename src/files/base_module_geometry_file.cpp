@@ -46,25 +46,25 @@ void writeElementData(TextFileOutput& out, bool romanian, std::int64_t elements)
   out.advanceTo(endLine(at));
 }
 
-model::Outcome writeBaseModuleLines(const model::Model& model, const std::string& pathText,
-                                    StagedFiles* staged) {
-  const std::int64_t nodes = model.baseNodeCount < 0 ? 0 : model.baseNodeCount;
-  const std::int64_t elements = model.baseElementCount < 0 ? 0 : model.baseElementCount;
-  TextFileOutput out{pathText, model.romanian, staged};
+model::Outcome writeBaseModuleLines(const model::BaseModule& base, const std::string& pathText,
+                                    bool romanian, StagedFiles* staged) {
+  const std::int64_t nodes = base.baseNodeCount < 0 ? 0 : base.baseNodeCount;
+  const std::int64_t elements = base.baseElementCount < 0 ? 0 : base.baseElementCount;
+  TextFileOutput out{pathText, romanian, staged};
   if (!out.open()) return out.finish();
   model::ProgressMeter noProgress(nullptr, 0);
 
-  writeHeader(out, model.romanian);
-  writeTitleLine(out, model.problemTitle, "-Modulul de Baza");
-  writeSizeLine(out, nodes, elements, model.dofPerNode);
-  writeBlockedNodesLine(out, model.nodesInBase0, model.dofPerNode);
-  writeSupportsUnitsAndNodesHeading(out, model.romanian);
+  writeHeader(out, romanian);
+  writeTitleLine(out, base.problemTitle, "-Modulul de Baza");
+  writeSizeLine(out, nodes, elements, base.dofPerNode);
+  writeBlockedNodesLine(out, base.nodesInBase0, base.dofPerNode);
+  writeSupportsUnitsAndNodesHeading(out, romanian);
   // Nodes and elements not entered yet (the preview is offered as soon as
   // the counts are positive) are written as zeros, as GENERATE would take them.
-  writeNodeLines(out, model.baseCoords, nodes, model.dofPerNode, noProgress);
-  writeTopology(out, model.romanian, model.baseElemStart, model.baseElemEnd, elements, noProgress);
-  writeElementData(out, model.romanian, elements);
-  writeMaterialsAndEnd(out, model.romanian, elements, pathText);
+  writeNodeLines(out, base.baseCoords, nodes, base.dofPerNode, noProgress);
+  writeTopology(out, romanian, base.baseElemStart, base.baseElemEnd, elements, noProgress);
+  writeElementData(out, romanian, elements);
+  writeMaterialsAndEnd(out, romanian, elements, pathText);
   return out.finish();
 }
 
@@ -79,17 +79,22 @@ std::string baseModuleGeometryPath(std::string_view oldFilePath) {
   return std::string(stem) + std::string(kSuffix);
 }
 
-model::Outcome writeBaseModuleGeometryFile(model::Model& model, StagedFiles* staged) {
-  model.baseGeometryPath = baseModuleGeometryPath(model::trimRight(model.oldFilePath));
-  const std::string pathText(model::trimRight(model.baseGeometryPath));
-  const std::int64_t nodes = model.baseNodeCount < 0 ? 0 : model.baseNodeCount;
-  if (auto fault = nonFiniteCoordinate(model.baseCoords, nodes, model.romanian))
+model::Outcome writeBaseModuleGeometryFile(const model::BaseModule& base, std::string_view path,
+                                           bool romanian, StagedFiles* staged) {
+  const std::string pathText(model::trimRight(path));
+  const std::int64_t nodes = base.baseNodeCount < 0 ? 0 : base.baseNodeCount;
+  if (auto fault = nonFiniteCoordinate(base.baseCoords, nodes, romanian))
     return model::Outcome::failure(*fault);
   try {
-    return writeBaseModuleLines(model, pathText, staged);
+    return writeBaseModuleLines(base, pathText, romanian, staged);
   } catch (const std::bad_alloc&) {
-    return refusedWrite(model, pathText, notEnoughMemory(model));
+    return refusedWrite(pathText, notEnoughMemory(romanian), romanian);
   }
+}
+
+model::Outcome writeBaseModuleGeometryFile(model::Model& model, StagedFiles* staged) {
+  model.baseGeometryPath = baseModuleGeometryPath(model::trimRight(model.oldFilePath));
+  return writeBaseModuleGeometryFile(model.base, model.baseGeometryPath, model.romanian, staged);
 }
 
 }  // namespace zentrix::files

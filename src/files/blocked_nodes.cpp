@@ -4,9 +4,9 @@ namespace zentrix::files {
 
 // The inputs are the structure's own (see `GeneratedWith`), so the supports
 // follow the numbering the nodes really have.
-std::vector<NodeRange> blockedNodeRanges(const model::Model& model) {
-  const model::GeneratedWith with = model::structureInputs(model);
-  const std::int64_t n = model.totalNodes;
+std::vector<NodeRange> blockedNodeRanges(const model::Structure& structure,
+                                         const model::GeneratedWith& with) {
+  const std::int64_t n = structure.totalNodes();
   const std::int64_t k = with.nodesInBase0;
   const bool arch = with.expansionType == model::kArch;
   std::vector<NodeRange> ranges;
@@ -20,8 +20,8 @@ std::vector<NodeRange> blockedNodeRanges(const model::Model& model) {
   return ranges;
 }
 
-NodeRange baseModuleBlockedNodes(const model::Model& model) {
-  return {1, model.nodesInBase0};
+NodeRange baseModuleBlockedNodes(const model::BaseModule& base) {
+  return {1, base.nodesInBase0};
 }
 
 }  // namespace zentrix::files

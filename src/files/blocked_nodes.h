@@ -21,10 +21,11 @@ struct NodeRange {
 // The blocked ranges of the generated structure: the first module's Base 0
 // and, for an arch, the last section as well, where the renumbering of the
 // Base 0 nodes put them. One range, or two for an arch.
-std::vector<NodeRange> blockedNodeRanges(const model::Model& model);
+std::vector<NodeRange> blockedNodeRanges(const model::Structure& structure,
+                                         const model::GeneratedWith& with);
 
 // The Base module's supports: its Base 0 nodes 1 to K, whatever the
 // expansion.
-NodeRange baseModuleBlockedNodes(const model::Model& model);
+NodeRange baseModuleBlockedNodes(const model::BaseModule& base);
 
 }  // namespace zentrix::files

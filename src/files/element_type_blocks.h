@@ -36,6 +36,7 @@ struct ElementTypeBlocks {
 
 // The blocks of the model's generated structure. A Base 0 element whose
 // Base module kind is missing or out of 1 ... 4 gets type 0.
-ElementTypeBlocks elementTypeBlocks(const model::Model& model);
+ElementTypeBlocks elementTypeBlocks(const model::Structure& structure,
+                                    const model::BaseModule& base);
 
 }  // namespace zentrix::files

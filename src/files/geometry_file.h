@@ -22,6 +22,24 @@ namespace zentrix::files {
 model::Outcome writeGeometryFile(const model::Model& model, model::Progress* progress = nullptr,
                                  StagedFiles* staged = nullptr);
 
+// What the Geometry File is written from: the generated structure with the
+// inputs it was generated with, the element types its kinds are written
+// with, and the Base module's title and element count.
+struct GeometryParts {
+  const model::BaseModule& base;
+  const model::ElementTypes& types;
+  const model::Structure& structure;
+  model::GeneratedWith with;
+  bool romanian = false;
+};
+
+// The same write from the parts, at `path` (cut at a NUL, trailing blanks
+// ignored); `writeGeometryFile(model)` passes the model's parts, the
+// structure's inputs (`structureInputs`) and `model.geometryFilePath`.
+model::Outcome writeGeometryFile(const GeometryParts& parts, std::string_view path,
+                                 model::Progress* progress = nullptr,
+                                 StagedFiles* staged = nullptr);
+
 // The closing message ("Created File: ..."), in the model's language, with
 // the whole path.
 std::string geometryCreatedMessage(const model::Model& model);
@@ -35,5 +53,9 @@ std::string baseModuleGeometryPath(std::string_view oldFilePath);
 // module alone there. Nodes or end nodes not entered yet are written as 0; a
 // NaN or infinite coordinate is refused like the Geometry File's.
 model::Outcome writeBaseModuleGeometryFile(model::Model& model, StagedFiles* staged = nullptr);
+
+// The same write of the Base module alone at `path` (trailing blanks ignored).
+model::Outcome writeBaseModuleGeometryFile(const model::BaseModule& base, std::string_view path,
+                                           bool romanian, StagedFiles* staged = nullptr);
 
 }  // namespace zentrix::files

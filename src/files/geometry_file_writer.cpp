@@ -21,8 +21,7 @@ using namespace geometry_layout;
 
 // The path as the file and the message quote it: up to a NUL character when
 // the text holds one, else without trailing blanks.
-std::string_view geometryPathText(const model::Model& model) {
-  const std::string_view path = model.geometryFilePath;
+std::string_view geometryPathText(std::string_view path) {
   const auto nul = path.find('\0');
   return nul != std::string_view::npos ? path.substr(0, nul) : model::trimRight(path);
 }
@@ -39,10 +38,10 @@ void writeBlockedNodesLine(TextFileOutput& out, std::int64_t first, std::int64_t
 }
 
 // The supported ranges (blocked_nodes.h).
-void writeBlockedNodes(TextFileOutput& out, const model::Model& model, int nodeWidth) {
-  const int dofPerNode = model::structureInputs(model).dofPerNode;
-  for (const NodeRange& range : blockedNodeRanges(model))
-    writeBlockedNodesLine(out, range.first, range.last, nodeWidth, dofPerNode);
+void writeBlockedNodes(TextFileOutput& out, const model::Structure& structure,
+                       const model::GeneratedWith& with, int nodeWidth) {
+  for (const NodeRange& range : blockedNodeRanges(structure, with))
+    writeBlockedNodesLine(out, range.first, range.last, nodeWidth, with.dofPerNode);
 }
 
 // Elements first..last, the area of the type in the general form G12.4, and
@@ -69,71 +68,77 @@ void writeKindLine(TextFileOutput& out, std::int64_t first, std::int64_t last, i
 
 // One line per element kind, then one line for each element that lies wholly
 // in Base 0 (written once, after every kind block), with its own type.
-void writeElementData(TextFileOutput& out, const model::Model& model, int elementWidth) {
-  writeElementDataHeading(out, model.romanian);
+void writeElementData(TextFileOutput& out, const GeometryParts& parts, int elementWidth) {
+  writeElementDataHeading(out, parts.romanian);
   for (int kind = 1; kind <= model::kKindCount; ++kind)
-    writeKindLine(out, std::int64_t{model.kindEnd[kind - 1]} + 1, model.kindEnd[kind], elementWidth,
-                  model.typeArea(kind), model.typeName(kind));
-  const ElementTypeBlocks blocks = elementTypeBlocks(model);
+    writeKindLine(out, std::int64_t{parts.structure.kindEnd[kind - 1]} + 1,
+                  parts.structure.kindEnd[kind], elementWidth, parts.types.typeArea(kind),
+                  parts.types.typeName(kind));
+  const ElementTypeBlocks blocks = elementTypeBlocks(parts.structure, parts.base);
   std::int64_t number = blocks.lastKindElement;
   for (const int type : blocks.base0Types) {
     ++number;
-    writeKindLine(out, number, number, elementWidth, model.typeArea(type), model.typeName(type));
+    writeKindLine(out, number, number, elementWidth, parts.types.typeArea(type),
+                  parts.types.typeName(type));
   }
 }
 
-// Arrays that do not match their counts mean the structure was not generated
+// Arrays that do not fit each other mean the structure was not generated
 // (or was built by a broken caller); writing them would read past their end.
-bool structureIsComplete(const model::Model& model) {
-  if (model.totalNodes < 0 || model.totalElements < 0 || model.baseElementCount < 0) return false;
-  if (model.nodeCoords.rows() < model.totalNodes) return false;
-  if (model.totalNodes > 0 && model.nodeCoords.columns() < model::structureInputs(model).dofPerNode)
+bool structureIsComplete(const GeometryParts& parts) {
+  const model::Structure& structure = parts.structure;
+  if (parts.base.baseElementCount < 0) return false;
+  if (structure.totalNodes() > 0 && structure.nodeCoords.columns() < parts.with.dofPerNode)
     return false;
-  if (model.elemStart.count() < model.totalElements || model.elemEnd.count() < model.totalElements)
-    return false;
-  const std::int64_t firstBase0 = model.kindCount[4] != 0 ? model.kindCount[4] : model.kindCount[3];
-  for (std::int64_t s = firstBase0 + 1; s <= model.baseElementCount; ++s) {
-    if (s < 1 || s > model.elemKind.count()) return false;
-    if (model.elemKind(s) < 1 || model.elemKind(s) > model::kKindCount) return false;
+  if (structure.elemEnd.count() < structure.totalElements()) return false;
+  const std::int64_t firstBase0 =
+      structure.kindCount[4] != 0 ? structure.kindCount[4] : structure.kindCount[3];
+  for (std::int64_t s = firstBase0 + 1; s <= parts.base.baseElementCount; ++s) {
+    if (s < 1 || s > structure.elemKind.count()) return false;
+    if (structure.elemKind(s) < 1 || structure.elemKind(s) > model::kKindCount) return false;
   }
   return true;
 }
 
-std::optional<std::string> refusalToWrite(const model::Model& model) {
-  if (!structureIsComplete(model)) return model::say(texts::kNotGenerated, model.romanian);
-  if (auto fault = nonFiniteCoordinate(model.nodeCoords, model.totalNodes, model.romanian))
+std::optional<std::string> refusalToWrite(const GeometryParts& parts) {
+  if (!structureIsComplete(parts)) return model::say(texts::kNotGenerated, parts.romanian);
+  if (auto fault = nonFiniteCoordinate(parts.structure.nodeCoords, parts.structure.totalNodes(),
+                                       parts.romanian))
     return fault;
-  return nonFiniteArea(model);
+  return nonFiniteArea(parts.types, parts.romanian);
 }
 
-// Writes the file of a model that passed the checks.
-model::Outcome writeGeometryLines(const model::Model& model, std::string_view pathText,
+// Writes the file of parts that passed the checks.
+model::Outcome writeGeometryLines(const GeometryParts& parts, std::string_view pathText,
                                   model::Progress* progress, StagedFiles* staged) {
-  TextFileOutput out{std::string(pathText), model.romanian, staged};
+  const model::Structure& structure = parts.structure;
+  const bool romanian = parts.romanian;
+  TextFileOutput out{std::string(pathText), romanian, staged};
   if (!out.open()) return out.finish();
 
-  const int nodeWidth = model::digitCount(model.totalNodes);
-  const int elementWidth = model::digitCount(model.totalElements);
-  model::ProgressMeter meter(progress, std::int64_t{model.totalNodes} + model.totalElements);
+  const int nodeWidth = model::digitCount(structure.totalNodes());
+  const int elementWidth = model::digitCount(structure.totalElements());
+  model::ProgressMeter meter(progress,
+                             std::int64_t{structure.totalNodes()} + structure.totalElements());
 
-  headings::writeLines(out, headings::kGeometryHeader, model.romanian);
+  headings::writeLines(out, headings::kGeometryHeader, romanian);
   out.line("//");
-  writeTitleLine(out, model.problemTitle);
-  const int dofPerNode = model::structureInputs(model).dofPerNode;
-  writeSizeLine(out, model.totalNodes, model.totalElements, dofPerNode);
-  writeBlockedNodes(out, model, nodeWidth);
-  writeSupportsUnitsAndNodesHeading(out, model.romanian);
+  writeTitleLine(out, parts.base.problemTitle);
+  const int dofPerNode = parts.with.dofPerNode;
+  writeSizeLine(out, structure.totalNodes(), structure.totalElements(), dofPerNode);
+  writeBlockedNodes(out, structure, parts.with, nodeWidth);
+  writeSupportsUnitsAndNodesHeading(out, romanian);
   const bool complete =
-      writeNodeLines(out, model.nodeCoords, model.totalNodes, dofPerNode, meter) &&
-      writeTopology(out, model.romanian, model.elemStart, model.elemEnd, model.totalElements,
-                    meter);
+      writeNodeLines(out, structure.nodeCoords, structure.totalNodes(), dofPerNode, meter) &&
+      writeTopology(out, romanian, structure.elemStart, structure.elemEnd,
+                    structure.totalElements(), meter);
   if (!complete) {
     if (out.failed()) return out.finish();
     out.abandon();
     return out.cancelled();
   }
-  writeElementData(out, model, elementWidth);
-  writeMaterialsAndEnd(out, model.romanian, model.totalElements, pathText);
+  writeElementData(out, parts, elementWidth);
+  writeMaterialsAndEnd(out, romanian, structure.totalElements(), pathText);
   if (!meter.finish()) {
     out.abandon();
     return out.cancelled();
@@ -143,21 +148,31 @@ model::Outcome writeGeometryLines(const model::Model& model, std::string_view pa
 
 }  // namespace
 
+model::Outcome writeGeometryFile(const GeometryParts& parts, std::string_view path,
+                                 model::Progress* progress, StagedFiles* staged) {
+  const std::string_view pathText = geometryPathText(path);
+  if (auto refusal = refusalToWrite(parts)) return model::Outcome::failure(*refusal);
+  try {
+    return writeGeometryLines(parts, pathText, progress, staged);
+  } catch (const std::bad_alloc&) {
+    return refusedWrite(pathText, notEnoughMemory(parts.romanian), parts.romanian);
+  }
+}
+
 model::Outcome writeGeometryFile(const model::Model& model, model::Progress* progress,
                                  StagedFiles* staged) {
-  const std::string_view pathText = geometryPathText(model);
-  if (auto refusal = refusalToWrite(model)) return model::Outcome::failure(*refusal);
-  try {
-    return writeGeometryLines(model, pathText, progress, staged);
-  } catch (const std::bad_alloc&) {
-    return refusedWrite(model, pathText, notEnoughMemory(model));
-  }
+  return writeGeometryFile(GeometryParts{.base = model.base,
+                                         .types = model.types,
+                                         .structure = model.structure,
+                                         .with = model::structureInputs(model),
+                                         .romanian = model.romanian},
+                           model.geometryFilePath, progress, staged);
 }
 
 std::string geometryCreatedMessage(const model::Model& model) {
   // The whole path, however long: a cut path would name another file.
   return model::say(texts::kGeometryCreated, model.romanian,
-                    {model::escapedControls(geometryPathText(model))});
+                    {model::escapedControls(geometryPathText(model.geometryFilePath))});
 }
 
 }  // namespace zentrix::files

@@ -11,9 +11,9 @@
 
 namespace zentrix::files {
 
-// Loads `model.oldFilePath`. The file is read into a scratch record that
-// replaces the model's Base module, expansion and element-type fields only
-// when the whole read succeeded: a failed load changes nothing. The outcome
+// Loads `model.oldFilePath`. The file is read into copies of the model's
+// Base module, expansion and element types, which replace the model's parts
+// whole only when the whole read succeeded: a failed load changes nothing. The outcome
 // of a failure gives the reason with the file's line number, in the model's
 // language: `File "<path>", line <n>, <record>: <reason>`.
 //
@@ -42,5 +42,23 @@ model::Outcome loadInputText(model::Model& model, std::string_view text, std::st
 // place with the others.
 model::Outcome writeInputFile(const model::Model& model, model::Progress* progress = nullptr,
                               StagedFiles* staged = nullptr);
+
+// What the Zentrix Input File is written from: the input parts and the
+// generated structure. When the structure no longer belongs to the inputs
+// (an input changed after GENERATE) the generated section stays empty.
+struct InputFileParts {
+  const model::BaseModule& base;
+  const model::Expansion& expansion;
+  const model::ElementTypes& types;
+  const model::Structure& structure;
+  bool structureBelongsToInputs = true;
+  bool romanian = false;
+};
+
+// The same write from the parts at `path` (cut at a NUL, trailing blanks
+// ignored); `writeInputFile(model)` passes the model's parts and
+// `model.inputFilePath`.
+model::Outcome writeInputFile(const InputFileParts& parts, std::string_view path,
+                              model::Progress* progress = nullptr, StagedFiles* staged = nullptr);
 
 }  // namespace zentrix::files

@@ -239,88 +239,21 @@ Outcome readInputPart(const std::string& pathText, bool romanian, std::string& t
   return Outcome::success();
 }
 
-// The fields a load sets. They start as the model's values, since a record
-// may leave a value out (an empty value, a slash) and the value then stays.
-struct LoadedInput {
-  std::string problemTitle;
-  std::int32_t dofPerNode = 0;
-  std::int32_t nodesInBase0 = 0;
-  std::int32_t nodesInBase1 = 0;
-  std::int32_t baseNodeCount = 0;
-  model::CoordinateTable baseCoords;
-  char expansionDirection = ' ';
-  std::int32_t directionIndex = 0;
-  std::int32_t moduleCount = 0;
-  float moduleLength = 0.0f;
-  std::int32_t expansionType = 0;
-  std::int32_t loadedExpansionType = 0;
-  float pyramidShrinkRatio = 0.0f;
-  std::array<float, 3> vertexFoot{};
-  float shrinkRatio = 0.0f;
-  char shrinkDirection = ' ';
-  std::int32_t shrinkDirectionIndex = 0;
-  std::int32_t archKind = 0;
-  float halfSpan = 0.0f;
-  float archHeight = 0.0f;
-  std::int32_t baseElementCount = 0;
-  model::OneBasedArray<std::int32_t> baseElemStart;
-  model::OneBasedArray<std::int32_t> baseElemEnd;
-  std::int32_t elementKindCount = 0;
-  std::array<std::string, model::kKindCount> typeNames;
-  std::array<float, model::kKindCount> typeAreas{};
+// The input parts a load fills. They start as the model's, since a record
+// may leave a value out (an empty value, a slash) and the value then stays;
+// the model takes them whole when the whole read succeeded.
+struct LoadedParts {
+  model::BaseModule base;
+  model::Expansion expansion;
+  model::ElementTypes types;
 
-  explicit LoadedInput(const model::Model& m)
-      : problemTitle(m.problemTitle),
-        dofPerNode(m.dofPerNode),
-        nodesInBase0(m.nodesInBase0),
-        nodesInBase1(m.nodesInBase1),
-        baseNodeCount(m.baseNodeCount),
-        expansionDirection(m.expansionDirection),
-        directionIndex(m.directionIndex),
-        moduleCount(m.moduleCount),
-        moduleLength(m.moduleLength),
-        expansionType(m.expansionType),
-        loadedExpansionType(m.loadedExpansionType),
-        pyramidShrinkRatio(m.pyramidShrinkRatio),
-        vertexFoot(m.vertexFoot),
-        shrinkRatio(m.shrinkRatio),
-        shrinkDirection(m.shrinkDirection),
-        shrinkDirectionIndex(m.shrinkDirectionIndex),
-        archKind(m.archKind),
-        halfSpan(m.halfSpan),
-        archHeight(m.archHeight),
-        baseElementCount(m.baseElementCount),
-        elementKindCount(m.elementKindCount),
-        typeNames(m.typeNames),
-        typeAreas(m.typeAreas) {}
+  explicit LoadedParts(const model::Model& m)
+      : base(m.base), expansion(m.expansion), types(m.types) {}
 
   void moveInto(model::Model& m) && {
-    m.problemTitle = std::move(problemTitle);
-    m.dofPerNode = dofPerNode;
-    m.nodesInBase0 = nodesInBase0;
-    m.nodesInBase1 = nodesInBase1;
-    m.baseNodeCount = baseNodeCount;
-    m.baseCoords = std::move(baseCoords);
-    m.expansionDirection = expansionDirection;
-    m.directionIndex = directionIndex;
-    m.moduleCount = moduleCount;
-    m.moduleLength = moduleLength;
-    m.expansionType = expansionType;
-    m.loadedExpansionType = loadedExpansionType;
-    m.pyramidShrinkRatio = pyramidShrinkRatio;
-    m.vertexFoot = vertexFoot;
-    m.shrinkRatio = shrinkRatio;
-    m.shrinkDirection = shrinkDirection;
-    m.shrinkDirectionIndex = shrinkDirectionIndex;
-    m.archKind = archKind;
-    m.halfSpan = halfSpan;
-    m.archHeight = archHeight;
-    m.baseElementCount = baseElementCount;
-    m.baseElemStart = std::move(baseElemStart);
-    m.baseElemEnd = std::move(baseElemEnd);
-    m.elementKindCount = elementKindCount;
-    m.typeNames = std::move(typeNames);
-    m.typeAreas = typeAreas;
+    m.base = std::move(base);
+    m.expansion = std::move(expansion);
+    m.types = std::move(types);
   }
 };
 
@@ -385,7 +318,7 @@ const model::Text& fieldText(Field field) {
   return texts::fields::kTitle;
 }
 
-// Reads the records in order into a `LoadedInput`. Besides what the free-form
+// Reads the records in order into a `LoadedParts`. Besides what the free-form
 // reading refuses, it refuses what the model cannot hold: coordinates per
 // node other than 2 or 3, negative counts, a node count beyond 32 bits,
 // record numbers outside their range, more records than the lines left in
@@ -399,7 +332,7 @@ class InputFileLoader {
         cut_(part.cut),
         reader_(part.text, model.romanian) {}
 
-  Outcome load(LoadedInput& in) {
+  Outcome load(LoadedParts& in) {
     Outcome outcome = readTitle(in);
     if (outcome) outcome = readBaseNodes(in);
     if (outcome) outcome = readExpansion(in);
@@ -462,127 +395,131 @@ class InputFileLoader {
         countLine);
   }
 
-  Outcome readTitle(LoadedInput& in) {
+  Outcome readTitle(LoadedParts& in) {
     std::string line;
     bool anyLine = false;
     while (reader_.readLine(line)) {
       anyLine = true;
       if (startsWith(line, "//")) continue;
-      in.problemTitle = shownText(line, model::kTitleWidth);
+      in.base.problemTitle = shownText(line, model::kTitleWidth);
       return Outcome::success();
     }
     return fail(Field::kTitle, say(anyLine ? texts::kEndsInTheCommentHeader : texts::kEmptyFile),
                 lastLine());
   }
 
-  Outcome readBaseNodes(LoadedInput& in) {
-    Outcome outcome = read(Field::kCounts, {&in.dofPerNode, &in.nodesInBase0, &in.nodesInBase1});
+  Outcome readBaseNodes(LoadedParts& in) {
+    Outcome outcome =
+        read(Field::kCounts, {&in.base.dofPerNode, &in.base.nodesInBase0, &in.base.nodesInBase1});
     if (!outcome) return outcome;
     const int countLine = reader_.recordLineNumber();
-    if (in.dofPerNode != 2 && in.dofPerNode != 3)
+    if (in.base.dofPerNode != 2 && in.base.dofPerNode != 3)
       return refuse(Field::kCounts,
-                    say(texts::kCoordinatesPerNode, {std::to_string(in.dofPerNode)}));
-    if (in.nodesInBase0 < 0)
-      return refuseNegative(Field::kCounts, in.nodesInBase0, texts::kNodesInBase0);
-    if (in.nodesInBase1 < 0)
-      return refuseNegative(Field::kCounts, in.nodesInBase1, texts::kNodesInBase1);
-    const std::int64_t nodeCount = std::int64_t{in.nodesInBase0} + in.nodesInBase1;
+                    say(texts::kCoordinatesPerNode, {std::to_string(in.base.dofPerNode)}));
+    if (in.base.nodesInBase0 < 0)
+      return refuseNegative(Field::kCounts, in.base.nodesInBase0, texts::kNodesInBase0);
+    if (in.base.nodesInBase1 < 0)
+      return refuseNegative(Field::kCounts, in.base.nodesInBase1, texts::kNodesInBase1);
+    const std::int64_t nodeCount = std::int64_t{in.base.nodesInBase0} + in.base.nodesInBase1;
     if (nodeCount > std::numeric_limits<std::int32_t>::max())
       return refuse(Field::kCounts,
                     say(texts::kTooManyNodes,
-                        {std::to_string(in.nodesInBase0), std::to_string(in.nodesInBase1),
+                        {std::to_string(in.base.nodesInBase0), std::to_string(in.base.nodesInBase1),
                          std::to_string(std::numeric_limits<std::int32_t>::max())}));
-    in.baseNodeCount = static_cast<std::int32_t>(nodeCount);
+    in.base.baseNodeCount = static_cast<std::int32_t>(nodeCount);
     if (outcome = skipHeading(Field::kCoordinatesHeading); !outcome) return outcome;
     if (outcome = checkRoomFor(Field::kCounts, nodeCount, texts::kNodeRecords, countLine); !outcome)
       return outcome;
-    in.baseCoords.rebuild(nodeCount, in.dofPerNode);
-    for (std::int32_t record = 1; record <= in.baseNodeCount; ++record)
+    in.base.baseCoords.rebuild(nodeCount, in.base.dofPerNode);
+    for (std::int32_t record = 1; record <= in.base.baseNodeCount; ++record)
       if (outcome = readNodeRecord(in); !outcome) return outcome;
     return outcome;
   }
 
   // "k x y [z]" into row k; coordinates the record leaves out stay.
-  Outcome readNodeRecord(LoadedInput& in) {
+  Outcome readNodeRecord(LoadedParts& in) {
     std::int32_t node = 0;
     std::array<float, 3> xyz{};
     const std::array<FreeFormTarget, 4> targets = {&node, &xyz[0], &xyz[1], &xyz[2]};
-    const Outcome outcome =
-        read(Field::kNodeRecord, std::span<const FreeFormTarget>(
-                                     targets.data(), static_cast<std::size_t>(1 + in.dofPerNode)));
+    const Outcome outcome = read(
+        Field::kNodeRecord, std::span<const FreeFormTarget>(
+                                targets.data(), static_cast<std::size_t>(1 + in.base.dofPerNode)));
     if (!outcome) return outcome;
     if (!reader_.filled(1)) {
-      for (int axis = 1; axis <= in.dofPerNode; ++axis)
+      for (int axis = 1; axis <= in.base.dofPerNode; ++axis)
         if (reader_.filled(1 + axis))
           return refuse(Field::kNodeRecord, say(texts::kNodeNumberMissing));
       return outcome;  // a record without values (a lone slash) names no node
     }
-    if (node < 1 || node > in.baseNodeCount)
+    if (node < 1 || node > in.base.baseNodeCount)
       return refuse(
           Field::kNodeRecord,
-          say(texts::kNodeOutside, {std::to_string(node), std::to_string(in.baseNodeCount)}));
-    for (int axis = 1; axis <= in.dofPerNode; ++axis)
+          say(texts::kNodeOutside, {std::to_string(node), std::to_string(in.base.baseNodeCount)}));
+    for (int axis = 1; axis <= in.base.dofPerNode; ++axis)
       if (reader_.filled(1 + axis))
-        in.baseCoords(node, axis) = xyz[static_cast<std::size_t>(axis - 1)];
+        in.base.baseCoords(node, axis) = xyz[static_cast<std::size_t>(axis - 1)];
     return outcome;
   }
 
-  Outcome readExpansion(LoadedInput& in) {
+  Outcome readExpansion(LoadedParts& in) {
     Outcome outcome = skipHeading(Field::kExpansionHeading);
     if (!outcome) return outcome;
-    std::string letter(1, in.expansionDirection);
+    std::string letter(1, in.expansion.expansionDirection);
     if (outcome = read(Field::kDirection, {&letter}); !outcome) return outcome;
-    in.expansionDirection = letter.empty() ? ' ' : letter.front();
-    in.directionIndex = model::axisNumber(in.expansionDirection);
-    if (outcome = read(Field::kExpansion, {&in.moduleCount, &in.moduleLength, &in.expansionType});
+    in.expansion.expansionDirection = letter.empty() ? ' ' : letter.front();
+    in.expansion.directionIndex = model::axisNumber(in.expansion.expansionDirection);
+    if (outcome = read(Field::kExpansion, {&in.expansion.moduleCount, &in.expansion.moduleLength,
+                                           &in.expansion.expansionType});
         !outcome)
       return outcome;
-    if (in.moduleCount < 0)
-      return refuseNegative(Field::kExpansion, in.moduleCount, texts::kModules);
-    in.loadedExpansionType = in.expansionType;
-    switch (in.expansionType) {
+    if (in.expansion.moduleCount < 0)
+      return refuseNegative(Field::kExpansion, in.expansion.moduleCount, texts::kModules);
+    in.expansion.loadedExpansionType = in.expansion.expansionType;
+    switch (in.expansion.expansionType) {
       case model::kPyramidal: {
-        if (outcome = read(Field::kPyramidRatio, {&in.pyramidShrinkRatio}); !outcome)
+        if (outcome = read(Field::kPyramidRatio, {&in.expansion.pyramidShrinkRatio}); !outcome)
           return outcome;
-        const std::array<FreeFormTarget, 3> foot = {&in.vertexFoot[0], &in.vertexFoot[1],
-                                                    &in.vertexFoot[2]};
-        return read(Field::kVertexFoot, std::span<const FreeFormTarget>(
-                                            foot.data(), static_cast<std::size_t>(in.dofPerNode)));
+        const std::array<FreeFormTarget, 3> foot = {
+            &in.expansion.vertexFoot[0], &in.expansion.vertexFoot[1], &in.expansion.vertexFoot[2]};
+        return read(Field::kVertexFoot,
+                    std::span<const FreeFormTarget>(foot.data(),
+                                                    static_cast<std::size_t>(in.base.dofPerNode)));
       }
       case model::kOneDirectionShrink: {
-        std::string shrinkLetter(1, in.shrinkDirection);
-        if (outcome = read(Field::kShrink, {&in.shrinkRatio, &shrinkLetter}); !outcome)
+        std::string shrinkLetter(1, in.expansion.shrinkDirection);
+        if (outcome = read(Field::kShrink, {&in.expansion.shrinkRatio, &shrinkLetter}); !outcome)
           return outcome;
-        in.shrinkDirection = shrinkLetter.empty() ? ' ' : shrinkLetter.front();
-        in.shrinkDirectionIndex = model::axisNumber(in.shrinkDirection);
+        in.expansion.shrinkDirection = shrinkLetter.empty() ? ' ' : shrinkLetter.front();
+        in.expansion.shrinkDirectionIndex = model::axisNumber(in.expansion.shrinkDirection);
         return outcome;
       }
       case model::kArch:
-        return read(Field::kArch, {&in.archKind, &in.halfSpan, &in.archHeight});
+        return read(Field::kArch,
+                    {&in.expansion.archKind, &in.expansion.halfSpan, &in.expansion.archHeight});
       default:
         return outcome;
     }
   }
 
-  Outcome readBaseElements(LoadedInput& in) {
+  Outcome readBaseElements(LoadedParts& in) {
     Outcome outcome = skipHeading(Field::kTopologyHeading);
-    if (outcome) outcome = read(Field::kElementCount, {&in.baseElementCount});
+    if (outcome) outcome = read(Field::kElementCount, {&in.base.baseElementCount});
     if (!outcome) return outcome;
-    if (in.baseElementCount < 0)
-      return refuseNegative(Field::kElementCount, in.baseElementCount, texts::kElements);
-    if (outcome = checkRoomFor(Field::kElementCount, in.baseElementCount, texts::kElementRecords,
-                               reader_.recordLineNumber());
+    if (in.base.baseElementCount < 0)
+      return refuseNegative(Field::kElementCount, in.base.baseElementCount, texts::kElements);
+    if (outcome = checkRoomFor(Field::kElementCount, in.base.baseElementCount,
+                               texts::kElementRecords, reader_.recordLineNumber());
         !outcome)
       return outcome;
-    in.baseElemStart.rebuild(in.baseElementCount);
-    in.baseElemEnd.rebuild(in.baseElementCount);
-    for (std::int32_t record = 1; record <= in.baseElementCount; ++record)
+    in.base.baseElemStart.rebuild(in.base.baseElementCount);
+    in.base.baseElemEnd.rebuild(in.base.baseElementCount);
+    for (std::int32_t record = 1; record <= in.base.baseElementCount; ++record)
       if (outcome = readElementRecord(in); !outcome) return outcome;
     return outcome;
   }
 
   // "k start end" into entry k; end nodes the record leaves out stay.
-  Outcome readElementRecord(LoadedInput& in) {
+  Outcome readElementRecord(LoadedParts& in) {
     std::int32_t element = 0, start = 0, end = 0;
     const Outcome outcome = read(Field::kElementRecord, {&element, &start, &end});
     if (!outcome) return outcome;
@@ -591,12 +528,12 @@ class InputFileLoader {
         return refuse(Field::kElementRecord, say(texts::kElementNumberMissing));
       return outcome;
     }
-    if (element < 1 || element > in.baseElementCount)
+    if (element < 1 || element > in.base.baseElementCount)
       return refuse(Field::kElementRecord,
                     say(texts::kElementOutside,
-                        {std::to_string(element), std::to_string(in.baseElementCount)}));
-    if (reader_.filled(2)) in.baseElemStart(element) = start;
-    if (reader_.filled(3)) in.baseElemEnd(element) = end;
+                        {std::to_string(element), std::to_string(in.base.baseElementCount)}));
+    if (reader_.filled(2)) in.base.baseElemStart(element) = start;
+    if (reader_.filled(3)) in.base.baseElemEnd(element) = end;
     return outcome;
   }
 
@@ -620,27 +557,29 @@ class InputFileLoader {
   // Types 1..count come from the file. The element kinds are always four, so
   // a file with fewer types gives the others the names and areas of a new
   // model, and the model then holds four types.
-  Outcome readElementTypes(LoadedInput& in) {
-    Outcome outcome = read(Field::kTypeCount, {&in.elementKindCount});
+  Outcome readElementTypes(LoadedParts& in) {
+    Outcome outcome = read(Field::kTypeCount, {&in.types.elementKindCount});
     if (!outcome) return outcome;
-    if (in.elementKindCount < 1 || in.elementKindCount > model::kKindCount)
+    if (in.types.elementKindCount < 1 || in.types.elementKindCount > model::kKindCount)
       return refuse(Field::kTypeCount,
-                    say(texts::kTypeCount, {std::to_string(in.elementKindCount)}));
+                    say(texts::kTypeCount, {std::to_string(in.types.elementKindCount)}));
     model::Model defaults;
     defaults.romanian = romanian_;
-    defaults.expansionType = in.expansionType;
+    defaults.expansion.expansionType = in.expansion.expansionType;
     for (int type = 1; type <= model::kKindCount; ++type) {
-      in.typeNames[static_cast<std::size_t>(type - 1)] = model::defaultTypeName(defaults, type);
-      in.typeAreas[static_cast<std::size_t>(type - 1)] = static_cast<float>(type);
+      in.types.typeNames[static_cast<std::size_t>(type - 1)] =
+          model::defaultTypeName(defaults, type);
+      in.types.typeAreas[static_cast<std::size_t>(type - 1)] = static_cast<float>(type);
     }
-    for (int type = 1; type <= in.elementKindCount; ++type) {
+    for (int type = 1; type <= in.types.elementKindCount; ++type) {
       const auto entry = static_cast<std::size_t>(type - 1);
       std::string line;
       if (!reader_.readLine(line)) return missing(Field::kTypeName, type);
-      in.typeNames[entry] = typeNameOfLine(line);
-      if (outcome = read(Field::kTypeArea, {&in.typeAreas[entry]}, type); !outcome) return outcome;
+      in.types.typeNames[entry] = typeNameOfLine(line);
+      if (outcome = read(Field::kTypeArea, {&in.types.typeAreas[entry]}, type); !outcome)
+        return outcome;
     }
-    in.elementKindCount = model::kKindCount;
+    in.types.elementKindCount = model::kKindCount;
     return outcome;
   }
 
@@ -661,7 +600,7 @@ model::Outcome loadCleanText(model::Model& model, std::string_view text,
                              std::string_view fileName) {
   try {
     const InputPart part = inputPartOf(text);
-    LoadedInput loaded(model);
+    LoadedParts loaded(model);
     if (Outcome outcome = InputFileLoader(model, part, fileName).load(loaded); !outcome)
       return outcome;
     std::move(loaded).moveInto(model);

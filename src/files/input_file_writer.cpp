@@ -27,7 +27,6 @@ namespace zentrix::files {
 namespace {
 
 using model::FreeFormRecord;
-using model::Model;
 using model::Outcome;
 
 // The longest records with an empty line after them: node records are the
@@ -76,29 +75,28 @@ std::string pathOf(const std::string& text) {
 // The model's tables must be at least as large as the counts that walk
 // them; anything else is a fault of the caller, reported instead of read
 // out of bounds.
-bool tablesMatchCounts(const Model& m) {
-  const std::int64_t nodes = std::int64_t{m.nodesInBase0} + m.nodesInBase1;
-  const bool base = m.dofPerNode >= 0 && m.dofPerNode <= kMaxCoordinates && m.nodesInBase0 >= 0 &&
-                    m.nodesInBase1 >= 0 && m.baseCoords.rows() >= nodes &&
-                    (nodes == 0 || m.baseCoords.columns() >= m.dofPerNode) &&
-                    m.baseElementCount >= 0 && m.baseElemStart.count() >= m.baseElementCount &&
-                    m.baseElemEnd.count() >= m.baseElementCount && m.elementKindCount >= 0 &&
-                    m.elementKindCount <= model::kKindCount;
-  const bool generated = m.totalNodes >= 0 && m.nodeCoords.rows() >= m.totalNodes &&
-                         m.nodeCoords.columns() <= kMaxCoordinates && m.totalElements >= 0 &&
-                         m.elemStart.count() >= m.totalElements &&
-                         m.elemEnd.count() >= m.totalElements;
+bool tablesMatchCounts(const InputFileParts& m) {
+  const std::int64_t nodes = std::int64_t{m.base.nodesInBase0} + m.base.nodesInBase1;
+  const bool base =
+      m.base.dofPerNode >= 0 && m.base.dofPerNode <= kMaxCoordinates && m.base.nodesInBase0 >= 0 &&
+      m.base.nodesInBase1 >= 0 && m.base.baseCoords.rows() >= nodes &&
+      (nodes == 0 || m.base.baseCoords.columns() >= m.base.dofPerNode) &&
+      m.base.baseElementCount >= 0 && m.base.baseElemStart.count() >= m.base.baseElementCount &&
+      m.base.baseElemEnd.count() >= m.base.baseElementCount && m.types.elementKindCount >= 0 &&
+      m.types.elementKindCount <= model::kKindCount;
+  const bool generated = m.structure.nodeCoords.columns() <= kMaxCoordinates &&
+                         m.structure.elemEnd.count() >= m.structure.totalElements();
   return base && generated;
 }
 
 class InputFileWriter {
  public:
-  InputFileWriter(const Model& model, std::string path, model::Progress* progress,
+  InputFileWriter(const InputFileParts& parts, std::string path, model::Progress* progress,
                   StagedFiles* staged)
-      : model_(model),
+      : parts_(parts),
         path_(std::move(path)),
         meter_(progress, totalRecords()),
-        out_(path_, model.romanian, staged) {}
+        out_(path_, parts.romanian, staged) {}
 
   Outcome write() {
     if (!out_.open()) return out_.finish();
@@ -115,29 +113,30 @@ class InputFileWriter {
   }
 
  private:
-  const char* heading(const model::Text& text) const { return model::say(text, model_.romanian); }
+  const char* heading(const model::Text& text) const { return model::say(text, parts_.romanian); }
 
   void writeInputPart() {
-    headings::writeLines(out_, headings::kInputFileHeader, model_.romanian);
-    out_.line(lineText(model_.problemTitle));
+    headings::writeLines(out_, headings::kInputFileHeader, parts_.romanian);
+    out_.line(lineText(parts_.base.problemTitle));
     out_.line(FreeFormRecord()
-                  .integer(model_.dofPerNode)
-                  .integer(model_.nodesInBase0)
-                  .integer(model_.nodesInBase1)
+                  .integer(parts_.base.dofPerNode)
+                  .integer(parts_.base.nodesInBase0)
+                  .integer(parts_.base.nodesInBase1)
                   .str());
     out_.line(heading(headings::kCoordinates));
-    const std::int64_t nodes = std::int64_t{model_.nodesInBase0} + model_.nodesInBase1;
-    writeNodes(model_.baseCoords, nodes, model_.dofPerNode, 0);
+    const std::int64_t nodes = std::int64_t{parts_.base.nodesInBase0} + parts_.base.nodesInBase1;
+    writeNodes(parts_.base.baseCoords, nodes, parts_.base.dofPerNode, 0);
     if (cancelled_) return;
     writeExpansion();
     out_.line(heading(headings::kTopology));
-    out_.line(FreeFormRecord().integer(model_.baseElementCount).str());
-    writeElements(model_.baseElemStart, model_.baseElemEnd, model_.baseElementCount, 0);
+    out_.line(FreeFormRecord().integer(parts_.base.baseElementCount).str());
+    writeElements(parts_.base.baseElemStart, parts_.base.baseElemEnd, parts_.base.baseElementCount,
+                  0);
     if (cancelled_) return;
-    out_.line(FreeFormRecord().integer(model_.elementKindCount).str());
-    for (int type = 1; type <= model_.elementKindCount; ++type) {
-      out_.line(typeNameLine(model_.typeName(type)));
-      out_.line(FreeFormRecord().real(model_.typeArea(type)).str());
+    out_.line(FreeFormRecord().integer(parts_.types.elementKindCount).str());
+    for (int type = 1; type <= parts_.types.elementKindCount; ++type) {
+      out_.line(typeNameLine(parts_.types.typeName(type)));
+      out_.line(FreeFormRecord().real(parts_.types.typeArea(type)).str());
     }
     out_.line(heading(headings::kEndOfInput));
   }
@@ -153,32 +152,32 @@ class InputFileWriter {
 
   void writeExpansion() {
     out_.line(heading(headings::kExpansion));
-    out_.line(letterValue(model_.expansionDirection));
+    out_.line(letterValue(parts_.expansion.expansionDirection));
     out_.line(FreeFormRecord()
-                  .integer(model_.moduleCount)
-                  .real(model_.moduleLength)
-                  .integer(model_.expansionType)
+                  .integer(parts_.expansion.moduleCount)
+                  .real(parts_.expansion.moduleLength)
+                  .integer(parts_.expansion.expansionType)
                   .str());
-    switch (model_.expansionType) {
+    switch (parts_.expansion.expansionType) {
       case model::kPyramidal: {
-        out_.line(FreeFormRecord().real(model_.pyramidShrinkRatio).str());
+        out_.line(FreeFormRecord().real(parts_.expansion.pyramidShrinkRatio).str());
         FreeFormRecord foot;
-        for (int axis = 1; axis <= model_.dofPerNode; ++axis)
-          foot.real(model_.vertexFootCoordinate(axis));
+        for (int axis = 1; axis <= parts_.base.dofPerNode; ++axis)
+          foot.real(parts_.expansion.vertexFootCoordinate(axis));
         out_.line(foot.str());
         break;
       }
       case model::kOneDirectionShrink:
         out_.line(FreeFormRecord()
-                      .real(model_.shrinkRatio)
-                      .text(letterValue(model_.shrinkDirection))
+                      .real(parts_.expansion.shrinkRatio)
+                      .text(letterValue(parts_.expansion.shrinkDirection))
                       .str());
         break;
       case model::kArch:
         out_.line(FreeFormRecord()
-                      .integer(model_.archKind)
-                      .real(model_.halfSpan)
-                      .real(model_.archHeight)
+                      .integer(parts_.expansion.archKind)
+                      .real(parts_.expansion.halfSpan)
+                      .real(parts_.expansion.archHeight)
                       .str());
         break;
       default:
@@ -189,10 +188,10 @@ class InputFileWriter {
   // A structure the inputs no longer generate is not theirs to carry: its
   // section stays empty, as for a model never generated.
   std::int64_t generatedNodes() const {
-    return model_.inputsChangedSinceGenerate ? 0 : model_.totalNodes;
+    return !parts_.structureBelongsToInputs ? 0 : parts_.structure.totalNodes();
   }
   std::int64_t generatedElements() const {
-    return model_.inputsChangedSinceGenerate ? 0 : model_.totalElements;
+    return !parts_.structureBelongsToInputs ? 0 : parts_.structure.totalElements();
   }
 
   // The structure as the last GENERATE left it, with its own coordinate count.
@@ -200,12 +199,13 @@ class InputFileWriter {
     out_.endLine();
     out_.line(FreeFormRecord().text(heading(headings::kGeneratedData)).str());
     out_.line(FreeFormRecord().text(heading(headings::kCoordinates)).str());
-    writeNodes(model_.nodeCoords, generatedNodes(), model_.nodeCoords.columns(),
-               model_.baseNodeCount);
+    writeNodes(parts_.structure.nodeCoords, generatedNodes(), parts_.structure.nodeCoords.columns(),
+               parts_.base.baseNodeCount);
     if (cancelled_) return;
     out_.endLine();
     out_.line(FreeFormRecord().text(heading(headings::kElementEnds)).str());
-    writeElements(model_.elemStart, model_.elemEnd, generatedElements(), model_.baseElementCount);
+    writeElements(parts_.structure.elemStart, parts_.structure.elemEnd, generatedElements(),
+                  parts_.base.baseElementCount);
   }
 
   // Nodes 1..count of the table, `columns` coordinates each; an empty line
@@ -245,8 +245,9 @@ class InputFileWriter {
   // Every record of the file, and one more: the progress reaches 100%
   // only when the file is in place.
   std::int64_t totalRecords() const {
-    const std::int64_t baseNodes = std::int64_t{model_.nodesInBase0} + model_.nodesInBase1;
-    return baseNodes + model_.baseElementCount + generatedNodes() + generatedElements() + 1;
+    const std::int64_t baseNodes =
+        std::int64_t{parts_.base.nodesInBase0} + parts_.base.nodesInBase1;
+    return baseNodes + parts_.base.baseElementCount + generatedNodes() + generatedElements() + 1;
   }
 
   // Writes `count` records, reporting progress between chunks. A failed
@@ -262,35 +263,49 @@ class InputFileWriter {
     if (!complete && !out_.failed()) cancelled_ = true;
   }
 
-  const Model& model_;
+  const InputFileParts& parts_;
   std::string path_;
   model::ProgressMeter meter_;
   TextFileOutput out_;
   bool cancelled_ = false;
 };
 
-// Why the model cannot be saved as it is, or nullopt.
-std::optional<std::string> refusalOf(const Model& m, const std::string& path) {
+// Why the parts cannot be saved as they are, or nullopt.
+std::optional<std::string> refusalOf(const InputFileParts& m, const std::string& path) {
   if (!tablesMatchCounts(m))
-    return refusedWrite(m, path, model::say(texts::kTablesDoNotMatch, m.romanian)).message;
-  const std::int64_t baseNodes = std::int64_t{m.nodesInBase0} + m.nodesInBase1;
-  if (auto value = nonFiniteCoordinate(m.baseCoords, baseNodes, m.romanian, true)) return value;
-  if (auto value = nonFiniteExpansionValue(m)) return value;
-  if (auto value = nonFiniteArea(m, m.elementKindCount)) return value;
-  return nonFiniteCoordinate(m.nodeCoords, m.totalNodes, m.romanian);
+    return refusedWrite(path, model::say(texts::kTablesDoNotMatch, m.romanian), m.romanian).message;
+  const std::int64_t baseNodes = std::int64_t{m.base.nodesInBase0} + m.base.nodesInBase1;
+  if (auto value = nonFiniteCoordinate(m.base.baseCoords, baseNodes, m.romanian, true))
+    return value;
+  if (auto value = nonFiniteExpansionValue(m.expansion, m.base.dofPerNode, m.romanian))
+    return value;
+  if (auto value = nonFiniteArea(m.types, m.romanian, m.types.elementKindCount)) return value;
+  return nonFiniteCoordinate(m.structure.nodeCoords, m.structure.totalNodes(), m.romanian);
 }
 
 }  // namespace
 
+model::Outcome writeInputFile(const InputFileParts& parts, std::string_view path,
+                              model::Progress* progress, StagedFiles* staged) {
+  std::string pathText = pathOf(std::string(path));
+  if (auto refusal = refusalOf(parts, pathText)) return Outcome::failure(std::move(*refusal));
+  try {
+    return InputFileWriter(parts, pathText, progress, staged).write();
+  } catch (const std::bad_alloc&) {
+    return refusedWrite(pathText, notEnoughMemory(parts.romanian), parts.romanian);
+  }
+}
+
 model::Outcome writeInputFile(const model::Model& model, model::Progress* progress,
                               StagedFiles* staged) {
-  std::string path = pathOf(model.inputFilePath);
-  if (auto refusal = refusalOf(model, path)) return Outcome::failure(std::move(*refusal));
-  try {
-    return InputFileWriter(model, path, progress, staged).write();
-  } catch (const std::bad_alloc&) {
-    return refusedWrite(model, path, notEnoughMemory(model));
-  }
+  return writeInputFile(
+      InputFileParts{.base = model.base,
+                     .expansion = model.expansion,
+                     .types = model.types,
+                     .structure = model.structure,
+                     .structureBelongsToInputs = !model.inputsChangedSinceGenerate,
+                     .romanian = model.romanian},
+      model.inputFilePath, progress, staged);
 }
 
 }  // namespace zentrix::files

@@ -76,13 +76,13 @@ bool namesSameFile(std::string_view first, std::string_view second) {
 }
 
 std::uint64_t geometryFileSizeBound(const model::Model& m, std::size_t pathLength) {
-  const std::int64_t nodes = m.totalNodes;
-  const std::int64_t elements = m.totalElements;
+  const std::int64_t nodes = m.structure.totalNodes();
+  const std::int64_t elements = m.structure.totalElements();
   const std::uint64_t typeLine =
       2 * static_cast<std::uint64_t>(model::digitCount(elements)) + 40 + model::kTypeNameWidth;
-  return kFixedPart + pathLength + counted(nodes) * nodeLineBound(nodes, m.dofPerNode) +
+  return kFixedPart + pathLength + counted(nodes) * nodeLineBound(nodes, m.base.dofPerNode) +
          counted(elements) * elementLineBound(elements, nodes) +
-         (counted(m.baseElementCount) + model::kKindCount) * typeLine;
+         (counted(m.base.baseElementCount) + model::kKindCount) * typeLine;
 }
 
 // An element record of the Zentrix Input File: three free-form integers of
@@ -95,19 +95,22 @@ std::uint64_t elementRecordBound(std::int64_t elements, std::int64_t nodes) {
 }
 
 std::uint64_t inputFileSizeBound(const model::Model& m, std::size_t pathLength) {
-  const std::int64_t baseNodes = std::int64_t{m.nodesInBase0} + m.nodesInBase1;
+  const std::int64_t baseNodes = std::int64_t{m.base.nodesInBase0} + m.base.nodesInBase1;
   const std::uint64_t baseNodeLine = nodeLineBound(baseNodes, 3) + 24;
-  const std::uint64_t baseElementLine = elementRecordBound(m.baseElementCount, baseNodes);
+  const std::uint64_t baseElementLine = elementRecordBound(m.base.baseElementCount, baseNodes);
   return kFixedPart + pathLength + model::kKindCount * (model::kTypeNameWidth + 40) +
-         counted(baseNodes) * baseNodeLine + counted(m.baseElementCount) * baseElementLine +
-         counted(m.totalNodes) * nodeLineBound(m.totalNodes, m.dofPerNode) +
-         counted(m.totalElements) * elementRecordBound(m.totalElements, m.totalNodes);
+         counted(baseNodes) * baseNodeLine + counted(m.base.baseElementCount) * baseElementLine +
+         counted(m.structure.totalNodes()) *
+             nodeLineBound(m.structure.totalNodes(), m.base.dofPerNode) +
+         counted(m.structure.totalElements()) *
+             elementRecordBound(m.structure.totalElements(), m.structure.totalNodes());
 }
 
 std::uint64_t baseModuleFileSizeBound(const model::Model& m, std::size_t pathLength) {
   return kFixedPart + pathLength +
-         counted(m.baseNodeCount) * nodeLineBound(m.baseNodeCount, m.dofPerNode) +
-         counted(m.baseElementCount) * elementLineBound(m.baseElementCount, m.baseNodeCount);
+         counted(m.base.baseNodeCount) * nodeLineBound(m.base.baseNodeCount, m.base.dofPerNode) +
+         counted(m.base.baseElementCount) *
+             elementLineBound(m.base.baseElementCount, m.base.baseNodeCount);
 }
 
 std::optional<std::string> spaceShortage(const std::vector<PlannedOutput>& outputs, bool romanian) {

@@ -12,8 +12,6 @@ namespace zentrix::files {
 
 namespace {
 
-using model::Model;
-
 using model::say;
 
 std::string notWritten(bool romanian) {
@@ -34,12 +32,12 @@ bool allFinite(const float* values, std::size_t count) {
 
 }  // namespace
 
-model::Outcome refusedWrite(const Model& model, std::string_view path, const std::string& reason) {
-  return model::Outcome::failure(say(texts::kCannotWritePath, model.romanian, {path, reason}));
+model::Outcome refusedWrite(std::string_view path, const std::string& reason, bool romanian) {
+  return model::Outcome::failure(say(texts::kCannotWritePath, romanian, {path, reason}));
 }
 
-std::string notEnoughMemory(const Model& model) {
-  return say(texts::kNotEnoughMemory, model.romanian);
+std::string notEnoughMemory(bool romanian) {
+  return say(texts::kNotEnoughMemory, romanian);
 }
 
 std::optional<std::string> nonFiniteCoordinate(const model::CoordinateTable& coords,
@@ -61,39 +59,41 @@ std::optional<std::string> nonFiniteCoordinate(const model::CoordinateTable& coo
   return std::nullopt;
 }
 
-std::optional<std::string> nonFiniteArea(const Model& model, int count) {
+std::optional<std::string> nonFiniteArea(const model::ElementTypes& types, bool romanian,
+                                         int count) {
   for (int type = 1; type <= count && type <= model::kKindCount; ++type) {
-    if (std::isfinite(model.typeArea(type))) continue;
-    const std::string name(model::trimLeft(model::trimRight(model.typeName(type))));
+    if (std::isfinite(types.typeArea(type))) continue;
+    const std::string name(model::trimLeft(model::trimRight(types.typeName(type))));
     const std::string named = std::to_string(type) + (name.empty() ? "" : " (" + name + ")");
-    return say(texts::kNonFiniteArea, model.romanian, {named}) + notWritten(model.romanian);
+    return say(texts::kNonFiniteArea, romanian, {named}) + notWritten(romanian);
   }
   return std::nullopt;
 }
 
-std::optional<std::string> nonFiniteExpansionValue(const Model& model) {
+std::optional<std::string> nonFiniteExpansionValue(const model::Expansion& expansion,
+                                                   int dofPerNode, bool romanian) {
   struct Named {
     std::string field;
     float value;
   };
-  const bool romanian = model.romanian;
   const auto vertexFoot = [&](const char* axis) {
     return say(model::labels::kVertexFootCoordinate, romanian, {axis});
   };
-  std::vector<Named> values = {{say(model::labels::kModuleLength, romanian), model.moduleLength}};
-  switch (model.expansionType) {
+  std::vector<Named> values = {
+      {say(model::labels::kModuleLength, romanian), expansion.moduleLength}};
+  switch (expansion.expansionType) {
     case model::kPyramidal:
-      values.push_back({say(model::labels::kShrinkRatio, romanian), model.pyramidShrinkRatio});
-      values.push_back({vertexFoot("X"), model.vertexFoot[0]});
-      values.push_back({vertexFoot("Y"), model.vertexFoot[1]});
-      if (model.dofPerNode == 3) values.push_back({vertexFoot("Z"), model.vertexFoot[2]});
+      values.push_back({say(model::labels::kShrinkRatio, romanian), expansion.pyramidShrinkRatio});
+      values.push_back({vertexFoot("X"), expansion.vertexFoot[0]});
+      values.push_back({vertexFoot("Y"), expansion.vertexFoot[1]});
+      if (dofPerNode == 3) values.push_back({vertexFoot("Z"), expansion.vertexFoot[2]});
       break;
     case model::kOneDirectionShrink:
-      values.push_back({say(model::labels::kShrinkRatio, romanian), model.shrinkRatio});
+      values.push_back({say(model::labels::kShrinkRatio, romanian), expansion.shrinkRatio});
       break;
     case model::kArch:
-      values.push_back({say(model::labels::kHalfSpan, romanian), model.halfSpan});
-      values.push_back({say(model::labels::kArchHeight, romanian), model.archHeight});
+      values.push_back({say(model::labels::kHalfSpan, romanian), expansion.halfSpan});
+      values.push_back({say(model::labels::kArchHeight, romanian), expansion.archHeight});
       break;
     default:
       break;

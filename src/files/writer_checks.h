@@ -18,11 +18,10 @@
 namespace zentrix::files {
 
 // A refused write: `Cannot write the file "<path>": <reason>`.
-model::Outcome refusedWrite(const model::Model& model, std::string_view path,
-                            const std::string& reason);
+model::Outcome refusedWrite(std::string_view path, const std::string& reason, bool romanian);
 
 // The reason of a write that could not have its buffer: "not enough memory".
-std::string notEnoughMemory(const model::Model& model);
+std::string notEnoughMemory(bool romanian);
 
 // The first coordinate of nodes 1..count of `coords` (all its columns) that
 // is not finite; `baseModule` names the node as a Base module node.
@@ -32,10 +31,12 @@ std::optional<std::string> nonFiniteCoordinate(const model::CoordinateTable& coo
 
 // The first of the areas of element types 1..count that is not finite,
 // named with its type's name.
-std::optional<std::string> nonFiniteArea(const model::Model& model, int count = model::kKindCount);
+std::optional<std::string> nonFiniteArea(const model::ElementTypes& types, bool romanian,
+                                         int count = model::kKindCount);
 
 // The first expansion parameter the Zentrix Input File saves (the module
 // length and those of the model's expansion type) that is not finite.
-std::optional<std::string> nonFiniteExpansionValue(const model::Model& model);
+std::optional<std::string> nonFiniteExpansionValue(const model::Expansion& expansion,
+                                                   int dofPerNode, bool romanian);
 
 }  // namespace zentrix::files

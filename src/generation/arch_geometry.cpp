@@ -40,7 +40,8 @@ class ArchPlacer {
 
  private:
   void place(std::int64_t node, std::int64_t baseNode, const Boundary& b) {
-    const float* base = model_.baseCoords.data() + (baseNode - 1) * model_.baseCoords.columns();
+    const float* base =
+        model_.base.baseCoords.data() + (baseNode - 1) * model_.base.baseCoords.columns();
     float* row = coords_.data() + (node - 1) * last_;
     const bool upper = !(base[last_ - 1] == 0.0f);
     row[0] = upper ? b.upperX : b.innerX;
@@ -56,8 +57,8 @@ class ArchPlacer {
 
 bool placeCircularArch(const Model& model, const StructureCounts& counts, float depth,
                        ArchPlacer& placer, WorkMeter& meter) {
-  const float h = model.archHeight;
-  const float l = model.halfSpan;
+  const float h = model.expansion.archHeight;
+  const float l = model.expansion.halfSpan;
   // The half angle is rounded to a single real before it is doubled; the
   // node positions are reproduced to the last bit only this way. The
   // trigonometry is our own, so that every platform writes the same digits.
@@ -110,8 +111,8 @@ float parabolaStep(float e, float v, float arc, float start, const model::LineSi
 
 bool placeParabolicArch(const Model& model, const StructureCounts& counts, float depth,
                         ArchPlacer& placer, WorkMeter& meter, const model::LineSink& console) {
-  const float h = model.archHeight;
-  const float l = model.halfSpan;
+  const float h = model.expansion.archHeight;
+  const float l = model.expansion.halfSpan;
   const float m = static_cast<float>(counts.modules);
   const float e = h / (l * l);
   const float q = h * h / (l * l);
@@ -149,9 +150,9 @@ float baseModuleDepth(const CoordinateTable& coords, const StructureCounts& coun
 bool placeArchNodes(const Model& model, const StructureCounts& counts, float depth,
                     CoordinateTable& coords, WorkMeter& meter, const model::LineSink& console) {
   ArchPlacer placer(model, counts, coords);
-  if (model.archKind == model::kCircularArch)
+  if (model.expansion.archKind == model::kCircularArch)
     return placeCircularArch(model, counts, depth, placer, meter);
-  if (model.archKind == model::kParabolicArch)
+  if (model.expansion.archKind == model::kParabolicArch)
     return placeParabolicArch(model, counts, depth, placer, meter, console);
   return true;
 }

@@ -24,17 +24,6 @@ namespace {
 using model::Model;
 using model::Outcome;
 
-// The structure being built, taken over by the model only when complete.
-struct Scratch {
-  model::CoordinateTable nodeCoords;
-  model::OneBasedArray<std::int32_t> elemStart;
-  model::OneBasedArray<std::int32_t> elemEnd;
-  model::OneBasedArray<std::int32_t> elemKind;
-  KindTable kindCount{};
-  KindTable kindEnd{};
-  float moduleDepth = 0.0f;
-};
-
 // The first coordinate that is not finite, as (node, axis); node 0 when none.
 std::pair<std::int64_t, int> firstNonFinite(const model::CoordinateTable& coords) {
   const float* values = coords.data();
@@ -61,8 +50,8 @@ std::pair<std::int64_t, int> firstNonFinite(const model::CoordinateTable& coords
 // second thread it does the work itself.
 class EndNodeArrays {
  public:
-  EndNodeArrays(Scratch& scratch, std::int64_t count)
-      : scratch_(scratch), count_(count), helper_([this] { allocate(); }) {
+  EndNodeArrays(model::Structure& built, std::int64_t count)
+      : built_(built), count_(count), helper_([this] { allocate(); }) {
     if (!helper_.started()) allocate();
   }
 
@@ -70,26 +59,27 @@ class EndNodeArrays {
 
  private:
   void allocate() {
-    scratch_.elemStart.rebuild(count_);
-    scratch_.elemEnd.rebuild(count_);
+    built_.elemStart.rebuild(count_);
+    built_.elemEnd.rebuild(count_);
   }
 
-  Scratch& scratch_;
+  model::Structure& built_;
   std::int64_t count_;
   model::HelperThread helper_;  // last: it starts once the rest is set
 };
 
-bool placeNodes(const Model& model, const StructureCounts& counts, Scratch& s, WorkMeter& meter,
+bool placeNodes(const Model& model, const StructureCounts& counts, Generation& g, WorkMeter& meter,
                 const model::LineSink& console) {
+  model::Structure& s = g.structure;
   s.nodeCoords.rebuild(counts.totalNodes, counts.coordinates);
   copyBaseModule(model, counts, s.nodeCoords);
-  if (model.expansionType != model::kArch)
+  if (model.expansion.expansionType != model::kArch)
     return expandStraight(model, counts, s.nodeCoords, meter);
-  s.moduleDepth = baseModuleDepth(s.nodeCoords, counts);
-  return placeArchNodes(model, counts, s.moduleDepth, s.nodeCoords, meter, console);
+  g.moduleDepth = baseModuleDepth(s.nodeCoords, counts);
+  return placeArchNodes(model, counts, g.moduleDepth, s.nodeCoords, meter, console);
 }
 
-bool buildElements(const Model& model, const StructureCounts& counts, Scratch& s,
+bool buildElements(const Model& model, const StructureCounts& counts, model::Structure& s,
                    WorkMeter& meter) {
   const std::vector<std::int32_t> kinds = classifyBaseElements(model, counts);
   s.kindCount = countKinds(kinds, counts);
@@ -102,53 +92,41 @@ bool buildElements(const Model& model, const StructureCounts& counts, Scratch& s
   return true;
 }
 
-void takeOver(Model& model, const StructureCounts& counts, Scratch& s) {
-  model.baseNodeCount = static_cast<std::int32_t>(counts.baseNodes);
-  model.totalNodes = static_cast<std::int32_t>(counts.totalNodes);
-  model.nodeCoords = std::move(s.nodeCoords);
-  model.base0ElementCount = static_cast<std::int32_t>(counts.base0Elements);
-  model.moduleElementCount = static_cast<std::int32_t>(counts.moduleElements);
-  model.totalElements = static_cast<std::int32_t>(counts.totalElements);
-  model.elemStart = std::move(s.elemStart);
-  model.elemEnd = std::move(s.elemEnd);
-  model.elemKind = std::move(s.elemKind);
-  model.kindCount = s.kindCount;
-  model.kindEnd = s.kindEnd;
-  if (model.expansionType == model::kArch) model.moduleDepth = s.moduleDepth;
-  model.generatedWith = model::GeneratedWith{.dofPerNode = model.dofPerNode,
-                                             .nodesInBase0 = model.nodesInBase0,
-                                             .nodesInBase1 = model.nodesInBase1,
-                                             .expansionType = model.expansionType,
-                                             .lastNodesInBase0 = model.lastNodesInBase0};
-  model.inputsChangedSinceGenerate = false;
-}
-
-Outcome build(Model& model, const StructureCounts& counts, model::Progress* progress,
-              const model::LineSink& console) {
-  const bool renumber = model.lastNodesInBase0;
+// Builds the structure; false when the work was cancelled. A structure that
+// comes out with a non-finite coordinate is refused in `g.outcome`.
+bool build(const Model& model, const StructureCounts& counts, model::Progress* progress,
+           const model::LineSink& console, Generation& g) {
+  const bool renumber = model.base.lastNodesInBase0;
   const std::int64_t units = 2 * counts.totalNodes + counts.totalElements +
                              (renumber ? counts.totalNodes + counts.totalElements : 0);
   WorkMeter meter(progress, units);
-  const Outcome cancelled = Outcome::failure(cancelledMessage(model));
-  if (!meter.report()) return cancelled;
+  if (!meter.report()) return false;
 
-  Scratch scratch;
-  EndNodeArrays endNodes(scratch, counts.totalElements);
-  if (!placeNodes(model, counts, scratch, meter, console)) return cancelled;
-  if (const auto [node, axis] = firstNonFinite(scratch.nodeCoords); node != 0)
-    return Outcome::failure(
+  model::Structure& s = g.structure;
+  EndNodeArrays endNodes(s, counts.totalElements);
+  if (!placeNodes(model, counts, g, meter, console)) return false;
+  if (const auto [node, axis] = firstNonFinite(s.nodeCoords); node != 0) {
+    g.outcome = Outcome::failure(
         nonFiniteCoordinateMessage(model, renumber ? renumberedNode(counts, node) : node, axis));
-  scratch.elemKind.rebuild(counts.totalElements);
-  if (!meter.add(counts.totalNodes)) return cancelled;
+    return true;
+  }
+  s.elemKind.rebuild(counts.totalElements);
+  if (!meter.add(counts.totalNodes)) return false;
 
   endNodes.wait();
-  if (!buildElements(model, counts, scratch, meter)) return cancelled;
-  if (renumber && !renumberBase0Last(counts, scratch.nodeCoords, scratch.elemStart.data(),
-                                     scratch.elemEnd.data(), meter))
-    return cancelled;
-  if (!meter.finish()) return cancelled;
-  takeOver(model, counts, scratch);
-  return Outcome::success();
+  if (!buildElements(model, counts, s, meter)) return false;
+  if (renumber &&
+      !renumberBase0Last(counts, s.nodeCoords, s.elemStart.data(), s.elemEnd.data(), meter))
+    return false;
+  if (!meter.finish()) return false;
+  s.base0ElementCount = static_cast<std::int32_t>(counts.base0Elements);
+  s.moduleElementCount = static_cast<std::int32_t>(counts.moduleElements);
+  s.generatedWith = model::GeneratedWith{.dofPerNode = model.base.dofPerNode,
+                                         .nodesInBase0 = model.base.nodesInBase0,
+                                         .nodesInBase1 = model.base.nodesInBase1,
+                                         .expansionType = model.expansion.expansionType,
+                                         .lastNodesInBase0 = model.base.lastNodesInBase0};
+  return true;
 }
 
 }  // namespace
@@ -163,24 +141,24 @@ std::optional<std::string> refusalOf(const Model& model) {
 
 std::optional<std::string> refusalOf(const Model& model, std::uint64_t memoryLimit) {
   // Asked before the Base module is measured, so the direction comes from its letter.
-  return inputRefusal(model, model::axisNumber(model.expansionDirection), memoryLimit);
+  return inputRefusal(model, model::axisNumber(model.expansion.expansionDirection), memoryLimit);
 }
 
 void measureBaseModule(Model& model) {
-  const int direction = model::axisNumber(model.expansionDirection);
-  model.directionIndex = direction;
-  const model::CoordinateTable& base = model.baseCoords;
+  const int direction = model::axisNumber(model.expansion.expansionDirection);
+  model.expansion.directionIndex = direction;
+  const model::CoordinateTable& base = model.base.baseCoords;
   const std::int64_t nodes = std::clamp<std::int64_t>(
-      static_cast<std::int64_t>(model.nodesInBase0) + model.nodesInBase1, 0, base.rows());
+      static_cast<std::int64_t>(model.base.nodesInBase0) + model.base.nodesInBase1, 0, base.rows());
   float length = 0.0f;
-  if (direction >= 1 && direction <= model.dofPerNode && direction <= base.columns())
+  if (direction >= 1 && direction <= model.base.dofPerNode && direction <= base.columns())
     for (std::int64_t node = 1; node <= nodes; ++node)
       length = std::max(length, std::fabs(base(node, direction)));
-  model.baseModuleLength = length;
+  model.expansion.baseModuleLength = length;
 }
 
 bool moduleLengthMatches(const Model& model) {
-  return model.moduleLength == model.baseModuleLength;
+  return model.expansion.moduleLength == model.expansion.baseModuleLength;
 }
 
 std::string moduleLengthWarning(const Model& model) {
@@ -188,25 +166,49 @@ std::string moduleLengthWarning(const Model& model) {
     return model::compactNumberText(model::fixedForm(value, 12, 4));
   };
   return model::say(texts::kModuleLengthWarning, model.romanian,
-                    {shown(model.baseModuleLength), shown(model.moduleLength)});
+                    {shown(model.expansion.baseModuleLength), shown(model.expansion.moduleLength)});
 }
 
 Outcome generateStructure(Model& model, model::Progress* progress, const model::LineSink& console) {
   return generateStructure(model, progress, defaultMemoryLimit(), console);
 }
 
+Generation generate(const Model& model, model::Progress* progress, std::uint64_t memoryLimit,
+                    const model::LineSink& console) {
+  Generation g;
+  if (auto refusal = inputRefusal(model, model.expansion.directionIndex, memoryLimit)) {
+    g.outcome = Outcome::failure(*refusal);
+    return g;
+  }
+  const StructureCounts counts = countStructure(model, model.expansion.directionIndex);
+  g.baseNodeCount = static_cast<std::int32_t>(counts.baseNodes);
+  try {
+    if (!build(model, counts, progress, console, g))
+      g.outcome = Outcome::failure(cancelledMessage(model));
+  } catch (const std::bad_alloc&) {
+    g.outcome = Outcome::failure(outOfMemoryMessage(model, counts));
+  } catch (const std::length_error&) {
+    g.outcome = Outcome::failure(outOfMemoryMessage(model, counts));
+  }
+  // A structure that is not complete is never handed on.
+  if (!g.outcome) g.structure = model::Structure{};
+  return g;
+}
+
+void takeGenerated(Model& model, Generation&& generated) {
+  model.structure = std::move(generated.structure);
+  model.base.baseNodeCount = generated.baseNodeCount;
+  if (model.expansion.expansionType == model::kArch)
+    model.expansion.moduleDepth = generated.moduleDepth;
+  model.inputsChangedSinceGenerate = false;
+}
+
 Outcome generateStructure(Model& model, model::Progress* progress, std::uint64_t memoryLimit,
                           const model::LineSink& console) {
-  if (auto refusal = inputRefusal(model, model.directionIndex, memoryLimit))
-    return Outcome::failure(*refusal);
-  const StructureCounts counts = countStructure(model, model.directionIndex);
-  try {
-    return build(model, counts, progress, console);
-  } catch (const std::bad_alloc&) {
-    return Outcome::failure(outOfMemoryMessage(model, counts));
-  } catch (const std::length_error&) {
-    return Outcome::failure(outOfMemoryMessage(model, counts));
-  }
+  Generation generated = generate(model, progress, memoryLimit, console);
+  if (!generated.outcome) return generated.outcome;
+  takeGenerated(model, std::move(generated));
+  return Outcome::success();
 }
 
 }  // namespace zentrix::generation

@@ -9,9 +9,9 @@
 //      `baseModuleLength` (also when the user then declines).
 //   3. when `!moduleLengthMatches(model)`, ask with `moduleLengthWarning`
 //      (title "Zentrix Message", Yes/No); only Yes goes on.
-//   4. `generateStructure(model)`: builds the structure into scratch arrays
-//      and takes them over only when complete; a refusal or a cancel leaves
-//      the previous structure as it was.
+//   4. `generateStructure(model)`: `generate` builds a new structure from the
+//      input parts and the model takes it whole only when it is complete; a
+//      refusal or a cancel leaves the previous structure as it was.
 //
 // Refused: a module count below 1; negative node or element counts; node or
 // element totals beyond 32 bits; dofPerNode other than 2 or 3; no expansion
@@ -43,6 +43,25 @@ std::optional<std::string> refusalOf(const model::Model& model, std::uint64_t me
 void measureBaseModule(model::Model& model);
 bool moduleLengthMatches(const model::Model& model);
 std::string moduleLengthWarning(const model::Model& model);
+// What `generate` hands back: the complete structure on success (empty
+// otherwise), and what the model's inputs learn from building it.
+struct Generation {
+  model::Outcome outcome;
+  model::Structure structure;
+  std::int32_t baseNodeCount = 0;  // Base 0 and Base 1 nodes together
+  float moduleDepth = 0.0f;        // an arch's module depth, measured on the Base module
+};
+
+// Builds the structure of the model's input parts without changing the
+// model; the same checks and progress as `generateStructure`.
+Generation generate(const model::Model& model, model::Progress* progress, std::uint64_t memoryLimit,
+                    const model::LineSink& console = {});
+
+// The model takes a successful generation whole: the structure, the Base
+// node count and an arch's module depth; its inputs then match its structure.
+void takeGenerated(model::Model& model, Generation&& generated);
+
+// `generate`, then `takeGenerated` on success.
 // Uses `directionIndex` as `measureBaseModule` set it, checks everything
 // `refusalOf` checks, and calls `progress->advance` about once per million
 // nodes or elements; a false answer cancels. The parabolic arch's precision

@@ -34,27 +34,27 @@ std::optional<std::string> negativeCount(const Model& model, const Text& field,
 }
 
 std::optional<std::string> countRefusal(const Model& model) {
-  if (model.dofPerNode != 2 && model.dofPerNode != 3)
-    return say(texts::kDofPerNode, model.romanian, {number(model.dofPerNode)});
-  if (auto refusal = negativeCount(model, labels::kNodesInBase0, model.nodesInBase0))
+  if (model.base.dofPerNode != 2 && model.base.dofPerNode != 3)
+    return say(texts::kDofPerNode, model.romanian, {number(model.base.dofPerNode)});
+  if (auto refusal = negativeCount(model, labels::kNodesInBase0, model.base.nodesInBase0))
     return refusal;
-  if (auto refusal = negativeCount(model, labels::kNodesInBase1, model.nodesInBase1))
+  if (auto refusal = negativeCount(model, labels::kNodesInBase1, model.base.nodesInBase1))
     return refusal;
-  if (auto refusal = negativeCount(model, labels::kElementCount, model.baseElementCount))
+  if (auto refusal = negativeCount(model, labels::kElementCount, model.base.baseElementCount))
     return refusal;
-  if (model.moduleCount < 1)
-    return say(texts::kTooFewModules, model.romanian, {number(model.moduleCount)});
+  if (model.expansion.moduleCount < 1)
+    return say(texts::kTooFewModules, model.romanian, {number(model.expansion.moduleCount)});
   return std::nullopt;
 }
 
 std::optional<std::string> directionRefusal(const Model& model, int direction) {
   if (direction < 1 || direction > 3) return say(texts::kNoDirection, model.romanian);
-  if (direction > model.dofPerNode) return say(texts::kPlaneAlongZ, model.romanian);
+  if (direction > model.base.dofPerNode) return say(texts::kPlaneAlongZ, model.romanian);
   return std::nullopt;
 }
 
 std::optional<std::string> coordinatesRefusal(const Model& model, const StructureCounts& counts) {
-  const model::CoordinateTable& base = model.baseCoords;
+  const model::CoordinateTable& base = model.base.baseCoords;
   if (base.rows() < counts.baseNodes)
     return say(texts::kShortCoordinates, model.romanian,
                {number(base.rows()), number(counts.baseNodes)});
@@ -71,12 +71,14 @@ std::optional<std::string> coordinatesRefusal(const Model& model, const Structur
 std::optional<std::string> topologyRefusal(const Model& model, const StructureCounts& counts) {
   const std::int64_t ne = counts.baseElements;
   if (!topologyComplete(model)) {
-    const std::int64_t held = std::min(model.baseElemStart.count(), model.baseElemEnd.count());
+    const std::int64_t held =
+        std::min(model.base.baseElemStart.count(), model.base.baseElemEnd.count());
     if (held == 0) return say(texts::kNoTopology, model.romanian, {number(ne)});
     return say(texts::kShortTopology, model.romanian, {number(held), number(ne)});
   }
   for (std::int64_t element = 1; element <= ne; ++element) {
-    for (const std::int32_t node : {model.baseElemStart(element), model.baseElemEnd(element)}) {
+    for (const std::int32_t node :
+         {model.base.baseElemStart(element), model.base.baseElemEnd(element)}) {
       if (node >= 1 && node <= counts.baseNodes) continue;
       return say(texts::kEndNodeOutside, model.romanian,
                  {number(element), number(node), number(counts.baseNodes)});
@@ -97,7 +99,7 @@ std::optional<std::string> notFinite(const Model& model, const Text& field, floa
 // The letters a shrink may take: the structure's axes other than the expansion's.
 std::string shrinkChoices(const Model& model, int direction) {
   std::string choices;
-  for (int axis = 1; axis <= model.dofPerNode; ++axis) {
+  for (int axis = 1; axis <= model.base.dofPerNode; ++axis) {
     if (axis == direction) continue;
     if (!choices.empty()) choices += say(texts::kOr, model.romanian);
     choices += model::axisLetter(axis);
@@ -106,32 +108,36 @@ std::string shrinkChoices(const Model& model, int direction) {
 }
 
 std::optional<std::string> straightRefusal(const Model& model, int direction) {
-  if (auto refusal = notFinite(model, labels::kModuleLength, model.moduleLength)) return refusal;
-  if (model.expansionType == model::kPyramidal) {
-    if (auto refusal = notFinite(model, labels::kShrinkRatio, model.pyramidShrinkRatio))
+  if (auto refusal = notFinite(model, labels::kModuleLength, model.expansion.moduleLength))
+    return refusal;
+  if (model.expansion.expansionType == model::kPyramidal) {
+    if (auto refusal = notFinite(model, labels::kShrinkRatio, model.expansion.pyramidShrinkRatio))
       return refusal;
-    for (int axis = 1; axis <= model.dofPerNode; ++axis)
+    for (int axis = 1; axis <= model.base.dofPerNode; ++axis)
       if (auto refusal =
               notFinite(model, say(labels::kVertexFootCoordinate, model.romanian, {axisText(axis)}),
-                        model.vertexFootCoordinate(axis)))
+                        model.expansion.vertexFootCoordinate(axis)))
         return refusal;
   }
-  if (model.expansionType == model::kOneDirectionShrink) {
-    const int t = model.shrinkDirectionIndex;
-    if (t < 1 || t > model.dofPerNode || t == direction)
+  if (model.expansion.expansionType == model::kOneDirectionShrink) {
+    const int t = model.expansion.shrinkDirectionIndex;
+    if (t < 1 || t > model.base.dofPerNode || t == direction)
       return say(texts::kNoShrinkDirection, model.romanian, {shrinkChoices(model, direction)});
-    if (auto refusal = notFinite(model, labels::kShrinkRatio, model.shrinkRatio)) return refusal;
+    if (auto refusal = notFinite(model, labels::kShrinkRatio, model.expansion.shrinkRatio))
+      return refusal;
   }
   return std::nullopt;
 }
 
 std::optional<std::string> archRefusal(const Model& model) {
   // Any other arch kind draws no arch, so its parameters do not matter.
-  if (model.archKind != model::kCircularArch && model.archKind != model::kParabolicArch)
+  if (model.expansion.archKind != model::kCircularArch &&
+      model.expansion.archKind != model::kParabolicArch)
     return std::nullopt;
-  if (auto refusal = notFinite(model, labels::kHalfSpan, model.halfSpan)) return refusal;
-  if (auto refusal = notFinite(model, labels::kArchHeight, model.archHeight)) return refusal;
-  if (model.halfSpan == 0.0f || model.archHeight == 0.0f)
+  if (auto refusal = notFinite(model, labels::kHalfSpan, model.expansion.halfSpan)) return refusal;
+  if (auto refusal = notFinite(model, labels::kArchHeight, model.expansion.archHeight))
+    return refusal;
+  if (model.expansion.halfSpan == 0.0f || model.expansion.archHeight == 0.0f)
     return say(texts::kFlatArch, model.romanian);
   return std::nullopt;
 }
@@ -156,10 +162,10 @@ std::optional<std::string> numberingRefusal(const Model& model, const StructureC
 }
 
 std::uint64_t bytesHeld(const Model& model) {
-  return sizeof(float) * model.nodeCoords.storage().capacity() +
-         sizeof(std::int32_t) *
-             (model.elemStart.storage().capacity() + model.elemEnd.storage().capacity() +
-              model.elemKind.storage().capacity());
+  return sizeof(float) * model.structure.nodeCoords.storage().capacity() +
+         sizeof(std::int32_t) * (model.structure.elemStart.storage().capacity() +
+                                 model.structure.elemEnd.storage().capacity() +
+                                 model.structure.elemKind.storage().capacity());
 }
 
 std::string megabytes(std::uint64_t bytes) {
@@ -196,7 +202,7 @@ std::optional<std::string> inputRefusal(const Model& model, int direction,
   const StructureCounts counts = countStructure(model, direction);
   if (auto refusal = coordinatesRefusal(model, counts)) return refusal;
   if (auto refusal = topologyRefusal(model, counts)) return refusal;
-  if (model.expansionType == model::kArch) {
+  if (model.expansion.expansionType == model::kArch) {
     if (auto refusal = archRefusal(model)) return refusal;
   } else if (auto refusal = straightRefusal(model, direction)) {
     return refusal;

@@ -140,32 +140,33 @@ struct BaseModuleView {
 
   explicit BaseModuleView(const Model& m)
       : model(m),
-        n0(m.nodesInBase0),
-        n1(m.nodesInBase1),
-        dof(m.dofPerNode),
-        direction(m.directionIndex != 0 ? m.directionIndex
-                                        : model::axisNumber(m.expansionDirection)),
-        arch(m.expansionType == model::kArch),
-        moduleLength(m.moduleLength) {}
+        n0(m.base.nodesInBase0),
+        n1(m.base.nodesInBase1),
+        dof(m.base.dofPerNode),
+        direction(m.expansion.directionIndex != 0
+                      ? m.expansion.directionIndex
+                      : model::axisNumber(m.expansion.expansionDirection)),
+        arch(m.expansion.expansionType == model::kArch),
+        moduleLength(m.expansion.moduleLength) {}
 
   bool coordinatesComplete() const {
-    return (dof == 2 || dof == 3) && n0 >= 0 && n1 >= 0 && model.baseCoords.rows() >= n0 + n1 &&
-           model.baseCoords.columns() >= dof;
+    return (dof == 2 || dof == 3) && n0 >= 0 && n1 >= 0 &&
+           model.base.baseCoords.rows() >= n0 + n1 && model.base.baseCoords.columns() >= dof;
   }
-  float coordinate(std::int64_t node, int axis) const { return model.baseCoords(node, axis); }
+  float coordinate(std::int64_t node, int axis) const { return model.base.baseCoords(node, axis); }
   const float* row(std::int64_t node) const {
-    return model.baseCoords.data() + (node - 1) * model.baseCoords.columns();
+    return model.base.baseCoords.data() + (node - 1) * model.base.baseCoords.columns();
   }
-  const model::CoordinateTable& coordinates() const { return model.baseCoords; }
+  const model::CoordinateTable& coordinates() const { return model.base.baseCoords; }
 
-  std::int64_t elementCount() const { return model.baseElementCount; }
+  std::int64_t elementCount() const { return model.base.baseElementCount; }
   bool topologyComplete() const { return generation::topologyComplete(model); }
-  std::int32_t start(std::int64_t element) const { return model.baseElemStart(element); }
-  std::int32_t end(std::int64_t element) const { return model.baseElemEnd(element); }
+  std::int32_t start(std::int64_t element) const { return model.base.baseElemStart(element); }
+  std::int32_t end(std::int64_t element) const { return model.base.baseElemEnd(element); }
   // The name of element type `type`, as the user sees it: without the
   // blank a loaded name keeps; empty when it has none.
   std::string typeName(int type) const {
-    return std::string(model::trimLeft(model::trimRight(model.typeName(type))));
+    return std::string(model::trimLeft(model::trimRight(model.types.typeName(type))));
   }
 };
 
@@ -311,13 +312,15 @@ struct StructureView {
   const std::int32_t* start = nullptr;
   const std::int32_t* end = nullptr;
 
-  explicit StructureView(const Model& m) : with(model::structureInputs(m)), coords(m.nodeCoords) {
-    nodes = std::clamp<std::int64_t>(m.totalNodes, 0, m.nodeCoords.rows());
-    elements = std::clamp<std::int64_t>(m.totalElements, 0,
-                                        std::min(m.elemStart.count(), m.elemEnd.count()));
-    dof = std::min(with.dofPerNode == 2 ? 2 : 3, m.nodeCoords.columns());
-    start = m.elemStart.data();
-    end = m.elemEnd.data();
+  explicit StructureView(const Model& m)
+      : with(model::structureInputs(m)), coords(m.structure.nodeCoords) {
+    nodes = std::clamp<std::int64_t>(m.structure.totalNodes(), 0, m.structure.nodeCoords.rows());
+    elements = std::clamp<std::int64_t>(
+        m.structure.totalElements(), 0,
+        std::min(m.structure.elemStart.count(), m.structure.elemEnd.count()));
+    dof = std::min(with.dofPerNode == 2 ? 2 : 3, m.structure.nodeCoords.columns());
+    start = m.structure.elemStart.data();
+    end = m.structure.elemEnd.data();
   }
 
   bool inRange(std::int64_t node) const { return node >= 1 && node <= nodes; }
@@ -513,7 +516,7 @@ std::vector<Finding> checkModel(const Model& model) {
 
 std::int64_t structureNodeOfBaseNode(const Model& model, std::int64_t node) {
   const model::GeneratedWith with = model::structureInputs(model);
-  const std::int64_t nodes = model.totalNodes;
+  const std::int64_t nodes = model.structure.totalNodes();
   const std::int64_t n0 = with.nodesInBase0;
   if (node < 1 || node > n0 + with.nodesInBase1 || node > nodes) return 0;
   if (!with.lastNodesInBase0) return node;
@@ -523,18 +526,19 @@ std::int64_t structureNodeOfBaseNode(const Model& model, std::int64_t node) {
 // Module 1's copy of an element of kind block k sits at the start of that
 // block; the Base 0 elements follow the last block once.
 std::int64_t structureElementOfBaseElement(const Model& model, std::int64_t element) {
-  const std::int64_t blocks = model.kindCount[model::kKindCount];
-  const std::int64_t base0 = model.base0ElementCount;
+  const std::int64_t blocks = model.structure.kindCount[model::kKindCount];
+  const std::int64_t base0 = model.structure.base0ElementCount;
   if (element < 1 || element > blocks + base0) return 0;
   int kind = 1;
-  while (kind <= model::kKindCount && element > model.kindCount[static_cast<std::size_t>(kind)])
+  while (kind <= model::kKindCount &&
+         element > model.structure.kindCount[static_cast<std::size_t>(kind)])
     ++kind;
   const auto at = [](const auto& table, int k) { return table[static_cast<std::size_t>(k)]; };
   const std::int64_t position =
-      kind > model::kKindCount
-          ? at(model.kindEnd, model::kKindCount) + (element - blocks)
-          : at(model.kindEnd, kind - 1) + (element - at(model.kindCount, kind - 1));
-  return position <= model.totalElements ? position : 0;
+      kind > model::kKindCount ? at(model.structure.kindEnd, model::kKindCount) + (element - blocks)
+                               : at(model.structure.kindEnd, kind - 1) +
+                                     (element - at(model.structure.kindCount, kind - 1));
+  return position <= model.structure.totalElements() ? position : 0;
 }
 
 std::int64_t findingCount(const std::vector<Finding>& findings) {

@@ -12,7 +12,7 @@ using model::Model;
 
 // Base module node `node` (1-based), row of the Base module's table.
 const float* baseRow(const Model& model, std::int64_t node) {
-  return model.baseCoords.data() + (node - 1) * model.baseCoords.columns();
+  return model.base.baseCoords.data() + (node - 1) * model.base.baseCoords.columns();
 }
 
 // The Base module nodes lying off Base 0 along the expansion axis, in node
@@ -35,7 +35,7 @@ bool replicateModules(const Model& model, const StructureCounts& counts, Coordin
   const std::vector<std::int64_t> farEnd = farEndNodes(model, counts);
   const int columns = counts.coordinates;
   const int axis = counts.direction - 1;
-  const float length = model.moduleLength;
+  const float length = model.expansion.moduleLength;
   float* out = coords.data();
   for (std::int64_t k = 2; k <= counts.modules; ++k) {
     const float shift = static_cast<float>(k - 1) * length;
@@ -59,7 +59,7 @@ bool taperToVertexFoot(const Model& model, const StructureCounts& counts, Coordi
                        WorkMeter& meter) {
   const int columns = counts.coordinates;
   const int axis = counts.direction - 1;
-  const float keep = 1.0f - model.pyramidShrinkRatio;
+  const float keep = 1.0f - model.expansion.pyramidShrinkRatio;
   const std::int64_t far = counts.base1Nodes;
   std::vector<float> step(static_cast<std::size_t>(far * columns), 0.0f);
   for (std::int64_t j = 1; j <= far; ++j) {
@@ -67,7 +67,7 @@ bool taperToVertexFoot(const Model& model, const StructureCounts& counts, Coordi
     for (int c = 0; c < columns; ++c)
       if (c != axis)
         step[static_cast<std::size_t>((j - 1) * columns + c)] =
-            (model.vertexFoot[static_cast<std::size_t>(c)] - base[c]) * keep;
+            (model.expansion.vertexFoot[static_cast<std::size_t>(c)] - base[c]) * keep;
   }
   float* out = coords.data();
   for (std::int64_t k = 1; k <= counts.modules; ++k) {
@@ -91,8 +91,8 @@ bool taperToVertexFoot(const Model& model, const StructureCounts& counts, Coordi
 bool shrinkAlongOneAxis(const Model& model, const StructureCounts& counts, CoordinateTable& coords,
                         WorkMeter& meter) {
   const int columns = counts.coordinates;
-  const int axis = model.shrinkDirectionIndex - 1;
-  const float loss = 1.0f - model.shrinkRatio;
+  const int axis = model.expansion.shrinkDirectionIndex - 1;
+  const float loss = 1.0f - model.expansion.shrinkRatio;
   float* out = coords.data();
   for (std::int64_t k = 1; k <= counts.modules; ++k) {
     const float factor = static_cast<float>(k) * loss;
@@ -121,9 +121,9 @@ bool expandStraight(const Model& model, const StructureCounts& counts, Coordinat
                     WorkMeter& meter) {
   if (!replicateModules(model, counts, coords, meter)) return false;
   if (counts.base1Nodes == 0) return true;
-  if (model.expansionType == model::kPyramidal)
+  if (model.expansion.expansionType == model::kPyramidal)
     return taperToVertexFoot(model, counts, coords, meter);
-  if (model.expansionType == model::kOneDirectionShrink)
+  if (model.expansion.expansionType == model::kOneDirectionShrink)
     return shrinkAlongOneAxis(model, counts, coords, meter);
   return true;
 }

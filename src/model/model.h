@@ -1,5 +1,7 @@
 // The model: everything the program knows during one run, in one record that
-// every operation receives by reference. Field names are the domain's names.
+// every operation receives by reference. It is made of value parts (the Base
+// module, the expansion, the element types, the generated structure) so an
+// operation can take just the parts it needs. Field names are the domain's.
 //
 // Conventions: integers are 32-bit signed, reals single precision. Texts are
 // kept as their meaningful value (no trailing blanks); the widths below say
@@ -62,27 +64,25 @@ struct GeneratedWith {
   friend bool operator==(const GeneratedWith&, const GeneratedWith&) = default;
 };
 
-struct Model {
-  // Run settings and environment.
-  bool romanian = false;
-  std::string languageCode;
-  std::string currentDir;
-  std::string uiDir;
-  bool oldFileLoaded = false;
-
-  // Base module.
-  std::string problemTitle;
+// The Base module: the one module the user describes, with its two end
+// planes. The counts say how much of the arrays is in use (the desktop
+// program's arrays never shrink).
+struct BaseModule {
+  std::string problemTitle{};
   std::int32_t dofPerNode = 0;
   std::int32_t nodesInBase0 = 0;
   std::int32_t nodesInBase1 = 0;
   std::int32_t baseNodeCount = 0;
-  CoordinateTable baseCoords;  // baseNodeCount x dofPerNode
+  CoordinateTable baseCoords{};  // baseNodeCount x dofPerNode
   std::int32_t baseElementCount = 0;
-  OneBasedArray<std::int32_t> baseElemStart;
-  OneBasedArray<std::int32_t> baseElemEnd;
+  OneBasedArray<std::int32_t> baseElemStart{};
+  OneBasedArray<std::int32_t> baseElemEnd{};
   bool lastNodesInBase0 = false;
+};
 
-  // Expansion.
+// How the Base module is repeated: axis, modules, and the parameters of the
+// chosen expansion type.
+struct Expansion {
   char expansionDirection = ' ';
   std::int32_t directionIndex = 0;
   std::int32_t moduleCount = 0;
@@ -92,43 +92,74 @@ struct Model {
   std::int32_t loadedExpansionType = 0;
   float pyramidShrinkRatio = 0.0f;
   std::array<float, 3> vertexFoot{};  // vertexFoot[0] is coordinate 1
-  std::string vertexFootText;
+  std::string vertexFootText{};
   char shrinkDirection = ' ';
   std::int32_t shrinkDirectionIndex = 0;
   float shrinkRatio = 0.0f;
   float halfSpan = 0.0f;
   float archHeight = 0.0f;
   std::int32_t archKind = 0;
-  std::string halfSpanText;    // the arch dialog's texts as last shown or typed,
-  std::string archHeightText;  // at most 20 characters each
+  std::string halfSpanText{};    // the arch dialog's texts as last shown or typed,
+  std::string archHeightText{};  // at most 20 characters each
   float moduleDepth = 0.0f;
 
-  // Generated structure.
-  std::int32_t totalNodes = 0;
-  CoordinateTable nodeCoords;  // totalNodes x dofPerNode
+  float vertexFootCoordinate(int axis) const { return vertexFoot.at(axis - 1); }
+};
+
+// The element types: type k belongs to kind k.
+struct ElementTypes {
+  std::int32_t elementKindCount = 0;
+  std::array<std::string, kKindCount> kindNames{};  // kindNames[0] is kind 1
+  std::array<std::string, kKindCount> typeNames{};  // typeNames[0] is type 1
+  std::array<float, kKindCount> typeAreas{};
+
+  // 1-based accessors, so callers read like the domain.
+  const std::string& typeName(int type) const { return typeNames.at(type - 1); }
+  std::string& typeName(int type) { return typeNames.at(type - 1); }
+  float typeArea(int type) const { return typeAreas.at(type - 1); }
+  float& typeArea(int type) { return typeAreas.at(type - 1); }
+  const std::string& kindName(int kind) const { return kindNames.at(kind - 1); }
+};
+
+// The generated structure: every node and element, the elements sorted by
+// kind. Its counts are the sizes of its arrays, so they cannot disagree;
+// `elemStart`, `elemEnd` and `elemKind` have one entry per element.
+struct Structure {
+  CoordinateTable nodeCoords{};  // totalNodes() x dofPerNode
   std::int32_t base0ElementCount = 0;
   std::int32_t moduleElementCount = 0;
-  std::int32_t totalElements = 0;
-  OneBasedArray<std::int32_t> elemStart;
-  OneBasedArray<std::int32_t> elemEnd;
-  OneBasedArray<std::int32_t> elemKind;
+  OneBasedArray<std::int32_t> elemStart{};
+  OneBasedArray<std::int32_t> elemEnd{};
+  OneBasedArray<std::int32_t> elemKind{};
   std::array<std::int32_t, kKindCount + 1> kindCount{};  // entries 1..4 used
   std::array<std::int32_t, kKindCount + 1> kindEnd{};    // entries 0..4
   // What GENERATE built the structure from; none for a structure made by
   // other means (a caller filling the arrays), which is written with the
   // current inputs.
-  std::optional<GeneratedWith> generatedWith;
+  std::optional<GeneratedWith> generatedWith{};
+
+  std::int32_t totalNodes() const { return static_cast<std::int32_t>(nodeCoords.rows()); }
+  std::int32_t totalElements() const { return static_cast<std::int32_t>(elemStart.count()); }
+};
+
+struct Model {
+  // Run settings and environment.
+  bool romanian = false;
+  std::string languageCode;
+  std::string currentDir;
+  std::string uiDir;
+  bool oldFileLoaded = false;
+
+  BaseModule base;
+  Expansion expansion;
+  ElementTypes types;
+  Structure structure;
+
   // Set when an input changed after GENERATE (the desktop program sets it
   // on every change, GENERATE clears it): the structure no longer belongs
   // to the inputs, so the Zentrix Input File leaves its generated section
   // empty and no Geometry File is written from it.
   bool inputsChangedSinceGenerate = false;
-
-  // Element types: type k belongs to kind k.
-  std::int32_t elementKindCount = 0;
-  std::array<std::string, kKindCount> kindNames;  // kindNames[0] is kind 1
-  std::array<std::string, kKindCount> typeNames;  // typeNames[0] is type 1
-  std::array<float, kKindCount> typeAreas{};
 
   // Files.
   std::string oldFilePath;
@@ -141,13 +172,6 @@ struct Model {
   std::array<LaunchRecord, kMaxLaunches> processTable{};  // processTable[0] is launch 1
   std::string launchStatus;
 
-  // 1-based accessors for the small fixed tables, so callers read like the domain.
-  const std::string& typeName(int type) const { return typeNames.at(type - 1); }
-  std::string& typeName(int type) { return typeNames.at(type - 1); }
-  float typeArea(int type) const { return typeAreas.at(type - 1); }
-  float& typeArea(int type) { return typeAreas.at(type - 1); }
-  const std::string& kindName(int kind) const { return kindNames.at(kind - 1); }
-  float vertexFootCoordinate(int axis) const { return vertexFoot.at(axis - 1); }
   LaunchRecord& launch(int slot) { return processTable.at(slot - 1); }
   const LaunchRecord& launch(int slot) const { return processTable.at(slot - 1); }
 };

@@ -63,13 +63,31 @@ struct Inputs {
 };
 
 Inputs inputsOf(const model::Model& m) {
-  return {m.problemTitle,  m.dofPerNode,       m.nodesInBase0,       m.nodesInBase1,
-          m.baseNodeCount, m.baseCoords,       m.baseElementCount,   m.baseElemStart,
-          m.baseElemEnd,   m.lastNodesInBase0, m.expansionDirection, m.directionIndex,
-          m.moduleCount,   m.moduleLength,     m.expansionType,      m.pyramidShrinkRatio,
-          m.vertexFoot,    m.shrinkDirection,  m.shrinkRatio,        m.halfSpan,
-          m.archHeight,    m.archKind,         m.elementKindCount,   m.typeNames,
-          m.typeAreas};
+  return {m.base.problemTitle,
+          m.base.dofPerNode,
+          m.base.nodesInBase0,
+          m.base.nodesInBase1,
+          m.base.baseNodeCount,
+          m.base.baseCoords,
+          m.base.baseElementCount,
+          m.base.baseElemStart,
+          m.base.baseElemEnd,
+          m.base.lastNodesInBase0,
+          m.expansion.expansionDirection,
+          m.expansion.directionIndex,
+          m.expansion.moduleCount,
+          m.expansion.moduleLength,
+          m.expansion.expansionType,
+          m.expansion.pyramidShrinkRatio,
+          m.expansion.vertexFoot,
+          m.expansion.shrinkDirection,
+          m.expansion.shrinkRatio,
+          m.expansion.halfSpan,
+          m.expansion.archHeight,
+          m.expansion.archKind,
+          m.types.elementKindCount,
+          m.types.typeNames,
+          m.types.typeAreas};
 }
 
 // The first `width` bytes of a text, never cutting a UTF-8 character in two.
@@ -111,7 +129,7 @@ class MainDialog {
   void runSubDialog(SubDialog&& run);
   void inputsChanged();
   bool structureIsCurrent() const {
-    return model_.generatedWith.has_value() && !model_.inputsChangedSinceGenerate;
+    return model_.structure.generatedWith.has_value() && !model_.inputsChangedSinceGenerate;
   }
   void showGeneratedCounts();
 
@@ -157,7 +175,7 @@ MainDialogEnd MainDialog::run() {
   dialog_ = dialog.get();
   registerHandlers();
   fillLists();
-  dialog_->setChecked(kLastNodesInBase0, model_.lastNodesInBase0);
+  dialog_->setChecked(kLastNodesInBase0, model_.base.lastNodesInBase0);
   if (model_.oldFileLoaded) {
     applyLoadEnabling(true);
   } else {
@@ -205,8 +223,8 @@ void MainDialog::inputsChanged() {
 }
 
 void MainDialog::showGeneratedCounts() {
-  const std::string nodes = std::to_string(model_.totalNodes);
-  const std::string elements = std::to_string(model_.totalElements);
+  const std::string nodes = std::to_string(model_.structure.totalNodes());
+  const std::string elements = std::to_string(model_.structure.totalElements());
   const std::string counts =
       model::say(texts::kGeneratedCounts, model_.romanian, {nodes, elements});
   dialog_->setText(kGenerationStatus, counts);
@@ -280,13 +298,14 @@ void MainDialog::setDirectionEntries(int count) {
 }
 
 void MainDialog::applyEnablingRule() {
-  const bool baseModuleDescribed = model_.dofPerNode > 0 && model_.nodesInBase0 > 0 &&
-                                   model_.nodesInBase1 > 0 && model_.baseElementCount > 0;
+  const bool baseModuleDescribed = model_.base.dofPerNode > 0 && model_.base.nodesInBase0 > 0 &&
+                                   model_.base.nodesInBase1 > 0 && model_.base.baseElementCount > 0;
   for (ControlId control : {kCoordinates, kTopology, kPreviewBase, kStructureView})
     dialog_->setEnabled(control, baseModuleDescribed);
-  const bool expansionChosen = baseModuleDescribed && model_.directionIndex > 0 &&
-                               model_.moduleCount > 0 && model_.moduleLength > 0.0f &&
-                               model_.expansionType > 0;
+  const bool expansionChosen = baseModuleDescribed && model_.expansion.directionIndex > 0 &&
+                               model_.expansion.moduleCount > 0 &&
+                               model_.expansion.moduleLength > 0.0f &&
+                               model_.expansion.expansionType > 0;
   dialog_->setEnabled(kGenerate, expansionChosen);
   inputsChanged();
   // Any change makes the generated structure and the written files stale.
@@ -303,24 +322,24 @@ void MainDialog::applyLoadEnabling(bool enabled) {
 
 void MainDialog::storeTitle(std::string_view typed) {
   const std::string_view title = model::trimRight(firstCharsWhole(typed, model::kTitleWidth));
-  model_.problemTitle =
+  model_.base.problemTitle =
       model::trimLeft(title).empty() ? std::string(kDefaultTitle) : std::string(title);
 }
 
 void MainDialog::refreshFromModel() {
   dialog_->setText(kOldFilePath, model::trimRight(model_.oldFilePath));
-  dialog_->setSelection(kDegreesOfFreedom, model_.dofPerNode - 1);
-  dialog_->setText(kNodesInBase0, std::to_string(model_.nodesInBase0));
-  dialog_->setText(kNodesInBase1, std::to_string(model_.nodesInBase1));
-  dialog_->setText(kElements, std::to_string(model_.baseElementCount));
-  dialog_->setText(kProblemTitle, model::trimRight(model_.problemTitle));
+  dialog_->setSelection(kDegreesOfFreedom, model_.base.dofPerNode - 1);
+  dialog_->setText(kNodesInBase0, std::to_string(model_.base.nodesInBase0));
+  dialog_->setText(kNodesInBase1, std::to_string(model_.base.nodesInBase1));
+  dialog_->setText(kElements, std::to_string(model_.base.baseElementCount));
+  dialog_->setText(kProblemTitle, model::trimRight(model_.base.problemTitle));
   // The list follows the loaded dimension before its entry is chosen.
-  setDirectionEntries(model_.dofPerNode == 2 ? 2 : 3);
-  dialog_->setSelection(kDirection, model_.directionIndex);
-  dialog_->setText(kModules, std::to_string(model_.moduleCount));
-  dialog_->setText(kModuleLength,
-                   model::compactNumberText(model::fixedForm(model_.moduleLength, 14, 7)));
-  dialog_->setSelection(kExpansionType, model_.expansionType);
+  setDirectionEntries(model_.base.dofPerNode == 2 ? 2 : 3);
+  dialog_->setSelection(kDirection, model_.expansion.directionIndex);
+  dialog_->setText(kModules, std::to_string(model_.expansion.moduleCount));
+  dialog_->setText(kModuleLength, model::compactNumberText(
+                                      model::fixedForm(model_.expansion.moduleLength, 14, 7)));
+  dialog_->setSelection(kExpansionType, model_.expansion.expansionType);
 }
 
 void MainDialog::onOwnControl(ControlId control) {
@@ -332,23 +351,23 @@ void MainDialog::onOwnControl(ControlId control) {
       onDegreesOfFreedom();
       return;
     case kNodesInBase0:
-      model_.nodesInBase0 =
+      model_.base.nodesInBase0 =
           model::textToInteger(model::firstChars(dialog_->text(control), kCountWidth));
       break;
     case kNodesInBase1:
-      model_.nodesInBase1 =
+      model_.base.nodesInBase1 =
           model::textToInteger(model::firstChars(dialog_->text(control), kCountWidth));
       break;
     case kElements:
-      model_.baseElementCount =
+      model_.base.baseElementCount =
           model::textToInteger(model::firstChars(dialog_->text(control), kElementCountWidth));
       break;
     case kModules:
-      model_.moduleCount =
+      model_.expansion.moduleCount =
           model::textToInteger(model::firstChars(dialog_->text(control), kCountWidth));
       break;
     case kModuleLength:
-      model_.moduleLength =
+      model_.expansion.moduleLength =
           model::textToReal(model::firstChars(dialog_->text(control), kModuleLengthWidth));
       break;
     case kProblemTitle:
@@ -361,7 +380,7 @@ void MainDialog::onOwnControl(ControlId control) {
       onExpansionType();
       return;
     case kLastNodesInBase0:
-      model_.lastNodesInBase0 = dialog_->isChecked(control);
+      model_.base.lastNodesInBase0 = dialog_->isChecked(control);
       inputsChanged();
       return;
     case kHelp:
@@ -381,30 +400,30 @@ void MainDialog::onOwnControl(ControlId control) {
 
 void MainDialog::onDegreesOfFreedom() {
   const int entry = dialog_->selection(kDegreesOfFreedom);
-  model_.dofPerNode = entry > 0 ? entry + 1 : 0;
+  model_.base.dofPerNode = entry > 0 ? entry + 1 : 0;
   // A plane model has no third axis: a "Z" chosen before must not survive,
   // or GENERATE would stay enabled for an axis the model does not have.
-  if (model_.dofPerNode == 2 && model_.directionIndex > 2) {
-    model_.directionIndex = 0;
-    model_.expansionDirection = ' ';
+  if (model_.base.dofPerNode == 2 && model_.expansion.directionIndex > 2) {
+    model_.expansion.directionIndex = 0;
+    model_.expansion.expansionDirection = ' ';
     dialog_->setSelection(kDirection, 0);
   }
   applyEnablingRule();
-  setDirectionEntries(model_.dofPerNode == 2 ? 2 : 3);
+  setDirectionEntries(model_.base.dofPerNode == 2 ? 2 : 3);
 }
 
 void MainDialog::onDirection() {
-  model_.directionIndex = dialog_->selection(kDirection);
-  const std::string letter = dialog_->entryText(kDirection, model_.directionIndex);
-  model_.expansionDirection = letter.empty() ? ' ' : letter.front();
+  model_.expansion.directionIndex = dialog_->selection(kDirection);
+  const std::string letter = dialog_->entryText(kDirection, model_.expansion.directionIndex);
+  model_.expansion.expansionDirection = letter.empty() ? ' ' : letter.front();
   applyEnablingRule();
 }
 
 void MainDialog::onExpansionType() {
-  model_.expansionType = dialog_->selection(kExpansionType);
+  model_.expansion.expansionType = dialog_->selection(kExpansionType);
   applyEnablingRule();
   runSubDialog([&] {
-    switch (model_.expansionType) {
+    switch (model_.expansion.expansionType) {
       case model::kPyramidal:
         runPyramidDialog(model_, host_);
         break;
@@ -435,7 +454,7 @@ void MainDialog::previewOrView(std::string_view path, ViewSubject subject) {
 }
 
 void MainDialog::onStructureView() {
-  host_.showStructureView(model_, structureIsCurrent() && model_.totalElements > 0
+  host_.showStructureView(model_, structureIsCurrent() && model_.structure.totalElements() > 0
                                       ? ViewSubject::Structure
                                       : ViewSubject::BaseModule);
 }
@@ -457,7 +476,7 @@ void MainDialog::onGenerationControl(ControlId control) {
 }
 
 void MainDialog::generate() {
-  model_.lastNodesInBase0 = dialog_->isChecked(kLastNodesInBase0);
+  model_.base.lastNodesInBase0 = dialog_->isChecked(kLastNodesInBase0);
   const generation::GenerateEnd end = runGeneration();
   // A refusal or a cancel leaves the previous structure and the buttons.
   if (end == generation::GenerateEnd::Refused || end == generation::GenerateEnd::Cancelled) return;
@@ -549,7 +568,7 @@ void MainDialog::create() {
     return;
   dialog_->setText(kGeometryFilePath, model::trimRight(model_.geometryFilePath));
   if (const int chosen = dialog_->selection(kExpansionType); chosen > 0)
-    model_.expansionType = chosen;
+    model_.expansion.expansionType = chosen;
   model::Outcome written = model::Outcome::success();
   bool cancelled = false;
   {

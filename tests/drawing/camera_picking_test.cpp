@@ -201,12 +201,12 @@ TEST(Facts, ExampleElementCarriesItsTypeNameAreaAndBlockedNode) {
   const DrawingSource source = drawingSource(m, Subject::Structure);
   const ElementFacts first = elementFacts(source, 1);
   EXPECT_EQ(first.kind, 1);
-  EXPECT_EQ(first.typeName, std::string(model::trimLeft(model::trimRight(m.typeName(1)))));
+  EXPECT_EQ(first.typeName, std::string(model::trimLeft(model::trimRight(m.types.typeName(1)))));
   EXPECT_FALSE(first.typeName.empty());
   EXPECT_NE(first.typeName.front(), ' ') << "a loaded name's leading blank is not shown";
-  EXPECT_FLOAT_EQ(first.area, m.typeArea(1));
+  EXPECT_FLOAT_EQ(first.area, m.types.typeArea(1));
   EXPECT_GT(first.length, 0.0f);
-  const auto blocked = files::blockedNodeRanges(m).front();
+  const auto blocked = files::blockedNodeRanges(m.structure, model::structureInputs(m)).front();
   EXPECT_TRUE(nodeFacts(source, blocked.first).blocked);
   EXPECT_NE(describePick(source, {Pick::What::Node, blocked.first}, false).find("(blocked)"),
             std::string::npos);

@@ -33,7 +33,7 @@ class YesToEverything final : public generation::GenerateCaller {
 inline model::Model loadedExample(const std::string& name, bool generate = true) {
   model::Model m;
   model::setStartValues(m);
-  m.lastNodesInBase0 = true;
+  m.base.lastNodesInBase0 = true;
   m.oldFilePath = std::string(ZENTRIX_EXAMPLES_DIR) + "/" + name + ".dat";
   m.inputFilePath = m.oldFilePath;
   m.oldFileLoaded = true;

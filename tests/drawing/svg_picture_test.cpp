@@ -52,9 +52,9 @@ TEST_P(ExamplePicture, HasOneLineInItsTypeColourPerElement) {
   const std::string svg = pictureOf(m, Subject::Structure);
   const auto strokes =
       captures(svg, "<line class=\"element kind\\d\"[^>]* stroke=\"(#[0-9a-f]{6})\"");
-  ASSERT_EQ(static_cast<std::int64_t>(strokes.size()), m.totalElements);
-  const files::ElementTypeBlocks blocks = files::elementTypeBlocks(m);
-  for (std::int64_t e = 1; e <= m.totalElements; ++e)
+  ASSERT_EQ(static_cast<std::int64_t>(strokes.size()), m.structure.totalElements());
+  const files::ElementTypeBlocks blocks = files::elementTypeBlocks(m.structure, m.base);
+  for (std::int64_t e = 1; e <= m.structure.totalElements(); ++e)
     ASSERT_EQ(strokes[static_cast<std::size_t>(e - 1)], hexColour(kindColour(blocks.typeOf(e))))
         << "element " << e;
   for (int type = 1; type <= 4; ++type)
@@ -64,7 +64,8 @@ TEST_P(ExamplePicture, HasOneLineInItsTypeColourPerElement) {
 TEST_P(ExamplePicture, MarksEveryBlockedNodeOfTheGeometryFile) {
   const model::Model m = loadedExample(GetParam());
   std::int64_t blocked = 0;
-  for (const files::NodeRange& range : files::blockedNodeRanges(m))
+  for (const files::NodeRange& range :
+       files::blockedNodeRanges(m.structure, model::structureInputs(m)))
     blocked += range.last - range.first + 1;
   const std::string svg = pictureOf(m, Subject::Structure);
   // The legend's key is one square more.
@@ -80,19 +81,20 @@ TEST_P(ExamplePicture, WritesNumbersOnlyWhenAsked) {
   const std::size_t fixedTexts = occurrences(plain, "<text");
   // Fit leaves every node and every element's middle inside the picture.
   EXPECT_EQ(occurrences(numbered, "<text"),
-            fixedTexts + static_cast<std::size_t>(m.totalNodes + m.totalElements));
+            fixedTexts +
+                static_cast<std::size_t>(m.structure.totalNodes() + m.structure.totalElements()));
   EXPECT_EQ(captures(plain, ">(\\d+)</text>").size(), 0u);
   const auto numbers = captures(numbered, ">(\\d+)</text>");
   ASSERT_FALSE(numbers.empty());
   EXPECT_EQ(numbers.front(), "1");
-  EXPECT_EQ(numbers.back(), std::to_string(m.totalElements));
+  EXPECT_EQ(numbers.back(), std::to_string(m.structure.totalElements()));
 }
 
 TEST_P(ExamplePicture, BaseModuleHasItsOwnElementsOnly) {
   const model::Model m = loadedExample(GetParam(), false);
   const std::string svg = pictureOf(m, Subject::BaseModule);
   EXPECT_EQ(static_cast<std::int64_t>(occurrences(svg, "<line class=\"element")),
-            m.baseElementCount);
+            m.base.baseElementCount);
   EXPECT_EQ(occurrences(svg, "kind0"), 0u) << "the Base module's kinds come from its axis";
 }
 
@@ -103,36 +105,35 @@ INSTANTIATE_TEST_SUITE_P(Examples, ExamplePicture, ::testing::ValuesIn(testing::
 // and their copies, elements in kind blocks, one Base 0 element.
 model::Model smallPlaneTruss() {
   model::Model m;
-  m.problemTitle = "Small <plane> truss & co";
-  m.dofPerNode = 2;
-  m.nodesInBase0 = 2;
-  m.nodesInBase1 = 2;
-  m.baseElementCount = 5;
-  m.totalNodes = 8;
-  m.nodeCoords.rebuild(8, 2);
+  m.base.problemTitle = "Small <plane> truss & co";
+  m.base.dofPerNode = 2;
+  m.base.nodesInBase0 = 2;
+  m.base.nodesInBase1 = 2;
+  m.base.baseElementCount = 5;
+  m.structure.nodeCoords.rebuild(8, 2);
   for (int n = 1; n <= 8; ++n) {
-    m.nodeCoords(n, 1) = static_cast<float>(2 * ((n - 1) / 2));
-    m.nodeCoords(n, 2) = static_cast<float>((n - 1) % 2);
+    m.structure.nodeCoords(n, 1) = static_cast<float>(2 * ((n - 1) / 2));
+    m.structure.nodeCoords(n, 2) = static_cast<float>((n - 1) % 2);
   }
   const std::vector<std::pair<int, int>> ends = {{1, 3}, {2, 4}, {3, 5}, {4, 6}, {5, 7},
                                                  {6, 8}, {3, 4}, {5, 6}, {7, 8}, {1, 4},
                                                  {3, 6}, {5, 8}, {1, 2}};
-  m.totalElements = static_cast<std::int32_t>(ends.size());
-  m.elemStart.rebuild(m.totalElements);
-  m.elemEnd.rebuild(m.totalElements);
-  m.elemKind.rebuild(m.totalElements);
+  const auto elementCount = static_cast<std::int32_t>(ends.size());
+  m.structure.elemStart.rebuild(elementCount);
+  m.structure.elemEnd.rebuild(elementCount);
+  m.structure.elemKind.rebuild(elementCount);
   for (std::size_t i = 0; i < ends.size(); ++i) {
-    m.elemStart(static_cast<std::int64_t>(i + 1)) = ends[i].first;
-    m.elemEnd(static_cast<std::int64_t>(i + 1)) = ends[i].second;
+    m.structure.elemStart(static_cast<std::int64_t>(i + 1)) = ends[i].first;
+    m.structure.elemEnd(static_cast<std::int64_t>(i + 1)) = ends[i].second;
   }
   const int baseKinds[] = {1, 1, 2, 3, 2};
-  for (int i = 1; i <= 5; ++i) m.elemKind(i) = baseKinds[i - 1];
-  m.kindCount = {0, 2, 3, 4, 4};
-  m.kindEnd = {0, 6, 9, 12, 12};
-  m.elementKindCount = 4;
-  m.typeNames = {"Chord", "Post", "Diagonal", ""};
-  m.typeAreas = {12.5f, 4.0f, 3.25f, 1.0f};
-  m.generatedWith = model::GeneratedWith{2, 2, 2, model::kPrismatic, false};
+  for (int i = 1; i <= 5; ++i) m.structure.elemKind(i) = baseKinds[i - 1];
+  m.structure.kindCount = {0, 2, 3, 4, 4};
+  m.structure.kindEnd = {0, 6, 9, 12, 12};
+  m.types.elementKindCount = 4;
+  m.types.typeNames = {"Chord", "Post", "Diagonal", ""};
+  m.types.typeAreas = {12.5f, 4.0f, 3.25f, 1.0f};
+  m.structure.generatedWith = model::GeneratedWith{2, 2, 2, model::kPrismatic, false};
   return m;
 }
 
@@ -155,19 +156,22 @@ TEST_P(BaseModuleBeingEntered, IsDrawnWithoutReadingPastItsArrays) {
 
 INSTANTIATE_TEST_SUITE_P(
     Drawing, BaseModuleBeingEntered,
-    ::testing::Values(
-        UnfinishedBaseModule{"end_node_not_entered", [](model::Model& m) { m.baseElemEnd(3) = 0; }},
-        UnfinishedBaseModule{"end_node_beyond_the_nodes",
-                             [](model::Model& m) { m.baseElemStart(2) = m.baseNodeCount + 1; }},
-        UnfinishedBaseModule{"more_elements_than_entered",
-                             [](model::Model& m) { m.baseElementCount += 3; }},
-        UnfinishedBaseModule{"axis_z_of_a_plane_model",
-                             [](model::Model& m) {
-                               m.dofPerNode = 2;
-                               m.directionIndex = 3;
-                             }},
-        UnfinishedBaseModule{"coordinates_not_entered",
-                             [](model::Model& m) { m.baseCoords.rebuild(0, 0); }}),
+    ::testing::Values(UnfinishedBaseModule{"end_node_not_entered",
+                                           [](model::Model& m) { m.base.baseElemEnd(3) = 0; }},
+                      UnfinishedBaseModule{"end_node_beyond_the_nodes",
+                                           [](model::Model& m) {
+                                             m.base.baseElemStart(2) = m.base.baseNodeCount + 1;
+                                           }},
+                      UnfinishedBaseModule{"more_elements_than_entered",
+                                           [](model::Model& m) { m.base.baseElementCount += 3; }},
+                      UnfinishedBaseModule{"axis_z_of_a_plane_model",
+                                           [](model::Model& m) {
+                                             m.base.dofPerNode = 2;
+                                             m.expansion.directionIndex = 3;
+                                           }},
+                      UnfinishedBaseModule{
+                          "coordinates_not_entered",
+                          [](model::Model& m) { m.base.baseCoords.rebuild(0, 0); }}),
     [](const auto& test) { return test.param.name; });
 
 TEST(SvgPicture, SmallPlaneTrussMatchesItsGoldenPicture) {
@@ -201,8 +205,8 @@ TEST(SvgPicture, MarksAreDrawnInTheWarningColourAndUnknownNumbersIgnored) {
 
 TEST(SvgPicture, ElementWithEndNodeBeyondTheNodesIsLeftOut) {
   model::Model m = smallPlaneTruss();
-  m.elemEnd(3) = 9;
-  m.elemStart(4) = 0;
+  m.structure.elemEnd(3) = 9;
+  m.structure.elemStart(4) = 0;
   const std::string svg = pictureOf(m, Subject::Structure);
   EXPECT_EQ(occurrences(svg, "<line class=\"element"), 11u);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -19,19 +20,19 @@ using testing::readBytes;
 void setBaseModule(model::Model& m, int dofPerNode, int nodesInBase0,
                    const std::vector<std::vector<float>>& coords,
                    const std::vector<std::pair<int, int>>& bars) {
-  m.dofPerNode = dofPerNode;
-  m.nodesInBase0 = nodesInBase0;
-  m.nodesInBase1 = static_cast<std::int32_t>(coords.size()) - nodesInBase0;
-  m.baseNodeCount = static_cast<std::int32_t>(coords.size());
-  m.baseCoords.rebuild(m.baseNodeCount, dofPerNode);
-  for (int i = 1; i <= m.baseNodeCount; ++i)
-    for (int c = 1; c <= dofPerNode; ++c) m.baseCoords(i, c) = coords[i - 1][c - 1];
-  m.baseElementCount = static_cast<std::int32_t>(bars.size());
-  m.baseElemStart.rebuild(m.baseElementCount);
-  m.baseElemEnd.rebuild(m.baseElementCount);
-  for (int j = 1; j <= m.baseElementCount; ++j) {
-    m.baseElemStart(j) = bars[j - 1].first;
-    m.baseElemEnd(j) = bars[j - 1].second;
+  m.base.dofPerNode = dofPerNode;
+  m.base.nodesInBase0 = nodesInBase0;
+  m.base.nodesInBase1 = static_cast<std::int32_t>(coords.size()) - nodesInBase0;
+  m.base.baseNodeCount = static_cast<std::int32_t>(coords.size());
+  m.base.baseCoords.rebuild(m.base.baseNodeCount, dofPerNode);
+  for (int i = 1; i <= m.base.baseNodeCount; ++i)
+    for (int c = 1; c <= dofPerNode; ++c) m.base.baseCoords(i, c) = coords[i - 1][c - 1];
+  m.base.baseElementCount = static_cast<std::int32_t>(bars.size());
+  m.base.baseElemStart.rebuild(m.base.baseElementCount);
+  m.base.baseElemEnd.rebuild(m.base.baseElementCount);
+  for (int j = 1; j <= m.base.baseElementCount; ++j) {
+    m.base.baseElemStart(j) = bars[j - 1].first;
+    m.base.baseElemEnd(j) = bars[j - 1].second;
   }
 }
 
@@ -39,7 +40,7 @@ void setBaseModule(model::Model& m, int dofPerNode, int nodesInBase0,
 // Base 1 frame, four diagonals, one frame diagonal), no Base 0 element.
 model::Model boxModule() {
   model::Model m;
-  m.problemTitle = "Box truss module";
+  m.base.problemTitle = "Box truss module";
   setBaseModule(m, 3, 4,
                 {{0, -1.25f, 0},
                  {0, 1.25f, 0},
@@ -50,8 +51,8 @@ model::Model boxModule() {
                  {2.5f, 1.25f, 2.5f},
                  {2.5f, -1.25f, 2.5f}},
                 zentrix::testing::cubeBars());
-  m.expansionType = model::kPrismatic;
-  m.lastNodesInBase0 = false;
+  m.expansion.expansionType = model::kPrismatic;
+  m.base.lastNodesInBase0 = false;
   m.oldFilePath = "box-module.dat";
   return m;
 }
@@ -61,11 +62,11 @@ model::Model boxModule() {
 model::Model planePanel() {
   model::Model m;
   m.romanian = true;
-  m.problemTitle = "Grinda plana";
+  m.base.problemTitle = "Grinda plana";
   setBaseModule(m, 2, 2, {{0, 0}, {0, 1}, {2, 0}, {2, 1}},
                 {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}});
-  m.expansionType = model::kArch;
-  m.lastNodesInBase0 = true;
+  m.expansion.expansionType = model::kArch;
+  m.base.lastNodesInBase0 = true;
   m.oldFilePath = "plane.truss.dat";
   return m;
 }
@@ -142,8 +143,8 @@ TEST_P(BaseModuleSupportTest, BlockedNodesAreAlwaysOneToK) {
   model::Model m = boxModule();
   std::vector<std::vector<float>> nodes(24, std::vector<float>{1, 2, 3});
   setBaseModule(m, 3, 12, nodes, {{1, 13}});
-  m.lastNodesInBase0 = GetParam().renumbered;
-  m.expansionType = GetParam().expansionType;
+  m.base.lastNodesInBase0 = GetParam().renumbered;
+  m.expansion.expansionType = GetParam().expansionType;
   ASSERT_TRUE(writeBaseModuleGeometryFile(m));
   const auto lines = linesOf(readBytes(m.baseGeometryPath));
   EXPECT_EQ(lines[4], "24   1   3   1   0");
@@ -166,8 +167,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(BaseModuleFileTest, TopologyNotEnteredYetIsWrittenAsZeros) {
   model::Model m = planePanel();
   m.romanian = false;
-  m.baseElemStart.clear();
-  m.baseElemEnd.clear();
+  m.base.baseElemStart.clear();
+  m.base.baseElemEnd.clear();
   ASSERT_TRUE(writeBaseModuleGeometryFile(m));
   const auto lines = linesOf(readBytes(m.baseGeometryPath));
   const auto topology = std::find(lines.begin(), lines.end(), "Node&Topology:");
@@ -177,10 +178,21 @@ TEST_F(BaseModuleFileTest, TopologyNotEnteredYetIsWrittenAsZeros) {
                                       "Element_Data:"}));
 }
 
+// The preview reads the Base module alone: the same bytes from the part and
+// a path as from the whole model.
+TEST_F(BaseModuleFileTest, TheBaseModuleAloneWritesThePreview) {
+  model::Model m = boxModule();
+  ASSERT_TRUE(writeBaseModuleGeometryFile(m));
+  const std::string fromModel = readBytes(m.baseGeometryPath);
+  std::filesystem::remove(m.baseGeometryPath);
+  ASSERT_TRUE(writeBaseModuleGeometryFile(m.base, m.baseGeometryPath + "  ", m.romanian));
+  EXPECT_EQ(readBytes(m.baseGeometryPath), fromModel);
+}
+
 TEST_F(BaseModuleFileTest, NonFiniteCoordinateIsRefusedAndTheOldFileKept) {
   model::Model m = boxModule();
   testing::writeBytes("box-module-BaseModule.dat", "old preview\r\n");
-  m.baseCoords(6, 1) = std::nanf("");
+  m.base.baseCoords(6, 1) = std::nanf("");
   const auto outcome = writeBaseModuleGeometryFile(m);
   EXPECT_FALSE(outcome);
   EXPECT_EQ(outcome.message,

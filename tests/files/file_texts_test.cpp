@@ -53,10 +53,10 @@ TEST_P(LineEndTest, EveryFormReadsAlike) {
   writeBytes(m.oldFilePath, GetParam().prefix + modelText(GetParam().lineEnd));
   const model::Outcome outcome = loadInputFile(m);
   ASSERT_TRUE(outcome) << outcome.message;
-  EXPECT_EQ(m.problemTitle, "Two bars") << "no mark, no CR in the title";
-  EXPECT_EQ(m.baseCoords(2, 1), 1.5f);
-  EXPECT_EQ(m.typeName(1), " Bar") << "the name line as it stands, without a CR";
-  EXPECT_EQ(m.typeArea(1), 2.5f);
+  EXPECT_EQ(m.base.problemTitle, "Two bars") << "no mark, no CR in the title";
+  EXPECT_EQ(m.base.baseCoords(2, 1), 1.5f);
+  EXPECT_EQ(m.types.typeName(1), " Bar") << "the name line as it stands, without a CR";
+  EXPECT_EQ(m.types.typeArea(1), 2.5f);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FileTexts, LoadFromMemoryCleansTheSameWay) {
   model::Model m = startModel();
   ASSERT_TRUE(loadInputText(m, "\xEF\xBB\xBF" + modelText("\r\r\n"), "memory.dat"));
-  EXPECT_EQ(m.problemTitle, "Two bars");
+  EXPECT_EQ(m.base.problemTitle, "Two bars");
 }
 
 struct RefusedCase {
@@ -90,7 +90,7 @@ TEST_P(RefusedTextTest, SaysWhatIsWrong) {
   const model::Outcome outcome = loadInputFile(m);
   EXPECT_FALSE(outcome);
   EXPECT_EQ(outcome.message, "File \"" + m.oldFilePath + "\", " + GetParam().reason);
-  EXPECT_EQ(m.problemTitle, startModel().problemTitle) << "the model is unchanged";
+  EXPECT_EQ(m.base.problemTitle, startModel().base.problemTitle) << "the model is unchanged";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -135,7 +135,7 @@ class TitleTextTest : public ::testing::TestWithParam<TitleCase> {};
 TEST_P(TitleTextTest, IsKeptSafeAndWhole) {
   model::Model m = startModel();
   ASSERT_TRUE(loadInputText(m, modelText("\r\n", GetParam().title), "title.dat"));
-  EXPECT_EQ(m.problemTitle, GetParam().kept);
+  EXPECT_EQ(m.base.problemTitle, GetParam().kept);
 }
 
 const std::string kLong79(79, 't');
@@ -167,8 +167,8 @@ TEST(FileTexts, WrittenTitleAndNamesHoldNoControlCharacters) {
   ScratchFolder folder;
   model::Model m = startModel();
   ASSERT_TRUE(loadInputText(m, modelText("\n"), "model.dat"));
-  m.problemTitle = "one\ntwo\rthree";
-  m.typeNames[0] = "Bar\x1b[2J";
+  m.base.problemTitle = "one\ntwo\rthree";
+  m.types.typeNames[0] = "Bar\x1b[2J";
   m.inputFilePath = folder.file("saved.dat");
   ASSERT_TRUE(writeInputFile(m));
   const std::string saved = readBytes(m.inputFilePath);

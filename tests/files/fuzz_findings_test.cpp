@@ -34,7 +34,7 @@ TEST(FuzzFinding, EmptyTitleIsSavedAsAnEmptyLine) {
   model::Model m = startModel();
   const std::string text = findingText("empty-title-crash-d3b50dad.dat");
   ASSERT_TRUE(loadInputText(m, text, "finding.dat"));
-  EXPECT_EQ(m.problemTitle, "");
+  EXPECT_EQ(m.base.problemTitle, "");
   m.inputFilePath = folder.file("saved.dat");
   ASSERT_TRUE(writeInputFile(m));
   const std::string saved = readBytes(m.inputFilePath);
@@ -42,8 +42,8 @@ TEST(FuzzFinding, EmptyTitleIsSavedAsAnEmptyLine) {
   model::Model again = startModel();
   again.oldFilePath = m.inputFilePath;
   ASSERT_TRUE(loadInputFile(again));
-  EXPECT_EQ(again.problemTitle, "");
-  EXPECT_EQ(again.baseCoords, m.baseCoords);
+  EXPECT_EQ(again.base.problemTitle, "");
+  EXPECT_EQ(again.base.baseCoords, m.base.baseCoords);
 }
 
 // The first long run's check of its own: a direction letter read as a NUL
@@ -56,16 +56,16 @@ TEST(FuzzFinding, NulDirectionLetterIsSavedAsNotChosen) {
                            "Expansion:\r\n\t" + std::string(1, '\0') + "X\r\n3 1. 1\r\n" +
                            "Topology:\r\n1\r\n1 1 2\r\n1\r\n A\r\n1.\r\n";
   ASSERT_TRUE(loadInputText(m, text, "finding.dat"));
-  EXPECT_EQ(m.expansionDirection, '\0');
-  EXPECT_EQ(m.directionIndex, 0);
+  EXPECT_EQ(m.expansion.expansionDirection, '\0');
+  EXPECT_EQ(m.expansion.directionIndex, 0);
   m.inputFilePath = folder.file("saved.dat");
   ASSERT_TRUE(writeInputFile(m));
   model::Model again = startModel();
   again.oldFilePath = m.inputFilePath;
   ASSERT_TRUE(loadInputFile(again));
-  EXPECT_EQ(again.expansionDirection, ' ');
-  EXPECT_EQ(again.directionIndex, 0);
-  EXPECT_EQ(again.moduleCount, 3);
+  EXPECT_EQ(again.expansion.expansionDirection, ' ');
+  EXPECT_EQ(again.expansion.directionIndex, 0);
+  EXPECT_EQ(again.expansion.moduleCount, 3);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
@@ -22,39 +23,37 @@ struct Bar {
 };
 
 void setNodes(model::Model& m, const std::vector<std::vector<float>>& coords) {
-  m.totalNodes = static_cast<std::int32_t>(coords.size());
-  m.nodeCoords.rebuild(m.totalNodes, m.dofPerNode);
+  m.structure.nodeCoords.rebuild(static_cast<std::int64_t>(coords.size()), m.base.dofPerNode);
   for (std::size_t i = 0; i < coords.size(); ++i)
-    for (int c = 0; c < m.dofPerNode; ++c)
-      m.nodeCoords(static_cast<int>(i) + 1, c + 1) = coords[i][c];
+    for (int c = 0; c < m.base.dofPerNode; ++c)
+      m.structure.nodeCoords(static_cast<int>(i) + 1, c + 1) = coords[i][c];
 }
 
 void setElements(model::Model& m, const std::vector<Bar>& bars) {
-  m.totalElements = static_cast<std::int32_t>(bars.size());
-  m.elemStart.rebuild(m.totalElements);
-  m.elemEnd.rebuild(m.totalElements);
+  m.structure.elemStart.rebuild(static_cast<std::int64_t>(bars.size()));
+  m.structure.elemEnd.rebuild(static_cast<std::int64_t>(bars.size()));
   for (std::size_t j = 0; j < bars.size(); ++j) {
-    m.elemStart(static_cast<int>(j) + 1) = bars[j].start;
-    m.elemEnd(static_cast<int>(j) + 1) = bars[j].end;
+    m.structure.elemStart(static_cast<int>(j) + 1) = bars[j].start;
+    m.structure.elemEnd(static_cast<int>(j) + 1) = bars[j].end;
   }
 }
 
 // Kinds of the Base module's elements; the other entries stay 0.
 void setKinds(model::Model& m, const std::vector<int>& baseKinds,
               std::array<std::int32_t, 5> kindCount, std::array<std::int32_t, 5> kindEnd) {
-  m.baseElementCount = static_cast<std::int32_t>(baseKinds.size());
-  m.elemKind.rebuild(m.totalElements);
+  m.base.baseElementCount = static_cast<std::int32_t>(baseKinds.size());
+  m.structure.elemKind.rebuild(m.structure.totalElements());
   for (std::size_t s = 0; s < baseKinds.size(); ++s)
-    m.elemKind(static_cast<int>(s) + 1) = baseKinds[s];
-  m.kindCount = kindCount;
-  m.kindEnd = kindEnd;
+    m.structure.elemKind(static_cast<int>(s) + 1) = baseKinds[s];
+  m.structure.kindCount = kindCount;
+  m.structure.kindEnd = kindEnd;
 }
 
 void setTypes(model::Model& m, std::array<const char*, 4> names, std::array<float, 4> areas) {
-  m.elementKindCount = 4;
+  m.types.elementKindCount = 4;
   for (int t = 1; t <= 4; ++t) {
-    m.typeName(t) = names[t - 1];
-    m.typeArea(t) = areas[t - 1];
+    m.types.typeName(t) = names[t - 1];
+    m.types.typeArea(t) = areas[t - 1];
   }
 }
 
@@ -63,13 +62,13 @@ void setTypes(model::Model& m, std::array<const char*, 4> names, std::array<floa
 // Base 0 post 1-2 last. Base module order: 1-3, 2-4, 3-4, 1-4, 1-2.
 model::Model planeTruss() {
   model::Model m;
-  m.problemTitle = "Plane truss, three panels";
-  m.dofPerNode = 2;
-  m.nodesInBase0 = 2;
-  m.nodesInBase1 = 2;
-  m.expansionType = model::kPrismatic;
-  m.moduleCount = 3;
-  m.lastNodesInBase0 = false;
+  m.base.problemTitle = "Plane truss, three panels";
+  m.base.dofPerNode = 2;
+  m.base.nodesInBase0 = 2;
+  m.base.nodesInBase1 = 2;
+  m.expansion.expansionType = model::kPrismatic;
+  m.expansion.moduleCount = 3;
+  m.base.lastNodesInBase0 = false;
   setNodes(m, {{0, 0}, {0, 1}, {2, 0}, {2, 1}, {4, 0}, {4, 1}, {6, 0}, {6, 1}});
   setElements(m, {{1, 3},
                   {2, 4},
@@ -84,7 +83,7 @@ model::Model planeTruss() {
                   {3, 6},
                   {5, 8},    // braces
                   {1, 2}});  // Base 0 post
-  m.base0ElementCount = 1;
+  m.structure.base0ElementCount = 1;
   setKinds(m, {1, 1, 2, 3, 2}, {0, 2, 3, 4, 4}, {0, 6, 9, 12, 12});
   setTypes(m, {"Chord", "Post", "Brace", ""}, {12.5f, 0.05f, 1.0f, 2.0f});
   m.geometryFilePath = "plane-truss.geo";
@@ -96,13 +95,13 @@ model::Model planeTruss() {
 model::Model renumberedArch() {
   model::Model m;
   m.romanian = true;
-  m.problemTitle = "Arc circular, doua module";
-  m.dofPerNode = 2;
-  m.nodesInBase0 = 2;
-  m.nodesInBase1 = 2;
-  m.expansionType = model::kArch;
-  m.moduleCount = 2;
-  m.lastNodesInBase0 = true;
+  m.base.problemTitle = "Arc circular, doua module";
+  m.base.dofPerNode = 2;
+  m.base.nodesInBase0 = 2;
+  m.base.nodesInBase1 = 2;
+  m.expansion.expansionType = model::kArch;
+  m.expansion.moduleCount = 2;
+  m.base.lastNodesInBase0 = true;
   setNodes(m, {{0, 5},
                {0, 6},
                {3.535534f, 3.535534f},
@@ -110,7 +109,7 @@ model::Model renumberedArch() {
                {-3.535534f, 3.535534f},
                {-4.242641f, 4.242641f}});
   setElements(m, {{5, 1}, {6, 2}, {1, 3}, {2, 4}, {1, 2}, {3, 4}, {5, 2}, {1, 4}, {5, 6}});
-  m.base0ElementCount = 1;
+  m.structure.base0ElementCount = 1;
   setKinds(m, {1, 1, 2, 3, 2}, {0, 2, 3, 4, 4}, {0, 4, 6, 8, 8});
   setTypes(m, {" Talpa", "Montant", "Diagonala", "Diagonala transversala"},
            {25.0f, 8.5f, 4.25f, 1.0e-4f});
@@ -122,14 +121,14 @@ model::Model renumberedArch() {
 // and five Base 0 elements (four sides and one diagonal of the first frame).
 model::Model boxTruss() {
   model::Model m;
-  m.problemTitle =
+  m.base.problemTitle =
       "Box truss 2 x 2.5 m - spatial check of the node, topology and element data lines";
-  m.dofPerNode = 3;
-  m.nodesInBase0 = 4;
-  m.nodesInBase1 = 4;
-  m.expansionType = model::kPrismatic;
-  m.moduleCount = 2;
-  m.lastNodesInBase0 = false;
+  m.base.dofPerNode = 3;
+  m.base.nodesInBase0 = 4;
+  m.base.nodesInBase1 = 4;
+  m.expansion.expansionType = model::kPrismatic;
+  m.expansion.moduleCount = 2;
+  m.base.lastNodesInBase0 = false;
   std::vector<std::vector<float>> nodes;
   for (float x : {0.0f, 2.5f, 5.0f})
     for (auto yz : {std::pair{-1.25f, 0.0f}, {1.25f, 0.0f}, {1.25f, 2.5f}, {-1.25f, 2.5f}})
@@ -139,7 +138,7 @@ model::Model boxTruss() {
                   {5, 6}, {6, 7},  {7, 8}, {8, 5}, {9, 10}, {10, 11}, {11, 12}, {12, 9},
                   {1, 6}, {2, 7},  {3, 8}, {4, 5}, {5, 10}, {6, 11},  {7, 12},  {8, 9},
                   {5, 7}, {9, 11}, {1, 2}, {2, 3}, {3, 4},  {4, 1},   {1, 3}});
-  m.base0ElementCount = 5;
+  m.structure.base0ElementCount = 5;
   setKinds(m, {1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 2, 2, 2, 2, 4}, {0, 4, 8, 12, 13},
            {0, 8, 16, 24, 26});
   setTypes(m, {"Longitudinal", "Transversal", "Diagonal", "Transversal Diagonal"},
@@ -210,8 +209,8 @@ TEST_P(BlockedNodesTest, RangesFollowNumberingAndExpansion) {
   model::Model m = planeTruss();
   std::vector<std::vector<float>> nodes(10, std::vector<float>{1.0f, 2.0f});
   setNodes(m, nodes);
-  m.lastNodesInBase0 = GetParam().renumbered;
-  m.expansionType = GetParam().expansionType;
+  m.base.lastNodesInBase0 = GetParam().renumbered;
+  m.expansion.expansionType = GetParam().expansionType;
   const auto lines = written(m);
   const std::vector<std::string> blocked(lines.begin() + 11,
                                          lines.begin() + 11 + GetParam().lines.size());
@@ -232,10 +231,29 @@ INSTANTIATE_TEST_SUITE_P(
              std::to_string(blocked.param.expansionType);
     });
 
+// The parts alone say what the file holds: inputs changed after GENERATE
+// (here the numbering and the Base 0 count) never reach it.
+TEST_F(GeometryFileTest, PartsWithTheirGeneratedInputsWriteTheModelsFile) {
+  const model::Model m = boxTruss();
+  ASSERT_TRUE(writeGeometryFile(m));
+  const std::string fromModel = readBytes(m.geometryFilePath);
+  model::BaseModule changed = m.base;
+  changed.lastNodesInBase0 = !changed.lastNodesInBase0;
+  changed.nodesInBase0 = 1;
+  const GeometryParts parts{.base = changed,
+                            .types = m.types,
+                            .structure = m.structure,
+                            .with = model::structureInputs(m),
+                            .romanian = false};
+  std::filesystem::remove(m.geometryFilePath);
+  ASSERT_TRUE(writeGeometryFile(parts, m.geometryFilePath));
+  EXPECT_EQ(readBytes(m.geometryFilePath), fromModel);
+}
+
 TEST_F(GeometryFileTest, SpatialNodesCarryThreeCoordinatesAndThreeFlags) {
   model::Model m = boxTruss();
-  m.nodeCoords(3, 2) = 0.05f;
-  m.nodeCoords(3, 3) = -12345678.0f;
+  m.structure.nodeCoords(3, 2) = 0.05f;
+  m.structure.nodeCoords(3, 3) = -12345678.0f;
   const auto lines = written(m);
   EXPECT_EQ(lines[11], " 1    4   1   1   1");
   const auto nodes = section(lines, "Node&Coordinates:");
@@ -300,7 +318,7 @@ TEST_F(GeometryFileTest, NoBase0ElementsMeansMaterialsFollowTheKindLines) {
                   {1, 4},
                   {3, 6},
                   {5, 8}});
-  m.base0ElementCount = 0;
+  m.structure.base0ElementCount = 0;
   setKinds(m, {1, 1, 2, 3}, {0, 2, 3, 4, 4}, {0, 6, 9, 12, 12});
   const auto lines = written(m);
   const auto data = section(lines, "Element_Data:");
@@ -312,7 +330,7 @@ TEST_F(GeometryFileTest, NoBase0ElementsMeansMaterialsFollowTheKindLines) {
 TEST_F(GeometryFileTest, OnlyBase0ElementsGiveOneLinePerElementAfterEmptyKinds) {
   model::Model m = planeTruss();
   setElements(m, {{1, 2}, {1, 2}});
-  m.base0ElementCount = 2;
+  m.structure.base0ElementCount = 2;
   setKinds(m, {2, 4}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0});
   const auto data = section(written(m), "Element_Data:");
   EXPECT_EQ(data, (std::vector<std::string>{
@@ -325,7 +343,7 @@ TEST_F(GeometryFileTest, TitleLineIsAlwaysEightyCharacters) {
   for (const std::string& title : {std::string(), std::string("Short"), std::string(80, 'T'),
                                    std::string(79, 'a') + "bcdef"}) {
     model::Model m = planeTruss();
-    m.problemTitle = title;
+    m.base.problemTitle = title;
     const auto lines = written(m);
     ASSERT_EQ(lines[9].size(), 80u) << title;
     EXPECT_EQ(lines[9].substr(0, std::min<std::size_t>(80, title.size())),
@@ -409,25 +427,24 @@ TEST_P(GeometryFileRefusalTest, KeepsTheOldFileAndSaysWhy) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, GeometryFileRefusalTest,
     ::testing::Values(
-        RefusalCase{"NaN", [](model::Model& m) { m.nodeCoords(7, 2) = std::nanf(""); },
+        RefusalCase{"NaN", [](model::Model& m) { m.structure.nodeCoords(7, 2) = std::nanf(""); },
                     "The Y coordinate of node 7 is not a number (NaN): the file was not written."},
         RefusalCase{"infinite",
                     [](model::Model& m) {
                       m.romanian = true;
-                      m.nodeCoords(12, 3) = -std::numeric_limits<float>::infinity();
+                      m.structure.nodeCoords(12, 3) = -std::numeric_limits<float>::infinity();
                     },
                     "Coordonata Z a nodului 12 este infinita: fisierul nu a fost scris."},
-        RefusalCase{"area",
-                    [](model::Model& m) { m.typeArea(3) = std::numeric_limits<float>::infinity(); },
-                    "The area of element type 3 (Diagonal) is not a finite number: the file was "
-                    "not written."},
-        RefusalCase{"not generated",
-                    [](model::Model& m) {
-                      m.elemStart.clear();
-                      m.elemEnd.clear();
-                    },
+        RefusalCase{
+            "area",
+            [](model::Model& m) { m.types.typeArea(3) = std::numeric_limits<float>::infinity(); },
+            "The area of element type 3 (Diagonal) is not a finite number: the file was "
+            "not written."},
+        RefusalCase{"not generated", [](model::Model& m) { m.structure = model::Structure{}; },
                     "The structure is not completely generated: press GENERATE."},
-        RefusalCase{"kind out of range", [](model::Model& m) { m.elemKind(16) = 0; },
+        RefusalCase{"end nodes missing", [](model::Model& m) { m.structure.elemEnd.clear(); },
+                    "The structure is not completely generated: press GENERATE."},
+        RefusalCase{"kind out of range", [](model::Model& m) { m.structure.elemKind(16) = 0; },
                     "The structure is not completely generated: press GENERATE."}),
     [](const auto& test) { return testing::identifierOf(test.param.what); });
 

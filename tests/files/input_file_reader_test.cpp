@@ -76,32 +76,32 @@ std::string replaced(std::initializer_list<std::pair<int, std::string>> changes)
 
 // Every field a load sets.
 void expectSameInput(const model::Model& actual, const model::Model& expected) {
-  EXPECT_EQ(actual.problemTitle, expected.problemTitle);
-  EXPECT_EQ(actual.dofPerNode, expected.dofPerNode);
-  EXPECT_EQ(actual.nodesInBase0, expected.nodesInBase0);
-  EXPECT_EQ(actual.nodesInBase1, expected.nodesInBase1);
-  EXPECT_EQ(actual.baseNodeCount, expected.baseNodeCount);
-  EXPECT_EQ(actual.baseCoords, expected.baseCoords);
-  EXPECT_EQ(actual.expansionDirection, expected.expansionDirection);
-  EXPECT_EQ(actual.directionIndex, expected.directionIndex);
-  EXPECT_EQ(actual.moduleCount, expected.moduleCount);
-  EXPECT_EQ(actual.moduleLength, expected.moduleLength);
-  EXPECT_EQ(actual.expansionType, expected.expansionType);
-  EXPECT_EQ(actual.loadedExpansionType, expected.loadedExpansionType);
-  EXPECT_EQ(actual.pyramidShrinkRatio, expected.pyramidShrinkRatio);
-  EXPECT_EQ(actual.vertexFoot, expected.vertexFoot);
-  EXPECT_EQ(actual.shrinkRatio, expected.shrinkRatio);
-  EXPECT_EQ(actual.shrinkDirection, expected.shrinkDirection);
-  EXPECT_EQ(actual.shrinkDirectionIndex, expected.shrinkDirectionIndex);
-  EXPECT_EQ(actual.archKind, expected.archKind);
-  EXPECT_EQ(actual.halfSpan, expected.halfSpan);
-  EXPECT_EQ(actual.archHeight, expected.archHeight);
-  EXPECT_EQ(actual.baseElementCount, expected.baseElementCount);
-  EXPECT_EQ(actual.baseElemStart, expected.baseElemStart);
-  EXPECT_EQ(actual.baseElemEnd, expected.baseElemEnd);
-  EXPECT_EQ(actual.elementKindCount, expected.elementKindCount);
-  EXPECT_EQ(actual.typeNames, expected.typeNames);
-  EXPECT_EQ(actual.typeAreas, expected.typeAreas);
+  EXPECT_EQ(actual.base.problemTitle, expected.base.problemTitle);
+  EXPECT_EQ(actual.base.dofPerNode, expected.base.dofPerNode);
+  EXPECT_EQ(actual.base.nodesInBase0, expected.base.nodesInBase0);
+  EXPECT_EQ(actual.base.nodesInBase1, expected.base.nodesInBase1);
+  EXPECT_EQ(actual.base.baseNodeCount, expected.base.baseNodeCount);
+  EXPECT_EQ(actual.base.baseCoords, expected.base.baseCoords);
+  EXPECT_EQ(actual.expansion.expansionDirection, expected.expansion.expansionDirection);
+  EXPECT_EQ(actual.expansion.directionIndex, expected.expansion.directionIndex);
+  EXPECT_EQ(actual.expansion.moduleCount, expected.expansion.moduleCount);
+  EXPECT_EQ(actual.expansion.moduleLength, expected.expansion.moduleLength);
+  EXPECT_EQ(actual.expansion.expansionType, expected.expansion.expansionType);
+  EXPECT_EQ(actual.expansion.loadedExpansionType, expected.expansion.loadedExpansionType);
+  EXPECT_EQ(actual.expansion.pyramidShrinkRatio, expected.expansion.pyramidShrinkRatio);
+  EXPECT_EQ(actual.expansion.vertexFoot, expected.expansion.vertexFoot);
+  EXPECT_EQ(actual.expansion.shrinkRatio, expected.expansion.shrinkRatio);
+  EXPECT_EQ(actual.expansion.shrinkDirection, expected.expansion.shrinkDirection);
+  EXPECT_EQ(actual.expansion.shrinkDirectionIndex, expected.expansion.shrinkDirectionIndex);
+  EXPECT_EQ(actual.expansion.archKind, expected.expansion.archKind);
+  EXPECT_EQ(actual.expansion.halfSpan, expected.expansion.halfSpan);
+  EXPECT_EQ(actual.expansion.archHeight, expected.expansion.archHeight);
+  EXPECT_EQ(actual.base.baseElementCount, expected.base.baseElementCount);
+  EXPECT_EQ(actual.base.baseElemStart, expected.base.baseElemStart);
+  EXPECT_EQ(actual.base.baseElemEnd, expected.base.baseElemEnd);
+  EXPECT_EQ(actual.types.elementKindCount, expected.types.elementKindCount);
+  EXPECT_EQ(actual.types.typeNames, expected.types.typeNames);
+  EXPECT_EQ(actual.types.typeAreas, expected.types.typeAreas);
 }
 
 class InputFileReaderTest : public ::testing::Test {
@@ -112,10 +112,10 @@ class InputFileReaderTest : public ::testing::Test {
     m.romanian = romanian;
     model::setStartValues(m);
     model::startNewElementTypes(m);
-    m.moduleCount = 7;
-    m.moduleLength = 1.25f;
-    m.expansionType = model::kPyramidal;
-    m.vertexFoot = {1, 2, 3};
+    m.expansion.moduleCount = 7;
+    m.expansion.moduleLength = 1.25f;
+    m.expansion.expansionType = model::kPyramidal;
+    m.expansion.vertexFoot = {1, 2, 3};
     m.oldFilePath = folder_.file("old.dat");
     m.inputFilePath = "kept.dat";
     return m;
@@ -138,27 +138,27 @@ class InputFileReaderTest : public ::testing::Test {
 
 TEST_F(InputFileReaderTest, LoadsEveryFieldOfAHandWrittenFile) {
   const model::Model m = loaded(joinedLines(kGoodLines));
-  EXPECT_EQ(m.problemTitle, "Two-bay test");
-  EXPECT_EQ(m.dofPerNode, 2);
-  EXPECT_EQ(m.nodesInBase0, 2);
-  EXPECT_EQ(m.nodesInBase1, 2);
-  EXPECT_EQ(m.baseNodeCount, 4);
-  EXPECT_EQ(m.baseCoords.rows(), 4);
-  EXPECT_EQ(m.baseCoords.columns(), 2);
-  EXPECT_EQ(m.baseCoords.storage(), (std::vector<float>{0, 0, 0, 1.5f, 2.5f, 0, 2.5f, 1.5f}));
-  EXPECT_EQ(m.expansionDirection, 'X');
-  EXPECT_EQ(m.directionIndex, 1);
-  EXPECT_EQ(m.moduleCount, 3);
-  EXPECT_EQ(m.moduleLength, 2.5f);
-  EXPECT_EQ(m.expansionType, model::kPrismatic);
-  EXPECT_EQ(m.loadedExpansionType, model::kPrismatic);
-  EXPECT_EQ(m.vertexFoot, (std::array<float, 3>{1, 2, 3})) << "not a pyramid: kept";
-  EXPECT_EQ(m.baseElementCount, 2);
-  EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2}));
-  EXPECT_EQ(m.baseElemEnd.storage(), (std::vector<std::int32_t>{3, 4}));
-  EXPECT_EQ(m.elementKindCount, 4);
-  EXPECT_EQ(m.typeName(4), " Transversal Diagonal");
-  EXPECT_EQ(m.typeAreas, (std::array<float, 4>{1, 2, 3, 4}));
+  EXPECT_EQ(m.base.problemTitle, "Two-bay test");
+  EXPECT_EQ(m.base.dofPerNode, 2);
+  EXPECT_EQ(m.base.nodesInBase0, 2);
+  EXPECT_EQ(m.base.nodesInBase1, 2);
+  EXPECT_EQ(m.base.baseNodeCount, 4);
+  EXPECT_EQ(m.base.baseCoords.rows(), 4);
+  EXPECT_EQ(m.base.baseCoords.columns(), 2);
+  EXPECT_EQ(m.base.baseCoords.storage(), (std::vector<float>{0, 0, 0, 1.5f, 2.5f, 0, 2.5f, 1.5f}));
+  EXPECT_EQ(m.expansion.expansionDirection, 'X');
+  EXPECT_EQ(m.expansion.directionIndex, 1);
+  EXPECT_EQ(m.expansion.moduleCount, 3);
+  EXPECT_EQ(m.expansion.moduleLength, 2.5f);
+  EXPECT_EQ(m.expansion.expansionType, model::kPrismatic);
+  EXPECT_EQ(m.expansion.loadedExpansionType, model::kPrismatic);
+  EXPECT_EQ(m.expansion.vertexFoot, (std::array<float, 3>{1, 2, 3})) << "not a pyramid: kept";
+  EXPECT_EQ(m.base.baseElementCount, 2);
+  EXPECT_EQ(m.base.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2}));
+  EXPECT_EQ(m.base.baseElemEnd.storage(), (std::vector<std::int32_t>{3, 4}));
+  EXPECT_EQ(m.types.elementKindCount, 4);
+  EXPECT_EQ(m.types.typeName(4), " Transversal Diagonal");
+  EXPECT_EQ(m.types.typeAreas, (std::array<float, 4>{1, 2, 3, 4}));
   EXPECT_EQ(m.inputFilePath, "kept.dat") << "the caller's field";
   EXPECT_FALSE(m.oldFileLoaded) << "the caller's field";
 }
@@ -204,92 +204,92 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(InputFileReaderTest, EmptyHeadingLineStillCountsAsTheHeading) {
   for (const char* heading : {"", "   ", "anything at all, 1 2 3"}) {
     const model::Model m = loaded(variant(8, heading));
-    EXPECT_EQ(m.expansionDirection, 'X');
-    EXPECT_EQ(m.moduleCount, 3);
+    EXPECT_EQ(m.expansion.expansionDirection, 'X');
+    EXPECT_EQ(m.expansion.moduleCount, 3);
   }
 }
 
 TEST_F(InputFileReaderTest, NodeNamedTwiceKeepsTheLaterValuesAndAnUnnamedNodeIsZero) {
   // Node 1 twice; node 4 never named.
   const model::Model twice = loaded(replaced({{4, "1 9. 9."}, {7, "1 5. 6."}}));
-  EXPECT_EQ(twice.baseCoords(1, 1), 5.0f);
-  EXPECT_EQ(twice.baseCoords(1, 2), 6.0f);
-  EXPECT_EQ(twice.baseCoords(4, 1), 0.0f) << "never named";
-  EXPECT_EQ(twice.baseCoords(4, 2), 0.0f);
+  EXPECT_EQ(twice.base.baseCoords(1, 1), 5.0f);
+  EXPECT_EQ(twice.base.baseCoords(1, 2), 6.0f);
+  EXPECT_EQ(twice.base.baseCoords(4, 1), 0.0f) << "never named";
+  EXPECT_EQ(twice.base.baseCoords(4, 2), 0.0f);
 }
 
 TEST_F(InputFileReaderTest, DoubleSlashAtAValuePositionKeepsThePreviousValues) {
   // The expansion record is a "//" line: module count, length and type stay
   // as the model had them (7, 1.25, pyramidal), so the pyramid records follow.
   const model::Model m = loaded(variant(10, "// 3 2.5 1\n0.5\n1 2"));
-  EXPECT_EQ(m.moduleCount, 7);
-  EXPECT_EQ(m.moduleLength, 1.25f);
-  EXPECT_EQ(m.expansionType, model::kPyramidal);
-  EXPECT_EQ(m.pyramidShrinkRatio, 0.5f);
-  EXPECT_EQ(m.vertexFoot, (std::array<float, 3>{1, 2, 3}));
+  EXPECT_EQ(m.expansion.moduleCount, 7);
+  EXPECT_EQ(m.expansion.moduleLength, 1.25f);
+  EXPECT_EQ(m.expansion.expansionType, model::kPyramidal);
+  EXPECT_EQ(m.expansion.pyramidShrinkRatio, 0.5f);
+  EXPECT_EQ(m.expansion.vertexFoot, (std::array<float, 3>{1, 2, 3}));
 }
 
 TEST_F(InputFileReaderTest, SlashAndEmptyValuesKeepWhatTheModelHad) {
   const model::Model m = loaded(variant(10, ",,1 /"));
-  EXPECT_EQ(m.moduleCount, 7);
-  EXPECT_EQ(m.moduleLength, 1.25f);
-  EXPECT_EQ(m.expansionType, model::kPrismatic);
+  EXPECT_EQ(m.expansion.moduleCount, 7);
+  EXPECT_EQ(m.expansion.moduleLength, 1.25f);
+  EXPECT_EQ(m.expansion.expansionType, model::kPrismatic);
   // The type the model had stays, with its records following.
   const model::Model pyramid = loaded(variant(10, ", 4.5 /\n0.5\n1 2"));
-  EXPECT_EQ(pyramid.moduleCount, 7);
-  EXPECT_EQ(pyramid.moduleLength, 4.5f);
-  EXPECT_EQ(pyramid.expansionType, model::kPyramidal);
-  EXPECT_EQ(pyramid.pyramidShrinkRatio, 0.5f);
+  EXPECT_EQ(pyramid.expansion.moduleCount, 7);
+  EXPECT_EQ(pyramid.expansion.moduleLength, 4.5f);
+  EXPECT_EQ(pyramid.expansion.expansionType, model::kPyramidal);
+  EXPECT_EQ(pyramid.expansion.pyramidShrinkRatio, 0.5f);
 }
 
 TEST_F(InputFileReaderTest, LowerCaseDirectionLettersStayAndGiveTheirIndex) {
   const model::Model m = loaded(variant(9, "z"));
-  EXPECT_EQ(m.expansionDirection, 'z');
-  EXPECT_EQ(m.directionIndex, 3);
+  EXPECT_EQ(m.expansion.expansionDirection, 'z');
+  EXPECT_EQ(m.expansion.directionIndex, 3);
   const model::Model shrink = loaded(variant(10, "3 2.5 3\n0.75, y"));
-  EXPECT_EQ(shrink.shrinkRatio, 0.75f);
-  EXPECT_EQ(shrink.shrinkDirection, 'y');
-  EXPECT_EQ(shrink.shrinkDirectionIndex, 2);
+  EXPECT_EQ(shrink.expansion.shrinkRatio, 0.75f);
+  EXPECT_EQ(shrink.expansion.shrinkDirection, 'y');
+  EXPECT_EQ(shrink.expansion.shrinkDirectionIndex, 2);
   const model::Model other = loaded(variant(9, "Up"));
-  EXPECT_EQ(other.expansionDirection, 'U');
-  EXPECT_EQ(other.directionIndex, 0);
+  EXPECT_EQ(other.expansion.expansionDirection, 'U');
+  EXPECT_EQ(other.expansion.directionIndex, 0);
 }
 
 TEST_F(InputFileReaderTest, PyramidIn2DReadsTwoFootValuesAndArchItsThree) {
   const model::Model pyramid = loaded(variant(10, "3 2.5 2\n0.8\n10 -0.75"));
-  EXPECT_EQ(pyramid.pyramidShrinkRatio, 0.8f);
-  EXPECT_EQ(pyramid.vertexFoot, (std::array<float, 3>{10, -0.75f, 3})) << "third stays";
+  EXPECT_EQ(pyramid.expansion.pyramidShrinkRatio, 0.8f);
+  EXPECT_EQ(pyramid.expansion.vertexFoot, (std::array<float, 3>{10, -0.75f, 3})) << "third stays";
   const model::Model arch = loaded(variant(10, "3 2.5 4\n1 30 7.5"));
-  EXPECT_EQ(arch.archKind, 1);
-  EXPECT_EQ(arch.halfSpan, 30.0f);
-  EXPECT_EQ(arch.archHeight, 7.5f);
+  EXPECT_EQ(arch.expansion.archKind, 1);
+  EXPECT_EQ(arch.expansion.halfSpan, 30.0f);
+  EXPECT_EQ(arch.expansion.archHeight, 7.5f);
   const model::Model unknown = loaded(variant(10, "3 2.5 9"));
-  EXPECT_EQ(unknown.expansionType, 9) << "no type record, nothing refused";
+  EXPECT_EQ(unknown.expansion.expansionType, 9) << "no type record, nothing refused";
 }
 
 TEST_F(InputFileReaderTest, TypeNamesKeepTheirLineAndAreCut) {
   const std::string longName(120, 'n');
   const model::Model m = loaded(variant(16, " Talpa   \n1.\n " + longName));
   // Lines after 17 shift: the name of type 2 is the long line, cut to 100.
-  EXPECT_EQ(m.typeName(1), " Talpa") << "the blank of files in the field stays";
-  EXPECT_EQ(m.typeName(2), " " + longName.substr(0, 99));
+  EXPECT_EQ(m.types.typeName(1), " Talpa") << "the blank of files in the field stays";
+  EXPECT_EQ(m.types.typeName(2), " " + longName.substr(0, 99));
   const model::Model handMade = loaded(variant(16, "Talpa\n1.\n   Indented"));
-  EXPECT_EQ(handMade.typeName(1), "Talpa");
-  EXPECT_EQ(handMade.typeName(2), "   Indented");
+  EXPECT_EQ(handMade.types.typeName(1), "Talpa");
+  EXPECT_EQ(handMade.types.typeName(2), "   Indented");
 }
 
 TEST_F(InputFileReaderTest, TitleIsCutTo80AndMayLookLikeTheEndOfInput) {
   const std::string longTitle(90, 't');
-  EXPECT_EQ(loaded(variant(1, longTitle)).problemTitle, longTitle.substr(0, 80));
+  EXPECT_EQ(loaded(variant(1, longTitle)).base.problemTitle, longTitle.substr(0, 80));
   const std::string endLike = "End of \"Zentrix Input File\" (inputed data).";
-  EXPECT_EQ(loaded(variant(1, endLike)).problemTitle, endLike);
+  EXPECT_EQ(loaded(variant(1, endLike)).base.problemTitle, endLike);
 }
 
 TEST_F(InputFileReaderTest, NothingAfterTheEndOfInputLineIsRead) {
   std::string text = joinedLines(kGoodLines) + "End of \"Zentrix Input File\" (inputed data).\r\n";
   text += std::string("\0\xff garbage, not a file of records \x01\r\n", 36);
   for (int i = 0; i < 1000; ++i) text += "1 NaN NaN\r\n";
-  EXPECT_EQ(loaded(text).typeArea(4), 4.0f);
+  EXPECT_EQ(loaded(text).types.typeArea(4), 4.0f);
   // The Romanian end line ends the input part as well, and a type count
   // larger than the input part holds fails instead of reading beyond it.
   const std::string romanian =
@@ -319,36 +319,36 @@ TEST_F(InputFileReaderTest, FewerElementTypesGetNewModelDefaultsAndFourKinds) {
     std::string text = variant(10, expansion);
     text = text.substr(0, text.find("4\r\n Longitudinal")) + "1\r\n Chord\r\n9.5\r\n";
     const model::Model m = loaded(text, c.romanian);
-    EXPECT_EQ(m.elementKindCount, 4);
-    EXPECT_EQ(m.typeName(1), " Chord") << "as its line stands";
-    for (int type = 2; type <= 4; ++type) EXPECT_EQ(m.typeName(type), c.names[type - 1]);
-    EXPECT_EQ(m.typeAreas, (std::array<float, 4>{9.5f, 2, 3, 4}));
+    EXPECT_EQ(m.types.elementKindCount, 4);
+    EXPECT_EQ(m.types.typeName(1), " Chord") << "as its line stands";
+    for (int type = 2; type <= 4; ++type) EXPECT_EQ(m.types.typeName(type), c.names[type - 1]);
+    EXPECT_EQ(m.types.typeAreas, (std::array<float, 4>{9.5f, 2, 3, 4}));
   }
 }
 
 TEST_F(InputFileReaderTest, EmptyAreaValueGivesTheNewModelArea) {
   model::Model m = startModel();
-  m.typeArea(2) = 42.0f;
+  m.types.typeArea(2) = 42.0f;
   ASSERT_TRUE(load(m, variant(19, "/")));
-  EXPECT_EQ(m.typeArea(2), 2.0f) << "the type tables are rebuilt by the load";
+  EXPECT_EQ(m.types.typeArea(2), 2.0f) << "the type tables are rebuilt by the load";
 }
 
 TEST_F(InputFileReaderTest, LoneSlashRecordNamesNoNode) {
   const model::Model m = loaded(variant(4, "/"));
-  EXPECT_EQ(m.baseCoords(1, 1), 0.0f);
-  EXPECT_EQ(m.baseCoords(2, 2), 1.5f);
+  EXPECT_EQ(m.base.baseCoords(1, 1), 0.0f);
+  EXPECT_EQ(m.base.baseCoords(2, 2), 1.5f);
 }
 
 TEST_F(InputFileReaderTest, GeneratedStructureIsNotTouched) {
   model::Model m = zentrix::testing::sampleModel({3, model::kArch, false, true});
-  const model::CoordinateTable nodes = m.nodeCoords;
-  const auto starts = m.elemStart;
+  const model::CoordinateTable nodes = m.structure.nodeCoords;
+  const auto starts = m.structure.elemStart;
   m.oldFilePath = folder_.file("old.dat");
   ASSERT_TRUE(load(m, joinedLines(kGoodLines)));
-  EXPECT_EQ(m.totalNodes, 25);
-  EXPECT_EQ(m.nodeCoords, nodes);
-  EXPECT_EQ(m.elemStart, starts);
-  EXPECT_EQ(m.dofPerNode, 2);
+  EXPECT_EQ(m.structure.totalNodes(), 25);
+  EXPECT_EQ(m.structure.nodeCoords, nodes);
+  EXPECT_EQ(m.structure.elemStart, starts);
+  EXPECT_EQ(m.base.dofPerNode, 2);
 }
 
 // --- Files the load refuses: the reason, the line, nothing changed. ------

@@ -100,13 +100,13 @@ TEST_F(InputFileWriterTest, NodeRecordColumnsFollowTheDigitsOfTheCount) {
   };
   for (const auto& [count, dof, firstRecord] : cases) {
     model::Model m = sampleModel({dof, model::kPrismatic, false, false});
-    m.nodesInBase0 = count;
-    m.nodesInBase1 = 0;
-    m.baseCoords.rebuild(count, dof);
+    m.base.nodesInBase0 = count;
+    m.base.nodesInBase1 = 0;
+    m.base.baseCoords.rebuild(count, dof);
     for (int node = 1; node <= count; ++node) {
-      m.baseCoords(node, 1) = 1.5f;
-      m.baseCoords(node, 2) = -2.25f;
-      if (dof == 3) m.baseCoords(node, 3) = 0.05f;
+      m.base.baseCoords(node, 1) = 1.5f;
+      m.base.baseCoords(node, 2) = -2.25f;
+      if (dof == 3) m.base.baseCoords(node, 3) = 0.05f;
     }
     const auto lines = linesOf(written(m));
     const auto heading = std::find(lines.begin(), lines.end(), "Coordinates:");
@@ -145,15 +145,13 @@ TEST_F(InputFileWriterTest, GeneratedRecordsAreGroupedByTheBaseModuleCounts) {
   };
   for (const auto& c : cases) {
     model::Model m = sampleModel({2, model::kPrismatic, false, false});
-    m.baseNodeCount = c.baseNodeCount;
-    m.baseElementCount = c.baseElementCount;
-    m.baseElemStart.rebuild(c.baseElementCount, 1);
-    m.baseElemEnd.rebuild(c.baseElementCount, 2);
-    m.totalNodes = c.totalNodes;
-    m.nodeCoords.rebuild(c.totalNodes, 2);
-    m.totalElements = c.totalElements;
-    m.elemStart.rebuild(c.totalElements, 1);
-    m.elemEnd.rebuild(c.totalElements, 2);
+    m.base.baseNodeCount = c.baseNodeCount;
+    m.base.baseElementCount = c.baseElementCount;
+    m.base.baseElemStart.rebuild(c.baseElementCount, 1);
+    m.base.baseElemEnd.rebuild(c.baseElementCount, 2);
+    m.structure.nodeCoords.rebuild(c.totalNodes, 2);
+    m.structure.elemStart.rebuild(c.totalElements, 1);
+    m.structure.elemEnd.rebuild(c.totalElements, 2);
     const auto lines = linesOf(written(m));
     EXPECT_EQ(layoutBetween(lines, " Coordinates:", " Initial Node"), c.nodeLayout)
         << c.baseNodeCount << " / " << c.totalNodes;
@@ -194,6 +192,28 @@ TEST_F(InputFileWriterTest, EveryLineEndsWithCrLf) {
   EXPECT_TRUE(text.ends_with("\r\n"));
 }
 
+// The parts write what the model writes; a structure that no longer
+// belongs to the inputs leaves the generated section as a model never
+// generated has it.
+TEST_F(InputFileWriterTest, PartsWriteTheModelsFileAndAStaleStructureIsLeftOut) {
+  const model::Model m = sampleModel({3, model::kPyramidal, false, true});
+  model::Model never = m;
+  never.structure = model::Structure{};
+  const std::string generated = written(m);
+  const std::string empty = written(never);
+  ASSERT_NE(generated, empty);
+  for (const bool belongs : {true, false}) {
+    const InputFileParts parts{.base = m.base,
+                               .expansion = m.expansion,
+                               .types = m.types,
+                               .structure = m.structure,
+                               .structureBelongsToInputs = belongs,
+                               .romanian = false};
+    ASSERT_TRUE(writeInputFile(parts, "saved.dat   "));
+    EXPECT_EQ(readBytes(file("saved.dat")), belongs ? generated : empty);
+  }
+}
+
 class CancellingProgress final : public model::Progress {
  public:
   explicit CancellingProgress(int answersBeforeCancel) : left_(answersBeforeCancel) {}
@@ -209,11 +229,9 @@ class CancellingProgress final : public model::Progress {
 
 model::Model largeModel() {
   model::Model m = sampleModel({2, model::kPrismatic, false, false});
-  m.totalNodes = 200000;
-  m.nodeCoords.rebuild(m.totalNodes, 2);
-  m.totalElements = 150000;
-  m.elemStart.rebuild(m.totalElements, 1);
-  m.elemEnd.rebuild(m.totalElements, 2);
+  m.structure.nodeCoords.rebuild(200000, 2);
+  m.structure.elemStart.rebuild(150000, 1);
+  m.structure.elemEnd.rebuild(150000, 2);
   return m;
 }
 
@@ -284,13 +302,12 @@ TEST_F(InputFileWriterTest, FullDeviceIsReportedByName) {
 
 TEST_F(InputFileWriterTest, TablesSmallerThanTheirCountsAreRefusedNotRead) {
   const std::vector<void (*)(model::Model&)> faults = {
-      [](model::Model& m) { m.baseCoords.rebuild(m.nodesInBase0, m.dofPerNode); },
-      [](model::Model& m) { m.baseCoords.rebuild(m.baseNodeCount, 1); },
-      [](model::Model& m) { m.baseElemEnd.rebuild(1); },
-      [](model::Model& m) { m.nodeCoords.rebuild(m.totalNodes - 1, m.dofPerNode); },
-      [](model::Model& m) { m.elemStart.clear(); },
-      [](model::Model& m) { m.elementKindCount = 5; },
-      [](model::Model& m) { m.dofPerNode = 4; },
+      [](model::Model& m) { m.base.baseCoords.rebuild(m.base.nodesInBase0, m.base.dofPerNode); },
+      [](model::Model& m) { m.base.baseCoords.rebuild(m.base.baseNodeCount, 1); },
+      [](model::Model& m) { m.base.baseElemEnd.rebuild(1); },
+      [](model::Model& m) { m.structure.elemEnd.clear(); },
+      [](model::Model& m) { m.types.elementKindCount = 5; },
+      [](model::Model& m) { m.base.dofPerNode = 4; },
   };
   for (std::size_t i = 0; i < faults.size(); ++i) {
     model::Model m = sampleModel({2, model::kPyramidal, i % 2 == 1, true});
@@ -319,49 +336,53 @@ void expectSameReal(float loaded, float saved, const char* what) {
 }
 
 void expectInputPartLoaded(const model::Model& loaded, const model::Model& saved) {
-  EXPECT_EQ(loaded.problemTitle, saved.problemTitle);
-  EXPECT_EQ(loaded.dofPerNode, saved.dofPerNode);
-  EXPECT_EQ(loaded.nodesInBase0, saved.nodesInBase0);
-  EXPECT_EQ(loaded.nodesInBase1, saved.nodesInBase1);
-  EXPECT_EQ(loaded.baseNodeCount, saved.nodesInBase0 + saved.nodesInBase1);
-  ASSERT_EQ(loaded.baseCoords.rows(), loaded.baseNodeCount);
-  ASSERT_EQ(loaded.baseCoords.columns(), saved.dofPerNode);
-  for (int node = 1; node <= loaded.baseNodeCount; ++node)
-    for (int axis = 1; axis <= saved.dofPerNode; ++axis)
-      expectSameReal(loaded.baseCoords(node, axis), saved.baseCoords(node, axis), "coordinate");
-  EXPECT_EQ(loaded.expansionDirection, saved.expansionDirection);
-  EXPECT_EQ(loaded.directionIndex, model::axisNumber(saved.expansionDirection));
-  EXPECT_EQ(loaded.moduleCount, saved.moduleCount);
-  expectSameReal(loaded.moduleLength, saved.moduleLength, "module length");
-  EXPECT_EQ(loaded.expansionType, saved.expansionType);
-  EXPECT_EQ(loaded.loadedExpansionType, saved.expansionType);
-  switch (saved.expansionType) {
+  EXPECT_EQ(loaded.base.problemTitle, saved.base.problemTitle);
+  EXPECT_EQ(loaded.base.dofPerNode, saved.base.dofPerNode);
+  EXPECT_EQ(loaded.base.nodesInBase0, saved.base.nodesInBase0);
+  EXPECT_EQ(loaded.base.nodesInBase1, saved.base.nodesInBase1);
+  EXPECT_EQ(loaded.base.baseNodeCount, saved.base.nodesInBase0 + saved.base.nodesInBase1);
+  ASSERT_EQ(loaded.base.baseCoords.rows(), loaded.base.baseNodeCount);
+  ASSERT_EQ(loaded.base.baseCoords.columns(), saved.base.dofPerNode);
+  for (int node = 1; node <= loaded.base.baseNodeCount; ++node)
+    for (int axis = 1; axis <= saved.base.dofPerNode; ++axis)
+      expectSameReal(loaded.base.baseCoords(node, axis), saved.base.baseCoords(node, axis),
+                     "coordinate");
+  EXPECT_EQ(loaded.expansion.expansionDirection, saved.expansion.expansionDirection);
+  EXPECT_EQ(loaded.expansion.directionIndex, model::axisNumber(saved.expansion.expansionDirection));
+  EXPECT_EQ(loaded.expansion.moduleCount, saved.expansion.moduleCount);
+  expectSameReal(loaded.expansion.moduleLength, saved.expansion.moduleLength, "module length");
+  EXPECT_EQ(loaded.expansion.expansionType, saved.expansion.expansionType);
+  EXPECT_EQ(loaded.expansion.loadedExpansionType, saved.expansion.expansionType);
+  switch (saved.expansion.expansionType) {
     case model::kPyramidal:
-      expectSameReal(loaded.pyramidShrinkRatio, saved.pyramidShrinkRatio, "pyramid ratio");
-      for (int axis = 1; axis <= saved.dofPerNode; ++axis)
-        expectSameReal(loaded.vertexFootCoordinate(axis), saved.vertexFootCoordinate(axis), "foot");
+      expectSameReal(loaded.expansion.pyramidShrinkRatio, saved.expansion.pyramidShrinkRatio,
+                     "pyramid ratio");
+      for (int axis = 1; axis <= saved.base.dofPerNode; ++axis)
+        expectSameReal(loaded.expansion.vertexFootCoordinate(axis),
+                       saved.expansion.vertexFootCoordinate(axis), "foot");
       break;
     case model::kOneDirectionShrink:
-      expectSameReal(loaded.shrinkRatio, saved.shrinkRatio, "shrink ratio");
-      EXPECT_EQ(loaded.shrinkDirection, saved.shrinkDirection);
-      EXPECT_EQ(loaded.shrinkDirectionIndex, model::axisNumber(saved.shrinkDirection));
+      expectSameReal(loaded.expansion.shrinkRatio, saved.expansion.shrinkRatio, "shrink ratio");
+      EXPECT_EQ(loaded.expansion.shrinkDirection, saved.expansion.shrinkDirection);
+      EXPECT_EQ(loaded.expansion.shrinkDirectionIndex,
+                model::axisNumber(saved.expansion.shrinkDirection));
       break;
     case model::kArch:
-      EXPECT_EQ(loaded.archKind, saved.archKind);
-      expectSameReal(loaded.halfSpan, saved.halfSpan, "half span");
-      expectSameReal(loaded.archHeight, saved.archHeight, "arch height");
+      EXPECT_EQ(loaded.expansion.archKind, saved.expansion.archKind);
+      expectSameReal(loaded.expansion.halfSpan, saved.expansion.halfSpan, "half span");
+      expectSameReal(loaded.expansion.archHeight, saved.expansion.archHeight, "arch height");
       break;
     default:
       break;
   }
-  EXPECT_EQ(loaded.baseElementCount, saved.baseElementCount);
-  EXPECT_EQ(loaded.baseElemStart, saved.baseElemStart);
-  EXPECT_EQ(loaded.baseElemEnd, saved.baseElemEnd);
-  EXPECT_EQ(loaded.elementKindCount, model::kKindCount);
+  EXPECT_EQ(loaded.base.baseElementCount, saved.base.baseElementCount);
+  EXPECT_EQ(loaded.base.baseElemStart, saved.base.baseElemStart);
+  EXPECT_EQ(loaded.base.baseElemEnd, saved.base.baseElemEnd);
+  EXPECT_EQ(loaded.types.elementKindCount, model::kKindCount);
   for (int type = 1; type <= model::kKindCount; ++type) {
     // A typed name comes back with the blank that marks it as a text value.
-    EXPECT_EQ(loaded.typeName(type), " " + saved.typeName(type));
-    expectSameReal(loaded.typeArea(type), saved.typeArea(type), "area");
+    EXPECT_EQ(loaded.types.typeName(type), " " + saved.types.typeName(type));
+    expectSameReal(loaded.types.typeArea(type), saved.types.typeArea(type), "area");
   }
 }
 
@@ -407,14 +428,14 @@ TEST_F(InputFileWriterTest, RandomRealsComeBackRoundedToSevenDigits) {
   };
   for (int round = 0; round < 40; ++round) {
     model::Model saved = sampleModel({2 + round % 2, 1 + round % 4, round % 3 == 0, false});
-    for (float& value : saved.baseCoords.storage()) value = anyReal();
-    saved.moduleLength = anyReal();
-    saved.pyramidShrinkRatio = anyReal();
-    saved.vertexFoot = {anyReal(), anyReal(), anyReal()};
-    saved.shrinkRatio = anyReal();
-    saved.halfSpan = anyReal();
-    saved.archHeight = anyReal();
-    for (float& area : saved.typeAreas) area = anyReal();
+    for (float& value : saved.base.baseCoords.storage()) value = anyReal();
+    saved.expansion.moduleLength = anyReal();
+    saved.expansion.pyramidShrinkRatio = anyReal();
+    saved.expansion.vertexFoot = {anyReal(), anyReal(), anyReal()};
+    saved.expansion.shrinkRatio = anyReal();
+    saved.expansion.halfSpan = anyReal();
+    saved.expansion.archHeight = anyReal();
+    for (float& area : saved.types.typeAreas) area = anyReal();
     written(saved);
     expectInputPartLoaded(loadedFrom("saved.dat", saved.romanian), saved);
     if (HasFailure()) break;
@@ -424,13 +445,13 @@ TEST_F(InputFileWriterTest, RandomRealsComeBackRoundedToSevenDigits) {
 TEST_F(InputFileWriterTest, BlankAndSeparatorLettersAreQuotedSoTheyReadBack) {
   for (const char letter : {' ', ',', '/', '\''}) {
     model::Model saved = sampleModel({2, model::kOneDirectionShrink, false, false});
-    saved.expansionDirection = letter;
-    saved.shrinkDirection = letter;
+    saved.expansion.expansionDirection = letter;
+    saved.expansion.shrinkDirection = letter;
     written(saved);
     const model::Model loaded = loadedFrom("saved.dat", false);
-    EXPECT_EQ(loaded.expansionDirection, letter);
-    EXPECT_EQ(loaded.shrinkDirection, letter);
-    EXPECT_EQ(loaded.moduleCount, saved.moduleCount);
+    EXPECT_EQ(loaded.expansion.expansionDirection, letter);
+    EXPECT_EQ(loaded.expansion.shrinkDirection, letter);
+    EXPECT_EQ(loaded.expansion.moduleCount, saved.expansion.moduleCount);
   }
 }
 
@@ -446,13 +467,13 @@ class TypeNameCycleTest : public InputFileWriterTest,
 TEST_P(TypeNameCycleTest, RegressionTypeNamesDoNotGrowOnEverySaveAndReload) {
   const auto& c = GetParam();
   model::Model m = sampleModel({2, model::kArch, true, false});
-  m.typeName(1) = c.typed;
+  m.types.typeName(1) = c.typed;
   m.inputFilePath = "cycle.dat";
   m.oldFilePath = "cycle.dat";
   for (int cycle = 1; cycle <= 10; ++cycle) {
     ASSERT_TRUE(writeInputFile(m));
     ASSERT_TRUE(loadInputFile(m));
-    ASSERT_EQ(m.typeName(1), c.reloaded) << "after save and reload " << cycle;
+    ASSERT_EQ(m.types.typeName(1), c.reloaded) << "after save and reload " << cycle;
   }
 }
 

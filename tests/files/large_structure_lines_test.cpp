@@ -35,12 +35,12 @@ model::Model largeStructure(int modules) {
   std::mt19937 random(11);
   std::uniform_real_distribution<float> metres(-2e4f, 2e4f);
   const float forms[] = {0.0f, -0.0f, 0.05f, 1e-30f, 12345678.0f, 9999999.5f, 0.099999994f, -7.25f};
-  for (std::int64_t node = 1; node <= m.totalNodes; node += 7) {
-    m.nodeCoords(node, 2) = metres(random);
-    m.nodeCoords(node, 3) = forms[node % 8];
+  for (std::int64_t node = 1; node <= m.structure.totalNodes(); node += 7) {
+    m.structure.nodeCoords(node, 2) = metres(random);
+    m.structure.nodeCoords(node, 3) = forms[node % 8];
   }
-  for (std::int64_t element = 5; element <= m.totalElements; element += 100003)
-    m.elemEnd(element) = 123456789;
+  for (std::int64_t element = 5; element <= m.structure.totalElements(); element += 100003)
+    m.structure.elemEnd(element) = 123456789;
   return m;
 }
 
@@ -81,26 +81,26 @@ std::vector<std::string> linesAfter(const std::string& text, const std::string& 
 TEST(LargeStructureLines, GeometryFileLinesEqualThePlainLoop) {
   ScratchFolder folder;
   model::Model m = largeStructure(30000);
-  ASSERT_GT(m.totalElements, 300000);
+  ASSERT_GT(m.structure.totalElements(), 300000);
   m.geometryFilePath = folder.file("large.geo");
   ASSERT_TRUE(writeGeometryFile(m));
   const std::string text = readBytes(m.geometryFilePath);
 
-  const int nodeWidth = model::digitCount(m.totalNodes);
-  const auto nodes = linesAfter(text, "Node&Coordinates:", m.totalNodes);
-  ASSERT_EQ(static_cast<std::int64_t>(nodes.size()), m.totalNodes);
-  for (std::int64_t node = 1; node <= m.totalNodes; ++node)
+  const int nodeWidth = model::digitCount(m.structure.totalNodes());
+  const auto nodes = linesAfter(text, "Node&Coordinates:", m.structure.totalNodes());
+  ASSERT_EQ(static_cast<std::int64_t>(nodes.size()), m.structure.totalNodes());
+  for (std::int64_t node = 1; node <= m.structure.totalNodes(); ++node)
     ASSERT_EQ(nodes[static_cast<std::size_t>(node - 1)],
-              plainNodeLine(node, nodeWidth, m.nodeCoords))
+              plainNodeLine(node, nodeWidth, m.structure.nodeCoords))
         << "node " << node;
 
-  const int width = model::digitCount(m.totalElements);
-  const auto elements = linesAfter(text, "Node&Topology:", m.totalElements);
-  ASSERT_EQ(static_cast<std::int64_t>(elements.size()), m.totalElements);
-  for (std::int64_t element = 1; element <= m.totalElements; ++element)
+  const int width = model::digitCount(m.structure.totalElements());
+  const auto elements = linesAfter(text, "Node&Topology:", m.structure.totalElements());
+  ASSERT_EQ(static_cast<std::int64_t>(elements.size()), m.structure.totalElements());
+  for (std::int64_t element = 1; element <= m.structure.totalElements(); ++element)
     ASSERT_EQ(elements[static_cast<std::size_t>(element - 1)],
-              field(element, width) + "   " + field(m.elemStart(element), width) + "  " +
-                  field(m.elemEnd(element), width))
+              field(element, width) + "   " + field(m.structure.elemStart(element), width) + "  " +
+                  field(m.structure.elemEnd(element), width))
         << "element " << element;
 }
 
@@ -112,19 +112,23 @@ TEST(LargeStructureLines, InputFileGeneratedPartEqualsThePlainLoop) {
   const std::string text = readBytes(m.inputFilePath);
 
   // Generated nodes, an empty line after every 8 (the Base module's nodes).
-  const int nodeWidth = model::digitCount(m.totalNodes);
-  const auto nodes = linesAfter(text, " Coordinates:", m.totalNodes + m.totalNodes / 8);
-  for (std::int64_t node = 1, line = 0; node <= m.totalNodes; ++node, ++line) {
-    ASSERT_EQ(nodes[static_cast<std::size_t>(line)], plainNodeLine(node, nodeWidth, m.nodeCoords))
+  const int nodeWidth = model::digitCount(m.structure.totalNodes());
+  const auto nodes =
+      linesAfter(text, " Coordinates:", m.structure.totalNodes() + m.structure.totalNodes() / 8);
+  for (std::int64_t node = 1, line = 0; node <= m.structure.totalNodes(); ++node, ++line) {
+    ASSERT_EQ(nodes[static_cast<std::size_t>(line)],
+              plainNodeLine(node, nodeWidth, m.structure.nodeCoords))
         << "node " << node;
     if (node % 8 == 0) {
       ASSERT_EQ(nodes[static_cast<std::size_t>(++line)], "") << "after " << node;
     }
   }
-  const auto elements = linesAfter(text, " Initial Node - Final Node:", m.totalElements, true);
-  for (std::int64_t element = 1; element <= m.totalElements; ++element)
+  const auto elements =
+      linesAfter(text, " Initial Node - Final Node:", m.structure.totalElements(), true);
+  for (std::int64_t element = 1; element <= m.structure.totalElements(); ++element)
     ASSERT_EQ(elements[static_cast<std::size_t>(element - 1)],
-              field(element, 12) + field(m.elemStart(element), 12) + field(m.elemEnd(element), 12))
+              field(element, 12) + field(m.structure.elemStart(element), 12) +
+                  field(m.structure.elemEnd(element), 12))
         << "element " << element;
 }
 

@@ -59,53 +59,55 @@ INSTANTIATE_TEST_SUITE_P(
     EveryReal, NonFiniteValueTest,
     ::testing::Values(
         PlantedValue{"BaseCoordinate", kInputFile, [] { return sample(model::kPrismatic); },
-                     [](model::Model& m) { m.baseCoords(5, 2) = kNaN; },
+                     [](model::Model& m) { m.base.baseCoords(5, 2) = kNaN; },
                      "The Y coordinate of Base module node 5 is not a number (NaN): the file was "
                      "not written."},
         PlantedValue{"BaseCoordinateRomanian", kInputFile,
                      [] { return sample(model::kPrismatic, true); },
-                     [](model::Model& m) { m.baseCoords(1, 3) = -kInfinity; },
+                     [](model::Model& m) { m.base.baseCoords(1, 3) = -kInfinity; },
                      "Coordonata Z a nodului 1 al modulului de baza este infinita: fisierul nu a "
                      "fost scris."},
         PlantedValue{"GeneratedCoordinate", kInputFile, [] { return sample(model::kPrismatic); },
-                     [](model::Model& m) { m.nodeCoords(m.totalNodes, 1) = kInfinity; },
+                     [](model::Model& m) {
+                       m.structure.nodeCoords(m.structure.totalNodes(), 1) = kInfinity;
+                     },
                      "The X coordinate of node 25 is infinite: the file was not written."},
         PlantedValue{"ModuleLength", kInputFile, [] { return sample(model::kArch); },
-                     [](model::Model& m) { m.moduleLength = kNaN; },
+                     [](model::Model& m) { m.expansion.moduleLength = kNaN; },
                      "\"Module Length\" is not a finite number (NaN): the file was not written."},
         PlantedValue{"PyramidRatio", kInputFile, [] { return sample(model::kPyramidal); },
-                     [](model::Model& m) { m.pyramidShrinkRatio = kInfinity; },
+                     [](model::Model& m) { m.expansion.pyramidShrinkRatio = kInfinity; },
                      "\"Shrink Ratio\" is not a finite number (Infinity): the file was not "
                      "written."},
         PlantedValue{"VertexFoot", kInputFile, [] { return sample(model::kPyramidal, true); },
-                     [](model::Model& m) { m.vertexFoot[2] = kNaN; },
+                     [](model::Model& m) { m.expansion.vertexFoot[2] = kNaN; },
                      "\"Coordonatele piciorului varfului\" (Z) nu este un numar finit (NaN): "
                      "fisierul nu a fost scris."},
         PlantedValue{"ShrinkRatio", kInputFile, [] { return sample(model::kOneDirectionShrink); },
-                     [](model::Model& m) { m.shrinkRatio = -kInfinity; },
+                     [](model::Model& m) { m.expansion.shrinkRatio = -kInfinity; },
                      "\"Shrink Ratio\" is not a finite number (-Infinity): the file was not "
                      "written."},
         PlantedValue{"HalfSpan", kInputFile, [] { return sample(model::kArch); },
-                     [](model::Model& m) { m.halfSpan = kNaN; },
+                     [](model::Model& m) { m.expansion.halfSpan = kNaN; },
                      "\"Half Span (l)\" is not a finite number (NaN): the file was not written."},
         PlantedValue{"ArchHeight", kInputFile, [] { return sample(model::kArch); },
-                     [](model::Model& m) { m.archHeight = kInfinity; },
+                     [](model::Model& m) { m.expansion.archHeight = kInfinity; },
                      "\"Height (h)\" is not a finite number (Infinity): the file was not "
                      "written."},
         PlantedValue{"TypeArea", kInputFile, [] { return sample(model::kPrismatic); },
-                     [](model::Model& m) { m.typeArea(4) = kNaN; },
+                     [](model::Model& m) { m.types.typeArea(4) = kNaN; },
                      "The area of element type 4 (Transversal Diagonal) is not a finite number: "
                      "the file was not written."},
         PlantedValue{"GeometryCoordinate", kGeometryFile, [] { return generatedTruss(); },
-                     [](model::Model& m) { m.nodeCoords(17, 2) = -kInfinity; },
+                     [](model::Model& m) { m.structure.nodeCoords(17, 2) = -kInfinity; },
                      "The Y coordinate of node 17 is infinite: the file was not written."},
         PlantedValue{"GeometryArea", kGeometryFile, [] { return generatedTruss(); },
-                     [](model::Model& m) { m.typeArea(2) = kInfinity; },
+                     [](model::Model& m) { m.types.typeArea(2) = kInfinity; },
                      "The area of element type 2 (Transversal) is not a finite number: the file "
                      "was not written."},
         PlantedValue{"BaseModuleGeometryCoordinate", kBaseModuleGeometryFile,
                      [] { return generatedTruss(); },
-                     [](model::Model& m) { m.baseCoords(3, 1) = kNaN; },
+                     [](model::Model& m) { m.base.baseCoords(3, 1) = kNaN; },
                      "The X coordinate of node 3 is not a number (NaN): the file was not "
                      "written."}),
     [](const auto& planted) { return std::string(planted.param.name); });
@@ -115,13 +117,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(NonFiniteValue, ValuesTheFileDoesNotHoldDoNotStopTheSave) {
   ScratchFolder folder;
   model::Model m = sampleModel({2, model::kPrismatic, false, true});
-  m.pyramidShrinkRatio = kNaN;
-  m.halfSpan = kInfinity;
-  m.vertexFoot[2] = kNaN;
+  m.expansion.pyramidShrinkRatio = kNaN;
+  m.expansion.halfSpan = kInfinity;
+  m.expansion.vertexFoot[2] = kNaN;
   m.inputFilePath = folder.file("saved.dat");
   EXPECT_TRUE(writeInputFile(m));
-  m.expansionType = model::kPyramidal;
-  m.pyramidShrinkRatio = 0.5f;
+  m.expansion.expansionType = model::kPyramidal;
+  m.expansion.pyramidShrinkRatio = 0.5f;
   EXPECT_TRUE(writeInputFile(m));
 }
 

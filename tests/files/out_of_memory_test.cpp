@@ -78,14 +78,14 @@ TEST(OutOfMemory, LoadingReportsItAndChangesNothing) {
     }
     EXPECT_FALSE(outcome);
     EXPECT_EQ(outcome.message, "File \"" + m.oldFilePath + "\": not enough memory to load it");
-    EXPECT_EQ(m.problemTitle, "Truss bridge, first try");
-    EXPECT_EQ(m.nodesInBase0, 3);
-    EXPECT_EQ(m.baseCoords.rows(), 6);
+    EXPECT_EQ(m.base.problemTitle, "Truss bridge, first try");
+    EXPECT_EQ(m.base.nodesInBase0, 3);
+    EXPECT_EQ(m.base.baseCoords.rows(), 6);
   }
   model::Model m;
   m.oldFilePath = folder.file("large.dat");
   EXPECT_TRUE(loadInputFile(m)) << "the file itself is sound";
-  EXPECT_EQ(m.baseNodeCount, 40000);
+  EXPECT_EQ(m.base.baseNodeCount, 40000);
 }
 
 }  // namespace

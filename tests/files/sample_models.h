@@ -29,62 +29,63 @@ inline model::Model sampleModel(const SampleShape& shape) {
   model::Model m;
   m.romanian = shape.romanian;
   model::setStartValues(m);
-  m.problemTitle = model::say({"Truss bridge, first try", "Pod din zabrele"}, shape.romanian);
-  m.dofPerNode = shape.dofPerNode;
-  m.nodesInBase0 = shape.dofPerNode == 3 ? 5 : 3;
-  m.nodesInBase1 = m.nodesInBase0;
-  m.baseNodeCount = m.nodesInBase0 + m.nodesInBase1;
-  m.baseCoords.rebuild(m.baseNodeCount, m.dofPerNode);
+  m.base.problemTitle = model::say({"Truss bridge, first try", "Pod din zabrele"}, shape.romanian);
+  m.base.dofPerNode = shape.dofPerNode;
+  m.base.nodesInBase0 = shape.dofPerNode == 3 ? 5 : 3;
+  m.base.nodesInBase1 = m.base.nodesInBase0;
+  m.base.baseNodeCount = m.base.nodesInBase0 + m.base.nodesInBase1;
+  m.base.baseCoords.rebuild(m.base.baseNodeCount, m.base.dofPerNode);
   std::size_t next = 0;
-  for (int node = 1; node <= m.baseNodeCount; ++node)
-    for (int axis = 1; axis <= m.dofPerNode; ++axis)
-      m.baseCoords(node, axis) = kAwkwardReals[next++ % kAwkwardReals.size()];
+  for (int node = 1; node <= m.base.baseNodeCount; ++node)
+    for (int axis = 1; axis <= m.base.dofPerNode; ++axis)
+      m.base.baseCoords(node, axis) = kAwkwardReals[next++ % kAwkwardReals.size()];
 
-  m.expansionDirection = shape.expansionType == model::kOneDirectionShrink ? 'x' : 'Y';
-  m.directionIndex = model::axisNumber(m.expansionDirection);
-  m.moduleCount = 4;
-  m.moduleLength = 2.5f;
-  m.expansionType = shape.expansionType;
-  m.loadedExpansionType = shape.expansionType;
+  m.expansion.expansionDirection = shape.expansionType == model::kOneDirectionShrink ? 'x' : 'Y';
+  m.expansion.directionIndex = model::axisNumber(m.expansion.expansionDirection);
+  m.expansion.moduleCount = 4;
+  m.expansion.moduleLength = 2.5f;
+  m.expansion.expansionType = shape.expansionType;
+  m.expansion.loadedExpansionType = shape.expansionType;
   if (shape.expansionType == model::kPyramidal) {
-    m.pyramidShrinkRatio = 0.8f;
-    m.vertexFoot = {10.0f, -0.75f, shape.dofPerNode == 3 ? 1.0e9f : 0.0f};
+    m.expansion.pyramidShrinkRatio = 0.8f;
+    m.expansion.vertexFoot = {10.0f, -0.75f, shape.dofPerNode == 3 ? 1.0e9f : 0.0f};
   } else if (shape.expansionType == model::kOneDirectionShrink) {
-    m.shrinkRatio = 0.125f;
-    m.shrinkDirection = 'z';
-    m.shrinkDirectionIndex = 3;
+    m.expansion.shrinkRatio = 0.125f;
+    m.expansion.shrinkDirection = 'z';
+    m.expansion.shrinkDirectionIndex = 3;
   } else if (shape.expansionType == model::kArch) {
-    m.archKind = model::kParabolicArch;
-    m.halfSpan = 30.0f;
-    m.archHeight = 7.5f;
+    m.expansion.archKind = model::kParabolicArch;
+    m.expansion.halfSpan = 30.0f;
+    m.expansion.archHeight = 7.5f;
   }
 
-  m.baseElementCount = m.nodesInBase0 + 2;
-  m.baseElemStart.rebuild(m.baseElementCount);
-  m.baseElemEnd.rebuild(m.baseElementCount);
-  for (int element = 1; element <= m.baseElementCount; ++element) {
-    m.baseElemStart(element) = element;
-    m.baseElemEnd(element) = element % m.baseNodeCount + 1;
+  m.base.baseElementCount = m.base.nodesInBase0 + 2;
+  m.base.baseElemStart.rebuild(m.base.baseElementCount);
+  m.base.baseElemEnd.rebuild(m.base.baseElementCount);
+  for (int element = 1; element <= m.base.baseElementCount; ++element) {
+    m.base.baseElemStart(element) = element;
+    m.base.baseElemEnd(element) = element % m.base.baseNodeCount + 1;
   }
   model::startNewElementTypes(m);
-  m.typeArea(3) = 0.0025f;
+  m.types.typeArea(3) = 0.0025f;
 
   if (shape.generated) {
-    m.totalNodes = m.nodesInBase0 + m.moduleCount * m.nodesInBase1;
-    m.nodeCoords.rebuild(m.totalNodes, m.dofPerNode);
-    for (int node = 1; node <= m.totalNodes; ++node) {
-      m.nodeCoords(node, 1) = static_cast<float>(node) * 0.5f;
-      m.nodeCoords(node, 2) = node % 2 == 0 ? -1.25f : 0.0f;
-      if (m.dofPerNode == 3) m.nodeCoords(node, 3) = static_cast<float>(node % 3);
+    m.structure.nodeCoords.rebuild(
+        m.base.nodesInBase0 + m.expansion.moduleCount * m.base.nodesInBase1, m.base.dofPerNode);
+    for (int node = 1; node <= m.structure.totalNodes(); ++node) {
+      m.structure.nodeCoords(node, 1) = static_cast<float>(node) * 0.5f;
+      m.structure.nodeCoords(node, 2) = node % 2 == 0 ? -1.25f : 0.0f;
+      if (m.base.dofPerNode == 3) m.structure.nodeCoords(node, 3) = static_cast<float>(node % 3);
     }
-    m.base0ElementCount = 2;
-    m.moduleElementCount = m.baseElementCount - 2;
-    m.totalElements = m.base0ElementCount + m.moduleCount * m.moduleElementCount;
-    m.elemStart.rebuild(m.totalElements);
-    m.elemEnd.rebuild(m.totalElements);
-    for (int element = 1; element <= m.totalElements; ++element) {
-      m.elemStart(element) = element;
-      m.elemEnd(element) = element % m.totalNodes + 1;
+    m.structure.base0ElementCount = 2;
+    m.structure.moduleElementCount = m.base.baseElementCount - 2;
+    const int totalElements =
+        m.structure.base0ElementCount + m.expansion.moduleCount * m.structure.moduleElementCount;
+    m.structure.elemStart.rebuild(totalElements);
+    m.structure.elemEnd.rebuild(totalElements);
+    for (int element = 1; element <= m.structure.totalElements(); ++element) {
+      m.structure.elemStart(element) = element;
+      m.structure.elemEnd(element) = element % m.structure.totalNodes() + 1;
     }
   }
   return m;

@@ -20,11 +20,11 @@ using testing::setCoordinates;
 model::Model archModule(int kind, float halfSpan, float height, int modules) {
   model::Model m = testing::planeModule(modules);
   setCoordinates(m, {{0, 0}, {0, 1}, {1, 0}, {1, 1}});
-  m.moduleLength = 1.0f;
-  m.expansionType = model::kArch;
-  m.archKind = kind;
-  m.halfSpan = halfSpan;
-  m.archHeight = height;
+  m.expansion.moduleLength = 1.0f;
+  m.expansion.expansionType = model::kArch;
+  m.expansion.archKind = kind;
+  m.expansion.halfSpan = halfSpan;
+  m.expansion.archHeight = height;
   return m;
 }
 
@@ -35,13 +35,14 @@ model::Model generated(model::Model m) {
 }
 
 void expectNear(const model::Model& m, int n, float x, float y, float tolerance = 1e-5f) {
-  EXPECT_NEAR(m.nodeCoords(n, 1), x, tolerance) << "node " << n << " X";
-  EXPECT_NEAR(m.nodeCoords(n, m.dofPerNode), y, tolerance) << "node " << n << " last";
+  EXPECT_NEAR(m.structure.nodeCoords(n, 1), x, tolerance) << "node " << n << " X";
+  EXPECT_NEAR(m.structure.nodeCoords(n, m.base.dofPerNode), y, tolerance)
+      << "node " << n << " last";
 }
 
 TEST(CircularArch, NodesOfTheHalfSpan4Height2Arch) {
   const model::Model m = generated(archModule(model::kCircularArch, 4, 2, 2));
-  EXPECT_EQ(m.moduleDepth, 1.0f);
+  EXPECT_EQ(m.expansion.moduleDepth, 1.0f);
   expectNear(m, 2, -4.0f, 0.0f);   // upper chord, left support
   expectNear(m, 1, -3.2f, -0.6f);  // inner chord, radius R - d = 4
   expectNear(m, 4, 0.0f, 2.0f);    // crown
@@ -61,12 +62,12 @@ TEST(CircularArch, ChordsAreDecidedByTheLastCoordinateBeingZero) {
 
 TEST(CircularArch, SpatialModuleKeepsItsWidth) {
   model::Model m = archModule(model::kCircularArch, 4, 2, 2);
-  m.dofPerNode = 3;
+  m.base.dofPerNode = 3;
   setCoordinates(m, {{0, 0.5f, 0}, {0, -0.5f, 1}, {1, 0.5f, 0}, {1, -0.5f, 1}});
   m = generated(m);
   expectNear(m, 4, 0.0f, 2.0f);
-  EXPECT_EQ(m.nodeCoords(4, 2), -0.5f);
-  EXPECT_EQ(m.nodeCoords(5, 2), 0.5f);
+  EXPECT_EQ(m.structure.nodeCoords(4, 2), -0.5f);
+  EXPECT_EQ(m.structure.nodeCoords(5, 2), 0.5f);
 }
 
 TEST(ParabolicArch, ModulesShareTheArcLengthSymmetrically) {
@@ -95,7 +96,7 @@ TEST(ArchKind, NeitherCircularNorParabolicLeavesLaterNodesAtTheOrigin) {
   EXPECT_EQ(node(m, 4), (std::vector<float>{1, 1}));
   EXPECT_EQ(node(m, 5), (std::vector<float>{0, 0}));
   EXPECT_EQ(node(m, 6), (std::vector<float>{0, 0}));
-  EXPECT_EQ(m.moduleDepth, 1.0f);
+  EXPECT_EQ(m.expansion.moduleDepth, 1.0f);
 }
 
 TEST(ArchKind, ArchParametersAreNotCheckedWhenNoArchIsDrawn) {

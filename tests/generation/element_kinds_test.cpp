@@ -31,9 +31,9 @@ model::Model generated(model::Model m) {
 
 TEST(ElementReplication, PlaneModuleOfThreeModulesInKindBlocks) {
   const model::Model m = generated(planeModule(3));
-  EXPECT_EQ(m.totalElements, 13);
-  EXPECT_EQ(m.base0ElementCount, 1);
-  EXPECT_EQ(m.moduleElementCount, 4);
+  EXPECT_EQ(m.structure.totalElements(), 13);
+  EXPECT_EQ(m.structure.base0ElementCount, 1);
+  EXPECT_EQ(m.structure.moduleElementCount, 4);
   EXPECT_THAT(bars(m), ElementsAreArray(Bars{{1, 3},
                                              {2, 4},
                                              {3, 5},
@@ -47,16 +47,16 @@ TEST(ElementReplication, PlaneModuleOfThreeModulesInKindBlocks) {
                                              {3, 6},
                                              {5, 8},
                                              {1, 2}}));
-  EXPECT_THAT(m.kindEnd, ElementsAre(0, 6, 9, 12, 12));
-  EXPECT_THAT(m.kindCount, ElementsAre(0, 2, 3, 4, 4));
-  EXPECT_THAT(m.elemKind.storage(), ElementsAre(1, 1, 2, 3, 2, 0, 0, 0, 0, 0, 0, 0, 0));
+  EXPECT_THAT(m.structure.kindEnd, ElementsAre(0, 6, 9, 12, 12));
+  EXPECT_THAT(m.structure.kindCount, ElementsAre(0, 2, 3, 4, 4));
+  EXPECT_THAT(m.structure.elemKind.storage(), ElementsAre(1, 1, 2, 3, 2, 0, 0, 0, 0, 0, 0, 0, 0));
 }
 
 TEST(ElementReplication, RenumberingPutsTheFirstBase0Last) {
   model::Model m = planeModule(3);
-  m.lastNodesInBase0 = true;
+  m.base.lastNodesInBase0 = true;
   m = generated(m);
-  EXPECT_EQ(m.totalNodes, 8);
+  EXPECT_EQ(m.structure.totalNodes(), 8);
   EXPECT_THAT(bars(m), ElementsAreArray(Bars{{7, 1},
                                              {8, 2},
                                              {1, 3},
@@ -79,20 +79,20 @@ TEST(ElementReplication, RenumberingPutsTheFirstBase0Last) {
 TEST(ElementReplication, OneModuleIsTheBaseModule) {
   const model::Model m = generated(planeModule(1));
   EXPECT_THAT(bars(m), ElementsAreArray(Bars{{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}}));
-  EXPECT_THAT(m.kindEnd, ElementsAre(0, 2, 3, 4, 4));
-  EXPECT_THAT(m.kindCount, ElementsAre(0, 2, 3, 4, 4));
-  EXPECT_EQ(m.totalNodes, 4);
+  EXPECT_THAT(m.structure.kindEnd, ElementsAre(0, 2, 3, 4, 4));
+  EXPECT_THAT(m.structure.kindCount, ElementsAre(0, 2, 3, 4, 4));
+  EXPECT_EQ(m.structure.totalNodes(), 4);
 }
 
 TEST(ElementReplication, OnlyBase0ElementsAreWrittenOnceWhateverTheModules) {
   model::Model m = planeModule(5);
   setTopology(m, {{1, 2}});
   m = generated(m);
-  EXPECT_EQ(m.moduleElementCount, 0);
-  EXPECT_EQ(m.totalElements, 1);
+  EXPECT_EQ(m.structure.moduleElementCount, 0);
+  EXPECT_EQ(m.structure.totalElements(), 1);
   EXPECT_THAT(bars(m), ElementsAre(Pair(1, 2)));
-  EXPECT_THAT(m.kindEnd, ElementsAre(0, 0, 0, 0, 0));
-  EXPECT_THAT(m.kindCount, ElementsAre(0, 0, 0, 0, 0));
+  EXPECT_THAT(m.structure.kindEnd, ElementsAre(0, 0, 0, 0, 0));
+  EXPECT_THAT(m.structure.kindCount, ElementsAre(0, 0, 0, 0, 0));
 }
 
 TEST(ElementReplication, DiagonalStoredFromItsBase1EndShiftsItsEndAsBase0) {
@@ -108,9 +108,9 @@ TEST(ElementReplication, TransverseBarOfBase0AmongModuleElementsIsKind4) {
   model::Model m = planeModule(3);
   setTopology(m, {{1, 3}, {2, 4}, {1, 2}, {3, 4}});
   m = generated(m);
-  EXPECT_THAT(m.elemKind.storage(), ElementsAre(1, 1, 4, 2, 0, 0, 0, 0, 0, 0));
-  EXPECT_THAT(m.kindCount, ElementsAre(0, 2, 2, 2, 3));
-  EXPECT_THAT(m.kindEnd, ElementsAre(0, 6, 6, 6, 9));
+  EXPECT_THAT(m.structure.elemKind.storage(), ElementsAre(1, 1, 4, 2, 0, 0, 0, 0, 0, 0));
+  EXPECT_THAT(m.structure.kindCount, ElementsAre(0, 2, 2, 2, 3));
+  EXPECT_THAT(m.structure.kindEnd, ElementsAre(0, 6, 6, 6, 9));
   EXPECT_THAT(bars(m),
               ElementsAreArray(Bars{
                   {1, 3}, {2, 4}, {3, 5}, {4, 6}, {5, 7}, {6, 8}, {1, 2}, {3, 4}, {5, 6}, {3, 4}}));
@@ -118,11 +118,11 @@ TEST(ElementReplication, TransverseBarOfBase0AmongModuleElementsIsKind4) {
 
 TEST(ElementReplication, SpatialTrussKindsAndRenumbering) {
   model::Model m = squareTruss(2);
-  m.lastNodesInBase0 = true;
+  m.base.lastNodesInBase0 = true;
   m = generated(m);
-  EXPECT_EQ(m.totalNodes, 12);
-  EXPECT_EQ(m.totalElements, 26);
-  EXPECT_THAT(m.kindEnd, ElementsAre(0, 8, 16, 24, 26));
+  EXPECT_EQ(m.structure.totalNodes(), 12);
+  EXPECT_EQ(m.structure.totalElements(), 26);
+  EXPECT_THAT(m.structure.kindEnd, ElementsAre(0, 8, 16, 24, 26));
   const Bars all = bars(m);
   EXPECT_THAT(
       Bars(all.begin(), all.begin() + 8),
@@ -145,9 +145,9 @@ class ElementKindTest : public ::testing::TestWithParam<KindCase> {};
 TEST_P(ElementKindTest, ClassifiesByDirectionToTheExpansionAxis) {
   const KindCase& c = GetParam();
   model::Model m;
-  m.dofPerNode = 3;
-  m.nodesInBase0 = 1;
-  m.nodesInBase1 = 1;
+  m.base.dofPerNode = 3;
+  m.base.nodesInBase0 = 1;
+  m.base.nodesInBase1 = 1;
   setCoordinates(m, {{0, 0, 0}, c.to});
   setTopology(m, {{1, 2}});
   const StructureCounts counts = countStructure(m, model::axisNumber(c.direction));

@@ -68,40 +68,42 @@ TEST_P(GenerateSequence, EndsAsTheCallerAnswers) {
   EXPECT_EQ(!caller.warning().empty(), c.warned);
   EXPECT_EQ(caller.progressShown(), c.progressShown);
   EXPECT_EQ(result.message.substr(0, c.messageStart.size()), c.messageStart);
-  EXPECT_EQ(m.totalNodes, c.totalNodes);
+  EXPECT_EQ(m.structure.totalNodes(), c.totalNodes);
 }
 
 void keep(model::Model&) {}
 void longerModule(model::Model& m) {
-  m.moduleLength = 2.5f;
+  m.expansion.moduleLength = 2.5f;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, GenerateSequence,
-    ::testing::Values(
-        SequenceCase{"MatchingLengthAsksNothing", keep, false, false, GenerateEnd::Done, false, 1,
-                     "", 8},
-        SequenceCase{"RefusalAsksAndShowsNothing", [](model::Model& m) { m.moduleCount = 0; }, true,
-                     false, GenerateEnd::Refused, false, 0, "The \"Number of Modules\" must", 0},
-        SequenceCase{"NoToTheWarningGeneratesNothing", longerModule, false, false,
-                     GenerateEnd::Declined, true, 0, "", 0},
-        SequenceCase{"YesToTheWarningGenerates", longerModule, true, false, GenerateEnd::Done, true,
-                     1, "", 8},
-        SequenceCase{"CancelIsNotARefusal", keep, false, true, GenerateEnd::Cancelled, false, 1,
-                     "GENERATE was cancelled", 0},
-        SequenceCase{"FailureDuringTheWorkIsARefusal",
-                     [](model::Model& m) { m.moduleLength = 3e38f; }, true, false,
-                     GenerateEnd::Refused, true, 1, "Node 7 would get a coordinate X", 0}),
+    ::testing::Values(SequenceCase{"MatchingLengthAsksNothing", keep, false, false,
+                                   GenerateEnd::Done, false, 1, "", 8},
+                      SequenceCase{"RefusalAsksAndShowsNothing",
+                                   [](model::Model& m) { m.expansion.moduleCount = 0; }, true,
+                                   false, GenerateEnd::Refused, false, 0,
+                                   "The \"Number of Modules\" must", 0},
+                      SequenceCase{"NoToTheWarningGeneratesNothing", longerModule, false, false,
+                                   GenerateEnd::Declined, true, 0, "", 0},
+                      SequenceCase{"YesToTheWarningGenerates", longerModule, true, false,
+                                   GenerateEnd::Done, true, 1, "", 8},
+                      SequenceCase{"CancelIsNotARefusal", keep, false, true, GenerateEnd::Cancelled,
+                                   false, 1, "GENERATE was cancelled", 0},
+                      SequenceCase{"FailureDuringTheWorkIsARefusal",
+                                   [](model::Model& m) { m.expansion.moduleLength = 3e38f; }, true,
+                                   false, GenerateEnd::Refused, true, 1,
+                                   "Node 7 would get a coordinate X", 0}),
     testing::ByName());
 
 TEST(GenerateSequenceMeasure, DeclinedWarningStillMeasuresTheBaseModule) {
   model::Model m = testing::planeModule(3);
-  m.directionIndex = 0;
+  m.expansion.directionIndex = 0;
   longerModule(m);
   ScriptedCaller caller(false, false);
   ASSERT_EQ(runGenerate(m, caller).end, GenerateEnd::Declined);
-  EXPECT_EQ(m.directionIndex, 1);
-  EXPECT_EQ(m.baseModuleLength, 2.0f);
+  EXPECT_EQ(m.expansion.directionIndex, 1);
+  EXPECT_EQ(m.expansion.baseModuleLength, 2.0f);
 }
 
 }  // namespace

@@ -27,33 +27,33 @@ constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
 TEST(ModuleLength, MeasuresTheLargestDistanceAlongTheDirection) {
   model::Model m = planeModule();
-  m.directionIndex = 0;
+  m.expansion.directionIndex = 0;
   setCoordinates(m, {{0, 0}, {0, 1}, {-2.5f, 0}, {2, 1}});
   measureBaseModule(m);
-  EXPECT_EQ(m.directionIndex, 1);
-  EXPECT_EQ(m.baseModuleLength, 2.5f);
+  EXPECT_EQ(m.expansion.directionIndex, 1);
+  EXPECT_EQ(m.expansion.baseModuleLength, 2.5f);
   EXPECT_FALSE(moduleLengthMatches(m));
-  m.moduleLength = 2.5f;
+  m.expansion.moduleLength = 2.5f;
   EXPECT_TRUE(moduleLengthMatches(m));
 }
 
 TEST(ModuleLength, BaseModuleMeasuredAlongTheWrongAxisIsZero) {
   model::Model m = planeModule();
-  m.expansionDirection = 'y';
+  m.expansion.expansionDirection = 'y';
   setCoordinates(m, {{0, 0}, {1, 0}, {0, 0}, {1, 0}});
   measureBaseModule(m);
-  EXPECT_EQ(m.directionIndex, 2);
-  EXPECT_EQ(m.baseModuleLength, 0.0f);
+  EXPECT_EQ(m.expansion.directionIndex, 2);
+  EXPECT_EQ(m.expansion.baseModuleLength, 0.0f);
   EXPECT_FALSE(moduleLengthMatches(m));
 }
 
 TEST(ModuleLength, ThirdAxisOfAPlaneModuleIsNeverRead) {
   model::Model m = planeModule();
-  m.expansionDirection = 'Z';
-  m.baseCoords.rebuild(4, 3);
-  m.baseCoords(3, 3) = 9.0f;  // left over from a spatial module
+  m.expansion.expansionDirection = 'Z';
+  m.base.baseCoords.rebuild(4, 3);
+  m.base.baseCoords(3, 3) = 9.0f;  // left over from a spatial module
   measureBaseModule(m);
-  EXPECT_EQ(m.baseModuleLength, 0.0f);
+  EXPECT_EQ(m.expansion.baseModuleLength, 0.0f);
 }
 
 struct WarningCase {
@@ -68,8 +68,8 @@ class ModuleLengthWarningTest : public ::testing::TestWithParam<WarningCase> {};
 TEST_P(ModuleLengthWarningTest, NamesBothLengthsInTheLanguage) {
   model::Model m;
   m.romanian = GetParam().romanian;
-  m.baseModuleLength = GetParam().baseLength;
-  m.moduleLength = GetParam().moduleLength;
+  m.expansion.baseModuleLength = GetParam().baseLength;
+  m.expansion.moduleLength = GetParam().moduleLength;
   EXPECT_EQ(moduleLengthWarning(m), GetParam().expected);
 }
 
@@ -107,15 +107,17 @@ struct Generated {
 };
 
 Generated generatedPart(const model::Model& m) {
-  return {m.baseNodeCount, m.totalNodes, m.base0ElementCount, m.moduleElementCount,
-          m.totalElements, m.nodeCoords, m.elemStart,         m.elemEnd,
-          m.elemKind,      m.kindCount,  m.kindEnd,           m.moduleDepth};
+  return {
+      m.base.baseNodeCount,           m.structure.totalNodes(),    m.structure.base0ElementCount,
+      m.structure.moduleElementCount, m.structure.totalElements(), m.structure.nodeCoords,
+      m.structure.elemStart,          m.structure.elemEnd,         m.structure.elemKind,
+      m.structure.kindCount,          m.structure.kindEnd,         m.expansion.moduleDepth};
 }
 
 // The plane module generated once with 3 modules, then changed by `change`.
 model::Model previouslyGenerated(const std::function<void(model::Model&)>& change) {
   model::Model m = planeModule(3);
-  m.lastNodesInBase0 = true;
+  m.base.lastNodesInBase0 = true;
   EXPECT_TRUE(generateStructure(m).ok);
   change(m);
   return m;
@@ -150,34 +152,34 @@ TEST_P(RefusalTest, SaysWhyAndKeepsThePreviousStructure) {
 }
 
 void direction(model::Model& m, char letter) {
-  m.expansionDirection = letter;
-  m.directionIndex = model::axisNumber(letter);
+  m.expansion.expansionDirection = letter;
+  m.expansion.directionIndex = model::axisNumber(letter);
 }
 
 void shrink(model::Model& m, int index) {
-  m.expansionType = model::kOneDirectionShrink;
-  m.shrinkDirectionIndex = index;
-  m.shrinkRatio = 0.5f;
+  m.expansion.expansionType = model::kOneDirectionShrink;
+  m.expansion.shrinkDirectionIndex = index;
+  m.expansion.shrinkRatio = 0.5f;
 }
 
 void arch(model::Model& m, float halfSpan, float height) {
-  m.expansionType = model::kArch;
-  m.archKind = model::kParabolicArch;
-  m.halfSpan = halfSpan;
-  m.archHeight = height;
+  m.expansion.expansionType = model::kArch;
+  m.expansion.archKind = model::kParabolicArch;
+  m.expansion.halfSpan = halfSpan;
+  m.expansion.archHeight = height;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, RefusalTest,
     ::testing::Values(
-        RefusalCase{"NoModules", [](model::Model& m) { m.moduleCount = 0; },
+        RefusalCase{"NoModules", [](model::Model& m) { m.expansion.moduleCount = 0; },
                     "\"Number of Modules\" must be at least 1 (it is 0).",
                     "Numarul de module trebuie sa fie cel putin 1 (este 0)."},
-        RefusalCase{"NegativeModules", [](model::Model& m) { m.moduleCount = -4; },
+        RefusalCase{"NegativeModules", [](model::Model& m) { m.expansion.moduleCount = -4; },
                     "at least 1 (it is -4).", "cel putin 1 (este -4)."},
-        RefusalCase{"FourDegreesOfFreedom", [](model::Model& m) { m.dofPerNode = 4; },
+        RefusalCase{"FourDegreesOfFreedom", [](model::Model& m) { m.base.dofPerNode = 4; },
                     "must be 2 or 3 (they are 4).", "trebuie sa fie 2 sau 3 (este 4)."},
-        RefusalCase{"NegativeBase1", [](model::Model& m) { m.nodesInBase1 = -1; },
+        RefusalCase{"NegativeBase1", [](model::Model& m) { m.base.nodesInBase1 = -1; },
                     "\"No. of Nodes in Base 1\" must not be negative (it is -1).",
                     "Baza 1 nu poate fi negativ (este -1)."},
         RefusalCase{"NoDirection", [](model::Model& m) { direction(m, ' '); },
@@ -194,55 +196,55 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ShrinkAlongZInAPlaneModule", [](model::Model& m) { shrink(m, 3); },
                     "choose Y.", "alegeti Y."},
         RefusalCase{"EndNodeBeyondTheBaseModule",
-                    [](model::Model& m) { m.baseElemEnd(2) = 9; },
+                    [](model::Model& m) { m.base.baseElemEnd(2) = 9; },
                     "Element 2 has the end node 9, outside the Base module's nodes 1 to 4.",
                     "Elementul 2 are nodul de capat 9, in afara nodurilor modulului de baza 1 - 4."},
-        RefusalCase{"EndNodeZero", [](model::Model& m) { m.baseElemStart(5) = 0; },
+        RefusalCase{"EndNodeZero", [](model::Model& m) { m.base.baseElemStart(5) = 0; },
                     "Element 5 has the end node 0", "Elementul 5 are nodul de capat 0"},
         RefusalCase{"ArchWithoutHeight", [](model::Model& m) { arch(m, 4, 0); },
                     "other than 0.", "diferite de 0."},
         RefusalCase{"ArchWithoutSpan", [](model::Model& m) { arch(m, 0, 2); }, "other than 0.",
                     "diferite de 0."},
         RefusalCase{"CoordinatesOfTooFewNodes",
-                    [](model::Model& m) { m.baseCoords.resize(3, 2); },
+                    [](model::Model& m) { m.base.baseCoords.resize(3, 2); },
                     "coordinates for 3 nodes, but Base 0 and Base 1 hold 4 nodes",
                     "coordonate pentru 3 noduri, dar Baza 0 si Baza 1 au 4 noduri"},
         RefusalCase{"CoordinatesOfAPlaneModuleForASpatialOne",
-                    [](model::Model& m) { m.dofPerNode = 3; },
+                    [](model::Model& m) { m.base.dofPerNode = 3; },
                     "have 2 values per node, but the structure needs 3",
                     "au 2 valori pe nod, dar structura are nevoie de 3"},
         RefusalCase{"TopologyNeverEntered",
                     [](model::Model& m) {
-                      m.baseElemStart.clear();
-                      m.baseElemEnd.clear();
+                      m.base.baseElemStart.clear();
+                      m.base.baseElemEnd.clear();
                     },
                     "The end nodes of the 5 elements have not been entered",
                     "Nodurile de capat ale celor 5 elemente nu au fost introduse"},
-        RefusalCase{"TopologyShort", [](model::Model& m) { m.baseElemEnd.resize(3); },
+        RefusalCase{"TopologyShort", [](model::Model& m) { m.base.baseElemEnd.resize(3); },
                     "end nodes for 3 elements, but \"No. of Elements\" is 5",
                     "noduri de capat pentru 3 elemente, dar numarul de elemente este 5"},
-        RefusalCase{"InfiniteModuleLength", [](model::Model& m) { m.moduleLength = kInfinity; },
+        RefusalCase{"InfiniteModuleLength", [](model::Model& m) { m.expansion.moduleLength = kInfinity; },
                     "\"Module Length\" is not a finite number.",
                     "\"Lungimea modulului\" nu este un numar finit."},
         RefusalCase{"PyramidRatioNaN",
                     [](model::Model& m) {
-                      m.expansionType = model::kPyramidal;
-                      m.pyramidShrinkRatio = std::nanf("");
+                      m.expansion.expansionType = model::kPyramidal;
+                      m.expansion.pyramidShrinkRatio = std::nanf("");
                     },
                     "\"Shrink Ratio\" is not a finite number.",
                     "\"Raportul de micsorare\" nu este un numar finit."},
         RefusalCase{"VertexFootInfinite",
                     [](model::Model& m) {
-                      m.expansionType = model::kPyramidal;
-                      m.pyramidShrinkRatio = 0.5f;
-                      m.vertexFoot[1] = -kInfinity;
+                      m.expansion.expansionType = model::kPyramidal;
+                      m.expansion.pyramidShrinkRatio = 0.5f;
+                      m.expansion.vertexFoot[1] = -kInfinity;
                     },
                     "\"Vertex Foot Coordinates\" (Y) is not a finite number.",
                     "\"Coordonatele piciorului varfului\" (Y) nu este un numar finit."},
         RefusalCase{"ShrinkRatioNaN",
                     [](model::Model& m) {
                       shrink(m, 2);
-                      m.shrinkRatio = std::nanf("");
+                      m.expansion.shrinkRatio = std::nanf("");
                     },
                     "\"Shrink Ratio\" is not a finite number.",
                     "\"Raportul de micsorare\" nu este un numar finit."},
@@ -253,33 +255,33 @@ INSTANTIATE_TEST_SUITE_P(
                     "\"Height (h)\" is not a finite number.",
                     "\"Inaltimea (h)\" nu este un numar finit."},
         RefusalCase{"BaseCoordinateNaN",
-                    [](model::Model& m) { m.baseCoords(3, 2) = std::nanf(""); },
+                    [](model::Model& m) { m.base.baseCoords(3, 2) = std::nanf(""); },
                     "The coordinate Y of Base module node 3 is not a finite number.",
                     "Coordonata Y a nodului 3 al modulului de baza nu este un numar finit."},
-        RefusalCase{"NodesBeyond32Bits", [](model::Model& m) { m.moduleCount = 2'000'000'000; },
+        RefusalCase{"NodesBeyond32Bits", [](model::Model& m) { m.expansion.moduleCount = 2'000'000'000; },
                     "would have 4000000002 nodes, more than 2147483647: use fewer modules.",
                     "ar avea 4000000002 noduri, mai mult de 2147483647"},
         RefusalCase{"ElementsBeyond32Bits",
                     [](model::Model& m) {
-                      m.nodesInBase0 = 1;
-                      m.nodesInBase1 = 1;
+                      m.base.nodesInBase0 = 1;
+                      m.base.nodesInBase1 = 1;
                       setCoordinates(m, {{0, 0}, {1, 0}});
                       setTopology(m, {{1, 2}, {1, 2}, {1, 2}});
-                      m.moduleCount = 1'000'000'000;
+                      m.expansion.moduleCount = 1'000'000'000;
                     },
                     "would have 3000000000 elements", "ar avea 3000000000 elemente"},
         // Three Base 0 nodes face one Base 1 node: bar 3-4 reaches node 7 of 6.
         RefusalCase{"Base0LargerThanBase1",
                     [](model::Model& m) {
-                      m.nodesInBase0 = 3;
-                      m.nodesInBase1 = 1;
+                      m.base.nodesInBase0 = 3;
+                      m.base.nodesInBase1 = 1;
                       setCoordinates(m, {{0, 0}, {0, 1}, {0, 2}, {2, 0}});
                       setTopology(m, {{3, 4}});
                     },
                     "Element 1 copied into module 3 would end at node 7, but the structure has "
                     "only 6 nodes",
                     "Elementul 1 copiat in modulul 3 ar ajunge la nodul 7"},
-        RefusalCase{"MoreThanTheMemory", [](model::Model& m) { m.moduleCount = 200'000'000; },
+        RefusalCase{"MoreThanTheMemory", [](model::Model& m) { m.expansion.moduleCount = 200'000'000; },
                     "needs 12208 MB of memory, more than this computer can give (4096 MB)",
                     "necesita 12208 MB de memorie"}),
     testing::ByName());
@@ -287,8 +289,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GenerationFailure, NonFiniteCoordinateNamesTheNodeAsTheFilesNumberIt) {
   for (const bool renumber : {false, true}) {
     model::Model m = planeModule(3);
-    m.moduleLength = 3e38f;  // module 3 lies at 2 + 2 * 3e38
-    m.lastNodesInBase0 = renumber;
+    m.expansion.moduleLength = 3e38f;  // module 3 lies at 2 + 2 * 3e38
+    m.base.lastNodesInBase0 = renumber;
     const Generated before = generatedPart(m);
     const model::Outcome outcome = generateStructure(m);
     EXPECT_FALSE(outcome.ok);
@@ -302,9 +304,9 @@ TEST(GenerationFailure, NonFiniteCoordinateNamesTheNodeAsTheFilesNumberIt) {
 TEST(GenerationFailure, CircularArchWithInfiniteRadiusIsRefusedBeforeAnyWork) {
   model::Model m = planeModule(2);
   arch(m, 4, 0);
-  m.archKind = model::kCircularArch;
+  m.expansion.archKind = model::kCircularArch;
   EXPECT_FALSE(generateStructure(m).ok);
-  EXPECT_EQ(m.totalNodes, 0);
+  EXPECT_EQ(m.structure.totalNodes(), 0);
 }
 
 // ---- Cancel and lack of memory ----------------------------------------------
@@ -332,7 +334,7 @@ TEST(GenerationProgress, EndsAtTheWholeWithOrWithoutRenumbering) {
   for (const bool renumber : {false, true}) {
     for (const int modules : {1, 3}) {
       model::Model m = planeModule(modules);
-      m.lastNodesInBase0 = renumber;
+      m.base.lastNodesInBase0 = renumber;
       ScriptedProgress progress([](int) { return true; });
       ASSERT_TRUE(generateStructure(m, &progress).ok);
       EXPECT_EQ(progress.last(), 1.0) << modules << " modules, renumbered " << renumber;
@@ -342,9 +344,9 @@ TEST(GenerationProgress, EndsAtTheWholeWithOrWithoutRenumbering) {
 
 TEST(GenerationCancel, EveryCancelPointKeepsThePreviousStructure) {
   model::Model m = squareTruss(2);
-  m.lastNodesInBase0 = true;
+  m.base.lastNodesInBase0 = true;
   ASSERT_TRUE(generateStructure(m).ok);
-  m.moduleCount = 250'000;  // a million nodes, three million elements
+  m.expansion.moduleCount = 250'000;  // a million nodes, three million elements
 
   ScriptedProgress counting([](int) { return true; });
   model::Model full = m;
@@ -366,7 +368,7 @@ TEST(GenerationCancel, MemoryRunningOutHalfWayIsReportedAndChangesNothing) {
   model::Model m = planeModule(3);
   m.romanian = true;
   ASSERT_TRUE(generateStructure(m).ok);
-  m.moduleCount = 5;
+  m.expansion.moduleCount = 5;
   const Generated before = generatedPart(m);
   ScriptedProgress failing([](int call) -> bool {
     if (call == 2) throw std::bad_alloc();
@@ -385,34 +387,79 @@ TEST(GenerationCancel, MemoryRunningOutHalfWayIsReportedAndChangesNothing) {
 TEST(GenerationRun, ReplacesThePreviousStructureWhole) {
   model::Model m = planeModule(3);
   ASSERT_TRUE(generateStructure(m).ok);
-  m.moduleCount = 1;
-  m.baseNodeCount = 0;  // rewritten as N0 + N1
+  m.expansion.moduleCount = 1;
+  m.base.baseNodeCount = 0;  // rewritten as N0 + N1
   ASSERT_TRUE(generateStructure(m).ok);
-  EXPECT_EQ(m.baseNodeCount, 4);
-  EXPECT_EQ(m.totalNodes, 4);
-  EXPECT_EQ(m.nodeCoords.rows(), 4);
-  EXPECT_EQ(m.totalElements, 5);
-  EXPECT_EQ(m.elemStart.count(), 5);
-  EXPECT_EQ(m.elemKind.count(), 5);
-  EXPECT_TRUE(m.nodeCoords == m.baseCoords);
+  EXPECT_EQ(m.base.baseNodeCount, 4);
+  EXPECT_EQ(m.structure.totalNodes(), 4);
+  EXPECT_EQ(m.structure.nodeCoords.rows(), 4);
+  EXPECT_EQ(m.structure.totalElements(), 5);
+  EXPECT_EQ(m.structure.elemStart.count(), 5);
+  EXPECT_EQ(m.structure.elemKind.count(), 5);
+  EXPECT_TRUE(m.structure.nodeCoords == m.base.baseCoords);
 }
 
 TEST(GenerationRun, ModuleWithoutElementsGeneratesItsNodes) {
   model::Model m = planeModule(2);
-  m.baseElementCount = 0;
-  m.baseElemStart.clear();
-  m.baseElemEnd.clear();
+  m.base.baseElementCount = 0;
+  m.base.baseElemStart.clear();
+  m.base.baseElemEnd.clear();
   ASSERT_TRUE(generateStructure(m).ok);
-  EXPECT_EQ(m.totalNodes, 6);
-  EXPECT_EQ(m.totalElements, 0);
-  EXPECT_TRUE(m.elemStart.empty());
+  EXPECT_EQ(m.structure.totalNodes(), 6);
+  EXPECT_EQ(m.structure.totalElements(), 0);
+  EXPECT_TRUE(m.structure.elemStart.empty());
 }
 
 TEST(GenerationRun, StraightTypesLeaveTheArchDepthAlone) {
   model::Model m = planeModule(2);
-  m.moduleDepth = 7.0f;
+  m.expansion.moduleDepth = 7.0f;
   ASSERT_TRUE(generateStructure(m).ok);
-  EXPECT_EQ(m.moduleDepth, 7.0f);
+  EXPECT_EQ(m.expansion.moduleDepth, 7.0f);
+}
+
+}  // namespace
+}  // namespace zentrix::generation
+
+namespace zentrix::generation {
+namespace {
+
+// The structure comes back whole and carries the inputs it was built from;
+// the model is not touched until it takes the structure.
+TEST(GenerationRun, HandsBackACompleteStructureWithItsInputsAndLeavesTheModelAlone) {
+  model::Model m = squareTruss(2);
+  m.base.lastNodesInBase0 = false;
+  const model::Model before = m;
+  Generation generated = generate(m, nullptr, defaultMemoryLimit());
+  ASSERT_TRUE(generated.outcome) << generated.outcome.message;
+  EXPECT_EQ(m.structure.totalNodes(), before.structure.totalNodes());
+  EXPECT_FALSE(m.structure.generatedWith.has_value());
+
+  const model::Structure& s = generated.structure;
+  EXPECT_EQ(s.totalNodes(), 12);
+  EXPECT_EQ(s.elemEnd.count(), s.totalElements());
+  EXPECT_EQ(s.elemKind.count(), s.totalElements());
+  EXPECT_EQ(s.kindEnd[model::kKindCount], s.totalElements());
+  ASSERT_TRUE(s.generatedWith.has_value());
+  EXPECT_EQ(*s.generatedWith, (model::GeneratedWith{.dofPerNode = 3,
+                                                    .nodesInBase0 = 4,
+                                                    .nodesInBase1 = 4,
+                                                    .expansionType = model::kPrismatic,
+                                                    .lastNodesInBase0 = false}));
+  EXPECT_EQ(generated.baseNodeCount, 8);
+
+  m.inputsChangedSinceGenerate = true;
+  takeGenerated(m, std::move(generated));
+  EXPECT_EQ(m.structure.totalNodes(), 12);
+  EXPECT_FALSE(m.inputsChangedSinceGenerate);
+}
+
+TEST(GenerationRun, RefusedGenerationHandsBackNoStructure) {
+  model::Model m = planeModule(0);
+  const Generation generated = generate(m, nullptr, defaultMemoryLimit());
+  EXPECT_FALSE(generated.outcome);
+  EXPECT_EQ(generated.structure.totalNodes(), 0);
+  EXPECT_EQ(generated.structure.totalElements(), 0);
+  EXPECT_FALSE(generated.structure.generatedWith.has_value());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "model/model.h"
 #include "model/number_text.h"
 #include "support/cube_topology.h"
+#include "support/model_builder.h"
 
 namespace zentrix::generation::testing {
 
@@ -20,20 +21,20 @@ struct Bar {
 };
 
 inline void setCoordinates(model::Model& m, const std::vector<std::vector<float>>& nodes) {
-  m.baseNodeCount = static_cast<std::int32_t>(nodes.size());
-  m.baseCoords.rebuild(m.baseNodeCount, m.dofPerNode);
+  m.base.baseNodeCount = static_cast<std::int32_t>(nodes.size());
+  m.base.baseCoords.rebuild(m.base.baseNodeCount, m.base.dofPerNode);
   for (std::size_t i = 0; i < nodes.size(); ++i)
     for (std::size_t c = 0; c < nodes[i].size(); ++c)
-      m.baseCoords(static_cast<std::int64_t>(i + 1), static_cast<int>(c + 1)) = nodes[i][c];
+      m.base.baseCoords(static_cast<std::int64_t>(i + 1), static_cast<int>(c + 1)) = nodes[i][c];
 }
 
 inline void setTopology(model::Model& m, const std::vector<Bar>& bars) {
-  m.baseElementCount = static_cast<std::int32_t>(bars.size());
-  m.baseElemStart.rebuild(m.baseElementCount);
-  m.baseElemEnd.rebuild(m.baseElementCount);
+  m.base.baseElementCount = static_cast<std::int32_t>(bars.size());
+  m.base.baseElemStart.rebuild(m.base.baseElementCount);
+  m.base.baseElemEnd.rebuild(m.base.baseElementCount);
   for (std::size_t i = 0; i < bars.size(); ++i) {
-    m.baseElemStart(static_cast<std::int64_t>(i + 1)) = bars[i].start;
-    m.baseElemEnd(static_cast<std::int64_t>(i + 1)) = bars[i].end;
+    m.base.baseElemStart(static_cast<std::int64_t>(i + 1)) = bars[i].start;
+    m.base.baseElemEnd(static_cast<std::int64_t>(i + 1)) = bars[i].end;
   }
 }
 
@@ -41,20 +42,18 @@ inline void setTopology(model::Model& m, const std::vector<Bar>& bars) {
 // Base 1, along X with module length 2, elements 1-3, 2-4 (longitudinal),
 // 3-4 (transversal), 1-4 (diagonal) and 1-2 (Base 0).
 inline model::Model planeModule(int modules = 3) {
-  model::Model m;
-  model::setStartValues(m);
-  m.dofPerNode = 2;
-  m.nodesInBase0 = 2;
-  m.nodesInBase1 = 2;
-  setCoordinates(m, {{0, 0}, {0, 1}, {2, 0}, {2, 1}});
-  setTopology(m, {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}});
-  m.expansionDirection = 'X';
-  m.directionIndex = 1;
-  m.moduleCount = modules;
-  m.moduleLength = 2.0f;
-  m.expansionType = model::kPrismatic;
-  m.lastNodesInBase0 = false;
-  return m;
+  return zentrix::testing::buildModel({
+      .dofPerNode = 2,
+      .nodesInBase0 = 2,
+      .nodesInBase1 = 2,
+      .nodes = {{0, 0}, {0, 1}, {2, 0}, {2, 1}},
+      .elements = {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}},
+      .lastNodesInBase0 = false,
+      .expansion = {.expansionDirection = 'X',
+                    .moduleCount = modules,
+                    .moduleLength = 2.0f,
+                    .expansionType = model::kPrismatic},
+  });
 }
 
 // A spatial prismatic truss: a square cross-section of side 1 along Z,
@@ -63,19 +62,19 @@ inline model::Model planeModule(int modules = 3) {
 inline model::Model squareTruss(int modules) {
   model::Model m;
   model::setStartValues(m);
-  m.dofPerNode = 3;
-  m.nodesInBase0 = 4;
-  m.nodesInBase1 = 4;
+  m.base.dofPerNode = 3;
+  m.base.nodesInBase0 = 4;
+  m.base.nodesInBase1 = 4;
   setCoordinates(
       m, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}});
   std::vector<Bar> bars;
   for (const auto& [start, end] : zentrix::testing::kCubeTopology) bars.push_back({start, end});
   setTopology(m, bars);
-  m.expansionDirection = 'Z';
-  m.directionIndex = 3;
-  m.moduleCount = modules;
-  m.moduleLength = 1.0f;
-  m.expansionType = model::kPrismatic;
+  m.expansion.expansionDirection = 'Z';
+  m.expansion.directionIndex = 3;
+  m.expansion.moduleCount = modules;
+  m.expansion.moduleLength = 1.0f;
+  m.expansion.expansionType = model::kPrismatic;
   return m;
 }
 
@@ -89,14 +88,15 @@ struct ByName {
 
 inline std::vector<std::pair<std::int32_t, std::int32_t>> bars(const model::Model& m) {
   std::vector<std::pair<std::int32_t, std::int32_t>> all;
-  for (std::int64_t p = 1; p <= m.totalElements; ++p)
-    all.emplace_back(m.elemStart(p), m.elemEnd(p));
+  for (std::int64_t p = 1; p <= m.structure.totalElements(); ++p)
+    all.emplace_back(m.structure.elemStart(p), m.structure.elemEnd(p));
   return all;
 }
 
 inline std::vector<float> node(const model::Model& m, std::int64_t number) {
   std::vector<float> xyz;
-  for (int c = 1; c <= m.nodeCoords.columns(); ++c) xyz.push_back(m.nodeCoords(number, c));
+  for (int c = 1; c <= m.structure.nodeCoords.columns(); ++c)
+    xyz.push_back(m.structure.nodeCoords(number, c));
   return xyz;
 }
 

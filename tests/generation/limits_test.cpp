@@ -30,8 +30,8 @@ constexpr std::uint64_t kGiB = std::uint64_t{1} << 30;
 // moduleBars * m elements.
 model::Model thinModule(std::int32_t modules, int moduleBars) {
   model::Model m = planeModule(modules);
-  m.nodesInBase0 = 1;
-  m.nodesInBase1 = 1;
+  m.base.nodesInBase0 = 1;
+  m.base.nodesInBase1 = 1;
   setCoordinates(m, {{0, 0}, {2, 0}});
   setTopology(m, std::vector<testing::Bar>(static_cast<std::size_t>(moduleBars), {1, 2}));
   return m;
@@ -51,9 +51,9 @@ TEST_P(LimitTest, IsRefusedWithAMessageAndNothingIsBuilt) {
   const model::Outcome outcome = generateStructure(m, nullptr, 4 * kGiB);
   EXPECT_FALSE(outcome);
   EXPECT_THAT(outcome.message, HasSubstr(GetParam().message));
-  EXPECT_EQ(m.totalNodes, 0);
-  EXPECT_TRUE(m.nodeCoords.empty());
-  EXPECT_TRUE(m.elemStart.empty());
+  EXPECT_EQ(m.structure.totalNodes(), 0);
+  EXPECT_TRUE(m.structure.nodeCoords.empty());
+  EXPECT_TRUE(m.structure.elemStart.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -88,12 +88,12 @@ TEST(Limits, HundredMillionModulesFromAFileAreRefusedByGenerate) {
   model::setStartValues(m);
   const model::Outcome loaded = files::loadInputText(m, text, "tower.dat");
   ASSERT_TRUE(loaded) << loaded.message;
-  EXPECT_EQ(m.moduleCount, 100'000'000);
+  EXPECT_EQ(m.expansion.moduleCount, 100'000'000);
   ASSERT_TRUE(refusalOf(m, 4 * kGiB).has_value());
   EXPECT_THAT(*refusalOf(m, 4 * kGiB), HasSubstr("400000004 nodes and 400000000 elements"));
   measureBaseModule(m);
   EXPECT_FALSE(generateStructure(m, nullptr, 4 * kGiB));
-  EXPECT_EQ(m.totalNodes, 0);
+  EXPECT_EQ(m.structure.totalNodes(), 0);
 }
 
 }  // namespace

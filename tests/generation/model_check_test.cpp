@@ -49,22 +49,22 @@ model::Model bracedPlane() {
 // The braced module narrowed along Y by 0.9 per module.
 model::Model shrunkPlane() {
   model::Model m = bracedPlane();
-  m.expansionType = model::kOneDirectionShrink;
-  m.shrinkDirection = 'Y';
-  m.shrinkDirectionIndex = 2;
-  m.shrinkRatio = 0.9f;
+  m.expansion.expansionType = model::kOneDirectionShrink;
+  m.expansion.shrinkDirection = 'Y';
+  m.expansion.shrinkDirectionIndex = 2;
+  m.expansion.shrinkRatio = 0.9f;
   return m;
 }
 
 // The braced module in 3-D, in the plane Y = 0, on a circular arch.
 model::Model spatialArch() {
   model::Model m = bracedPlane();
-  m.dofPerNode = 3;
+  m.base.dofPerNode = 3;
   setCoordinates(m, {{0, 0, 0}, {0, 0, 1}, {2, 0, 0}, {2, 0, 1}});
-  m.expansionType = model::kArch;
-  m.archKind = model::kCircularArch;
-  m.halfSpan = 4;
-  m.archHeight = 2;
+  m.expansion.expansionType = model::kArch;
+  m.expansion.archKind = model::kCircularArch;
+  m.expansion.halfSpan = 4;
+  m.expansion.archHeight = 2;
   return m;
 }
 
@@ -75,14 +75,13 @@ void generate(model::Model& m) {
 }
 
 void setNode(model::Model& m, std::int64_t node, float x, float y) {
-  m.nodeCoords(node, 1) = x;
-  m.nodeCoords(node, 2) = y;
+  m.structure.nodeCoords(node, 1) = x;
+  m.structure.nodeCoords(node, 2) = y;
 }
 
 void addNode(model::Model& m, float x, float y) {
-  m.totalNodes += 1;
-  m.nodeCoords.resize(m.totalNodes, m.dofPerNode);
-  setNode(m, m.totalNodes, x, y);
+  m.structure.nodeCoords.resize(m.structure.totalNodes() + 1, m.base.dofPerNode);
+  setNode(m, m.structure.totalNodes(), x, y);
 }
 
 std::vector<FindingKind> kindsOf(const std::vector<Finding>& findings) {
@@ -131,7 +130,7 @@ const std::vector<FaultCase>& faultCases() {
        .kinds = {}},
       {.name = "ElementFromANodeToItself",
        .base = bracedPlane,
-       .afterGenerate = [](model::Model& m) { m.elemEnd(16) = 1; },
+       .afterGenerate = [](model::Model& m) { m.structure.elemEnd(16) = 1; },
        .kinds = {K::kZeroLengthElement},
        .nodes = {1, 1},
        .elements = {16}},
@@ -145,8 +144,8 @@ const std::vector<FaultCase>& faultCases() {
        .base = bracedPlane,
        .afterGenerate =
            [](model::Model& m) {
-             m.elemStart(16) = 2;
-             m.elemEnd(16) = 4;
+             m.structure.elemStart(16) = 2;
+             m.structure.elemEnd(16) = 4;
            },
        .kinds = {K::kDuplicateElements},
        .nodes = {2, 4},
@@ -168,12 +167,12 @@ const std::vector<FaultCase>& faultCases() {
        .nodes = {9}},
       {.name = "EndNodeBeyondTheNodes",
        .base = bracedPlane,
-       .afterGenerate = [](model::Model& m) { m.elemEnd(16) = 9; },
+       .afterGenerate = [](model::Model& m) { m.structure.elemEnd(16) = 9; },
        .kinds = {K::kEndNodeOutOfRange},
        .elements = {16}},
       {.name = "EndNodeZero",
        .base = bracedPlane,
-       .afterGenerate = [](model::Model& m) { m.elemStart(16) = 0; },
+       .afterGenerate = [](model::Model& m) { m.structure.elemStart(16) = 0; },
        .kinds = {K::kEndNodeOutOfRange},
        .elements = {16}},
       {.name = "TrussWithoutDiagonalsIsUnstable",
@@ -189,10 +188,10 @@ const std::vector<FaultCase>& faultCases() {
            [] {
              model::Model m = testing::planeModule(3);
              setTopology(m, {{1, 3}, {2, 4}, {3, 4}, {1, 2}});
-             m.expansionType = model::kArch;
-             m.archKind = model::kCircularArch;
-             m.halfSpan = 4;
-             m.archHeight = 2;
+             m.expansion.expansionType = model::kArch;
+             m.expansion.archKind = model::kCircularArch;
+             m.expansion.halfSpan = 4;
+             m.expansion.archHeight = 2;
              return m;
            },
        .kinds = {}},
@@ -200,7 +199,7 @@ const std::vector<FaultCase>& faultCases() {
        .base =
            [] {
              model::Model m = testing::planeModule(3);
-             m.nodesInBase1 = 3;
+             m.base.nodesInBase1 = 3;
              setCoordinates(m, {{0, 0}, {0, 1}, {2, 0}, {2, 1}, {2, 2}});
              setTopology(m, {{1, 3}, {2, 4}, {3, 4}, {4, 5}, {1, 4}, {2, 3}, {2, 5}, {1, 2}});
              return m;
@@ -210,7 +209,7 @@ const std::vector<FaultCase>& faultCases() {
        .base =
            [] {
              model::Model m = bracedPlane();
-             m.moduleLength = 3;
+             m.expansion.moduleLength = 3;
              return m;
            },
        .kinds = {K::kBase1NodeMismatch, K::kBase1NodeMismatch},
@@ -219,9 +218,9 @@ const std::vector<FaultCase>& faultCases() {
        .base =
            [] {
              model::Model m = bracedPlane();
-             m.expansionType = model::kPyramidal;
-             m.pyramidShrinkRatio = 0.8f;
-             m.vertexFoot = {0, 0.5f, 0};
+             m.expansion.expansionType = model::kPyramidal;
+             m.expansion.pyramidShrinkRatio = 0.8f;
+             m.expansion.vertexFoot = {0, 0.5f, 0};
              setCoordinates(m, {{0, 0}, {0, 1}, {2, 0.25f}, {2, 0.75f}});
              return m;
            },
@@ -251,7 +250,7 @@ const std::vector<FaultCase>& faultCases() {
        .base =
            [] {
              model::Model m = bracedPlane();
-             m.moduleLength = 2.5f;
+             m.expansion.moduleLength = 2.5f;
              setCoordinates(m, {{0, 0}, {0.5f, 1}, {2.5f, 0}, {2.5f, 1}});
              return m;
            },
@@ -261,10 +260,10 @@ const std::vector<FaultCase>& faultCases() {
        .base =
            [] {
              model::Model m = bracedPlane();
-             m.expansionType = model::kArch;
-             m.archKind = model::kCircularArch;
-             m.halfSpan = 4;
-             m.archHeight = 2;
+             m.expansion.expansionType = model::kArch;
+             m.expansion.archKind = model::kCircularArch;
+             m.expansion.halfSpan = 4;
+             m.expansion.archHeight = 2;
              setCoordinates(m, {{0, 0}, {0, 1}, {2, 1}, {2, 0}});
              setTopology(m, {{1, 4}, {2, 3}, {3, 4}, {1, 3}, {2, 4}, {1, 2}});
              return m;
@@ -328,7 +327,7 @@ TEST(ModelCheck, CleanModulesHaveNoFindings) {
 
 TEST(ModelCheck, CleanWithBase0NodesNumberedLast) {
   model::Model m = bracedPlane();
-  m.lastNodesInBase0 = true;
+  m.base.lastNodesInBase0 = true;
   generate(m);
   EXPECT_THAT(checkModel(m), ::testing::IsEmpty()) << allTexts(checkModel(m));
 }
@@ -336,7 +335,7 @@ TEST(ModelCheck, CleanWithBase0NodesNumberedLast) {
 TEST(ModelCheck, BaseModuleNumbersAreMarkedAsSuch) {
   model::Model m = bracedPlane();
   setTopology(m, {{1, 3}, {3, 4}, {2, 4}, {1, 4}, {2, 3}, {1, 2}});
-  m.typeName(1) = "Chord";
+  m.types.typeName(1) = "Chord";
   generate(m);
   const std::vector<Finding> findings = checkModel(m);
   ASSERT_FALSE(findings.empty());
@@ -371,7 +370,7 @@ TEST(ModelCheck, TextsNameTheFaultInEachLanguage) {
 TEST(ModelCheck, LongListsAreCappedAndCounted) {
   model::Model m = bracedPlane();
   setTopology(m, {{1, 3}, {2, 4}, {4, 2}, {3, 4}, {1, 4}, {2, 3}, {1, 2}});
-  m.moduleCount = 250;
+  m.expansion.moduleCount = 250;
   generate(m);
   const std::vector<Finding> findings = checkModel(m);
   ASSERT_EQ(findings.size(), kListedPerKind + 1);
@@ -388,31 +387,34 @@ TEST(ModelCheck, SweepsAgreeWithComparingEveryPair) {
   model::Model m = testing::squareTruss(30);
   generate(m);
   std::int64_t shared = 0;
-  for (std::int64_t node = 7; node <= m.totalNodes; node += 7) {
-    for (int c = 1; c <= 3; ++c) m.nodeCoords(node, c) = m.nodeCoords(node - 5, c);
+  for (std::int64_t node = 7; node <= m.structure.totalNodes(); node += 7) {
+    for (int c = 1; c <= 3; ++c)
+      m.structure.nodeCoords(node, c) = m.structure.nodeCoords(node - 5, c);
     ++shared;
   }
   std::int64_t copies = 0;
-  for (std::int64_t p = 11; p <= m.totalElements; p += 11) {
-    m.elemStart(p) = m.elemEnd(p - 3);
-    m.elemEnd(p) = m.elemStart(p - 3);
+  for (std::int64_t p = 11; p <= m.structure.totalElements(); p += 11) {
+    m.structure.elemStart(p) = m.structure.elemEnd(p - 3);
+    m.structure.elemEnd(p) = m.structure.elemStart(p - 3);
     ++copies;
   }
   std::int64_t coincidentPairs = 0;
-  for (std::int64_t b = 2; b <= m.totalNodes; ++b) {
+  for (std::int64_t b = 2; b <= m.structure.totalNodes(); ++b) {
     bool seen = false;
     for (std::int64_t a = 1; a < b && !seen; ++a) {
       bool same = true;
-      for (int c = 1; c <= 3; ++c) same = same && m.nodeCoords(a, c) == m.nodeCoords(b, c);
+      for (int c = 1; c <= 3; ++c)
+        same = same && m.structure.nodeCoords(a, c) == m.structure.nodeCoords(b, c);
       seen = same;
     }
     coincidentPairs += seen ? 1 : 0;
   }
   std::int64_t repeatedElements = 0;
-  for (std::int64_t q = 2; q <= m.totalElements; ++q) {
+  for (std::int64_t q = 2; q <= m.structure.totalElements(); ++q) {
     bool seen = false;
     for (std::int64_t p = 1; p < q && !seen; ++p)
-      seen = std::minmax(m.elemStart(p), m.elemEnd(p)) == std::minmax(m.elemStart(q), m.elemEnd(q));
+      seen = std::minmax(m.structure.elemStart(p), m.structure.elemEnd(p)) ==
+             std::minmax(m.structure.elemStart(q), m.structure.elemEnd(q));
     repeatedElements += seen ? 1 : 0;
   }
   ASSERT_GT(shared, 0);
@@ -463,26 +465,24 @@ TEST(ModelCheck, ArraysThatDisagreeWithTheirCountsAreReadSafely) {
                        std::numeric_limits<float>::infinity()};
   for (int round = 0; round < 300; ++round) {
     model::Model m = bracedPlane();
-    m.dofPerNode = any(0, 4);
-    m.nodesInBase0 = any(-1, 4);
-    m.nodesInBase1 = any(-1, 4);
-    m.expansionType = any(0, 5);
-    m.directionIndex = any(0, 4);
-    m.baseCoords.rebuild(any(0, 6), any(0, 3));
-    for (float& value : m.baseCoords.storage()) value = odd[any(0, 4)];
-    m.baseElementCount = any(-1, 8);
-    m.baseElemStart.rebuild(any(0, 8));
-    m.baseElemEnd.rebuild(any(0, 8));
-    for (std::int32_t& node : m.baseElemStart.storage()) node = any(-1, 7);
-    for (std::int32_t& node : m.baseElemEnd.storage()) node = any(-1, 7);
-    m.totalNodes = any(-1, 12);
-    m.nodeCoords.rebuild(any(0, 12), any(0, 3));
-    for (float& value : m.nodeCoords.storage()) value = odd[any(0, 4)];
-    m.totalElements = any(-1, 20);
-    m.elemStart.rebuild(any(0, 20));
-    m.elemEnd.rebuild(any(0, 20));
-    for (std::int32_t& node : m.elemStart.storage()) node = any(-2, 14);
-    for (std::int32_t& node : m.elemEnd.storage()) node = any(-2, 14);
+    m.base.dofPerNode = any(0, 4);
+    m.base.nodesInBase0 = any(-1, 4);
+    m.base.nodesInBase1 = any(-1, 4);
+    m.expansion.expansionType = any(0, 5);
+    m.expansion.directionIndex = any(0, 4);
+    m.base.baseCoords.rebuild(any(0, 6), any(0, 3));
+    for (float& value : m.base.baseCoords.storage()) value = odd[any(0, 4)];
+    m.base.baseElementCount = any(-1, 8);
+    m.base.baseElemStart.rebuild(any(0, 8));
+    m.base.baseElemEnd.rebuild(any(0, 8));
+    for (std::int32_t& node : m.base.baseElemStart.storage()) node = any(-1, 7);
+    for (std::int32_t& node : m.base.baseElemEnd.storage()) node = any(-1, 7);
+    m.structure.nodeCoords.rebuild(any(0, 12), any(0, 3));
+    for (float& value : m.structure.nodeCoords.storage()) value = odd[any(0, 4)];
+    m.structure.elemStart.rebuild(any(0, 20));
+    m.structure.elemEnd.rebuild(any(0, 20));
+    for (std::int32_t& node : m.structure.elemStart.storage()) node = any(-2, 14);
+    for (std::int32_t& node : m.structure.elemEnd.storage()) node = any(-2, 14);
     const std::vector<Finding> findings = checkModel(m);
     for (const Finding& finding : findings) EXPECT_FALSE(finding.english.empty());
   }
@@ -493,26 +493,28 @@ TEST(ModelCheck, ArraysThatDisagreeWithTheirCountsAreReadSafely) {
 TEST(ModelCheck, BaseModuleNumbersLeadToTheFirstModule) {
   for (const bool last : {false, true}) {
     for (model::Model m : {bracedPlane(), testing::squareTruss(3), spatialArch()}) {
-      m.lastNodesInBase0 = last;
+      m.base.lastNodesInBase0 = last;
       generate(m);
-      for (std::int64_t element = 1; element <= m.baseElementCount; ++element) {
+      for (std::int64_t element = 1; element <= m.base.baseElementCount; ++element) {
         const std::int64_t copy = structureElementOfBaseElement(m, element);
         ASSERT_GE(copy, 1) << element;
-        EXPECT_EQ(m.elemStart(copy), structureNodeOfBaseNode(m, m.baseElemStart(element)))
+        EXPECT_EQ(m.structure.elemStart(copy),
+                  structureNodeOfBaseNode(m, m.base.baseElemStart(element)))
             << "element " << element << (last ? ", Base 0 last" : "");
-        EXPECT_EQ(m.elemEnd(copy), structureNodeOfBaseNode(m, m.baseElemEnd(element)))
+        EXPECT_EQ(m.structure.elemEnd(copy),
+                  structureNodeOfBaseNode(m, m.base.baseElemEnd(element)))
             << "element " << element << (last ? ", Base 0 last" : "");
       }
-      EXPECT_EQ(structureElementOfBaseElement(m, m.baseElementCount + 1), 0);
+      EXPECT_EQ(structureElementOfBaseElement(m, m.base.baseElementCount + 1), 0);
       EXPECT_EQ(structureNodeOfBaseNode(m, 0), 0);
-      EXPECT_EQ(structureNodeOfBaseNode(m, m.nodesInBase0 + m.nodesInBase1 + 1), 0);
+      EXPECT_EQ(structureNodeOfBaseNode(m, m.base.nodesInBase0 + m.base.nodesInBase1 + 1), 0);
     }
   }
 }
 
 TEST(ModelCheck, NoStructureChecksTheBaseModuleOnly) {
   model::Model m = bracedPlane();
-  m.moduleLength = 3;
+  m.expansion.moduleLength = 3;
   measureBaseModule(m);
   EXPECT_THAT(kindsOf(checkModel(m)),
               ElementsAreArray({K::kBase1NodeMismatch, K::kBase1NodeMismatch}));

@@ -33,22 +33,22 @@ TEST_P(StraightExpansionTest, PlacesEveryNode) {
   c.setUp(m);
   const model::Outcome outcome = generateStructure(m);
   ASSERT_TRUE(outcome.ok) << outcome.message;
-  ASSERT_EQ(m.totalNodes, static_cast<std::int32_t>(c.expected.size()));
+  ASSERT_EQ(m.structure.totalNodes(), static_cast<std::int32_t>(c.expected.size()));
   for (std::size_t n = 0; n < c.expected.size(); ++n)
     EXPECT_EQ(node(m, static_cast<std::int64_t>(n + 1)), c.expected[n]) << "node " << n + 1;
 }
 
 void pyramid(model::Model& m, float ratio) {
-  m.expansionType = model::kPyramidal;
-  m.pyramidShrinkRatio = ratio;
-  m.vertexFoot = {7.0f, 0.5f, 0.0f};  // the foot's X plays no part along X
+  m.expansion.expansionType = model::kPyramidal;
+  m.expansion.pyramidShrinkRatio = ratio;
+  m.expansion.vertexFoot = {7.0f, 0.5f, 0.0f};  // the foot's X plays no part along X
 }
 
 void shrinkAlongY(model::Model& m, float ratio) {
-  m.expansionType = model::kOneDirectionShrink;
-  m.shrinkDirection = 'Y';
-  m.shrinkDirectionIndex = 2;
-  m.shrinkRatio = ratio;
+  m.expansion.expansionType = model::kOneDirectionShrink;
+  m.expansion.shrinkDirection = 'Y';
+  m.expansion.shrinkDirectionIndex = 2;
+  m.expansion.shrinkRatio = ratio;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -56,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         StraightCase{"Prismatic", 2, [](model::Model&) {},
                      Nodes{{0, 0}, {0, 1}, {2, 0}, {2, 1}, {4, 0}, {4, 1}}},
-        StraightCase{"UnknownTypeIsPrismatic", 2, [](model::Model& m) { m.expansionType = 9; },
+        StraightCase{"UnknownTypeIsPrismatic", 2,
+                     [](model::Model& m) { m.expansion.expansionType = 9; },
                      Nodes{{0, 0}, {0, 1}, {2, 0}, {2, 1}, {4, 0}, {4, 1}}},
         // Module 1's far end halfway to the foot's Y, module 2's at the apex.
         StraightCase{"Pyramidal", 2, [](model::Model& m) { pyramid(m, 0.5f); },
@@ -84,11 +85,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(StraightExpansion, ModuleShiftIsTheModuleNumberTimesTheLengthInSinglePrecision) {
   model::Model m = planeModule(4);
-  m.moduleLength = 0.1f;
+  m.expansion.moduleLength = 0.1f;
   setCoordinates(m, {{0, 0}, {0, 1}, {0.1f, 0}, {0.1f, 1}});
   ASSERT_TRUE(generateStructure(m).ok);
   // Node 9 is module 4's far end: 0.1f + (3.0f * 0.1f), not 4 * 0.1 in decimal.
-  EXPECT_EQ(m.nodeCoords(9, 1), 0.1f + 3.0f * 0.1f);
+  EXPECT_EQ(m.structure.nodeCoords(9, 1), 0.1f + 3.0f * 0.1f);
 }
 
 }  // namespace

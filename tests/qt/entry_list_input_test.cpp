@@ -86,14 +86,14 @@ class EntryListInput : public ::testing::TestWithParam<DeviceCase> {
 // selection, and read the entry chosen before: the clicked node showed the
 // previous node's values and APPLY stored them into the clicked node.
 TEST_P(EntryListInput, ClickedNodeShowsItsOwnCoordinatesAndApplyKeepsThem) {
-  model.dofPerNode = 2;
-  model.nodesInBase0 = 2;
-  model.nodesInBase1 = 2;
-  model.baseCoords.rebuild(4, 2);
-  model.baseCoords(1, 1) = 1.5f;
-  model.baseCoords(1, 2) = 2.0f;
-  model.baseCoords(3, 1) = 7.0f;
-  model.baseCoords(3, 2) = 8.0f;
+  model.base.dofPerNode = 2;
+  model.base.nodesInBase0 = 2;
+  model.base.nodesInBase1 = 2;
+  model.base.baseCoords.rebuild(4, 2);
+  model.base.baseCoords(1, 1) = 1.5f;
+  model.base.baseCoords(1, 2) = 2.0f;
+  model.base.baseCoords(3, 1) = 7.0f;
+  model.base.baseCoords(3, 2) = 8.0f;
   QStringList seen;
   run(
       Coordinates::kTemplate,
@@ -107,20 +107,20 @@ TEST_P(EntryListInput, ClickedNodeShowsItsOwnCoordinatesAndApplyKeepsThem) {
       },
       [&] { ui::runCoordinatesDialog(model, host); });
   EXPECT_EQ(seen, (QStringList{"7.  8.", "1.5  2."}));
-  EXPECT_EQ(model.baseCoords(3, 1), 7.0f);
-  EXPECT_EQ(model.baseCoords(3, 2), 8.0f);
-  EXPECT_EQ(model.baseCoords(1, 1), 1.5f);
-  EXPECT_EQ(model.baseCoords(1, 2), 2.0f);
+  EXPECT_EQ(model.base.baseCoords(3, 1), 7.0f);
+  EXPECT_EQ(model.base.baseCoords(3, 2), 8.0f);
+  EXPECT_EQ(model.base.baseCoords(1, 1), 1.5f);
+  EXPECT_EQ(model.base.baseCoords(1, 2), 2.0f);
 }
 
 TEST_P(EntryListInput, ClickedElementShowsItsOwnEndNodesAndApplyKeepsThem) {
-  model.baseElementCount = 3;
-  model.baseElemStart.rebuild(3);
-  model.baseElemEnd.rebuild(3);
-  model.baseElemStart(1) = 1;
-  model.baseElemEnd(1) = 2;
-  model.baseElemStart(3) = 12;
-  model.baseElemEnd(3) = 7;
+  model.base.baseElementCount = 3;
+  model.base.baseElemStart.rebuild(3);
+  model.base.baseElemEnd.rebuild(3);
+  model.base.baseElemStart(1) = 1;
+  model.base.baseElemEnd(1) = 2;
+  model.base.baseElemStart(3) = 12;
+  model.base.baseElemEnd(3) = 7;
   QStringList seen;
   run(
       Topology::kTemplate,
@@ -134,18 +134,18 @@ TEST_P(EntryListInput, ClickedElementShowsItsOwnEndNodesAndApplyKeepsThem) {
       },
       [&] { ui::runTopologyDialog(model, host); });
   EXPECT_EQ(seen, (QStringList{"12    7", "1    2"}));
-  EXPECT_EQ(model.baseElemStart(3), 12);
-  EXPECT_EQ(model.baseElemEnd(3), 7);
-  EXPECT_EQ(model.baseElemStart(1), 1);
-  EXPECT_EQ(model.baseElemEnd(1), 2);
+  EXPECT_EQ(model.base.baseElemStart(3), 12);
+  EXPECT_EQ(model.base.baseElemEnd(3), 7);
+  EXPECT_EQ(model.base.baseElemStart(1), 1);
+  EXPECT_EQ(model.base.baseElemEnd(1), 2);
 }
 
 // Built from nothing with the mouse: every node chosen by a click gets the
 // coordinates typed for it.
 TEST_P(EntryListInput, NodesChosenOneAfterAnotherGetWhatWasTypedForThem) {
-  model.dofPerNode = 2;
-  model.nodesInBase0 = 2;
-  model.nodesInBase1 = 2;
+  model.base.dofPerNode = 2;
+  model.base.nodesInBase0 = 2;
+  model.base.nodesInBase1 = 2;
   const QStringList typed = {"0 0", "0 3", "4 0", "4 3"};
   run(
       Coordinates::kTemplate,
@@ -160,7 +160,7 @@ TEST_P(EntryListInput, NodesChosenOneAfterAnotherGetWhatWasTypedForThem) {
   const float expected[4][2] = {{0, 0}, {0, 3}, {4, 0}, {4, 3}};
   for (int node = 1; node <= 4; ++node)
     for (int axis = 1; axis <= 2; ++axis)
-      EXPECT_EQ(model.baseCoords(node, axis), expected[node - 1][axis - 1])
+      EXPECT_EQ(model.base.baseCoords(node, axis), expected[node - 1][axis - 1])
           << "node " << node << " axis " << axis;
 }
 

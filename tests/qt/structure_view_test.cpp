@@ -34,7 +34,7 @@ class Yes final : public generation::GenerateCaller {
 model::Model generatedExample(const std::string& name) {
   model::Model m;
   model::setStartValues(m);
-  m.lastNodesInBase0 = true;
+  m.base.lastNodesInBase0 = true;
   m.oldFilePath = std::string(ZENTRIX_EXAMPLES_DIR) + "/" + name + ".dat";
   m.oldFileLoaded = true;
   EXPECT_TRUE(files::loadInputFile(m));
@@ -238,27 +238,26 @@ TEST(PlainLines, LinesReachingFarOutsideAreClippedNotSkipped) {
 // it moves, whole once it is still.
 TEST(StructureViewLarge, DrawsAShareWhileMovingAndEverythingWhenStill) {
   model::Model m;
-  m.dofPerNode = 3;
+  m.base.dofPerNode = 3;
   const std::int64_t nodes = 1000;
   const std::int64_t elements = kMovingElementBudget * 2 + 10;
-  m.totalNodes = static_cast<std::int32_t>(nodes);
-  m.nodeCoords.rebuild(nodes, 3);
+  m.structure.nodeCoords.rebuild(nodes, 3);
   for (std::int64_t n = 1; n <= nodes; ++n) {
-    m.nodeCoords(n, 1) = static_cast<float>(n % 10);
-    m.nodeCoords(n, 2) = static_cast<float>((n / 10) % 10);
-    m.nodeCoords(n, 3) = static_cast<float>(n / 100);
+    m.structure.nodeCoords(n, 1) = static_cast<float>(n % 10);
+    m.structure.nodeCoords(n, 2) = static_cast<float>((n / 10) % 10);
+    m.structure.nodeCoords(n, 3) = static_cast<float>(n / 100);
   }
-  m.totalElements = static_cast<std::int32_t>(elements);
-  m.elemStart.rebuild(elements);
-  m.elemEnd.rebuild(elements);
-  m.elemKind.rebuild(elements);
+  m.structure.elemStart.rebuild(elements);
+  m.structure.elemEnd.rebuild(elements);
+  m.structure.elemKind.rebuild(elements);
   for (std::int64_t e = 1; e <= elements; ++e) {
-    m.elemStart(e) = static_cast<std::int32_t>(1 + e % nodes);
-    m.elemEnd(e) = static_cast<std::int32_t>(1 + (e * 7 + 3) % nodes);
+    m.structure.elemStart(e) = static_cast<std::int32_t>(1 + e % nodes);
+    m.structure.elemEnd(e) = static_cast<std::int32_t>(1 + (e * 7 + 3) % nodes);
   }
-  m.kindEnd = {0, static_cast<std::int32_t>(elements), static_cast<std::int32_t>(elements),
-               static_cast<std::int32_t>(elements), static_cast<std::int32_t>(elements)};
-  m.generatedWith = model::GeneratedWith{3, 4, 4, model::kPrismatic, false};
+  m.structure.kindEnd = {0, static_cast<std::int32_t>(elements),
+                         static_cast<std::int32_t>(elements), static_cast<std::int32_t>(elements),
+                         static_cast<std::int32_t>(elements)};
+  m.structure.generatedWith = model::GeneratedWith{3, 4, 4, model::kPrismatic, false};
   StructureViewWidget view(m, ViewSubject::Structure, false);
   view.resize(400, 300);
   view.show();

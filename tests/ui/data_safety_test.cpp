@@ -109,7 +109,7 @@ TEST_F(DataSafetyTest, SupportsFollowTheNumberingTheStructureWasGeneratedWith) {
   model.geometryFilePath = folder.file("geometry.dat");
   ASSERT_TRUE(files::writeGeometryFile(model));
   const std::string withChangedBox = supportsOf(contentOf(model.geometryFilePath));
-  model.lastNodesInBase0 = true;
+  model.base.lastNodesInBase0 = true;
   ASSERT_TRUE(files::writeGeometryFile(model));
   EXPECT_EQ(withChangedBox, supportsOf(contentOf(model.geometryFilePath)));
   EXPECT_THAT(withChangedBox, HasSubstr("7   8"));  // the last two of 8 nodes are Base 0
@@ -149,8 +149,7 @@ TEST_P(ChangeAfterGenerate, SwitchesCreateOffAndSavesNoStaleStructure) {
   // a model never generated.
   const std::string written = contentOf(saved);
   model::Model never = model;
-  never.totalNodes = 0;
-  never.totalElements = 0;
+  never.structure = model::Structure{};
   never.inputsChangedSinceGenerate = false;
   ASSERT_TRUE(files::writeInputFile(never));
   EXPECT_EQ(written, contentOf(saved));
@@ -295,9 +294,9 @@ TEST_F(DataSafetyTest, NothingIsAskedWhenNothingIsUnsaved) {
 // The Old File was loaded, a second Old File cancelled (the model no longer
 // counts as loaded): the dialog replaced the loaded names with defaults.
 TEST_F(DataSafetyTest, ElementTypesKeepLoadedAndTypedNames) {
-  model.elementKindCount = 4;
-  model.typeNames = {"Chord", "", "Brace", "Transversal"};
-  model.typeAreas = {1, 2, 3, 4};
+  model.types.elementKindCount = 4;
+  model.types.typeNames = {"Chord", "", "Brace", "Transversal"};
+  model.types.typeAreas = {1, 2, 3, 4};
   std::array<std::string, 4> shown;
   host.scriptNextOpening(108, [&](MemoryDialog& e) {
     shown = {e.text(1061), e.text(1062), e.text(1063), e.text(1067)};
@@ -316,10 +315,10 @@ TEST_F(DataSafetyTest, ElementTypesKeepLoadedAndTypedNames) {
 
 // A lowered count truncated the arrays: raising it again gave zeros.
 TEST_F(DataSafetyTest, LoweredCountsHideRowsAndRaisingThemBringsThemBack) {
-  model.dofPerNode = 3;
-  model.nodesInBase0 = 2;
-  model.nodesInBase1 = 2;
-  model.baseElementCount = 3;
+  model.base.dofPerNode = 3;
+  model.base.nodesInBase0 = 2;
+  model.base.nodesInBase1 = 2;
+  model.base.baseElementCount = 3;
   host.scriptNextOpening(103, [](MemoryDialog& c) {
     for (int node = 1; node <= 4; ++node) {
       c.userChoose(1029, node);
@@ -339,9 +338,9 @@ TEST_F(DataSafetyTest, LoweredCountsHideRowsAndRaisingThemBringsThemBack) {
   });
   ui::runTopologyDialog(model, host);
 
-  model.dofPerNode = 2;
-  model.nodesInBase1 = 1;
-  model.baseElementCount = 1;
+  model.base.dofPerNode = 2;
+  model.base.nodesInBase1 = 1;
+  model.base.baseElementCount = 1;
   int nodesShown = 0;
   int elementsShown = 0;
   std::string node3;
@@ -361,9 +360,9 @@ TEST_F(DataSafetyTest, LoweredCountsHideRowsAndRaisingThemBringsThemBack) {
   EXPECT_EQ(elementsShown, 1);
   EXPECT_EQ(node3, "3.  2.");
 
-  model.dofPerNode = 3;
-  model.nodesInBase1 = 2;
-  model.baseElementCount = 3;
+  model.base.dofPerNode = 3;
+  model.base.nodesInBase1 = 2;
+  model.base.baseElementCount = 3;
   std::string node4;
   std::string element3;
   host.scriptNextOpening(103, [&](MemoryDialog& c) {

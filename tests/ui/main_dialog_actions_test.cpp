@@ -39,7 +39,7 @@ TEST_F(MainDialogTest, OldFileRefillsTheDialogFromTheLoadedModel) {
   EXPECT_TRUE(model.oldFileLoaded);
   EXPECT_EQ(model.oldFilePath, path);
   EXPECT_EQ(model.inputFilePath, path);
-  EXPECT_EQ(model.nodesInBase0, 2);
+  EXPECT_EQ(model.base.nodesInBase0, 2);
   EXPECT_EQ(host.fileRequests().at(0).title, "Select Old ZentrixInputFile");
   EXPECT_TRUE(host.messages().empty());
 }
@@ -99,7 +99,7 @@ TEST_F(MainDialogTest, WrongOldFileRetryThenAGoodOneLoads) {
   EXPECT_EQ(message.icon, MessageIcon::Error);
   EXPECT_EQ(host.fileRequests().size(), 2u);
   EXPECT_EQ(model.oldFilePath, good);
-  EXPECT_EQ(model.problemTitle, "Square truss");
+  EXPECT_EQ(model.base.problemTitle, "Square truss");
 }
 
 // Cancel used to end the program at once, losing the model being built.
@@ -125,7 +125,7 @@ TEST_F(MainDialogTest, WrongOldFileCancelReturnsToTheModelAsItWas) {
   EXPECT_EQ(model.oldFilePath, "C:\\dat\\earlier.dat");
   EXPECT_EQ(model.inputFilePath, "C:\\dat\\earlier.dat");
   EXPECT_FALSE(model.oldFileLoaded);
-  EXPECT_EQ(model.nodesInBase0, 7);
+  EXPECT_EQ(model.base.nodesInBase0, 7);
 }
 
 TEST_F(MainDialogTest, GenerateRefusalIsShownAndLeavesTheButtons) {
@@ -142,7 +142,7 @@ TEST_F(MainDialogTest, GenerateRefusalIsShownAndLeavesTheButtons) {
   EXPECT_EQ(host.messages()[0].title, "ZENTRIX Message");
   EXPECT_EQ(host.messages()[0].icon, MessageIcon::Error);
   EXPECT_EQ(host.messages()[0].buttons, MessageButtons::Ok);
-  EXPECT_EQ(model.totalNodes, 0);
+  EXPECT_EQ(model.structure.totalNodes(), 0);
 }
 
 TEST_F(MainDialogTest, GenerateWarnsOfAnotherModuleLengthAndYesGoesOn) {
@@ -171,8 +171,8 @@ TEST_F(MainDialogTest, GenerateWarnsOfAnotherModuleLengthAndYesGoesOn) {
     EXPECT_EQ(host.messages()[0].title, "Zentrix Message");
     EXPECT_EQ(host.messages()[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(host.messages()[0].icon, MessageIcon::Information);
-    EXPECT_EQ(model.totalNodes, c.totalNodes);
-    EXPECT_FLOAT_EQ(model.baseModuleLength, 1.0f);
+    EXPECT_EQ(model.structure.totalNodes(), c.totalNodes);
+    EXPECT_FLOAT_EQ(model.expansion.baseModuleLength, 1.0f);
   }
 }
 
@@ -185,9 +185,9 @@ TEST_F(MainDialogTest, GenerateTakesTheCheckBoxState) {
     d.userClick(kGenerate);
     closeWithoutAsking(d);
   });
-  EXPECT_FALSE(model.lastNodesInBase0);
+  EXPECT_FALSE(model.base.lastNodesInBase0);
   EXPECT_TRUE(host.messages().empty());
-  EXPECT_EQ(model.totalNodes, 8);
+  EXPECT_EQ(model.structure.totalNodes(), 8);
 }
 
 TEST_F(MainDialogTest, SaveDataThatCannotBeWrittenIsReportedNotEnabled) {
@@ -259,7 +259,7 @@ TEST_F(MainDialogTest, CreateReadsTheExpansionTypeFromItsList) {
     d.userClick(kCreate);
     closeWithoutAsking(d);
   });
-  EXPECT_EQ(model.expansionType, model::kOneDirectionShrink);
+  EXPECT_EQ(model.expansion.expansionType, model::kOneDirectionShrink);
 }
 
 TEST_F(MainDialogTest, ViewingAndPreviewingLaunchTheRightProgramsInOrder) {

@@ -63,18 +63,18 @@ class MainDialogTest : public ::testing::Test {
 
   // The square's coordinates and elements, as the sub-dialogs would leave them.
   void enterSquareModule() {
-    model.baseNodeCount = 4;
-    model.baseCoords.rebuild(4, 2);
+    model.base.baseNodeCount = 4;
+    model.base.baseCoords.rebuild(4, 2);
     const float coords[4][2] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
     for (int node = 1; node <= 4; ++node)
       for (int axis = 1; axis <= 2; ++axis)
-        model.baseCoords(node, axis) = coords[node - 1][axis - 1];
+        model.base.baseCoords(node, axis) = coords[node - 1][axis - 1];
     const int ends[5][2] = {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}};
-    model.baseElemStart.rebuild(5);
-    model.baseElemEnd.rebuild(5);
+    model.base.baseElemStart.rebuild(5);
+    model.base.baseElemEnd.rebuild(5);
     for (int element = 1; element <= 5; ++element) {
-      model.baseElemStart(element) = ends[element - 1][0];
-      model.baseElemEnd(element) = ends[element - 1][1];
+      model.base.baseElemStart(element) = ends[element - 1][0];
+      model.base.baseElemEnd(element) = ends[element - 1][1];
     }
   }
 
@@ -88,18 +88,18 @@ class MainDialogTest : public ::testing::Test {
     enterSquareModule();
     std::swap(saved, model);
     if (dofPerNode == 3) {
-      saved.baseCoords.resize(4, 3);
+      saved.base.baseCoords.resize(4, 3);
     }
-    saved.problemTitle = "Square truss";
-    saved.dofPerNode = dofPerNode;
-    saved.nodesInBase0 = 2;
-    saved.nodesInBase1 = 2;
-    saved.baseElementCount = 5;
-    saved.expansionDirection = 'X';
-    saved.directionIndex = 1;
-    saved.moduleCount = 3;
-    saved.moduleLength = 2.5f;
-    saved.expansionType = model::kPrismatic;
+    saved.base.problemTitle = "Square truss";
+    saved.base.dofPerNode = dofPerNode;
+    saved.base.nodesInBase0 = 2;
+    saved.base.nodesInBase1 = 2;
+    saved.base.baseElementCount = 5;
+    saved.expansion.expansionDirection = 'X';
+    saved.expansion.directionIndex = 1;
+    saved.expansion.moduleCount = 3;
+    saved.expansion.moduleLength = 2.5f;
+    saved.expansion.expansionType = model::kPrismatic;
     model::startNewElementTypes(saved);
     saved.inputFilePath = folder.file(name);
     const model::Outcome written = files::writeInputFile(saved);

@@ -32,7 +32,7 @@ TEST_F(MainDialogTest, CancelledGenerateKeepsThePreviousStructureAndButtons) {
     describeSquareCounts(d);
     chooseExpansion(d);
     d.userClick(kGenerate);
-    ASSERT_EQ(model.totalNodes, 8);
+    ASSERT_EQ(model.structure.totalNodes(), 8);
     d.userType(kModules, "5");  // disables Save Data and CREATE
     host.cancelProgressAt(0.0);
     d.userClick(kGenerate);
@@ -41,8 +41,8 @@ TEST_F(MainDialogTest, CancelledGenerateKeepsThePreviousStructureAndButtons) {
     closeWithoutAsking(d);
   });
   EXPECT_TRUE(host.messages().empty()) << "a cancel is the user's own act: nothing to report";
-  EXPECT_EQ(model.totalNodes, 8);
-  EXPECT_EQ(model.totalElements, 1 + 3 * 4);
+  EXPECT_EQ(model.structure.totalNodes(), 8);
+  EXPECT_EQ(model.structure.totalElements(), 1 + 3 * 4);
 }
 
 TEST_F(MainDialogTest, CancelledCreateLeavesTheOlderFileIntact) {

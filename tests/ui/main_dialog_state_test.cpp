@@ -135,11 +135,11 @@ TEST_F(MainDialogTest, NewModelStartsWithDefaultTitleTypesAndTickedCheckBox) {
     closeWithoutAsking(d);
   });
   EXPECT_EQ(shownTitle, "My Problem");
-  EXPECT_EQ(model.problemTitle, "My Problem");
+  EXPECT_EQ(model.base.problemTitle, "My Problem");
   EXPECT_TRUE(ticked);
-  EXPECT_EQ(model.typeName(1), "Longitudinal");
-  EXPECT_EQ(model.typeName(4), "Transversal Diagonal");
-  EXPECT_EQ(model.typeArea(3), 3.0f);
+  EXPECT_EQ(model.types.typeName(1), "Longitudinal");
+  EXPECT_EQ(model.types.typeName(4), "Transversal Diagonal");
+  EXPECT_EQ(model.types.typeArea(3), 3.0f);
 }
 
 TEST_F(MainDialogTest, DeletingACountDisablesTheBaseModuleButtonsAgain) {
@@ -150,7 +150,7 @@ TEST_F(MainDialogTest, DeletingACountDisablesTheBaseModuleButtonsAgain) {
     EXPECT_FALSE(d.isEnabled(kCoordinates));
     EXPECT_FALSE(d.isEnabled(kTopology));
     EXPECT_FALSE(d.isEnabled(kPreviewBase));
-    EXPECT_EQ(model.nodesInBase1, 0);
+    EXPECT_EQ(model.base.nodesInBase1, 0);
     closeWithoutAsking(d);
   });
 }
@@ -163,13 +163,13 @@ TEST_F(MainDialogTest, NumberEditsReadOnlyTheirFirstCharacters) {
     double expected;
   };
   const Case cases[] = {
-      {kNodesInBase0, "123456", [](auto& m) { return m.nodesInBase0; }, 12345},
-      {kNodesInBase1, "  42x", [](auto& m) { return m.nodesInBase1; }, 42},
-      {kElements, "1234567", [](auto& m) { return m.baseElementCount; }, 123456},
-      {kModules, "abc", [](auto& m) { return m.moduleCount; }, 0},
-      {kModuleLength, "1.50000000009", [](auto& m) { return m.moduleLength; }, 1.5},
-      {kModuleLength, "-2.5", [](auto& m) { return m.moduleLength; }, -2.5},
-      {kModuleLength, "2.5E1m", [](auto& m) { return m.moduleLength; }, 25},
+      {kNodesInBase0, "123456", [](auto& m) { return m.base.nodesInBase0; }, 12345},
+      {kNodesInBase1, "  42x", [](auto& m) { return m.base.nodesInBase1; }, 42},
+      {kElements, "1234567", [](auto& m) { return m.base.baseElementCount; }, 123456},
+      {kModules, "abc", [](auto& m) { return m.expansion.moduleCount; }, 0},
+      {kModuleLength, "1.50000000009", [](auto& m) { return m.expansion.moduleLength; }, 1.5},
+      {kModuleLength, "-2.5", [](auto& m) { return m.expansion.moduleLength; }, -2.5},
+      {kModuleLength, "2.5E1m", [](auto& m) { return m.expansion.moduleLength; }, 25},
   };
   run([&](MemoryDialog& d) {
     for (const auto& c : cases) {
@@ -197,11 +197,11 @@ TEST_F(MainDialogTest, ModuleLengthOfZeroOrBelowKeepsGenerateDisabled) {
 TEST_F(MainDialogTest, TwoDegreesOfFreedomLeaveOnlyXAndY) {
   run([&](MemoryDialog& d) {
     d.userChoose(kDegreesOfFreedom, 1);
-    EXPECT_EQ(model.dofPerNode, 2);
+    EXPECT_EQ(model.base.dofPerNode, 2);
     EXPECT_EQ(d.entryCount(kDirection), 2);
     EXPECT_EQ(d.entryText(kDirection, 2), "Y");
     d.userChoose(kDegreesOfFreedom, 2);
-    EXPECT_EQ(model.dofPerNode, 3);
+    EXPECT_EQ(model.base.dofPerNode, 3);
     ASSERT_EQ(d.entryCount(kDirection), 3);
     EXPECT_EQ(d.entryText(kDirection, 3), "Z");
     closeWithoutAsking(d);
@@ -222,12 +222,12 @@ TEST_F(MainDialogTest, RegressionPlaneModelKeepsNoThirdAxisDirection) {
 
     d.userChoose(kDegreesOfFreedom, 1);  // 2-D
 
-    EXPECT_EQ(model.directionIndex, 0);
+    EXPECT_EQ(model.expansion.directionIndex, 0);
     EXPECT_EQ(d.selection(kDirection), 0);
     EXPECT_FALSE(d.isEnabled(kGenerate));
     d.userChoose(kDirection, 2);  // Y
     EXPECT_TRUE(d.isEnabled(kGenerate));
-    EXPECT_EQ(model.expansionDirection, 'Y');
+    EXPECT_EQ(model.expansion.expansionDirection, 'Y');
     closeWithoutAsking(d);
   });
 }
@@ -237,7 +237,7 @@ TEST_F(MainDialogTest, ChangingFromThreeToTwoKeepsAnXOrYDirection) {
     d.userChoose(kDegreesOfFreedom, 2);
     d.userChoose(kDirection, 2);
     d.userChoose(kDegreesOfFreedom, 1);
-    EXPECT_EQ(model.directionIndex, 2);
+    EXPECT_EQ(model.expansion.directionIndex, 2);
     EXPECT_EQ(d.selection(kDirection), 2);
     closeWithoutAsking(d);
   });
@@ -257,13 +257,13 @@ TEST_F(MainDialogTest, BlankTitleIsStoredAsMyProblemWhileTheEditStaysBlank) {
   run([&](MemoryDialog& d) {
     for (const auto& c : cases) {
       d.userType(kProblemTitle, c.typed);
-      EXPECT_EQ(model.problemTitle, c.stored) << '"' << c.typed << '"';
+      EXPECT_EQ(model.base.problemTitle, c.stored) << '"' << c.typed << '"';
       EXPECT_EQ(d.text(kProblemTitle), c.typed);
     }
     d.userType(kProblemTitle, std::string(79, 'a') + "\xC4\x83" + "bc");  // "ă" across column 80
-    EXPECT_EQ(model.problemTitle, std::string(79, 'a'));
+    EXPECT_EQ(model.base.problemTitle, std::string(79, 'a'));
     d.userType(kProblemTitle, std::string(85, 't'));
-    EXPECT_EQ(model.problemTitle, std::string(80, 't'));
+    EXPECT_EQ(model.base.problemTitle, std::string(80, 't'));
     closeWithoutAsking(d);
   });
 }
@@ -290,7 +290,7 @@ TEST_F(MainDialogTest, ExpansionTypeOpensItsParameterDialogEveryTime) {
     std::vector<int> expected = {kMainDialogTemplate};
     expected.insert(expected.end(), c.opened.begin(), c.opened.end());
     EXPECT_EQ(fresh.openedTemplates(), expected) << "entry " << c.entry;
-    EXPECT_EQ(model.expansionType, c.entry);
+    EXPECT_EQ(model.expansion.expansionType, c.entry);
   }
   host.scriptNextOpening(kMainDialogTemplate, [&](MemoryDialog& d) {
     d.userChoose(kExpansionType, 2);

@@ -62,7 +62,7 @@ TEST_F(ModelCheckDialogTest, CleanModelShowsNoDialogAndNoMessage) {
   EXPECT_TRUE(host.messages().empty());
   EXPECT_EQ(
       std::count(host.openedTemplates().begin(), host.openedTemplates().end(), Ids::kTemplate), 0);
-  EXPECT_EQ(model.totalNodes, 8);
+  EXPECT_EQ(model.structure.totalNodes(), 8);
 }
 
 struct LanguageCase {

@@ -48,10 +48,10 @@ TEST_F(MainDialogTest, StartupSetsTheRunValuesFromTheCurrentFolder) {
     EXPECT_EQ(fresh.currentDir, folder.path().string());
     EXPECT_EQ(fresh.uiDir, folder.path().string() + "\\uir\\");
     EXPECT_EQ(fresh.romanian, c.romanian) << (c.languageLine ? c.languageLine : "(none)");
-    EXPECT_EQ(fresh.kindName(3), c.thirdKind);
-    EXPECT_EQ(fresh.elementKindCount, 4);
+    EXPECT_EQ(fresh.types.kindName(3), c.thirdKind);
+    EXPECT_EQ(fresh.types.elementKindCount, 4);
     EXPECT_EQ(fresh.processCount, 0);
-    EXPECT_TRUE(fresh.lastNodesInBase0);
+    EXPECT_TRUE(fresh.base.lastNodesInBase0);
   }
 }
 
@@ -71,10 +71,10 @@ TEST_F(MainDialogTest, ClosingTheDialogEndsLaunchedProgramsAndDeletesThePreviewF
   model = model::Model{};
   // The run prepares its own model; the Base module is given as the
   // sub-dialogs would have entered it.
-  model.baseCoords = prepared.baseCoords;
-  model.baseElemStart = prepared.baseElemStart;
-  model.baseElemEnd = prepared.baseElemEnd;
-  model.baseNodeCount = 4;
+  model.base.baseCoords = prepared.base.baseCoords;
+  model.base.baseElemStart = prepared.base.baseElemStart;
+  model.base.baseElemEnd = prepared.base.baseElemEnd;
+  model.base.baseNodeCount = 4;
   model.oldFilePath = folder.file("bridge.dat");
 
   const RunResult result =

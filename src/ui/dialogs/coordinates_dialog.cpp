@@ -30,23 +30,26 @@ struct CoordinatesState {
 // raising the count again brings the user's values back. Only the current
 // counts are shown, written and generated.
 void fitCoordinatesToCounts(model::Model& model) {
-  if (!model.oldFileLoaded) model.baseNodeCount = model.nodesInBase0 + model.nodesInBase1;
-  model.baseCoords.resize(std::max<std::int64_t>(model.baseCoords.rows(), model.baseNodeCount),
-                          std::max(model.baseCoords.columns(), model.dofPerNode));
+  if (!model.oldFileLoaded)
+    model.base.baseNodeCount = model.base.nodesInBase0 + model.base.nodesInBase1;
+  model.base.baseCoords.resize(
+      std::max<std::int64_t>(model.base.baseCoords.rows(), model.base.baseNodeCount),
+      std::max(model.base.baseCoords.columns(), model.base.dofPerNode));
 }
 
 // The coordinates a node has now: `dofPerNode`, within the table.
 int shownColumns(const model::Model& model) {
-  return std::clamp(model.dofPerNode, 0, model.baseCoords.columns());
+  return std::clamp(model.base.dofPerNode, 0, model.base.baseCoords.columns());
 }
 
 bool holdsNode(const model::Model& model, std::int64_t node) {
-  return node >= 1 && node <= std::min<std::int64_t>(model.baseCoords.rows(), model.baseNodeCount);
+  return node >= 1 &&
+         node <= std::min<std::int64_t>(model.base.baseCoords.rows(), model.base.baseNodeCount);
 }
 
 std::string promptText(const model::Model& model) {
-  return model.dofPerNode == 2 ? "Input Coordinates X, Y:\nSeparators: Space(s); Comma"
-                               : "Input Coordinates X, Y, Z:\nSeparators: Space(s); Comma";
+  return model.base.dofPerNode == 2 ? "Input Coordinates X, Y:\nSeparators: Space(s); Comma"
+                                    : "Input Coordinates X, Y, Z:\nSeparators: Space(s); Comma";
 }
 
 // The text shown for a node: its coordinates joined by two blanks. A node not
@@ -57,12 +60,12 @@ std::string coordinatesText(const model::Model& model, int node) {
   std::vector<float> values(static_cast<std::size_t>(columns));
   bool allZero = true;
   for (int axis = 1; axis <= columns; ++axis) {
-    values[static_cast<std::size_t>(axis - 1)] = model.baseCoords(node, axis);
-    allZero = allZero && model.baseCoords(node, axis) == 0.0f;
+    values[static_cast<std::size_t>(axis - 1)] = model.base.baseCoords(node, axis);
+    allZero = allZero && model.base.baseCoords(node, axis) == 0.0f;
   }
-  const std::int64_t reference = node <= model.nodesInBase0 ? 1 : model.nodesInBase0 + 1;
+  const std::int64_t reference = node <= model.base.nodesInBase0 ? 1 : model.base.nodesInBase0 + 1;
   if (allZero && columns > 0 && holdsNode(model, reference))
-    values.back() = model.baseCoords(reference, columns);
+    values.back() = model.base.baseCoords(reference, columns);
 
   std::string text;
   for (std::size_t i = 0; i < values.size(); ++i) {
@@ -94,7 +97,7 @@ void applyCoordinates(Dialog& dialog, DialogHost& host, model::Model& model,
   std::vector<float> values(static_cast<std::size_t>(columns));
   std::vector<model::FreeFormTarget> targets;
   for (int axis = 1; axis <= columns; ++axis) {
-    values[static_cast<std::size_t>(axis - 1)] = model.baseCoords(node, axis);
+    values[static_cast<std::size_t>(axis - 1)] = model.base.baseCoords(node, axis);
     targets.emplace_back(&values[static_cast<std::size_t>(axis - 1)]);
   }
   if (!model::readFreeForm(state.coordinateText, targets)) {
@@ -102,7 +105,7 @@ void applyCoordinates(Dialog& dialog, DialogHost& host, model::Model& model,
     return;
   }
   for (int axis = 1; axis <= columns; ++axis)
-    model.baseCoords(node, axis) = values[static_cast<std::size_t>(axis - 1)];
+    model.base.baseCoords(node, axis) = values[static_cast<std::size_t>(axis - 1)];
   markProcessed(dialog, Ids::kProcessedList, node, dialog.entryText(Ids::kNodeList, node));
 }
 
@@ -121,7 +124,7 @@ void runCoordinatesDialog(model::Model& model, DialogHost& host) {
   });
 
   fitCoordinatesToCounts(model);
-  const int nodeCount = model.baseNodeCount;
+  const int nodeCount = model.base.baseNodeCount;
   fillNumberedList(*dialog, Ids::kNodeList, nodeCount);
   fillProcessedList(*dialog, Ids::kProcessedList, nodeCount, model.oldFileLoaded);
   dialog->setText(Ids::kPrompt, promptText(model));

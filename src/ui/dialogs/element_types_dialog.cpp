@@ -22,11 +22,11 @@ ControlId areaEdit(int type) {
 
 // The types the model uses (`elementKindCount`, never more than the tables hold).
 int typeCount(const model::Model& model) {
-  return std::clamp(model.elementKindCount, 0, model::kKindCount);
+  return std::clamp(model.types.elementKindCount, 0, model::kKindCount);
 }
 
 bool hasFourTypes(const model::Model& model) {
-  return model.elementKindCount == model::kKindCount;
+  return model.types.elementKindCount == model::kKindCount;
 }
 
 // Types 1 to 3 always take their names from the boxes; type 4 only when the
@@ -39,7 +39,7 @@ int namedTypeCount(const model::Model& model) {
 // of another expansion type (an arch's names once the type is straight,
 // and back), takes the default of the type now chosen.
 std::string shownName(const model::Model& model, int type) {
-  const std::string name(model::trimRight(model.typeName(type)));
+  const std::string name(model::trimRight(model.types.typeName(type)));
   const bool given = !model::trimLeft(name).empty() &&
                      (model.oldFileLoaded || !model::isDefaultTypeName(model, type, name));
   if (type <= typeCount(model) && given) return name;
@@ -49,10 +49,10 @@ std::string shownName(const model::Model& model, int type) {
 
 void storeTypes(const Dialog& dialog, model::Model& model) {
   for (int type = 1; type <= namedTypeCount(model); ++type)
-    model.typeName(type) = std::string(
+    model.types.typeName(type) = std::string(
         model::trimRight(model::firstChars(dialog.text(nameEdit(type)), model::kTypeNameWidth)));
   for (int type = 1; type <= typeCount(model); ++type)
-    model.typeArea(type) =
+    model.types.typeArea(type) =
         model::textToReal(model::firstChars(dialog.text(areaEdit(type)), kAreaTextWidth));
 }
 
@@ -60,10 +60,10 @@ void showTypes(Dialog& dialog, model::Model& model) {
   for (int type = 1; type <= model::kKindCount; ++type) {
     const bool shown = type < model::kKindCount || hasFourTypes(model);
     const std::string name = shownName(model, type);
-    if (type <= typeCount(model)) model.typeName(type) = name;
+    if (type <= typeCount(model)) model.types.typeName(type) = name;
     if (shown) dialog.setText(nameEdit(type), model::trimRight(model::trimLeft(name)));
     if (shown && type <= typeCount(model))
-      dialog.setText(areaEdit(type), shownNumber(model.typeArea(type), 16, 7));
+      dialog.setText(areaEdit(type), shownNumber(model.types.typeArea(type), 16, 7));
   }
   dialog.setEnabled(nameEdit(model::kKindCount), hasFourTypes(model));
   dialog.setEnabled(areaEdit(model::kKindCount), hasFourTypes(model));

@@ -21,7 +21,7 @@ float numberIn(const Dialog& dialog, ControlId edit) {
 
 // The coordinates the structure has: 2 or 3 (the vertex foot holds at most 3).
 int coordinateCount(const model::Model& model) {
-  return std::clamp(model.dofPerNode, 0, 3);
+  return std::clamp(model.base.dofPerNode, 0, 3);
 }
 
 std::string vertexFootShown(const model::Model& model) {
@@ -29,7 +29,7 @@ std::string vertexFootShown(const model::Model& model) {
   for (int axis = 1; axis <= 3; ++axis) {
     if (axis > 1) text += "  ";
     if (axis <= coordinateCount(model))
-      text += shownNumber(model.vertexFootCoordinate(axis), 14, 7);
+      text += shownNumber(model.expansion.vertexFootCoordinate(axis), 14, 7);
   }
   return std::string(model::trimRight(text));
 }
@@ -37,8 +37,8 @@ std::string vertexFootShown(const model::Model& model) {
 void readVertexFoot(model::Model& model, DialogHost& host) {
   std::vector<model::FreeFormTarget> targets;
   for (int axis = 1; axis <= coordinateCount(model); ++axis)
-    targets.emplace_back(&model.vertexFoot[static_cast<std::size_t>(axis - 1)]);
-  if (!model::readFreeForm(model.vertexFootText, targets))
+    targets.emplace_back(&model.expansion.vertexFoot[static_cast<std::size_t>(axis - 1)]);
+  if (!model::readFreeForm(model.expansion.vertexFootText, targets))
     showError(host, model, texts::kWrongFootCoordinates, "Dialog4 Message");
 }
 
@@ -47,7 +47,7 @@ void readVertexFoot(model::Model& model, DialogHost& host) {
 std::vector<std::string> shrinkDirectionEntries(const model::Model& model) {
   std::vector<std::string> entries;
   for (int axis = 1; axis <= coordinateCount(model) && entries.size() < 2; ++axis)
-    if (axis != model.directionIndex) entries.emplace_back(1, model::axisLetter(axis));
+    if (axis != model.expansion.directionIndex) entries.emplace_back(1, model::axisLetter(axis));
   entries.resize(2);
   return entries;
 }
@@ -70,18 +70,18 @@ void runPyramidDialog(model::Model& model, DialogHost& host) {
   using Ids = PyramidControls;
   auto dialog = host.createDialog(Ids::kTemplate);
   dialog->onEvent(Ids::kShrinkRatioEdit, [&model](Dialog& d, ControlId control, EventKind) {
-    model.pyramidShrinkRatio = numberIn(d, control);
+    model.expansion.pyramidShrinkRatio = numberIn(d, control);
   });
   dialog->onEvent(Ids::kVertexFootEdit, [&model](Dialog& d, ControlId control, EventKind) {
-    model.vertexFootText = std::string(
+    model.expansion.vertexFootText = std::string(
         model::trimRight(model::firstChars(d.text(control), model::kVertexFootTextWidth)));
   });
 
   dialog->setText(Ids::kHint, "Separators: space(s); comma.");
   if (model.oldFileLoaded) {
-    model.vertexFootText = vertexFootShown(model);
-    dialog->setText(Ids::kShrinkRatioEdit, shownNumber(model.pyramidShrinkRatio, 14, 6));
-    dialog->setText(Ids::kVertexFootEdit, model.vertexFootText);
+    model.expansion.vertexFootText = vertexFootShown(model);
+    dialog->setText(Ids::kShrinkRatioEdit, shownNumber(model.expansion.pyramidShrinkRatio, 14, 6));
+    dialog->setText(Ids::kVertexFootEdit, model.expansion.vertexFootText);
   } else {
     dialog->setText(Ids::kShrinkRatioEdit, "");
     dialog->setText(Ids::kVertexFootEdit, "");
@@ -95,20 +95,20 @@ void runShrinkDialog(model::Model& model, DialogHost& host) {
   using Ids = ShrinkControls;
   auto dialog = host.createDialog(Ids::kTemplate);
   dialog->onEvent(Ids::kShrinkRatioEdit, [&model](Dialog& d, ControlId control, EventKind) {
-    model.shrinkRatio = numberIn(d, control);
+    model.expansion.shrinkRatio = numberIn(d, control);
   });
   dialog->onEvent(Ids::kDirectionList, [&model](Dialog& d, ControlId control, EventKind) {
     const std::string letter = d.entryText(control, d.selection(control));
-    model.shrinkDirection = letter.empty() ? ' ' : letter.front();
-    model.shrinkDirectionIndex = model::axisNumber(model.shrinkDirection);
+    model.expansion.shrinkDirection = letter.empty() ? ' ' : letter.front();
+    model.expansion.shrinkDirectionIndex = model::axisNumber(model.expansion.shrinkDirection);
   });
 
   fillList(*dialog, Ids::kDirectionList, shrinkDirectionEntries(model));
   if (model.oldFileLoaded) {
-    model.shrinkDirectionIndex = model::axisNumber(model.shrinkDirection);
-    const std::string letter(1, model::axisLetter(model.shrinkDirectionIndex));
+    model.expansion.shrinkDirectionIndex = model::axisNumber(model.expansion.shrinkDirection);
+    const std::string letter(1, model::axisLetter(model.expansion.shrinkDirectionIndex));
     dialog->setSelection(Ids::kDirectionList, entryShowing(*dialog, Ids::kDirectionList, letter));
-    dialog->setText(Ids::kShrinkRatioEdit, shownNumber(model.shrinkRatio, 14, 7));
+    dialog->setText(Ids::kShrinkRatioEdit, shownNumber(model.expansion.shrinkRatio, 14, 7));
   } else {
     dialog->setSelection(Ids::kDirectionList, 0);
     dialog->setText(Ids::kShrinkRatioEdit, "");
@@ -120,29 +120,31 @@ void runArchDialog(model::Model& model, DialogHost& host) {
   using Ids = ArchControls;
   auto dialog = host.createDialog(Ids::kTemplate);
   dialog->onEvent(Ids::kHalfSpanEdit, [&model](Dialog& d, ControlId control, EventKind) {
-    model.halfSpanText = std::string(model::firstChars(d.text(control), kNumberTextWidth));
-    model.halfSpan = numberIn(d, control);
+    model.expansion.halfSpanText =
+        std::string(model::firstChars(d.text(control), kNumberTextWidth));
+    model.expansion.halfSpan = numberIn(d, control);
   });
   dialog->onEvent(Ids::kHeightEdit, [&model](Dialog& d, ControlId control, EventKind) {
-    model.archHeightText = std::string(model::firstChars(d.text(control), kNumberTextWidth));
-    model.archHeight = numberIn(d, control);
+    model.expansion.archHeightText =
+        std::string(model::firstChars(d.text(control), kNumberTextWidth));
+    model.expansion.archHeight = numberIn(d, control);
   });
   dialog->onEvent(Ids::kKindList, [&model](Dialog& d, ControlId control, EventKind) {
-    model.archKind = d.selection(control);
+    model.expansion.archKind = d.selection(control);
   });
 
   fillList(*dialog, Ids::kKindList, {"Circular", "Parabolic"});
   if (!model.oldFileLoaded) {
-    model.halfSpanText.clear();
-    model.archHeightText.clear();
-    model.archKind = model::kCircularArch;
-  } else if (model.loadedExpansionType == model::kArch) {
-    model.halfSpanText = shownNumber(model.halfSpan, 14, 4);
-    model.archHeightText = shownNumber(model.archHeight, 14, 4);
+    model.expansion.halfSpanText.clear();
+    model.expansion.archHeightText.clear();
+    model.expansion.archKind = model::kCircularArch;
+  } else if (model.expansion.loadedExpansionType == model::kArch) {
+    model.expansion.halfSpanText = shownNumber(model.expansion.halfSpan, 14, 4);
+    model.expansion.archHeightText = shownNumber(model.expansion.archHeight, 14, 4);
   }
-  dialog->setText(Ids::kHalfSpanEdit, model::trimRight(model.halfSpanText));
-  dialog->setText(Ids::kHeightEdit, model::trimRight(model.archHeightText));
-  dialog->setSelection(Ids::kKindList, model.archKind);
+  dialog->setText(Ids::kHalfSpanEdit, model::trimRight(model.expansion.halfSpanText));
+  dialog->setText(Ids::kHeightEdit, model::trimRight(model.expansion.archHeightText));
+  dialog->setSelection(Ids::kKindList, model.expansion.archKind);
   dialog->runModal();
 }
 

@@ -26,15 +26,16 @@ struct TopologyState {
 // shrinks them: elements beyond a lowered count stay hidden and come back
 // when the count is raised again.
 void fitTopologyToCount(model::Model& model) {
-  model.baseElemStart.resize(
-      std::max<std::int64_t>(model.baseElemStart.count(), model.baseElementCount));
-  model.baseElemEnd.resize(
-      std::max<std::int64_t>(model.baseElemEnd.count(), model.baseElementCount));
+  model.base.baseElemStart.resize(
+      std::max<std::int64_t>(model.base.baseElemStart.count(), model.base.baseElementCount));
+  model.base.baseElemEnd.resize(
+      std::max<std::int64_t>(model.base.baseElemEnd.count(), model.base.baseElementCount));
 }
 
 int elementCount(const model::Model& model) {
-  return static_cast<int>(std::min({model.baseElemStart.count(), model.baseElemEnd.count(),
-                                    std::int64_t{std::max(model.baseElementCount, 0)}}));
+  return static_cast<int>(
+      std::min({model.base.baseElemStart.count(), model.base.baseElemEnd.count(),
+                std::int64_t{std::max(model.base.baseElementCount, 0)}}));
 }
 
 bool holdsElement(const model::Model& model, int element) {
@@ -44,9 +45,9 @@ bool holdsElement(const model::Model& model, int element) {
 // "12    7": each end node right-aligned in 3 columns, two blanks between,
 // then left-adjusted. Larger numbers widen their field and show whole.
 std::string endNodesText(const model::Model& model, int element) {
-  std::string text = model::integerField(model.baseElemStart(element), 3);
+  std::string text = model::integerField(model.base.baseElemStart(element), 3);
   text += "  ";
-  text += model::integerField(model.baseElemEnd(element), 3);
+  text += model::integerField(model.base.baseElemEnd(element), 3);
   return std::string(model::trimLeft(text));
 }
 
@@ -66,8 +67,8 @@ void applyEndNodes(Dialog& dialog, DialogHost& host, model::Model& model, Topolo
     showError(host, model, texts::kNoElementSelected, kTitle);
     return;
   }
-  std::int32_t& start = model.baseElemStart(element);
-  std::int32_t& end = model.baseElemEnd(element);
+  std::int32_t& start = model.base.baseElemStart(element);
+  std::int32_t& end = model.base.baseElemEnd(element);
   if (!model::readFreeForm(state.endNodesText, {&start, &end})) {
     showError(host, model, texts::kWrongEndNodes, kTitle);
     return;

@@ -20,22 +20,22 @@ using ui::MemoryDialog;
 
 model::Model newModel(int dofPerNode, int nodesInBase0, int nodesInBase1) {
   model::Model m;
-  m.dofPerNode = dofPerNode;
-  m.nodesInBase0 = nodesInBase0;
-  m.nodesInBase1 = nodesInBase1;
+  m.base.dofPerNode = dofPerNode;
+  m.base.nodesInBase0 = nodesInBase0;
+  m.base.nodesInBase1 = nodesInBase1;
   return m;
 }
 
 std::vector<float> row(const model::Model& m, int node) {
   std::vector<float> values;
-  for (int axis = 1; axis <= m.baseCoords.columns(); ++axis)
-    values.push_back(m.baseCoords(node, axis));
+  for (int axis = 1; axis <= m.base.baseCoords.columns(); ++axis)
+    values.push_back(m.base.baseCoords(node, axis));
   return values;
 }
 
 void setRow(model::Model& m, int node, std::vector<float> values) {
   for (int axis = 1; axis <= static_cast<int>(values.size()); ++axis)
-    m.baseCoords(node, axis) = values[static_cast<std::size_t>(axis - 1)];
+    m.base.baseCoords(node, axis) = values[static_cast<std::size_t>(axis - 1)];
 }
 
 void runWith(model::Model& m, ui::MemoryDialogHost& host,
@@ -64,9 +64,9 @@ TEST(CoordinatesDialogOpening, BuildsTheArrayAndListsForTheCurrentCounts) {
                 ElementsAre("", "", "", "", ""));
     EXPECT_EQ(d.text(Ids::kPrompt), "Input Coordinates X, Y, Z:\nSeparators: Space(s); Comma");
   });
-  EXPECT_EQ(m.baseNodeCount, 5);
-  EXPECT_EQ(m.baseCoords.rows(), 5);
-  EXPECT_EQ(m.baseCoords.columns(), 3);
+  EXPECT_EQ(m.base.baseNodeCount, 5);
+  EXPECT_EQ(m.base.baseCoords.rows(), 5);
+  EXPECT_EQ(m.base.baseCoords.columns(), 3);
 }
 
 TEST(CoordinatesDialogOpening, PromptNamesTwoCoordinatesIn2D) {
@@ -80,16 +80,16 @@ TEST(CoordinatesDialogOpening, PromptNamesTwoCoordinatesIn2D) {
 TEST(CoordinatesDialogOpening, AfterALoadKeepsTheLoadedCountAndNumbersTheProcessedList) {
   auto m = newModel(2, 2, 2);
   m.oldFileLoaded = true;
-  m.baseNodeCount = 4;
-  m.baseCoords.rebuild(4, 2);
+  m.base.baseNodeCount = 4;
+  m.base.baseCoords.rebuild(4, 2);
   setRow(m, 3, {1.5f, 2.0f});
-  m.nodesInBase1 = 3;  // changed in the main dialog after the load
+  m.base.nodesInBase1 = 3;  // changed in the main dialog after the load
   ui::MemoryDialogHost host;
   runWith(m, host, [](MemoryDialog& d) {
     EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList),
                 ElementsAre("1", "2", "3", "4"));
   });
-  EXPECT_EQ(m.baseNodeCount, 4);
+  EXPECT_EQ(m.base.baseNodeCount, 4);
   EXPECT_THAT(row(m, 3), ElementsAre(1.5f, 2.0f));
 }
 
@@ -97,22 +97,22 @@ TEST(CoordinatesDialogOpening, AfterALoadKeepsTheLoadedCountAndNumbersTheProcess
 // array follows them and keeps what remains of the earlier entries.
 TEST(CoordinatesDialogOpening, GrowsToChangedCountsAndKeepsRowsBeyondALoweredOne) {
   auto m = newModel(2, 2, 2);
-  m.baseCoords.rebuild(4, 2);
+  m.base.baseCoords.rebuild(4, 2);
   for (int node = 1; node <= 4; ++node) setRow(m, node, {float(node), float(10 * node)});
 
-  m.dofPerNode = 3;
-  m.nodesInBase1 = 3;
+  m.base.dofPerNode = 3;
+  m.base.nodesInBase1 = 3;
   ui::MemoryDialogHost host;
   runWith(m, host, [](MemoryDialog& d) { EXPECT_EQ(d.entryCount(Ids::kNodeList), 5); });
-  ASSERT_EQ(m.baseCoords.rows(), 5);
-  ASSERT_EQ(m.baseCoords.columns(), 3);
+  ASSERT_EQ(m.base.baseCoords.rows(), 5);
+  ASSERT_EQ(m.base.baseCoords.columns(), 3);
   EXPECT_THAT(row(m, 2), ElementsAre(2.0f, 20.0f, 0.0f));
   EXPECT_THAT(row(m, 4), ElementsAre(4.0f, 40.0f, 0.0f));
   EXPECT_THAT(row(m, 5), ElementsAre(0.0f, 0.0f, 0.0f));
 
-  m.dofPerNode = 2;
-  m.nodesInBase0 = 1;
-  m.nodesInBase1 = 1;
+  m.base.dofPerNode = 2;
+  m.base.nodesInBase0 = 1;
+  m.base.nodesInBase1 = 1;
   runWith(m, host, [](MemoryDialog& d) {
     EXPECT_EQ(d.entryCount(Ids::kNodeList), 2);
     // The last node of the smaller array reads and applies without touching
@@ -122,7 +122,7 @@ TEST(CoordinatesDialogOpening, GrowsToChangedCountsAndKeepsRowsBeyondALoweredOne
     d.userClick(Ids::kApplyButton);
   });
   // Rows and the third column beyond the lowered counts stay, hidden.
-  EXPECT_EQ(m.baseCoords.storage(),
+  EXPECT_EQ(m.base.baseCoords.storage(),
             (std::vector<float>{1, 10, 0, 7, 8, 0, 3, 30, 0, 4, 40, 0, 0, 0, 0}));
   EXPECT_TRUE(host.messages().empty());
 }
@@ -141,7 +141,7 @@ class CoordinatesShown : public ::testing::TestWithParam<ShownCase> {};
 TEST_P(CoordinatesShown, ShowsCompactTextsJoinedByTwoBlanks) {
   const auto& c = GetParam();
   auto m = newModel(c.dofPerNode, 4, 4);
-  m.baseCoords.rebuild(8, c.dofPerNode);
+  m.base.baseCoords.rebuild(8, c.dofPerNode);
   setRow(m, 1, c.node1);
   setRow(m, 5, c.node5);
   setRow(m, c.chosen, c.chosenValues);
@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CoordinatesApply, ApplyingTheShownReferenceLevelStoresIt) {
   auto m = newModel(2, 4, 4);
-  m.baseCoords.rebuild(8, 2);
+  m.base.baseCoords.rebuild(8, 2);
   setRow(m, 5, {0, 3.5f});
   ui::MemoryDialogHost host;
   runWith(m, host, [](MemoryDialog& d) {
@@ -192,7 +192,7 @@ class CoordinatesTextForms : public ::testing::TestWithParam<TextCase> {};
 TEST_P(CoordinatesTextForms, StoresReadableTextsAndRefusesTheRest) {
   const auto& c = GetParam();
   auto m = newModel(c.dofPerNode, 2, 2);
-  m.baseCoords.rebuild(4, c.dofPerNode);
+  m.base.baseCoords.rebuild(4, c.dofPerNode);
   setRow(m, 3, c.dofPerNode == 2 ? std::vector<float>{7, 8} : std::vector<float>{7, 8, 9});
   ui::MemoryDialogHost host;
   std::string mark;
@@ -277,7 +277,7 @@ TEST(CoordinatesApply, WithoutAChosenNodeTellsTheUserAndChangesNothing) {
     d.userClick(Ids::kApplyButton);
     EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList), ElementsAre("", ""));
   });
-  EXPECT_EQ(m.baseCoords.storage(), (std::vector<float>{0, 0, 0, 0}));
+  EXPECT_EQ(m.base.baseCoords.storage(), (std::vector<float>{0, 0, 0, 0}));
   ASSERT_EQ(host.messages().size(), 1u);
   EXPECT_EQ(host.messages()[0].text, "No Node Selected");
   EXPECT_EQ(host.messages()[0].title, "Dialog2 Message");
@@ -300,7 +300,7 @@ TEST(CoordinatesClosing, CancelKeepsEveryAppliedNode) {
     d.userCancel();
   });
   runCoordinatesDialog(m, host);
-  EXPECT_EQ(m.baseCoords.storage(), (std::vector<float>{0, 0, 1, 0, 0, 1.5f, 1, 1.5f}));
+  EXPECT_EQ(m.base.baseCoords.storage(), (std::vector<float>{0, 0, 1, 0, 0, 1.5f, 1, 1.5f}));
 
   // Reopened without a load, the marks start blank again.
   runWith(m, host, [](MemoryDialog& d) {

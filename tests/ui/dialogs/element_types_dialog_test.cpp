@@ -21,7 +21,7 @@ model::Model newModel(bool romanian, int expansionType) {
   model::Model m;
   m.romanian = romanian;
   model::setStartValues(m);
-  m.expansionType = expansionType;
+  m.expansion.expansionType = expansionType;
   model::startNewElementTypes(m);
   return m;
 }
@@ -49,10 +49,11 @@ TEST_P(ElementTypeDefaults, AreShownAndStoredOnOpening) {
   auto m = newModel(c.romanian, c.expansionType);
   // Blank names, or the defaults of the other expansion family, take the
   // defaults of the type chosen now.
-  m.typeNames = {"",
-                 c.expansionType == model::kArch ? "Transversal"
-                                                 : model::say({"Strut", "Montant"}, c.romanian),
-                 "", ""};
+  m.types.typeNames = {"",
+                       c.expansionType == model::kArch
+                           ? "Transversal"
+                           : model::say({"Strut", "Montant"}, c.romanian),
+                       "", ""};
   MemoryDialogHost host;
   testing_support::playNextOpening(
       host, Ids::kTemplate,
@@ -62,8 +63,8 @@ TEST_P(ElementTypeDefaults, AreShownAndStoredOnOpening) {
       },
       kCancelButton);
   runElementTypesDialog(m, host);
-  EXPECT_EQ(m.typeNames, c.names);
-  EXPECT_EQ(m.typeAreas, (std::array<float, 4>{1, 2, 3, 4}));
+  EXPECT_EQ(m.types.typeNames, c.names);
+  EXPECT_EQ(m.types.typeAreas, (std::array<float, 4>{1, 2, 3, 4}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -96,8 +97,8 @@ TEST(ElementTypesDialog, ChangingOneAreaStoresAllFieldsAsShown) {
   testing_support::playNextOpening(host, Ids::kTemplate,
                                    [](MemoryDialog& d) { d.userType(1066, "12.5"); });
   runElementTypesDialog(m, host);
-  EXPECT_EQ(m.typeAreas, (std::array<float, 4>{1, 2, 12.5f, 4}));
-  EXPECT_THAT(m.typeNames,
+  EXPECT_EQ(m.types.typeAreas, (std::array<float, 4>{1, 2, 12.5f, 4}));
+  EXPECT_THAT(m.types.typeNames,
               ElementsAre("Longitudinal", "Strut", "Diagonal", "Transversal Diagonal"));
 }
 
@@ -113,8 +114,8 @@ TEST(ElementTypesDialog, AreaTextsReadTheirLeadingNumber) {
     testing_support::playNextOpening(host, Ids::kTemplate,
                                      [&](MemoryDialog& d) { d.userType(1068, c.typed); });
     runElementTypesDialog(m, host);
-    EXPECT_FLOAT_EQ(m.typeArea(4), c.area) << "\"" << c.typed << "\"";
-    EXPECT_FLOAT_EQ(m.typeArea(1), 1.0f);
+    EXPECT_FLOAT_EQ(m.types.typeArea(4), c.area) << "\"" << c.typed << "\"";
+    EXPECT_FLOAT_EQ(m.types.typeArea(1), 1.0f);
   }
 }
 
@@ -130,13 +131,13 @@ TEST(ElementTypesDialog, NamesAndAreasTypedAreKeptAfterCancel) {
       },
       kCancelButton);
   runElementTypesDialog(m, host);
-  EXPECT_THAT(m.typeNames, ElementsAre("Chord", "Transversal", "Diagonal", ""));
-  EXPECT_EQ(m.typeAreas, (std::array<float, 4>{1, 0.5f, 3, 4}));
+  EXPECT_THAT(m.types.typeNames, ElementsAre("Chord", "Transversal", "Diagonal", ""));
+  EXPECT_EQ(m.types.typeAreas, (std::array<float, 4>{1, 0.5f, 3, 4}));
 }
 
 TEST(ElementTypesDialog, AreasShowTheirCompactSevenDigitForm) {
   auto m = newModel(false, model::kPrismatic);
-  m.typeAreas = {0.05f, 1234567.0f, 12345678.0f, -2.5f};
+  m.types.typeAreas = {0.05f, 1234567.0f, 12345678.0f, -2.5f};
   MemoryDialogHost host;
   testing_support::playNextOpening(host, Ids::kTemplate, [](MemoryDialog& d) {
     EXPECT_EQ(shownAreas(d),
@@ -144,13 +145,13 @@ TEST(ElementTypesDialog, AreasShowTheirCompactSevenDigitForm) {
   });
   runElementTypesDialog(m, host);
   // Nothing typed: the areas keep their exact values.
-  EXPECT_EQ(m.typeAreas, (std::array<float, 4>{0.05f, 1234567.0f, 12345678.0f, -2.5f}));
+  EXPECT_EQ(m.types.typeAreas, (std::array<float, 4>{0.05f, 1234567.0f, 12345678.0f, -2.5f}));
 }
 
 TEST(ElementTypesDialog, AfterALoadShowsTheStoredNamesLeftAdjusted) {
   auto m = newModel(false, model::kArch);
   m.oldFileLoaded = true;
-  m.typeNames = {" Talpa", " Montant", " Diag", " TD"};
+  m.types.typeNames = {" Talpa", " Montant", " Diag", " TD"};
   MemoryDialogHost host;
   testing_support::playNextOpening(host, Ids::kTemplate, [](MemoryDialog& d) {
     EXPECT_EQ(shownNames(d), (std::array<std::string, 4>{"Talpa", "Montant", "Diag", "TD"}));
@@ -159,15 +160,15 @@ TEST(ElementTypesDialog, AfterALoadShowsTheStoredNamesLeftAdjusted) {
   });
   runElementTypesDialog(m, host);
   // Untouched names stay as loaded.
-  EXPECT_THAT(m.typeNames, ElementsAre(" Talpa", " Montant", " Diag", " TD"));
+  EXPECT_THAT(m.types.typeNames, ElementsAre(" Talpa", " Montant", " Diag", " TD"));
 }
 
 TEST(ElementTypesDialog, WithThreeLoadedTypesTheFourthIsDisabledAndUntouched) {
   auto m = newModel(false, model::kPrismatic);
   m.oldFileLoaded = true;
-  m.elementKindCount = 3;
-  m.typeNames = {"A", "B", "C", "kept"};
-  m.typeAreas = {5, 6, 7, 8};
+  m.types.elementKindCount = 3;
+  m.types.typeNames = {"A", "B", "C", "kept"};
+  m.types.typeAreas = {5, 6, 7, 8};
   MemoryDialogHost host;
   testing_support::playNextOpening(host, Ids::kTemplate, [](MemoryDialog& d) {
     EXPECT_EQ(shownNames(d), (std::array<std::string, 4>{"A", "B", "C", ""}));
@@ -178,23 +179,23 @@ TEST(ElementTypesDialog, WithThreeLoadedTypesTheFourthIsDisabledAndUntouched) {
     d.userType(1062, "Post");
   });
   runElementTypesDialog(m, host);
-  EXPECT_THAT(m.typeNames, ElementsAre("A", "Post", "C", "kept"));
-  EXPECT_EQ(m.typeAreas, (std::array<float, 4>{5, 6, 7, 8}));
+  EXPECT_THAT(m.types.typeNames, ElementsAre("A", "Post", "C", "kept"));
+  EXPECT_EQ(m.types.typeAreas, (std::array<float, 4>{5, 6, 7, 8}));
 }
 
 TEST(ElementTypesDialog, WithTwoLoadedTypesTheThirdBoxesAreBlankAndItsAreaIsNotRead) {
   auto m = newModel(false, model::kPrismatic);
   m.oldFileLoaded = true;
-  m.elementKindCount = 2;
-  m.typeNames = {"A", "B", "C", "D"};
-  m.typeAreas = {5, 6, 7, 8};
+  m.types.elementKindCount = 2;
+  m.types.typeNames = {"A", "B", "C", "D"};
+  m.types.typeAreas = {5, 6, 7, 8};
   MemoryDialogHost host;
   testing_support::playNextOpening(host, Ids::kTemplate, [](MemoryDialog& d) {
     EXPECT_EQ(shownNames(d), (std::array<std::string, 4>{"A", "B", "", ""}));
     d.userType(1066, "70");
   });
   runElementTypesDialog(m, host);
-  EXPECT_EQ(m.typeAreas, (std::array<float, 4>{5, 6, 7, 8}));
+  EXPECT_EQ(m.types.typeAreas, (std::array<float, 4>{5, 6, 7, 8}));
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ using Pyramid = PyramidControls;
 
 TEST(PyramidDialog, NewModelOpensEmptyAndKeepsTypedValuesAfterCancel) {
   model::Model m;
-  m.dofPerNode = 2;
+  m.base.dofPerNode = 2;
   MemoryDialogHost host;
   testing_support::playNextOpening(
       host, Pyramid::kTemplate,
@@ -35,9 +35,9 @@ TEST(PyramidDialog, NewModelOpensEmptyAndKeepsTypedValuesAfterCancel) {
       },
       kCancelButton);
   runPyramidDialog(m, host);
-  EXPECT_FLOAT_EQ(m.pyramidShrinkRatio, 0.6f);
-  EXPECT_EQ(m.vertexFootText, "1.5,2");
-  EXPECT_EQ(m.vertexFoot, (std::array<float, 3>{1.5f, 2.0f, 0.0f}));
+  EXPECT_FLOAT_EQ(m.expansion.pyramidShrinkRatio, 0.6f);
+  EXPECT_EQ(m.expansion.vertexFootText, "1.5,2");
+  EXPECT_EQ(m.expansion.vertexFoot, (std::array<float, 3>{1.5f, 2.0f, 0.0f}));
   EXPECT_TRUE(host.messages().empty());
 }
 
@@ -50,15 +50,15 @@ class PyramidRatioText : public ::testing::TestWithParam<RatioCase> {};
 
 TEST_P(PyramidRatioText, IsReadAsTheLeadingNumber) {
   model::Model m;
-  m.dofPerNode = 3;
-  m.vertexFootText = "0 0 0";
-  m.pyramidShrinkRatio = 9;
+  m.base.dofPerNode = 3;
+  m.expansion.vertexFootText = "0 0 0";
+  m.expansion.pyramidShrinkRatio = 9;
   MemoryDialogHost host;
   testing_support::playNextOpening(host, Pyramid::kTemplate, [](MemoryDialog& d) {
     d.userType(Pyramid::kShrinkRatioEdit, GetParam().typed);
   });
   runPyramidDialog(m, host);
-  EXPECT_FLOAT_EQ(m.pyramidShrinkRatio, GetParam().stored);
+  EXPECT_FLOAT_EQ(m.expansion.pyramidShrinkRatio, GetParam().stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PyramidRatioText,
@@ -83,15 +83,15 @@ class PyramidFootText : public ::testing::TestWithParam<FootCase> {};
 TEST_P(PyramidFootText, IsReadAfterTheDialogCloses) {
   const auto& c = GetParam();
   model::Model m;
-  m.dofPerNode = c.dofPerNode;
-  m.vertexFoot = {7, 8, 9};
-  m.vertexFootText = c.previousText;
+  m.base.dofPerNode = c.dofPerNode;
+  m.expansion.vertexFoot = {7, 8, 9};
+  m.expansion.vertexFootText = c.previousText;
   MemoryDialogHost host;
   testing_support::playNextOpening(host, Pyramid::kTemplate, [&](MemoryDialog& d) {
     if (c.typed != nullptr) d.userType(Pyramid::kVertexFootEdit, c.typed);
   });
   runPyramidDialog(m, host);
-  EXPECT_EQ(m.vertexFoot, c.foot);
+  EXPECT_EQ(m.expansion.vertexFoot, c.foot);
   if (c.wrong) {
     ASSERT_EQ(host.messages().size(), 1u);
     EXPECT_EQ(host.messages()[0].text, "Wrong Foot Coordinates String.");
@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, PyramidFootText,
 
 TEST(PyramidDialog, RomanianFootMessage) {
   model::Model m;
-  m.dofPerNode = 2;
+  m.base.dofPerNode = 2;
   m.romanian = true;
   MemoryDialogHost host;
   runPyramidDialog(m, host);  // closes at once with an empty foot text
@@ -136,18 +136,18 @@ TEST(PyramidDialog, RomanianFootMessage) {
 TEST(PyramidDialog, AfterALoadShowsAndStoresTheModelValues) {
   model::Model m;
   m.oldFileLoaded = true;
-  m.pyramidShrinkRatio = 0.625f;
-  m.vertexFoot = {1.5f, 2.0f, -30.25f};
+  m.expansion.pyramidShrinkRatio = 0.625f;
+  m.expansion.vertexFoot = {1.5f, 2.0f, -30.25f};
   for (const int dof : {3, 2}) {
-    m.dofPerNode = dof;
+    m.base.dofPerNode = dof;
     MemoryDialogHost host;
     testing_support::playNextOpening(host, Pyramid::kTemplate, [&](MemoryDialog& d) {
       EXPECT_EQ(d.text(Pyramid::kShrinkRatioEdit), "0.625");
       EXPECT_EQ(d.text(Pyramid::kVertexFootEdit), dof == 3 ? "1.5  2.  -30.25" : "1.5  2.");
     });
     runPyramidDialog(m, host);
-    EXPECT_EQ(m.vertexFootText, dof == 3 ? "1.5  2.  -30.25" : "1.5  2.");
-    EXPECT_EQ(m.vertexFoot, (std::array<float, 3>{1.5f, 2.0f, -30.25f}));
+    EXPECT_EQ(m.expansion.vertexFootText, dof == 3 ? "1.5  2.  -30.25" : "1.5  2.");
+    EXPECT_EQ(m.expansion.vertexFoot, (std::array<float, 3>{1.5f, 2.0f, -30.25f}));
     EXPECT_TRUE(host.messages().empty());
   }
 }
@@ -167,8 +167,8 @@ class ShrinkDirections : public ::testing::TestWithParam<DirectionCase> {};
 TEST_P(ShrinkDirections, OffersTheOtherAxesAndStoresTheChosenLetter) {
   const auto& c = GetParam();
   model::Model m;
-  m.dofPerNode = c.dofPerNode;
-  m.directionIndex = c.directionIndex;
+  m.base.dofPerNode = c.dofPerNode;
+  m.expansion.directionIndex = c.directionIndex;
   MemoryDialogHost host;
   for (int entry = 1; entry <= 2; ++entry) {
     testing_support::playNextOpening(host, Shrink::kTemplate, [&](MemoryDialog& d) {
@@ -178,8 +178,8 @@ TEST_P(ShrinkDirections, OffersTheOtherAxesAndStoresTheChosenLetter) {
     });
     runShrinkDialog(m, host);
     const std::string& letter = c.entries[static_cast<std::size_t>(entry - 1)];
-    EXPECT_EQ(m.shrinkDirection, letter.empty() ? ' ' : letter[0]);
-    EXPECT_EQ(m.shrinkDirectionIndex, letter.empty() ? 0 : letter[0] - 'X' + 1);
+    EXPECT_EQ(m.expansion.shrinkDirection, letter.empty() ? ' ' : letter[0]);
+    EXPECT_EQ(m.expansion.shrinkDirectionIndex, letter.empty() ? 0 : letter[0] - 'X' + 1);
   }
 }
 
@@ -195,10 +195,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ShrinkDialog, RatioTypedIsKeptAfterCancelAndNewModelOpensEmpty) {
   model::Model m;
-  m.dofPerNode = 3;
-  m.directionIndex = 1;
-  m.shrinkRatio = 0.5f;
-  m.shrinkDirection = 'Z';
+  m.base.dofPerNode = 3;
+  m.expansion.directionIndex = 1;
+  m.expansion.shrinkRatio = 0.5f;
+  m.expansion.shrinkDirection = 'Z';
   MemoryDialogHost host;
   testing_support::playNextOpening(
       host, Shrink::kTemplate,
@@ -208,8 +208,8 @@ TEST(ShrinkDialog, RatioTypedIsKeptAfterCancelAndNewModelOpensEmpty) {
       },
       kCancelButton);
   runShrinkDialog(m, host);
-  EXPECT_FLOAT_EQ(m.shrinkRatio, 0.8f);
-  EXPECT_EQ(m.shrinkDirection, 'Z');
+  EXPECT_FLOAT_EQ(m.expansion.shrinkRatio, 0.8f);
+  EXPECT_EQ(m.expansion.shrinkDirection, 'Z');
 }
 
 TEST(ShrinkDialog, AfterALoadSelectsTheLoadedDirectionAndShowsTheRatio) {
@@ -222,17 +222,18 @@ TEST(ShrinkDialog, AfterALoadSelectsTheLoadedDirectionAndShowsTheRatio) {
                        Case{3, 'X', 1}, Case{3, 'Y', 2}, Case{3, 'Q', 0}}) {
     model::Model m;
     m.oldFileLoaded = true;
-    m.dofPerNode = 3;
-    m.directionIndex = c.directionIndex;
-    m.shrinkDirection = c.shrinkDirection;
-    m.shrinkRatio = 1234567.0f;
+    m.base.dofPerNode = 3;
+    m.expansion.directionIndex = c.directionIndex;
+    m.expansion.shrinkDirection = c.shrinkDirection;
+    m.expansion.shrinkRatio = 1234567.0f;
     MemoryDialogHost host;
     testing_support::playNextOpening(host, Shrink::kTemplate, [&](MemoryDialog& d) {
       EXPECT_EQ(d.selection(Shrink::kDirectionList), c.entry) << c.shrinkDirection;
       EXPECT_EQ(d.text(Shrink::kShrinkRatioEdit), "1234567.");
     });
     runShrinkDialog(m, host);
-    EXPECT_EQ(m.shrinkDirectionIndex, c.entry == 0 ? 0 : model::axisNumber(c.shrinkDirection));
+    EXPECT_EQ(m.expansion.shrinkDirectionIndex,
+              c.entry == 0 ? 0 : model::axisNumber(c.shrinkDirection));
   }
 }
 
@@ -242,9 +243,9 @@ using Arch = ArchControls;
 
 TEST(ArchDialog, NewModelOpensBlankWithCircularAndKeepsTypedValuesAfterCancel) {
   model::Model m;
-  m.archKind = model::kParabolicArch;
-  m.halfSpan = 10;
-  m.halfSpanText = "10";
+  m.expansion.archKind = model::kParabolicArch;
+  m.expansion.halfSpan = 10;
+  m.expansion.halfSpanText = "10";
   MemoryDialogHost host;
   testing_support::playNextOpening(
       host, Arch::kTemplate,
@@ -260,26 +261,26 @@ TEST(ArchDialog, NewModelOpensBlankWithCircularAndKeepsTypedValuesAfterCancel) {
       },
       kCancelButton);
   runArchDialog(m, host);
-  EXPECT_FLOAT_EQ(m.halfSpan, 25.5f);
-  EXPECT_FLOAT_EQ(m.archHeight, 6.0f);
-  EXPECT_EQ(m.archKind, model::kParabolicArch);
+  EXPECT_FLOAT_EQ(m.expansion.halfSpan, 25.5f);
+  EXPECT_FLOAT_EQ(m.expansion.archHeight, 6.0f);
+  EXPECT_EQ(m.expansion.archKind, model::kParabolicArch);
 }
 
 TEST(ArchDialog, NewModelResetsTheKindToCircular) {
   model::Model m;
-  m.archKind = model::kParabolicArch;
+  m.expansion.archKind = model::kParabolicArch;
   MemoryDialogHost host;
   runArchDialog(m, host);
-  EXPECT_EQ(m.archKind, model::kCircularArch);
+  EXPECT_EQ(m.expansion.archKind, model::kCircularArch);
 }
 
 TEST(ArchDialog, AfterLoadingAnArchShowsItsValuesInFourDigits) {
   model::Model m;
   m.oldFileLoaded = true;
-  m.loadedExpansionType = model::kArch;
-  m.halfSpan = 1234.5678f;
-  m.archHeight = 3.25f;
-  m.archKind = model::kParabolicArch;
+  m.expansion.loadedExpansionType = model::kArch;
+  m.expansion.halfSpan = 1234.5678f;
+  m.expansion.archHeight = 3.25f;
+  m.expansion.archKind = model::kParabolicArch;
   MemoryDialogHost host;
   testing_support::playNextOpening(host, Arch::kTemplate, [](MemoryDialog& d) {
     EXPECT_EQ(d.text(Arch::kHalfSpanEdit), "1235.");
@@ -288,7 +289,7 @@ TEST(ArchDialog, AfterLoadingAnArchShowsItsValuesInFourDigits) {
   });
   runArchDialog(m, host);
   // Showing does not change the values: only typing does.
-  EXPECT_FLOAT_EQ(m.halfSpan, 1234.5678f);
+  EXPECT_FLOAT_EQ(m.expansion.halfSpan, 1234.5678f);
 }
 
 TEST(ArchDialog, AfterLoadingAnotherTypeShowsTheTextsTypedBefore) {
@@ -301,7 +302,7 @@ TEST(ArchDialog, AfterLoadingAnotherTypeShowsTheTextsTypedBefore) {
   runArchDialog(m, host);
 
   m.oldFileLoaded = true;
-  m.loadedExpansionType = model::kPrismatic;
+  m.expansion.loadedExpansionType = model::kPrismatic;
   testing_support::playNextOpening(host, Arch::kTemplate, [](MemoryDialog& d) {
     EXPECT_EQ(d.text(Arch::kHalfSpanEdit), "12.50");
     EXPECT_EQ(d.text(Arch::kHeightEdit), "4");

@@ -20,13 +20,13 @@ using ui::MemoryDialog;
 
 model::Model modelWithElements(int count) {
   model::Model m;
-  m.baseElementCount = count;
+  m.base.baseElementCount = count;
   return m;
 }
 
 void setElement(model::Model& m, int element, int start, int end) {
-  m.baseElemStart(element) = start;
-  m.baseElemEnd(element) = end;
+  m.base.baseElemStart(element) = start;
+  m.base.baseElemEnd(element) = end;
 }
 
 void runWith(model::Model& m, ui::MemoryDialogHost& host,
@@ -42,8 +42,8 @@ TEST(TopologyDialogOpening, ListsFollowTheCountAndLoadedElementsShowTheirNumbers
     EXPECT_THAT(testing_support::entryTexts(d, Ids::kElementList), ElementsAre("1", "2", "3"));
     EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList), ElementsAre("", "", ""));
   });
-  EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{0, 0, 0}));
-  EXPECT_EQ(m.baseElemEnd.storage(), (std::vector<std::int32_t>{0, 0, 0}));
+  EXPECT_EQ(m.base.baseElemStart.storage(), (std::vector<std::int32_t>{0, 0, 0}));
+  EXPECT_EQ(m.base.baseElemEnd.storage(), (std::vector<std::int32_t>{0, 0, 0}));
 
   m.oldFileLoaded = true;
   runWith(m, host, [](MemoryDialog& d) {
@@ -53,11 +53,11 @@ TEST(TopologyDialogOpening, ListsFollowTheCountAndLoadedElementsShowTheirNumbers
 
 TEST(TopologyDialogOpening, GrowsToAChangedCountAndKeepsElementsBeyondALoweredOne) {
   auto m = modelWithElements(3);
-  m.baseElemStart.rebuild(3);
-  m.baseElemEnd.rebuild(3);
+  m.base.baseElemStart.rebuild(3);
+  m.base.baseElemEnd.rebuild(3);
   for (int element = 1; element <= 3; ++element) setElement(m, element, element, element + 1);
 
-  m.baseElementCount = 5;
+  m.base.baseElementCount = 5;
   ui::MemoryDialogHost host;
   runWith(m, host, [](MemoryDialog& d) {
     EXPECT_EQ(d.entryCount(Ids::kElementList), 5);
@@ -65,13 +65,13 @@ TEST(TopologyDialogOpening, GrowsToAChangedCountAndKeepsElementsBeyondALoweredOn
     d.userType(Ids::kEndNodesEdit, "4 5");
     d.userClick(Ids::kApplyButton);
   });
-  EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2, 3, 0, 4}));
-  EXPECT_EQ(m.baseElemEnd.storage(), (std::vector<std::int32_t>{2, 3, 4, 0, 5}));
+  EXPECT_EQ(m.base.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2, 3, 0, 4}));
+  EXPECT_EQ(m.base.baseElemEnd.storage(), (std::vector<std::int32_t>{2, 3, 4, 0, 5}));
 
-  m.baseElementCount = 2;
+  m.base.baseElementCount = 2;
   runWith(m, host, [](MemoryDialog& d) { EXPECT_EQ(d.entryCount(Ids::kElementList), 2); });
-  EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2, 3, 0, 4}));
-  EXPECT_EQ(m.baseElemEnd.storage(), (std::vector<std::int32_t>{2, 3, 4, 0, 5}));
+  EXPECT_EQ(m.base.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2, 3, 0, 4}));
+  EXPECT_EQ(m.base.baseElemEnd.storage(), (std::vector<std::int32_t>{2, 3, 4, 0, 5}));
 }
 
 struct ShownCase {
@@ -85,8 +85,8 @@ class TopologyShown : public ::testing::TestWithParam<ShownCase> {};
 TEST_P(TopologyShown, ShowsTheEndNodesInThreeColumnsLeftAdjusted) {
   const auto& c = GetParam();
   auto m = modelWithElements(2);
-  m.baseElemStart.rebuild(2);
-  m.baseElemEnd.rebuild(2);
+  m.base.baseElemStart.rebuild(2);
+  m.base.baseElemEnd.rebuild(2);
   setElement(m, 2, c.start, c.end);
   ui::MemoryDialogHost host;
   runWith(m, host, [&](MemoryDialog& d) {
@@ -118,8 +118,8 @@ class TopologyApply : public ::testing::TestWithParam<ApplyCase> {};
 TEST_P(TopologyApply, StoresWhatReadsAndReportsTheRest) {
   const auto& c = GetParam();
   auto m = modelWithElements(3);
-  m.baseElemStart.rebuild(3);
-  m.baseElemEnd.rebuild(3);
+  m.base.baseElemStart.rebuild(3);
+  m.base.baseElemEnd.rebuild(3);
   setElement(m, 2, c.startBefore, c.endBefore);
   ui::MemoryDialogHost host;
   std::string mark;
@@ -131,8 +131,8 @@ TEST_P(TopologyApply, StoresWhatReadsAndReportsTheRest) {
     mark = d.entryText(Ids::kProcessedList, 2);
     textAfter = d.text(Ids::kEndNodesEdit);
   });
-  EXPECT_EQ(m.baseElemStart(2), c.startAfter) << "text \"" << c.text << "\"";
-  EXPECT_EQ(m.baseElemEnd(2), c.endAfter) << "text \"" << c.text << "\"";
+  EXPECT_EQ(m.base.baseElemStart(2), c.startAfter) << "text \"" << c.text << "\"";
+  EXPECT_EQ(m.base.baseElemEnd(2), c.endAfter) << "text \"" << c.text << "\"";
   EXPECT_EQ(textAfter, c.text);
   if (c.message == nullptr) {
     EXPECT_EQ(mark, "2+");
@@ -146,8 +146,8 @@ TEST_P(TopologyApply, StoresWhatReadsAndReportsTheRest) {
     EXPECT_EQ(host.messages()[0].buttons, ui::MessageButtons::Ok);
   }
   // Neighbours are never touched.
-  EXPECT_EQ(m.baseElemStart(1), 0);
-  EXPECT_EQ(m.baseElemEnd(3), 0);
+  EXPECT_EQ(m.base.baseElemStart(1), 0);
+  EXPECT_EQ(m.base.baseElemEnd(3), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -201,7 +201,7 @@ TEST(TopologyApply, WithoutAChosenElementTellsTheUser) {
     ASSERT_EQ(host.messages().size(), 1u);
     EXPECT_EQ(host.messages()[0].text,
               model::say({"No Element Selected", "Nu s-a selectat nci un element."}, romanian));
-    EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{0, 0}));
+    EXPECT_EQ(m.base.baseElemStart.storage(), (std::vector<std::int32_t>{0, 0}));
   }
 }
 
@@ -235,8 +235,8 @@ TEST(TopologyClosing, CancelKeepsEveryAppliedElement) {
     d.userCancel();
   });
   runTopologyDialog(m, host);
-  EXPECT_EQ(m.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2, 3}));
-  EXPECT_EQ(m.baseElemEnd.storage(), (std::vector<std::int32_t>{2, 3, 1}));
+  EXPECT_EQ(m.base.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2, 3}));
+  EXPECT_EQ(m.base.baseElemEnd.storage(), (std::vector<std::int32_t>{2, 3, 1}));
 }
 
 }  // namespace

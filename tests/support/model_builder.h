@@ -1,0 +1,83 @@
+// Models for tests, built from named values instead of field by field:
+//
+//   const model::Model m = testing::buildModel({
+//       .dofPerNode = 2,
+//       .nodesInBase0 = 2,
+//       .nodesInBase1 = 2,
+//       .nodes = {{0, 0}, {0, 1}, {2, 0}, {2, 1}},
+//       .elements = {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}},
+//       .expansion = {.expansionDirection = 'X', .moduleCount = 3, .moduleLength = 2.0f,
+//                     .expansionType = model::kPrismatic},
+//   });
+//
+// Counts come from the lists (node and element counts), the direction index
+// from the direction letter, and the element types are those of a new model
+// unless given.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/model.h"
+#include "model/number_text.h"
+
+namespace zentrix::testing {
+
+// One element of the Base module: its two end nodes.
+struct EndNodes {
+  std::int32_t start = 0;
+  std::int32_t end = 0;
+};
+
+struct ModelSpec {
+  bool romanian = false;
+  std::string problemTitle{};
+  std::int32_t dofPerNode = 2;
+  std::int32_t nodesInBase0 = 0;
+  std::int32_t nodesInBase1 = 0;
+  std::vector<std::vector<float>> nodes{};  // node k is nodes[k - 1]
+  std::vector<EndNodes> elements{};         // element k is elements[k - 1]
+  bool lastNodesInBase0 = true;             // as in a new model
+  model::Expansion expansion{};
+  std::optional<model::ElementTypes> types{};  // a new model's when not given
+};
+
+inline model::Model buildModel(const ModelSpec& spec) {
+  model::Model m;
+  m.romanian = spec.romanian;
+  model::setStartValues(m);
+  m.base.problemTitle = spec.problemTitle;
+  m.base.dofPerNode = spec.dofPerNode;
+  m.base.nodesInBase0 = spec.nodesInBase0;
+  m.base.nodesInBase1 = spec.nodesInBase1;
+  m.base.lastNodesInBase0 = spec.lastNodesInBase0;
+  m.base.baseNodeCount = static_cast<std::int32_t>(spec.nodes.size());
+  m.base.baseCoords.rebuild(m.base.baseNodeCount, m.base.dofPerNode);
+  for (std::int64_t node = 1; node <= m.base.baseNodeCount; ++node) {
+    const std::vector<float>& xyz = spec.nodes[static_cast<std::size_t>(node - 1)];
+    for (int axis = 1; axis <= m.base.dofPerNode && axis <= static_cast<int>(xyz.size()); ++axis)
+      m.base.baseCoords(node, axis) = xyz[static_cast<std::size_t>(axis - 1)];
+  }
+  m.base.baseElementCount = static_cast<std::int32_t>(spec.elements.size());
+  m.base.baseElemStart.rebuild(m.base.baseElementCount);
+  m.base.baseElemEnd.rebuild(m.base.baseElementCount);
+  for (std::int64_t element = 1; element <= m.base.baseElementCount; ++element) {
+    const EndNodes& ends = spec.elements[static_cast<std::size_t>(element - 1)];
+    m.base.baseElemStart(element) = ends.start;
+    m.base.baseElemEnd(element) = ends.end;
+  }
+  m.expansion = spec.expansion;
+  if (m.expansion.directionIndex == 0)
+    m.expansion.directionIndex = model::axisNumber(m.expansion.expansionDirection);
+  if (spec.types) {
+    m.types = *spec.types;
+  } else {
+    model::startNewElementTypes(m);
+  }
+  return m;
+}
+
+}  // namespace zentrix::testing
