@@ -6,6 +6,7 @@
 #include "files/file_texts.h"
 #include "files/geometry_file.h"
 #include "files/geometry_layout.h"
+#include "files/structure_ranges.h"
 #include "files/text_file_output.h"
 #include "files/writer_checks.h"
 #include "model/number_text.h"
@@ -36,23 +37,11 @@ void writeBlockedNodesLine(TextFileOutput& out, std::int64_t first, std::int64_t
   out.advanceTo(endLine(at));
 }
 
-// The supported ranges: the first module's Base 0 and, for an arch, the
-// last section as well. Where the Base 0 nodes sit depends on whether they
-// were renumbered to the end.
-// The inputs are the structure's own (see `GeneratedWith`), so the supports
-// follow the numbering the nodes really have.
+// The supported ranges, where the numbering of the structure puts them.
 void writeBlockedNodes(TextFileOutput& out, const model::Model& model, int nodeWidth) {
-  const model::GeneratedWith with = model::structureInputs(model);
-  const std::int64_t n = model.totalNodes;
-  const std::int64_t k = with.nodesInBase0;
-  const bool arch = with.expansionType == model::kArch;
-  if (with.lastNodesInBase0) {
-    writeBlockedNodesLine(out, n - k + 1, n, nodeWidth, with.dofPerNode);
-    if (arch) writeBlockedNodesLine(out, n - 2 * k + 1, n - k, nodeWidth, with.dofPerNode);
-  } else {
-    writeBlockedNodesLine(out, 1, k, nodeWidth, with.dofPerNode);
-    if (arch) writeBlockedNodesLine(out, n - k + 1, n, nodeWidth, with.dofPerNode);
-  }
+  const int dofPerNode = model::structureInputs(model).dofPerNode;
+  for (const NodeRange& range : blockedNodeRanges(model))
+    writeBlockedNodesLine(out, range.first, range.last, nodeWidth, dofPerNode);
 }
 
 // Elements first..last, the area of the type in the general form G12.4, and
@@ -81,34 +70,9 @@ void writeKindLine(TextFileOutput& out, std::int64_t first, std::int64_t last, i
 // in Base 0 (written once, after every kind block), with its own type.
 void writeElementData(TextFileOutput& out, const model::Model& model, int elementWidth) {
   writeElementDataHeading(out, model.romanian);
-  for (int kind = 1; kind <= model::kKindCount; ++kind)
-    writeKindLine(out, std::int64_t{model.kindEnd[kind - 1]} + 1, model.kindEnd[kind], elementWidth,
-                  model.typeArea(kind), model.typeName(kind));
-  const std::int64_t firstBase0 = model.kindCount[4] != 0 ? model.kindCount[4] : model.kindCount[3];
-  const std::int64_t lastKindElement = model.kindEnd[4] != 0 ? model.kindEnd[4] : model.kindEnd[3];
-  std::int64_t number = lastKindElement;
-  for (std::int64_t s = firstBase0 + 1; s <= model.baseElementCount; ++s) {
-    const int type = model.elemKind(s);
-    ++number;
-    writeKindLine(out, number, number, elementWidth, model.typeArea(type), model.typeName(type));
-  }
-}
-
-// Arrays that do not match their counts mean the structure was not generated
-// (or was built by a broken caller); writing them would read past their end.
-bool structureIsComplete(const model::Model& model) {
-  if (model.totalNodes < 0 || model.totalElements < 0 || model.baseElementCount < 0) return false;
-  if (model.nodeCoords.rows() < model.totalNodes) return false;
-  if (model.totalNodes > 0 && model.nodeCoords.columns() < model::structureInputs(model).dofPerNode)
-    return false;
-  if (model.elemStart.count() < model.totalElements || model.elemEnd.count() < model.totalElements)
-    return false;
-  const std::int64_t firstBase0 = model.kindCount[4] != 0 ? model.kindCount[4] : model.kindCount[3];
-  for (std::int64_t s = firstBase0 + 1; s <= model.baseElementCount; ++s) {
-    if (s < 1 || s > model.elemKind.count()) return false;
-    if (model.elemKind(s) < 1 || model.elemKind(s) > model::kKindCount) return false;
-  }
-  return true;
+  for (const ElementRun& run : elementTypeRuns(model))
+    writeKindLine(out, run.first, run.last, elementWidth, model.typeArea(run.type),
+                  model.typeName(run.type));
 }
 
 std::optional<std::string> refusalToWrite(const model::Model& model) {
