@@ -83,7 +83,6 @@ ExportedStructure exportedStructure(const model::Model& model) {
   }
   for (int type = 1; type <= model::kKindCount; ++type)
     structure.typeAreas[static_cast<std::size_t>(type - 1)] = model.typeArea(type);
-  structure.title = model.problemTitle;
   structure.romanian = model.romanian;
   return structure;
 }
@@ -200,8 +199,10 @@ model::Outcome writeExportFile(ExportFormat format, const model::Model& model,
 }
 
 std::string exportCreatedMessage(std::string_view path, bool romanian) {
-  return model::say(texts::kStructureExported, romanian,
-                    {"\"" + model::escapedControls(path) + "\""});
+  std::string quoted(1, '"');
+  quoted += model::escapedControls(path);
+  quoted += '"';
+  return model::say(texts::kStructureExported, romanian, {quoted});
 }
 
 std::uint64_t exportFileSizeBound(const model::Model& model, ExportFormat format) {

@@ -17,6 +17,7 @@
 #include "files/structure_exports.h"
 #include "files/structure_ranges.h"
 #include "files/text_file_output.h"
+#include "model/digit_fields.h"
 #include "model/model.h"
 #include "model/progress.h"
 
@@ -38,7 +39,6 @@ struct ExportedStructure {
   std::vector<ElementRun> runs;    // non-empty, in order, covering 1..elements
   std::vector<NodeRange> blocked;  // inside 1..nodes, non-empty
   std::array<float, model::kKindCount> typeAreas{};
-  std::string title;
   bool romanian = false;
 
   float coordinate(std::int64_t node, int axis) const {
@@ -98,8 +98,23 @@ inline constexpr std::size_t kMaxPointChars = 3 * (kMaxRealChars + 1);
 // The shortest text of `value`, as the files hold it.
 std::string shortestText(float value);
 
+// A whole number without padding. The common ones (below 10^8) take the
+// word-wide road of digit_fields.h, which may store up to 16 characters
+// past `at`; the others std::to_chars.
 inline char* writeWhole(char* at, std::int64_t value) {
-  return std::to_chars(at, at + 20, value).ptr;
+  if (value >= 0 && value < model::kSmallFieldLimit) {
+    const auto n = static_cast<std::uint32_t>(value);
+    const int width = n < 10         ? 1
+                      : n < 100      ? 2
+                      : n < 1000     ? 3
+                      : n < 10000    ? 4
+                      : n < 100000   ? 5
+                      : n < 1000000  ? 6
+                      : n < 10000000 ? 7
+                                     : 8;
+    return model::writeSmallField(at, n, width);
+  }
+  return std::to_chars(at, at + kMaxWholeChars, value).ptr;
 }
 inline char* copyText(char* at, std::string_view text) {
   if (text.empty()) return at;

@@ -155,6 +155,28 @@ TEST(ExportCancel, LeavesTheOlderFileAndNoTemporaryFile) {
   }
 }
 
+// ------------------------------------------------------------------ size bounds
+
+// The free-space check plans with the bound: a writer never writes more,
+// whatever its numbers look like.
+TEST(ExportSizeBound, HoldsTheWrittenFile) {
+  model::Model m = generatedTruss(40);
+  for (std::int64_t node = 1; node <= m.totalNodes; ++node) {
+    m.nodeCoords(node, 1) = -1.17549435e-38f * static_cast<float>(node);
+    m.nodeCoords(node, 2) = -3.4028235e38f / static_cast<float>(node);
+  }
+  m.typeName(1) = std::string(model::kTypeNameWidth, 'x');
+  m.typeArea(1) = -1.23456789e-30f;
+  const ExportFormat formats[] = {ExportFormat::kVtu, ExportFormat::kMsh, ExportFormat::kDxf};
+  for (const ExportFormat format : formats) {
+    ScratchFolder folder;
+    const std::string path = folder.file("s");
+    ASSERT_TRUE(writeExportFile(format, m, path));
+    EXPECT_LE(std::filesystem::file_size(path), exportFileSizeBound(m, format))
+        << static_cast<int>(format);
+  }
+}
+
 // ------------------------------------------------------------------ supports
 
 struct SupportCase {
@@ -242,6 +264,10 @@ TEST(ExportedTypes, FollowTheKindBlocksAndTheBase0Elements) {
   const auto names = mshSection(readWholeFile(folder.file("s.msh")), "PhysicalNames");
   EXPECT_EQ(names, (std::vector<std::string>{"4", "1 1 \"Longitudinal\"", "1 2 \"Post\"",
                                              "1 3 \"Diagonal\"", "0 5 \"blocked nodes\""}));
+  m.romanian = true;
+  ASSERT_TRUE(writeMshFile(m, folder.file("s.msh")));
+  EXPECT_EQ(mshSection(readWholeFile(folder.file("s.msh")), "PhysicalNames").back(),
+            "0 5 \"noduri blocate\"");
 
   const auto layers = dxfLineLayers(readWholeFile(folder.file("s.dxf")));
   ASSERT_EQ(layers.size(), 13u);
