@@ -4,8 +4,10 @@
 // file size (io_floor.h). Each iteration times the writer and then the floor,
 // so that both meet the same state of the page cache. Counters: the file
 // size, MB/s, the median times of the writer and of the floor and their
-// ratio. The output folder is ZENTRIX_BENCH_DIR, or the current directory.
+// ratio, and the processor time of all threads. The output folder is
+// ZENTRIX_BENCH_DIR, or the current directory.
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -43,6 +45,15 @@ model::Model& generated(std::int32_t modules) {
   return *model;
 }
 
+double processCpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  const auto seconds = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
+  };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
 bool write(Writer writer, model::Model& model, const std::string& path) {
   switch (writer) {
     case Writer::kGeometryFile:
@@ -69,10 +80,13 @@ void writeStructure(benchmark::State& state, Writer writer) {
   std::vector<double> workTimes;
   std::vector<double> floorTimes;
   std::uintmax_t size = 0;
+  std::vector<double> cpuTimes;
   for (auto _ : state) {
+    const double cpuStart = processCpuSeconds();
     const auto start = Clock::now();
     if (!write(writer, model, path)) throw std::runtime_error("write failed");
     const double seconds = bench::secondsSince(start);
+    cpuTimes.push_back(processCpuSeconds() - cpuStart);
     state.SetIterationTime(seconds);
     workTimes.push_back(seconds);
     size = std::filesystem::file_size(path);
@@ -87,6 +101,9 @@ void writeStructure(benchmark::State& state, Writer writer) {
   state.counters["work_median_ms"] = benchmark::Counter(work * 1e3);
   state.counters["floor_median_ms"] = benchmark::Counter(floor * 1e3);
   state.counters["ratio_to_floor"] = benchmark::Counter(work / floor);
+  // The processor time of all threads: what the writer costs whatever else
+  // the machine runs.
+  state.counters["cpu_median_ms"] = benchmark::Counter(bench::median(cpuTimes) * 1e3);
   state.counters["elements"] = benchmark::Counter(static_cast<double>(model.totalElements));
   state.counters["peak_rss_MB"] = benchmark::Counter(bench::peakResidentMegabytes());
 }

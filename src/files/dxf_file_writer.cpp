@@ -3,6 +3,8 @@
 // and layers ("0" and one per element type that has elements, each in its
 // own colour), then one LINE per element. Group codes are right-aligned in
 // three columns, as CAD programs write them.
+#include <memory>
+
 #include "files/exported_structure.h"
 
 namespace zentrix::files {
@@ -38,6 +40,55 @@ void writeHeaderAndTables(TextFileOutput& out, const ExportedStructure& s,
   out.write("  0\nENDTAB\n  0\nENDSEC\n");
 }
 
+// The text of one end of a LINE: " 10", x, " 20", y, " 30", z, each on its
+// line; for the second end the codes end in 1 instead of 0. The nodes last
+// written, by their number: a kind block goes module by module, so the
+// elements that follow one another share their nodes.
+class EndTexts {
+ public:
+  explicit EndTexts(const ExportedStructure& structure) : structure_(structure) {}
+
+  // Writes the end at `node`, `second` for the LINE's end point; may store
+  // up to kMaxEndChars characters past `at`.
+  char* write(char* at, std::int64_t node, bool second) {
+    Entry& entry = entries_[static_cast<std::size_t>(node) % kEntries];
+    if (entry.node != node) fill(entry, node);
+    std::memcpy(at, entry.text, kMaxEndChars);
+    if (second)
+      for (const std::uint8_t digit : entry.codeDigits) at[digit] = '1';
+    return at + entry.length;
+  }
+
+  static constexpr std::size_t kMaxEndChars = 3 * (4 + kMaxRealChars);
+
+ private:
+  static constexpr std::size_t kEntries = 1024;
+  struct Entry {
+    std::int64_t node = 0;  // 0: empty
+    std::uint8_t length = 0;
+    std::array<std::uint8_t, 3> codeDigits{};  // where the codes' last digits are
+    char text[kMaxEndChars + kMaxRealChars];
+  };
+
+  void fill(Entry& entry, std::int64_t node) {
+    static constexpr const char* kCodes[3] = {" 10\n", " 20\n", " 30\n"};
+    char* at = entry.text;
+    for (int axis = 0; axis < 3; ++axis) {
+      std::memcpy(at, kCodes[axis], 4);
+      entry.codeDigits[static_cast<std::size_t>(axis)] =
+          static_cast<std::uint8_t>(at - entry.text + 2);
+      at = memo_.write(at + 4, structure_.coordinate(node, axis));
+      *at++ = '\n';
+    }
+    entry.node = node;
+    entry.length = static_cast<std::uint8_t>(at - entry.text);
+  }
+
+  const ExportedStructure& structure_;
+  ShortestTextMemo memo_;
+  std::array<Entry, kEntries> entries_{};
+};
+
 bool writeLines(TextFileOutput& out, const ExportedStructure& s,
                 const std::array<std::string, model::kKindCount>& layers,
                 model::ProgressMeter& meter) {
@@ -51,22 +102,14 @@ bool writeLines(TextFileOutput& out, const ExportedStructure& s,
   }
   const ExportedStructure* structure = &s;
   const bool complete = writeRecords(
-      out, s.elements, longest + 6 * (4 + kMaxRealChars + 1),
+      out, s.elements, longest + 2 * EndTexts::kMaxEndChars,
       [structure, openings](std::int64_t first, std::int64_t last, char* at) {
-        static constexpr const char* kCodes[2][3] = {{" 10\n", " 20\n", " 30\n"},
-                                                     {" 11\n", " 21\n", " 31\n"}};
-        ShortestTextMemo memo;
+        const auto ends = std::make_unique<EndTexts>(*structure);
         TypeCursor cursor(structure->runs, first + 1);
         for (std::int64_t e = first; e < last; ++e) {
           at = copyText(at, openings[static_cast<std::size_t>(cursor.typeOf(e + 1) - 1)]);
-          const std::int64_t ends[2] = {structure->start[e], structure->end[e]};
-          for (int end = 0; end < 2; ++end) {
-            for (int axis = 0; axis < 3; ++axis) {
-              std::memcpy(at, kCodes[end][axis], 4);
-              at = memo.write(at + 4, structure->coordinate(ends[end], axis));
-              *at++ = '\n';
-            }
-          }
+          at = ends->write(at, structure->start[e], false);
+          at = ends->write(at, structure->end[e], true);
         }
         return at;
       },
