@@ -13,6 +13,7 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <locale>
 #include <random>
 #include <sstream>
 #include <string>
@@ -349,6 +350,34 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"SmallestNormal", -1.17549435e-38f, "-1.1754944e-38"},
                       TextCase{"Subnormal", 1e-45f, "1e-45"}),
     [](const auto& test) { return std::string(test.param.name); });
+
+// A program that sets a locale with a decimal comma (a Romanian desktop)
+// still gets a decimal point and no digit groups in every file.
+TEST(ExportNumbers, KeepThePointWhateverTheLocale) {
+  struct DecimalComma : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+  };
+  model::Model m = generatedTruss(3);
+  m.nodeCoords(1, 1) = 1234.5f;
+  m.typeArea(1) = 0.25f;
+  const std::locale previous =
+      std::locale::global(std::locale(std::locale::classic(), new DecimalComma));
+  ScratchFolder folder;
+  for (const Exporter& exporter : kExporters)
+    EXPECT_TRUE(
+        exporter.write(m, folder.file(std::string("s") + exporter.extension), nullptr, nullptr));
+  std::locale::global(previous);
+  const std::string vtu = readWholeFile(folder.file("s.vtu"));
+  EXPECT_EQ(vtuArray(vtu, "Points")[0], "1234.5 0 0");
+  EXPECT_EQ(vtuArray(vtu, "type_area")[0], "0.25");
+  for (const Exporter& exporter : kExporters) {
+    const std::string text = readWholeFile(folder.file(std::string("s") + exporter.extension));
+    EXPECT_NE(text.find("1234.5"), std::string::npos) << exporter.name;
+    EXPECT_EQ(text.find(','), std::string::npos) << exporter.name;
+  }
+}
 
 // The remembered texts the writers use are the plain ones, for every float
 // pattern and for values that repeat and collide in the memory.
