@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/cli_texts.h"
+#include "files/export_texts.h"
 #include "files/file_headings.h"
 #include "files/file_texts.h"
 #include "generation/generation_texts.h"
@@ -137,6 +138,10 @@ const NamedText kEveryText[] = {
     {"files_texts_kInfiniteBaseCoordinate", files::texts::kInfiniteBaseCoordinate},
     {"files_texts_kNonFiniteArea", files::texts::kNonFiniteArea},
     {"files_texts_kGeometryCreated", files::texts::kGeometryCreated},
+    {"files_texts_kEndNodeOutOfRange", files::texts::kEndNodeOutOfRange},
+    {"files_texts_kStructureExported", files::texts::kStructureExported},
+    {"files_texts_kBlockedNodesGroup", files::texts::kBlockedNodesGroup},
+    {"files_texts_kUnnamedType", files::texts::kUnnamedType},
     {"files_headings_kGeometryHeader", files::headings::kGeometryHeader},
     {"files_headings_kBaseModuleHeader", files::headings::kBaseModuleHeader},
     {"files_headings_kInputFileHeader", files::headings::kInputFileHeader},
