@@ -95,11 +95,6 @@ TypeCursor::TypeCursor(const std::vector<ElementRun>& runs, std::int64_t firstEl
   at_ = static_cast<std::size_t>(run - runs.begin());
 }
 
-std::string shortestText(float value) {
-  char text[kMaxRealChars];
-  return std::string(text, writeShortestReal(text, value));
-}
-
 bool writeRecords(TextFileOutput& out, std::int64_t count, std::size_t maxChars,
                   const Formatter& format, model::ProgressMeter& meter) {
   std::int64_t reported = 0;

@@ -19,13 +19,15 @@
 #include "files/text_file_output.h"
 #include "model/digit_fields.h"
 #include "model/model.h"
+#include "model/number_text.h"
 #include "model/progress.h"
 
 namespace zentrix::files::exports {
 
-// Characters of the longest whole number, of the longest real text.
+// Characters of the longest whole number; the room of a real's text, the
+// stores of the remembered texts included.
 inline constexpr std::size_t kMaxWholeChars = 20;
-inline constexpr std::size_t kMaxRealChars = 16;
+inline constexpr std::size_t kMaxRealChars = model::kMaxShortestChars + 1;
 
 // The generated structure, its element types and its supports, read-only.
 struct ExportedStructure {
@@ -74,15 +76,9 @@ class TypeCursor {
   std::size_t at_ = 0;
 };
 
-// The shortest text that reads back to the same float (std::to_chars):
-// at most 15 characters ("-1.17549435e-38"). No allocation.
-inline char* writeShortestReal(char* out, float value) {
-  return std::to_chars(out, out + kMaxRealChars, value).ptr;
-}
-
 // The shortest texts of the last values seen: a structure repeats its
 // cross-section coordinates in every module. One per formatting thread.
-using ShortestTextMemo = RealTextMemo<writeShortestReal>;
+using ShortestTextMemo = RealTextMemo<model::writeShortestReal>;
 
 // "x y z" of `node` and the line end.
 inline char* writePoint(char* at, ShortestTextMemo& memo, const ExportedStructure& structure,
@@ -94,9 +90,6 @@ inline char* writePoint(char* at, ShortestTextMemo& memo, const ExportedStructur
   return at;
 }
 inline constexpr std::size_t kMaxPointChars = 3 * (kMaxRealChars + 1);
-
-// The shortest text of `value`, as the files hold it.
-std::string shortestText(float value);
 
 // A whole number without padding. The common ones (below 10^8) take the
 // word-wide road of digit_fields.h, which may store up to 16 characters

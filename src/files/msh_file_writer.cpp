@@ -45,7 +45,7 @@ Layout layoutOf(const ExportedStructure& s) {
 }
 
 std::string real(float value) {
-  return shortestText(value);
+  return model::shortestReal(value);
 }
 
 std::string point(const ExportedStructure& s, std::int64_t node) {

@@ -99,7 +99,7 @@ bool writeCellData(TextFileOutput& out, const ExportedStructure& s, model::Progr
   openArray(out, "Float32", "type_area");
   std::array<std::string, model::kKindCount> areas;
   for (std::size_t type = 0; type < areas.size(); ++type)
-    areas[type] = shortestText(s.typeAreas[type]) + "\n";
+    areas[type] = model::shortestReal(s.typeAreas[type]) + "\n";
   const auto areaTexts = [structure, areas](std::int64_t first, std::int64_t last, char* at) {
     return forEachType(*structure, first, last, at, [&areas](char* to, int type) {
       return copyText(to, areas[static_cast<std::size_t>(type - 1)]);

@@ -328,29 +328,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ------------------------------------------------------------------ number texts
 
-struct TextCase {
-  const char* name;
-  float value;
-  const char* text;
-};
-
-class ShortestTextTest : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(ShortestTextTest, IsTheShortestThatReadsBack) {
-  EXPECT_EQ(exports::shortestText(GetParam().value), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, ShortestTextTest,
-    ::testing::Values(TextCase{"Zero", 0.0f, "0"}, TextCase{"NegativeZero", -0.0f, "-0"},
-                      TextCase{"Half", 2.5f, "2.5"}, TextCase{"Tenth", 0.1f, "0.1"},
-                      TextCase{"Small", 1e-5f, "1e-05"}, TextCase{"Whole", 12345678.0f, "12345678"},
-                      TextCase{"NineDigits", 0.099999994f, "0.099999994"},
-                      TextCase{"Largest", 3.4028235e38f, "3.4028235e+38"},
-                      TextCase{"SmallestNormal", -1.17549435e-38f, "-1.1754944e-38"},
-                      TextCase{"Subnormal", 1e-45f, "1e-45"}),
-    [](const auto& test) { return std::string(test.param.name); });
-
 // A program that sets a locale with a decimal comma (a Romanian desktop)
 // still gets a decimal point and no digit groups in every file.
 TEST(ExportNumbers, KeepThePointWhateverTheLocale) {
@@ -397,8 +374,8 @@ TEST(ShortestTextMemo, WritesThePlainTextAndReadsBackExactly) {
     char text[64];
     char* const end = memo.write(text, value);
     const std::string written(text, end);
-    ASSERT_EQ(written, exports::shortestText(value));
-    ASSERT_LE(written.size(), exports::kMaxRealChars - 1);
+    ASSERT_EQ(written, model::shortestReal(value));
+    ASSERT_LE(written.size(), static_cast<std::size_t>(model::kMaxShortestChars));
     float back = 0;
     std::from_chars(written.data(), written.data() + written.size(), back);
     ASSERT_EQ(std::memcmp(&back, &value, sizeof back), 0) << written;
