@@ -25,6 +25,9 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format-14 git
   python3 strace
+  # The exports read by real readers: VTU and MSH by meshio (and converted
+  # by its command), DXF by ezdxf.
+  python3-meshio meshio-tools python3-ezdxf
 )
 # scripts/screenshots.sh, scripts/render-images.sh and the desktop road test.
 script_packages=(

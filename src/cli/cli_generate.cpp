@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/cli_check.h"
+#include "cli/cli_exports.h"
 #include "cli/cli_render.h"
 #include "cli/cli_texts.h"
 #include "files/file_texts.h"
@@ -19,6 +20,7 @@
 #include "files/native_path.h"
 #include "files/output_plan.h"
 #include "files/platform_files.h"
+#include "files/structure_exports.h"
 #include "files/system_error_text.h"
 #include "files/text_file_output.h"
 #include "files/time_stamp.h"
@@ -42,6 +44,7 @@ struct GenerateRequest {
   std::string language;  // "en", "ro" or empty: from the settings files
   std::string base0Last = "on";
   bool force = false;
+  ExportPaths exports;
 };
 
 // One file the run writes, in the order they are written.
@@ -87,6 +90,7 @@ void describeGenerate(CLI::App& generate, GenerateRequest& request) {
                   "(\"Last Node Indices in Base 0\"); off: they keep 1 to K")
       ->check(CLI::IsMember({"on", "off"}))
       ->capture_default_str();
+  describeExportOptions(generate, request.exports);
   generate.add_flag("--force", request.force,
                     "generate even when the module length differs from the Base\n"
                     "module's length (the \"Yes\" answer to that warning)");
@@ -161,6 +165,9 @@ std::vector<Output> requestedOutputs(const GenerateRequest& request) {
   if (request.baseModule)
     outputs.push_back(
         {"--base-module", files::baseModuleGeometryPath(model::trimRight(request.input))});
+  for (std::size_t i = 0; i < kExportOptions.size(); ++i)
+    if (request.exports.given[i])
+      outputs.push_back({kExportOptions[i].option, request.exports.paths[i]});
   return outputs;
 }
 
@@ -196,6 +203,7 @@ std::uint64_t sizeBound(const Output& output, const model::Model& model) {
   const std::string_view option = output.option;
   if (option == "--geometry") return files::geometryFileSizeBound(model, output.path.size());
   if (option == "--save") return files::inputFileSizeBound(model, output.path.size());
+  if (const auto format = exportFormatOf(option)) return files::exportFileSizeBound(model, *format);
   return files::baseModuleFileSizeBound(model, output.path.size());
 }
 
@@ -217,6 +225,10 @@ model::Outcome writeStaged(const Output& output, model::Model& model, files::Sta
       return files::writeInputFile(model, &progress, &staged);
     });
   }
+  if (const auto format = exportFormatOf(option))
+    return withProgress(task, display, err, [&](model::Progress& progress) {
+      return files::writeExportFile(*format, model, output.path, &progress, &staged);
+    });
   return files::writeBaseModuleGeometryFile(model, &staged);
 }
 
@@ -242,6 +254,8 @@ bool sayWritten(const std::vector<Output>& outputs, model::Model& model, std::os
     if (option == "--geometry") out << files::geometryCreatedMessage(model) << '\n';
     if (option == "--base-module")
       out << model::say(texts::kBaseModuleCreated, model.romanian, {shown(output.path)}) << '\n';
+    if (exportFormatOf(option))
+      out << files::exportCreatedMessage(output.path, model.romanian) << '\n';
   }
   out.flush();
   return static_cast<bool>(out);
@@ -337,6 +351,7 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
   if (renderCommand->parsed()) return runRender(renderRequest, *renderCommand, out, err);
   request.geometryGiven = command->count("--geometry") > 0;
   request.saveGiven = command->count("--save") > 0;
+  noteGivenExports(*command, request.exports);
   return generate(request, display, out, err);
 }
 

@@ -8,6 +8,7 @@
 #include "files/file_texts.h"
 #include "files/geometry_file.h"
 #include "files/geometry_layout.h"
+#include "files/structure_ranges.h"
 #include "files/text_file_output.h"
 #include "files/writer_checks.h"
 #include "model/number_text.h"
@@ -83,25 +84,9 @@ void writeElementData(TextFileOutput& out, const GeometryParts& parts, int eleme
   }
 }
 
-// Arrays that do not fit each other mean the structure was not generated
-// (or was built by a broken caller); writing them would read past their end.
-bool structureIsComplete(const GeometryParts& parts) {
-  const model::Structure& structure = parts.structure;
-  if (parts.base.baseElementCount < 0) return false;
-  if (structure.totalNodes() > 0 && structure.nodeCoords.columns() < parts.with.dofPerNode)
-    return false;
-  if (structure.elemEnd.count() < structure.totalElements()) return false;
-  const std::int64_t firstBase0 =
-      structure.kindCount[4] != 0 ? structure.kindCount[4] : structure.kindCount[3];
-  for (std::int64_t s = firstBase0 + 1; s <= parts.base.baseElementCount; ++s) {
-    if (s < 1 || s > structure.elemKind.count()) return false;
-    if (structure.elemKind(s) < 1 || structure.elemKind(s) > model::kKindCount) return false;
-  }
-  return true;
-}
-
 std::optional<std::string> refusalToWrite(const GeometryParts& parts) {
-  if (!structureIsComplete(parts)) return model::say(texts::kNotGenerated, parts.romanian);
+  if (!structureIsComplete(parts.structure, parts.base, parts.with))
+    return model::say(texts::kNotGenerated, parts.romanian);
   if (auto fault = nonFiniteCoordinate(parts.structure.nodeCoords, parts.structure.totalNodes(),
                                        parts.romanian))
     return fault;

@@ -18,18 +18,19 @@
 
 namespace zentrix::files {
 
-// The compact coordinate texts of the last values seen, by their bits. One
-// per formatting thread; the texts are exactly `model::writeCompactReal`'s.
-class CompactTextMemo {
+// The texts `Format` gives of the last values seen, by their bits. One per
+// formatting thread. Texts are at most 16 characters.
+template <char* (*Format)(char*, float)>
+class RealTextMemo {
  public:
-  // Writes the compact text of `value`; may store up to 16 characters.
+  // Writes the text of `value`; may store up to 16 characters.
   char* write(char* out, float value) {
     std::uint32_t bits;
     std::memcpy(&bits, &value, sizeof bits);
     Entry& entry = entries_[(bits ^ (bits >> 11) ^ (bits >> 23)) % kEntries];
     if (entry.length == 0 || entry.bits != bits) {
       char text[model::kMaxEditChars];
-      const auto length = static_cast<std::size_t>(model::writeCompactReal(text, value) - text);
+      const auto length = static_cast<std::size_t>(Format(text, value) - text);
       std::memcpy(entry.text, text, sizeof entry.text);
       entry.bits = bits;
       entry.length = static_cast<std::uint8_t>(length);
@@ -40,8 +41,6 @@ class CompactTextMemo {
 
  private:
   static constexpr std::uint32_t kEntries = 256;
-  // Compact texts of finite values have at most 14 characters, the names of
-  // the others at most 9.
   struct Entry {
     std::uint32_t bits = 0;
     std::uint32_t length = 0;  // 0: empty (no text is empty)
@@ -49,6 +48,11 @@ class CompactTextMemo {
   };
   std::array<Entry, kEntries> entries_{};
 };
+
+// The compact coordinate texts, exactly `model::writeCompactReal`'s: those
+// of finite values have at most 14 characters, the names of the others at
+// most 9.
+using CompactTextMemo = RealTextMemo<model::writeCompactReal>;
 
 // Columns of a node line: coordinate c (1-based) starts at column
 // width + 5 + 16 (c - 1).

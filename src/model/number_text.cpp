@@ -318,6 +318,15 @@ std::string compactReal(float value) {
   return std::string(text, writeCompactReal(text, value));
 }
 
+char* writeShortestReal(char* out, float value) {
+  return std::to_chars(out, out + kMaxShortestChars, value).ptr;
+}
+
+std::string shortestReal(float value) {
+  char text[kMaxShortestChars];
+  return std::string(text, writeShortestReal(text, value));
+}
+
 std::string compactNumberText(std::string_view field) {
   std::string text(trimRight(trimLeft(field)));
   text.resize(static_cast<std::size_t>(compactInPlace(text.data(), static_cast<int>(text.size()))));

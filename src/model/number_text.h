@@ -48,6 +48,14 @@ std::string fixedForm(float value, int width, int decimals);
 std::string integerField(std::int64_t value, int width);
 std::string compactReal(float value);
 
+// The shortest text that reads back to the same single-precision value, in
+// fixed or exponent notation whichever is shorter (std::to_chars): "2.5",
+// "0.1", "1e-05", "12345678", "-1.1754944e-38". At most kMaxShortestChars
+// characters; the exports write their reals so.
+inline constexpr int kMaxShortestChars = 15;
+char* writeShortestReal(char* out, float value);
+std::string shortestReal(float value);
+
 // The compact number text of a formatted field: left-adjusted, trailing zeros
 // after the decimal point dropped (the point stays), exponent part (from the
 // first E, D, e or d, at most 5 characters) kept. Returned without trailing

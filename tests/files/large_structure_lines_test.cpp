@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "files/awkward_coordinates.h"
 #include "files/geometry_file.h"
 #include "files/input_file.h"
 #include "generation/generate.h"
@@ -31,14 +32,7 @@ model::Model largeStructure(int modules) {
   model::Model m = generation::testing::squareTruss(modules);
   model::startNewElementTypes(m);
   EXPECT_TRUE(generation::generateStructure(m));
-
-  std::mt19937 random(11);
-  std::uniform_real_distribution<float> metres(-2e4f, 2e4f);
-  const float forms[] = {0.0f, -0.0f, 0.05f, 1e-30f, 12345678.0f, 9999999.5f, 0.099999994f, -7.25f};
-  for (std::int64_t node = 1; node <= m.structure.totalNodes(); node += 7) {
-    m.structure.nodeCoords(node, 2) = metres(random);
-    m.structure.nodeCoords(node, 3) = forms[node % 8];
-  }
+  testing::mixInAwkwardCoordinates(m);
   for (std::int64_t element = 5; element <= m.structure.totalElements(); element += 100003)
     m.structure.elemEnd(element) = 123456789;
   return m;

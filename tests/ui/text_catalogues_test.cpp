@@ -8,6 +8,7 @@
 #include "cli/cli_texts.h"
 #include "cli/render_texts.h"
 #include "drawing/drawing_texts.h"
+#include "files/export_texts.h"
 #include "files/file_headings.h"
 #include "files/file_texts.h"
 #include "generation/check_texts.h"
@@ -163,6 +164,10 @@ const NamedText kEveryText[] = {
     {"files_texts_kInfiniteBaseCoordinate", files::texts::kInfiniteBaseCoordinate},
     {"files_texts_kNonFiniteArea", files::texts::kNonFiniteArea},
     {"files_texts_kGeometryCreated", files::texts::kGeometryCreated},
+    {"files_texts_kEndNodeOutOfRange", files::texts::kEndNodeOutOfRange},
+    {"files_texts_kStructureExported", files::texts::kStructureExported},
+    {"files_texts_kBlockedNodesGroup", files::texts::kBlockedNodesGroup},
+    {"files_texts_kUnnamedType", files::texts::kUnnamedType},
     {"files_headings_kGeometryHeader", files::headings::kGeometryHeader},
     {"files_headings_kBaseModuleHeader", files::headings::kBaseModuleHeader},
     {"files_headings_kInputFileHeader", files::headings::kInputFileHeader},
