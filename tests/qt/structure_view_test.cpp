@@ -11,8 +11,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "files/input_file.h"
 #include "generation/generate_sequence.h"
@@ -150,10 +152,24 @@ TEST_F(StructureViewTest, WheelZoomsAndFitComesBack) {
   EXPECT_FLOAT_EQ(view().camera().scale(), scale);
 }
 
-TEST_F(StructureViewTest, ExportsWriteTheirFiles) {
-  open("arch-parabolic-2d", ViewSubject::BaseModule);
+struct ExportCase {
+  const char* name;
+  ViewSubject subject;
+  std::vector<std::string> formats;
+};
+
+class StructureViewExportTest : public StructureViewTest,
+                                public ::testing::WithParamInterface<ExportCase> {};
+
+// The Base module offers its pictures; the structure its pictures and the
+// exchange formats, each written through its button's writer.
+TEST_P(StructureViewExportTest, EveryOfferedFormatWritesItsFile) {
+  open("arch-parabolic-2d", GetParam().subject);
   QTemporaryDir folder;
-  const auto formats = viewExportFormats();
+  const auto formats = viewExportFormats(GetParam().subject);
+  std::vector<std::string> names;
+  for (const auto& format : formats) names.push_back(format.name);
+  EXPECT_EQ(names, GetParam().formats);
   for (std::size_t i = 0; i < formats.size(); ++i) {
     const std::string path =
         folder.filePath(QString::fromStdString("view." + formats[i].extension)).toStdString();
@@ -162,12 +178,38 @@ TEST_F(StructureViewTest, ExportsWriteTheirFiles) {
     const model::Outcome written = window->exportTo(i, path);
     EXPECT_TRUE(written) << written.message;
     EXPECT_GT(QFileInfo(QString::fromStdString(path)).size(), 100) << formats[i].name;
-    EXPECT_TRUE(window->statusText().startsWith("Written: "));
+    EXPECT_TRUE(window->statusText().startsWith("Written: ")) << window->statusText().toStdString();
   }
   const model::Outcome refused =
       window->exportTo(0, folder.filePath("none/view.svg").toStdString());
   EXPECT_FALSE(refused);
   EXPECT_EQ(window->statusText().toStdString(), refused.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Subjects, StructureViewExportTest,
+    ::testing::Values(
+        ExportCase{"BaseModule", ViewSubject::BaseModule, {"SVG", "PNG"}},
+        ExportCase{"Structure", ViewSubject::Structure, {"SVG", "PNG", "VTU", "MSH", "DXF"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A duplicate element in the Base module is a finding of the model check;
+// the view marks it where it lies: in the Base module's numbering on the
+// Base module, on the first module's copy on the structure.
+TEST(StructureViewFindings, AreMarkedWhereTheyLie) {
+  model::Model m = generatedExample("truss-bridge-3d");
+  EXPECT_TRUE(findingMarks(m, ViewSubject::Structure).elements.empty());
+  EXPECT_TRUE(findingMarks(m, ViewSubject::BaseModule).elements.empty());
+  const std::int64_t copied = m.structure.totalElements();
+  m.structure.elemStart.resize(copied + 1);
+  m.structure.elemEnd.resize(copied + 1);
+  m.structure.elemStart(copied + 1) = m.structure.elemEnd(1);
+  m.structure.elemEnd(copied + 1) = m.structure.elemStart(1);
+  const drawing::Marks marks = findingMarks(m, ViewSubject::Structure);
+  EXPECT_NE(std::find(marks.elements.begin(), marks.elements.end(), copied + 1),
+            marks.elements.end());
+  EXPECT_TRUE(findingMarks(m, ViewSubject::BaseModule).elements.empty())
+      << "a structure finding has no place on the Base module";
 }
 
 // The plain lines of a moving drawing go straight into the image's pixels:

@@ -12,6 +12,8 @@
 #include <cmath>
 
 #include "drawing/svg_picture.h"
+#include "files/structure_exports.h"
+#include "generation/model_check.h"
 #include "picture/qt_picture.h"
 #include "ui/view_texts.h"
 
@@ -174,7 +176,7 @@ void StructureViewWidget::pickAt(QPointF at) {
   if (onFacts) onFacts(facts);
 }
 
-std::vector<ViewExportFormat> viewExportFormats() {
+std::vector<ViewExportFormat> viewExportFormats(ViewSubject subject) {
   std::vector<ViewExportFormat> formats;
   formats.push_back(
       {"SVG", "svg",
@@ -186,21 +188,42 @@ std::vector<ViewExportFormat> viewExportFormats() {
        [](const model::Model&, const StructureViewWidget& view, const std::string& path) {
          return picture::writePngPicture(view.source(), view.camera(), view.options(), path);
        }});
-  // The structure's exchange formats (VTU, MSH, DXF) are added here, each
-  // with the core writer of its own file kind.
+  if (subject != ViewSubject::Structure) return formats;
+  const auto exchange = [](files::ExportFormat format) {
+    return
+        [format](const model::Model& model, const StructureViewWidget&, const std::string& path) {
+          return files::writeExportFile(format, model, path);
+        };
+  };
+  formats.push_back({"VTU", "vtu", exchange(files::ExportFormat::kVtu)});
+  formats.push_back({"MSH", "msh", exchange(files::ExportFormat::kMsh)});
+  formats.push_back({"DXF", "dxf", exchange(files::ExportFormat::kDxf)});
   return formats;
 }
 
 drawing::Marks findingMarks(const model::Model& model, ViewSubject subject) {
-  // The model check's findings (node and element numbers) are marked here.
-  (void)model;
-  (void)subject;
-  return {};
+  drawing::Marks marks;
+  const bool onStructure = subject == ViewSubject::Structure;
+  for (const generation::Finding& finding : generation::checkModel(model)) {
+    const bool aboutBaseModule = finding.numbering == generation::Numbering::kBaseModule;
+    // A view of the Base module has no structure numbers to mark.
+    if (!onStructure && !aboutBaseModule) continue;
+    for (std::int64_t node : finding.nodes) {
+      if (onStructure && aboutBaseModule) node = generation::structureNodeOfBaseNode(model, node);
+      if (node > 0) marks.nodes.push_back(node);
+    }
+    for (std::int64_t element : finding.elements) {
+      if (onStructure && aboutBaseModule)
+        element = generation::structureElementOfBaseElement(model, element);
+      if (element > 0) marks.elements.push_back(element);
+    }
+  }
+  return marks;
 }
 
 StructureViewWindow::StructureViewWindow(const model::Model& model, ViewSubject subject,
                                          bool romanian, QWidget* parent)
-    : QDialog(parent), model_(model), romanian_(romanian), formats_(viewExportFormats()) {
+    : QDialog(parent), model_(model), romanian_(romanian), formats_(viewExportFormats(subject)) {
   setObjectName("structureView");
   setWindowTitle(model::say(
       subject == ViewSubject::BaseModule ? texts::kViewTitleBaseModule : texts::kViewTitleStructure,
