@@ -16,8 +16,7 @@ namespace zentrix::ui {
 // number text (1.5 for 1.500000, 6. for 6.000000, 0.123457E+07 kept).
 std::string shownNumber(float value, int width, int digits);
 
-// An error box with an OK button and no owner, in the model's language.
-void showError(DialogHost& host, const model::Model& model, const model::Text& text,
-               std::string_view title);
+// An error box with an OK button and no owner, in Romanian with `romanian`.
+void showError(DialogHost& host, bool romanian, const model::Text& text, std::string_view title);
 
 }  // namespace zentrix::ui

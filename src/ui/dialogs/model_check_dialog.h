@@ -24,9 +24,9 @@ struct ModelCheckControls {
 void runModelCheckDialog(const std::vector<generation::Finding>& findings, bool romanian,
                          DialogHost& host);
 
-// Checks the model and shows the dialog when there are findings; returns
-// the findings.
-std::vector<generation::Finding> showModelCheckFindings(const model::Model& model,
+// Checks the model and shows the dialog, in Romanian with `romanian`, when
+// there are findings; returns the findings.
+std::vector<generation::Finding> showModelCheckFindings(const model::Model& model, bool romanian,
                                                         DialogHost& host);
 
 }  // namespace zentrix::ui
