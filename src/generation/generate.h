@@ -4,7 +4,7 @@
 // The road, which runGenerate (generate_sequence.h) takes for the desktop
 // program and the command line alike:
 //   1. `refusalOf(model)`: inputs the generation cannot work with get a
-//      message in the model's language; nothing changes.
+//      message in the language asked for; nothing changes.
 //   2. `measureBaseModule(model)`: sets `directionIndex` and
 //      `baseModuleLength` (also when the user then declines).
 //   3. when `!moduleLengthMatches(model)`, ask with `moduleLengthWarning`

@@ -1,5 +1,5 @@
 // Texts the sub-dialogs show: numbers in the short form every dialog uses,
-// and error message boxes in the model's language. Never throws for a
+// and error message boxes in the session's language. Never throws for a
 // value: NaN and infinities come out as words, as the number edits write them.
 #pragma once
 

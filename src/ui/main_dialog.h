@@ -25,7 +25,7 @@
 //
 // Failures the user can cause (a bad Old File, a file that cannot be
 // written, inputs GENERATE refuses) are shown in message boxes in the
-// model's language; nothing throws out of a handler.
+// session's language; nothing throws out of a handler.
 #pragma once
 
 #include "model/model.h"
