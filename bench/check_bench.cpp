@@ -21,7 +21,8 @@ const zentrix::model::Model& generatedTruss(std::int32_t modules) {
   generated.clear();  // one structure in memory at a time
   zentrix::model::Model model = zentrix::bench::trussWorkload(modules);
   zentrix::generation::measureBaseModule(model);
-  if (!zentrix::generation::generateStructure(model)) throw std::runtime_error("generate failed");
+  if (!zentrix::generation::generateStructure(model, false))
+    throw std::runtime_error("generate failed");
   return generated.emplace(modules, std::move(model)).first->second;
 }
 

@@ -38,7 +38,7 @@ model::Model& generated(std::int32_t modules) {
     made.clear();  // one size in memory at a time
     auto fresh = std::make_unique<model::Model>(bench::trussWorkload(modules));
     generation::measureBaseModule(*fresh);
-    if (!generation::generateStructure(*fresh)) throw std::runtime_error("generate failed");
+    if (!generation::generateStructure(*fresh, false)) throw std::runtime_error("generate failed");
     made[modules] = std::move(fresh);
     return *made[modules];
   }
@@ -57,16 +57,15 @@ double processCpuSeconds() {
 bool write(Writer writer, model::Model& model, const std::string& path) {
   switch (writer) {
     case Writer::kGeometryFile:
-      model.geometryFilePath = path;
-      return files::writeGeometryFile(model).ok;
+      return files::writeGeometryFile(files::geometryParts(model, false), path).ok;
     case Writer::kVtu:
-      return files::writeVtuFile(model, path).ok;
+      return files::writeVtuFile(files::exportParts(model, false), path).ok;
     case Writer::kMsh:
-      return files::writeMshFile(model, path).ok;
+      return files::writeMshFile(files::exportParts(model, false), path).ok;
     case Writer::kDxf:
       break;
   }
-  return files::writeDxfFile(model, path).ok;
+  return files::writeDxfFile(files::exportParts(model, false), path).ok;
 }
 
 void writeStructure(benchmark::State& state, Writer writer) {

@@ -36,14 +36,12 @@ using zentrix::bench::timeIoFloor;
 
 enum class Writer { kGeometryFile, kInputFile };
 
-// Points the model at `path` and writes it; false on failure.
-bool write(Writer writer, zentrix::model::Model& model, const std::string& path) {
-  if (writer == Writer::kGeometryFile) {
-    model.geometryFilePath = path;
-    return zentrix::files::writeGeometryFile(model).ok;
-  }
-  model.inputFilePath = path;
-  return zentrix::files::writeInputFile(model).ok;
+// Writes the model at `path`; false on failure.
+bool write(Writer writer, const zentrix::model::Model& model, const std::string& path) {
+  if (writer == Writer::kGeometryFile)
+    return zentrix::files::writeGeometryFile(zentrix::files::geometryParts(model, false), path).ok;
+  return zentrix::files::writeInputFile(zentrix::files::inputFileParts(model, true, false), path)
+      .ok;
 }
 
 void generateAndWrite(benchmark::State& state, Writer writer) {
@@ -62,7 +60,7 @@ void generateAndWrite(benchmark::State& state, Writer writer) {
   {
     auto model = zentrix::bench::trussWorkload(modules);
     zentrix::generation::measureBaseModule(model);
-    if (!zentrix::generation::generateStructure(model) || !write(writer, model, path))
+    if (!zentrix::generation::generateStructure(model, false) || !write(writer, model, path))
       throw std::runtime_error("warm-up failed");
     timeIoFloor(std::filesystem::file_size(path));
     std::filesystem::remove(path);
@@ -70,9 +68,10 @@ void generateAndWrite(benchmark::State& state, Writer writer) {
   for (auto _ : state) {
     auto model = zentrix::bench::trussWorkload(modules);
     const auto start = Clock::now();
-    if (zentrix::generation::refusalOf(model)) throw std::runtime_error("workload refused");
+    if (zentrix::generation::refusalOf(model, false)) throw std::runtime_error("workload refused");
     zentrix::generation::measureBaseModule(model);
-    if (!zentrix::generation::generateStructure(model)) throw std::runtime_error("generate failed");
+    if (!zentrix::generation::generateStructure(model, false))
+      throw std::runtime_error("generate failed");
     if (!write(writer, model, path)) throw std::runtime_error("write failed");
     const double seconds = secondsSince(start);
     state.SetIterationTime(seconds);

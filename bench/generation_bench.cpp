@@ -20,7 +20,8 @@ void generateTruss(benchmark::State& state) {
     auto model = zentrix::bench::trussWorkload(modules);
     model.base.lastNodesInBase0 = renumber;
     state.ResumeTiming();
-    if (!zentrix::generation::generateStructure(model)) throw std::runtime_error("generate failed");
+    if (!zentrix::generation::generateStructure(model, false))
+      throw std::runtime_error("generate failed");
     nodes += model.structure.totalNodes();
     elements += model.structure.totalElements();
     state.PauseTiming();

@@ -8,8 +8,7 @@ namespace zentrix::bench {
 
 model::Model trussWorkload(std::int32_t moduleCount) {
   model::Model m;
-  m.romanian = false;
-  model::setStartValues(m);
+  model::setStartValues(m, false);
   m.base.problemTitle = "Benchmark truss";
   m.base.dofPerNode = 3;
   m.base.nodesInBase0 = 4;
@@ -40,7 +39,7 @@ model::Model trussWorkload(std::int32_t moduleCount) {
   m.expansion.moduleCount = moduleCount;
   m.expansion.moduleLength = 2.0f;
   m.expansion.expansionType = model::kPrismatic;
-  model::startNewElementTypes(m);
+  model::startNewElementTypes(m, false);
   return m;
 }
 

@@ -45,7 +45,7 @@ const model::Model& generated(std::int32_t modules) {
     structures.clear();  // one large structure in memory at a time
     auto m = std::make_unique<model::Model>(bench::trussWorkload(modules));
     Yes yes;
-    generation::runGenerate(*m, yes);
+    generation::runGenerate(*m, false, yes);
     return *(structures[modules] = std::move(m));
   }
   return *slot;

@@ -46,11 +46,13 @@ constexpr std::int64_t kLargestRoundTrip = 4096;
   std::abort();
 }
 
-Model freshModel(bool romanian) {
+// The language of the current input's messages: one run, one input.
+bool romanian = false;
+
+Model freshModel() {
   Model m;
-  m.romanian = romanian;
-  zentrix::model::setStartValues(m);
-  zentrix::model::startNewElementTypes(m);
+  zentrix::model::setStartValues(m, romanian);
+  zentrix::model::startNewElementTypes(m, romanian);
   return m;
 }
 
@@ -155,13 +157,13 @@ std::string scratchPath() {
 }
 
 Model savedAndLoaded(const Model& loaded) {
-  Model saved = loaded;
-  saved.inputFilePath = scratchPath();
-  require(zentrix::files::writeInputFile(saved).ok);
-  Model again = freshModel(loaded.romanian);
-  again.oldFilePath = saved.inputFilePath;
-  const Outcome outcome = zentrix::files::loadInputFile(again);
-  std::remove(saved.inputFilePath.c_str());
+  const std::string path = scratchPath();
+  require(
+      zentrix::files::writeInputFile(zentrix::files::inputFileParts(loaded, true, romanian), path)
+          .ok);
+  Model again = freshModel();
+  const Outcome outcome = zentrix::files::loadInputFile(again, path, romanian);
+  std::remove(path.c_str());
   require(outcome.ok);
   return again;
 }
@@ -177,10 +179,10 @@ void checkSaveAndLoadAgain(const Model& loaded) {
 }
 
 void checkGenerate(Model& m) {
-  if (zentrix::generation::refusalOf(m, kGenerationMemoryLimit)) return;
+  if (zentrix::generation::refusalOf(m, romanian, kGenerationMemoryLimit)) return;
   zentrix::generation::measureBaseModule(m);
   const Outcome outcome =
-      zentrix::generation::generateStructure(m, nullptr, kGenerationMemoryLimit);
+      zentrix::generation::generateStructure(m, romanian, nullptr, kGenerationMemoryLimit);
   require(outcome.ok == outcome.message.empty());
   if (!outcome.ok) return;
   require(m.structure.nodeCoords.rows() == m.structure.totalNodes() &&
@@ -191,32 +193,35 @@ void checkGenerate(Model& m) {
             m.structure.elemStart(element) <= m.structure.totalNodes() &&
             m.structure.elemEnd(element) >= 1 &&
             m.structure.elemEnd(element) <= m.structure.totalNodes());
-  m.inputFilePath = "/dev/null";
-  require(zentrix::files::writeInputFile(m).ok);
-  m.geometryFilePath = "/dev/null";
-  require(zentrix::files::writeGeometryFile(m).ok);
+  require(
+      zentrix::files::writeInputFile(zentrix::files::inputFileParts(m, true, romanian), "/dev/null")
+          .ok);
+  require(zentrix::files::writeGeometryFile(zentrix::files::geometryParts(m, romanian), "/dev/null")
+              .ok);
 }
 
 // The Base-module Geometry File goes where the Old File's name says; a link
 // beside the scratch file sends it to /dev/null.
-void checkBaseModuleFile(Model m) {
+void checkBaseModuleFile(const Model& m) {
   static const std::string oldFile = [] {
     const std::string stem = scratchPath().substr(0, scratchPath().size() - 4);
     std::remove((stem + "-BaseModule.dat").c_str());
     require(symlink("/dev/null", (stem + "-BaseModule.dat").c_str()) == 0);
     return stem + ".dat";
   }();
-  m.oldFilePath = oldFile;
-  require(zentrix::files::writeBaseModuleGeometryFile(m).ok);
+  require(zentrix::files::writeBaseModuleGeometryFile(
+              m.base, zentrix::files::baseModuleGeometryPath(oldFile), romanian)
+              .ok);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  Model m = freshModel(size % 2 == 1);
+  romanian = size % 2 == 1;
+  Model m = freshModel();
   const Model before = m;
-  const Outcome outcome = zentrix::files::loadInputText(m, text, "fuzz.dat");
+  const Outcome outcome = zentrix::files::loadInputText(m, text, "fuzz.dat", romanian);
   if (!outcome.ok) {
     require(!outcome.message.empty() && outcome.line >= 1);
     require(sameInputs(before, m, false));

@@ -68,27 +68,24 @@ void describeCheck(CLI::App& check, CheckRequest& request) {
 int runCheck(const CheckRequest& request, const ProgressDisplay& display, std::ostream& out,
              std::ostream& err) {
   model::Model model;
-  setLanguage(model, request.language, err);
-  model::setStartValues(model);
+  const bool romanian = languageIsRomanian(request.language, err);
+  model::setStartValues(model, romanian);
   model.base.lastNodesInBase0 = request.base0Last == "on";
-  model.oldFilePath = request.input;
-  model.inputFilePath = request.input;
-  model.oldFileLoaded = true;
-  if (const auto loaded = files::loadInputFile(model); !loaded) {
-    err << model::say(files::texts::kWrongDataInOldFile, model.romanian) << '\n'
+  if (const auto loaded = files::loadInputFile(model, request.input, romanian); !loaded) {
+    err << model::say(files::texts::kWrongDataInOldFile, romanian) << '\n'
         << loaded.message << '\n';
     return kExitFailure;
   }
   CheckGenerateCaller caller(display, err);
   const generation::GenerateResult generated =
-      generation::runGenerate(model, caller, model::linesTo(err));
+      generation::runGenerate(model, romanian, caller, model::linesTo(err));
   if (generated.end != generation::GenerateEnd::Done) {
     err << generated.message << '\n';
     return kExitFailure;
   }
 
   const std::vector<generation::Finding> findings = generation::checkModel(model);
-  const std::vector<std::string> lines = generation::findingLines(findings, model.romanian);
+  const std::vector<std::string> lines = generation::findingLines(findings, romanian);
   for (std::size_t i = 0; i < lines.size(); ++i) out << (i == 0 ? "" : "  ") << lines[i] << '\n';
   out.flush();
   return findings.empty() ? kExitSuccess : kExitFindings;

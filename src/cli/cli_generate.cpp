@@ -101,20 +101,19 @@ void describeGenerate(CLI::App& generate, GenerateRequest& request) {
 
 // The current folder is looked up only to find the settings files; when it
 // is gone (deleted under the running program) the settings are not read.
-void setLanguage(model::Model& model, const std::string& choice, std::ostream& err) {
-  model.languageCode = choice;
+bool languageIsRomanian(const std::string& choice, std::ostream& err) {
+  std::string languageCode = choice;
   if (choice.empty()) {
     int error = 0;
     if (const auto current = files::platform::currentFolder(error)) {
-      model.currentDir = files::modelPathText(*current);
-      model.languageCode = files::lookUpLanguageCode(model.currentDir);
+      languageCode = files::lookUpLanguageCode(files::modelPathText(*current));
     } else {
       err << "Warning: the current folder cannot be found (" << files::systemErrorText(error, false)
           << "); the messages are in English.\n";
-      model.languageCode = "English";
+      languageCode = "English";
     }
   }
-  model.romanian = files::isRomanianCode(model.languageCode);
+  return files::isRomanianCode(languageCode);
 }
 
 namespace {
@@ -180,9 +179,7 @@ std::string shown(const std::string& path) {
 // naming one file, and an output other than --save naming the input (which
 // would destroy the model the run was asked to read).
 std::optional<std::string> usageProblem(const GenerateRequest& request,
-                                        const std::vector<Output>& outputs,
-                                        const model::Model& model) {
-  const bool romanian = model.romanian;
+                                        const std::vector<Output>& outputs, bool romanian) {
   if (request.input.empty()) return model::say(texts::kInputPathEmpty, romanian);
   for (const Output& output : outputs)
     if (output.path.empty()) return model::say(texts::kPathEmpty, romanian, {output.option});
@@ -199,48 +196,52 @@ std::optional<std::string> usageProblem(const GenerateRequest& request,
   return std::nullopt;
 }
 
-std::uint64_t sizeBound(const Output& output, const model::Model& model) {
+std::uint64_t sizeBound(const Output& output, const model::Model& model, bool romanian) {
   const std::string_view option = output.option;
   if (option == "--geometry") return files::geometryFileSizeBound(model, output.path.size());
   if (option == "--save") return files::inputFileSizeBound(model, output.path.size());
-  if (const auto format = exportFormatOf(option)) return files::exportFileSizeBound(model, *format);
+  if (const auto format = exportFormatOf(option))
+    return files::exportFileSizeBound(files::exportParts(model, romanian), *format);
   return files::baseModuleFileSizeBound(model, output.path.size());
 }
 
 // Writes one output into `staged`.
-model::Outcome writeStaged(const Output& output, model::Model& model, files::StagedFiles& staged,
-                           const ProgressDisplay& display, std::ostream& err) {
+// The structure was just generated from the inputs, so it belongs to them.
+model::Outcome writeStaged(const Output& output, const model::Model& model, bool romanian,
+                           files::StagedFiles& staged, const ProgressDisplay& display,
+                           std::ostream& err) {
   const std::string_view option = output.option;
   const std::string task =
-      model::say(texts::kWriting, model.romanian, {model::escapedControls(output.path)});
+      model::say(texts::kWriting, romanian, {model::escapedControls(output.path)});
   if (option == "--geometry") {
-    model.geometryFilePath = output.path;
     return withProgress(task, display, err, [&](model::Progress& progress) {
-      return files::writeGeometryFile(model, &progress, &staged);
+      return files::writeGeometryFile(files::geometryParts(model, romanian), output.path, &progress,
+                                      &staged);
     });
   }
   if (option == "--save") {
-    model.inputFilePath = output.path;
     return withProgress(task, display, err, [&](model::Progress& progress) {
-      return files::writeInputFile(model, &progress, &staged);
+      return files::writeInputFile(files::inputFileParts(model, true, romanian), output.path,
+                                   &progress, &staged);
     });
   }
   if (const auto format = exportFormatOf(option))
     return withProgress(task, display, err, [&](model::Progress& progress) {
-      return files::writeExportFile(*format, model, output.path, &progress, &staged);
+      return files::writeExportFile(*format, files::exportParts(model, romanian), output.path,
+                                    &progress, &staged);
     });
-  return files::writeBaseModuleGeometryFile(model, &staged);
+  return files::writeBaseModuleGeometryFile(model.base, output.path, romanian, &staged);
 }
 
 // Writes every output beside its target, then puts them all in place: a
 // failure or a cancel on the way leaves every target as it was.
-bool writeAll(const std::vector<Output>& outputs, model::Model& model,
+bool writeAll(const std::vector<Output>& outputs, const model::Model& model, bool romanian,
               const ProgressDisplay& display, std::ostream& err) {
   files::StagedFiles staged;
   for (const Output& output : outputs) {
-    if (!reported(writeStaged(output, model, staged, display, err), err)) return false;
+    if (!reported(writeStaged(output, model, romanian, staged, display, err), err)) return false;
     if (interrupted()) {
-      err << files::writeCancelled(output.path, model.romanian) << '\n';
+      err << files::writeCancelled(output.path, romanian) << '\n';
       return false;
     }
   }
@@ -248,14 +249,13 @@ bool writeAll(const std::vector<Output>& outputs, model::Model& model,
 }
 
 // What the run wrote, on `out`; false when `out` cannot take it.
-bool sayWritten(const std::vector<Output>& outputs, model::Model& model, std::ostream& out) {
+bool sayWritten(const std::vector<Output>& outputs, bool romanian, std::ostream& out) {
   for (const Output& output : outputs) {
     const std::string_view option = output.option;
-    if (option == "--geometry") out << files::geometryCreatedMessage(model) << '\n';
+    if (option == "--geometry") out << files::geometryCreatedMessage(output.path, romanian) << '\n';
     if (option == "--base-module")
-      out << model::say(texts::kBaseModuleCreated, model.romanian, {shown(output.path)}) << '\n';
-    if (exportFormatOf(option))
-      out << files::exportCreatedMessage(output.path, model.romanian) << '\n';
+      out << model::say(texts::kBaseModuleCreated, romanian, {shown(output.path)}) << '\n';
+    if (exportFormatOf(option)) out << files::exportCreatedMessage(output.path, romanian) << '\n';
   }
   out.flush();
   return static_cast<bool>(out);
@@ -264,31 +264,28 @@ bool sayWritten(const std::vector<Output>& outputs, model::Model& model, std::os
 int generate(const GenerateRequest& request, const ProgressDisplay& display, std::ostream& out,
              std::ostream& err) {
   model::Model model;
-  setLanguage(model, request.language, err);
-  model::setStartValues(model);
+  const bool romanian = languageIsRomanian(request.language, err);
+  model::setStartValues(model, romanian);
   model.base.lastNodesInBase0 = request.base0Last == "on";
-  if (const auto warning = files::sourceDateEpochWarning(model.romanian)) err << *warning << '\n';
+  if (const auto warning = files::sourceDateEpochWarning(romanian)) err << *warning << '\n';
 
   const std::vector<Output> outputs = requestedOutputs(request);
-  if (const auto problem = usageProblem(request, outputs, model)) {
+  if (const auto problem = usageProblem(request, outputs, romanian)) {
     err << *problem << '\n';
     return kExitUsage;
   }
 
-  model.oldFilePath = request.input;
-  model.inputFilePath = request.input;
-  model.oldFileLoaded = true;
-  if (const auto loaded = files::loadInputFile(model); !loaded) {
-    err << model::say(files::texts::kWrongDataInOldFile, model.romanian) << '\n'
+  if (const auto loaded = files::loadInputFile(model, request.input, romanian); !loaded) {
+    err << model::say(files::texts::kWrongDataInOldFile, romanian) << '\n'
         << loaded.message << '\n';
     return kExitFailure;
   }
 
   CliGenerateCaller caller(request.force, display, err);
   const generation::GenerateResult generated =
-      generation::runGenerate(model, caller, model::linesTo(err));
+      generation::runGenerate(model, romanian, caller, model::linesTo(err));
   if (generated.end == generation::GenerateEnd::Declined) {
-    err << model::say(texts::kNothingGenerated, model.romanian) << '\n';
+    err << model::say(texts::kNothingGenerated, romanian) << '\n';
     return kExitDeclined;
   }
   if (generated.end != generation::GenerateEnd::Done) {
@@ -297,14 +294,15 @@ int generate(const GenerateRequest& request, const ProgressDisplay& display, std
   }
 
   std::vector<files::PlannedOutput> planned;
-  for (const Output& output : outputs) planned.push_back({output.path, sizeBound(output, model)});
-  if (const auto shortage = files::spaceShortage(planned, model.romanian)) {
+  for (const Output& output : outputs)
+    planned.push_back({output.path, sizeBound(output, model, romanian)});
+  if (const auto shortage = files::spaceShortage(planned, romanian)) {
     err << *shortage << '\n';
     return kExitFailure;
   }
-  if (!writeAll(outputs, model, display, err)) return kExitFailure;
-  if (!sayWritten(outputs, model, out)) {
-    err << model::say(texts::kStandardOutputLost, model.romanian) << '\n';
+  if (!writeAll(outputs, model, romanian, display, err)) return kExitFailure;
+  if (!sayWritten(outputs, romanian, out)) {
+    err << model::say(texts::kStandardOutputLost, romanian) << '\n';
     return kExitFailure;
   }
   return kExitSuccess;

@@ -27,7 +27,8 @@ inline constexpr int kExitDeclined = 3;  // module length differs and --force wa
 // The language of messages and written files: `choice` ("en", "ro"), or
 // when empty the settings files of the current folder, as the desktop
 // program reads them; a warning on `err` when the folder cannot be found.
-void setLanguage(model::Model& model, const std::string& choice, std::ostream& err);
+// True for Romanian.
+bool languageIsRomanian(const std::string& choice, std::ostream& err);
 
 int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
                   const ProgressDisplay& display = {});

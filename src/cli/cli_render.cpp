@@ -113,11 +113,9 @@ void describeRender(CLI::App& render, RenderRequest& request) {
 int runRender(RenderRequest request, const CLI::App& render, std::ostream& out, std::ostream& err) {
   request.viewGiven = render.count("--view") > 0;
   model::Model model;
-  model.languageCode = request.language == "ro" ? "Romanian" : "English";
-  model.romanian = request.language == "ro";
-  model::setStartValues(model);
+  const bool romanian = request.language == "ro";
+  model::setStartValues(model, romanian);
   model.base.lastNodesInBase0 = true;
-  const bool romanian = model.romanian;
 
   int width = 0;
   int height = 0;
@@ -137,17 +135,14 @@ int runRender(RenderRequest request, const CLI::App& render, std::ostream& out, 
   }
 #endif
 
-  model.oldFilePath = request.input;
-  model.inputFilePath = request.input;
-  model.oldFileLoaded = true;
-  if (const auto loaded = files::loadInputFile(model); !loaded) {
+  if (const auto loaded = files::loadInputFile(model, request.input, romanian); !loaded) {
     err << model::say(files::texts::kWrongDataInOldFile, romanian) << '\n'
         << loaded.message << '\n';
     return kExitFailure;
   }
   if (!request.baseModule) {
     RenderGenerateCaller caller(err);
-    const generation::GenerateResult generated = generation::runGenerate(model, caller);
+    const generation::GenerateResult generated = generation::runGenerate(model, romanian, caller);
     if (generated.end != generation::GenerateEnd::Done) {
       err << generated.message << '\n';
       return kExitFailure;

@@ -92,9 +92,4 @@ model::Outcome writeBaseModuleGeometryFile(const model::BaseModule& base, std::s
   }
 }
 
-model::Outcome writeBaseModuleGeometryFile(model::Model& model, StagedFiles* staged) {
-  model.baseGeometryPath = baseModuleGeometryPath(model::trimRight(model.oldFilePath));
-  return writeBaseModuleGeometryFile(model.base, model.baseGeometryPath, model.romanian, staged);
-}
-
 }  // namespace zentrix::files

@@ -121,11 +121,11 @@ bool writeLines(TextFileOutput& out, const ExportedStructure& s,
 
 }  // namespace
 
-model::Outcome writeDxfFile(const model::Model& model, std::string_view path,
+model::Outcome writeDxfFile(const ExportParts& parts, std::string_view path,
                             model::Progress* progress, StagedFiles* staged) {
-  const auto layers = dxfLayerNames(model);
+  const auto layers = dxfLayerNames(parts.types);
   return exports::writeExport(
-      model, path, progress, staged,
+      parts, path, progress, staged,
       [&layers](TextFileOutput& out, const ExportedStructure& s, model::Progress* p) {
         model::ProgressMeter meter(p, s.elements);
         writeHeaderAndTables(out, s, layers);

@@ -29,16 +29,16 @@ bool runsCoverTheElements(const std::vector<ElementRun>& runs, std::int64_t elem
   return next == elements + 1;
 }
 
-std::optional<std::string> endNodeOutOfRange(const model::Model& model) {
-  const std::int64_t nodes = model.structure.totalNodes();
-  const std::int32_t* starts = model.structure.elemStart.data();
-  const std::int32_t* ends = model.structure.elemEnd.data();
-  for (std::int64_t e = 0; e < model.structure.totalElements(); ++e) {
+std::optional<std::string> endNodeOutOfRange(const ExportParts& parts) {
+  const std::int64_t nodes = parts.structure.totalNodes();
+  const std::int32_t* starts = parts.structure.elemStart.data();
+  const std::int32_t* ends = parts.structure.elemEnd.data();
+  for (std::int64_t e = 0; e < parts.structure.totalElements(); ++e) {
     for (const std::int32_t node : {starts[e], ends[e]}) {
       if (node >= 1 && node <= nodes) continue;
-      return model::say(texts::kEndNodeOutOfRange, model.romanian,
+      return model::say(texts::kEndNodeOutOfRange, parts.romanian,
                         {std::to_string(e + 1), std::to_string(node), std::to_string(nodes)}) +
-             model::say(texts::kNotWritten, model.romanian);
+             model::say(texts::kNotWritten, parts.romanian);
     }
   }
   return std::nullopt;
@@ -55,37 +55,37 @@ std::vector<std::int64_t> ExportedStructure::blockedNodes() const {
   return list;
 }
 
-std::optional<std::string> refusalToExport(const model::Model& model) {
-  if (!structureIsComplete(model.structure, model.base, model::structureInputs(model)) ||
-      !runsCoverTheElements(elementTypeRuns(model.structure, model.base),
-                            model.structure.totalElements()))
-    return model::say(texts::kNotGenerated, model.romanian);
-  if (auto fault = nonFiniteCoordinate(model.structure.nodeCoords, model.structure.totalNodes(),
-                                       model.romanian))
+std::optional<std::string> refusalToExport(const ExportParts& parts) {
+  if (!structureIsComplete(parts.structure, parts.base, parts.with) ||
+      !runsCoverTheElements(elementTypeRuns(parts.structure, parts.base),
+                            parts.structure.totalElements()))
+    return model::say(texts::kNotGenerated, parts.romanian);
+  if (auto fault = nonFiniteCoordinate(parts.structure.nodeCoords, parts.structure.totalNodes(),
+                                       parts.romanian))
     return fault;
-  if (auto fault = nonFiniteArea(model.types, model.romanian)) return fault;
-  return endNodeOutOfRange(model);
+  if (auto fault = nonFiniteArea(parts.types, parts.romanian)) return fault;
+  return endNodeOutOfRange(parts);
 }
 
-ExportedStructure exportedStructure(const model::Model& model) {
+ExportedStructure exportedStructure(const ExportParts& parts) {
   ExportedStructure structure;
-  structure.coords = model.structure.nodeCoords.data();
-  structure.stride = model.structure.nodeCoords.columns();
-  structure.dimensions = std::clamp(model::structureInputs(model).dofPerNode, 0, 3);
-  structure.nodes = model.structure.totalNodes();
-  structure.start = model.structure.elemStart.data();
-  structure.end = model.structure.elemEnd.data();
-  structure.elements = model.structure.totalElements();
-  for (const ElementRun& run : elementTypeRuns(model.structure, model.base))
+  structure.coords = parts.structure.nodeCoords.data();
+  structure.stride = parts.structure.nodeCoords.columns();
+  structure.dimensions = std::clamp(parts.with.dofPerNode, 0, 3);
+  structure.nodes = parts.structure.totalNodes();
+  structure.start = parts.structure.elemStart.data();
+  structure.end = parts.structure.elemEnd.data();
+  structure.elements = parts.structure.totalElements();
+  for (const ElementRun& run : elementTypeRuns(parts.structure, parts.base))
     if (run.last >= run.first) structure.runs.push_back(run);
-  for (const NodeRange& range : blockedNodeRanges(model.structure, model::structureInputs(model))) {
+  for (const NodeRange& range : blockedNodeRanges(parts.structure, parts.with)) {
     const NodeRange inside{std::max<std::int64_t>(range.first, 1),
                            std::min<std::int64_t>(range.last, structure.nodes)};
     if (inside.last >= inside.first) structure.blocked.push_back(inside);
   }
   for (int type = 1; type <= model::kKindCount; ++type)
-    structure.typeAreas[static_cast<std::size_t>(type - 1)] = model.types.typeArea(type);
-  structure.romanian = model.romanian;
+    structure.typeAreas[static_cast<std::size_t>(type - 1)] = parts.types.typeArea(type);
+  structure.romanian = parts.romanian;
   return structure;
 }
 
@@ -108,13 +108,12 @@ bool writeRecords(TextFileOutput& out, std::int64_t count, std::size_t maxChars,
 }
 
 model::Outcome writeExport(
-    const model::Model& model, std::string_view path, model::Progress* progress,
-    StagedFiles* staged,
+    const ExportParts& parts, std::string_view path, model::Progress* progress, StagedFiles* staged,
     const std::function<bool(TextFileOutput&, const ExportedStructure&, model::Progress*)>& body) {
-  if (auto refusal = refusalToExport(model)) return model::Outcome::failure(*refusal);
+  if (auto refusal = refusalToExport(parts)) return model::Outcome::failure(*refusal);
   try {
-    const ExportedStructure structure = exportedStructure(model);
-    TextFileOutput out{std::string(path), model.romanian, staged};
+    const ExportedStructure structure = exportedStructure(parts);
+    TextFileOutput out{std::string(path), parts.romanian, staged};
     if (!out.open()) return out.finish();
     if (!body(out, structure, progress)) {
       if (out.failed()) return out.finish();
@@ -123,7 +122,7 @@ model::Outcome writeExport(
     }
     return out.finish();
   } catch (const std::bad_alloc&) {
-    return refusedWrite(path, notEnoughMemory(model.romanian), model.romanian);
+    return refusedWrite(path, notEnoughMemory(parts.romanian), parts.romanian);
   }
 }
 
@@ -132,8 +131,8 @@ model::Outcome writeExport(
 namespace {
 
 // A type name as one line of a file shows it.
-std::string shownTypeName(const model::Model& model, int type) {
-  std::string name(model::trimLeft(model::trimRight(model.types.typeName(type))));
+std::string shownTypeName(const model::ElementTypes& types, int type) {
+  std::string name(model::trimLeft(model::trimRight(types.typeName(type))));
   model::blankControls(name);
   return name;
 }
@@ -145,27 +144,28 @@ std::string lowerCase(std::string text) {
 
 }  // namespace
 
-std::array<std::string, model::kKindCount> mshGroupNames(const model::Model& model) {
+std::array<std::string, model::kKindCount> mshGroupNames(const model::ElementTypes& types,
+                                                         bool romanian) {
   std::array<std::string, model::kKindCount> names;
   for (int type = 1; type <= model::kKindCount; ++type) {
-    std::string name = shownTypeName(model, type);
+    std::string name = shownTypeName(types, type);
     std::replace(name.begin(), name.end(), '"', '\'');
     const std::string number = std::to_string(type);
-    if (name.empty()) name = model::say(texts::kUnnamedType, model.romanian, {number});
+    if (name.empty()) name = model::say(texts::kUnnamedType, romanian, {number});
     const auto earlier = names.begin() + (type - 1);
     if (std::find(names.begin(), earlier, name) != earlier)
-      name += " (" + model::say(texts::kUnnamedType, model.romanian, {number}) + ")";
+      name += " (" + model::say(texts::kUnnamedType, romanian, {number}) + ")";
     names[static_cast<std::size_t>(type - 1)] = name;
   }
   return names;
 }
 
-std::array<std::string, model::kKindCount> dxfLayerNames(const model::Model& model) {
+std::array<std::string, model::kKindCount> dxfLayerNames(const model::ElementTypes& types) {
   constexpr std::size_t kMaxLayerChars = 31;
   std::array<std::string, model::kKindCount> names;
   std::vector<std::string> taken = {"0"};  // lower case
   for (int type = 1; type <= model::kKindCount; ++type) {
-    std::string name = shownTypeName(model, type);
+    std::string name = shownTypeName(types, type);
     for (char& c : name) {
       const auto byte = static_cast<unsigned char>(c);
       if (byte >= 0x80 || !(std::isalnum(byte) || c == '_' || c == '-' || c == '$')) c = '_';
@@ -181,18 +181,25 @@ std::array<std::string, model::kKindCount> dxfLayerNames(const model::Model& mod
   return names;
 }
 
-model::Outcome writeExportFile(ExportFormat format, const model::Model& model,
-                               std::string_view path, model::Progress* progress,
-                               StagedFiles* staged) {
+model::Outcome writeExportFile(ExportFormat format, const ExportParts& parts, std::string_view path,
+                               model::Progress* progress, StagedFiles* staged) {
   switch (format) {
     case ExportFormat::kVtu:
-      return writeVtuFile(model, path, progress, staged);
+      return writeVtuFile(parts, path, progress, staged);
     case ExportFormat::kMsh:
-      return writeMshFile(model, path, progress, staged);
+      return writeMshFile(parts, path, progress, staged);
     case ExportFormat::kDxf:
       break;
   }
-  return writeDxfFile(model, path, progress, staged);
+  return writeDxfFile(parts, path, progress, staged);
+}
+
+ExportParts exportParts(const model::Model& model, bool romanian) {
+  return ExportParts{.base = model.base,
+                     .types = model.types,
+                     .structure = model.structure,
+                     .with = model::structureInputs(model),
+                     .romanian = romanian};
 }
 
 std::string exportCreatedMessage(std::string_view path, bool romanian) {
@@ -202,16 +209,16 @@ std::string exportCreatedMessage(std::string_view path, bool romanian) {
   return model::say(texts::kStructureExported, romanian, {quoted});
 }
 
-std::uint64_t exportFileSizeBound(const model::Model& model, ExportFormat format) {
+std::uint64_t exportFileSizeBound(const ExportParts& parts, ExportFormat format) {
   constexpr std::uint64_t kFixedPart = 16384;
   const auto nodes =
-      static_cast<std::uint64_t>(std::max<std::int64_t>(model.structure.totalNodes(), 0));
+      static_cast<std::uint64_t>(std::max<std::int64_t>(parts.structure.totalNodes(), 0));
   const auto elements =
-      static_cast<std::uint64_t>(std::max<std::int64_t>(model.structure.totalElements(), 0));
+      static_cast<std::uint64_t>(std::max<std::int64_t>(parts.structure.totalElements(), 0));
   const std::uint64_t whole = exports::kMaxWholeChars + 1;
   const std::uint64_t real = exports::kMaxRealChars + 1;
-  const auto blockedBound = static_cast<std::uint64_t>(
-      2 * std::max<std::int64_t>(model::structureInputs(model).nodesInBase0, 0));
+  const auto blockedBound =
+      static_cast<std::uint64_t>(2 * std::max<std::int64_t>(parts.with.nodesInBase0, 0));
   switch (format) {
     case ExportFormat::kVtu:
       // Points, node numbers, flags; connectivity, offsets, types, the four cell arrays.

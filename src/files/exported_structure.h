@@ -56,10 +56,10 @@ struct ExportedStructure {
 };
 
 // Nothing when the model can be exported, else why not (the full message).
-std::optional<std::string> refusalToExport(const model::Model& model);
+std::optional<std::string> refusalToExport(const ExportParts& parts);
 
 // The structure of a model that passed `refusalToExport`.
-ExportedStructure exportedStructure(const model::Model& model);
+ExportedStructure exportedStructure(const ExportParts& parts);
 
 // Walks the element runs along ascending element numbers.
 class TypeCursor {
@@ -126,8 +126,7 @@ bool writeRecords(TextFileOutput& out, std::int64_t count, std::size_t maxChars,
 // Opens the output, runs `body` and finishes it: a refused model writes
 // nothing, a cancel or a failure leaves the old file as it was.
 model::Outcome writeExport(
-    const model::Model& model, std::string_view path, model::Progress* progress,
-    StagedFiles* staged,
+    const ExportParts& parts, std::string_view path, model::Progress* progress, StagedFiles* staged,
     const std::function<bool(TextFileOutput&, const ExportedStructure&, model::Progress*)>& body);
 
 }  // namespace zentrix::files::exports

@@ -12,16 +12,6 @@
 
 namespace zentrix::files {
 
-// Writes the Geometry File of the generated structure at
-// `model.geometryFilePath`. Reports a file it cannot create or write (the old
-// file stays intact); the caller shows `geometryCreatedMessage` on success.
-// Refuses, writing nothing, a NaN or infinite coordinate (naming the node and
-// axis) or area (naming the type), and arrays shorter than their counts. When
-// `progress` answers false the file is abandoned and the old one kept. With
-// `staged` the finished file waits there to be put in place with the others.
-model::Outcome writeGeometryFile(const model::Model& model, model::Progress* progress = nullptr,
-                                 StagedFiles* staged = nullptr);
-
 // What the Geometry File is written from: the generated structure with the
 // inputs it was generated with, the element types its kinds are written
 // with, and the Base module's title and element count.
@@ -33,28 +23,34 @@ struct GeometryParts {
   bool romanian = false;
 };
 
-// The same write from the parts, at `path` (cut at a NUL, trailing blanks
-// ignored); `writeGeometryFile(model)` passes the model's parts, the
-// structure's inputs (`structureInputs`) and `model.geometryFilePath`.
+// The parts of `model`, with the structure's inputs (`structureInputs`).
+GeometryParts geometryParts(const model::Model& model, bool romanian);
+
+// Writes the Geometry File of the generated structure at `path` (cut at a
+// NUL, trailing blanks ignored). Reports a file it cannot create or write (the
+// old file stays intact); the caller shows `geometryCreatedMessage` on
+// success. Refuses, writing nothing, a NaN or infinite coordinate (naming the
+// node and axis) or area (naming the type), and arrays shorter than their
+// counts. When `progress` answers false the file is abandoned and the old one
+// kept. With `staged` the finished file waits there to be put in place with
+// the others.
 model::Outcome writeGeometryFile(const GeometryParts& parts, std::string_view path,
                                  model::Progress* progress = nullptr,
                                  StagedFiles* staged = nullptr);
 
-// The closing message ("Created File: ..."), in the model's language, with
-// the whole path.
-std::string geometryCreatedMessage(const model::Model& model);
+// The closing message ("Created File: ..."), in Romanian with `romanian`,
+// else in English, with the whole path.
+std::string geometryCreatedMessage(std::string_view geometryFilePath, bool romanian);
 
 // The Base-module Geometry File's path for an Old File path: the text before
 // the last "." (also one in a folder name) followed by "-BaseModule.dat".
 // Never cut to a width: a cut path would name another file.
 std::string baseModuleGeometryPath(std::string_view oldFilePath);
 
-// Sets `model.baseGeometryPath` from `model.oldFilePath` and writes the Base
-// module alone there. Nodes or end nodes not entered yet are written as 0; a
-// NaN or infinite coordinate is refused like the Geometry File's.
-model::Outcome writeBaseModuleGeometryFile(model::Model& model, StagedFiles* staged = nullptr);
-
-// The same write of the Base module alone at `path` (trailing blanks ignored).
+// Writes the Base module alone at `path` (trailing blanks ignored), which is
+// `baseModuleGeometryPath` of the Old File. Nodes or end nodes not entered
+// yet are written as 0; a NaN or infinite coordinate is refused like the
+// Geometry File's.
 model::Outcome writeBaseModuleGeometryFile(const model::BaseModule& base, std::string_view path,
                                            bool romanian, StagedFiles* staged = nullptr);
 

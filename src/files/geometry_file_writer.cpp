@@ -144,20 +144,18 @@ model::Outcome writeGeometryFile(const GeometryParts& parts, std::string_view pa
   }
 }
 
-model::Outcome writeGeometryFile(const model::Model& model, model::Progress* progress,
-                                 StagedFiles* staged) {
-  return writeGeometryFile(GeometryParts{.base = model.base,
-                                         .types = model.types,
-                                         .structure = model.structure,
-                                         .with = model::structureInputs(model),
-                                         .romanian = model.romanian},
-                           model.geometryFilePath, progress, staged);
+GeometryParts geometryParts(const model::Model& model, bool romanian) {
+  return GeometryParts{.base = model.base,
+                       .types = model.types,
+                       .structure = model.structure,
+                       .with = model::structureInputs(model),
+                       .romanian = romanian};
 }
 
-std::string geometryCreatedMessage(const model::Model& model) {
+std::string geometryCreatedMessage(std::string_view geometryFilePath, bool romanian) {
   // The whole path, however long: a cut path would name another file.
-  return model::say(texts::kGeometryCreated, model.romanian,
-                    {model::escapedControls(geometryPathText(model.geometryFilePath))});
+  return model::say(texts::kGeometryCreated, romanian,
+                    {model::escapedControls(geometryPathText(std::string(geometryFilePath)))});
 }
 
 }  // namespace zentrix::files

@@ -11,11 +11,12 @@
 
 namespace zentrix::files {
 
-// Loads `model.oldFilePath`. The file is read into copies of the model's
-// Base module, expansion and element types, which replace the model's parts
-// whole only when the whole read succeeded: a failed load changes nothing. The outcome
-// of a failure gives the reason with the file's line number, in the model's
-// language: `File "<path>", line <n>, <record>: <reason>`.
+// Loads the file at `oldFilePath` (trailing blanks ignored). The file is read
+// into copies of the model's Base module, expansion and element types, which
+// replace the model's parts whole only when the whole read succeeded: a failed
+// load changes nothing. The outcome of a failure gives the reason with the
+// file's line number, in Romanian with `romanian`, else in English:
+// `File "<path>", line <n>, <record>: <reason>`.
 //
 // Besides malformed values and a file that ends too early, a load refuses
 // what the model cannot hold: coordinates per node other than 2 or 3,
@@ -23,25 +24,15 @@ namespace zentrix::files {
 // outside their range, more records than the rest of the file has lines,
 // and an element type count outside 1..4. A file with fewer than four types
 // gives the others the names and areas of a new model; `elementKindCount`
-// is then 4. Only the text before the end-of-input line is read. The caller
-// sets `oldFileLoaded` and `inputFilePath`.
-model::Outcome loadInputFile(model::Model& model);
+// is then 4. Only the text before the end-of-input line is read. The new
+// names of a file with fewer types are those of the same language.
+model::Outcome loadInputFile(model::Model& model, std::string_view oldFilePath, bool romanian);
 
 // The same load from a text already in memory; `fileName` is the name the
 // failure messages give it. `loadInputFile` reads the file's input part and
 // hands it here.
-model::Outcome loadInputText(model::Model& model, std::string_view text, std::string_view fileName);
-
-// Writes the Zentrix Input File at `model.inputFilePath`. Reports a file it
-// cannot create or write; never leaves a half-written file in place of the
-// old one; never changes the model. Refuses, before creating anything, a
-// model whose tables are smaller than their counts or which holds a real
-// that is not finite (naming it: "node 5 coordinate 2 = NaN ..."). When
-// `progress` answers false the file is abandoned with the writers' one
-// cancel message. With `staged` the finished file waits there to be put in
-// place with the others.
-model::Outcome writeInputFile(const model::Model& model, model::Progress* progress = nullptr,
-                              StagedFiles* staged = nullptr);
+model::Outcome loadInputText(model::Model& model, std::string_view text, std::string_view fileName,
+                             bool romanian);
 
 // What the Zentrix Input File is written from: the input parts and the
 // generated structure. When the structure no longer belongs to the inputs
@@ -55,9 +46,18 @@ struct InputFileParts {
   bool romanian = false;
 };
 
-// The same write from the parts at `path` (cut at a NUL, trailing blanks
-// ignored); `writeInputFile(model)` passes the model's parts and
-// `model.inputFilePath`.
+// The parts of `model`, the flag and the language as given.
+InputFileParts inputFileParts(const model::Model& model, bool structureBelongsToInputs,
+                              bool romanian);
+
+// Writes the Zentrix Input File at `path` (cut at a NUL, trailing blanks
+// ignored). Reports a file it cannot create or write; never leaves a
+// half-written file in place of the old one; never changes the parts.
+// Refuses, before creating anything, parts whose tables are smaller than
+// their counts or which hold a real that is not finite (naming it: "node 5
+// coordinate 2 = NaN ..."). When `progress` answers false the file is
+// abandoned with the writers' one cancel message. With `staged` the finished
+// file waits there to be put in place with the others.
 model::Outcome writeInputFile(const InputFileParts& parts, std::string_view path,
                               model::Progress* progress = nullptr, StagedFiles* staged = nullptr);
 

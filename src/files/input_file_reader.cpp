@@ -326,11 +326,8 @@ const model::Text& fieldText(Field field) {
 // count outside 1..4.
 class InputFileLoader {
  public:
-  InputFileLoader(const model::Model& model, const InputPart& part, std::string_view fileName)
-      : path_(fileName),
-        romanian_(model.romanian),
-        cut_(part.cut),
-        reader_(part.text, model.romanian) {}
+  InputFileLoader(const InputPart& part, std::string_view fileName, bool romanian)
+      : path_(fileName), romanian_(romanian), cut_(part.cut), reader_(part.text, romanian) {}
 
   Outcome load(LoadedParts& in) {
     Outcome outcome = readTitle(in);
@@ -564,11 +561,10 @@ class InputFileLoader {
       return refuse(Field::kTypeCount,
                     say(texts::kTypeCount, {std::to_string(in.types.elementKindCount)}));
     model::Model defaults;
-    defaults.romanian = romanian_;
     defaults.expansion.expansionType = in.expansion.expansionType;
     for (int type = 1; type <= model::kKindCount; ++type) {
       in.types.typeNames[static_cast<std::size_t>(type - 1)] =
-          model::defaultTypeName(defaults, type);
+          model::defaultTypeName(defaults, type, romanian_);
       in.types.typeAreas[static_cast<std::size_t>(type - 1)] = static_cast<float>(type);
     }
     for (int type = 1; type <= in.types.elementKindCount; ++type) {
@@ -590,51 +586,51 @@ class InputFileLoader {
 };
 
 // The model is left as it was: the load had not reached it yet.
-Outcome notEnoughMemoryToLoad(const model::Model& model, std::string_view fileName) {
+Outcome notEnoughMemoryToLoad(std::string_view fileName, bool romanian) {
   return Outcome::failure(
-      model::say(texts::kNoMemoryToLoad, model.romanian, {model::escapedControls(fileName)}));
+      model::say(texts::kNoMemoryToLoad, romanian, {model::escapedControls(fileName)}));
 }
 
 // Loads a text already cleaned (LF line ends, no byte-order mark).
-model::Outcome loadCleanText(model::Model& model, std::string_view text,
-                             std::string_view fileName) {
+model::Outcome loadCleanText(model::Model& model, std::string_view text, std::string_view fileName,
+                             bool romanian) {
   try {
     const InputPart part = inputPartOf(text);
     LoadedParts loaded(model);
-    if (Outcome outcome = InputFileLoader(model, part, fileName).load(loaded); !outcome)
+    if (Outcome outcome = InputFileLoader(part, fileName, romanian).load(loaded); !outcome)
       return outcome;
     std::move(loaded).moveInto(model);
     return Outcome::success();
   } catch (const std::bad_alloc&) {
-    return notEnoughMemoryToLoad(model, fileName);
+    return notEnoughMemoryToLoad(fileName, romanian);
   }
 }
 
 }  // namespace
 
-model::Outcome loadInputText(model::Model& model, std::string_view text,
-                             std::string_view fileName) {
+model::Outcome loadInputText(model::Model& model, std::string_view text, std::string_view fileName,
+                             bool romanian) {
   std::string clean;
   try {
     TextCleaner cleaner;
     clean.reserve(text.size());
-    if (!cleaner.add(text, clean)) return refusedText(cleaner, fileName, model.romanian);
+    if (!cleaner.add(text, clean)) return refusedText(cleaner, fileName, romanian);
     cleaner.finish(clean);
   } catch (const std::bad_alloc&) {
-    return notEnoughMemoryToLoad(model, fileName);
+    return notEnoughMemoryToLoad(fileName, romanian);
   }
-  return loadCleanText(model, clean, fileName);
+  return loadCleanText(model, clean, fileName, romanian);
 }
 
-model::Outcome loadInputFile(model::Model& model) {
-  const std::string path(model::trimRight(model.oldFilePath));
+model::Outcome loadInputFile(model::Model& model, std::string_view oldFilePath, bool romanian) {
+  const std::string path(model::trimRight(oldFilePath));
   std::string text;
   try {
-    if (Outcome outcome = readInputPart(path, model.romanian, text); !outcome) return outcome;
+    if (Outcome outcome = readInputPart(path, romanian, text); !outcome) return outcome;
   } catch (const std::bad_alloc&) {
-    return notEnoughMemoryToLoad(model, path);
+    return notEnoughMemoryToLoad(path, romanian);
   }
-  return loadCleanText(model, text, path);
+  return loadCleanText(model, text, path, romanian);
 }
 
 }  // namespace zentrix::files

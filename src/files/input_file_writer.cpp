@@ -296,16 +296,14 @@ model::Outcome writeInputFile(const InputFileParts& parts, std::string_view path
   }
 }
 
-model::Outcome writeInputFile(const model::Model& model, model::Progress* progress,
-                              StagedFiles* staged) {
-  return writeInputFile(
-      InputFileParts{.base = model.base,
-                     .expansion = model.expansion,
-                     .types = model.types,
-                     .structure = model.structure,
-                     .structureBelongsToInputs = !model.inputsChangedSinceGenerate,
-                     .romanian = model.romanian},
-      model.inputFilePath, progress, staged);
+InputFileParts inputFileParts(const model::Model& model, bool structureBelongsToInputs,
+                              bool romanian) {
+  return InputFileParts{.base = model.base,
+                        .expansion = model.expansion,
+                        .types = model.types,
+                        .structure = model.structure,
+                        .structureBelongsToInputs = structureBelongsToInputs,
+                        .romanian = romanian};
 }
 
 }  // namespace zentrix::files

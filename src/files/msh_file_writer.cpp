@@ -217,10 +217,10 @@ bool writeMsh(TextFileOutput& out, const ExportedStructure& s,
 
 }  // namespace
 
-model::Outcome writeMshFile(const model::Model& model, std::string_view path,
+model::Outcome writeMshFile(const ExportParts& parts, std::string_view path,
                             model::Progress* progress, StagedFiles* staged) {
-  const auto names = mshGroupNames(model);
-  return exports::writeExport(model, path, progress, staged,
+  const auto names = mshGroupNames(parts.types, parts.romanian);
+  return exports::writeExport(parts, path, progress, staged,
                               [&names](TextFileOutput& out, const ExportedStructure& s,
                                        model::Progress* p) { return writeMsh(out, s, names, p); });
 }

@@ -32,7 +32,7 @@ struct PlannedOutput {
 
 // Nothing when the file systems of the outputs have room for all of them
 // together (their temporary files exist beside the old files until the
-// end); else the message, with the figures, in the model's language.
+// end); else the message, with the figures, in the language asked for.
 std::optional<std::string> spaceShortage(const std::vector<PlannedOutput>& outputs, bool romanian);
 
 }  // namespace zentrix::files

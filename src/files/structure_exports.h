@@ -37,35 +37,49 @@ namespace zentrix::files {
 
 enum class ExportFormat { kVtu, kMsh, kDxf };
 
+// What an export is written from: the generated structure with the inputs it
+// was generated with, the Base module its element kinds are read with, the
+// element types, and the language of the messages and group names.
+struct ExportParts {
+  const model::BaseModule& base;
+  const model::ElementTypes& types;
+  const model::Structure& structure;
+  model::GeneratedWith with;
+  bool romanian = false;
+};
+
+// The parts of `model`, with the structure's inputs (`structureInputs`).
+ExportParts exportParts(const model::Model& model, bool romanian);
+
 // One function per format: the path in, the outcome out. The messages are
-// in the model's language.
-model::Outcome writeVtuFile(const model::Model& model, std::string_view path,
+// in Romanian with `romanian`, else in English.
+model::Outcome writeVtuFile(const ExportParts& parts, std::string_view path,
                             model::Progress* progress = nullptr, StagedFiles* staged = nullptr);
-model::Outcome writeMshFile(const model::Model& model, std::string_view path,
+model::Outcome writeMshFile(const ExportParts& parts, std::string_view path,
                             model::Progress* progress = nullptr, StagedFiles* staged = nullptr);
-model::Outcome writeDxfFile(const model::Model& model, std::string_view path,
+model::Outcome writeDxfFile(const ExportParts& parts, std::string_view path,
                             model::Progress* progress = nullptr, StagedFiles* staged = nullptr);
-model::Outcome writeExportFile(ExportFormat format, const model::Model& model,
-                               std::string_view path, model::Progress* progress = nullptr,
-                               StagedFiles* staged = nullptr);
+model::Outcome writeExportFile(ExportFormat format, const ExportParts& parts, std::string_view path,
+                               model::Progress* progress = nullptr, StagedFiles* staged = nullptr);
 
 // The closing message of a written export, naming the whole path.
 std::string exportCreatedMessage(std::string_view path, bool romanian);
 
-// The most bytes the writer of `format` writes for the model.
-std::uint64_t exportFileSizeBound(const model::Model& model, ExportFormat format);
+// The most bytes the writer of `format` writes for the parts.
+std::uint64_t exportFileSizeBound(const ExportParts& parts, ExportFormat format);
 
 // The names of the element types' groups in an MSH file: the type name
 // without leading and trailing blanks, control characters as blanks and a
 // double quote as a single quote (the file quotes the name); a blank name
 // gives "type N"; a name an earlier type already has gets " (type N)".
-std::array<std::string, model::kKindCount> mshGroupNames(const model::Model& model);
+std::array<std::string, model::kKindCount> mshGroupNames(const model::ElementTypes& types,
+                                                         bool romanian);
 
 // The element types' layers in a DXF file. R12 allows letters, digits, "_",
 // "-" and "$" in at most 31 characters: every other byte becomes "_" and a
 // longer name is cut; a blank name gives "TYPE_N"; a name that equals "0"
 // (the layer every drawing has) or an earlier type's layer, ignoring case
 // as DXF readers do, gets "_N" at its end.
-std::array<std::string, model::kKindCount> dxfLayerNames(const model::Model& model);
+std::array<std::string, model::kKindCount> dxfLayerNames(const model::ElementTypes& types);
 
 }  // namespace zentrix::files

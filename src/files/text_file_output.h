@@ -18,7 +18,7 @@
 // that writes several files replaces either all of them or none.
 //
 // Errors are sticky: after the first failure further writes are dropped and
-// `finish` returns the failure, naming the file, in the model's language.
+// `finish` returns the failure, naming the file, in the language asked for.
 #pragma once
 
 #include <cassert>

@@ -182,9 +182,9 @@ bool writeVtu(TextFileOutput& out, const ExportedStructure& s, model::Progress* 
 
 }  // namespace
 
-model::Outcome writeVtuFile(const model::Model& model, std::string_view path,
+model::Outcome writeVtuFile(const ExportParts& parts, std::string_view path,
                             model::Progress* progress, StagedFiles* staged) {
-  return exports::writeExport(model, path, progress, staged, writeVtu);
+  return exports::writeExport(parts, path, progress, staged, writeVtu);
 }
 
 }  // namespace zentrix::files

@@ -94,8 +94,8 @@ bool buildElements(const Model& model, const StructureCounts& counts, model::Str
 
 // Builds the structure; false when the work was cancelled. A structure that
 // comes out with a non-finite coordinate is refused in `g.outcome`.
-bool build(const Model& model, const StructureCounts& counts, model::Progress* progress,
-           const model::LineSink& console, Generation& g) {
+bool build(const Model& model, bool romanian, const StructureCounts& counts,
+           model::Progress* progress, const model::LineSink& console, Generation& g) {
   const bool renumber = model.base.lastNodesInBase0;
   const std::int64_t units = 2 * counts.totalNodes + counts.totalElements +
                              (renumber ? counts.totalNodes + counts.totalElements : 0);
@@ -107,7 +107,7 @@ bool build(const Model& model, const StructureCounts& counts, model::Progress* p
   if (!placeNodes(model, counts, g, meter, console)) return false;
   if (const auto [node, axis] = firstNonFinite(s.nodeCoords); node != 0) {
     g.outcome = Outcome::failure(
-        nonFiniteCoordinateMessage(model, renumber ? renumberedNode(counts, node) : node, axis));
+        nonFiniteCoordinateMessage(romanian, renumber ? renumberedNode(counts, node) : node, axis));
     return true;
   }
   s.elemKind.rebuild(counts.totalElements);
@@ -135,13 +135,14 @@ std::uint64_t defaultMemoryLimit() {
   return physicalMemoryBytes() / 4 * 3;
 }
 
-std::optional<std::string> refusalOf(const Model& model) {
-  return refusalOf(model, defaultMemoryLimit());
+std::optional<std::string> refusalOf(const Model& model, bool romanian) {
+  return refusalOf(model, romanian, defaultMemoryLimit());
 }
 
-std::optional<std::string> refusalOf(const Model& model, std::uint64_t memoryLimit) {
+std::optional<std::string> refusalOf(const Model& model, bool romanian, std::uint64_t memoryLimit) {
   // Asked before the Base module is measured, so the direction comes from its letter.
-  return inputRefusal(model, model::axisNumber(model.expansion.expansionDirection), memoryLimit);
+  return inputRefusal(model, romanian, model::axisNumber(model.expansion.expansionDirection),
+                      memoryLimit);
 }
 
 void measureBaseModule(Model& model) {
@@ -161,34 +162,35 @@ bool moduleLengthMatches(const Model& model) {
   return model.expansion.moduleLength == model.expansion.baseModuleLength;
 }
 
-std::string moduleLengthWarning(const Model& model) {
+std::string moduleLengthWarning(const Model& model, bool romanian) {
   const auto shown = [](float value) {
     return model::compactNumberText(model::fixedForm(value, 12, 4));
   };
-  return model::say(texts::kModuleLengthWarning, model.romanian,
+  return model::say(texts::kModuleLengthWarning, romanian,
                     {shown(model.expansion.baseModuleLength), shown(model.expansion.moduleLength)});
 }
 
-Outcome generateStructure(Model& model, model::Progress* progress, const model::LineSink& console) {
-  return generateStructure(model, progress, defaultMemoryLimit(), console);
+Outcome generateStructure(Model& model, bool romanian, model::Progress* progress,
+                          const model::LineSink& console) {
+  return generateStructure(model, romanian, progress, defaultMemoryLimit(), console);
 }
 
-Generation generate(const Model& model, model::Progress* progress, std::uint64_t memoryLimit,
-                    const model::LineSink& console) {
+Generation generate(const Model& model, bool romanian, model::Progress* progress,
+                    std::uint64_t memoryLimit, const model::LineSink& console) {
   Generation g;
-  if (auto refusal = inputRefusal(model, model.expansion.directionIndex, memoryLimit)) {
+  if (auto refusal = inputRefusal(model, romanian, model.expansion.directionIndex, memoryLimit)) {
     g.outcome = Outcome::failure(*refusal);
     return g;
   }
   const StructureCounts counts = countStructure(model, model.expansion.directionIndex);
   g.baseNodeCount = static_cast<std::int32_t>(counts.baseNodes);
   try {
-    if (!build(model, counts, progress, console, g))
-      g.outcome = Outcome::failure(cancelledMessage(model));
+    if (!build(model, romanian, counts, progress, console, g))
+      g.outcome = Outcome::failure(cancelledMessage(romanian));
   } catch (const std::bad_alloc&) {
-    g.outcome = Outcome::failure(outOfMemoryMessage(model, counts));
+    g.outcome = Outcome::failure(outOfMemoryMessage(romanian, counts));
   } catch (const std::length_error&) {
-    g.outcome = Outcome::failure(outOfMemoryMessage(model, counts));
+    g.outcome = Outcome::failure(outOfMemoryMessage(romanian, counts));
   }
   // A structure that is not complete is never handed on.
   if (!g.outcome) g.structure = model::Structure{};
@@ -200,12 +202,11 @@ void takeGenerated(Model& model, Generation&& generated) {
   model.base.baseNodeCount = generated.baseNodeCount;
   if (model.expansion.expansionType == model::kArch)
     model.expansion.moduleDepth = generated.moduleDepth;
-  model.inputsChangedSinceGenerate = false;
 }
 
-Outcome generateStructure(Model& model, model::Progress* progress, std::uint64_t memoryLimit,
-                          const model::LineSink& console) {
-  Generation generated = generate(model, progress, memoryLimit, console);
+Outcome generateStructure(Model& model, bool romanian, model::Progress* progress,
+                          std::uint64_t memoryLimit, const model::LineSink& console) {
+  Generation generated = generate(model, romanian, progress, memoryLimit, console);
   if (!generated.outcome) return generated.outcome;
   takeGenerated(model, std::move(generated));
   return Outcome::success();

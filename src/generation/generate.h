@@ -4,7 +4,7 @@
 // The road, which runGenerate (generate_sequence.h) takes for the desktop
 // program and the command line alike:
 //   1. `refusalOf(model)`: inputs the generation cannot work with get a
-//      message in the model's language; nothing changes.
+//      message in the language asked for; nothing changes.
 //   2. `measureBaseModule(model)`: sets `directionIndex` and
 //      `baseModuleLength` (also when the user then declines).
 //   3. when `!moduleLengthMatches(model)`, ask with `moduleLengthWarning`
@@ -38,11 +38,13 @@ namespace zentrix::generation {
 // three quarters of this computer's memory (no bound when it is unknown).
 std::uint64_t defaultMemoryLimit();
 
-std::optional<std::string> refusalOf(const model::Model& model);
-std::optional<std::string> refusalOf(const model::Model& model, std::uint64_t memoryLimit);
+// Texts the user reads come in Romanian with `romanian`, else in English.
+std::optional<std::string> refusalOf(const model::Model& model, bool romanian);
+std::optional<std::string> refusalOf(const model::Model& model, bool romanian,
+                                     std::uint64_t memoryLimit);
 void measureBaseModule(model::Model& model);
 bool moduleLengthMatches(const model::Model& model);
-std::string moduleLengthWarning(const model::Model& model);
+std::string moduleLengthWarning(const model::Model& model, bool romanian);
 // What `generate` hands back: the complete structure on success (empty
 // otherwise), and what the model's inputs learn from building it.
 struct Generation {
@@ -54,8 +56,8 @@ struct Generation {
 
 // Builds the structure of the model's input parts without changing the
 // model; the same checks and progress as `generateStructure`.
-Generation generate(const model::Model& model, model::Progress* progress, std::uint64_t memoryLimit,
-                    const model::LineSink& console = {});
+Generation generate(const model::Model& model, bool romanian, model::Progress* progress,
+                    std::uint64_t memoryLimit, const model::LineSink& console = {});
 
 // The model takes a successful generation whole: the structure, the Base
 // node count and an arch's module depth; its inputs then match its structure.
@@ -66,9 +68,10 @@ void takeGenerated(model::Model& model, Generation&& generated);
 // `refusalOf` checks, and calls `progress->advance` about once per million
 // nodes or elements; a false answer cancels. The parabolic arch's precision
 // lines go to `console` (none when it is empty).
-model::Outcome generateStructure(model::Model& model, model::Progress* progress = nullptr,
+model::Outcome generateStructure(model::Model& model, bool romanian,
+                                 model::Progress* progress = nullptr,
                                  const model::LineSink& console = {});
-model::Outcome generateStructure(model::Model& model, model::Progress* progress,
+model::Outcome generateStructure(model::Model& model, bool romanian, model::Progress* progress,
                                  std::uint64_t memoryLimit, const model::LineSink& console = {});
 
 }  // namespace zentrix::generation

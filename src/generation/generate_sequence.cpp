@@ -24,16 +24,16 @@ class CancelWatch final : public model::Progress {
 
 }  // namespace
 
-GenerateResult runGenerate(model::Model& model, GenerateCaller& caller,
+GenerateResult runGenerate(model::Model& model, bool romanian, GenerateCaller& caller,
                            const model::LineSink& console) {
-  if (auto refusal = refusalOf(model)) return {GenerateEnd::Refused, std::move(*refusal)};
+  if (auto refusal = refusalOf(model, romanian)) return {GenerateEnd::Refused, std::move(*refusal)};
   measureBaseModule(model);
-  if (!moduleLengthMatches(model) && !caller.goOnDespite(moduleLengthWarning(model)))
+  if (!moduleLengthMatches(model) && !caller.goOnDespite(moduleLengthWarning(model, romanian)))
     return {GenerateEnd::Declined, {}};
   bool stopped = false;
   const model::Outcome generated = caller.withProgress([&](model::Progress& shown) {
     CancelWatch watch(shown);
-    const model::Outcome outcome = generateStructure(model, &watch, console);
+    const model::Outcome outcome = generateStructure(model, romanian, &watch, console);
     stopped = watch.stopped();
     return outcome;
   });

@@ -36,12 +36,13 @@ enum class GenerateEnd { Done, Refused, Declined, Cancelled };
 
 struct GenerateResult {
   GenerateEnd end = GenerateEnd::Done;
-  // Why nothing was generated (Refused, Cancelled), in the model's language.
+  // Why nothing was generated (Refused, Cancelled), in the language asked for.
   std::string message;
 };
 
 // The parabolic arch's precision lines go to `console` (none when empty).
-GenerateResult runGenerate(model::Model& model, GenerateCaller& caller,
+// The messages are in Romanian with `romanian`, else in English.
+GenerateResult runGenerate(model::Model& model, bool romanian, GenerateCaller& caller,
                            const model::LineSink& console = {});
 
 }  // namespace zentrix::generation

@@ -27,60 +27,60 @@ std::string axisText(int axis) {
 }
 
 // `field` names the count as the main dialog shows it.
-std::optional<std::string> negativeCount(const Model& model, const Text& field,
-                                         std::int32_t value) {
+std::optional<std::string> negativeCount(bool romanian, const Text& field, std::int32_t value) {
   if (value >= 0) return std::nullopt;
-  return say(texts::kNegativeCount, model.romanian, {say(field, model.romanian), number(value)});
+  return say(texts::kNegativeCount, romanian, {say(field, romanian), number(value)});
 }
 
-std::optional<std::string> countRefusal(const Model& model) {
+std::optional<std::string> countRefusal(const Model& model, bool romanian) {
   if (model.base.dofPerNode != 2 && model.base.dofPerNode != 3)
-    return say(texts::kDofPerNode, model.romanian, {number(model.base.dofPerNode)});
-  if (auto refusal = negativeCount(model, labels::kNodesInBase0, model.base.nodesInBase0))
+    return say(texts::kDofPerNode, romanian, {number(model.base.dofPerNode)});
+  if (auto refusal = negativeCount(romanian, labels::kNodesInBase0, model.base.nodesInBase0))
     return refusal;
-  if (auto refusal = negativeCount(model, labels::kNodesInBase1, model.base.nodesInBase1))
+  if (auto refusal = negativeCount(romanian, labels::kNodesInBase1, model.base.nodesInBase1))
     return refusal;
-  if (auto refusal = negativeCount(model, labels::kElementCount, model.base.baseElementCount))
+  if (auto refusal = negativeCount(romanian, labels::kElementCount, model.base.baseElementCount))
     return refusal;
   if (model.expansion.moduleCount < 1)
-    return say(texts::kTooFewModules, model.romanian, {number(model.expansion.moduleCount)});
+    return say(texts::kTooFewModules, romanian, {number(model.expansion.moduleCount)});
   return std::nullopt;
 }
 
-std::optional<std::string> directionRefusal(const Model& model, int direction) {
-  if (direction < 1 || direction > 3) return say(texts::kNoDirection, model.romanian);
-  if (direction > model.base.dofPerNode) return say(texts::kPlaneAlongZ, model.romanian);
+std::optional<std::string> directionRefusal(const Model& model, bool romanian, int direction) {
+  if (direction < 1 || direction > 3) return say(texts::kNoDirection, romanian);
+  if (direction > model.base.dofPerNode) return say(texts::kPlaneAlongZ, romanian);
   return std::nullopt;
 }
 
-std::optional<std::string> coordinatesRefusal(const Model& model, const StructureCounts& counts) {
+std::optional<std::string> coordinatesRefusal(const Model& model, bool romanian,
+                                              const StructureCounts& counts) {
   const model::CoordinateTable& base = model.base.baseCoords;
   if (base.rows() < counts.baseNodes)
-    return say(texts::kShortCoordinates, model.romanian,
-               {number(base.rows()), number(counts.baseNodes)});
+    return say(texts::kShortCoordinates, romanian, {number(base.rows()), number(counts.baseNodes)});
   if (counts.baseNodes > 0 && base.columns() < counts.coordinates)
-    return say(texts::kNarrowCoordinates, model.romanian,
+    return say(texts::kNarrowCoordinates, romanian,
                {number(base.columns()), number(counts.coordinates)});
   for (std::int64_t node = 1; node <= counts.baseNodes; ++node)
     for (int axis = 1; axis <= counts.coordinates; ++axis)
       if (!std::isfinite(base(node, axis)))
-        return say(texts::kNonFiniteBaseCoordinate, model.romanian, {axisText(axis), number(node)});
+        return say(texts::kNonFiniteBaseCoordinate, romanian, {axisText(axis), number(node)});
   return std::nullopt;
 }
 
-std::optional<std::string> topologyRefusal(const Model& model, const StructureCounts& counts) {
+std::optional<std::string> topologyRefusal(const Model& model, bool romanian,
+                                           const StructureCounts& counts) {
   const std::int64_t ne = counts.baseElements;
   if (!topologyComplete(model)) {
     const std::int64_t held =
         std::min(model.base.baseElemStart.count(), model.base.baseElemEnd.count());
-    if (held == 0) return say(texts::kNoTopology, model.romanian, {number(ne)});
-    return say(texts::kShortTopology, model.romanian, {number(held), number(ne)});
+    if (held == 0) return say(texts::kNoTopology, romanian, {number(ne)});
+    return say(texts::kShortTopology, romanian, {number(held), number(ne)});
   }
   for (std::int64_t element = 1; element <= ne; ++element) {
     for (const std::int32_t node :
          {model.base.baseElemStart(element), model.base.baseElemEnd(element)}) {
       if (node >= 1 && node <= counts.baseNodes) continue;
-      return say(texts::kEndNodeOutside, model.romanian,
+      return say(texts::kEndNodeOutside, romanian,
                  {number(element), number(node), number(counts.baseNodes)});
     }
   }
@@ -88,75 +88,78 @@ std::optional<std::string> topologyRefusal(const Model& model, const StructureCo
 }
 
 // `field` names the field as its dialog shows it.
-std::optional<std::string> notFinite(const Model& model, const std::string& field, float value) {
+std::optional<std::string> notFinite(bool romanian, const std::string& field, float value) {
   if (std::isfinite(value)) return std::nullopt;
-  return say(texts::kNotFinite, model.romanian, {field});
+  return say(texts::kNotFinite, romanian, {field});
 }
-std::optional<std::string> notFinite(const Model& model, const Text& field, float value) {
-  return notFinite(model, say(field, model.romanian), value);
+std::optional<std::string> notFinite(bool romanian, const Text& field, float value) {
+  return notFinite(romanian, say(field, romanian), value);
 }
 
 // The letters a shrink may take: the structure's axes other than the expansion's.
-std::string shrinkChoices(const Model& model, int direction) {
+std::string shrinkChoices(const Model& model, bool romanian, int direction) {
   std::string choices;
   for (int axis = 1; axis <= model.base.dofPerNode; ++axis) {
     if (axis == direction) continue;
-    if (!choices.empty()) choices += say(texts::kOr, model.romanian);
+    if (!choices.empty()) choices += say(texts::kOr, romanian);
     choices += model::axisLetter(axis);
   }
   return choices;
 }
 
-std::optional<std::string> straightRefusal(const Model& model, int direction) {
-  if (auto refusal = notFinite(model, labels::kModuleLength, model.expansion.moduleLength))
+std::optional<std::string> straightRefusal(const Model& model, bool romanian, int direction) {
+  if (auto refusal = notFinite(romanian, labels::kModuleLength, model.expansion.moduleLength))
     return refusal;
   if (model.expansion.expansionType == model::kPyramidal) {
-    if (auto refusal = notFinite(model, labels::kShrinkRatio, model.expansion.pyramidShrinkRatio))
+    if (auto refusal =
+            notFinite(romanian, labels::kShrinkRatio, model.expansion.pyramidShrinkRatio))
       return refusal;
     for (int axis = 1; axis <= model.base.dofPerNode; ++axis)
       if (auto refusal =
-              notFinite(model, say(labels::kVertexFootCoordinate, model.romanian, {axisText(axis)}),
+              notFinite(romanian, say(labels::kVertexFootCoordinate, romanian, {axisText(axis)}),
                         model.expansion.vertexFootCoordinate(axis)))
         return refusal;
   }
   if (model.expansion.expansionType == model::kOneDirectionShrink) {
     const int t = model.expansion.shrinkDirectionIndex;
     if (t < 1 || t > model.base.dofPerNode || t == direction)
-      return say(texts::kNoShrinkDirection, model.romanian, {shrinkChoices(model, direction)});
-    if (auto refusal = notFinite(model, labels::kShrinkRatio, model.expansion.shrinkRatio))
+      return say(texts::kNoShrinkDirection, romanian, {shrinkChoices(model, romanian, direction)});
+    if (auto refusal = notFinite(romanian, labels::kShrinkRatio, model.expansion.shrinkRatio))
       return refusal;
   }
   return std::nullopt;
 }
 
-std::optional<std::string> archRefusal(const Model& model) {
+std::optional<std::string> archRefusal(const Model& model, bool romanian) {
   // Any other arch kind draws no arch, so its parameters do not matter.
   if (model.expansion.archKind != model::kCircularArch &&
       model.expansion.archKind != model::kParabolicArch)
     return std::nullopt;
-  if (auto refusal = notFinite(model, labels::kHalfSpan, model.expansion.halfSpan)) return refusal;
-  if (auto refusal = notFinite(model, labels::kArchHeight, model.expansion.archHeight))
+  if (auto refusal = notFinite(romanian, labels::kHalfSpan, model.expansion.halfSpan))
+    return refusal;
+  if (auto refusal = notFinite(romanian, labels::kArchHeight, model.expansion.archHeight))
     return refusal;
   if (model.expansion.halfSpan == 0.0f || model.expansion.archHeight == 0.0f)
-    return say(texts::kFlatArch, model.romanian);
+    return say(texts::kFlatArch, romanian);
   return std::nullopt;
 }
 
-std::optional<std::string> totalsRefusal(const Model& model, const StructureCounts& counts) {
+std::optional<std::string> totalsRefusal(bool romanian, const StructureCounts& counts) {
   const auto tooMany = [&](std::int64_t total, const Text& what) {
-    return say(texts::kTooMany, model.romanian,
-               {number(total), say(what, model.romanian), number(kLargestCount)});
+    return say(texts::kTooMany, romanian,
+               {number(total), say(what, romanian), number(kLargestCount)});
   };
   if (counts.totalNodes > kLargestCount) return tooMany(counts.totalNodes, texts::kNodes);
   if (counts.totalElements > kLargestCount) return tooMany(counts.totalElements, texts::kElements);
   return std::nullopt;
 }
 
-std::optional<std::string> numberingRefusal(const Model& model, const StructureCounts& counts) {
+std::optional<std::string> numberingRefusal(const Model& model, bool romanian,
+                                            const StructureCounts& counts) {
   const KindTable kindCount = countKinds(classifyBaseElements(model, counts), counts);
   const auto beyond = firstEndNodeBeyond(model, counts, kindCount);
   if (!beyond) return std::nullopt;
-  return say(texts::kCopyBeyondNodes, model.romanian,
+  return say(texts::kCopyBeyondNodes, romanian,
              {number(beyond->element), number(beyond->module), number(beyond->node),
               number(counts.totalNodes)});
 }
@@ -172,12 +175,12 @@ std::string megabytes(std::uint64_t bytes) {
   return number(static_cast<std::int64_t>((bytes + (1u << 20) - 1) >> 20));
 }
 
-std::optional<std::string> memoryRefusal(const Model& model, const StructureCounts& counts,
-                                         std::uint64_t memoryLimit) {
+std::optional<std::string> memoryRefusal(const Model& model, bool romanian,
+                                         const StructureCounts& counts, std::uint64_t memoryLimit) {
   if (memoryLimit == 0) return std::nullopt;
   const std::uint64_t needed = bytesToGenerate(counts);
   if (needed + bytesHeld(model) <= memoryLimit) return std::nullopt;
-  return say(texts::kMoreThanTheMemory, model.romanian,
+  return say(texts::kMoreThanTheMemory, romanian,
              {number(counts.totalNodes), number(counts.totalElements), megabytes(needed),
               megabytes(memoryLimit)});
 }
@@ -195,34 +198,34 @@ std::uint64_t bytesToGenerate(const StructureCounts& counts) {
              static_cast<std::uint64_t>(counts.base1Nodes);
 }
 
-std::optional<std::string> inputRefusal(const Model& model, int direction,
+std::optional<std::string> inputRefusal(const Model& model, bool romanian, int direction,
                                         std::uint64_t memoryLimit) {
-  if (auto refusal = countRefusal(model)) return refusal;
-  if (auto refusal = directionRefusal(model, direction)) return refusal;
+  if (auto refusal = countRefusal(model, romanian)) return refusal;
+  if (auto refusal = directionRefusal(model, romanian, direction)) return refusal;
   const StructureCounts counts = countStructure(model, direction);
-  if (auto refusal = coordinatesRefusal(model, counts)) return refusal;
-  if (auto refusal = topologyRefusal(model, counts)) return refusal;
+  if (auto refusal = coordinatesRefusal(model, romanian, counts)) return refusal;
+  if (auto refusal = topologyRefusal(model, romanian, counts)) return refusal;
   if (model.expansion.expansionType == model::kArch) {
-    if (auto refusal = archRefusal(model)) return refusal;
-  } else if (auto refusal = straightRefusal(model, direction)) {
+    if (auto refusal = archRefusal(model, romanian)) return refusal;
+  } else if (auto refusal = straightRefusal(model, romanian, direction)) {
     return refusal;
   }
-  if (auto refusal = totalsRefusal(model, counts)) return refusal;
-  if (auto refusal = numberingRefusal(model, counts)) return refusal;
-  return memoryRefusal(model, counts, memoryLimit);
+  if (auto refusal = totalsRefusal(romanian, counts)) return refusal;
+  if (auto refusal = numberingRefusal(model, romanian, counts)) return refusal;
+  return memoryRefusal(model, romanian, counts, memoryLimit);
 }
 
-std::string cancelledMessage(const Model& model) {
-  return say(texts::kCancelled, model.romanian);
+std::string cancelledMessage(bool romanian) {
+  return say(texts::kCancelled, romanian);
 }
 
-std::string outOfMemoryMessage(const Model& model, const StructureCounts& counts) {
-  return say(texts::kOutOfMemory, model.romanian,
+std::string outOfMemoryMessage(bool romanian, const StructureCounts& counts) {
+  return say(texts::kOutOfMemory, romanian,
              {number(counts.totalNodes), number(counts.totalElements)});
 }
 
-std::string nonFiniteCoordinateMessage(const Model& model, std::int64_t node, int axis) {
-  return say(texts::kNonFiniteCoordinate, model.romanian, {number(node), axisText(axis)});
+std::string nonFiniteCoordinateMessage(bool romanian, std::int64_t node, int axis) {
+  return say(texts::kNonFiniteCoordinate, romanian, {number(node), axisText(axis)});
 }
 
 }  // namespace zentrix::generation

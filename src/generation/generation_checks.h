@@ -15,15 +15,15 @@ namespace zentrix::generation {
 // The first reason why `model` cannot be generated with `direction` as the
 // expansion axis, or nullopt. `memoryLimit` bounds the bytes the previous and
 // the new structure may take together (0: no bound).
-std::optional<std::string> inputRefusal(const model::Model& model, int direction,
+std::optional<std::string> inputRefusal(const model::Model& model, bool romanian, int direction,
                                         std::uint64_t memoryLimit);
 
 // Bytes the generation allocates for a structure of these counts.
 std::uint64_t bytesToGenerate(const StructureCounts& counts);
 
-std::string cancelledMessage(const model::Model& model);
-std::string outOfMemoryMessage(const model::Model& model, const StructureCounts& counts);
+std::string cancelledMessage(bool romanian);
+std::string outOfMemoryMessage(bool romanian, const StructureCounts& counts);
 // `node` in the numbering the user sees (after any renumbering), `axis` 1 ... 3.
-std::string nonFiniteCoordinateMessage(const model::Model& model, std::int64_t node, int axis);
+std::string nonFiniteCoordinateMessage(bool romanian, std::int64_t node, int axis);
 
 }  // namespace zentrix::generation

@@ -4,29 +4,26 @@
 
 namespace zentrix::model {
 
-void setStartValues(Model& model) {
-  model.processCount = 0;
+void setStartValues(Model& model, bool romanian) {
   model.types.elementKindCount = kKindCount;
   for (int kind = 1; kind <= kKindCount; ++kind)
-    model.types.kindNames[kind - 1] = say(texts::kKindNames[kind - 1], model.romanian);
+    model.types.kindNames[kind - 1] = say(texts::kKindNames[kind - 1], romanian);
   model.base.lastNodesInBase0 = true;
 }
 
-std::string defaultTypeName(const Model& model, int type) {
+std::string defaultTypeName(const Model& model, int type, bool romanian) {
   // An arch's chords and struts carry their own names for types 1 and 2.
-  if (model.expansion.expansionType == kArch && type == 1)
-    return say(texts::kArchChord, model.romanian);
-  if (model.expansion.expansionType == kArch && type == 2)
-    return say(texts::kArchStrut, model.romanian);
-  return say(texts::kKindNames.at(static_cast<std::size_t>(type - 1)), model.romanian);
+  if (model.expansion.expansionType == kArch && type == 1) return say(texts::kArchChord, romanian);
+  if (model.expansion.expansionType == kArch && type == 2) return say(texts::kArchStrut, romanian);
+  return say(texts::kKindNames.at(static_cast<std::size_t>(type - 1)), romanian);
 }
 
-bool isDefaultTypeName(const Model& model, int type, std::string_view name) {
-  Model straight;
-  straight.romanian = model.romanian;
-  Model arch = straight;
+bool isDefaultTypeName(int type, std::string_view name, bool romanian) {
+  const Model straight;
+  Model arch;
   arch.expansion.expansionType = kArch;
-  return name == defaultTypeName(straight, type) || name == defaultTypeName(arch, type);
+  return name == defaultTypeName(straight, type, romanian) ||
+         name == defaultTypeName(arch, type, romanian);
 }
 
 GeneratedWith structureInputs(const Model& model) {
@@ -38,9 +35,9 @@ GeneratedWith structureInputs(const Model& model) {
           .lastNodesInBase0 = model.base.lastNodesInBase0};
 }
 
-void startNewElementTypes(Model& model) {
+void startNewElementTypes(Model& model, bool romanian) {
   for (int type = 1; type <= kKindCount; ++type) {
-    model.types.typeName(type) = defaultTypeName(model, type);
+    model.types.typeName(type) = defaultTypeName(model, type, romanian);
     model.types.typeArea(type) = static_cast<float>(type);
   }
 }

@@ -28,8 +28,7 @@ inline constexpr int kVertexFootTextWidth = 100;
 inline constexpr int kProgramPathWidth = 128;
 inline constexpr int kStatusWidth = 80;
 
-inline constexpr int kKindCount = 4;      // longitudinal, transversal, diagonal, transversal diag.
-inline constexpr int kMaxLaunches = 100;  // slots of the launch table
+inline constexpr int kKindCount = 4;  // longitudinal, transversal, diagonal, transversal diag.
 
 enum ExpansionType : std::int32_t {
   kNoExpansion = 0,
@@ -40,16 +39,6 @@ enum ExpansionType : std::int32_t {
 };
 
 enum ArchKind : std::int32_t { kCircularArch = 1, kParabolicArch = 2 };
-
-// One launched program. `processHandle` is an opaque token of the platform
-// layer; 0 means the launch failed and there is nothing to terminate.
-struct LaunchRecord {
-  std::int64_t processHandle = 0;
-  std::int64_t processId = 0;
-  std::int32_t launchState = 0;  // 1 launched, -1 failed
-  std::string programPath;       // at most 128 characters
-  std::string programArgs;       // at most 260 characters
-};
 
 // The inputs a generated structure was built from. Only GENERATE sets it;
 // the writers take the numbering, the supports, the dimension and the
@@ -143,37 +132,10 @@ struct Structure {
 };
 
 struct Model {
-  // Run settings and environment.
-  bool romanian = false;
-  std::string languageCode;
-  std::string currentDir;
-  std::string uiDir;
-  bool oldFileLoaded = false;
-
   BaseModule base;
   Expansion expansion;
   ElementTypes types;
   Structure structure;
-
-  // Set when an input changed after GENERATE (the desktop program sets it
-  // on every change, GENERATE clears it): the structure no longer belongs
-  // to the inputs, so the Zentrix Input File leaves its generated section
-  // empty and no Geometry File is written from it.
-  bool inputsChangedSinceGenerate = false;
-
-  // Files.
-  std::string oldFilePath;
-  std::string inputFilePath;
-  std::string geometryFilePath;
-  std::string baseGeometryPath;
-
-  // Launched programs.
-  std::int32_t processCount = 0;
-  std::array<LaunchRecord, kMaxLaunches> processTable{};  // processTable[0] is launch 1
-  std::string launchStatus;
-
-  LaunchRecord& launch(int slot) { return processTable.at(slot - 1); }
-  const LaunchRecord& launch(int slot) const { return processTable.at(slot - 1); }
 };
 
 // The inputs the structure was generated with: the record GENERATE left, or
@@ -182,17 +144,17 @@ GeneratedWith structureInputs(const Model& model);
 
 // The start values that do not depend on a loaded file: kind names of the
 // language, four element kinds, the "last node indices in Base 0" tick.
-void setStartValues(Model& model);
+void setStartValues(Model& model, bool romanian);
 
 // The element types of a new model: the default names the element types
 // dialog shows for the language and expansion type, areas 1, 2, 3, 4.
-void startNewElementTypes(Model& model);
+void startNewElementTypes(Model& model, bool romanian);
 
 // The default type name of `type` (1..4) for the language and expansion type.
-std::string defaultTypeName(const Model& model, int type);
+std::string defaultTypeName(const Model& model, int type, bool romanian);
 
-// True when `name` is a default name of `type` in the model's language, for
-// a straight expansion or an arch: a name nobody typed or loaded.
-bool isDefaultTypeName(const Model& model, int type, std::string_view name);
+// True when `name` is a default name of `type` in the language, for a
+// straight expansion or an arch: a name nobody typed or loaded.
+bool isDefaultTypeName(int type, std::string_view name, bool romanian);
 
 }  // namespace zentrix::model

@@ -1,6 +1,6 @@
 // The result of an operation the user can make fail (a bad file, a bad value,
 // an unwritable path). Never thrown: returned, with a message that says what
-// and where, ready to be shown in the model's language.
+// and where, ready to be shown in the user's language.
 #pragma once
 
 #include <string>

@@ -8,9 +8,8 @@ std::string shownNumber(float value, int width, int digits) {
   return model::compactNumberText(model::generalForm(value, width, digits));
 }
 
-void showError(DialogHost& host, const model::Model& model, const model::Text& text,
-               std::string_view title) {
-  host.showMessage(model::say(text, model.romanian), title, MessageButtons::Ok, MessageIcon::Error);
+void showError(DialogHost& host, bool romanian, const model::Text& text, std::string_view title) {
+  host.showMessage(model::say(text, romanian), title, MessageButtons::Ok, MessageIcon::Error);
 }
 
 }  // namespace zentrix::ui

@@ -1,5 +1,5 @@
 // Texts the sub-dialogs show: numbers in the short form every dialog uses,
-// and error message boxes in the model's language. Never throws for a
+// and error message boxes in the session's language. Never throws for a
 // value: NaN and infinities come out as words, as the number edits write them.
 #pragma once
 
@@ -16,8 +16,7 @@ namespace zentrix::ui {
 // number text (1.5 for 1.500000, 6. for 6.000000, 0.123457E+07 kept).
 std::string shownNumber(float value, int width, int digits);
 
-// An error box with an OK button and no owner, in the model's language.
-void showError(DialogHost& host, const model::Model& model, const model::Text& text,
-               std::string_view title);
+// An error box with an OK button and no owner, in Romanian with `romanian`.
+void showError(DialogHost& host, bool romanian, const model::Text& text, std::string_view title);
 
 }  // namespace zentrix::ui

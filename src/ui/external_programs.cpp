@@ -94,10 +94,10 @@ bool ExternalPrograms::selectFile(std::string_view title, std::string& output, F
 }
 
 bool ExternalPrograms::selectGeometryFile(std::string_view title, std::string& output,
-                                          const model::Model& model) {
+                                          const Session& session) {
   const auto isModelFile = [&](std::string_view path) {
-    return !path.empty() && (path == model::trimRight(model.oldFilePath) ||
-                             path == model::trimRight(model.inputFilePath));
+    return !path.empty() && (path == model::trimRight(session.oldFilePath) ||
+                             path == model::trimRight(session.inputFilePath));
   };
   const std::string proposed =
       isModelFile(lastChosenPath_) ? geometryNameFor(lastChosenPath_) : lastChosenPath_;
@@ -127,47 +127,47 @@ std::string geometryNameFor(std::string_view modelPath) {
   return name;
 }
 
-std::string ExternalPrograms::readmePath(const model::Model& model) {
+std::string ExternalPrograms::readmePath(const Session& session) {
   const std::string current = platform_.currentDirectory();
   std::string docFolder = packageFolderOf(current) + "\\Doc";
   if (!platform_.exists(docFolder)) docFolder = current;
-  return std::string(model::trimRight(docFolder)) + model::say(texts::kReadMeFile, model.romanian);
+  return std::string(model::trimRight(docFolder)) +
+         model::say(texts::kReadMeFile, session.romanian);
 }
 
-std::string ExternalPrograms::previewProgram(const model::Model& model) {
-  const std::string folder(model::trimRight(model.currentDir));
+std::string ExternalPrograms::previewProgram(const Session& session) {
+  const std::string folder(model::trimRight(session.currentDir));
   const std::string suffix = platform_.executableSuffix();
   const std::string newer = folder + "\\Vistrel 20" + suffix;
   return platform_.exists(newer) ? newer : folder + "\\Vistrel" + suffix;
 }
 
-bool ExternalPrograms::previewInstalled(const model::Model& model) {
-  return platform_.exists(previewProgram(model));
+bool ExternalPrograms::previewInstalled(const Session& session) {
+  return platform_.exists(previewProgram(session));
 }
 
-void ExternalPrograms::showReadme(model::Model& model) {
-  launch(model, platform_.textViewer(), readmePath(model));
+void ExternalPrograms::showReadme(Session& session) {
+  launch(session, platform_.textViewer(), readmePath(session));
 }
 
-void ExternalPrograms::showInTextViewer(model::Model& model, std::string_view path) {
-  launch(model, platform_.textViewer(), std::string(path));
+void ExternalPrograms::showInTextViewer(Session& session, std::string_view path) {
+  launch(session, platform_.textViewer(), std::string(path));
 }
 
-void ExternalPrograms::preview(model::Model& model, std::string_view path) {
-  launch(model, previewProgram(model), "\"" + std::string(model::trimRight(path)) + "\"");
+void ExternalPrograms::preview(Session& session, std::string_view path) {
+  launch(session, previewProgram(session), "\"" + std::string(model::trimRight(path)) + "\"");
 }
 
-void ExternalPrograms::launch(model::Model& model, std::string programPath,
-                              std::string programArgs) {
-  if (model.processCount >= model::kMaxLaunches) {
-    host_.showMessage(model::say(texts::kTooManyPrograms, model.romanian), kProcessMessageTitle,
+void ExternalPrograms::launch(Session& session, std::string programPath, std::string programArgs) {
+  if (session.processCount >= kMaxLaunches) {
+    host_.showMessage(model::say(texts::kTooManyPrograms, session.romanian), kProcessMessageTitle,
                       MessageButtons::Ok, MessageIcon::Error);
-    model.launchStatus = kFailedRunning;
+    session.launchStatus = kFailedRunning;
     return;
   }
-  model.processCount += 1;
-  model::LaunchRecord& record = model.launch(model.processCount);
-  record = model::LaunchRecord{};
+  session.processCount += 1;
+  LaunchRecord& record = session.launch(session.processCount);
+  record = LaunchRecord{};
   record.programPath = std::move(programPath);
   record.programArgs = std::move(programArgs);
 
@@ -177,7 +177,7 @@ void ExternalPrograms::launch(model::Model& model, std::string programPath,
     record.processHandle = started->handle;
     record.processId = started->processId;
     record.launchState = 1;
-    model.launchStatus = kLaunched;
+    session.launchStatus = kLaunched;
     return;
   }
   // Shown with the platform's separators: the program's own parts are
@@ -185,18 +185,18 @@ void ExternalPrograms::launch(model::Model& model, std::string programPath,
   host_.showMessage(files::modelPathText(files::nativePath(application)) + ": Failed run!",
                     kProcessMessageTitle, MessageButtons::Ok, MessageIcon::None);
   record.launchState = -1;
-  model.launchStatus = kFailedRunning;
+  session.launchStatus = kFailedRunning;
 }
 
-void ExternalPrograms::endLaunchedPrograms(const model::Model& model) {
-  for (int slot = 1; slot <= model.processCount; ++slot) {
-    const std::int64_t handle = model.launch(slot).processHandle;
+void ExternalPrograms::endLaunchedPrograms(const Session& session) {
+  for (int slot = 1; slot <= session.processCount; ++slot) {
+    const std::int64_t handle = session.launch(slot).processHandle;
     if (handle != 0) platform_.terminate(handle);
   }
 }
 
-void ExternalPrograms::deleteBaseGeometryFiles(const model::Model& model) {
-  const std::string_view pattern = model::trimRight(model.baseGeometryPath);
+void ExternalPrograms::deleteBaseGeometryFiles(const Session& session) {
+  const std::string_view pattern = model::trimRight(session.baseGeometryPath);
   if (!model::trimLeft(pattern).empty()) platform_.deleteMatching(pattern);
 }
 

@@ -2,7 +2,7 @@
 // File, Geometry File), the package's preview program, and the open-file
 // dialog shared by "Old File", "Save Data" and "CREATE".
 //
-// Every launch takes the next of the model's 100 launch records, in launch
+// Every launch takes the next of the session's 100 launch records, in launch
 // order, whether it succeeds or not, so that shutdown can end what was
 // started. A launch beyond the table is refused with a message; nothing is
 // written past it. Programs get exactly one argument (a path, never split on
@@ -20,6 +20,7 @@
 
 #include "model/model.h"
 #include "ui/dialog_layer.h"
+#include "ui/session.h"
 
 namespace zentrix::ui {
 
@@ -86,34 +87,34 @@ class ExternalPrograms {
   // The save dialog for the Geometry File. The path chosen last is proposed
   // unless it is the model's own file (the Old File or the saved Zentrix
   // File): then a name derived from it, in the same folder.
-  bool selectGeometryFile(std::string_view title, std::string& output, const model::Model& model);
+  bool selectGeometryFile(std::string_view title, std::string& output, const Session& session);
 
   // The folder "dat" beside the current directory when it exists (the last
   // three characters of the current directory's path replaced), else the
   // current directory.
   std::string dataFolder();
-  // The readme of the model's language in the package's "Doc" folder (the
+  // The readme of the session's language in the package's "Doc" folder (the
   // current directory's path less its last three characters, then "\Doc"),
   // or in the current directory when that folder does not exist.
-  std::string readmePath(const model::Model& model);
+  std::string readmePath(const Session& session);
   // "Vistrel 20" in the current directory when it exists, else "Vistrel".
-  std::string previewProgram(const model::Model& model);
+  std::string previewProgram(const Session& session);
   // Whether the preview program is there to be started.
-  bool previewInstalled(const model::Model& model);
+  bool previewInstalled(const Session& session);
 
-  void showReadme(model::Model& model);
+  void showReadme(Session& session);
   // The text viewer on `path` (the Zentrix Input File or the Geometry File).
-  void showInTextViewer(model::Model& model, std::string_view path);
+  void showInTextViewer(Session& session, std::string_view path);
   // The preview program on `path`, handed over between double quotes.
-  void preview(model::Model& model, std::string_view path);
+  void preview(Session& session, std::string_view path);
 
   // Shutdown: ends every launched program that has a handle.
-  void endLaunchedPrograms(const model::Model& model);
+  void endLaunchedPrograms(const Session& session);
   // Deletes the files matching `baseGeometryPath` (nothing when blank).
-  void deleteBaseGeometryFiles(const model::Model& model);
+  void deleteBaseGeometryFiles(const Session& session);
 
  private:
-  void launch(model::Model& model, std::string programPath, std::string programArgs);
+  void launch(Session& session, std::string programPath, std::string programArgs);
   bool choose(std::string_view title, std::string& output, std::string_view proposed,
               FileChoice choice);
 

@@ -100,8 +100,8 @@ std::string_view firstCharsWhole(std::string_view text, std::size_t width) {
 
 class MainDialog {
  public:
-  MainDialog(model::Model& model, DialogHost& host, ExternalPrograms& programs)
-      : model_(model), host_(host), programs_(programs) {}
+  MainDialog(model::Model& model, Session& session, DialogHost& host, ExternalPrograms& programs)
+      : model_(model), session_(session), host_(host), programs_(programs) {}
 
   MainDialogEnd run();
 
@@ -129,7 +129,7 @@ class MainDialog {
   void runSubDialog(SubDialog&& run);
   void inputsChanged();
   bool structureIsCurrent() const {
-    return model_.structure.generatedWith.has_value() && !model_.inputsChangedSinceGenerate;
+    return model_.structure.generatedWith.has_value() && !session_.inputsChangedSinceGenerate;
   }
   void showGeneratedCounts();
 
@@ -152,6 +152,7 @@ class MainDialog {
   void guarded(Work&& work);
 
   model::Model& model_;
+  Session& session_;
   DialogHost& host_;
   ExternalPrograms& programs_;
   Dialog* dialog_ = nullptr;
@@ -166,7 +167,7 @@ void MainDialog::guarded(Work&& work) {
   } catch (const std::exception& error) {
     showError(error.what());
   } catch (...) {
-    showError(model::say(texts::kUnexpectedError, model_.romanian));
+    showError(model::say(texts::kUnexpectedError, session_.romanian));
   }
 }
 
@@ -176,14 +177,14 @@ MainDialogEnd MainDialog::run() {
   registerHandlers();
   fillLists();
   dialog_->setChecked(kLastNodesInBase0, model_.base.lastNodesInBase0);
-  if (model_.oldFileLoaded) {
+  if (session_.oldFileLoaded) {
     applyLoadEnabling(true);
   } else {
     applyEnablingRule();
     dialog_->setText(kProblemTitle, kDefaultTitle);
     storeTitle(kDefaultTitle);
     // The writers need four defined type names before anything is saved.
-    model::startNewElementTypes(model_);
+    model::startNewElementTypes(model_, session_.romanian);
   }
   savedInputs_ = inputsOf(model_);
   dialog_->runModal();
@@ -197,7 +198,7 @@ MainDialogEnd MainDialog::run() {
 bool MainDialog::mayClose() {
   if (inputsOf(model_) == savedInputs_) return true;
   const MessageAnswer answer =
-      host_.showMessage(model::say(texts::kUnsavedChanges, model_.romanian), kMessageTitle,
+      host_.showMessage(model::say(texts::kUnsavedChanges, session_.romanian), kMessageTitle,
                         MessageButtons::SaveDiscardCancel, MessageIcon::Question);
   if (answer == MessageAnswer::Discard) return true;
   if (answer != MessageAnswer::Save) return false;
@@ -216,7 +217,7 @@ void MainDialog::runSubDialog(SubDialog&& run) {
 // The structure no longer belongs to the inputs: no Geometry File from it
 // until GENERATE runs again; Save Data leaves its section empty.
 void MainDialog::inputsChanged() {
-  model_.inputsChangedSinceGenerate = true;
+  session_.inputsChangedSinceGenerate = true;
   dialog_->setEnabled(kCreate, false);
   dialog_->setText(kMainDialogTemplate, "ZENTRIX");
   dialog_->setText(kGenerationStatus, "");
@@ -226,7 +227,7 @@ void MainDialog::showGeneratedCounts() {
   const std::string nodes = std::to_string(model_.structure.totalNodes());
   const std::string elements = std::to_string(model_.structure.totalElements());
   const std::string counts =
-      model::say(texts::kGeneratedCounts, model_.romanian, {nodes, elements});
+      model::say(texts::kGeneratedCounts, session_.romanian, {nodes, elements});
   dialog_->setText(kGenerationStatus, counts);
   dialog_->setText(kMainDialogTemplate, "ZENTRIX - " + counts);
 }
@@ -241,13 +242,13 @@ void MainDialog::registerHandlers() {
     dialog_->onEvent(control, own);
 
   dialog_->onEvent(kCoordinates, [this](Dialog&, ControlId, EventKind) {
-    guarded([&] { runSubDialog([&] { runCoordinatesDialog(model_, host_); }); });
+    guarded([&] { runSubDialog([&] { runCoordinatesDialog(model_, session_, host_); }); });
   });
   dialog_->onEvent(kTopology, [this](Dialog&, ControlId, EventKind) {
-    guarded([&] { runSubDialog([&] { runTopologyDialog(model_, host_); }); });
+    guarded([&] { runSubDialog([&] { runTopologyDialog(model_, session_, host_); }); });
   });
   dialog_->onEvent(kElementTypes, [this](Dialog&, ControlId, EventKind) {
-    guarded([&] { runSubDialog([&] { runElementTypesDialog(model_, host_); }); });
+    guarded([&] { runSubDialog([&] { runElementTypesDialog(model_, session_, host_); }); });
   });
   dialog_->onCloseRequest([this](int) { return mayClose(); });
 
@@ -327,7 +328,7 @@ void MainDialog::storeTitle(std::string_view typed) {
 }
 
 void MainDialog::refreshFromModel() {
-  dialog_->setText(kOldFilePath, model::trimRight(model_.oldFilePath));
+  dialog_->setText(kOldFilePath, model::trimRight(session_.oldFilePath));
   dialog_->setSelection(kDegreesOfFreedom, model_.base.dofPerNode - 1);
   dialog_->setText(kNodesInBase0, std::to_string(model_.base.nodesInBase0));
   dialog_->setText(kNodesInBase1, std::to_string(model_.base.nodesInBase1));
@@ -384,7 +385,7 @@ void MainDialog::onOwnControl(ControlId control) {
       inputsChanged();
       return;
     case kHelp:
-      programs_.showReadme(model_);
+      programs_.showReadme(session_);
       return;
     case kPreviewBase:
       onPreviewBaseModule();
@@ -425,13 +426,13 @@ void MainDialog::onExpansionType() {
   runSubDialog([&] {
     switch (model_.expansion.expansionType) {
       case model::kPyramidal:
-        runPyramidDialog(model_, host_);
+        runPyramidDialog(model_, session_, host_);
         break;
       case model::kOneDirectionShrink:
-        runShrinkDialog(model_, host_);
+        runShrinkDialog(model_, session_, host_);
         break;
       case model::kArch:
-        runArchDialog(model_, host_);
+        runArchDialog(model_, session_, host_);
         break;
       default:
         break;
@@ -440,17 +441,19 @@ void MainDialog::onExpansionType() {
 }
 
 void MainDialog::onPreviewBaseModule() {
-  const model::Outcome written = files::writeBaseModuleGeometryFile(model_);
+  session_.baseGeometryPath = files::baseModuleGeometryPath(model::trimRight(session_.oldFilePath));
+  const model::Outcome written =
+      files::writeBaseModuleGeometryFile(model_.base, session_.baseGeometryPath, session_.romanian);
   if (!written) {
     showError(written.message);
     return;
   }
-  previewOrView(model_.baseGeometryPath, ViewSubject::BaseModule);
+  previewOrView(session_.baseGeometryPath, ViewSubject::BaseModule);
 }
 
 void MainDialog::previewOrView(std::string_view path, ViewSubject subject) {
-  if (!programs_.previewInstalled(model_) && host_.showStructureView(model_, subject)) return;
-  programs_.preview(model_, path);
+  if (!programs_.previewInstalled(session_) && host_.showStructureView(model_, subject)) return;
+  programs_.preview(session_, path);
 }
 
 void MainDialog::onStructureView() {
@@ -468,7 +471,7 @@ void MainDialog::onGenerationControl(ControlId control) {
       saveData();
       return;
     case kViewSavedFile:
-      programs_.showInTextViewer(model_, model_.inputFilePath);
+      programs_.showInTextViewer(session_, session_.inputFilePath);
       return;
     default:
       return;
@@ -482,7 +485,8 @@ void MainDialog::generate() {
   if (end == generation::GenerateEnd::Refused || end == generation::GenerateEnd::Cancelled) return;
   if (end == generation::GenerateEnd::Done) showGeneratedCounts();
   // What the model check finds is read before anything is created from it.
-  if (end == generation::GenerateEnd::Done) showModelCheckFindings(model_, host_);
+  if (end == generation::GenerateEnd::Done)
+    showModelCheckFindings(model_, session_.romanian, host_);
   // Saving stays possible after a declined warning too (the inputs alone
   // when the structure no longer matches them); a Geometry File only from a
   // structure the inputs generate.
@@ -495,7 +499,7 @@ void MainDialog::generate() {
 // The desktop's side of GENERATE: the Yes/No box and the progress window.
 class DesktopGenerateCaller final : public generation::GenerateCaller {
  public:
-  DesktopGenerateCaller(DialogHost& host, const model::Model& model) : host_(host), model_(model) {}
+  DesktopGenerateCaller(DialogHost& host, bool romanian) : host_(host), romanian_(romanian) {}
 
   bool goOnDespite(const std::string& warning) override {
     return host_.showMessage(warning, kGenerationWarningTitle, MessageButtons::YesNo,
@@ -505,37 +509,41 @@ class DesktopGenerateCaller final : public generation::GenerateCaller {
   model::Outcome withProgress(
       const std::function<model::Outcome(model::Progress&)>& work) override {
     // Closed before any message: a progress window never covers one.
-    const auto progress = host_.startProgress(model::say(texts::kGenerating, model_.romanian));
+    const auto progress = host_.startProgress(model::say(texts::kGenerating, romanian_));
     return work(*progress);
   }
 
  private:
   DialogHost& host_;
-  const model::Model& model_;
+  bool romanian_;
 };
 
 generation::GenerateEnd MainDialog::runGeneration() {
-  DesktopGenerateCaller caller(host_, model_);
+  DesktopGenerateCaller caller(host_, session_.romanian);
   const generation::GenerateResult result =
-      generation::runGenerate(model_, caller, model::linesTo(std::cerr));
+      generation::runGenerate(model_, session_.romanian, caller, model::linesTo(std::cerr));
+  // The new structure belongs to the inputs as they are now.
+  if (result.end == generation::GenerateEnd::Done) session_.inputsChangedSinceGenerate = false;
   // A cancel keeps the previous structure and needs no message.
   if (result.end == generation::GenerateEnd::Refused) showError(result.message);
   return result.end;
 }
 
 bool MainDialog::saveData() {
-  const std::string previousPath = model_.inputFilePath;
-  if (!programs_.selectFile("Select Zentrix File", model_.inputFilePath, FileChoice::Save))
+  const std::string previousPath = session_.inputFilePath;
+  if (!programs_.selectFile("Select Zentrix File", session_.inputFilePath, FileChoice::Save))
     return false;
   model::Outcome written = model::Outcome::success();
   bool cancelled = false;
   {
-    const auto progress = host_.startProgress(model::say(texts::kSaving, model_.romanian));
-    written = files::writeInputFile(model_, progress.get());
+    const auto progress = host_.startProgress(model::say(texts::kSaving, session_.romanian));
+    written = files::writeInputFile(
+        files::inputFileParts(model_, !session_.inputsChangedSinceGenerate, session_.romanian),
+        session_.inputFilePath, progress.get());
     cancelled = progress->wasCancelled();
   }
   if (!written) {
-    model_.inputFilePath = previousPath;
+    session_.inputFilePath = previousPath;
     if (!cancelled) showError(written.message);
     return false;
   }
@@ -550,10 +558,10 @@ void MainDialog::onGeometryControl(ControlId control) {
       create();
       return;
     case kView:
-      programs_.showInTextViewer(model_, model_.geometryFilePath);
+      programs_.showInTextViewer(session_, session_.geometryFilePath);
       return;
     case kPreviewStructure:
-      previewOrView(model_.geometryFilePath, ViewSubject::Structure);
+      previewOrView(session_.geometryFilePath, ViewSubject::Structure);
       return;
     default:
       return;
@@ -561,47 +569,50 @@ void MainDialog::onGeometryControl(ControlId control) {
 }
 
 void MainDialog::create() {
-  const std::string previousPath = model_.geometryFilePath;
+  const std::string previousPath = session_.geometryFilePath;
   const std::string previousShown = dialog_->text(kGeometryFilePath);
-  if (!programs_.selectGeometryFile("Select/Create KARVEL Geometry File", model_.geometryFilePath,
-                                    model_))
+  if (!programs_.selectGeometryFile("Select/Create KARVEL Geometry File", session_.geometryFilePath,
+                                    session_))
     return;
-  dialog_->setText(kGeometryFilePath, model::trimRight(model_.geometryFilePath));
+  dialog_->setText(kGeometryFilePath, model::trimRight(session_.geometryFilePath));
   if (const int chosen = dialog_->selection(kExpansionType); chosen > 0)
     model_.expansion.expansionType = chosen;
   model::Outcome written = model::Outcome::success();
   bool cancelled = false;
   {
     // Closed before any message: a progress window never covers one.
-    const auto progress = host_.startProgress(model::say(texts::kWritingGeometry, model_.romanian));
-    written = files::writeGeometryFile(model_, progress.get());
+    const auto progress =
+        host_.startProgress(model::say(texts::kWritingGeometry, session_.romanian));
+    written = files::writeGeometryFile(files::geometryParts(model_, session_.romanian),
+                                       session_.geometryFilePath, progress.get());
     cancelled = progress->wasCancelled();
   }
   if (!written) {
-    model_.geometryFilePath = previousPath;
+    session_.geometryFilePath = previousPath;
     dialog_->setText(kGeometryFilePath, previousShown);
     if (!cancelled) showError(written.message);
     return;
   }
-  host_.showMessage(files::geometryCreatedMessage(model_), kCreateMessageTitle, MessageButtons::Ok,
-                    MessageIcon::Information);
+  host_.showMessage(files::geometryCreatedMessage(session_.geometryFilePath, session_.romanian),
+                    kCreateMessageTitle, MessageButtons::Ok, MessageIcon::Information);
   dialog_->setEnabled(kView, true);
   dialog_->setEnabled(kPreviewStructure, true);
 }
 
 void MainDialog::loadOldFile() {
-  if (model_.oldFileLoaded) programs_.deleteBaseGeometryFiles(model_);
+  if (session_.oldFileLoaded) programs_.deleteBaseGeometryFiles(session_);
   for (;;) {
-    const std::string previousOldFile = model_.oldFilePath;
-    const std::string previousInputFile = model_.inputFilePath;
-    const bool previouslyLoaded = model_.oldFileLoaded;
-    if (!programs_.selectFile("Select Old ZentrixInputFile", model_.oldFilePath)) {
-      model_.oldFileLoaded = false;
+    const std::string previousOldFile = session_.oldFilePath;
+    const std::string previousInputFile = session_.inputFilePath;
+    const bool previouslyLoaded = session_.oldFileLoaded;
+    if (!programs_.selectFile("Select Old ZentrixInputFile", session_.oldFilePath)) {
+      session_.oldFileLoaded = false;
       return;
     }
-    model_.oldFileLoaded = true;
-    model_.inputFilePath = model_.oldFilePath;
-    const model::Outcome loaded = files::loadInputFile(model_);
+    session_.oldFileLoaded = true;
+    session_.inputFilePath = session_.oldFilePath;
+    const model::Outcome loaded =
+        files::loadInputFile(model_, session_.oldFilePath, session_.romanian);
     if (loaded) {
       refreshFromModel();
       applyLoadEnabling(true);
@@ -611,10 +622,10 @@ void MainDialog::loadOldFile() {
       return;
     }
     // The load changed nothing; neither do the paths of the failed attempt.
-    model_.oldFilePath = previousOldFile;
-    model_.inputFilePath = previousInputFile;
-    model_.oldFileLoaded = previouslyLoaded;
-    std::string text = model::say(files::texts::kWrongDataInOldFile, model_.romanian);
+    session_.oldFilePath = previousOldFile;
+    session_.inputFilePath = previousInputFile;
+    session_.oldFileLoaded = previouslyLoaded;
+    std::string text = model::say(files::texts::kWrongDataInOldFile, session_.romanian);
     if (!loaded.message.empty()) text += "\n\n" + loaded.message;
     // Cancel goes back to the model as it was: the failed load changed
     // nothing, and ending the program here would lose the user's work.
@@ -626,8 +637,9 @@ void MainDialog::loadOldFile() {
 
 }  // namespace
 
-MainDialogEnd runMainDialog(model::Model& model, DialogHost& host, ExternalPrograms& programs) {
-  return MainDialog(model, host, programs).run();
+MainDialogEnd runMainDialog(model::Model& model, Session& session, DialogHost& host,
+                            ExternalPrograms& programs) {
+  return MainDialog(model, session, host, programs).run();
 }
 
 }  // namespace zentrix::ui

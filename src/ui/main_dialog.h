@@ -25,12 +25,13 @@
 //
 // Failures the user can cause (a bad Old File, a file that cannot be
 // written, inputs GENERATE refuses) are shown in message boxes in the
-// model's language; nothing throws out of a handler.
+// session's language; nothing throws out of a handler.
 #pragma once
 
 #include "model/model.h"
 #include "ui/dialog_layer.h"
 #include "ui/external_programs.h"
+#include "ui/session.h"
 
 namespace zentrix::ui {
 
@@ -75,6 +76,7 @@ enum class MainDialogEnd {
 };
 
 // Sets the dialog up from the model, runs it modally and releases it.
-MainDialogEnd runMainDialog(model::Model& model, DialogHost& host, ExternalPrograms& programs);
+MainDialogEnd runMainDialog(model::Model& model, Session& session, DialogHost& host,
+                            ExternalPrograms& programs);
 
 }  // namespace zentrix::ui

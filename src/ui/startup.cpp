@@ -27,35 +27,37 @@ constexpr std::array<std::pair<ImageId, const char*>, 11> kImageFiles = {{
 
 }  // namespace
 
-std::vector<ImageFile> imageFiles(const model::Model& model) {
-  const std::string folder(model::trimRight(model.uiDir));
+std::vector<ImageFile> imageFiles(const Session& session) {
+  const std::string folder(model::trimRight(session.uiDir));
   std::vector<ImageFile> files;
   files.reserve(kImageFiles.size());
   for (const auto& [image, name] : kImageFiles) files.push_back({image, folder + name});
   return files;
 }
 
-void prepareRun(model::Model& model, Platform& platform) {
-  model.currentDir = platform.currentDirectory();
-  model.languageCode = files::lookUpLanguageCode(model.currentDir);
-  model.romanian = files::isRomanianCode(model.languageCode);
-  model.uiDir = std::string(model::trimRight(model.currentDir)) + "\\uir\\";
-  model::setStartValues(model);
+void prepareRun(model::Model& model, Session& session, Platform& platform) {
+  session.currentDir = platform.currentDirectory();
+  session.languageCode = files::lookUpLanguageCode(session.currentDir);
+  session.romanian = files::isRomanianCode(session.languageCode);
+  session.uiDir = std::string(model::trimRight(session.currentDir)) + "\\uir\\";
+  session.processCount = 0;
+  model::setStartValues(model, session.romanian);
 }
 
-void shutDown(const model::Model& model, ExternalPrograms& programs) {
-  programs.endLaunchedPrograms(model);
-  programs.deleteBaseGeometryFiles(model);
+void shutDown(const Session& session, ExternalPrograms& programs) {
+  programs.endLaunchedPrograms(session);
+  programs.deleteBaseGeometryFiles(session);
 }
 
-RunResult runDesktopProgram(model::Model& model, Platform& platform, DialogHost& host,
+RunResult runDesktopProgram(model::Model& model, Session& session, Platform& platform,
+                            DialogHost& host,
                             const std::function<void(const std::vector<ImageFile>&)>& loadImages) {
-  prepareRun(model, platform);
-  host.setRomanian(model.romanian);
-  if (loadImages) loadImages(imageFiles(model));
+  prepareRun(model, session, platform);
+  host.setRomanian(session.romanian);
+  if (loadImages) loadImages(imageFiles(session));
   ExternalPrograms programs(platform, host);
-  runMainDialog(model, host, programs);
-  shutDown(model, programs);
+  runMainDialog(model, session, host, programs);
+  shutDown(session, programs);
   return RunResult{0};
 }
 

@@ -1,5 +1,5 @@
-// Start-up and shutdown of the desktop program: prepares the model for one
-// run (current directory, language, image folder, kind names), runs the main
+// Start-up and shutdown of the desktop program: prepares the model and the
+// session for one run (current directory, language, image folder, kind names), runs the main
 // dialog until it closes, then ends every program the run launched and
 // deletes the Base-module Geometry File. The language is handed to the
 // dialog backend once it is known.
@@ -12,25 +12,26 @@
 #include "model/model.h"
 #include "ui/dialog_layer.h"
 #include "ui/external_programs.h"
+#include "ui/session.h"
 
 namespace zentrix::ui {
 
 // One image of the main dialog and the file it is loaded from.
 struct ImageFile {
   ImageId image;
-  std::string path;  // as the model keeps paths
+  std::string path;  // as the session keeps paths
 };
 
-// The eleven images, in loading order, from `model.uiDir`.
-std::vector<ImageFile> imageFiles(const model::Model& model);
+// The eleven images, in loading order, from `session.uiDir`.
+std::vector<ImageFile> imageFiles(const Session& session);
 
 // Steps before the dialog: current directory, language, `uiDir`, an empty
 // launch table, the kind names of the language, the "Last Node Indices in
 // Base 0" tick.
-void prepareRun(model::Model& model, Platform& platform);
+void prepareRun(model::Model& model, Session& session, Platform& platform);
 
 // Steps after the dialog: programs ended, Base-module Geometry Files deleted.
-void shutDown(const model::Model& model, ExternalPrograms& programs);
+void shutDown(const Session& session, ExternalPrograms& programs);
 
 struct RunResult {
   int exitStatus = 0;
@@ -38,7 +39,8 @@ struct RunResult {
 
 // The whole run. `loadImages` loads the images for the dialog backend; one
 // that cannot be loaded is left out without a word.
-RunResult runDesktopProgram(model::Model& model, Platform& platform, DialogHost& host,
+RunResult runDesktopProgram(model::Model& model, Session& session, Platform& platform,
+                            DialogHost& host,
                             const std::function<void(const std::vector<ImageFile>&)>& loadImages);
 
 }  // namespace zentrix::ui

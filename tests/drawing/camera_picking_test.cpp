@@ -10,6 +10,7 @@
 #include "drawing/scene.h"
 #include "drawing_models.h"
 #include "support/golden_file.h"
+#include "support/run_model.h"
 
 namespace zentrix::drawing {
 namespace {
@@ -54,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
 class ExampleCamera : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ExampleCamera, FitShowsEveryNodeInsideTheViewport) {
-  const model::Model m = loadedExample(GetParam());
+  const zentrix::testing::RunModel m = loadedExample(GetParam());
   const DrawingSource source = drawingSource(m, Subject::Structure);
   for (const StandardView view :
        {StandardView::Iso, StandardView::XY, StandardView::XZ, StandardView::YZ}) {
@@ -73,7 +74,7 @@ TEST_P(ExampleCamera, FitShowsEveryNodeInsideTheViewport) {
 }
 
 TEST_P(ExampleCamera, PickingAnElementAtItsDrawnPositionReturnsIt) {
-  const model::Model m = loadedExample(GetParam());
+  const zentrix::testing::RunModel m = loadedExample(GetParam());
   const DrawingSource source = drawingSource(m, Subject::Structure);
   Camera camera(1600, 1200);
   camera.setStandardView(openingView(source));
@@ -139,7 +140,7 @@ TEST(Camera, OrbitTurnsTheViewAndKeepsItsAxesOrthonormal) {
 }
 
 TEST(Camera, FitOfNothingOrOnePointStaysFinite) {
-  model::Model empty;
+  zentrix::testing::RunModel empty;
   const DrawingSource none = drawingSource(empty, Subject::Structure);
   Camera camera(100, 100);
   camera.fit(none);
@@ -197,7 +198,7 @@ TEST(Facts, ElementAndNodeAreDescribedInBothLanguages) {
 }
 
 TEST(Facts, ExampleElementCarriesItsTypeNameAreaAndBlockedNode) {
-  const model::Model m = loadedExample("truss-bridge-3d");
+  const zentrix::testing::RunModel m = loadedExample("truss-bridge-3d");
   const DrawingSource source = drawingSource(m, Subject::Structure);
   const ElementFacts first = elementFacts(source, 1);
   EXPECT_EQ(first.kind, 1);

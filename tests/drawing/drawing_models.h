@@ -10,6 +10,7 @@
 #include "files/input_file.h"
 #include "generation/generate_sequence.h"
 #include "model/model.h"
+#include "support/run_model.h"
 
 namespace zentrix::testing {
 
@@ -30,18 +31,18 @@ class YesToEverything final : public generation::GenerateCaller {
 };
 
 // The example loaded; generated unless `generate` is false.
-inline model::Model loadedExample(const std::string& name, bool generate = true) {
-  model::Model m;
-  model::setStartValues(m);
+inline zentrix::testing::RunModel loadedExample(const std::string& name, bool generate = true) {
+  zentrix::testing::RunModel m;
+  setStartValues(m);
   m.base.lastNodesInBase0 = true;
   m.oldFilePath = std::string(ZENTRIX_EXAMPLES_DIR) + "/" + name + ".dat";
   m.inputFilePath = m.oldFilePath;
   m.oldFileLoaded = true;
-  const model::Outcome loaded = files::loadInputFile(m);
+  const model::Outcome loaded = loadInputFile(m);
   EXPECT_TRUE(loaded) << loaded.message;
   if (generate) {
     YesToEverything caller;
-    const auto generated = generation::runGenerate(m, caller);
+    const auto generated = runGenerate(m, caller);
     EXPECT_EQ(generated.end, generation::GenerateEnd::Done) << generated.message;
   }
   return m;

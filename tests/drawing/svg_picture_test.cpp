@@ -15,6 +15,7 @@
 #include "files/blocked_nodes.h"
 #include "files/element_type_blocks.h"
 #include "support/golden_file.h"
+#include "support/run_model.h"
 
 namespace zentrix::drawing {
 namespace {
@@ -37,7 +38,8 @@ std::size_t occurrences(const std::string& text, const std::string& what) {
   return count;
 }
 
-std::string pictureOf(const model::Model& m, Subject subject, DrawOptions options = {}) {
+std::string pictureOf(const zentrix::testing::RunModel& m, Subject subject,
+                      DrawOptions options = {}) {
   const DrawingSource source = drawingSource(m, subject);
   Camera camera(1000, 700);
   camera.setStandardView(openingView(source));
@@ -48,7 +50,7 @@ std::string pictureOf(const model::Model& m, Subject subject, DrawOptions option
 class ExamplePicture : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ExamplePicture, HasOneLineInItsTypeColourPerElement) {
-  const model::Model m = loadedExample(GetParam());
+  const zentrix::testing::RunModel m = loadedExample(GetParam());
   const std::string svg = pictureOf(m, Subject::Structure);
   const auto strokes =
       captures(svg, "<line class=\"element kind\\d\"[^>]* stroke=\"(#[0-9a-f]{6})\"");
@@ -62,7 +64,7 @@ TEST_P(ExamplePicture, HasOneLineInItsTypeColourPerElement) {
 }
 
 TEST_P(ExamplePicture, MarksEveryBlockedNodeOfTheGeometryFile) {
-  const model::Model m = loadedExample(GetParam());
+  const zentrix::testing::RunModel m = loadedExample(GetParam());
   std::int64_t blocked = 0;
   for (const files::NodeRange& range :
        files::blockedNodeRanges(m.structure, model::structureInputs(m)))
@@ -73,7 +75,7 @@ TEST_P(ExamplePicture, MarksEveryBlockedNodeOfTheGeometryFile) {
 }
 
 TEST_P(ExamplePicture, WritesNumbersOnlyWhenAsked) {
-  const model::Model m = loadedExample(GetParam());
+  const zentrix::testing::RunModel m = loadedExample(GetParam());
   const std::string plain = pictureOf(m, Subject::Structure);
   DrawOptions withNumbers;
   withNumbers.numbers = true;
@@ -91,7 +93,7 @@ TEST_P(ExamplePicture, WritesNumbersOnlyWhenAsked) {
 }
 
 TEST_P(ExamplePicture, BaseModuleHasItsOwnElementsOnly) {
-  const model::Model m = loadedExample(GetParam(), false);
+  const zentrix::testing::RunModel m = loadedExample(GetParam(), false);
   const std::string svg = pictureOf(m, Subject::BaseModule);
   EXPECT_EQ(static_cast<std::int64_t>(occurrences(svg, "<line class=\"element")),
             m.base.baseElementCount);
@@ -103,8 +105,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, ExamplePicture, ::testing::ValuesIn(testing::
 
 // The plane truss of three modules: nodes 1 (0,0), 2 (0,1), 3 (2,0), 4 (2,1)
 // and their copies, elements in kind blocks, one Base 0 element.
-model::Model smallPlaneTruss() {
-  model::Model m;
+zentrix::testing::RunModel smallPlaneTruss() {
+  zentrix::testing::RunModel m;
   m.base.problemTitle = "Small <plane> truss & co";
   m.base.dofPerNode = 2;
   m.base.nodesInBase0 = 2;
@@ -139,7 +141,7 @@ model::Model smallPlaneTruss() {
 
 struct UnfinishedBaseModule {
   std::string name;
-  std::function<void(model::Model&)> change;
+  std::function<void(zentrix::testing::RunModel&)> change;
 };
 
 class BaseModuleBeingEntered : public ::testing::TestWithParam<UnfinishedBaseModule> {};
@@ -147,35 +149,40 @@ class BaseModuleBeingEntered : public ::testing::TestWithParam<UnfinishedBaseMod
 // The Base module is drawn while the user still types it: whatever is not
 // entered yet is left out or drawn without a kind, never read.
 TEST_P(BaseModuleBeingEntered, IsDrawnWithoutReadingPastItsArrays) {
-  model::Model m = loadedExample("truss-bridge-3d", false);
+  zentrix::testing::RunModel m = loadedExample("truss-bridge-3d", false);
   GetParam().change(m);
   const std::string svg = pictureOf(m, Subject::BaseModule);
   EXPECT_NE(svg.find("</svg>"), std::string::npos);
   EXPECT_EQ(occurrences(svg, "kind1"), 0u) << "no kinds without a complete Base module";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Drawing, BaseModuleBeingEntered,
-    ::testing::Values(UnfinishedBaseModule{"end_node_not_entered",
-                                           [](model::Model& m) { m.base.baseElemEnd(3) = 0; }},
-                      UnfinishedBaseModule{"end_node_beyond_the_nodes",
-                                           [](model::Model& m) {
-                                             m.base.baseElemStart(2) = m.base.baseNodeCount + 1;
-                                           }},
-                      UnfinishedBaseModule{"more_elements_than_entered",
-                                           [](model::Model& m) { m.base.baseElementCount += 3; }},
-                      UnfinishedBaseModule{"axis_z_of_a_plane_model",
-                                           [](model::Model& m) {
-                                             m.base.dofPerNode = 2;
-                                             m.expansion.directionIndex = 3;
-                                           }},
-                      UnfinishedBaseModule{
-                          "coordinates_not_entered",
-                          [](model::Model& m) { m.base.baseCoords.rebuild(0, 0); }}),
-    [](const auto& test) { return test.param.name; });
+INSTANTIATE_TEST_SUITE_P(Drawing, BaseModuleBeingEntered,
+                         ::testing::Values(UnfinishedBaseModule{"end_node_not_entered",
+                                                                [](zentrix::testing::RunModel& m) {
+                                                                  m.base.baseElemEnd(3) = 0;
+                                                                }},
+                                           UnfinishedBaseModule{"end_node_beyond_the_nodes",
+                                                                [](zentrix::testing::RunModel& m) {
+                                                                  m.base.baseElemStart(2) =
+                                                                      m.base.baseNodeCount + 1;
+                                                                }},
+                                           UnfinishedBaseModule{"more_elements_than_entered",
+                                                                [](zentrix::testing::RunModel& m) {
+                                                                  m.base.baseElementCount += 3;
+                                                                }},
+                                           UnfinishedBaseModule{"axis_z_of_a_plane_model",
+                                                                [](zentrix::testing::RunModel& m) {
+                                                                  m.base.dofPerNode = 2;
+                                                                  m.expansion.directionIndex = 3;
+                                                                }},
+                                           UnfinishedBaseModule{"coordinates_not_entered",
+                                                                [](zentrix::testing::RunModel& m) {
+                                                                  m.base.baseCoords.rebuild(0, 0);
+                                                                }}),
+                         [](const auto& test) { return test.param.name; });
 
 TEST(SvgPicture, SmallPlaneTrussMatchesItsGoldenPicture) {
-  const model::Model m = smallPlaneTruss();
+  const zentrix::testing::RunModel m = smallPlaneTruss();
   DrawOptions options;
   options.numbers = true;
   options.marks.elements = {10};
@@ -185,7 +192,7 @@ TEST(SvgPicture, SmallPlaneTrussMatchesItsGoldenPicture) {
 }
 
 TEST(SvgPicture, BaseZeroElementTakesTheTypeOfItsBaseModuleElement) {
-  const model::Model m = smallPlaneTruss();
+  const zentrix::testing::RunModel m = smallPlaneTruss();
   const auto kinds = captures(pictureOf(m, Subject::Structure), "class=\"element kind(\\d)\"");
   ASSERT_EQ(kinds.size(), 13u);
   EXPECT_EQ(kinds[12], "2");
@@ -193,7 +200,7 @@ TEST(SvgPicture, BaseZeroElementTakesTheTypeOfItsBaseModuleElement) {
 }
 
 TEST(SvgPicture, MarksAreDrawnInTheWarningColourAndUnknownNumbersIgnored) {
-  const model::Model m = smallPlaneTruss();
+  const zentrix::testing::RunModel m = smallPlaneTruss();
   DrawOptions options;
   options.marks.elements = {2, 7, 0, 500};
   options.marks.nodes = {1, 0, -3, 9};
@@ -204,7 +211,7 @@ TEST(SvgPicture, MarksAreDrawnInTheWarningColourAndUnknownNumbersIgnored) {
 }
 
 TEST(SvgPicture, ElementWithEndNodeBeyondTheNodesIsLeftOut) {
-  model::Model m = smallPlaneTruss();
+  zentrix::testing::RunModel m = smallPlaneTruss();
   m.structure.elemEnd(3) = 9;
   m.structure.elemStart(4) = 0;
   const std::string svg = pictureOf(m, Subject::Structure);
@@ -224,7 +231,7 @@ TEST(SvgPicture, UnnamedTypeIsShownWithItsKindName) {
 }
 
 TEST(SvgPicture, BudgetDrawsEveryNthElement) {
-  const model::Model m = smallPlaneTruss();
+  const zentrix::testing::RunModel m = smallPlaneTruss();
   const DrawingSource source = drawingSource(m, Subject::Structure);
   Camera camera(400, 300);
   camera.fit(source);

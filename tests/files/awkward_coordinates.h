@@ -8,10 +8,11 @@
 #include <random>
 
 #include "model/model.h"
+#include "support/run_model.h"
 
 namespace zentrix::testing {
 
-inline void mixInAwkwardCoordinates(model::Model& m) {
+inline void mixInAwkwardCoordinates(zentrix::testing::RunModel& m) {
   std::mt19937 random(11);
   std::uniform_real_distribution<float> metres(-2e4f, 2e4f);
   const float forms[] = {0.0f, -0.0f, 0.05f, 1e-30f, 12345678.0f, 9999999.5f, 0.099999994f, -7.25f};

@@ -8,6 +8,7 @@
 #include "files/geometry_file.h"
 #include "support/cube_topology.h"
 #include "support/golden_file.h"
+#include "support/run_model.h"
 #include "support/test_names.h"
 
 namespace zentrix::files {
@@ -17,7 +18,7 @@ using testing::linesOf;
 using testing::matchesGolden;
 using testing::readBytes;
 
-void setBaseModule(model::Model& m, int dofPerNode, int nodesInBase0,
+void setBaseModule(zentrix::testing::RunModel& m, int dofPerNode, int nodesInBase0,
                    const std::vector<std::vector<float>>& coords,
                    const std::vector<std::pair<int, int>>& bars) {
   m.base.dofPerNode = dofPerNode;
@@ -38,8 +39,8 @@ void setBaseModule(model::Model& m, int dofPerNode, int nodesInBase0,
 
 // One module of a spatial box truss: 8 nodes, 13 elements (chords, the
 // Base 1 frame, four diagonals, one frame diagonal), no Base 0 element.
-model::Model boxModule() {
-  model::Model m;
+zentrix::testing::RunModel boxModule() {
+  zentrix::testing::RunModel m;
   m.base.problemTitle = "Box truss module";
   setBaseModule(m, 3, 4,
                 {{0, -1.25f, 0},
@@ -59,8 +60,8 @@ model::Model boxModule() {
 
 // A plane panel in Romanian, set up for an arch with renumbered nodes: the
 // preview still supports nodes 1 to 2.
-model::Model planePanel() {
-  model::Model m;
+zentrix::testing::RunModel planePanel() {
+  zentrix::testing::RunModel m;
   m.romanian = true;
   m.base.problemTitle = "Grinda plana";
   setBaseModule(m, 2, 2, {{0, 0}, {0, 1}, {2, 0}, {2, 1}},
@@ -102,7 +103,7 @@ TEST(BaseModulePath, LongPathIsKeptWhole) {
 
 struct BaseGoldenCase {
   const char* golden;
-  model::Model (*build)();
+  zentrix::testing::RunModel (*build)();
   const char* path;
 };
 
@@ -110,7 +111,7 @@ class BaseModuleGoldenTest : public testing::ScratchFolderTest,
                              public ::testing::WithParamInterface<BaseGoldenCase> {};
 
 TEST_P(BaseModuleGoldenTest, WritesTheLayoutByteForByte) {
-  model::Model m = GetParam().build();
+  zentrix::testing::RunModel m = GetParam().build();
   const auto outcome = writeBaseModuleGeometryFile(m);
   ASSERT_TRUE(outcome) << outcome.message;
   EXPECT_EQ(m.baseGeometryPath, GetParam().path);
@@ -140,7 +141,7 @@ class BaseModuleSupportTest : public testing::ScratchFolderTest,
 // Twelve nodes in each base: K takes its own two digits, with no leading
 // blank, whatever the structure's numbering and expansion.
 TEST_P(BaseModuleSupportTest, BlockedNodesAreAlwaysOneToK) {
-  model::Model m = boxModule();
+  zentrix::testing::RunModel m = boxModule();
   std::vector<std::vector<float>> nodes(24, std::vector<float>{1, 2, 3});
   setBaseModule(m, 3, 12, nodes, {{1, 13}});
   m.base.lastNodesInBase0 = GetParam().renumbered;
@@ -165,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST_F(BaseModuleFileTest, TopologyNotEnteredYetIsWrittenAsZeros) {
-  model::Model m = planePanel();
+  zentrix::testing::RunModel m = planePanel();
   m.romanian = false;
   m.base.baseElemStart.clear();
   m.base.baseElemEnd.clear();
@@ -181,7 +182,7 @@ TEST_F(BaseModuleFileTest, TopologyNotEnteredYetIsWrittenAsZeros) {
 // The preview reads the Base module alone: the same bytes from the part and
 // a path as from the whole model.
 TEST_F(BaseModuleFileTest, TheBaseModuleAloneWritesThePreview) {
-  model::Model m = boxModule();
+  zentrix::testing::RunModel m = boxModule();
   ASSERT_TRUE(writeBaseModuleGeometryFile(m));
   const std::string fromModel = readBytes(m.baseGeometryPath);
   std::filesystem::remove(m.baseGeometryPath);
@@ -190,7 +191,7 @@ TEST_F(BaseModuleFileTest, TheBaseModuleAloneWritesThePreview) {
 }
 
 TEST_F(BaseModuleFileTest, NonFiniteCoordinateIsRefusedAndTheOldFileKept) {
-  model::Model m = boxModule();
+  zentrix::testing::RunModel m = boxModule();
   testing::writeBytes("box-module-BaseModule.dat", "old preview\r\n");
   m.base.baseCoords(6, 1) = std::nanf("");
   const auto outcome = writeBaseModuleGeometryFile(m);
@@ -201,7 +202,7 @@ TEST_F(BaseModuleFileTest, NonFiniteCoordinateIsRefusedAndTheOldFileKept) {
 }
 
 TEST_F(BaseModuleFileTest, UnwritablePlaceIsReportedWithThePath) {
-  model::Model m = boxModule();
+  zentrix::testing::RunModel m = boxModule();
   m.oldFilePath = "no-such-folder/box.dat";
   const auto outcome = writeBaseModuleGeometryFile(m);
   EXPECT_FALSE(outcome);

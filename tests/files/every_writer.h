@@ -14,39 +14,40 @@
 #include "generation/generate.h"
 #include "model/model.h"
 #include "support/model_builder.h"
+#include "support/run_model.h"
 
 namespace zentrix::testing {
 
 struct Writer {
   const char* name;
   std::function<std::string(const std::string& stem)> target;
-  std::function<model::Outcome(model::Model&, const std::string& stem)> write;
+  std::function<model::Outcome(zentrix::testing::RunModel&, const std::string& stem)> write;
 };
 
 inline const Writer kEveryWriter[] = {
     {"InputFile", [](const std::string& stem) { return stem + ".dat"; },
-     [](model::Model& m, const std::string& stem) {
+     [](zentrix::testing::RunModel& m, const std::string& stem) {
        m.inputFilePath = stem + ".dat";
-       return files::writeInputFile(m);
+       return writeInputFile(m);
      }},
     {"GeometryFile", [](const std::string& stem) { return stem + ".geo"; },
-     [](model::Model& m, const std::string& stem) {
+     [](zentrix::testing::RunModel& m, const std::string& stem) {
        m.geometryFilePath = stem + ".geo";
-       return files::writeGeometryFile(m);
+       return writeGeometryFile(m);
      }},
     {"BaseModuleGeometryFile", [](const std::string& stem) { return stem + "-BaseModule.dat"; },
-     [](model::Model& m, const std::string& stem) {
+     [](zentrix::testing::RunModel& m, const std::string& stem) {
        m.oldFilePath = stem + ".dat";
-       return files::writeBaseModuleGeometryFile(m);
+       return writeBaseModuleGeometryFile(m);
      }},
 };
 
 // A prismatic structure along X whose Base module has `nodes` (Base 0 first,
 // then as many in Base 1) and `bars`, generated with `modules` modules.
-inline model::Model generatedPrism(const std::vector<std::vector<float>>& nodes,
-                                   const std::vector<EndNodes>& bars, int modules) {
+inline zentrix::testing::RunModel generatedPrism(const std::vector<std::vector<float>>& nodes,
+                                                 const std::vector<EndNodes>& bars, int modules) {
   const auto perBase = static_cast<std::int32_t>(nodes.size() / 2);
-  model::Model m = buildModel({
+  zentrix::testing::RunModel m = buildModel({
       .problemTitle = "Prism",
       .dofPerNode = static_cast<std::int32_t>(nodes.front().size()),
       .nodesInBase0 = perBase,
@@ -60,12 +61,12 @@ inline model::Model generatedPrism(const std::vector<std::vector<float>>& nodes,
   });
   generation::measureBaseModule(m);
   // A failed GENERATE leaves no structure, which the tests then notice.
-  generation::generateStructure(m);
+  generateStructure(m);
   return m;
 }
 
 // A plane truss of `modules` modules, generated: every writer has lines to write.
-inline model::Model generatedTruss(int modules = 30) {
+inline zentrix::testing::RunModel generatedTruss(int modules = 30) {
   return generatedPrism({{0, 0}, {0, 1}, {2, 0}, {2, 1}}, {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}},
                         modules);
 }

@@ -12,6 +12,7 @@
 #include "files/geometry_file.h"
 #include "files/input_file.h"
 #include "model/printable_text.h"
+#include "support/run_model.h"
 #include "support/scratch_folder.h"
 
 namespace zentrix::files {
@@ -31,10 +32,10 @@ std::string modelText(const std::string& lineEnd, const std::string& title = "Tw
   return text;
 }
 
-model::Model startModel() {
-  model::Model m;
-  model::setStartValues(m);
-  model::startNewElementTypes(m);
+zentrix::testing::RunModel startModel() {
+  zentrix::testing::RunModel m;
+  setStartValues(m);
+  startNewElementTypes(m);
   return m;
 }
 
@@ -48,7 +49,7 @@ class LineEndTest : public ::testing::TestWithParam<LineEndCase> {};
 
 TEST_P(LineEndTest, EveryFormReadsAlike) {
   ScratchFolder folder;
-  model::Model m = startModel();
+  zentrix::testing::RunModel m = startModel();
   m.oldFilePath = folder.file("model.dat");
   writeBytes(m.oldFilePath, GetParam().prefix + modelText(GetParam().lineEnd));
   const model::Outcome outcome = loadInputFile(m);
@@ -68,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(FileTexts, LoadFromMemoryCleansTheSameWay) {
-  model::Model m = startModel();
+  zentrix::testing::RunModel m = startModel();
   ASSERT_TRUE(loadInputText(m, "\xEF\xBB\xBF" + modelText("\r\r\n"), "memory.dat"));
   EXPECT_EQ(m.base.problemTitle, "Two bars");
 }
@@ -84,7 +85,7 @@ class RefusedTextTest : public ::testing::TestWithParam<RefusedCase> {};
 // These used to be reported as "the file is empty".
 TEST_P(RefusedTextTest, SaysWhatIsWrong) {
   ScratchFolder folder;
-  model::Model m = startModel();
+  zentrix::testing::RunModel m = startModel();
   m.oldFilePath = folder.file("odd.dat");
   writeBytes(m.oldFilePath, GetParam().text);
   const model::Outcome outcome = loadInputFile(m);
@@ -107,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 #if !defined(_WIN32)
 TEST(FileTexts, DeviceOfZerosIsNotATextFile) {
-  model::Model m = startModel();
+  zentrix::testing::RunModel m = startModel();
   m.oldFilePath = "/dev/zero";
   EXPECT_EQ(loadInputFile(m).message,
             "File \"/dev/zero\", line 1: not a text file (it holds NUL bytes)");
@@ -115,7 +116,7 @@ TEST(FileTexts, DeviceOfZerosIsNotATextFile) {
 
 TEST(FileTexts, PipeIsRefusedInsteadOfWaitedFor) {
   ScratchFolder folder;
-  model::Model m = startModel();
+  zentrix::testing::RunModel m = startModel();
   m.oldFilePath = folder.file("pipe.dat");
   ASSERT_EQ(::mkfifo(m.oldFilePath.c_str(), 0600), 0);
   EXPECT_EQ(loadInputFile(m).message,
@@ -133,7 +134,7 @@ struct TitleCase {
 class TitleTextTest : public ::testing::TestWithParam<TitleCase> {};
 
 TEST_P(TitleTextTest, IsKeptSafeAndWhole) {
-  model::Model m = startModel();
+  zentrix::testing::RunModel m = startModel();
   ASSERT_TRUE(loadInputText(m, modelText("\r\n", GetParam().title), "title.dat"));
   EXPECT_EQ(m.base.problemTitle, GetParam().kept);
 }
@@ -165,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
 // the lines of a written file.
 TEST(FileTexts, WrittenTitleAndNamesHoldNoControlCharacters) {
   ScratchFolder folder;
-  model::Model m = startModel();
+  zentrix::testing::RunModel m = startModel();
   ASSERT_TRUE(loadInputText(m, modelText("\n"), "model.dat"));
   m.base.problemTitle = "one\ntwo\rthree";
   m.types.typeNames[0] = "Bar\x1b[2J";

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "files/input_file.h"
+#include "support/run_model.h"
 #include "support/scratch_folder.h"
 
 namespace zentrix::files {
@@ -18,10 +19,10 @@ std::string findingText(const char* name) {
   return readBytes(std::string(ZENTRIX_TEST_DATA_DIR) + "/fuzz_findings/" + name);
 }
 
-model::Model startModel() {
-  model::Model m;
-  model::setStartValues(m);
-  model::startNewElementTypes(m);
+zentrix::testing::RunModel startModel() {
+  zentrix::testing::RunModel m;
+  setStartValues(m);
+  startNewElementTypes(m);
   return m;
 }
 
@@ -31,7 +32,7 @@ model::Model startModel() {
 // stopped on). The title is now an empty line, and the file loads again.
 TEST(FuzzFinding, EmptyTitleIsSavedAsAnEmptyLine) {
   ScratchFolder folder;
-  model::Model m = startModel();
+  zentrix::testing::RunModel m = startModel();
   const std::string text = findingText("empty-title-crash-d3b50dad.dat");
   ASSERT_TRUE(loadInputText(m, text, "finding.dat"));
   EXPECT_EQ(m.base.problemTitle, "");
@@ -39,7 +40,7 @@ TEST(FuzzFinding, EmptyTitleIsSavedAsAnEmptyLine) {
   ASSERT_TRUE(writeInputFile(m));
   const std::string saved = readBytes(m.inputFilePath);
   EXPECT_EQ(saved.substr(saved.find("//\r\n") + 4, 6), "\r\n    ") << "the title line is empty";
-  model::Model again = startModel();
+  zentrix::testing::RunModel again = startModel();
   again.oldFilePath = m.inputFilePath;
   ASSERT_TRUE(loadInputFile(again));
   EXPECT_EQ(again.base.problemTitle, "");
@@ -51,7 +52,7 @@ TEST(FuzzFinding, EmptyTitleIsSavedAsAnEmptyLine) {
 // means the same, "no direction chosen"; the saved file loads.
 TEST(FuzzFinding, NulDirectionLetterIsSavedAsNotChosen) {
   ScratchFolder folder;
-  model::Model m = startModel();
+  zentrix::testing::RunModel m = startModel();
   const std::string text = std::string("Arch\r\n2 1 1\r\nCoordinates:\r\n1 0 0\r\n2 1 0\r\n") +
                            "Expansion:\r\n\t" + std::string(1, '\0') + "X\r\n3 1. 1\r\n" +
                            "Topology:\r\n1\r\n1 1 2\r\n1\r\n A\r\n1.\r\n";
@@ -60,7 +61,7 @@ TEST(FuzzFinding, NulDirectionLetterIsSavedAsNotChosen) {
   EXPECT_EQ(m.expansion.directionIndex, 0);
   m.inputFilePath = folder.file("saved.dat");
   ASSERT_TRUE(writeInputFile(m));
-  model::Model again = startModel();
+  zentrix::testing::RunModel again = startModel();
   again.oldFilePath = m.inputFilePath;
   ASSERT_TRUE(loadInputFile(again));
   EXPECT_EQ(again.expansion.expansionDirection, ' ');

@@ -8,6 +8,7 @@
 
 #include "files/geometry_file.h"
 #include "support/golden_file.h"
+#include "support/run_model.h"
 #include "support/test_names.h"
 
 namespace zentrix::files {
@@ -22,14 +23,14 @@ struct Bar {
   std::int32_t end;
 };
 
-void setNodes(model::Model& m, const std::vector<std::vector<float>>& coords) {
+void setNodes(zentrix::testing::RunModel& m, const std::vector<std::vector<float>>& coords) {
   m.structure.nodeCoords.rebuild(static_cast<std::int64_t>(coords.size()), m.base.dofPerNode);
   for (std::size_t i = 0; i < coords.size(); ++i)
     for (int c = 0; c < m.base.dofPerNode; ++c)
       m.structure.nodeCoords(static_cast<int>(i) + 1, c + 1) = coords[i][c];
 }
 
-void setElements(model::Model& m, const std::vector<Bar>& bars) {
+void setElements(zentrix::testing::RunModel& m, const std::vector<Bar>& bars) {
   m.structure.elemStart.rebuild(static_cast<std::int64_t>(bars.size()));
   m.structure.elemEnd.rebuild(static_cast<std::int64_t>(bars.size()));
   for (std::size_t j = 0; j < bars.size(); ++j) {
@@ -39,7 +40,7 @@ void setElements(model::Model& m, const std::vector<Bar>& bars) {
 }
 
 // Kinds of the Base module's elements; the other entries stay 0.
-void setKinds(model::Model& m, const std::vector<int>& baseKinds,
+void setKinds(zentrix::testing::RunModel& m, const std::vector<int>& baseKinds,
               std::array<std::int32_t, 5> kindCount, std::array<std::int32_t, 5> kindEnd) {
   m.base.baseElementCount = static_cast<std::int32_t>(baseKinds.size());
   m.structure.elemKind.rebuild(m.structure.totalElements());
@@ -49,7 +50,8 @@ void setKinds(model::Model& m, const std::vector<int>& baseKinds,
   m.structure.kindEnd = kindEnd;
 }
 
-void setTypes(model::Model& m, std::array<const char*, 4> names, std::array<float, 4> areas) {
+void setTypes(zentrix::testing::RunModel& m, std::array<const char*, 4> names,
+              std::array<float, 4> areas) {
   m.types.elementKindCount = 4;
   for (int t = 1; t <= 4; ++t) {
     m.types.typeName(t) = names[t - 1];
@@ -60,8 +62,8 @@ void setTypes(model::Model& m, std::array<const char*, 4> names, std::array<floa
 // A plane truss of three panels along X (nodes 0/1 high, 2 long), elements
 // in kind blocks: chords, posts, braces, no transversal diagonal, and the
 // Base 0 post 1-2 last. Base module order: 1-3, 2-4, 3-4, 1-4, 1-2.
-model::Model planeTruss() {
-  model::Model m;
+zentrix::testing::RunModel planeTruss() {
+  zentrix::testing::RunModel m;
   m.base.problemTitle = "Plane truss, three panels";
   m.base.dofPerNode = 2;
   m.base.nodesInBase0 = 2;
@@ -92,8 +94,8 @@ model::Model planeTruss() {
 
 // A circular arch of two modules (radii 5 and 6, sections at -45, 0 and 45
 // degrees), its Base 0 nodes renumbered to the end, written in Romanian.
-model::Model renumberedArch() {
-  model::Model m;
+zentrix::testing::RunModel renumberedArch() {
+  zentrix::testing::RunModel m;
   m.romanian = true;
   m.base.problemTitle = "Arc circular, doua module";
   m.base.dofPerNode = 2;
@@ -119,8 +121,8 @@ model::Model renumberedArch() {
 
 // A spatial box truss of two modules along X, with transversal diagonals
 // and five Base 0 elements (four sides and one diagonal of the first frame).
-model::Model boxTruss() {
-  model::Model m;
+zentrix::testing::RunModel boxTruss() {
+  zentrix::testing::RunModel m;
   m.base.problemTitle =
       "Box truss 2 x 2.5 m - spatial check of the node, topology and element data lines";
   m.base.dofPerNode = 3;
@@ -160,7 +162,7 @@ std::vector<std::string> section(const std::vector<std::string>& lines,
 
 class GeometryFileTest : public testing::ScratchFolderTest {
  protected:
-  std::vector<std::string> written(const model::Model& m) {
+  std::vector<std::string> written(const zentrix::testing::RunModel& m) {
     const auto outcome = writeGeometryFile(m);
     EXPECT_TRUE(outcome) << outcome.message;
     return linesOf(readBytes(m.geometryFilePath));
@@ -171,14 +173,14 @@ class GeometryFileTest : public testing::ScratchFolderTest {
 
 struct GoldenCase {
   const char* name;
-  model::Model (*build)();
+  zentrix::testing::RunModel (*build)();
 };
 
 class GeometryFileGoldenTest : public testing::ScratchFolderTest,
                                public ::testing::WithParamInterface<GoldenCase> {};
 
 TEST_P(GeometryFileGoldenTest, WritesTheLayoutByteForByte) {
-  const model::Model m = GetParam().build();
+  const zentrix::testing::RunModel m = GetParam().build();
   const auto outcome = writeGeometryFile(m);
   ASSERT_TRUE(outcome) << outcome.message;
   EXPECT_TRUE(
@@ -206,7 +208,7 @@ class BlockedNodesTest : public GeometryFileTest,
 // N = 10, K = 2: the supports follow the Base 0 nodes to the end when they
 // were renumbered; an arch is supported at both ends.
 TEST_P(BlockedNodesTest, RangesFollowNumberingAndExpansion) {
-  model::Model m = planeTruss();
+  zentrix::testing::RunModel m = planeTruss();
   std::vector<std::vector<float>> nodes(10, std::vector<float>{1.0f, 2.0f});
   setNodes(m, nodes);
   m.base.lastNodesInBase0 = GetParam().renumbered;
@@ -234,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The parts alone say what the file holds: inputs changed after GENERATE
 // (here the numbering and the Base 0 count) never reach it.
 TEST_F(GeometryFileTest, PartsWithTheirGeneratedInputsWriteTheModelsFile) {
-  const model::Model m = boxTruss();
+  const zentrix::testing::RunModel m = boxTruss();
   ASSERT_TRUE(writeGeometryFile(m));
   const std::string fromModel = readBytes(m.geometryFilePath);
   model::BaseModule changed = m.base;
@@ -251,7 +253,7 @@ TEST_F(GeometryFileTest, PartsWithTheirGeneratedInputsWriteTheModelsFile) {
 }
 
 TEST_F(GeometryFileTest, SpatialNodesCarryThreeCoordinatesAndThreeFlags) {
-  model::Model m = boxTruss();
+  zentrix::testing::RunModel m = boxTruss();
   m.structure.nodeCoords(3, 2) = 0.05f;
   m.structure.nodeCoords(3, 3) = -12345678.0f;
   const auto lines = written(m);
@@ -266,7 +268,7 @@ TEST_F(GeometryFileTest, SpatialNodesCarryThreeCoordinatesAndThreeFlags) {
 
 TEST_F(GeometryFileTest, WidthsComeFromTheDigitsOfTheNodeAndElementCounts) {
   // 12 nodes and 130 elements: ND = 2, ED = 3 (end nodes too take 3 columns).
-  model::Model m = boxTruss();
+  zentrix::testing::RunModel m = boxTruss();
   std::vector<Bar> bars;
   for (int j = 1; j <= 130; ++j) bars.push_back({(j - 1) % 12 + 1, j % 12 + 1});
   setElements(m, bars);
@@ -291,7 +293,7 @@ TEST_F(GeometryFileTest, WidthsComeFromTheDigitsOfTheNodeAndElementCounts) {
 TEST_F(GeometryFileTest, ValuesTooWideForTheirFieldAreWrittenWhole) {
   // Nine elements over twelve nodes: ED = 1 but end nodes reach 12; the empty
   // last kind starts at element 10.
-  model::Model m = boxTruss();
+  zentrix::testing::RunModel m = boxTruss();
   setElements(m, {{1, 5}, {2, 6}, {3, 7}, {4, 8}, {5, 9}, {6, 10}, {7, 11}, {8, 12}, {9, 12}});
   setKinds(m, {1, 1, 1, 1, 2}, {0, 4, 5, 5, 5}, {0, 8, 9, 9, 9});
   const auto lines = written(m);
@@ -305,7 +307,7 @@ TEST_F(GeometryFileTest, ValuesTooWideForTheirFieldAreWrittenWhole) {
 }
 
 TEST_F(GeometryFileTest, NoBase0ElementsMeansMaterialsFollowTheKindLines) {
-  model::Model m = planeTruss();
+  zentrix::testing::RunModel m = planeTruss();
   setElements(m, {{1, 3},
                   {2, 4},
                   {3, 5},
@@ -328,7 +330,7 @@ TEST_F(GeometryFileTest, NoBase0ElementsMeansMaterialsFollowTheKindLines) {
 }
 
 TEST_F(GeometryFileTest, OnlyBase0ElementsGiveOneLinePerElementAfterEmptyKinds) {
-  model::Model m = planeTruss();
+  zentrix::testing::RunModel m = planeTruss();
   setElements(m, {{1, 2}, {1, 2}});
   m.structure.base0ElementCount = 2;
   setKinds(m, {2, 4}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0});
@@ -342,7 +344,7 @@ TEST_F(GeometryFileTest, OnlyBase0ElementsGiveOneLinePerElementAfterEmptyKinds) 
 TEST_F(GeometryFileTest, TitleLineIsAlwaysEightyCharacters) {
   for (const std::string& title : {std::string(), std::string("Short"), std::string(80, 'T'),
                                    std::string(79, 'a') + "bcdef"}) {
-    model::Model m = planeTruss();
+    zentrix::testing::RunModel m = planeTruss();
     m.base.problemTitle = title;
     const auto lines = written(m);
     ASSERT_EQ(lines[9].size(), 80u) << title;
@@ -363,7 +365,7 @@ TEST_F(GeometryFileTest, NoLineButTheTitleHasTrailingBlanks) {
 }
 
 TEST_F(GeometryFileTest, RomanianChangesOnlyHeaderAndHeadings) {
-  model::Model m = planeTruss();
+  zentrix::testing::RunModel m = planeTruss();
   const auto english = written(m);
   m.romanian = true;
   const auto romanian = written(m);
@@ -388,7 +390,7 @@ TEST_F(GeometryFileTest, RomanianChangesOnlyHeaderAndHeadings) {
 }
 
 TEST_F(GeometryFileTest, EndLineNamesThePathUpToANulOrItsLastNonBlank) {
-  model::Model m = planeTruss();
+  zentrix::testing::RunModel m = planeTruss();
   for (const auto& [path, file] : {std::pair{std::string("first.geo\0second.geo", 20), "first.geo"},
                                    std::pair{std::string("padded.geo   "), "padded.geo"}}) {
     m.geometryFilePath = path;
@@ -405,7 +407,7 @@ TEST_F(GeometryFileTest, EndLineNamesThePathUpToANulOrItsLastNonBlank) {
 
 struct RefusalCase {
   const char* what;
-  void (*spoil)(model::Model&);
+  void (*spoil)(zentrix::testing::RunModel&);
   const char* message;
 };
 
@@ -414,7 +416,7 @@ class GeometryFileRefusalTest : public testing::ScratchFolderTest,
 
 // A refused or failed write leaves an existing file exactly as it was.
 TEST_P(GeometryFileRefusalTest, KeepsTheOldFileAndSaysWhy) {
-  model::Model m = boxTruss();
+  zentrix::testing::RunModel m = boxTruss();
   testing::writeBytes(m.geometryFilePath, "old contents\r\n");
   GetParam().spoil(m);
   const auto outcome = writeGeometryFile(m);
@@ -427,24 +429,30 @@ TEST_P(GeometryFileRefusalTest, KeepsTheOldFileAndSaysWhy) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, GeometryFileRefusalTest,
     ::testing::Values(
-        RefusalCase{"NaN", [](model::Model& m) { m.structure.nodeCoords(7, 2) = std::nanf(""); },
-                    "The Y coordinate of node 7 is not a number (NaN): the file was not written."},
+        RefusalCase{
+            "NaN",
+            [](zentrix::testing::RunModel& m) { m.structure.nodeCoords(7, 2) = std::nanf(""); },
+            "The Y coordinate of node 7 is not a number (NaN): the file was not written."},
         RefusalCase{"infinite",
-                    [](model::Model& m) {
+                    [](zentrix::testing::RunModel& m) {
                       m.romanian = true;
                       m.structure.nodeCoords(12, 3) = -std::numeric_limits<float>::infinity();
                     },
                     "Coordonata Z a nodului 12 este infinita: fisierul nu a fost scris."},
-        RefusalCase{
-            "area",
-            [](model::Model& m) { m.types.typeArea(3) = std::numeric_limits<float>::infinity(); },
-            "The area of element type 3 (Diagonal) is not a finite number: the file was "
-            "not written."},
-        RefusalCase{"not generated", [](model::Model& m) { m.structure = model::Structure{}; },
+        RefusalCase{"area",
+                    [](zentrix::testing::RunModel& m) {
+                      m.types.typeArea(3) = std::numeric_limits<float>::infinity();
+                    },
+                    "The area of element type 3 (Diagonal) is not a finite number: the file was "
+                    "not written."},
+        RefusalCase{"not generated",
+                    [](zentrix::testing::RunModel& m) { m.structure = model::Structure{}; },
                     "The structure is not completely generated: press GENERATE."},
-        RefusalCase{"end nodes missing", [](model::Model& m) { m.structure.elemEnd.clear(); },
+        RefusalCase{"end nodes missing",
+                    [](zentrix::testing::RunModel& m) { m.structure.elemEnd.clear(); },
                     "The structure is not completely generated: press GENERATE."},
-        RefusalCase{"kind out of range", [](model::Model& m) { m.structure.elemKind(16) = 0; },
+        RefusalCase{"kind out of range",
+                    [](zentrix::testing::RunModel& m) { m.structure.elemKind(16) = 0; },
                     "The structure is not completely generated: press GENERATE."}),
     [](const auto& test) { return testing::identifierOf(test.param.what); });
 
@@ -463,7 +471,7 @@ class RecordedProgress final : public model::Progress {
 };
 
 TEST_F(GeometryFileTest, CancelLeavesTheOldFileAndNoTemporaryFile) {
-  model::Model m = boxTruss();
+  zentrix::testing::RunModel m = boxTruss();
   testing::writeBytes(m.geometryFilePath, "old contents\r\n");
   CancelAtOnce cancel;
   const auto outcome = writeGeometryFile(m, &cancel);
@@ -476,7 +484,7 @@ TEST_F(GeometryFileTest, CancelLeavesTheOldFileAndNoTemporaryFile) {
 }
 
 TEST_F(GeometryFileTest, ProgressClimbsToOneOnALargeStructure) {
-  model::Model m = planeTruss();
+  zentrix::testing::RunModel m = planeTruss();
   std::vector<std::vector<float>> nodes(150000, std::vector<float>{1.5f, -2.0f});
   setNodes(m, nodes);
   RecordedProgress progress;
@@ -487,7 +495,7 @@ TEST_F(GeometryFileTest, ProgressClimbsToOneOnALargeStructure) {
 }
 
 TEST_F(GeometryFileTest, UnwritablePlaceIsReportedWithThePath) {
-  model::Model m = planeTruss();
+  zentrix::testing::RunModel m = planeTruss();
   m.geometryFilePath = "missing-folder/plane.geo";
   const auto outcome = writeGeometryFile(m);
   EXPECT_FALSE(outcome);
@@ -499,7 +507,7 @@ TEST_F(GeometryFileTest, UnwritablePlaceIsReportedWithThePath) {
 // ------------------------------------------------------------ closing message
 
 TEST(GeometryCreatedMessage, QuotesTheWholePathInEitherLanguage) {
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.geometryFilePath = "C:\\work\\bridge.geo   ";
   EXPECT_EQ(geometryCreatedMessage(m),
             "Created File: \"C:\\work\\bridge.geo\".\n\nThis File must be editied to add/modify "
@@ -514,7 +522,7 @@ TEST(GeometryCreatedMessage, QuotesTheWholePathInEitherLanguage) {
 }
 
 TEST(GeometryCreatedMessage, LongPathIsNeverCut) {
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.geometryFilePath = "/" + std::string(250, 'd') + "/" + std::string(150, 'f') + ".geo";
   for (bool romanian : {false, true}) {
     m.romanian = romanian;

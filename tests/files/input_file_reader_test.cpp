@@ -5,6 +5,7 @@
 
 #include "files/input_file.h"
 #include "files/sample_models.h"
+#include "support/run_model.h"
 #include "support/scratch_folder.h"
 #include "support/test_names.h"
 
@@ -75,7 +76,8 @@ std::string replaced(std::initializer_list<std::pair<int, std::string>> changes)
 }
 
 // Every field a load sets.
-void expectSameInput(const model::Model& actual, const model::Model& expected) {
+void expectSameInput(const zentrix::testing::RunModel& actual,
+                     const zentrix::testing::RunModel& expected) {
   EXPECT_EQ(actual.base.problemTitle, expected.base.problemTitle);
   EXPECT_EQ(actual.base.dofPerNode, expected.base.dofPerNode);
   EXPECT_EQ(actual.base.nodesInBase0, expected.base.nodesInBase0);
@@ -107,11 +109,11 @@ void expectSameInput(const model::Model& actual, const model::Model& expected) {
 class InputFileReaderTest : public ::testing::Test {
  protected:
   // A model as start-up leaves it, with a few values a load must replace or keep.
-  model::Model startModel(bool romanian = false) {
-    model::Model m;
+  zentrix::testing::RunModel startModel(bool romanian = false) {
+    zentrix::testing::RunModel m;
     m.romanian = romanian;
-    model::setStartValues(m);
-    model::startNewElementTypes(m);
+    setStartValues(m);
+    startNewElementTypes(m);
     m.expansion.moduleCount = 7;
     m.expansion.moduleLength = 1.25f;
     m.expansion.expansionType = model::kPyramidal;
@@ -121,13 +123,13 @@ class InputFileReaderTest : public ::testing::Test {
     return m;
   }
 
-  model::Outcome load(model::Model& m, const std::string& text) {
+  model::Outcome load(zentrix::testing::RunModel& m, const std::string& text) {
     writeBytes(m.oldFilePath, text);
     return loadInputFile(m);
   }
 
-  model::Model loaded(const std::string& text, bool romanian = false) {
-    model::Model m = startModel(romanian);
+  zentrix::testing::RunModel loaded(const std::string& text, bool romanian = false) {
+    zentrix::testing::RunModel m = startModel(romanian);
     const model::Outcome outcome = load(m, text);
     EXPECT_TRUE(outcome) << outcome.message;
     return m;
@@ -137,7 +139,7 @@ class InputFileReaderTest : public ::testing::Test {
 };
 
 TEST_F(InputFileReaderTest, LoadsEveryFieldOfAHandWrittenFile) {
-  const model::Model m = loaded(joinedLines(kGoodLines));
+  const zentrix::testing::RunModel m = loaded(joinedLines(kGoodLines));
   EXPECT_EQ(m.base.problemTitle, "Two-bay test");
   EXPECT_EQ(m.base.dofPerNode, 2);
   EXPECT_EQ(m.base.nodesInBase0, 2);
@@ -173,8 +175,8 @@ class InputFileSameLoadTest : public InputFileReaderTest,
                               public ::testing::WithParamInterface<SameLoadCase> {};
 
 TEST_P(InputFileSameLoadTest, LoadsTheSameValues) {
-  const model::Model expected = loaded(joinedLines(kGoodLines));
-  const model::Model m = loaded(GetParam().text);
+  const zentrix::testing::RunModel expected = loaded(joinedLines(kGoodLines));
+  const zentrix::testing::RunModel m = loaded(GetParam().text);
   expectSameInput(m, expected);
 }
 
@@ -203,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(InputFileReaderTest, EmptyHeadingLineStillCountsAsTheHeading) {
   for (const char* heading : {"", "   ", "anything at all, 1 2 3"}) {
-    const model::Model m = loaded(variant(8, heading));
+    const zentrix::testing::RunModel m = loaded(variant(8, heading));
     EXPECT_EQ(m.expansion.expansionDirection, 'X');
     EXPECT_EQ(m.expansion.moduleCount, 3);
   }
@@ -211,7 +213,7 @@ TEST_F(InputFileReaderTest, EmptyHeadingLineStillCountsAsTheHeading) {
 
 TEST_F(InputFileReaderTest, NodeNamedTwiceKeepsTheLaterValuesAndAnUnnamedNodeIsZero) {
   // Node 1 twice; node 4 never named.
-  const model::Model twice = loaded(replaced({{4, "1 9. 9."}, {7, "1 5. 6."}}));
+  const zentrix::testing::RunModel twice = loaded(replaced({{4, "1 9. 9."}, {7, "1 5. 6."}}));
   EXPECT_EQ(twice.base.baseCoords(1, 1), 5.0f);
   EXPECT_EQ(twice.base.baseCoords(1, 2), 6.0f);
   EXPECT_EQ(twice.base.baseCoords(4, 1), 0.0f) << "never named";
@@ -221,7 +223,7 @@ TEST_F(InputFileReaderTest, NodeNamedTwiceKeepsTheLaterValuesAndAnUnnamedNodeIsZ
 TEST_F(InputFileReaderTest, DoubleSlashAtAValuePositionKeepsThePreviousValues) {
   // The expansion record is a "//" line: module count, length and type stay
   // as the model had them (7, 1.25, pyramidal), so the pyramid records follow.
-  const model::Model m = loaded(variant(10, "// 3 2.5 1\n0.5\n1 2"));
+  const zentrix::testing::RunModel m = loaded(variant(10, "// 3 2.5 1\n0.5\n1 2"));
   EXPECT_EQ(m.expansion.moduleCount, 7);
   EXPECT_EQ(m.expansion.moduleLength, 1.25f);
   EXPECT_EQ(m.expansion.expansionType, model::kPyramidal);
@@ -230,12 +232,12 @@ TEST_F(InputFileReaderTest, DoubleSlashAtAValuePositionKeepsThePreviousValues) {
 }
 
 TEST_F(InputFileReaderTest, SlashAndEmptyValuesKeepWhatTheModelHad) {
-  const model::Model m = loaded(variant(10, ",,1 /"));
+  const zentrix::testing::RunModel m = loaded(variant(10, ",,1 /"));
   EXPECT_EQ(m.expansion.moduleCount, 7);
   EXPECT_EQ(m.expansion.moduleLength, 1.25f);
   EXPECT_EQ(m.expansion.expansionType, model::kPrismatic);
   // The type the model had stays, with its records following.
-  const model::Model pyramid = loaded(variant(10, ", 4.5 /\n0.5\n1 2"));
+  const zentrix::testing::RunModel pyramid = loaded(variant(10, ", 4.5 /\n0.5\n1 2"));
   EXPECT_EQ(pyramid.expansion.moduleCount, 7);
   EXPECT_EQ(pyramid.expansion.moduleLength, 4.5f);
   EXPECT_EQ(pyramid.expansion.expansionType, model::kPyramidal);
@@ -243,37 +245,37 @@ TEST_F(InputFileReaderTest, SlashAndEmptyValuesKeepWhatTheModelHad) {
 }
 
 TEST_F(InputFileReaderTest, LowerCaseDirectionLettersStayAndGiveTheirIndex) {
-  const model::Model m = loaded(variant(9, "z"));
+  const zentrix::testing::RunModel m = loaded(variant(9, "z"));
   EXPECT_EQ(m.expansion.expansionDirection, 'z');
   EXPECT_EQ(m.expansion.directionIndex, 3);
-  const model::Model shrink = loaded(variant(10, "3 2.5 3\n0.75, y"));
+  const zentrix::testing::RunModel shrink = loaded(variant(10, "3 2.5 3\n0.75, y"));
   EXPECT_EQ(shrink.expansion.shrinkRatio, 0.75f);
   EXPECT_EQ(shrink.expansion.shrinkDirection, 'y');
   EXPECT_EQ(shrink.expansion.shrinkDirectionIndex, 2);
-  const model::Model other = loaded(variant(9, "Up"));
+  const zentrix::testing::RunModel other = loaded(variant(9, "Up"));
   EXPECT_EQ(other.expansion.expansionDirection, 'U');
   EXPECT_EQ(other.expansion.directionIndex, 0);
 }
 
 TEST_F(InputFileReaderTest, PyramidIn2DReadsTwoFootValuesAndArchItsThree) {
-  const model::Model pyramid = loaded(variant(10, "3 2.5 2\n0.8\n10 -0.75"));
+  const zentrix::testing::RunModel pyramid = loaded(variant(10, "3 2.5 2\n0.8\n10 -0.75"));
   EXPECT_EQ(pyramid.expansion.pyramidShrinkRatio, 0.8f);
   EXPECT_EQ(pyramid.expansion.vertexFoot, (std::array<float, 3>{10, -0.75f, 3})) << "third stays";
-  const model::Model arch = loaded(variant(10, "3 2.5 4\n1 30 7.5"));
+  const zentrix::testing::RunModel arch = loaded(variant(10, "3 2.5 4\n1 30 7.5"));
   EXPECT_EQ(arch.expansion.archKind, 1);
   EXPECT_EQ(arch.expansion.halfSpan, 30.0f);
   EXPECT_EQ(arch.expansion.archHeight, 7.5f);
-  const model::Model unknown = loaded(variant(10, "3 2.5 9"));
+  const zentrix::testing::RunModel unknown = loaded(variant(10, "3 2.5 9"));
   EXPECT_EQ(unknown.expansion.expansionType, 9) << "no type record, nothing refused";
 }
 
 TEST_F(InputFileReaderTest, TypeNamesKeepTheirLineAndAreCut) {
   const std::string longName(120, 'n');
-  const model::Model m = loaded(variant(16, " Talpa   \n1.\n " + longName));
+  const zentrix::testing::RunModel m = loaded(variant(16, " Talpa   \n1.\n " + longName));
   // Lines after 17 shift: the name of type 2 is the long line, cut to 100.
   EXPECT_EQ(m.types.typeName(1), " Talpa") << "the blank of files in the field stays";
   EXPECT_EQ(m.types.typeName(2), " " + longName.substr(0, 99));
-  const model::Model handMade = loaded(variant(16, "Talpa\n1.\n   Indented"));
+  const zentrix::testing::RunModel handMade = loaded(variant(16, "Talpa\n1.\n   Indented"));
   EXPECT_EQ(handMade.types.typeName(1), "Talpa");
   EXPECT_EQ(handMade.types.typeName(2), "   Indented");
 }
@@ -295,7 +297,7 @@ TEST_F(InputFileReaderTest, NothingAfterTheEndOfInputLineIsRead) {
   const std::string romanian =
       variant(15, "4", 21) + "Sfarsitul fisierului \"Zentrix Input File\" (datele introduse).\r\n" +
       " Name\r\n4.\r\n";
-  model::Model m = startModel();
+  zentrix::testing::RunModel m = startModel();
   const model::Outcome outcome = load(m, romanian);
   EXPECT_FALSE(outcome);
   EXPECT_EQ(outcome.line, 21);
@@ -318,7 +320,7 @@ TEST_F(InputFileReaderTest, FewerElementTypesGetNewModelDefaultsAndFourKinds) {
         c.expansionType == 4 ? "3 2.5 4\n1 30 7.5" : "3 2.5 " + std::to_string(c.expansionType);
     std::string text = variant(10, expansion);
     text = text.substr(0, text.find("4\r\n Longitudinal")) + "1\r\n Chord\r\n9.5\r\n";
-    const model::Model m = loaded(text, c.romanian);
+    const zentrix::testing::RunModel m = loaded(text, c.romanian);
     EXPECT_EQ(m.types.elementKindCount, 4);
     EXPECT_EQ(m.types.typeName(1), " Chord") << "as its line stands";
     for (int type = 2; type <= 4; ++type) EXPECT_EQ(m.types.typeName(type), c.names[type - 1]);
@@ -327,20 +329,20 @@ TEST_F(InputFileReaderTest, FewerElementTypesGetNewModelDefaultsAndFourKinds) {
 }
 
 TEST_F(InputFileReaderTest, EmptyAreaValueGivesTheNewModelArea) {
-  model::Model m = startModel();
+  zentrix::testing::RunModel m = startModel();
   m.types.typeArea(2) = 42.0f;
   ASSERT_TRUE(load(m, variant(19, "/")));
   EXPECT_EQ(m.types.typeArea(2), 2.0f) << "the type tables are rebuilt by the load";
 }
 
 TEST_F(InputFileReaderTest, LoneSlashRecordNamesNoNode) {
-  const model::Model m = loaded(variant(4, "/"));
+  const zentrix::testing::RunModel m = loaded(variant(4, "/"));
   EXPECT_EQ(m.base.baseCoords(1, 1), 0.0f);
   EXPECT_EQ(m.base.baseCoords(2, 2), 1.5f);
 }
 
 TEST_F(InputFileReaderTest, GeneratedStructureIsNotTouched) {
-  model::Model m = zentrix::testing::sampleModel({3, model::kArch, false, true});
+  zentrix::testing::RunModel m = zentrix::testing::sampleModel({3, model::kArch, false, true});
   const model::CoordinateTable nodes = m.structure.nodeCoords;
   const auto starts = m.structure.elemStart;
   m.oldFilePath = folder_.file("old.dat");
@@ -365,8 +367,8 @@ class InputFileRefusalTest : public InputFileReaderTest,
 
 TEST_P(InputFileRefusalTest, FailsWithTheReasonAndLineAndChangesNothing) {
   const auto& c = GetParam();
-  model::Model m = loaded(variant(10, "5 4.5 4\n2 10 3"));
-  const model::Model before = m;
+  zentrix::testing::RunModel m = loaded(variant(10, "5 4.5 4\n2 10 3"));
+  const zentrix::testing::RunModel before = m;
   const model::Outcome outcome = load(m, c.text);
   ASSERT_FALSE(outcome) << c.what;
   EXPECT_EQ(outcome.line, c.line) << c.what;
@@ -504,7 +506,7 @@ TEST_F(InputFileReaderTest, RefusalsAreWordedInRomanian) {
       {"", "linia 1, titlul: lipseste: fisierul este gol"},
   };
   for (const auto& [text, reason] : cases) {
-    model::Model m = startModel(true);
+    zentrix::testing::RunModel m = startModel(true);
     const model::Outcome outcome = load(m, text);
     ASSERT_FALSE(outcome);
     EXPECT_EQ(outcome.message, "Fisierul \"" + m.oldFilePath + "\", " + reason);
@@ -521,9 +523,9 @@ TEST_F(InputFileReaderTest, LoadFromTextInMemoryIsTheLoadFromTheFile) {
       variant(0, "", 9),
   };
   for (const std::string& text : texts) {
-    model::Model fromFile = startModel();
+    zentrix::testing::RunModel fromFile = startModel();
     const model::Outcome fileOutcome = load(fromFile, text);
-    model::Model fromText = startModel();
+    zentrix::testing::RunModel fromText = startModel();
     const model::Outcome textOutcome = loadInputText(fromText, text, fromFile.oldFilePath);
     EXPECT_EQ(textOutcome.ok, fileOutcome.ok);
     EXPECT_EQ(textOutcome.message, fileOutcome.message);
@@ -533,7 +535,7 @@ TEST_F(InputFileReaderTest, LoadFromTextInMemoryIsTheLoadFromTheFile) {
 }
 
 TEST_F(InputFileReaderTest, FilesThatCannotBeReadAreNamed) {
-  model::Model m = startModel();
+  zentrix::testing::RunModel m = startModel();
   m.oldFilePath = folder_.file("missing.dat");
   model::Outcome outcome = loadInputFile(m);
   EXPECT_EQ(outcome.message,

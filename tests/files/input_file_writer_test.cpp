@@ -16,6 +16,7 @@
 #include "model/text.h"
 #include "support/golden_file.h"
 #include "support/portable.h"
+#include "support/run_model.h"
 #include "support/scratch_folder.h"
 #include "support/test_names.h"
 
@@ -40,7 +41,7 @@ class InputFileWriterTest : public zentrix::testing::ScratchFolderTest {
   }
 
   // Writes the model at `name` in the scratch folder; the file's text.
-  std::string written(model::Model m, const std::string& name = "saved.dat") {
+  std::string written(zentrix::testing::RunModel m, const std::string& name = "saved.dat") {
     m.inputFilePath = name;
     const model::Outcome outcome = writeInputFile(m);
     EXPECT_TRUE(outcome) << outcome.message;
@@ -99,7 +100,7 @@ TEST_F(InputFileWriterTest, NodeRecordColumnsFollowTheDigitsOfTheCount) {
       {1, 2, "1    1.5             -2.25"},
   };
   for (const auto& [count, dof, firstRecord] : cases) {
-    model::Model m = sampleModel({dof, model::kPrismatic, false, false});
+    zentrix::testing::RunModel m = sampleModel({dof, model::kPrismatic, false, false});
     m.base.nodesInBase0 = count;
     m.base.nodesInBase1 = 0;
     m.base.baseCoords.rebuild(count, dof);
@@ -144,7 +145,7 @@ TEST_F(InputFileWriterTest, GeneratedRecordsAreGroupedByTheBaseModuleCounts) {
       {4, 0, 5, 0, "-", ""},  // saved before GENERATE
   };
   for (const auto& c : cases) {
-    model::Model m = sampleModel({2, model::kPrismatic, false, false});
+    zentrix::testing::RunModel m = sampleModel({2, model::kPrismatic, false, false});
     m.base.baseNodeCount = c.baseNodeCount;
     m.base.baseElementCount = c.baseElementCount;
     m.base.baseElemStart.rebuild(c.baseElementCount, 1);
@@ -178,7 +179,7 @@ TEST_F(InputFileWriterTest, PyramidIn2DWritesTwoVertexFootValues) {
 }
 
 TEST_F(InputFileWriterTest, PathLineTakesThePathUpToANul) {
-  model::Model m = sampleModel({2, model::kPrismatic, false, false});
+  zentrix::testing::RunModel m = sampleModel({2, model::kPrismatic, false, false});
   const auto text = written(m, std::string("saved.dat\0junk", 14));
   EXPECT_NE(text.find("\r\nEnd of File: saved.dat\r\n14/11/2023   22:13:20\r\n"),
             std::string::npos);
@@ -196,8 +197,8 @@ TEST_F(InputFileWriterTest, EveryLineEndsWithCrLf) {
 // belongs to the inputs leaves the generated section as a model never
 // generated has it.
 TEST_F(InputFileWriterTest, PartsWriteTheModelsFileAndAStaleStructureIsLeftOut) {
-  const model::Model m = sampleModel({3, model::kPyramidal, false, true});
-  model::Model never = m;
+  const zentrix::testing::RunModel m = sampleModel({3, model::kPyramidal, false, true});
+  zentrix::testing::RunModel never = m;
   never.structure = model::Structure{};
   const std::string generated = written(m);
   const std::string empty = written(never);
@@ -227,8 +228,8 @@ class CancellingProgress final : public model::Progress {
   int left_;
 };
 
-model::Model largeModel() {
-  model::Model m = sampleModel({2, model::kPrismatic, false, false});
+zentrix::testing::RunModel largeModel() {
+  zentrix::testing::RunModel m = sampleModel({2, model::kPrismatic, false, false});
   m.structure.nodeCoords.rebuild(200000, 2);
   m.structure.elemStart.rebuild(150000, 1);
   m.structure.elemEnd.rebuild(150000, 2);
@@ -236,7 +237,7 @@ model::Model largeModel() {
 }
 
 TEST_F(InputFileWriterTest, ProgressRisesAndTheFileIsComplete) {
-  model::Model m = largeModel();
+  zentrix::testing::RunModel m = largeModel();
   m.inputFilePath = "large.dat";
   CancellingProgress progress(1000000);
   ASSERT_TRUE(writeInputFile(m, &progress));
@@ -249,7 +250,7 @@ TEST_F(InputFileWriterTest, ProgressRisesAndTheFileIsComplete) {
 
 TEST_F(InputFileWriterTest, CancelLeavesTheOldFileAsItWas) {
   writeBytes(file("large.dat"), "the old file\r\n");
-  model::Model m = largeModel();
+  zentrix::testing::RunModel m = largeModel();
   m.inputFilePath = "large.dat";
   for (const bool romanian : {false, true}) {
     m.romanian = romanian;
@@ -282,7 +283,7 @@ TEST_F(InputFileWriterTest, UnwritablePlacesAreReportedByName) {
        "Cannot create the file \"missing/saved.dat\": No such file or directory"},
   };
   for (const auto& c : cases) {
-    model::Model m = sampleModel({2, model::kPrismatic, false, true});
+    zentrix::testing::RunModel m = sampleModel({2, model::kPrismatic, false, true});
     m.inputFilePath = c.path;
     const model::Outcome outcome = writeInputFile(m);
     EXPECT_FALSE(outcome) << c.path;
@@ -293,7 +294,7 @@ TEST_F(InputFileWriterTest, UnwritablePlacesAreReportedByName) {
 
 TEST_F(InputFileWriterTest, FullDeviceIsReportedByName) {
   ZENTRIX_SKIP_ON_WINDOWS("there is no full device like /dev/full");
-  model::Model m = sampleModel({2, model::kPrismatic, false, true});
+  zentrix::testing::RunModel m = sampleModel({2, model::kPrismatic, false, true});
   m.inputFilePath = "/dev/full";
   const model::Outcome outcome = writeInputFile(m);
   EXPECT_FALSE(outcome);
@@ -301,16 +302,18 @@ TEST_F(InputFileWriterTest, FullDeviceIsReportedByName) {
 }
 
 TEST_F(InputFileWriterTest, TablesSmallerThanTheirCountsAreRefusedNotRead) {
-  const std::vector<void (*)(model::Model&)> faults = {
-      [](model::Model& m) { m.base.baseCoords.rebuild(m.base.nodesInBase0, m.base.dofPerNode); },
-      [](model::Model& m) { m.base.baseCoords.rebuild(m.base.baseNodeCount, 1); },
-      [](model::Model& m) { m.base.baseElemEnd.rebuild(1); },
-      [](model::Model& m) { m.structure.elemEnd.clear(); },
-      [](model::Model& m) { m.types.elementKindCount = 5; },
-      [](model::Model& m) { m.base.dofPerNode = 4; },
+  const std::vector<void (*)(zentrix::testing::RunModel&)> faults = {
+      [](zentrix::testing::RunModel& m) {
+        m.base.baseCoords.rebuild(m.base.nodesInBase0, m.base.dofPerNode);
+      },
+      [](zentrix::testing::RunModel& m) { m.base.baseCoords.rebuild(m.base.baseNodeCount, 1); },
+      [](zentrix::testing::RunModel& m) { m.base.baseElemEnd.rebuild(1); },
+      [](zentrix::testing::RunModel& m) { m.structure.elemEnd.clear(); },
+      [](zentrix::testing::RunModel& m) { m.types.elementKindCount = 5; },
+      [](zentrix::testing::RunModel& m) { m.base.dofPerNode = 4; },
   };
   for (std::size_t i = 0; i < faults.size(); ++i) {
-    model::Model m = sampleModel({2, model::kPyramidal, i % 2 == 1, true});
+    zentrix::testing::RunModel m = sampleModel({2, model::kPyramidal, i % 2 == 1, true});
     faults[i](m);
     m.inputFilePath = "refused.dat";
     const model::Outcome outcome = writeInputFile(m);
@@ -335,7 +338,8 @@ void expectSameReal(float loaded, float saved, const char* what) {
       << what << ": saved " << saved << ", loaded " << loaded;
 }
 
-void expectInputPartLoaded(const model::Model& loaded, const model::Model& saved) {
+void expectInputPartLoaded(const zentrix::testing::RunModel& loaded,
+                           const zentrix::testing::RunModel& saved) {
   EXPECT_EQ(loaded.base.problemTitle, saved.base.problemTitle);
   EXPECT_EQ(loaded.base.dofPerNode, saved.base.dofPerNode);
   EXPECT_EQ(loaded.base.nodesInBase0, saved.base.nodesInBase0);
@@ -386,10 +390,10 @@ void expectInputPartLoaded(const model::Model& loaded, const model::Model& saved
   }
 }
 
-model::Model loadedFrom(const std::string& path, bool romanian) {
-  model::Model loaded;
+zentrix::testing::RunModel loadedFrom(const std::string& path, bool romanian) {
+  zentrix::testing::RunModel loaded;
   loaded.romanian = romanian;
-  model::setStartValues(loaded);
+  setStartValues(loaded);
   loaded.oldFilePath = path;
   const model::Outcome outcome = loadInputFile(loaded);
   EXPECT_TRUE(outcome) << outcome.message;
@@ -401,7 +405,7 @@ class InputFileRoundTripTest : public InputFileWriterTest,
 
 TEST_P(InputFileRoundTripTest, GivesBackEveryInputField) {
   const auto [dof, type, romanian] = GetParam();
-  const model::Model saved = sampleModel({dof, type, romanian, true});
+  const zentrix::testing::RunModel saved = sampleModel({dof, type, romanian, true});
   written(saved);
   expectInputPartLoaded(loadedFrom("saved.dat", romanian), saved);
 }
@@ -427,7 +431,8 @@ TEST_F(InputFileWriterTest, RandomRealsComeBackRoundedToSevenDigits) {
     }
   };
   for (int round = 0; round < 40; ++round) {
-    model::Model saved = sampleModel({2 + round % 2, 1 + round % 4, round % 3 == 0, false});
+    zentrix::testing::RunModel saved =
+        sampleModel({2 + round % 2, 1 + round % 4, round % 3 == 0, false});
     for (float& value : saved.base.baseCoords.storage()) value = anyReal();
     saved.expansion.moduleLength = anyReal();
     saved.expansion.pyramidShrinkRatio = anyReal();
@@ -444,11 +449,11 @@ TEST_F(InputFileWriterTest, RandomRealsComeBackRoundedToSevenDigits) {
 
 TEST_F(InputFileWriterTest, BlankAndSeparatorLettersAreQuotedSoTheyReadBack) {
   for (const char letter : {' ', ',', '/', '\''}) {
-    model::Model saved = sampleModel({2, model::kOneDirectionShrink, false, false});
+    zentrix::testing::RunModel saved = sampleModel({2, model::kOneDirectionShrink, false, false});
     saved.expansion.expansionDirection = letter;
     saved.expansion.shrinkDirection = letter;
     written(saved);
-    const model::Model loaded = loadedFrom("saved.dat", false);
+    const zentrix::testing::RunModel loaded = loadedFrom("saved.dat", false);
     EXPECT_EQ(loaded.expansion.expansionDirection, letter);
     EXPECT_EQ(loaded.expansion.shrinkDirection, letter);
     EXPECT_EQ(loaded.expansion.moduleCount, saved.expansion.moduleCount);
@@ -466,7 +471,7 @@ class TypeNameCycleTest : public InputFileWriterTest,
 
 TEST_P(TypeNameCycleTest, RegressionTypeNamesDoNotGrowOnEverySaveAndReload) {
   const auto& c = GetParam();
-  model::Model m = sampleModel({2, model::kArch, true, false});
+  zentrix::testing::RunModel m = sampleModel({2, model::kArch, true, false});
   m.types.typeName(1) = c.typed;
   m.inputFilePath = "cycle.dat";
   m.oldFilePath = "cycle.dat";

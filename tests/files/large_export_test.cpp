@@ -18,6 +18,7 @@
 #include "generation/generate.h"
 #include "generation/generation_fixtures.h"
 #include "support/portable.h"
+#include "support/run_model.h"
 #include "support/scratch_folder.h"
 
 namespace zentrix::files {
@@ -28,17 +29,17 @@ using zentrix::testing::ScratchFolder;
 
 // A spatial truss of `modules` modules with two bars wholly in Base 0,
 // generated, with coordinates of every form.
-model::Model largeStructure(int modules) {
-  model::Model m = generation::testing::squareTruss(modules);
+zentrix::testing::RunModel largeStructure(int modules) {
+  zentrix::testing::RunModel m = generation::testing::squareTruss(modules);
   std::vector<generation::testing::Bar> bars;
   for (std::int64_t e = 1; e <= m.base.baseElementCount; ++e)
     bars.push_back({m.base.baseElemStart(e), m.base.baseElemEnd(e)});
   bars.push_back({1, 2});
   bars.push_back({1, 3});
   generation::testing::setTopology(m, bars);
-  model::startNewElementTypes(m);
+  startNewElementTypes(m);
   generation::measureBaseModule(m);
-  EXPECT_TRUE(generation::generateStructure(m));
+  EXPECT_TRUE(generateStructure(m));
   testing::mixInAwkwardCoordinates(m);
   return m;
 }
@@ -79,7 +80,7 @@ bool same(float a, float b) {
   return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-std::vector<int> typesOf(const model::Model& m) {
+std::vector<int> typesOf(const zentrix::testing::RunModel& m) {
   std::vector<int> types(static_cast<std::size_t>(m.structure.totalElements()) + 1, 0);
   for (const ElementRun& run : elementTypeRuns(m.structure, m.base))
     for (std::int64_t e = run.first; e <= run.last; ++e)
@@ -89,20 +90,22 @@ std::vector<int> typesOf(const model::Model& m) {
 
 class LargeExportTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { structure_ = new model::Model(largeStructure(30000)); }
+  static void SetUpTestSuite() {
+    structure_ = new zentrix::testing::RunModel(largeStructure(30000));
+  }
   static void TearDownTestSuite() { delete structure_; }
-  static const model::Model& m() { return *structure_; }
+  static const zentrix::testing::RunModel& m() { return *structure_; }
   ScratchFolder folder_;
 
  private:
-  static model::Model* structure_;
+  static zentrix::testing::RunModel* structure_;
 };
 
-model::Model* LargeExportTest::structure_ = nullptr;
+zentrix::testing::RunModel* LargeExportTest::structure_ = nullptr;
 
 TEST_F(LargeExportTest, VtuReadsBackValueByValue) {
   ASSERT_GT(m().structure.totalElements(), 390000);
-  ASSERT_TRUE(writeVtuFile(m(), folder_.file("s.vtu")));
+  ASSERT_TRUE(writeVtuFile(zentrix::testing::exportParts(m()), folder_.file("s.vtu")));
   const std::string text = readBytes(folder_.file("s.vtu"));
   const std::vector<int> types = typesOf(m());
   Reader points(text);
@@ -130,7 +133,7 @@ TEST_F(LargeExportTest, VtuReadsBackValueByValue) {
 }
 
 TEST_F(LargeExportTest, MshReadsBackValueByValue) {
-  ASSERT_TRUE(writeMshFile(m(), folder_.file("s.msh")));
+  ASSERT_TRUE(writeMshFile(zentrix::testing::exportParts(m()), folder_.file("s.msh")));
   const std::string text = readBytes(folder_.file("s.msh"));
   Reader nodes(text);
   nodes.skipTo("$Nodes");
@@ -182,9 +185,9 @@ TEST_F(LargeExportTest, MshReadsBackValueByValue) {
 }
 
 TEST_F(LargeExportTest, DxfReadsBackValueByValue) {
-  ASSERT_TRUE(writeDxfFile(m(), folder_.file("s.dxf")));
+  ASSERT_TRUE(writeDxfFile(zentrix::testing::exportParts(m()), folder_.file("s.dxf")));
   const std::string text = readBytes(folder_.file("s.dxf"));
-  const auto layers = dxfLayerNames(m());
+  const auto layers = dxfLayerNames(m().types);
   const std::vector<int> types = typesOf(m());
   Reader lines(text);
   lines.skipTo("ENTITIES");

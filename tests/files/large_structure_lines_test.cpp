@@ -17,6 +17,7 @@
 #include "generation/generate.h"
 #include "generation/generation_fixtures.h"
 #include "model/number_text.h"
+#include "support/run_model.h"
 #include "support/scratch_folder.h"
 
 namespace zentrix::files {
@@ -28,10 +29,10 @@ using zentrix::testing::ScratchFolder;
 // A spatial truss of `modules` modules, generated, its coordinates then
 // overwritten with values of every written form (a few repeating, as the
 // cross-sections of real structures do) and a few end nodes made too wide.
-model::Model largeStructure(int modules) {
-  model::Model m = generation::testing::squareTruss(modules);
-  model::startNewElementTypes(m);
-  EXPECT_TRUE(generation::generateStructure(m));
+zentrix::testing::RunModel largeStructure(int modules) {
+  zentrix::testing::RunModel m = generation::testing::squareTruss(modules);
+  startNewElementTypes(m);
+  EXPECT_TRUE(generateStructure(m));
   testing::mixInAwkwardCoordinates(m);
   for (std::int64_t element = 5; element <= m.structure.totalElements(); element += 100003)
     m.structure.elemEnd(element) = 123456789;
@@ -74,7 +75,7 @@ std::vector<std::string> linesAfter(const std::string& text, const std::string& 
 
 TEST(LargeStructureLines, GeometryFileLinesEqualThePlainLoop) {
   ScratchFolder folder;
-  model::Model m = largeStructure(30000);
+  zentrix::testing::RunModel m = largeStructure(30000);
   ASSERT_GT(m.structure.totalElements(), 300000);
   m.geometryFilePath = folder.file("large.geo");
   ASSERT_TRUE(writeGeometryFile(m));
@@ -100,7 +101,7 @@ TEST(LargeStructureLines, GeometryFileLinesEqualThePlainLoop) {
 
 TEST(LargeStructureLines, InputFileGeneratedPartEqualsThePlainLoop) {
   ScratchFolder folder;
-  model::Model m = largeStructure(12000);
+  zentrix::testing::RunModel m = largeStructure(12000);
   m.inputFilePath = folder.file("large.dat");
   ASSERT_TRUE(writeInputFile(m));
   const std::string text = readBytes(m.inputFilePath);

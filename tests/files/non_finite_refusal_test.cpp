@@ -10,6 +10,7 @@
 
 #include "files/every_writer.h"
 #include "files/sample_models.h"
+#include "support/run_model.h"
 #include "support/scratch_folder.h"
 
 namespace zentrix::files {
@@ -30,8 +31,8 @@ enum WriterIndex { kInputFile, kGeometryFile, kBaseModuleGeometryFile };
 struct PlantedValue {
   const char* name;
   WriterIndex writer;
-  std::function<model::Model()> model;
-  std::function<void(model::Model&)> plant;
+  std::function<zentrix::testing::RunModel()> model;
+  std::function<void(zentrix::testing::RunModel&)> plant;
   const char* message;
 };
 
@@ -43,7 +44,7 @@ TEST_P(NonFiniteValueTest, IsRefusedByNameAndTheOlderFileStays) {
   ScratchFolder folder;
   const std::string stem = folder.file("model");
   writeBytes(writer.target(stem), "older\r\n");
-  model::Model m = c.model();
+  zentrix::testing::RunModel m = c.model();
   c.plant(m);
   const model::Outcome outcome = writer.write(m, stem);
   EXPECT_FALSE(outcome);
@@ -51,7 +52,7 @@ TEST_P(NonFiniteValueTest, IsRefusedByNameAndTheOlderFileStays) {
   EXPECT_EQ(readBytes(writer.target(stem)), "older\r\n");
 }
 
-model::Model sample(int expansionType, bool romanian = false) {
+zentrix::testing::RunModel sample(int expansionType, bool romanian = false) {
   return sampleModel({3, expansionType, romanian, true});
 }
 
@@ -59,55 +60,57 @@ INSTANTIATE_TEST_SUITE_P(
     EveryReal, NonFiniteValueTest,
     ::testing::Values(
         PlantedValue{"BaseCoordinate", kInputFile, [] { return sample(model::kPrismatic); },
-                     [](model::Model& m) { m.base.baseCoords(5, 2) = kNaN; },
+                     [](zentrix::testing::RunModel& m) { m.base.baseCoords(5, 2) = kNaN; },
                      "The Y coordinate of Base module node 5 is not a number (NaN): the file was "
                      "not written."},
         PlantedValue{"BaseCoordinateRomanian", kInputFile,
                      [] { return sample(model::kPrismatic, true); },
-                     [](model::Model& m) { m.base.baseCoords(1, 3) = -kInfinity; },
+                     [](zentrix::testing::RunModel& m) { m.base.baseCoords(1, 3) = -kInfinity; },
                      "Coordonata Z a nodului 1 al modulului de baza este infinita: fisierul nu a "
                      "fost scris."},
         PlantedValue{"GeneratedCoordinate", kInputFile, [] { return sample(model::kPrismatic); },
-                     [](model::Model& m) {
+                     [](zentrix::testing::RunModel& m) {
                        m.structure.nodeCoords(m.structure.totalNodes(), 1) = kInfinity;
                      },
                      "The X coordinate of node 25 is infinite: the file was not written."},
         PlantedValue{"ModuleLength", kInputFile, [] { return sample(model::kArch); },
-                     [](model::Model& m) { m.expansion.moduleLength = kNaN; },
+                     [](zentrix::testing::RunModel& m) { m.expansion.moduleLength = kNaN; },
                      "\"Module Length\" is not a finite number (NaN): the file was not written."},
-        PlantedValue{"PyramidRatio", kInputFile, [] { return sample(model::kPyramidal); },
-                     [](model::Model& m) { m.expansion.pyramidShrinkRatio = kInfinity; },
-                     "\"Shrink Ratio\" is not a finite number (Infinity): the file was not "
-                     "written."},
+        PlantedValue{
+            "PyramidRatio", kInputFile, [] { return sample(model::kPyramidal); },
+            [](zentrix::testing::RunModel& m) { m.expansion.pyramidShrinkRatio = kInfinity; },
+            "\"Shrink Ratio\" is not a finite number (Infinity): the file was not "
+            "written."},
         PlantedValue{"VertexFoot", kInputFile, [] { return sample(model::kPyramidal, true); },
-                     [](model::Model& m) { m.expansion.vertexFoot[2] = kNaN; },
+                     [](zentrix::testing::RunModel& m) { m.expansion.vertexFoot[2] = kNaN; },
                      "\"Coordonatele piciorului varfului\" (Z) nu este un numar finit (NaN): "
                      "fisierul nu a fost scris."},
         PlantedValue{"ShrinkRatio", kInputFile, [] { return sample(model::kOneDirectionShrink); },
-                     [](model::Model& m) { m.expansion.shrinkRatio = -kInfinity; },
+                     [](zentrix::testing::RunModel& m) { m.expansion.shrinkRatio = -kInfinity; },
                      "\"Shrink Ratio\" is not a finite number (-Infinity): the file was not "
                      "written."},
         PlantedValue{"HalfSpan", kInputFile, [] { return sample(model::kArch); },
-                     [](model::Model& m) { m.expansion.halfSpan = kNaN; },
+                     [](zentrix::testing::RunModel& m) { m.expansion.halfSpan = kNaN; },
                      "\"Half Span (l)\" is not a finite number (NaN): the file was not written."},
         PlantedValue{"ArchHeight", kInputFile, [] { return sample(model::kArch); },
-                     [](model::Model& m) { m.expansion.archHeight = kInfinity; },
+                     [](zentrix::testing::RunModel& m) { m.expansion.archHeight = kInfinity; },
                      "\"Height (h)\" is not a finite number (Infinity): the file was not "
                      "written."},
         PlantedValue{"TypeArea", kInputFile, [] { return sample(model::kPrismatic); },
-                     [](model::Model& m) { m.types.typeArea(4) = kNaN; },
+                     [](zentrix::testing::RunModel& m) { m.types.typeArea(4) = kNaN; },
                      "The area of element type 4 (Transversal Diagonal) is not a finite number: "
                      "the file was not written."},
-        PlantedValue{"GeometryCoordinate", kGeometryFile, [] { return generatedTruss(); },
-                     [](model::Model& m) { m.structure.nodeCoords(17, 2) = -kInfinity; },
-                     "The Y coordinate of node 17 is infinite: the file was not written."},
+        PlantedValue{
+            "GeometryCoordinate", kGeometryFile, [] { return generatedTruss(); },
+            [](zentrix::testing::RunModel& m) { m.structure.nodeCoords(17, 2) = -kInfinity; },
+            "The Y coordinate of node 17 is infinite: the file was not written."},
         PlantedValue{"GeometryArea", kGeometryFile, [] { return generatedTruss(); },
-                     [](model::Model& m) { m.types.typeArea(2) = kInfinity; },
+                     [](zentrix::testing::RunModel& m) { m.types.typeArea(2) = kInfinity; },
                      "The area of element type 2 (Transversal) is not a finite number: the file "
                      "was not written."},
         PlantedValue{"BaseModuleGeometryCoordinate", kBaseModuleGeometryFile,
                      [] { return generatedTruss(); },
-                     [](model::Model& m) { m.base.baseCoords(3, 1) = kNaN; },
+                     [](zentrix::testing::RunModel& m) { m.base.baseCoords(3, 1) = kNaN; },
                      "The X coordinate of node 3 is not a number (NaN): the file was not "
                      "written."}),
     [](const auto& planted) { return std::string(planted.param.name); });
@@ -116,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
 // the save; nor can a vertex foot Z of a plane pyramid.
 TEST(NonFiniteValue, ValuesTheFileDoesNotHoldDoNotStopTheSave) {
   ScratchFolder folder;
-  model::Model m = sampleModel({2, model::kPrismatic, false, true});
+  zentrix::testing::RunModel m = sampleModel({2, model::kPrismatic, false, true});
   m.expansion.pyramidShrinkRatio = kNaN;
   m.expansion.halfSpan = kInfinity;
   m.expansion.vertexFoot[2] = kNaN;

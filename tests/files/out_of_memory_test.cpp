@@ -10,6 +10,7 @@
 #include "files/input_file.h"
 #include "files/sample_models.h"
 #include "model/text.h"
+#include "support/run_model.h"
 #include "support/scratch_folder.h"
 
 namespace zentrix::files {
@@ -39,7 +40,7 @@ TEST(OutOfMemory, EveryWriterReportsItAndLeavesTheOlderFile) {
   ScratchFolder folder;
   for (const Writer& writer : kEveryWriter) {
     for (const bool romanian : {false, true}) {
-      model::Model m = generatedTruss();
+      zentrix::testing::RunModel m = generatedTruss();
       m.romanian = romanian;
       const std::string stem = folder.file(writer.name);
       writeBytes(writer.target(stem), "older\r\n");
@@ -68,7 +69,7 @@ TEST(OutOfMemory, LoadingReportsItAndChangesNothing) {
   const std::string text = inputFileText(20000);
   writeBytes(folder.file("large.dat"), text);
   for (const bool fromFile : {true, false}) {
-    model::Model m = sampleModel({2, model::kPrismatic, false, false});
+    zentrix::testing::RunModel m = sampleModel({2, model::kPrismatic, false, false});
     m.oldFilePath = folder.file("large.dat");
     model::Outcome outcome;
     {
@@ -82,7 +83,7 @@ TEST(OutOfMemory, LoadingReportsItAndChangesNothing) {
     EXPECT_EQ(m.base.nodesInBase0, 3);
     EXPECT_EQ(m.base.baseCoords.rows(), 6);
   }
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.oldFilePath = folder.file("large.dat");
   EXPECT_TRUE(loadInputFile(m)) << "the file itself is sound";
   EXPECT_EQ(m.base.baseNodeCount, 40000);

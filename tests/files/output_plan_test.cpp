@@ -8,6 +8,7 @@
 #include <string>
 
 #include "files/every_writer.h"
+#include "support/run_model.h"
 #include "support/scratch_folder.h"
 
 namespace zentrix::files {
@@ -73,7 +74,7 @@ TEST(OutputPlan, SpaceShortageGivesTheFigures) {
 TEST(OutputPlan, SizeBoundsHoldTheWrittenFilesClosely) {
   ScratchFolder folder;
   for (const int modules : {1, 30, 3000}) {
-    model::Model m = zentrix::testing::generatedTruss(modules);
+    zentrix::testing::RunModel m = zentrix::testing::generatedTruss(modules);
     for (const auto& writer : zentrix::testing::kEveryWriter) {
       const std::string stem = folder.file("m");
       ASSERT_TRUE(writer.write(m, stem));

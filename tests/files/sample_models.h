@@ -10,6 +10,7 @@
 #include "model/model.h"
 #include "model/number_text.h"
 #include "model/text.h"
+#include "support/run_model.h"
 
 namespace zentrix::testing {
 
@@ -25,10 +26,10 @@ struct SampleShape {
   bool generated = true;
 };
 
-inline model::Model sampleModel(const SampleShape& shape) {
-  model::Model m;
+inline zentrix::testing::RunModel sampleModel(const SampleShape& shape) {
+  zentrix::testing::RunModel m;
   m.romanian = shape.romanian;
-  model::setStartValues(m);
+  setStartValues(m);
   m.base.problemTitle = model::say({"Truss bridge, first try", "Pod din zabrele"}, shape.romanian);
   m.base.dofPerNode = shape.dofPerNode;
   m.base.nodesInBase0 = shape.dofPerNode == 3 ? 5 : 3;
@@ -66,7 +67,7 @@ inline model::Model sampleModel(const SampleShape& shape) {
     m.base.baseElemStart(element) = element;
     m.base.baseElemEnd(element) = element % m.base.baseNodeCount + 1;
   }
-  model::startNewElementTypes(m);
+  startNewElementTypes(m);
   m.types.typeArea(3) = 0.0025f;
 
   if (shape.generated) {

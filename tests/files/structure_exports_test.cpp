@@ -22,6 +22,7 @@
 #include "files/every_writer.h"
 #include "files/exported_structure.h"
 #include "support/portable.h"
+#include "support/run_model.h"
 #include "support/scratch_folder.h"
 
 namespace zentrix::files {
@@ -35,7 +36,7 @@ using zentrix::testing::writeBytes;
 struct Exporter {
   const char* name;
   const char* extension;
-  model::Outcome (*write)(const model::Model&, std::string_view, model::Progress*, StagedFiles*);
+  model::Outcome (*write)(const ExportParts&, std::string_view, model::Progress*, StagedFiles*);
 };
 
 constexpr Exporter kExporters[] = {
@@ -80,7 +81,7 @@ constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
 struct Fault {
   const char* name;
-  std::function<void(model::Model&)> plant;
+  std::function<void(zentrix::testing::RunModel&)> plant;
   const char* message;
 };
 
@@ -94,9 +95,10 @@ TEST_P(ExportRefusalTest, NamesTheFaultAndKeepsTheOlderFile) {
     ScratchFolder folder;
     const std::string path = folder.file(std::string("structure") + exporter.extension);
     writeBytes(path, "older\n");
-    model::Model m = generatedTruss(3);
+    zentrix::testing::RunModel m = generatedTruss(3);
     GetParam().plant(m);
-    const model::Outcome outcome = exporter.write(m, path, nullptr, nullptr);
+    const model::Outcome outcome =
+        exporter.write(zentrix::testing::exportParts(m), path, nullptr, nullptr);
     EXPECT_FALSE(outcome);
     EXPECT_EQ(outcome.message, GetParam().message);
     EXPECT_EQ(readBytes(path), "older\n");
@@ -107,29 +109,31 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, ExportRefusalTest,
     ::testing::Values(
         Fault{"NotGenerated",
-              [](model::Model& m) {
-                m = model::Model{};
+              [](zentrix::testing::RunModel& m) {
+                m = zentrix::testing::RunModel{};
                 m.base.baseElementCount = 3;
               },
               "The structure is not completely generated: press GENERATE."},
         Fault{"KindBlocksOverlapTheBase0Elements",
-              [](model::Model& m) { m.structure.kindEnd[4] -= 1; },
+              [](zentrix::testing::RunModel& m) { m.structure.kindEnd[4] -= 1; },
               "The structure is not completely generated: press GENERATE."},
-        Fault{"NanCoordinate", [](model::Model& m) { m.structure.nodeCoords(3, 2) = kNaN; },
+        Fault{"NanCoordinate",
+              [](zentrix::testing::RunModel& m) { m.structure.nodeCoords(3, 2) = kNaN; },
               "The Y coordinate of node 3 is not a number (NaN): the file was not written."},
-        Fault{"InfiniteArea", [](model::Model& m) { m.types.typeArea(2) = -kInfinity; },
+        Fault{"InfiniteArea",
+              [](zentrix::testing::RunModel& m) { m.types.typeArea(2) = -kInfinity; },
               "The area of element type 2 (Transversal) is not a finite number: the file was "
               "not written."},
-        Fault{"EndNodeZero", [](model::Model& m) { m.structure.elemEnd(4) = 0; },
+        Fault{"EndNodeZero", [](zentrix::testing::RunModel& m) { m.structure.elemEnd(4) = 0; },
               "Element 4 has the end node 0, outside the nodes 1 to 8: the file was not written."},
         Fault{"EndNodePastTheLast",
-              [](model::Model& m) {
+              [](zentrix::testing::RunModel& m) {
                 m.structure.elemStart(m.structure.totalElements()) = m.structure.totalNodes() + 1;
               },
               "Element 13 has the end node 9, outside the nodes 1 to 8: the file was not "
               "written."},
         Fault{"EndNodeRomanian",
-              [](model::Model& m) {
+              [](zentrix::testing::RunModel& m) {
                 m.romanian = true;
                 m.structure.elemStart(1) = -3;
               },
@@ -150,7 +154,8 @@ TEST(ExportCancel, LeavesTheOlderFileAndNoTemporaryFile) {
     const std::string path = folder.file(std::string("structure") + exporter.extension);
     writeBytes(path, "older\n");
     CancelAtOnce cancel;
-    const model::Outcome outcome = exporter.write(generatedTruss(30), path, &cancel, nullptr);
+    const model::Outcome outcome =
+        exporter.write(zentrix::testing::exportParts(generatedTruss(30)), path, &cancel, nullptr);
     EXPECT_FALSE(outcome);
     EXPECT_NE(outcome.message.find("cancelled"), std::string::npos) << outcome.message;
     EXPECT_EQ(readBytes(path), "older\n");
@@ -165,7 +170,7 @@ TEST(ExportCancel, LeavesTheOlderFileAndNoTemporaryFile) {
 // The free-space check plans with the bound: a writer never writes more,
 // whatever its numbers look like.
 TEST(ExportSizeBound, HoldsTheWrittenFile) {
-  model::Model m = generatedTruss(40);
+  zentrix::testing::RunModel m = generatedTruss(40);
   for (std::int64_t node = 1; node <= m.structure.totalNodes(); ++node) {
     m.structure.nodeCoords(node, 1) = -1.17549435e-38f * static_cast<float>(node);
     m.structure.nodeCoords(node, 2) = -3.4028235e38f / static_cast<float>(node);
@@ -176,8 +181,9 @@ TEST(ExportSizeBound, HoldsTheWrittenFile) {
   for (const ExportFormat format : formats) {
     ScratchFolder folder;
     const std::string path = folder.file("s");
-    ASSERT_TRUE(writeExportFile(format, m, path));
-    EXPECT_LE(std::filesystem::file_size(path), exportFileSizeBound(m, format))
+    ASSERT_TRUE(files::writeExportFile(format, zentrix::testing::exportParts(m), path));
+    EXPECT_LE(std::filesystem::file_size(path),
+              files::exportFileSizeBound(zentrix::testing::exportParts(m), format))
         << static_cast<int>(format);
   }
 }
@@ -196,13 +202,13 @@ class ExportedSupportsTest : public ::testing::TestWithParam<SupportCase> {};
 // The blocked nodes are those of the Geometry File: the first module's
 // Base 0 where the numbering put it, and for an arch the far end as well.
 TEST_P(ExportedSupportsTest, FollowTheNumberingAndTheExpansion) {
-  model::Model m = generatedTruss(4);
+  zentrix::testing::RunModel m = generatedTruss(4);
   ASSERT_EQ(m.structure.totalNodes(), 10);
   m.structure.generatedWith->lastNodesInBase0 = GetParam().lastNodesInBase0;
   m.structure.generatedWith->expansionType = GetParam().expansionType;
   ScratchFolder folder;
-  ASSERT_TRUE(writeVtuFile(m, folder.file("s.vtu")));
-  ASSERT_TRUE(writeMshFile(m, folder.file("s.msh")));
+  ASSERT_TRUE(files::writeVtuFile(zentrix::testing::exportParts(m), folder.file("s.vtu")));
+  ASSERT_TRUE(files::writeMshFile(zentrix::testing::exportParts(m), folder.file("s.msh")));
 
   std::vector<std::int64_t> flagged;
   const auto flags = vtuArray(readBytes(folder.file("s.vtu")), "blocked");
@@ -241,14 +247,14 @@ INSTANTIATE_TEST_SUITE_P(
 // The plane truss of three modules: kind blocks 1-6, 7-9, 10-12, none of
 // kind 4, and element 13 wholly in Base 0, which has type 2.
 TEST(ExportedTypes, FollowTheKindBlocksAndTheBase0Elements) {
-  model::Model m = generatedTruss(3);
+  zentrix::testing::RunModel m = generatedTruss(3);
   ASSERT_EQ(m.structure.totalElements(), 13);
   m.types.typeName(2) = "Post";
   m.types.typeArea(2) = 12.5f;
   ScratchFolder folder;
-  ASSERT_TRUE(writeVtuFile(m, folder.file("s.vtu")));
-  ASSERT_TRUE(writeMshFile(m, folder.file("s.msh")));
-  ASSERT_TRUE(writeDxfFile(m, folder.file("s.dxf")));
+  ASSERT_TRUE(files::writeVtuFile(zentrix::testing::exportParts(m), folder.file("s.vtu")));
+  ASSERT_TRUE(files::writeMshFile(zentrix::testing::exportParts(m), folder.file("s.msh")));
+  ASSERT_TRUE(files::writeDxfFile(zentrix::testing::exportParts(m), folder.file("s.dxf")));
   const std::string vtu = readBytes(folder.file("s.vtu"));
   const std::vector<std::string> types = {"1", "1", "1", "1", "1", "1", "2",
                                           "2", "2", "3", "3", "3", "2"};
@@ -270,7 +276,7 @@ TEST(ExportedTypes, FollowTheKindBlocksAndTheBase0Elements) {
   EXPECT_EQ(names, (std::vector<std::string>{"4", "1 1 \"Longitudinal\"", "1 2 \"Post\"",
                                              "1 3 \"Diagonal\"", "0 5 \"blocked nodes\""}));
   m.romanian = true;
-  ASSERT_TRUE(writeMshFile(m, folder.file("s.msh")));
+  ASSERT_TRUE(files::writeMshFile(zentrix::testing::exportParts(m), folder.file("s.msh")));
   EXPECT_EQ(mshSection(readBytes(folder.file("s.msh")), "PhysicalNames").back(),
             "0 5 \"noduri blocate\"");
 
@@ -293,10 +299,10 @@ struct NamesCase {
 class ExportNamesTest : public ::testing::TestWithParam<NamesCase> {};
 
 TEST_P(ExportNamesTest, LayersAreDxfSafeAndGroupsQuotable) {
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.types.typeNames = GetParam().typeNames;
-  EXPECT_EQ(dxfLayerNames(m), GetParam().layers);
-  EXPECT_EQ(mshGroupNames(m), GetParam().groups);
+  EXPECT_EQ(files::dxfLayerNames(m.types), GetParam().layers);
+  EXPECT_EQ(files::mshGroupNames(m.types, m.romanian), GetParam().groups);
 }
 
 const std::string k40 = std::string(40, 'L');
@@ -340,15 +346,16 @@ TEST(ExportNumbers, KeepThePointWhateverTheLocale) {
     char do_thousands_sep() const override { return '.'; }
     std::string do_grouping() const override { return "\3"; }
   };
-  model::Model m = generatedTruss(3);
+  zentrix::testing::RunModel m = generatedTruss(3);
   m.structure.nodeCoords(1, 1) = 1234.5f;
   m.types.typeArea(1) = 0.25f;
   const std::locale previous =
       std::locale::global(std::locale(std::locale::classic(), new DecimalComma));
   ScratchFolder folder;
   for (const Exporter& exporter : kExporters)
-    EXPECT_TRUE(
-        exporter.write(m, folder.file(std::string("s") + exporter.extension), nullptr, nullptr));
+    EXPECT_TRUE(exporter.write(zentrix::testing::exportParts(m),
+                               folder.file(std::string("s") + exporter.extension), nullptr,
+                               nullptr));
   std::locale::global(previous);
   const std::string vtu = readBytes(folder.file("s.vtu"));
   EXPECT_EQ(vtuArray(vtu, "Points")[0], "1234.5 0 0");

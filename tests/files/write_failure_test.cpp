@@ -10,6 +10,7 @@
 #include "files/every_writer.h"
 #include "files/unwritable_places.h"
 #include "support/portable.h"
+#include "support/run_model.h"
 #include "support/scratch_folder.h"
 
 namespace zentrix::files {
@@ -41,7 +42,7 @@ class WriteFailureTest : public ::testing::TestWithParam<Writer> {
   }
 
   ScratchFolder folder_;
-  model::Model model_ = generatedTruss();
+  zentrix::testing::RunModel model_ = generatedTruss();
 };
 
 TEST_P(WriteFailureTest, FullDeviceIsReported) {

@@ -8,6 +8,7 @@
 
 #include "generation/generate.h"
 #include "generation_fixtures.h"
+#include "support/run_model.h"
 
 namespace zentrix::generation {
 namespace {
@@ -17,8 +18,8 @@ using testing::setCoordinates;
 
 // Nodes 1 (0,0), 2 (0,1) at Base 0, 3 (1,0), 4 (1,1) at Base 1: node 2 and 4
 // on the arch line, 1 and 3 on the inner chord one unit below.
-model::Model archModule(int kind, float halfSpan, float height, int modules) {
-  model::Model m = testing::planeModule(modules);
+zentrix::testing::RunModel archModule(int kind, float halfSpan, float height, int modules) {
+  zentrix::testing::RunModel m = testing::planeModule(modules);
   setCoordinates(m, {{0, 0}, {0, 1}, {1, 0}, {1, 1}});
   m.expansion.moduleLength = 1.0f;
   m.expansion.expansionType = model::kArch;
@@ -28,20 +29,21 @@ model::Model archModule(int kind, float halfSpan, float height, int modules) {
   return m;
 }
 
-model::Model generated(model::Model m) {
+zentrix::testing::RunModel generated(zentrix::testing::RunModel m) {
   const model::Outcome outcome = generateStructure(m);
   EXPECT_TRUE(outcome.ok) << outcome.message;
   return m;
 }
 
-void expectNear(const model::Model& m, int n, float x, float y, float tolerance = 1e-5f) {
+void expectNear(const zentrix::testing::RunModel& m, int n, float x, float y,
+                float tolerance = 1e-5f) {
   EXPECT_NEAR(m.structure.nodeCoords(n, 1), x, tolerance) << "node " << n << " X";
   EXPECT_NEAR(m.structure.nodeCoords(n, m.base.dofPerNode), y, tolerance)
       << "node " << n << " last";
 }
 
 TEST(CircularArch, NodesOfTheHalfSpan4Height2Arch) {
-  const model::Model m = generated(archModule(model::kCircularArch, 4, 2, 2));
+  const zentrix::testing::RunModel m = generated(archModule(model::kCircularArch, 4, 2, 2));
   EXPECT_EQ(m.expansion.moduleDepth, 1.0f);
   expectNear(m, 2, -4.0f, 0.0f);   // upper chord, left support
   expectNear(m, 1, -3.2f, -0.6f);  // inner chord, radius R - d = 4
@@ -52,7 +54,7 @@ TEST(CircularArch, NodesOfTheHalfSpan4Height2Arch) {
 }
 
 TEST(CircularArch, ChordsAreDecidedByTheLastCoordinateBeingZero) {
-  model::Model m = archModule(model::kCircularArch, 4, 2, 2);
+  zentrix::testing::RunModel m = archModule(model::kCircularArch, 4, 2, 2);
   // Upper chord at 0, lower one at -1: the nodes at 0 go to the inner chord.
   setCoordinates(m, {{0, 0}, {0, -1}, {1, 0}, {1, -1}});
   m = generated(m);
@@ -61,7 +63,7 @@ TEST(CircularArch, ChordsAreDecidedByTheLastCoordinateBeingZero) {
 }
 
 TEST(CircularArch, SpatialModuleKeepsItsWidth) {
-  model::Model m = archModule(model::kCircularArch, 4, 2, 2);
+  zentrix::testing::RunModel m = archModule(model::kCircularArch, 4, 2, 2);
   m.base.dofPerNode = 3;
   setCoordinates(m, {{0, 0.5f, 0}, {0, -0.5f, 1}, {1, 0.5f, 0}, {1, -0.5f, 1}});
   m = generated(m);
@@ -71,7 +73,7 @@ TEST(CircularArch, SpatialModuleKeepsItsWidth) {
 }
 
 TEST(ParabolicArch, ModulesShareTheArcLengthSymmetrically) {
-  const model::Model m = generated(archModule(model::kParabolicArch, 4, 2, 2));
+  const zentrix::testing::RunModel m = generated(archModule(model::kParabolicArch, 4, 2, 2));
   expectNear(m, 2, -4.0f, 0.0f);
   expectNear(m, 4, 0.0f, 2.0f, 1e-4f);
   expectNear(m, 6, 4.0f, 0.0f, 1e-4f);
@@ -82,7 +84,7 @@ TEST(ParabolicArch, ModulesShareTheArcLengthSymmetrically) {
 }
 
 TEST(ParabolicArch, FlatParabolaHasNearlyEquallySpacedBoundaries) {
-  const model::Model m = generated(archModule(model::kParabolicArch, 10, 0.01f, 4));
+  const zentrix::testing::RunModel m = generated(archModule(model::kParabolicArch, 10, 0.01f, 4));
   for (int k = 0; k <= 4; ++k) {
     const int upper = 2 + 2 * k;
     const float x = -10.0f + 5.0f * static_cast<float>(k);
@@ -91,7 +93,7 @@ TEST(ParabolicArch, FlatParabolaHasNearlyEquallySpacedBoundaries) {
 }
 
 TEST(ArchKind, NeitherCircularNorParabolicLeavesLaterNodesAtTheOrigin) {
-  const model::Model m = generated(archModule(0, 4, 2, 2));
+  const zentrix::testing::RunModel m = generated(archModule(0, 4, 2, 2));
   EXPECT_EQ(node(m, 3), (std::vector<float>{1, 0}));
   EXPECT_EQ(node(m, 4), (std::vector<float>{1, 1}));
   EXPECT_EQ(node(m, 5), (std::vector<float>{0, 0}));
@@ -100,14 +102,14 @@ TEST(ArchKind, NeitherCircularNorParabolicLeavesLaterNodesAtTheOrigin) {
 }
 
 TEST(ArchKind, ArchParametersAreNotCheckedWhenNoArchIsDrawn) {
-  model::Model m = archModule(5, 0, 0, 2);
+  zentrix::testing::RunModel m = archModule(5, 0, 0, 2);
   EXPECT_TRUE(generateStructure(m).ok);
 }
 
 // The core writes nothing to the console itself: the solver's precision
 // lines of a wide parabola reach the sink GENERATE is given, and only it.
 TEST(ParabolicArch, PrecisionLinesGoToTheGivenSinkOnly) {
-  model::Model m = archModule(model::kParabolicArch, 3000, 700, 40);
+  zentrix::testing::RunModel m = archModule(model::kParabolicArch, 3000, 700, 40);
   std::ostringstream console;
   ::testing::internal::CaptureStderr();
   ::testing::internal::CaptureStdout();

@@ -7,6 +7,7 @@
 
 #include "generation/generate.h"
 #include "generation_fixtures.h"
+#include "support/run_model.h"
 
 namespace zentrix::generation {
 namespace {
@@ -23,14 +24,14 @@ using testing::squareTruss;
 
 using Bars = std::vector<std::pair<std::int32_t, std::int32_t>>;
 
-model::Model generated(model::Model m) {
+zentrix::testing::RunModel generated(zentrix::testing::RunModel m) {
   const model::Outcome outcome = generateStructure(m);
   EXPECT_TRUE(outcome.ok) << outcome.message;
   return m;
 }
 
 TEST(ElementReplication, PlaneModuleOfThreeModulesInKindBlocks) {
-  const model::Model m = generated(planeModule(3));
+  const zentrix::testing::RunModel m = generated(planeModule(3));
   EXPECT_EQ(m.structure.totalElements(), 13);
   EXPECT_EQ(m.structure.base0ElementCount, 1);
   EXPECT_EQ(m.structure.moduleElementCount, 4);
@@ -53,7 +54,7 @@ TEST(ElementReplication, PlaneModuleOfThreeModulesInKindBlocks) {
 }
 
 TEST(ElementReplication, RenumberingPutsTheFirstBase0Last) {
-  model::Model m = planeModule(3);
+  zentrix::testing::RunModel m = planeModule(3);
   m.base.lastNodesInBase0 = true;
   m = generated(m);
   EXPECT_EQ(m.structure.totalNodes(), 8);
@@ -77,7 +78,7 @@ TEST(ElementReplication, RenumberingPutsTheFirstBase0Last) {
 }
 
 TEST(ElementReplication, OneModuleIsTheBaseModule) {
-  const model::Model m = generated(planeModule(1));
+  const zentrix::testing::RunModel m = generated(planeModule(1));
   EXPECT_THAT(bars(m), ElementsAreArray(Bars{{1, 3}, {2, 4}, {3, 4}, {1, 4}, {1, 2}}));
   EXPECT_THAT(m.structure.kindEnd, ElementsAre(0, 2, 3, 4, 4));
   EXPECT_THAT(m.structure.kindCount, ElementsAre(0, 2, 3, 4, 4));
@@ -85,7 +86,7 @@ TEST(ElementReplication, OneModuleIsTheBaseModule) {
 }
 
 TEST(ElementReplication, OnlyBase0ElementsAreWrittenOnceWhateverTheModules) {
-  model::Model m = planeModule(5);
+  zentrix::testing::RunModel m = planeModule(5);
   setTopology(m, {{1, 2}});
   m = generated(m);
   EXPECT_EQ(m.structure.moduleElementCount, 0);
@@ -96,7 +97,7 @@ TEST(ElementReplication, OnlyBase0ElementsAreWrittenOnceWhateverTheModules) {
 }
 
 TEST(ElementReplication, DiagonalStoredFromItsBase1EndShiftsItsEndAsBase0) {
-  model::Model m = planeModule(3);
+  zentrix::testing::RunModel m = planeModule(3);
   setTopology(m, {{1, 3}, {2, 4}, {3, 4}, {4, 1}, {1, 2}});
   m = generated(m);
   const Bars all = bars(m);
@@ -105,7 +106,7 @@ TEST(ElementReplication, DiagonalStoredFromItsBase1EndShiftsItsEndAsBase0) {
 }
 
 TEST(ElementReplication, TransverseBarOfBase0AmongModuleElementsIsKind4) {
-  model::Model m = planeModule(3);
+  zentrix::testing::RunModel m = planeModule(3);
   setTopology(m, {{1, 3}, {2, 4}, {1, 2}, {3, 4}});
   m = generated(m);
   EXPECT_THAT(m.structure.elemKind.storage(), ElementsAre(1, 1, 4, 2, 0, 0, 0, 0, 0, 0));
@@ -117,7 +118,7 @@ TEST(ElementReplication, TransverseBarOfBase0AmongModuleElementsIsKind4) {
 }
 
 TEST(ElementReplication, SpatialTrussKindsAndRenumbering) {
-  model::Model m = squareTruss(2);
+  zentrix::testing::RunModel m = squareTruss(2);
   m.base.lastNodesInBase0 = true;
   m = generated(m);
   EXPECT_EQ(m.structure.totalNodes(), 12);
@@ -144,7 +145,7 @@ class ElementKindTest : public ::testing::TestWithParam<KindCase> {};
 
 TEST_P(ElementKindTest, ClassifiesByDirectionToTheExpansionAxis) {
   const KindCase& c = GetParam();
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.base.dofPerNode = 3;
   m.base.nodesInBase0 = 1;
   m.base.nodesInBase1 = 1;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "generation_fixtures.h"
+#include "support/run_model.h"
 
 namespace zentrix::generation {
 namespace {
@@ -42,7 +43,7 @@ class ScriptedCaller final : public GenerateCaller {
 
 struct SequenceCase {
   std::string name;
-  std::function<void(model::Model&)> change;
+  std::function<void(zentrix::testing::RunModel&)> change;
   bool yes;
   bool cancel;
   GenerateEnd end;
@@ -60,7 +61,7 @@ class GenerateSequence : public ::testing::TestWithParam<SequenceCase> {};
 
 TEST_P(GenerateSequence, EndsAsTheCallerAnswers) {
   const SequenceCase& c = GetParam();
-  model::Model m = testing::planeModule(3);
+  zentrix::testing::RunModel m = testing::planeModule(3);
   c.change(m);
   ScriptedCaller caller(c.yes, c.cancel);
   const GenerateResult result = runGenerate(m, caller);
@@ -71,33 +72,32 @@ TEST_P(GenerateSequence, EndsAsTheCallerAnswers) {
   EXPECT_EQ(m.structure.totalNodes(), c.totalNodes);
 }
 
-void keep(model::Model&) {}
-void longerModule(model::Model& m) {
+void keep(zentrix::testing::RunModel&) {}
+void longerModule(zentrix::testing::RunModel& m) {
   m.expansion.moduleLength = 2.5f;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, GenerateSequence,
-    ::testing::Values(SequenceCase{"MatchingLengthAsksNothing", keep, false, false,
-                                   GenerateEnd::Done, false, 1, "", 8},
-                      SequenceCase{"RefusalAsksAndShowsNothing",
-                                   [](model::Model& m) { m.expansion.moduleCount = 0; }, true,
-                                   false, GenerateEnd::Refused, false, 0,
-                                   "The \"Number of Modules\" must", 0},
-                      SequenceCase{"NoToTheWarningGeneratesNothing", longerModule, false, false,
-                                   GenerateEnd::Declined, true, 0, "", 0},
-                      SequenceCase{"YesToTheWarningGenerates", longerModule, true, false,
-                                   GenerateEnd::Done, true, 1, "", 8},
-                      SequenceCase{"CancelIsNotARefusal", keep, false, true, GenerateEnd::Cancelled,
-                                   false, 1, "GENERATE was cancelled", 0},
-                      SequenceCase{"FailureDuringTheWorkIsARefusal",
-                                   [](model::Model& m) { m.expansion.moduleLength = 3e38f; }, true,
-                                   false, GenerateEnd::Refused, true, 1,
-                                   "Node 7 would get a coordinate X", 0}),
+    ::testing::Values(
+        SequenceCase{"MatchingLengthAsksNothing", keep, false, false, GenerateEnd::Done, false, 1,
+                     "", 8},
+        SequenceCase{"RefusalAsksAndShowsNothing",
+                     [](zentrix::testing::RunModel& m) { m.expansion.moduleCount = 0; }, true,
+                     false, GenerateEnd::Refused, false, 0, "The \"Number of Modules\" must", 0},
+        SequenceCase{"NoToTheWarningGeneratesNothing", longerModule, false, false,
+                     GenerateEnd::Declined, true, 0, "", 0},
+        SequenceCase{"YesToTheWarningGenerates", longerModule, true, false, GenerateEnd::Done, true,
+                     1, "", 8},
+        SequenceCase{"CancelIsNotARefusal", keep, false, true, GenerateEnd::Cancelled, false, 1,
+                     "GENERATE was cancelled", 0},
+        SequenceCase{"FailureDuringTheWorkIsARefusal",
+                     [](zentrix::testing::RunModel& m) { m.expansion.moduleLength = 3e38f; }, true,
+                     false, GenerateEnd::Refused, true, 1, "Node 7 would get a coordinate X", 0}),
     testing::ByName());
 
 TEST(GenerateSequenceMeasure, DeclinedWarningStillMeasuresTheBaseModule) {
-  model::Model m = testing::planeModule(3);
+  zentrix::testing::RunModel m = testing::planeModule(3);
   m.expansion.directionIndex = 0;
   longerModule(m);
   ScriptedCaller caller(false, false);

@@ -10,6 +10,7 @@
 #include "generation/generate.h"
 #include "generation_fixtures.h"
 #include "model/text.h"
+#include "support/run_model.h"
 #include "support/test_names.h"
 
 namespace zentrix::generation {
@@ -26,7 +27,7 @@ constexpr float kInfinity = std::numeric_limits<float>::infinity();
 // ---- The module length warning ----------------------------------------------
 
 TEST(ModuleLength, MeasuresTheLargestDistanceAlongTheDirection) {
-  model::Model m = planeModule();
+  zentrix::testing::RunModel m = planeModule();
   m.expansion.directionIndex = 0;
   setCoordinates(m, {{0, 0}, {0, 1}, {-2.5f, 0}, {2, 1}});
   measureBaseModule(m);
@@ -38,7 +39,7 @@ TEST(ModuleLength, MeasuresTheLargestDistanceAlongTheDirection) {
 }
 
 TEST(ModuleLength, BaseModuleMeasuredAlongTheWrongAxisIsZero) {
-  model::Model m = planeModule();
+  zentrix::testing::RunModel m = planeModule();
   m.expansion.expansionDirection = 'y';
   setCoordinates(m, {{0, 0}, {1, 0}, {0, 0}, {1, 0}});
   measureBaseModule(m);
@@ -48,7 +49,7 @@ TEST(ModuleLength, BaseModuleMeasuredAlongTheWrongAxisIsZero) {
 }
 
 TEST(ModuleLength, ThirdAxisOfAPlaneModuleIsNeverRead) {
-  model::Model m = planeModule();
+  zentrix::testing::RunModel m = planeModule();
   m.expansion.expansionDirection = 'Z';
   m.base.baseCoords.rebuild(4, 3);
   m.base.baseCoords(3, 3) = 9.0f;  // left over from a spatial module
@@ -66,7 +67,7 @@ struct WarningCase {
 class ModuleLengthWarningTest : public ::testing::TestWithParam<WarningCase> {};
 
 TEST_P(ModuleLengthWarningTest, NamesBothLengthsInTheLanguage) {
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.romanian = GetParam().romanian;
   m.expansion.baseModuleLength = GetParam().baseLength;
   m.expansion.moduleLength = GetParam().moduleLength;
@@ -106,7 +107,7 @@ struct Generated {
   bool operator==(const Generated&) const = default;
 };
 
-Generated generatedPart(const model::Model& m) {
+Generated generatedPart(const zentrix::testing::RunModel& m) {
   return {
       m.base.baseNodeCount,           m.structure.totalNodes(),    m.structure.base0ElementCount,
       m.structure.moduleElementCount, m.structure.totalElements(), m.structure.nodeCoords,
@@ -115,8 +116,9 @@ Generated generatedPart(const model::Model& m) {
 }
 
 // The plane module generated once with 3 modules, then changed by `change`.
-model::Model previouslyGenerated(const std::function<void(model::Model&)>& change) {
-  model::Model m = planeModule(3);
+zentrix::testing::RunModel previouslyGenerated(
+    const std::function<void(zentrix::testing::RunModel&)>& change) {
+  zentrix::testing::RunModel m = planeModule(3);
   m.base.lastNodesInBase0 = true;
   EXPECT_TRUE(generateStructure(m).ok);
   change(m);
@@ -125,7 +127,7 @@ model::Model previouslyGenerated(const std::function<void(model::Model&)>& chang
 
 struct RefusalCase {
   const char* name;
-  std::function<void(model::Model&)> change;
+  std::function<void(zentrix::testing::RunModel&)> change;
   const char* english;
   const char* romanian;
 };
@@ -135,7 +137,7 @@ class RefusalTest : public ::testing::TestWithParam<RefusalCase> {};
 TEST_P(RefusalTest, SaysWhyAndKeepsThePreviousStructure) {
   const RefusalCase& c = GetParam();
   for (const bool romanian : {false, true}) {
-    model::Model m = previouslyGenerated(c.change);
+    zentrix::testing::RunModel m = previouslyGenerated(c.change);
     m.romanian = romanian;
     const Generated before = generatedPart(m);
     const std::string expected = model::say({c.english, c.romanian}, romanian);
@@ -151,144 +153,222 @@ TEST_P(RefusalTest, SaysWhyAndKeepsThePreviousStructure) {
   }
 }
 
-void direction(model::Model& m, char letter) {
+void direction(zentrix::testing::RunModel& m, char letter) {
   m.expansion.expansionDirection = letter;
   m.expansion.directionIndex = model::axisNumber(letter);
 }
 
-void shrink(model::Model& m, int index) {
+void shrink(zentrix::testing::RunModel& m, int index) {
   m.expansion.expansionType = model::kOneDirectionShrink;
   m.expansion.shrinkDirectionIndex = index;
   m.expansion.shrinkRatio = 0.5f;
 }
 
-void arch(model::Model& m, float halfSpan, float height) {
+void arch(zentrix::testing::RunModel& m, float halfSpan, float height) {
   m.expansion.expansionType = model::kArch;
   m.expansion.archKind = model::kParabolicArch;
   m.expansion.halfSpan = halfSpan;
   m.expansion.archHeight = height;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, RefusalTest,
-    ::testing::Values(
-        RefusalCase{"NoModules", [](model::Model& m) { m.expansion.moduleCount = 0; },
-                    "\"Number of Modules\" must be at least 1 (it is 0).",
-                    "Numarul de module trebuie sa fie cel putin 1 (este 0)."},
-        RefusalCase{"NegativeModules", [](model::Model& m) { m.expansion.moduleCount = -4; },
-                    "at least 1 (it is -4).", "cel putin 1 (este -4)."},
-        RefusalCase{"FourDegreesOfFreedom", [](model::Model& m) { m.base.dofPerNode = 4; },
-                    "must be 2 or 3 (they are 4).", "trebuie sa fie 2 sau 3 (este 4)."},
-        RefusalCase{"NegativeBase1", [](model::Model& m) { m.base.nodesInBase1 = -1; },
-                    "\"No. of Nodes in Base 1\" must not be negative (it is -1).",
-                    "Baza 1 nu poate fi negativ (este -1)."},
-        RefusalCase{"NoDirection", [](model::Model& m) { direction(m, ' '); },
-                    "Choose the expansion direction (X, Y or Z).",
-                    "Alegeti directia de expandare (X, Y sau Z)."},
-        RefusalCase{"ZInAPlaneModule", [](model::Model& m) { direction(m, 'Z'); },
-                    "cannot be expanded along Z: choose X or Y.",
-                    "nu poate fi expandata dupa Z: alegeti X sau Y."},
-        RefusalCase{"ShrinkDirectionUnset", [](model::Model& m) { shrink(m, 0); },
-                    "needs a shrink direction other than the expansion direction: choose Y.",
-                    "diferita de directia de expandare: alegeti Y."},
-        RefusalCase{"ShrinkAlongTheExpansion", [](model::Model& m) { shrink(m, 1); },
-                    "choose Y.", "alegeti Y."},
-        RefusalCase{"ShrinkAlongZInAPlaneModule", [](model::Model& m) { shrink(m, 3); },
-                    "choose Y.", "alegeti Y."},
-        RefusalCase{"EndNodeBeyondTheBaseModule",
-                    [](model::Model& m) { m.base.baseElemEnd(2) = 9; },
-                    "Element 2 has the end node 9, outside the Base module's nodes 1 to 4.",
-                    "Elementul 2 are nodul de capat 9, in afara nodurilor modulului de baza 1 - 4."},
-        RefusalCase{"EndNodeZero", [](model::Model& m) { m.base.baseElemStart(5) = 0; },
-                    "Element 5 has the end node 0", "Elementul 5 are nodul de capat 0"},
-        RefusalCase{"ArchWithoutHeight", [](model::Model& m) { arch(m, 4, 0); },
-                    "other than 0.", "diferite de 0."},
-        RefusalCase{"ArchWithoutSpan", [](model::Model& m) { arch(m, 0, 2); }, "other than 0.",
-                    "diferite de 0."},
-        RefusalCase{"CoordinatesOfTooFewNodes",
-                    [](model::Model& m) { m.base.baseCoords.resize(3, 2); },
-                    "coordinates for 3 nodes, but Base 0 and Base 1 hold 4 nodes",
-                    "coordonate pentru 3 noduri, dar Baza 0 si Baza 1 au 4 noduri"},
-        RefusalCase{"CoordinatesOfAPlaneModuleForASpatialOne",
-                    [](model::Model& m) { m.base.dofPerNode = 3; },
-                    "have 2 values per node, but the structure needs 3",
-                    "au 2 valori pe nod, dar structura are nevoie de 3"},
-        RefusalCase{"TopologyNeverEntered",
-                    [](model::Model& m) {
-                      m.base.baseElemStart.clear();
-                      m.base.baseElemEnd.clear();
-                    },
-                    "The end nodes of the 5 elements have not been entered",
-                    "Nodurile de capat ale celor 5 elemente nu au fost introduse"},
-        RefusalCase{"TopologyShort", [](model::Model& m) { m.base.baseElemEnd.resize(3); },
-                    "end nodes for 3 elements, but \"No. of Elements\" is 5",
-                    "noduri de capat pentru 3 elemente, dar numarul de elemente este 5"},
-        RefusalCase{"InfiniteModuleLength", [](model::Model& m) { m.expansion.moduleLength = kInfinity; },
-                    "\"Module Length\" is not a finite number.",
-                    "\"Lungimea modulului\" nu este un numar finit."},
-        RefusalCase{"PyramidRatioNaN",
-                    [](model::Model& m) {
-                      m.expansion.expansionType = model::kPyramidal;
-                      m.expansion.pyramidShrinkRatio = std::nanf("");
-                    },
-                    "\"Shrink Ratio\" is not a finite number.",
-                    "\"Raportul de micsorare\" nu este un numar finit."},
-        RefusalCase{"VertexFootInfinite",
-                    [](model::Model& m) {
-                      m.expansion.expansionType = model::kPyramidal;
-                      m.expansion.pyramidShrinkRatio = 0.5f;
-                      m.expansion.vertexFoot[1] = -kInfinity;
-                    },
-                    "\"Vertex Foot Coordinates\" (Y) is not a finite number.",
-                    "\"Coordonatele piciorului varfului\" (Y) nu este un numar finit."},
-        RefusalCase{"ShrinkRatioNaN",
-                    [](model::Model& m) {
-                      shrink(m, 2);
-                      m.expansion.shrinkRatio = std::nanf("");
-                    },
-                    "\"Shrink Ratio\" is not a finite number.",
-                    "\"Raportul de micsorare\" nu este un numar finit."},
-        RefusalCase{"HalfSpanInfinite", [](model::Model& m) { arch(m, kInfinity, 2); },
-                    "\"Half Span (l)\" is not a finite number.",
-                    "\"Semideschiderea (l)\" nu este un numar finit."},
-        RefusalCase{"HeightNaN", [](model::Model& m) { arch(m, 4, std::nanf("")); },
-                    "\"Height (h)\" is not a finite number.",
-                    "\"Inaltimea (h)\" nu este un numar finit."},
-        RefusalCase{"BaseCoordinateNaN",
-                    [](model::Model& m) { m.base.baseCoords(3, 2) = std::nanf(""); },
-                    "The coordinate Y of Base module node 3 is not a finite number.",
-                    "Coordonata Y a nodului 3 al modulului de baza nu este un numar finit."},
-        RefusalCase{"NodesBeyond32Bits", [](model::Model& m) { m.expansion.moduleCount = 2'000'000'000; },
-                    "would have 4000000002 nodes, more than 2147483647: use fewer modules.",
-                    "ar avea 4000000002 noduri, mai mult de 2147483647"},
-        RefusalCase{"ElementsBeyond32Bits",
-                    [](model::Model& m) {
-                      m.base.nodesInBase0 = 1;
-                      m.base.nodesInBase1 = 1;
-                      setCoordinates(m, {{0, 0}, {1, 0}});
-                      setTopology(m, {{1, 2}, {1, 2}, {1, 2}});
-                      m.expansion.moduleCount = 1'000'000'000;
-                    },
-                    "would have 3000000000 elements", "ar avea 3000000000 elemente"},
-        // Three Base 0 nodes face one Base 1 node: bar 3-4 reaches node 7 of 6.
-        RefusalCase{"Base0LargerThanBase1",
-                    [](model::Model& m) {
-                      m.base.nodesInBase0 = 3;
-                      m.base.nodesInBase1 = 1;
-                      setCoordinates(m, {{0, 0}, {0, 1}, {0, 2}, {2, 0}});
-                      setTopology(m, {{3, 4}});
-                    },
-                    "Element 1 copied into module 3 would end at node 7, but the structure has "
-                    "only 6 nodes",
-                    "Elementul 1 copiat in modulul 3 ar ajunge la nodul 7"},
-        RefusalCase{"MoreThanTheMemory", [](model::Model& m) { m.expansion.moduleCount = 200'000'000; },
-                    "needs 12208 MB of memory, more than this computer can give (4096 MB)",
-                    "necesita 12208 MB de memorie"}),
-    testing::ByName());
+INSTANTIATE_TEST_SUITE_P(Inputs, RefusalTest,
+                         ::testing::
+                             Values(RefusalCase{"NoModules",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  m.expansion.moduleCount = 0;
+                                                },
+                                                "\"Number of Modules\" must be at least 1 (it "
+                                                "is 0).",
+                                                "Numarul de module trebuie sa fie cel putin 1 "
+                                                "(este 0)."},
+                                    RefusalCase{"NegativeModules",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  m.expansion.moduleCount = -4;
+                                                },
+                                                "at least 1 (it is -4).", "cel putin 1 (este -4)."},
+                                    RefusalCase{"FourDegreesOfFreedom",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  m.base.dofPerNode = 4;
+                                                },
+                                                "must be 2 or 3 (they are 4).",
+                                                "trebuie sa fie 2 sau 3 (este 4)."},
+                                    RefusalCase{"NegativeBase1",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  m.base.nodesInBase1 = -1;
+                                                },
+                                                "\"No. of Nodes in Base 1\" must not be "
+                                                "negative (it is -1).",
+                                                "Baza 1 nu poate fi negativ (este -1)."},
+                                    RefusalCase{
+                                        "NoDirection",
+                                        [](zentrix::testing::RunModel& m) { direction(m, ' '); },
+                                        "Choose the expansion direction (X, Y or Z).",
+                                        "Alegeti directia de expandare (X, Y sau Z)."},
+                                    RefusalCase{
+                                        "ZInAPlaneModule",
+                                        [](zentrix::testing::RunModel& m) { direction(m, 'Z'); },
+                                        "cannot be expanded along Z: choose X or Y.",
+                                        "nu poate fi expandata dupa Z: alegeti X sau Y."},
+                                    RefusalCase{"ShrinkDirectionUnset",
+                                                [](zentrix::testing::RunModel& m) { shrink(m, 0); },
+                                                "needs a shrink direction other than the expansion "
+                                                "direction: choose Y.",
+                                                "diferita de directia de expandare: alegeti Y."},
+                                    RefusalCase{"ShrinkAlongTheExpansion",
+                                                [](zentrix::testing::RunModel& m) { shrink(m, 1); },
+                                                "choose Y.", "alegeti Y."},
+                                    RefusalCase{"ShrinkAlongZInAPlaneModule",
+                                                [](zentrix::testing::RunModel& m) { shrink(m, 3); },
+                                                "choose Y.", "alegeti Y."},
+                                    RefusalCase{"EndNodeBeyondTheBaseModule",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  m.base.baseElemEnd(2) = 9;
+                                                },
+                                                "Element 2 has the end node 9, outside the "
+                                                "Base module's nodes 1 to 4.",
+                                                "Elementul 2 are nodul de capat 9, in afara "
+                                                "nodurilor modulului de baza 1 - 4."},
+                                    RefusalCase{"EndNodeZero",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  m.base.baseElemStart(5) = 0;
+                                                },
+                                                "Element 5 has the end node 0",
+                                                "Elementul 5 are nodul de capat 0"},
+                                    RefusalCase{
+                                        "ArchWithoutHeight",
+                                        [](zentrix::testing::RunModel& m) { arch(m, 4, 0); },
+                                        "other than 0.", "diferite de 0."},
+                                    RefusalCase{
+                                        "ArchWithoutSpan",
+                                        [](zentrix::testing::RunModel& m) { arch(m, 0, 2); },
+                                        "other than 0.", "diferite de 0."},
+                                    RefusalCase{"CoordinatesOfTooFewNodes",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  m.base.baseCoords.resize(3, 2);
+                                                },
+                                                "coordinates for 3 nodes, but Base 0 and Base "
+                                                "1 hold 4 nodes",
+                                                "coordonate pentru 3 noduri, dar Baza 0 si "
+                                                "Baza 1 au 4 noduri"},
+                                    RefusalCase{
+                                        "CoordinatesOfAPlaneModuleForASpatialOne",
+                                        [](zentrix::testing::RunModel& m) {
+                                          m.base.dofPerNode = 3;
+                                        },
+                                        "have 2 values per node, but the structure needs 3",
+                                        "au 2 valori pe nod, dar structura are nevoie de 3"},
+                                    RefusalCase{"TopologyNeverEntered",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  m.base.baseElemStart.clear();
+                                                  m.base.baseElemEnd.clear();
+                                                },
+                                                "The end nodes of the 5 elements have not been "
+                                                "entered",
+                                                "Nodurile de capat ale celor 5 elemente nu au "
+                                                "fost introduse"},
+                                    RefusalCase{"TopologyShort",
+                                                [](zentrix::testing::RunModel&
+                                                       m) { m.base.baseElemEnd.resize(3); },
+                                                "end nodes for 3 elements, but \"No. of "
+                                                "Elements\" is 5",
+                                                "noduri de capat pentru 3 elemente, dar "
+                                                "numarul de elemente este 5"},
+                                    RefusalCase{"InfiniteModuleLength",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  m.expansion.moduleLength = kInfinity;
+                                                },
+                                                "\"Module Length\" is not a finite number.",
+                                                "\"Lungimea modulului\" nu este un numar finit."},
+                                    RefusalCase{"PyramidRatioNaN",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  m.expansion.expansionType = model::kPyramidal;
+                                                  m.expansion.pyramidShrinkRatio = std::nanf("");
+                                                },
+                                                "\"Shrink Ratio\" is not a finite number.",
+                                                "\"Raportul de micsorare\" nu este un numar "
+                                                "finit."},
+                                    RefusalCase{"VertexFootInfinite",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  m.expansion.expansionType = model::kPyramidal;
+                                                  m.expansion.pyramidShrinkRatio = 0.5f;
+                                                  m.expansion.vertexFoot[1] = -kInfinity;
+                                                },
+                                                "\"Vertex Foot Coordinates\" (Y) is not a "
+                                                "finite number.",
+                                                "\"Coordonatele piciorului varfului\" (Y) nu "
+                                                "este un numar finit."},
+                                    RefusalCase{"ShrinkRatioNaN",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  shrink(m, 2);
+                                                  m.expansion.shrinkRatio = std::nanf("");
+                                                },
+                                                "\"Shrink Ratio\" is not a finite number.",
+                                                "\"Raportul de micsorare\" nu este un numar "
+                                                "finit."},
+                                    RefusalCase{"HalfSpanInfinite",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  arch(m, kInfinity, 2);
+                                                },
+                                                "\"Half Span (l)\" is not a finite number.",
+                                                "\"Semideschiderea (l)\" nu este un numar finit."},
+                                    RefusalCase{"HeightNaN",
+                                                [](zentrix::testing::RunModel&
+                                                       m) { arch(m, 4, std::nanf("")); },
+                                                "\"Height (h)\" is not a finite number.",
+                                                "\"Inaltimea (h)\" nu este un numar finit."},
+                                    RefusalCase{"BaseCoordinateNaN",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  m.base.baseCoords(3, 2) = std::nanf("");
+                                                },
+                                                "The coordinate Y of Base module node 3 is not "
+                                                "a finite number.",
+                                                "Coordonata Y a nodului 3 al modulului de baza "
+                                                "nu este un numar finit."},
+                                    RefusalCase{
+                                        "NodesBeyond32Bits",
+                                        [](zentrix::testing::RunModel&
+                                               m) { m.expansion.moduleCount = 2'000'000'000; },
+                                        "would have 4000000002 nodes, more than 2147483647: "
+                                        "use fewer modules.",
+                                        "ar avea 4000000002 noduri, mai mult de 2147483647"},
+                                    RefusalCase{"ElementsBeyond32Bits",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  m.base.nodesInBase0 = 1;
+                                                  m.base.nodesInBase1 = 1;
+                                                  setCoordinates(m, {{0, 0}, {1, 0}});
+                                                  setTopology(m, {{1, 2}, {1, 2}, {1, 2}});
+                                                  m.expansion.moduleCount = 1'000'000'000;
+                                                },
+                                                "would have 3000000000 elements",
+                                                "ar avea 3000000000 elemente"},
+                                    // Three Base 0 nodes face one Base 1 node: bar 3-4 reaches
+                                    // node 7 of 6.
+                                    RefusalCase{"Base0LargerThanBase1",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  m.base.nodesInBase0 = 3;
+                                                  m.base.nodesInBase1 = 1;
+                                                  setCoordinates(m,
+                                                                 {{0, 0}, {0, 1}, {0, 2}, {2, 0}});
+                                                  setTopology(m, {{3, 4}});
+                                                },
+                                                "Element 1 copied into module 3 would end at node "
+                                                "7, "
+                                                "but the structure has "
+                                                "only 6 nodes",
+                                                "Elementul 1 copiat in modulul 3 ar ajunge la "
+                                                "nodul 7"},
+                                    RefusalCase{"MoreThanTheMemory",
+                                                [](zentrix::testing::RunModel& m) {
+                                                  m.expansion.moduleCount = 200'000'000;
+                                                },
+                                                "needs 12208 MB of memory, more than this "
+                                                "computer can give (4096 MB)",
+                                                "necesita 12208 MB de memorie"}),
+                         testing::ByName());
 
 TEST(GenerationFailure, NonFiniteCoordinateNamesTheNodeAsTheFilesNumberIt) {
   for (const bool renumber : {false, true}) {
-    model::Model m = planeModule(3);
+    zentrix::testing::RunModel m = planeModule(3);
     m.expansion.moduleLength = 3e38f;  // module 3 lies at 2 + 2 * 3e38
     m.base.lastNodesInBase0 = renumber;
     const Generated before = generatedPart(m);
@@ -302,7 +382,7 @@ TEST(GenerationFailure, NonFiniteCoordinateNamesTheNodeAsTheFilesNumberIt) {
 }
 
 TEST(GenerationFailure, CircularArchWithInfiniteRadiusIsRefusedBeforeAnyWork) {
-  model::Model m = planeModule(2);
+  zentrix::testing::RunModel m = planeModule(2);
   arch(m, 4, 0);
   m.expansion.archKind = model::kCircularArch;
   EXPECT_FALSE(generateStructure(m).ok);
@@ -333,7 +413,7 @@ class ScriptedProgress final : public model::Progress {
 TEST(GenerationProgress, EndsAtTheWholeWithOrWithoutRenumbering) {
   for (const bool renumber : {false, true}) {
     for (const int modules : {1, 3}) {
-      model::Model m = planeModule(modules);
+      zentrix::testing::RunModel m = planeModule(modules);
       m.base.lastNodesInBase0 = renumber;
       ScriptedProgress progress([](int) { return true; });
       ASSERT_TRUE(generateStructure(m, &progress).ok);
@@ -343,13 +423,13 @@ TEST(GenerationProgress, EndsAtTheWholeWithOrWithoutRenumbering) {
 }
 
 TEST(GenerationCancel, EveryCancelPointKeepsThePreviousStructure) {
-  model::Model m = squareTruss(2);
+  zentrix::testing::RunModel m = squareTruss(2);
   m.base.lastNodesInBase0 = true;
   ASSERT_TRUE(generateStructure(m).ok);
   m.expansion.moduleCount = 250'000;  // a million nodes, three million elements
 
   ScriptedProgress counting([](int) { return true; });
-  model::Model full = m;
+  zentrix::testing::RunModel full = m;
   ASSERT_TRUE(generateStructure(full, &counting).ok);
   ASSERT_GE(counting.calls(), 5);
 
@@ -365,7 +445,7 @@ TEST(GenerationCancel, EveryCancelPointKeepsThePreviousStructure) {
 }
 
 TEST(GenerationCancel, MemoryRunningOutHalfWayIsReportedAndChangesNothing) {
-  model::Model m = planeModule(3);
+  zentrix::testing::RunModel m = planeModule(3);
   m.romanian = true;
   ASSERT_TRUE(generateStructure(m).ok);
   m.expansion.moduleCount = 5;
@@ -385,7 +465,7 @@ TEST(GenerationCancel, MemoryRunningOutHalfWayIsReportedAndChangesNothing) {
 // ---- A complete run ---------------------------------------------------------
 
 TEST(GenerationRun, ReplacesThePreviousStructureWhole) {
-  model::Model m = planeModule(3);
+  zentrix::testing::RunModel m = planeModule(3);
   ASSERT_TRUE(generateStructure(m).ok);
   m.expansion.moduleCount = 1;
   m.base.baseNodeCount = 0;  // rewritten as N0 + N1
@@ -400,7 +480,7 @@ TEST(GenerationRun, ReplacesThePreviousStructureWhole) {
 }
 
 TEST(GenerationRun, ModuleWithoutElementsGeneratesItsNodes) {
-  model::Model m = planeModule(2);
+  zentrix::testing::RunModel m = planeModule(2);
   m.base.baseElementCount = 0;
   m.base.baseElemStart.clear();
   m.base.baseElemEnd.clear();
@@ -411,7 +491,7 @@ TEST(GenerationRun, ModuleWithoutElementsGeneratesItsNodes) {
 }
 
 TEST(GenerationRun, StraightTypesLeaveTheArchDepthAlone) {
-  model::Model m = planeModule(2);
+  zentrix::testing::RunModel m = planeModule(2);
   m.expansion.moduleDepth = 7.0f;
   ASSERT_TRUE(generateStructure(m).ok);
   EXPECT_EQ(m.expansion.moduleDepth, 7.0f);
@@ -426,10 +506,10 @@ namespace {
 // The structure comes back whole and carries the inputs it was built from;
 // the model is not touched until it takes the structure.
 TEST(GenerationRun, HandsBackACompleteStructureWithItsInputsAndLeavesTheModelAlone) {
-  model::Model m = squareTruss(2);
+  zentrix::testing::RunModel m = squareTruss(2);
   m.base.lastNodesInBase0 = false;
-  const model::Model before = m;
-  Generation generated = generate(m, nullptr, defaultMemoryLimit());
+  const zentrix::testing::RunModel before = m;
+  Generation generated = generate(m, m.romanian, nullptr, defaultMemoryLimit());
   ASSERT_TRUE(generated.outcome) << generated.outcome.message;
   EXPECT_EQ(m.structure.totalNodes(), before.structure.totalNodes());
   EXPECT_FALSE(m.structure.generatedWith.has_value());
@@ -447,15 +527,13 @@ TEST(GenerationRun, HandsBackACompleteStructureWithItsInputsAndLeavesTheModelAlo
                                                     .lastNodesInBase0 = false}));
   EXPECT_EQ(generated.baseNodeCount, 8);
 
-  m.inputsChangedSinceGenerate = true;
   takeGenerated(m, std::move(generated));
   EXPECT_EQ(m.structure.totalNodes(), 12);
-  EXPECT_FALSE(m.inputsChangedSinceGenerate);
 }
 
 TEST(GenerationRun, RefusedGenerationHandsBackNoStructure) {
-  model::Model m = planeModule(0);
-  const Generation generated = generate(m, nullptr, defaultMemoryLimit());
+  zentrix::testing::RunModel m = planeModule(0);
+  const Generation generated = generate(m, m.romanian, nullptr, defaultMemoryLimit());
   EXPECT_FALSE(generated.outcome);
   EXPECT_EQ(generated.structure.totalNodes(), 0);
   EXPECT_EQ(generated.structure.totalElements(), 0);

@@ -12,6 +12,7 @@
 #include "model/number_text.h"
 #include "support/cube_topology.h"
 #include "support/model_builder.h"
+#include "support/run_model.h"
 
 namespace zentrix::generation::testing {
 
@@ -20,7 +21,8 @@ struct Bar {
   std::int32_t end;
 };
 
-inline void setCoordinates(model::Model& m, const std::vector<std::vector<float>>& nodes) {
+inline void setCoordinates(zentrix::testing::RunModel& m,
+                           const std::vector<std::vector<float>>& nodes) {
   m.base.baseNodeCount = static_cast<std::int32_t>(nodes.size());
   m.base.baseCoords.rebuild(m.base.baseNodeCount, m.base.dofPerNode);
   for (std::size_t i = 0; i < nodes.size(); ++i)
@@ -28,7 +30,7 @@ inline void setCoordinates(model::Model& m, const std::vector<std::vector<float>
       m.base.baseCoords(static_cast<std::int64_t>(i + 1), static_cast<int>(c + 1)) = nodes[i][c];
 }
 
-inline void setTopology(model::Model& m, const std::vector<Bar>& bars) {
+inline void setTopology(zentrix::testing::RunModel& m, const std::vector<Bar>& bars) {
   m.base.baseElementCount = static_cast<std::int32_t>(bars.size());
   m.base.baseElemStart.rebuild(m.base.baseElementCount);
   m.base.baseElemEnd.rebuild(m.base.baseElementCount);
@@ -41,7 +43,7 @@ inline void setTopology(model::Model& m, const std::vector<Bar>& bars) {
 // The plane module: nodes 1 (0,0), 2 (0,1) in Base 0, 3 (2,0), 4 (2,1) in
 // Base 1, along X with module length 2, elements 1-3, 2-4 (longitudinal),
 // 3-4 (transversal), 1-4 (diagonal) and 1-2 (Base 0).
-inline model::Model planeModule(int modules = 3) {
+inline zentrix::testing::RunModel planeModule(int modules = 3) {
   return zentrix::testing::buildModel({
       .dofPerNode = 2,
       .nodesInBase0 = 2,
@@ -59,9 +61,9 @@ inline model::Model planeModule(int modules = 3) {
 // A spatial prismatic truss: a square cross-section of side 1 along Z,
 // 4 nodes per base, 4 longitudinal bars, 4 transversal bars of the far end,
 // 4 diagonals of the sides and one transversal diagonal of the far end.
-inline model::Model squareTruss(int modules) {
-  model::Model m;
-  model::setStartValues(m);
+inline zentrix::testing::RunModel squareTruss(int modules) {
+  zentrix::testing::RunModel m;
+  setStartValues(m);
   m.base.dofPerNode = 3;
   m.base.nodesInBase0 = 4;
   m.base.nodesInBase1 = 4;
@@ -86,14 +88,15 @@ struct ByName {
   }
 };
 
-inline std::vector<std::pair<std::int32_t, std::int32_t>> bars(const model::Model& m) {
+inline std::vector<std::pair<std::int32_t, std::int32_t>> bars(
+    const zentrix::testing::RunModel& m) {
   std::vector<std::pair<std::int32_t, std::int32_t>> all;
   for (std::int64_t p = 1; p <= m.structure.totalElements(); ++p)
     all.emplace_back(m.structure.elemStart(p), m.structure.elemEnd(p));
   return all;
 }
 
-inline std::vector<float> node(const model::Model& m, std::int64_t number) {
+inline std::vector<float> node(const zentrix::testing::RunModel& m, std::int64_t number) {
   std::vector<float> xyz;
   for (int c = 1; c <= m.structure.nodeCoords.columns(); ++c)
     xyz.push_back(m.structure.nodeCoords(number, c));

@@ -9,6 +9,7 @@
 
 #include "generation/generate.h"
 #include "generation/generation_fixtures.h"
+#include "support/run_model.h"
 
 namespace zentrix::generation {
 namespace {
@@ -19,10 +20,10 @@ constexpr std::int32_t kModules = 150'000;  // far more copies than one thread i
 
 TEST(LargeGeneration, EveryModuleRepeatsThePreviousOneShifted) {
   for (const bool renumber : {false, true}) {
-    model::Model small = squareTruss(3);
+    zentrix::testing::RunModel small = squareTruss(3);
     small.base.lastNodesInBase0 = renumber;
     ASSERT_TRUE(generateStructure(small));
-    model::Model large = squareTruss(kModules);
+    zentrix::testing::RunModel large = squareTruss(kModules);
     large.base.lastNodesInBase0 = renumber;
     ASSERT_TRUE(generateStructure(large));
     ASSERT_EQ(large.structure.totalElements(), 13 * kModules);
@@ -33,14 +34,14 @@ TEST(LargeGeneration, EveryModuleRepeatsThePreviousOneShifted) {
       const std::int64_t width =
           small.structure.kindCount[kind] - small.structure.kindCount[kind - 1];
       for (std::int64_t j = 1; j <= width; ++j) {
-        const auto at = [&](const model::Model& m, std::int64_t module) {
+        const auto at = [&](const zentrix::testing::RunModel& m, std::int64_t module) {
           return m.structure.kindEnd[kind - 1] + (module - 1) * width + j;
         };
         // Modules 1 to 3 as the small run numbers them; node numbers of the
         // small run's last Base 0 differ only where the renumbering put it.
         for (std::int64_t module = 1; module <= 3; ++module) {
           for (const bool first : {true, false}) {
-            const auto& ends = [&](const model::Model& m) -> const auto& {
+            const auto& ends = [&](const zentrix::testing::RunModel& m) -> const auto& {
               return first ? m.structure.elemStart : m.structure.elemEnd;
             };
             std::int64_t expected = ends(small)(at(small, module));

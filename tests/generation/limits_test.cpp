@@ -13,6 +13,7 @@
 #include "files/input_file.h"
 #include "generation/generate.h"
 #include "generation/generation_fixtures.h"
+#include "support/run_model.h"
 
 namespace zentrix::generation {
 namespace {
@@ -28,8 +29,8 @@ constexpr std::uint64_t kGiB = std::uint64_t{1} << 30;
 
 // One node per base and `moduleBars` bars 1-2 per module: N0 + m nodes and
 // moduleBars * m elements.
-model::Model thinModule(std::int32_t modules, int moduleBars) {
-  model::Model m = planeModule(modules);
+zentrix::testing::RunModel thinModule(std::int32_t modules, int moduleBars) {
+  zentrix::testing::RunModel m = planeModule(modules);
   m.base.nodesInBase0 = 1;
   m.base.nodesInBase1 = 1;
   setCoordinates(m, {{0, 0}, {2, 0}});
@@ -39,14 +40,14 @@ model::Model thinModule(std::int32_t modules, int moduleBars) {
 
 struct LimitCase {
   const char* name;
-  std::function<model::Model()> build;
+  std::function<zentrix::testing::RunModel()> build;
   const char* message;  // a part of the refusal
 };
 
 class LimitTest : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(LimitTest, IsRefusedWithAMessageAndNothingIsBuilt) {
-  model::Model m = GetParam().build();
+  zentrix::testing::RunModel m = GetParam().build();
   measureBaseModule(m);
   const model::Outcome outcome = generateStructure(m, nullptr, 4 * kGiB);
   EXPECT_FALSE(outcome);
@@ -84,9 +85,9 @@ TEST(Limits, HundredMillionModulesFromAFileAreRefusedByGenerate) {
       "1 0 0 0\r\n2 1 0 0\r\n3 1 1 0\r\n4 0 1 0\r\n5 0 0 1\r\n6 1 0 1\r\n7 1 1 1\r\n8 0 1 1\r\n"
       "Expansion:\r\nZ\r\n100000000 1. 1\r\nTopology:\r\n4\r\n"
       "1 1 5\r\n2 2 6\r\n3 5 6\r\n4 1 6\r\n1\r\n Chord\r\n1.\r\n";
-  model::Model m;
-  model::setStartValues(m);
-  const model::Outcome loaded = files::loadInputText(m, text, "tower.dat");
+  zentrix::testing::RunModel m;
+  setStartValues(m);
+  const model::Outcome loaded = loadInputText(m, text, "tower.dat");
   ASSERT_TRUE(loaded) << loaded.message;
   EXPECT_EQ(m.expansion.moduleCount, 100'000'000);
   ASSERT_TRUE(refusalOf(m, 4 * kGiB).has_value());

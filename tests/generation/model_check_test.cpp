@@ -16,6 +16,7 @@
 #include "files/input_file.h"
 #include "generation/generate.h"
 #include "generation/generation_fixtures.h"
+#include "support/run_model.h"
 
 namespace zentrix::generation {
 
@@ -40,15 +41,15 @@ using testing::setTopology;
 // in Base 0, 3 (2,0), 4 (2,1) in Base 1. Along X, 3 modules of 2: elements
 // 1-6 longitudinal, 7-9 transversal, 10-15 diagonal, 16 the Base 0 bar 1-2;
 // nodes 1 ... 8. Bars and restraints exceed twice the nodes by 4.
-model::Model bracedPlane() {
-  model::Model m = testing::planeModule(3);
+zentrix::testing::RunModel bracedPlane() {
+  zentrix::testing::RunModel m = testing::planeModule(3);
   setTopology(m, {{1, 3}, {2, 4}, {3, 4}, {1, 4}, {2, 3}, {1, 2}});
   return m;
 }
 
 // The braced module narrowed along Y by 0.9 per module.
-model::Model shrunkPlane() {
-  model::Model m = bracedPlane();
+zentrix::testing::RunModel shrunkPlane() {
+  zentrix::testing::RunModel m = bracedPlane();
   m.expansion.expansionType = model::kOneDirectionShrink;
   m.expansion.shrinkDirection = 'Y';
   m.expansion.shrinkDirectionIndex = 2;
@@ -57,8 +58,8 @@ model::Model shrunkPlane() {
 }
 
 // The braced module in 3-D, in the plane Y = 0, on a circular arch.
-model::Model spatialArch() {
-  model::Model m = bracedPlane();
+zentrix::testing::RunModel spatialArch() {
+  zentrix::testing::RunModel m = bracedPlane();
   m.base.dofPerNode = 3;
   setCoordinates(m, {{0, 0, 0}, {0, 0, 1}, {2, 0, 0}, {2, 0, 1}});
   m.expansion.expansionType = model::kArch;
@@ -68,18 +69,18 @@ model::Model spatialArch() {
   return m;
 }
 
-void generate(model::Model& m) {
+void generate(zentrix::testing::RunModel& m) {
   measureBaseModule(m);
   const model::Outcome outcome = generateStructure(m);
   ASSERT_TRUE(outcome.ok) << outcome.message;
 }
 
-void setNode(model::Model& m, std::int64_t node, float x, float y) {
+void setNode(zentrix::testing::RunModel& m, std::int64_t node, float x, float y) {
   m.structure.nodeCoords(node, 1) = x;
   m.structure.nodeCoords(node, 2) = y;
 }
 
-void addNode(model::Model& m, float x, float y) {
+void addNode(zentrix::testing::RunModel& m, float x, float y) {
   m.structure.nodeCoords.resize(m.structure.totalNodes() + 1, m.base.dofPerNode);
   setNode(m, m.structure.totalNodes(), x, y);
 }
@@ -98,8 +99,8 @@ std::string allTexts(const std::vector<Finding>& findings) {
 
 struct FaultCase {
   std::string name;
-  std::function<model::Model()> base;
-  std::function<void(model::Model&)> afterGenerate = {};
+  std::function<zentrix::testing::RunModel()> base;
+  std::function<void(zentrix::testing::RunModel&)> afterGenerate = {};
   std::vector<FindingKind> kinds = {};
   // The first finding's numbers.
   std::vector<std::int64_t> nodes = {};
@@ -116,34 +117,34 @@ const std::vector<FaultCase>& faultCases() {
   static const std::vector<FaultCase> cases = {
       {.name = "CoincidentNodes",
        .base = bracedPlane,
-       .afterGenerate = [](model::Model& m) { setNode(m, 6, 0, 0); },
+       .afterGenerate = [](zentrix::testing::RunModel& m) { setNode(m, 6, 0, 0); },
        .kinds = {K::kCoincidentNodes},
        .nodes = {1, 6}},
       {.name = "CoincidentWithinTolerance",
        .base = bracedPlane,
-       .afterGenerate = [](model::Model& m) { setNode(m, 6, 3e-7f, 0); },
+       .afterGenerate = [](zentrix::testing::RunModel& m) { setNode(m, 6, 3e-7f, 0); },
        .kinds = {K::kCoincidentNodes},
        .nodes = {1, 6}},
       {.name = "NodesApartBeyondTolerance",
        .base = bracedPlane,
-       .afterGenerate = [](model::Model& m) { setNode(m, 6, 3e-6f, 0); },
+       .afterGenerate = [](zentrix::testing::RunModel& m) { setNode(m, 6, 3e-6f, 0); },
        .kinds = {}},
       {.name = "ElementFromANodeToItself",
        .base = bracedPlane,
-       .afterGenerate = [](model::Model& m) { m.structure.elemEnd(16) = 1; },
+       .afterGenerate = [](zentrix::testing::RunModel& m) { m.structure.elemEnd(16) = 1; },
        .kinds = {K::kZeroLengthElement},
        .nodes = {1, 1},
        .elements = {16}},
       {.name = "ElementBetweenCoincidentNodes",
        .base = bracedPlane,
-       .afterGenerate = [](model::Model& m) { setNode(m, 8, 6, 0); },
+       .afterGenerate = [](zentrix::testing::RunModel& m) { setNode(m, 8, 6, 0); },
        .kinds = {K::kZeroLengthElement, K::kCoincidentNodes},
        .nodes = {7, 8},
        .elements = {9}},
       {.name = "DuplicateElementSameOrder",
        .base = bracedPlane,
        .afterGenerate =
-           [](model::Model& m) {
+           [](zentrix::testing::RunModel& m) {
              m.structure.elemStart(16) = 2;
              m.structure.elemEnd(16) = 4;
            },
@@ -153,7 +154,7 @@ const std::vector<FaultCase>& faultCases() {
       {.name = "DuplicateElementReversedInEveryModule",
        .base =
            [] {
-             model::Model m = bracedPlane();
+             zentrix::testing::RunModel m = bracedPlane();
              setTopology(m, {{1, 3}, {2, 4}, {4, 2}, {3, 4}, {1, 4}, {2, 3}, {1, 2}});
              return m;
            },
@@ -162,23 +163,23 @@ const std::vector<FaultCase>& faultCases() {
        .elements = {2, 3}},
       {.name = "UnusedNode",
        .base = bracedPlane,
-       .afterGenerate = [](model::Model& m) { addNode(m, 10, 10); },
+       .afterGenerate = [](zentrix::testing::RunModel& m) { addNode(m, 10, 10); },
        .kinds = {K::kUnusedNode},
        .nodes = {9}},
       {.name = "EndNodeBeyondTheNodes",
        .base = bracedPlane,
-       .afterGenerate = [](model::Model& m) { m.structure.elemEnd(16) = 9; },
+       .afterGenerate = [](zentrix::testing::RunModel& m) { m.structure.elemEnd(16) = 9; },
        .kinds = {K::kEndNodeOutOfRange},
        .elements = {16}},
       {.name = "EndNodeZero",
        .base = bracedPlane,
-       .afterGenerate = [](model::Model& m) { m.structure.elemStart(16) = 0; },
+       .afterGenerate = [](zentrix::testing::RunModel& m) { m.structure.elemStart(16) = 0; },
        .kinds = {K::kEndNodeOutOfRange},
        .elements = {16}},
       {.name = "TrussWithoutDiagonalsIsUnstable",
        .base =
            [] {
-             model::Model m = testing::planeModule(3);
+             zentrix::testing::RunModel m = testing::planeModule(3);
              setTopology(m, {{1, 3}, {2, 4}, {3, 4}, {1, 2}});
              return m;
            },
@@ -186,7 +187,7 @@ const std::vector<FaultCase>& faultCases() {
       {.name = "ArchWithoutDiagonalsIsHeldAtBothEnds",
        .base =
            [] {
-             model::Model m = testing::planeModule(3);
+             zentrix::testing::RunModel m = testing::planeModule(3);
              setTopology(m, {{1, 3}, {2, 4}, {3, 4}, {1, 2}});
              m.expansion.expansionType = model::kArch;
              m.expansion.archKind = model::kCircularArch;
@@ -198,7 +199,7 @@ const std::vector<FaultCase>& faultCases() {
       {.name = "Base0AndBase1NodeCountsDiffer",
        .base =
            [] {
-             model::Model m = testing::planeModule(3);
+             zentrix::testing::RunModel m = testing::planeModule(3);
              m.base.nodesInBase1 = 3;
              setCoordinates(m, {{0, 0}, {0, 1}, {2, 0}, {2, 1}, {2, 2}});
              setTopology(m, {{1, 3}, {2, 4}, {3, 4}, {4, 5}, {1, 4}, {2, 3}, {2, 5}, {1, 2}});
@@ -208,7 +209,7 @@ const std::vector<FaultCase>& faultCases() {
       {.name = "ModuleLongerThanTheBaseModule",
        .base =
            [] {
-             model::Model m = bracedPlane();
+             zentrix::testing::RunModel m = bracedPlane();
              m.expansion.moduleLength = 3;
              return m;
            },
@@ -217,7 +218,7 @@ const std::vector<FaultCase>& faultCases() {
       {.name = "PyramidalBase1TypedNarrowed",
        .base =
            [] {
-             model::Model m = bracedPlane();
+             zentrix::testing::RunModel m = bracedPlane();
              m.expansion.expansionType = model::kPyramidal;
              m.expansion.pyramidShrinkRatio = 0.8f;
              m.expansion.vertexFoot = {0, 0.5f, 0};
@@ -230,7 +231,7 @@ const std::vector<FaultCase>& faultCases() {
       {.name = "ShrinkBase1TypedNarrowed",
        .base =
            [] {
-             model::Model m = shrunkPlane();
+             zentrix::testing::RunModel m = shrunkPlane();
              setCoordinates(m, {{0, 0}, {0, 1}, {2, 0}, {2, 0.9f}});
              return m;
            },
@@ -240,7 +241,7 @@ const std::vector<FaultCase>& faultCases() {
       {.name = "SpatialArchBase1NodeAtAnotherY",
        .base =
            [] {
-             model::Model m = spatialArch();
+             zentrix::testing::RunModel m = spatialArch();
              setCoordinates(m, {{0, 0, 0}, {0, 0, 1}, {2, 0, 0}, {2, 0.5f, 1}});
              return m;
            },
@@ -249,7 +250,7 @@ const std::vector<FaultCase>& faultCases() {
       {.name = "Base0NodeOffItsPlane",
        .base =
            [] {
-             model::Model m = bracedPlane();
+             zentrix::testing::RunModel m = bracedPlane();
              m.expansion.moduleLength = 2.5f;
              setCoordinates(m, {{0, 0}, {0.5f, 1}, {2.5f, 0}, {2.5f, 1}});
              return m;
@@ -259,7 +260,7 @@ const std::vector<FaultCase>& faultCases() {
       {.name = "ArchBase1NodeOnTheOtherChord",
        .base =
            [] {
-             model::Model m = bracedPlane();
+             zentrix::testing::RunModel m = bracedPlane();
              m.expansion.expansionType = model::kArch;
              m.expansion.archKind = model::kCircularArch;
              m.expansion.halfSpan = 4;
@@ -273,7 +274,7 @@ const std::vector<FaultCase>& faultCases() {
       {.name = "ElementsStoredOutOfKindOrder",
        .base =
            [] {
-             model::Model m = bracedPlane();
+             zentrix::testing::RunModel m = bracedPlane();
              setTopology(m, {{1, 3}, {3, 4}, {2, 4}, {1, 4}, {2, 3}, {1, 2}});
              return m;
            },
@@ -282,7 +283,7 @@ const std::vector<FaultCase>& faultCases() {
       {.name = "Base0ElementStoredFirst",
        .base =
            [] {
-             model::Model m = bracedPlane();
+             zentrix::testing::RunModel m = bracedPlane();
              setTopology(m, {{1, 2}, {1, 3}, {2, 4}, {3, 4}, {1, 4}, {2, 3}});
              return m;
            },
@@ -299,7 +300,7 @@ class ModelCheckFault : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(ModelCheckFault, FindsExactlyTheFault) {
   const FaultCase& fault = GetParam();
-  model::Model m = fault.base();
+  zentrix::testing::RunModel m = fault.base();
   generate(m);
   if (fault.afterGenerate) fault.afterGenerate(m);
   const std::vector<Finding> findings = checkModel(m);
@@ -319,21 +320,22 @@ TEST_P(ModelCheckFault, FindsExactlyTheFault) {
 INSTANTIATE_TEST_SUITE_P(Faults, ModelCheckFault, ::testing::ValuesIn(faultCases()), ByName{});
 
 TEST(ModelCheck, CleanModulesHaveNoFindings) {
-  for (model::Model m : {bracedPlane(), testing::squareTruss(4), shrunkPlane(), spatialArch()}) {
+  for (zentrix::testing::RunModel m :
+       {bracedPlane(), testing::squareTruss(4), shrunkPlane(), spatialArch()}) {
     generate(m);
     EXPECT_THAT(checkModel(m), ::testing::IsEmpty()) << allTexts(checkModel(m));
   }
 }
 
 TEST(ModelCheck, CleanWithBase0NodesNumberedLast) {
-  model::Model m = bracedPlane();
+  zentrix::testing::RunModel m = bracedPlane();
   m.base.lastNodesInBase0 = true;
   generate(m);
   EXPECT_THAT(checkModel(m), ::testing::IsEmpty()) << allTexts(checkModel(m));
 }
 
 TEST(ModelCheck, BaseModuleNumbersAreMarkedAsSuch) {
-  model::Model m = bracedPlane();
+  zentrix::testing::RunModel m = bracedPlane();
   setTopology(m, {{1, 3}, {3, 4}, {2, 4}, {1, 4}, {2, 3}, {1, 2}});
   m.types.typeName(1) = "Chord";
   generate(m);
@@ -347,7 +349,7 @@ TEST(ModelCheck, BaseModuleNumbersAreMarkedAsSuch) {
 }
 
 TEST(ModelCheck, TextsNameTheFaultInEachLanguage) {
-  model::Model m = bracedPlane();
+  zentrix::testing::RunModel m = bracedPlane();
   generate(m);
   setNode(m, 6, 0, 0);
   const std::vector<Finding> findings = checkModel(m);
@@ -368,7 +370,7 @@ TEST(ModelCheck, TextsNameTheFaultInEachLanguage) {
 // A Base module element repeated in every module of a long structure: the
 // list stops at the cap and says how many more there are.
 TEST(ModelCheck, LongListsAreCappedAndCounted) {
-  model::Model m = bracedPlane();
+  zentrix::testing::RunModel m = bracedPlane();
   setTopology(m, {{1, 3}, {2, 4}, {4, 2}, {3, 4}, {1, 4}, {2, 3}, {1, 2}});
   m.expansion.moduleCount = 250;
   generate(m);
@@ -384,7 +386,7 @@ TEST(ModelCheck, LongListsAreCappedAndCounted) {
 // The sorted sweep against every pair of nodes and elements, on a
 // structure with many faults of both kinds.
 TEST(ModelCheck, SweepsAgreeWithComparingEveryPair) {
-  model::Model m = testing::squareTruss(30);
+  zentrix::testing::RunModel m = testing::squareTruss(30);
   generate(m);
   std::int64_t shared = 0;
   for (std::int64_t node = 7; node <= m.structure.totalNodes(); node += 7) {
@@ -435,10 +437,10 @@ class ExampleCheck : public ::testing::TestWithParam<std::string> {};
 
 // The bundled examples are meant to be clean.
 TEST_P(ExampleCheck, HasNoFindings) {
-  model::Model m;
-  model::setStartValues(m);
+  zentrix::testing::RunModel m;
+  setStartValues(m);
   m.oldFilePath = std::string(ZENTRIX_EXAMPLES_DIR) + "/" + GetParam() + ".dat";
-  const model::Outcome loaded = files::loadInputFile(m);
+  const model::Outcome loaded = loadInputFile(m);
   ASSERT_TRUE(loaded.ok) << loaded.message;
   generate(m);
   EXPECT_THAT(checkModel(m), ::testing::IsEmpty()) << allTexts(checkModel(m));
@@ -464,7 +466,7 @@ TEST(ModelCheck, ArraysThatDisagreeWithTheirCountsAreReadSafely) {
   const float odd[] = {0.0f, 1.0f, -2.5f, std::numeric_limits<float>::quiet_NaN(),
                        std::numeric_limits<float>::infinity()};
   for (int round = 0; round < 300; ++round) {
-    model::Model m = bracedPlane();
+    zentrix::testing::RunModel m = bracedPlane();
     m.base.dofPerNode = any(0, 4);
     m.base.nodesInBase0 = any(-1, 4);
     m.base.nodesInBase1 = any(-1, 4);
@@ -492,7 +494,7 @@ TEST(ModelCheck, ArraysThatDisagreeWithTheirCountsAreReadSafely) {
 // each Base module element joins the structure's numbers of its end nodes.
 TEST(ModelCheck, BaseModuleNumbersLeadToTheFirstModule) {
   for (const bool last : {false, true}) {
-    for (model::Model m : {bracedPlane(), testing::squareTruss(3), spatialArch()}) {
+    for (zentrix::testing::RunModel m : {bracedPlane(), testing::squareTruss(3), spatialArch()}) {
       m.base.lastNodesInBase0 = last;
       generate(m);
       for (std::int64_t element = 1; element <= m.base.baseElementCount; ++element) {
@@ -513,7 +515,7 @@ TEST(ModelCheck, BaseModuleNumbersLeadToTheFirstModule) {
 }
 
 TEST(ModelCheck, NoStructureChecksTheBaseModuleOnly) {
-  model::Model m = bracedPlane();
+  zentrix::testing::RunModel m = bracedPlane();
   m.expansion.moduleLength = 3;
   measureBaseModule(m);
   EXPECT_THAT(kindsOf(checkModel(m)),

@@ -39,7 +39,7 @@ class DesktopRoadTest : public ::testing::Test {
 
   RunResult runProgram() {
     driver.start();
-    return runDesktopProgram(model, platform, host, {});
+    return runDesktopProgram(model, session, platform, host, {});
   }
 
   QTemporaryDir folder;
@@ -47,6 +47,7 @@ class DesktopRoadTest : public ::testing::Test {
   QtPlatform platform;
   QtDialogHost host;
   model::Model model;
+  Session session;
 };
 
 TEST_F(DesktopRoadTest, OldFileGenerateCreateWritesWhatTheCommandLineWrites) {

@@ -80,6 +80,7 @@ class EntryListInput : public ::testing::TestWithParam<DeviceCase> {
   ModalDriver driver;
   QtDialogHost host;
   model::Model model;
+  Session session;
 };
 
 // The fault: the list's handler ran on a row change that comes before the
@@ -105,7 +106,7 @@ TEST_P(EntryListInput, ClickedNodeShowsItsOwnCoordinatesAndApplyKeepsThem) {
         seen << shown(w, Coordinates::kCoordinatesEdit);
         clickControl(w, Coordinates::kApplyButton);
       },
-      [&] { ui::runCoordinatesDialog(model, host); });
+      [&] { ui::runCoordinatesDialog(model, session, host); });
   EXPECT_EQ(seen, (QStringList{"7.  8.", "1.5  2."}));
   EXPECT_EQ(model.base.baseCoords(3, 1), 7.0f);
   EXPECT_EQ(model.base.baseCoords(3, 2), 8.0f);
@@ -132,7 +133,7 @@ TEST_P(EntryListInput, ClickedElementShowsItsOwnEndNodesAndApplyKeepsThem) {
         seen << shown(w, Topology::kEndNodesEdit);
         clickControl(w, Topology::kApplyButton);
       },
-      [&] { ui::runTopologyDialog(model, host); });
+      [&] { ui::runTopologyDialog(model, session, host); });
   EXPECT_EQ(seen, (QStringList{"12    7", "1    2"}));
   EXPECT_EQ(model.base.baseElemStart(3), 12);
   EXPECT_EQ(model.base.baseElemEnd(3), 7);
@@ -156,7 +157,7 @@ TEST_P(EntryListInput, NodesChosenOneAfterAnotherGetWhatWasTypedForThem) {
           clickControl(w, Coordinates::kApplyButton);
         }
       },
-      [&] { ui::runCoordinatesDialog(model, host); });
+      [&] { ui::runCoordinatesDialog(model, session, host); });
   const float expected[4][2] = {{0, 0}, {0, 3}, {4, 0}, {4, 3}};
   for (int node = 1; node <= 4; ++node)
     for (int axis = 1; axis <= 2; ++axis)

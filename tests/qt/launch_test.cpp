@@ -37,12 +37,12 @@ class LaunchTest : public ::testing::Test {
     record_ = folder_ / "record.txt";
     qputenv("FAKE_VIEWER_RECORD", QByteArray::fromStdString(record_.string()));
     qputenv("ZENTRIX_TEXT_VIEWER", ZENTRIX_FAKE_VIEWER);
-    model.currentDir = folder_.string();
+    session.currentDir = folder_.string();
   }
   ~LaunchTest() override {
-    programs.endLaunchedPrograms(model);
-    for (int slot = 1; slot <= model.processCount; ++slot)
-      platform.waitForEnd(model.launch(slot).processHandle, 5000);
+    programs.endLaunchedPrograms(session);
+    for (int slot = 1; slot <= session.processCount; ++slot)
+      platform.waitForEnd(session.launch(slot).processHandle, 5000);
     qunsetenv("FAKE_VIEWER_RECORD");
     qunsetenv("ZENTRIX_TEXT_VIEWER");
   }
@@ -54,14 +54,15 @@ class LaunchTest : public ::testing::Test {
   MemoryDialogHost host;
   ExternalPrograms programs{platform, host};
   model::Model model;
+  Session session;
 };
 
 TEST_F(LaunchTest, TextViewerGetsAPathWithBlanksAsOneArgument) {
   const std::string path = (folder_ / "my geometry file.dat").string();
-  programs.showInTextViewer(model, path);
+  programs.showInTextViewer(session, path);
 
-  ASSERT_EQ(model.launch(1).launchState, 1) << model.launchStatus;
-  EXPECT_EQ(model.launch(1).programPath, ZENTRIX_FAKE_VIEWER);
+  ASSERT_EQ(session.launch(1).launchState, 1) << session.launchStatus;
+  EXPECT_EQ(session.launch(1).programPath, ZENTRIX_FAKE_VIEWER);
   EXPECT_EQ(recordedArguments(record_), std::vector<std::string>{path});
 }
 
@@ -70,18 +71,18 @@ TEST_F(LaunchTest, PreviewProgramGetsTheQuotedPathWithoutItsQuotes) {
   const fs::path preview = folder_ / "Vistrel 20";
   fs::copy_file(ZENTRIX_FAKE_VIEWER, preview);
   const std::string path = (folder_ / "a b" / "bridge geometry.dat").string();
-  programs.preview(model, path);
+  programs.preview(session, path);
 
-  ASSERT_EQ(model.launch(1).launchState, 1) << model.launchStatus;
-  EXPECT_EQ(model.launch(1).programPath, folder_.string() + "\\Vistrel 20");
-  EXPECT_EQ(model.launch(1).programArgs, "\"" + path + "\"");
+  ASSERT_EQ(session.launch(1).launchState, 1) << session.launchStatus;
+  EXPECT_EQ(session.launch(1).programPath, folder_.string() + "\\Vistrel 20");
+  EXPECT_EQ(session.launch(1).programArgs, "\"" + path + "\"");
   EXPECT_EQ(recordedArguments(record_), std::vector<std::string>{path});
 }
 
 TEST_F(LaunchTest, AProgramThatCannotStartIsReportedAndKeepsNoHandle) {
-  programs.preview(model, (folder_ / "x.dat").string());  // no Vistrel here
-  EXPECT_EQ(model.launch(1).launchState, -1);
-  EXPECT_EQ(model.launch(1).processHandle, 0);
+  programs.preview(session, (folder_ / "x.dat").string());  // no Vistrel here
+  EXPECT_EQ(session.launch(1).launchState, -1);
+  EXPECT_EQ(session.launch(1).processHandle, 0);
   ASSERT_EQ(host.messages().size(), 1u);
   // The folder and the program's name with one kind of separator.
   EXPECT_EQ(host.messages()[0].text,
@@ -89,20 +90,20 @@ TEST_F(LaunchTest, AProgramThatCannotStartIsReportedAndKeepsNoHandle) {
 }
 
 TEST_F(LaunchTest, ShutdownEndsTheLaunchedProgramsAndDeletesThePreviewFile) {
-  model.baseGeometryPath = (folder_ / "bridge-BaseModule.dat").string();
-  std::ofstream(model.baseGeometryPath) << "preview\n";
-  programs.showInTextViewer(model, "first.dat");
-  programs.preview(model, "x.dat");  // fails: no handle to end
-  programs.showInTextViewer(model, "third.dat");
-  ASSERT_NE(model.launch(1).processHandle, 0);
-  ASSERT_NE(model.launch(3).processHandle, 0);
-  EXPECT_FALSE(platform.waitForEnd(model.launch(1).processHandle, 100));
+  session.baseGeometryPath = (folder_ / "bridge-BaseModule.dat").string();
+  std::ofstream(session.baseGeometryPath) << "preview\n";
+  programs.showInTextViewer(session, "first.dat");
+  programs.preview(session, "x.dat");  // fails: no handle to end
+  programs.showInTextViewer(session, "third.dat");
+  ASSERT_NE(session.launch(1).processHandle, 0);
+  ASSERT_NE(session.launch(3).processHandle, 0);
+  EXPECT_FALSE(platform.waitForEnd(session.launch(1).processHandle, 100));
 
-  shutDown(model, programs);
+  shutDown(session, programs);
 
-  EXPECT_TRUE(platform.waitForEnd(model.launch(1).processHandle, 5000));
-  EXPECT_TRUE(platform.waitForEnd(model.launch(3).processHandle, 5000));
-  EXPECT_FALSE(fs::exists(model.baseGeometryPath));
+  EXPECT_TRUE(platform.waitForEnd(session.launch(1).processHandle, 5000));
+  EXPECT_TRUE(platform.waitForEnd(session.launch(3).processHandle, 5000));
+  EXPECT_FALSE(fs::exists(session.baseGeometryPath));
 }
 
 TEST_F(LaunchTest, DeletingByPatternSparesFoldersHiddenAndReadOnlyFiles) {

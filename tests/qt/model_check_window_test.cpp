@@ -45,6 +45,7 @@ TEST(QtModelCheck, FindingsAreListedAfterGenerateAndOkReturnsToCreate) {
   QtDialogHost host;
   host.setNativeFileDialogs(false);
   model::Model model;
+  Session session;
   ModalDriver driver;
   QString heading;
   QString title;
@@ -68,7 +69,7 @@ TEST(QtModelCheck, FindingsAreListedAfterGenerateAndOkReturnsToCreate) {
         clickControl(window, kDone);
       });
   driver.start();
-  runDesktopProgram(model, platform, host, {});
+  runDesktopProgram(model, session, platform, host, {});
 
   ASSERT_TRUE(driver.done()) << driver.failure();
   EXPECT_EQ(title, QStringLiteral("MODEL CHECK"));

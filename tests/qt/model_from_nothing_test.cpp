@@ -43,8 +43,8 @@ class ModelFromNothingOnQt : public ::testing::TestWithParam<ExampleInputs> {
     qputenv("SOURCE_DATE_EPOCH", "1700000000");
     qputenv("TZ", "UTC");
     host.setNativeFileDialogs(false);
-    model.currentDir = QDir::currentPath().toStdString();
-    model::setStartValues(model);
+    session.currentDir = QDir::currentPath().toStdString();
+    model::setStartValues(model, session.romanian);
   }
   ~ModelFromNothingOnQt() override { qunsetenv("SOURCE_DATE_EPOCH"); }
 
@@ -143,6 +143,7 @@ class ModelFromNothingOnQt : public ::testing::TestWithParam<ExampleInputs> {
   QtDialogHost host;
   ExternalPrograms programs{platform, host};
   model::Model model;
+  Session session;
 };
 
 TEST_P(ModelFromNothingOnQt, WritesWhatTheCommandLineWritesForTheExample) {
@@ -156,7 +157,7 @@ TEST_P(ModelFromNothingOnQt, WritesWhatTheCommandLineWritesForTheExample) {
 
   playTheUser(geometry, saved);
   driver.start();
-  EXPECT_EQ(runMainDialog(model, host, programs), MainDialogEnd::Closed);
+  EXPECT_EQ(runMainDialog(model, session, host, programs), MainDialogEnd::Closed);
 
   ASSERT_TRUE(driver.done()) << driver.failure();
   ASSERT_EQ(driver.messages().size(), 1u);

@@ -88,8 +88,9 @@ int main(int argc, char** argv) {
   QtDialogHost host;
   host.setNativeFileDialogs(false);
   zentrix::model::Model model;
+  Session session;
   road.start();
-  runDesktopProgram(model, platform, host, [&host](const std::vector<ImageFile>& images) {
+  runDesktopProgram(model, session, platform, host, [&host](const std::vector<ImageFile>& images) {
     for (const auto& file : images) host.loadImage(file.image, file.path);
   });
   for (const auto& message : road.messages())

@@ -35,13 +35,12 @@ class Yes final : public generation::GenerateCaller {
 
 model::Model generatedExample(const std::string& name) {
   model::Model m;
-  model::setStartValues(m);
+  model::setStartValues(m, false);
   m.base.lastNodesInBase0 = true;
-  m.oldFilePath = std::string(ZENTRIX_EXAMPLES_DIR) + "/" + name + ".dat";
-  m.oldFileLoaded = true;
-  EXPECT_TRUE(files::loadInputFile(m));
+  EXPECT_TRUE(
+      files::loadInputFile(m, std::string(ZENTRIX_EXAMPLES_DIR) + "/" + name + ".dat", false));
   Yes yes;
-  EXPECT_EQ(generation::runGenerate(m, yes).end, generation::GenerateEnd::Done);
+  EXPECT_EQ(generation::runGenerate(m, false, yes).end, generation::GenerateEnd::Done);
   return m;
 }
 

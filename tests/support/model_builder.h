@@ -23,6 +23,7 @@
 
 #include "model/model.h"
 #include "model/number_text.h"
+#include "support/run_model.h"
 
 namespace zentrix::testing {
 
@@ -45,10 +46,10 @@ struct ModelSpec {
   std::optional<model::ElementTypes> types{};  // a new model's when not given
 };
 
-inline model::Model buildModel(const ModelSpec& spec) {
-  model::Model m;
+inline RunModel buildModel(const ModelSpec& spec) {
+  RunModel m;
   m.romanian = spec.romanian;
-  model::setStartValues(m);
+  setStartValues(m);
   m.base.problemTitle = spec.problemTitle;
   m.base.dofPerNode = spec.dofPerNode;
   m.base.nodesInBase0 = spec.nodesInBase0;
@@ -75,7 +76,7 @@ inline model::Model buildModel(const ModelSpec& spec) {
   if (spec.types) {
     m.types = *spec.types;
   } else {
-    model::startNewElementTypes(m);
+    startNewElementTypes(m);
   }
   return m;
 }

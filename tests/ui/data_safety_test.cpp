@@ -106,12 +106,14 @@ TEST_F(DataSafetyTest, SupportsFollowTheNumberingTheStructureWasGeneratedWith) {
   EXPECT_FALSE(createAfterDeclined);
 
   // The writer itself takes the numbering from the structure.
-  model.geometryFilePath = folder.file("geometry.dat");
-  ASSERT_TRUE(files::writeGeometryFile(model));
-  const std::string withChangedBox = supportsOf(contentOf(model.geometryFilePath));
+  session.geometryFilePath = folder.file("geometry.dat");
+  ASSERT_TRUE(
+      files::writeGeometryFile(files::geometryParts(model, false), session.geometryFilePath));
+  const std::string withChangedBox = supportsOf(contentOf(session.geometryFilePath));
   model.base.lastNodesInBase0 = true;
-  ASSERT_TRUE(files::writeGeometryFile(model));
-  EXPECT_EQ(withChangedBox, supportsOf(contentOf(model.geometryFilePath)));
+  ASSERT_TRUE(
+      files::writeGeometryFile(files::geometryParts(model, false), session.geometryFilePath));
+  EXPECT_EQ(withChangedBox, supportsOf(contentOf(session.geometryFilePath)));
   EXPECT_THAT(withChangedBox, HasSubstr("7   8"));  // the last two of 8 nodes are Base 0
 }
 
@@ -143,15 +145,14 @@ TEST_P(ChangeAfterGenerate, SwitchesCreateOffAndSavesNoStaleStructure) {
     d.userClick(kDone);
   });
   EXPECT_FALSE(createAfterChange);
-  EXPECT_TRUE(model.inputsChangedSinceGenerate);
+  EXPECT_TRUE(session.inputsChangedSinceGenerate);
   if (!saveAfterChange) return;
   // The saved file holds the inputs and an empty generated section, as for
   // a model never generated.
   const std::string written = contentOf(saved);
   model::Model never = model;
   never.structure = model::Structure{};
-  never.inputsChangedSinceGenerate = false;
-  ASSERT_TRUE(files::writeInputFile(never));
+  ASSERT_TRUE(files::writeInputFile(files::inputFileParts(never, true, false), saved));
   EXPECT_EQ(written, contentOf(saved));
 }
 
@@ -249,7 +250,7 @@ class CloseWithUnsavedWork : public DataSafetyTest,
 
 TEST_P(CloseWithUnsavedWork, AsksSaveDiscardOrCancel) {
   const CloseCase& c = GetParam();
-  model.romanian = true;
+  session.romanian = true;
   const std::string saved = folder.file("kept.dat");
   host.queueAnswer(c.answer);
   if (c.answer == MessageAnswer::Save) host.queueFileChoice(saved);
@@ -303,13 +304,13 @@ TEST_F(DataSafetyTest, ElementTypesKeepLoadedAndTypedNames) {
     e.userType(1067, "Tie");
     e.userClick(kOkButton);
   });
-  runElementTypesDialog(model, host);
+  runElementTypesDialog(model, session, host);
   EXPECT_EQ(shown, (std::array<std::string, 4>{"Chord", "Transversal", "Brace", "Transversal"}));
   host.scriptNextOpening(108, [&](MemoryDialog& e) {
     shown = {e.text(1061), e.text(1062), e.text(1063), e.text(1067)};
     e.userClick(kCancelButton);
   });
-  runElementTypesDialog(model, host);
+  runElementTypesDialog(model, session, host);
   EXPECT_EQ(shown, (std::array<std::string, 4>{"Chord", "Transversal", "Brace", "Tie"}));
 }
 
@@ -327,7 +328,7 @@ TEST_F(DataSafetyTest, LoweredCountsHideRowsAndRaisingThemBringsThemBack) {
     }
     c.userClick(kOkButton);
   });
-  ui::runCoordinatesDialog(model, host);
+  ui::runCoordinatesDialog(model, session, host);
   host.scriptNextOpening(104, [](MemoryDialog& topology) {
     for (int element = 1; element <= 3; ++element) {
       topology.userChoose(1033, element);
@@ -336,7 +337,7 @@ TEST_F(DataSafetyTest, LoweredCountsHideRowsAndRaisingThemBringsThemBack) {
     }
     topology.userClick(kOkButton);
   });
-  ui::runTopologyDialog(model, host);
+  ui::runTopologyDialog(model, session, host);
 
   model.base.dofPerNode = 2;
   model.base.nodesInBase1 = 1;
@@ -350,12 +351,12 @@ TEST_F(DataSafetyTest, LoweredCountsHideRowsAndRaisingThemBringsThemBack) {
     node3 = c.text(1030);
     c.userClick(kOkButton);
   });
-  ui::runCoordinatesDialog(model, host);
+  ui::runCoordinatesDialog(model, session, host);
   host.scriptNextOpening(104, [&](MemoryDialog& topology) {
     elementsShown = topology.entryCount(1033);
     topology.userClick(kOkButton);
   });
-  ui::runTopologyDialog(model, host);
+  ui::runTopologyDialog(model, session, host);
   EXPECT_EQ(nodesShown, 3);
   EXPECT_EQ(elementsShown, 1);
   EXPECT_EQ(node3, "3.  2.");
@@ -370,13 +371,13 @@ TEST_F(DataSafetyTest, LoweredCountsHideRowsAndRaisingThemBringsThemBack) {
     node4 = c.text(1030);
     c.userClick(kOkButton);
   });
-  ui::runCoordinatesDialog(model, host);
+  ui::runCoordinatesDialog(model, session, host);
   host.scriptNextOpening(104, [&](MemoryDialog& topology) {
     topology.userChoose(1033, 3);
     element3 = topology.text(1035);
     topology.userClick(kOkButton);
   });
-  ui::runTopologyDialog(model, host);
+  ui::runTopologyDialog(model, session, host);
   EXPECT_EQ(node4, "4.  2.  3.");
   EXPECT_EQ(element3, "1    4");
 }

@@ -16,12 +16,13 @@ using testing::FakePlatform;
 
 class ExternalProgramsTest : public ::testing::Test {
  protected:
-  ExternalProgramsTest() { model.currentDir = platform.current; }
+  ExternalProgramsTest() { session.currentDir = platform.current; }
 
   FakePlatform platform;
   MemoryDialogHost host;
   ExternalPrograms programs{platform, host};
   model::Model model;
+  Session session;
 };
 
 struct FolderCase {
@@ -59,8 +60,8 @@ TEST_F(ExternalProgramsTest, ReadmeIsInThePackageDocFolderWithTheSeparatorTwice)
   };
   for (const auto& c : cases) {
     platform.existing = c.existing;
-    model.romanian = c.romanian;
-    EXPECT_EQ(programs.readmePath(model), c.expected);
+    session.romanian = c.romanian;
+    EXPECT_EQ(programs.readmePath(session), c.expected);
   }
 }
 
@@ -82,7 +83,7 @@ TEST_F(ExternalProgramsTest, PreviewProgramPrefersVistrel20) {
   for (const auto& c : cases) {
     platform.suffix = c.suffix;
     platform.existing = c.existing;
-    EXPECT_EQ(programs.previewProgram(model), c.expected);
+    EXPECT_EQ(programs.previewProgram(session), c.expected);
   }
 }
 
@@ -111,28 +112,28 @@ TEST_F(ExternalProgramsTest, FileChoiceProposesThePathChosenLastByAnyUse) {
 
 TEST_F(ExternalProgramsTest, ThreeViewsUseRecordsOneTwoThree) {
   for (int press = 0; press < 3; ++press)
-    programs.showInTextViewer(model, "C:\\out\\my geometry.dat");
+    programs.showInTextViewer(session, "C:\\out\\my geometry.dat");
 
-  ASSERT_EQ(model.processCount, 3);
+  ASSERT_EQ(session.processCount, 3);
   for (int slot = 1; slot <= 3; ++slot) {
-    const model::LaunchRecord& record = model.launch(slot);
+    const LaunchRecord& record = session.launch(slot);
     EXPECT_EQ(record.programPath, "C:\\WINDOWS\\Notepad.exe");
     EXPECT_EQ(record.programArgs, "C:\\out\\my geometry.dat");  // not quoted for the viewer
     EXPECT_EQ(record.launchState, 1);
     EXPECT_EQ(record.processHandle, 1000 + slot);
     EXPECT_EQ(record.processId, 6000 + slot);
   }
-  EXPECT_EQ(model.launchStatus, "Launched");
+  EXPECT_EQ(session.launchStatus, "Launched");
   // Blanks inside the path never split it.
   EXPECT_EQ(platform.starts[0].argument, "C:\\out\\my geometry.dat");
 }
 
 TEST_F(ExternalProgramsTest, PreviewGetsThePathQuotedInTheRecordAndWholeAsItsArgument) {
   platform.existing = {"C:\\KARVEL\\bin\\Vistrel 20.exe"};
-  programs.preview(model, "C:\\my models\\bridge.dat   ");
+  programs.preview(session, "C:\\my models\\bridge.dat   ");
 
-  EXPECT_EQ(model.launch(1).programPath, "C:\\KARVEL\\bin\\Vistrel 20.exe");
-  EXPECT_EQ(model.launch(1).programArgs, "\"C:\\my models\\bridge.dat\"");
+  EXPECT_EQ(session.launch(1).programPath, "C:\\KARVEL\\bin\\Vistrel 20.exe");
+  EXPECT_EQ(session.launch(1).programArgs, "\"C:\\my models\\bridge.dat\"");
   ASSERT_EQ(platform.starts.size(), 1u);
   EXPECT_EQ(platform.starts[0].program, "C:\\KARVEL\\bin\\Vistrel 20.exe");
   EXPECT_EQ(platform.starts[0].argument, "C:\\my models\\bridge.dat");
@@ -140,13 +141,13 @@ TEST_F(ExternalProgramsTest, PreviewGetsThePathQuotedInTheRecordAndWholeAsItsArg
 
 TEST_F(ExternalProgramsTest, FailedLaunchIsReportedAndKeepsNoHandle) {
   platform.unstartable = {"C:\\KARVEL\\bin\\Vistrel.exe"};
-  programs.preview(model, "C:\\out\\a.dat");
+  programs.preview(session, "C:\\out\\a.dat");
 
-  const model::LaunchRecord& record = model.launch(1);
-  EXPECT_EQ(model.processCount, 1);  // a failed launch uses its record too
+  const LaunchRecord& record = session.launch(1);
+  EXPECT_EQ(session.processCount, 1);  // a failed launch uses its record too
   EXPECT_EQ(record.processHandle, 0);
   EXPECT_EQ(record.launchState, -1);
-  EXPECT_EQ(model.launchStatus, "* Failed Running");
+  EXPECT_EQ(session.launchStatus, "* Failed Running");
   ASSERT_EQ(host.messages().size(), 1u);
 #ifdef _WIN32
   EXPECT_EQ(host.messages()[0].text, "C:\\KARVEL\\bin\\Vistrel.exe: Failed run!");
@@ -158,38 +159,38 @@ TEST_F(ExternalProgramsTest, FailedLaunchIsReportedAndKeepsNoHandle) {
 }
 
 TEST_F(ExternalProgramsTest, LaunchBeyondTheTableIsRefusedWithoutWritingPastIt) {
-  for (int launch = 1; launch <= model::kMaxLaunches; ++launch) programs.showReadme(model);
-  ASSERT_EQ(model.processCount, model::kMaxLaunches);
+  for (int launch = 1; launch <= kMaxLaunches; ++launch) programs.showReadme(session);
+  ASSERT_EQ(session.processCount, kMaxLaunches);
   ASSERT_TRUE(host.messages().empty());
 
-  programs.showInTextViewer(model, "C:\\out\\a.dat");
+  programs.showInTextViewer(session, "C:\\out\\a.dat");
 
-  EXPECT_EQ(model.processCount, model::kMaxLaunches);
-  EXPECT_EQ(platform.starts.size(), static_cast<std::size_t>(model::kMaxLaunches));
-  EXPECT_EQ(model.launch(model::kMaxLaunches).programArgs, programs.readmePath(model));
+  EXPECT_EQ(session.processCount, kMaxLaunches);
+  EXPECT_EQ(platform.starts.size(), static_cast<std::size_t>(kMaxLaunches));
+  EXPECT_EQ(session.launch(kMaxLaunches).programArgs, programs.readmePath(session));
   ASSERT_EQ(host.messages().size(), 1u);
   EXPECT_EQ(host.messages()[0].title, "KARVEL: Process Message");
-  EXPECT_EQ(model.launchStatus, "* Failed Running");
+  EXPECT_EQ(session.launchStatus, "* Failed Running");
 }
 
 TEST_F(ExternalProgramsTest, ShutdownEndsOnlyTheProgramsThatHaveAHandle) {
   platform.unstartable = {"C:\\KARVEL\\bin\\Vistrel.exe"};
-  programs.showInTextViewer(model, "a.dat");
-  programs.preview(model, "b.dat");  // fails
-  programs.showInTextViewer(model, "c.dat");
+  programs.showInTextViewer(session, "a.dat");
+  programs.preview(session, "b.dat");  // fails
+  programs.showInTextViewer(session, "c.dat");
 
-  programs.endLaunchedPrograms(model);
+  programs.endLaunchedPrograms(session);
 
   EXPECT_THAT(platform.terminated,
-              ElementsAre(model.launch(1).processHandle, model.launch(3).processHandle));
+              ElementsAre(session.launch(1).processHandle, session.launch(3).processHandle));
 }
 
 TEST_F(ExternalProgramsTest, BaseGeometryFilesAreDeletedOnlyForAPath) {
-  programs.deleteBaseGeometryFiles(model);
-  model.baseGeometryPath = "   ";
-  programs.deleteBaseGeometryFiles(model);
-  model.baseGeometryPath = "C:\\dat\\bridge-BaseModule.dat   ";
-  programs.deleteBaseGeometryFiles(model);
+  programs.deleteBaseGeometryFiles(session);
+  session.baseGeometryPath = "   ";
+  programs.deleteBaseGeometryFiles(session);
+  session.baseGeometryPath = "C:\\dat\\bridge-BaseModule.dat   ";
+  programs.deleteBaseGeometryFiles(session);
   EXPECT_THAT(platform.deletedPatterns, ElementsAre("C:\\dat\\bridge-BaseModule.dat"));
 }
 

@@ -36,9 +36,9 @@ TEST_F(MainDialogTest, OldFileRefillsTheDialogFromTheLoadedModel) {
     EXPECT_EQ(d.selection(kExpansionType), 1);
     closeWithoutAsking(d);
   });
-  EXPECT_TRUE(model.oldFileLoaded);
-  EXPECT_EQ(model.oldFilePath, path);
-  EXPECT_EQ(model.inputFilePath, path);
+  EXPECT_TRUE(session.oldFileLoaded);
+  EXPECT_EQ(session.oldFilePath, path);
+  EXPECT_EQ(session.inputFilePath, path);
   EXPECT_EQ(model.base.nodesInBase0, 2);
   EXPECT_EQ(host.fileRequests().at(0).title, "Select Old ZentrixInputFile");
   EXPECT_TRUE(host.messages().empty());
@@ -56,20 +56,20 @@ TEST_F(MainDialogTest, OldFileOfAPlaneModelLeavesXAndY) {
 }
 
 TEST_F(MainDialogTest, OldFileChoiceCancelledOnlyClearsTheLoadedFlag) {
-  model.oldFileLoaded = true;
-  model.oldFilePath = "C:\\dat\\old.dat";
+  session.oldFileLoaded = true;
+  session.oldFilePath = "C:\\dat\\old.dat";
   host.queueFileChoice(std::nullopt);
   run([&](MemoryDialog& d) {
     d.userClick(kOldFile);
     closeWithoutAsking(d);
   });
-  EXPECT_FALSE(model.oldFileLoaded);
-  EXPECT_EQ(model.oldFilePath, "C:\\dat\\old.dat");
+  EXPECT_FALSE(session.oldFileLoaded);
+  EXPECT_EQ(session.oldFilePath, "C:\\dat\\old.dat");
 }
 
 TEST_F(MainDialogTest, OldFileOverALoadedOneDeletesTheBaseModuleFilesFirst) {
-  model.oldFileLoaded = true;
-  model.baseGeometryPath = "C:\\dat\\old-BaseModule.dat";
+  session.oldFileLoaded = true;
+  session.baseGeometryPath = "C:\\dat\\old-BaseModule.dat";
   host.queueFileChoice(std::nullopt);
   run([&](MemoryDialog& d) {
     d.userClick(kOldFile);
@@ -98,7 +98,7 @@ TEST_F(MainDialogTest, WrongOldFileRetryThenAGoodOneLoads) {
   EXPECT_EQ(message.buttons, MessageButtons::RetryCancel);
   EXPECT_EQ(message.icon, MessageIcon::Error);
   EXPECT_EQ(host.fileRequests().size(), 2u);
-  EXPECT_EQ(model.oldFilePath, good);
+  EXPECT_EQ(session.oldFilePath, good);
   EXPECT_EQ(model.base.problemTitle, "Square truss");
 }
 
@@ -106,9 +106,9 @@ TEST_F(MainDialogTest, WrongOldFileRetryThenAGoodOneLoads) {
 TEST_F(MainDialogTest, WrongOldFileCancelReturnsToTheModelAsItWas) {
   const std::string bad = folder.file("bad.dat");
   std::ofstream(bad) << "nonsense\n";
-  model.romanian = true;
-  model.oldFilePath = "C:\\dat\\earlier.dat";
-  model.inputFilePath = "C:\\dat\\earlier.dat";
+  session.romanian = true;
+  session.oldFilePath = "C:\\dat\\earlier.dat";
+  session.inputFilePath = "C:\\dat\\earlier.dat";
   host.queueFileChoice(bad);
   host.queueAnswer(MessageAnswer::Cancel);
   bool stillOpen = false;
@@ -122,9 +122,9 @@ TEST_F(MainDialogTest, WrongOldFileCancelReturnsToTheModelAsItWas) {
   EXPECT_TRUE(stillOpen);
   ASSERT_GE(host.messages().size(), 1u);
   EXPECT_THAT(host.messages()[0].text, StartsWith("Date eronate in fisierul existent (Old File)."));
-  EXPECT_EQ(model.oldFilePath, "C:\\dat\\earlier.dat");
-  EXPECT_EQ(model.inputFilePath, "C:\\dat\\earlier.dat");
-  EXPECT_FALSE(model.oldFileLoaded);
+  EXPECT_EQ(session.oldFilePath, "C:\\dat\\earlier.dat");
+  EXPECT_EQ(session.inputFilePath, "C:\\dat\\earlier.dat");
+  EXPECT_FALSE(session.oldFileLoaded);
   EXPECT_EQ(model.base.nodesInBase0, 7);
 }
 
@@ -152,7 +152,7 @@ TEST_F(MainDialogTest, GenerateWarnsOfAnotherModuleLengthAndYesGoesOn) {
   };
   for (const Case c : {Case{MessageAnswer::Yes, 2 + 3 * 2}, Case{MessageAnswer::No, 0}}) {
     model = model::Model{};
-    model::setStartValues(model);
+    model::setStartValues(model, session.romanian);
     enterSquareModule();
     host.clearMessages();
     host.queueAnswer(c.answer);
@@ -192,7 +192,7 @@ TEST_F(MainDialogTest, GenerateTakesTheCheckBoxState) {
 
 TEST_F(MainDialogTest, SaveDataThatCannotBeWrittenIsReportedNotEnabled) {
   enterSquareModule();
-  model.inputFilePath = "C:\\dat\\before.dat";
+  session.inputFilePath = "C:\\dat\\before.dat";
   host.queueFileChoice(unwritablePath(folder));
   run([&](MemoryDialog& d) {
     describeSquareCounts(d);
@@ -205,7 +205,7 @@ TEST_F(MainDialogTest, SaveDataThatCannotBeWrittenIsReportedNotEnabled) {
   ASSERT_EQ(host.messages().size(), 1u);
   EXPECT_EQ(host.messages()[0].icon, MessageIcon::Error);
   EXPECT_THAT(host.messages()[0].text, HasSubstr("out.dat"));
-  EXPECT_EQ(model.inputFilePath, "C:\\dat\\before.dat");
+  EXPECT_EQ(session.inputFilePath, "C:\\dat\\before.dat");
   EXPECT_EQ(host.fileRequests().at(0).title, "Select Zentrix File");
 }
 
@@ -245,7 +245,7 @@ TEST_F(MainDialogTest, CreateThatCannotBeWrittenIsReportedAndChangesNothing) {
   ASSERT_EQ(host.messages().size(), 1u);
   EXPECT_EQ(host.messages()[0].icon, MessageIcon::Error);
   EXPECT_NE(host.messages()[0].title, "Create Message");
-  EXPECT_EQ(model.geometryFilePath, "");
+  EXPECT_EQ(session.geometryFilePath, "");
 }
 
 TEST_F(MainDialogTest, CreateReadsTheExpansionTypeFromItsList) {
@@ -264,7 +264,7 @@ TEST_F(MainDialogTest, CreateReadsTheExpansionTypeFromItsList) {
 
 TEST_F(MainDialogTest, ViewingAndPreviewingLaunchTheRightProgramsInOrder) {
   enterSquareModule();
-  platform.current = model.currentDir = folder.path().string();
+  platform.current = session.currentDir = folder.path().string();
   const std::string geometry = folder.file("my square.dat");
   const std::string saved = folder.file("saved.dat");
   host.queueFileChoice(saved);
@@ -281,34 +281,34 @@ TEST_F(MainDialogTest, ViewingAndPreviewingLaunchTheRightProgramsInOrder) {
     d.userClick(kHelp);
     closeWithoutAsking(d);
   });
-  ASSERT_EQ(model.processCount, 4);
-  EXPECT_EQ(model.launch(1).programArgs, saved);
-  EXPECT_EQ(model.launch(2).programArgs, geometry);
-  EXPECT_EQ(model.launch(3).programArgs, "\"" + geometry + "\"");
-  EXPECT_EQ(model.launch(3).programPath, model.currentDir + "\\Vistrel.exe");
-  EXPECT_THAT(model.launch(4).programArgs, HasSubstr("Zentrix-ReadMe-en.txt"));
+  ASSERT_EQ(session.processCount, 4);
+  EXPECT_EQ(session.launch(1).programArgs, saved);
+  EXPECT_EQ(session.launch(2).programArgs, geometry);
+  EXPECT_EQ(session.launch(3).programArgs, "\"" + geometry + "\"");
+  EXPECT_EQ(session.launch(3).programPath, session.currentDir + "\\Vistrel.exe");
+  EXPECT_THAT(session.launch(4).programArgs, HasSubstr("Zentrix-ReadMe-en.txt"));
   ASSERT_EQ(platform.starts.size(), 4u);
   EXPECT_EQ(platform.starts[2].argument, geometry);
 }
 
 TEST_F(MainDialogTest, BaseModulePreviewWritesItsFileThenLaunchesThePreview) {
   enterSquareModule();
-  model.oldFilePath = folder.file("bridge.dat");
+  session.oldFilePath = folder.file("bridge.dat");
   run([&](MemoryDialog& d) {
     describeSquareCounts(d);
     d.userClick(kPreviewBase);
     closeWithoutAsking(d);
   });
-  EXPECT_EQ(model.baseGeometryPath, folder.file("bridge-BaseModule.dat"));
-  EXPECT_TRUE(std::filesystem::exists(model.baseGeometryPath));
+  EXPECT_EQ(session.baseGeometryPath, folder.file("bridge-BaseModule.dat"));
+  EXPECT_TRUE(std::filesystem::exists(session.baseGeometryPath));
   ASSERT_EQ(platform.starts.size(), 1u);
-  EXPECT_EQ(platform.starts[0].argument, model.baseGeometryPath);
-  EXPECT_EQ(model.launch(1).programArgs, "\"" + model.baseGeometryPath + "\"");
+  EXPECT_EQ(platform.starts[0].argument, session.baseGeometryPath);
+  EXPECT_EQ(session.launch(1).programArgs, "\"" + session.baseGeometryPath + "\"");
 }
 
 TEST_F(MainDialogTest, BaseModulePreviewThatCannotBeWrittenLaunchesNothing) {
   enterSquareModule();
-  model.oldFilePath = unwritablePath(folder);
+  session.oldFilePath = unwritablePath(folder);
   run([&](MemoryDialog& d) {
     describeSquareCounts(d);
     d.userClick(kPreviewBase);
@@ -328,8 +328,8 @@ TEST_F(MainDialogTest, GenerateShowsTheCountsInTheLanguageAndAChangeClearsThem) 
   for (const Case c : {Case{false, "generated: 8 nodes, 13 elements"},
                        Case{true, "generat: 8 noduri, 13 elemente"}}) {
     model = model::Model{};
-    model.romanian = c.romanian;
-    model::setStartValues(model);
+    session.romanian = c.romanian;
+    model::setStartValues(model, session.romanian);
     enterSquareModule();
     std::string status, title, afterChange;
     run([&](MemoryDialog& d) {

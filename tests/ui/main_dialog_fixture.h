@@ -51,14 +51,14 @@ inline Enabled enabledIn(const MemoryDialog& dialog) {
 class MainDialogTest : public ::testing::Test {
  public:
   MainDialogTest() {
-    model.currentDir = platform.current;
-    model::setStartValues(model);
+    session.currentDir = platform.current;
+    model::setStartValues(model, session.romanian);
   }
 
   // Runs the dialog; `script` plays the user and should close it.
   MainDialogEnd run(const std::function<void(MemoryDialog&)>& script) {
     host.scriptNextOpening(kMainDialogTemplate, script);
-    return runMainDialog(model, host, programs);
+    return runMainDialog(model, session, host, programs);
   }
 
   // The square's coordinates and elements, as the sub-dialogs would leave them.
@@ -82,8 +82,7 @@ class MainDialogTest : public ::testing::Test {
   // the program's own writer.
   std::string savedSquareFile(const std::string& name, int dofPerNode = 2) {
     model::Model saved;
-    saved.currentDir = model.currentDir;
-    model::setStartValues(saved);
+    model::setStartValues(saved, false);
     std::swap(saved, model);
     enterSquareModule();
     std::swap(saved, model);
@@ -100,11 +99,12 @@ class MainDialogTest : public ::testing::Test {
     saved.expansion.moduleCount = 3;
     saved.expansion.moduleLength = 2.5f;
     saved.expansion.expansionType = model::kPrismatic;
-    model::startNewElementTypes(saved);
-    saved.inputFilePath = folder.file(name);
-    const model::Outcome written = files::writeInputFile(saved);
+    model::startNewElementTypes(saved, false);
+    const std::string path = folder.file(name);
+    const model::Outcome written =
+        files::writeInputFile(files::inputFileParts(saved, true, false), path);
     EXPECT_TRUE(written) << written.message;
-    return saved.inputFilePath;
+    return path;
   }
 
   // Ends the run as the program's own close does: the unsaved-work question
@@ -129,6 +129,7 @@ class MainDialogTest : public ::testing::Test {
   MemoryDialogHost host;
   ExternalPrograms programs{platform, host};
   model::Model model;
+  Session session;
   zentrix::testing::ScratchFolder folder{"zentrix-ui"};
 };
 

@@ -62,7 +62,7 @@ TEST_F(MainDialogTest, CancelledCreateLeavesTheOlderFileIntact) {
   });
   EXPECT_TRUE(host.messages().empty());
   EXPECT_EQ(readBytes(path), "an older Geometry File\r\n");
-  EXPECT_EQ(model.geometryFilePath, "");
+  EXPECT_EQ(session.geometryFilePath, "");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                           std::filesystem::directory_iterator()),
             1)

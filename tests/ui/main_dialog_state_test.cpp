@@ -286,7 +286,7 @@ TEST_F(MainDialogTest, ExpansionTypeOpensItsParameterDialogEveryTime) {
       d.userChoose(kExpansionType, c.entry);
       closeWithoutAsking(d);
     });
-    runMainDialog(model, fresh, freshPrograms);
+    runMainDialog(model, session, fresh, freshPrograms);
     std::vector<int> expected = {kMainDialogTemplate};
     expected.insert(expected.end(), c.opened.begin(), c.opened.end());
     EXPECT_EQ(fresh.openedTemplates(), expected) << "entry " << c.entry;
@@ -297,7 +297,7 @@ TEST_F(MainDialogTest, ExpansionTypeOpensItsParameterDialogEveryTime) {
     d.userChoose(kExpansionType, 2);
     closeWithoutAsking(d);
   });
-  runMainDialog(model, host, programs);
+  runMainDialog(model, session, host, programs);
   EXPECT_EQ(host.openedTemplates(), (std::vector<int>{kMainDialogTemplate, 105, 105}));
 }
 

@@ -39,7 +39,7 @@ class ModelCheckDialogTest : public MainDialogTest {
 
   // GENERATE on the square module with `moduleLength` typed (it is 1 long).
   void generateSquare(const char* moduleLength, bool romanian = false) {
-    model.romanian = romanian;
+    session.romanian = romanian;
     enterSquareModule();
     host.queueAnswer(MessageAnswer::Yes);
     run([&](MemoryDialog& d) {
@@ -83,8 +83,8 @@ TEST_P(ModelCheckDialogLanguage, ListsEveryFindingBeforeCreate) {
   for (const int closing : {kOkButton, kCancelButton}) {
     shown.clear();
     model = model::Model{};
-    model.currentDir = platform.current;
-    model::setStartValues(model);
+    session.currentDir = platform.current;
+    model::setStartValues(model, session.romanian);
     recordCheckDialog(closing);
     generateSquare("2", c.romanian);
     ASSERT_EQ(shown.size(), 1u);

@@ -128,8 +128,9 @@ TEST_P(ModelFromNothing, WritesWhatTheCommandLineWritesForTheExample) {
   MemoryDialogHost host;
   ExternalPrograms programs(platform, host);
   model::Model model;
-  model.currentDir = platform.current;
-  model::setStartValues(model);
+  Session session;
+  session.currentDir = platform.current;
+  model::setStartValues(model, session.romanian);
 
   host.scriptNextOpening(ui::CoordinatesControls::kTemplate,
                          [&](MemoryDialog& d) { enterCoordinates(d, example); });
@@ -142,7 +143,7 @@ TEST_P(ModelFromNothing, WritesWhatTheCommandLineWritesForTheExample) {
   host.queueFileChoice(example.name + ".geo");
   host.scriptNextOpening(kMainDialogTemplate, [&](MemoryDialog& d) { buildAndWrite(d, example); });
 
-  EXPECT_EQ(runMainDialog(model, host, programs), MainDialogEnd::Closed);
+  EXPECT_EQ(runMainDialog(model, session, host, programs), MainDialogEnd::Closed);
 
   // The only message is the one that reports the Geometry File.
   std::string shown;

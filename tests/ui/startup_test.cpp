@@ -16,8 +16,9 @@ using ::testing::ElementsAre;
 
 TEST(Startup, ImagesComeFromTheUirFolderInLoadingOrder) {
   model::Model model;
-  model.uiDir = "C:\\KARVEL\\bin\\uir\\";
-  const std::vector<ImageFile> files = imageFiles(model);
+  Session session;
+  session.uiDir = "C:\\KARVEL\\bin\\uir\\";
+  const std::vector<ImageFile> files = imageFiles(session);
   ASSERT_EQ(files.size(), 11u);
   EXPECT_EQ(files[0].image, ImageId::Notepad);
   EXPECT_EQ(files[0].path, "C:\\KARVEL\\bin\\uir\\Notepad.ico");
@@ -44,13 +45,15 @@ TEST_F(MainDialogTest, StartupSetsTheRunValuesFromTheCurrentFolder) {
       std::ofstream(folder.file("language.dat")) << c.languageLine << "\n";
     platform.current = folder.path().string();
     model::Model fresh;
-    prepareRun(fresh, platform);
-    EXPECT_EQ(fresh.currentDir, folder.path().string());
-    EXPECT_EQ(fresh.uiDir, folder.path().string() + "\\uir\\");
-    EXPECT_EQ(fresh.romanian, c.romanian) << (c.languageLine ? c.languageLine : "(none)");
+    Session freshSession;
+    freshSession.processCount = 3;
+    prepareRun(fresh, freshSession, platform);
+    EXPECT_EQ(freshSession.currentDir, folder.path().string());
+    EXPECT_EQ(freshSession.uiDir, folder.path().string() + "\\uir\\");
+    EXPECT_EQ(freshSession.romanian, c.romanian) << (c.languageLine ? c.languageLine : "(none)");
     EXPECT_EQ(fresh.types.kindName(3), c.thirdKind);
     EXPECT_EQ(fresh.types.elementKindCount, 4);
-    EXPECT_EQ(fresh.processCount, 0);
+    EXPECT_EQ(freshSession.processCount, 0);
     EXPECT_TRUE(fresh.base.lastNodesInBase0);
   }
 }
@@ -75,18 +78,18 @@ TEST_F(MainDialogTest, ClosingTheDialogEndsLaunchedProgramsAndDeletesThePreviewF
   model.base.baseElemStart = prepared.base.baseElemStart;
   model.base.baseElemEnd = prepared.base.baseElemEnd;
   model.base.baseNodeCount = 4;
-  model.oldFilePath = folder.file("bridge.dat");
+  session.oldFilePath = folder.file("bridge.dat");
 
-  const RunResult result =
-      runDesktopProgram(model, platform, host, [&](const auto& images) { loaded = images; });
+  const RunResult result = runDesktopProgram(model, session, platform, host,
+                                             [&](const auto& images) { loaded = images; });
 
   EXPECT_EQ(result.exitStatus, 0);
   EXPECT_EQ(loaded.size(), 11u);
-  ASSERT_EQ(model.processCount, 3);
-  EXPECT_EQ(model.launch(1).processHandle, 0);  // the preview program is missing
-  EXPECT_EQ(model.launch(2).processHandle, 0);
-  EXPECT_THAT(platform.terminated, ElementsAre(model.launch(3).processHandle));
-  EXPECT_THAT(platform.deletedPatterns, ElementsAre(model.baseGeometryPath));
+  ASSERT_EQ(session.processCount, 3);
+  EXPECT_EQ(session.launch(1).processHandle, 0);  // the preview program is missing
+  EXPECT_EQ(session.launch(2).processHandle, 0);
+  EXPECT_THAT(platform.terminated, ElementsAre(session.launch(3).processHandle));
+  EXPECT_THAT(platform.deletedPatterns, ElementsAre(session.baseGeometryPath));
 }
 
 TEST_F(MainDialogTest, CancelOnAWrongOldFileKeepsTheRunGoingAndShutdownTidiesUp) {
@@ -100,14 +103,14 @@ TEST_F(MainDialogTest, CancelOnAWrongOldFileKeepsTheRunGoingAndShutdownTidiesUp)
   });
   host.queueFileChoice(bad);
   host.queueAnswer(MessageAnswer::Cancel);
-  model.baseGeometryPath = "kept-BaseModule.dat";
+  session.baseGeometryPath = "kept-BaseModule.dat";
 
-  const RunResult result = runDesktopProgram(model, platform, host, {});
+  const RunResult result = runDesktopProgram(model, session, platform, host, {});
 
   EXPECT_EQ(result.exitStatus, 0);
-  EXPECT_EQ(model.processCount, 1);
-  EXPECT_THAT(platform.terminated, ElementsAre(model.launch(1).processHandle));
-  EXPECT_THAT(platform.deletedPatterns, ElementsAre(model.baseGeometryPath));
+  EXPECT_EQ(session.processCount, 1);
+  EXPECT_THAT(platform.terminated, ElementsAre(session.launch(1).processHandle));
+  EXPECT_THAT(platform.deletedPatterns, ElementsAre(session.baseGeometryPath));
 }
 
 }  // namespace

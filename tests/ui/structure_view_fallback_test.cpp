@@ -29,7 +29,7 @@ TEST_P(PreviewFallback, OpensTheViewOnlyWhenThePreviewProgramIsMissing) {
     platform.existing.insert(platform.current + "\\Vistrel" + platform.suffix);
   host.offerStructureView(c.viewOffered);
   enterSquareModule();
-  model.oldFilePath = folder.file("square.dat");
+  session.oldFilePath = folder.file("square.dat");
   host.queueFileChoice(folder.file("square-geometry.dat"));
   run([&](MemoryDialog& d) {
     describeSquareCounts(d);
@@ -41,7 +41,7 @@ TEST_P(PreviewFallback, OpensTheViewOnlyWhenThePreviewProgramIsMissing) {
     closeWithoutAsking(d);
   });
   EXPECT_EQ(host.structureViews(), c.views);
-  EXPECT_EQ(model.processCount, c.launches);
+  EXPECT_EQ(session.processCount, c.launches);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -29,9 +29,8 @@ struct CoordinatesState {
 // shrinks it: rows and columns beyond a lowered count stay (hidden), so
 // raising the count again brings the user's values back. Only the current
 // counts are shown, written and generated.
-void fitCoordinatesToCounts(model::Model& model) {
-  if (!model.oldFileLoaded)
-    model.base.baseNodeCount = model.base.nodesInBase0 + model.base.nodesInBase1;
+void fitCoordinatesToCounts(model::Model& model, bool oldFileLoaded) {
+  if (!oldFileLoaded) model.base.baseNodeCount = model.base.nodesInBase0 + model.base.nodesInBase1;
   model.base.baseCoords.resize(
       std::max<std::int64_t>(model.base.baseCoords.rows(), model.base.baseNodeCount),
       std::max(model.base.baseCoords.columns(), model.base.dofPerNode));
@@ -85,12 +84,12 @@ void chooseNode(Dialog& dialog, const model::Model& model, CoordinatesState& sta
 // Reads the node's coordinates from the text, starting from its current
 // values so that empty values and a closing slash keep them. The node changes
 // only when the whole text reads.
-void applyCoordinates(Dialog& dialog, DialogHost& host, model::Model& model,
+void applyCoordinates(Dialog& dialog, DialogHost& host, model::Model& model, bool romanian,
                       CoordinatesState& state) {
   state.coordinateText = editText(dialog, Ids::kCoordinatesEdit, kCoordinateTextWidth);
   const int node = dialog.selection(Ids::kNodeList);
   if (!holdsNode(model, node)) {
-    showError(host, model, texts::kNoNodeSelected, kTitle);
+    showError(host, romanian, texts::kNoNodeSelected, kTitle);
     return;
   }
   const int columns = shownColumns(model);
@@ -101,7 +100,7 @@ void applyCoordinates(Dialog& dialog, DialogHost& host, model::Model& model,
     targets.emplace_back(&values[static_cast<std::size_t>(axis - 1)]);
   }
   if (!model::readFreeForm(state.coordinateText, targets)) {
-    showError(host, model, texts::kWrongCoordinates, kTitle);
+    showError(host, romanian, texts::kWrongCoordinates, kTitle);
     return;
   }
   for (int axis = 1; axis <= columns; ++axis)
@@ -111,7 +110,7 @@ void applyCoordinates(Dialog& dialog, DialogHost& host, model::Model& model,
 
 }  // namespace
 
-void runCoordinatesDialog(model::Model& model, DialogHost& host) {
+void runCoordinatesDialog(model::Model& model, const Session& session, DialogHost& host) {
   auto dialog = host.createDialog(Ids::kTemplate);
   CoordinatesState state;
 
@@ -120,13 +119,13 @@ void runCoordinatesDialog(model::Model& model, DialogHost& host) {
   keepEditText(*dialog, Ids::kCoordinatesEdit, Ids::kEmptyButton, state.coordinateText,
                kCoordinateTextWidth);
   dialog->onEvent(Ids::kApplyButton, [&](Dialog& d, ControlId, EventKind) {
-    applyCoordinates(d, host, model, state);
+    applyCoordinates(d, host, model, session.romanian, state);
   });
 
-  fitCoordinatesToCounts(model);
+  fitCoordinatesToCounts(model, session.oldFileLoaded);
   const int nodeCount = model.base.baseNodeCount;
   fillNumberedList(*dialog, Ids::kNodeList, nodeCount);
-  fillProcessedList(*dialog, Ids::kProcessedList, nodeCount, model.oldFileLoaded);
+  fillProcessedList(*dialog, Ids::kProcessedList, nodeCount, session.oldFileLoaded);
   dialog->setText(Ids::kPrompt, promptText(model));
   dialog->runModal();
 }

@@ -11,6 +11,7 @@
 
 #include "model/model.h"
 #include "ui/dialog_layer.h"
+#include "ui/session.h"
 
 namespace zentrix::ui {
 
@@ -24,6 +25,6 @@ struct CoordinatesControls {
   static constexpr ControlId kProcessedList = 1032;
 };
 
-void runCoordinatesDialog(model::Model& model, DialogHost& host);
+void runCoordinatesDialog(model::Model& model, const Session& session, DialogHost& host);
 
 }  // namespace zentrix::ui

@@ -38,13 +38,14 @@ int namedTypeCount(const model::Model& model) {
 // A loaded or typed name is the user's and stays; a blank one, or a default
 // of another expansion type (an arch's names once the type is straight,
 // and back), takes the default of the type now chosen.
-std::string shownName(const model::Model& model, int type) {
+std::string shownName(const model::Model& model, const Session& session, int type) {
   const std::string name(model::trimRight(model.types.typeName(type)));
-  const bool given = !model::trimLeft(name).empty() &&
-                     (model.oldFileLoaded || !model::isDefaultTypeName(model, type, name));
+  const bool given =
+      !model::trimLeft(name).empty() &&
+      (session.oldFileLoaded || !model::isDefaultTypeName(type, name, session.romanian));
   if (type <= typeCount(model) && given) return name;
-  if (model.oldFileLoaded && type > typeCount(model)) return {};
-  return model::defaultTypeName(model, type);
+  if (session.oldFileLoaded && type > typeCount(model)) return {};
+  return model::defaultTypeName(model, type, session.romanian);
 }
 
 void storeTypes(const Dialog& dialog, model::Model& model) {
@@ -56,10 +57,10 @@ void storeTypes(const Dialog& dialog, model::Model& model) {
         model::textToReal(model::firstChars(dialog.text(areaEdit(type)), kAreaTextWidth));
 }
 
-void showTypes(Dialog& dialog, model::Model& model) {
+void showTypes(Dialog& dialog, model::Model& model, const Session& session) {
   for (int type = 1; type <= model::kKindCount; ++type) {
     const bool shown = type < model::kKindCount || hasFourTypes(model);
-    const std::string name = shownName(model, type);
+    const std::string name = shownName(model, session, type);
     if (type <= typeCount(model)) model.types.typeName(type) = name;
     if (shown) dialog.setText(nameEdit(type), model::trimRight(model::trimLeft(name)));
     if (shown && type <= typeCount(model))
@@ -71,14 +72,14 @@ void showTypes(Dialog& dialog, model::Model& model) {
 
 }  // namespace
 
-void runElementTypesDialog(model::Model& model, DialogHost& host) {
+void runElementTypesDialog(model::Model& model, const Session& session, DialogHost& host) {
   auto dialog = host.createDialog(Ids::kTemplate);
   const Handler store = [&model](Dialog& d, ControlId, EventKind) { storeTypes(d, model); };
   for (int type = 1; type <= model::kKindCount; ++type) {
     dialog->onEvent(nameEdit(type), store);
     dialog->onEvent(areaEdit(type), store);
   }
-  showTypes(*dialog, model);
+  showTypes(*dialog, model, session);
   dialog->runModal();
 }
 

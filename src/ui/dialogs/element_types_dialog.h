@@ -12,6 +12,7 @@
 
 #include "model/model.h"
 #include "ui/dialog_layer.h"
+#include "ui/session.h"
 
 namespace zentrix::ui {
 
@@ -22,6 +23,6 @@ struct ElementTypesControls {
   static constexpr std::array<ControlId, model::kKindCount> kAreaEdits = {1064, 1065, 1066, 1068};
 };
 
-void runElementTypesDialog(model::Model& model, DialogHost& host);
+void runElementTypesDialog(model::Model& model, const Session& session, DialogHost& host);
 
 }  // namespace zentrix::ui

@@ -34,12 +34,12 @@ std::string vertexFootShown(const model::Model& model) {
   return std::string(model::trimRight(text));
 }
 
-void readVertexFoot(model::Model& model, DialogHost& host) {
+void readVertexFoot(model::Model& model, bool romanian, DialogHost& host) {
   std::vector<model::FreeFormTarget> targets;
   for (int axis = 1; axis <= coordinateCount(model); ++axis)
     targets.emplace_back(&model.expansion.vertexFoot[static_cast<std::size_t>(axis - 1)]);
   if (!model::readFreeForm(model.expansion.vertexFootText, targets))
-    showError(host, model, texts::kWrongFootCoordinates, "Dialog4 Message");
+    showError(host, romanian, texts::kWrongFootCoordinates, "Dialog4 Message");
 }
 
 // The shrink directions offered: the structure's axes other than the
@@ -66,7 +66,7 @@ void fillList(Dialog& dialog, ControlId list, const std::vector<std::string>& en
 
 }  // namespace
 
-void runPyramidDialog(model::Model& model, DialogHost& host) {
+void runPyramidDialog(model::Model& model, const Session& session, DialogHost& host) {
   using Ids = PyramidControls;
   auto dialog = host.createDialog(Ids::kTemplate);
   dialog->onEvent(Ids::kShrinkRatioEdit, [&model](Dialog& d, ControlId control, EventKind) {
@@ -78,7 +78,7 @@ void runPyramidDialog(model::Model& model, DialogHost& host) {
   });
 
   dialog->setText(Ids::kHint, "Separators: space(s); comma.");
-  if (model.oldFileLoaded) {
+  if (session.oldFileLoaded) {
     model.expansion.vertexFootText = vertexFootShown(model);
     dialog->setText(Ids::kShrinkRatioEdit, shownNumber(model.expansion.pyramidShrinkRatio, 14, 6));
     dialog->setText(Ids::kVertexFootEdit, model.expansion.vertexFootText);
@@ -88,10 +88,10 @@ void runPyramidDialog(model::Model& model, DialogHost& host) {
   }
   dialog->runModal();
   dialog.reset();
-  readVertexFoot(model, host);
+  readVertexFoot(model, session.romanian, host);
 }
 
-void runShrinkDialog(model::Model& model, DialogHost& host) {
+void runShrinkDialog(model::Model& model, const Session& session, DialogHost& host) {
   using Ids = ShrinkControls;
   auto dialog = host.createDialog(Ids::kTemplate);
   dialog->onEvent(Ids::kShrinkRatioEdit, [&model](Dialog& d, ControlId control, EventKind) {
@@ -104,7 +104,7 @@ void runShrinkDialog(model::Model& model, DialogHost& host) {
   });
 
   fillList(*dialog, Ids::kDirectionList, shrinkDirectionEntries(model));
-  if (model.oldFileLoaded) {
+  if (session.oldFileLoaded) {
     model.expansion.shrinkDirectionIndex = model::axisNumber(model.expansion.shrinkDirection);
     const std::string letter(1, model::axisLetter(model.expansion.shrinkDirectionIndex));
     dialog->setSelection(Ids::kDirectionList, entryShowing(*dialog, Ids::kDirectionList, letter));
@@ -116,7 +116,7 @@ void runShrinkDialog(model::Model& model, DialogHost& host) {
   dialog->runModal();
 }
 
-void runArchDialog(model::Model& model, DialogHost& host) {
+void runArchDialog(model::Model& model, const Session& session, DialogHost& host) {
   using Ids = ArchControls;
   auto dialog = host.createDialog(Ids::kTemplate);
   dialog->onEvent(Ids::kHalfSpanEdit, [&model](Dialog& d, ControlId control, EventKind) {
@@ -134,7 +134,7 @@ void runArchDialog(model::Model& model, DialogHost& host) {
   });
 
   fillList(*dialog, Ids::kKindList, {"Circular", "Parabolic"});
-  if (!model.oldFileLoaded) {
+  if (!session.oldFileLoaded) {
     model.expansion.halfSpanText.clear();
     model.expansion.archHeightText.clear();
     model.expansion.archKind = model::kCircularArch;

@@ -11,6 +11,7 @@
 
 #include "model/model.h"
 #include "ui/dialog_layer.h"
+#include "ui/session.h"
 
 namespace zentrix::ui {
 
@@ -34,8 +35,8 @@ struct ArchControls {
   static constexpr ControlId kKindList = 1059;
 };
 
-void runPyramidDialog(model::Model& model, DialogHost& host);
-void runShrinkDialog(model::Model& model, DialogHost& host);
-void runArchDialog(model::Model& model, DialogHost& host);
+void runPyramidDialog(model::Model& model, const Session& session, DialogHost& host);
+void runShrinkDialog(model::Model& model, const Session& session, DialogHost& host);
+void runArchDialog(model::Model& model, const Session& session, DialogHost& host);
 
 }  // namespace zentrix::ui

@@ -30,10 +30,10 @@ void runModelCheckDialog(const std::vector<generation::Finding>& findings, bool 
   dialog->runModal();
 }
 
-std::vector<generation::Finding> showModelCheckFindings(const model::Model& model,
+std::vector<generation::Finding> showModelCheckFindings(const model::Model& model, bool romanian,
                                                         DialogHost& host) {
   std::vector<generation::Finding> findings = generation::checkModel(model);
-  if (!findings.empty()) runModelCheckDialog(findings, model.romanian, host);
+  if (!findings.empty()) runModelCheckDialog(findings, romanian, host);
   return findings;
 }
 

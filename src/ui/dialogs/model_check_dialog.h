@@ -1,6 +1,6 @@
 // The MODEL CHECK dialog (template 109): what the model check found in the
 // structure GENERATE has just built, one finding per entry of a read-only
-// list, in the model's language, with a heading that counts them. The user
+// list, in the session's language, with a heading that counts them. The user
 // reads it and closes it with OK (or Escape); it changes nothing.
 //
 // After GENERATE the main dialog shows it only when there is something to
@@ -24,9 +24,9 @@ struct ModelCheckControls {
 void runModelCheckDialog(const std::vector<generation::Finding>& findings, bool romanian,
                          DialogHost& host);
 
-// Checks the model and shows the dialog when there are findings; returns
-// the findings.
-std::vector<generation::Finding> showModelCheckFindings(const model::Model& model,
+// Checks the model and shows the dialog, in Romanian with `romanian`, when
+// there are findings; returns the findings.
+std::vector<generation::Finding> showModelCheckFindings(const model::Model& model, bool romanian,
                                                         DialogHost& host);
 
 }  // namespace zentrix::ui

@@ -60,21 +60,22 @@ void chooseElement(Dialog& dialog, const model::Model& model, TopologyState& sta
 
 // Reads straight into the element's entries: an empty value or a slash keeps
 // an end node, and a first value read before a failing one stays stored.
-void applyEndNodes(Dialog& dialog, DialogHost& host, model::Model& model, TopologyState& state) {
+void applyEndNodes(Dialog& dialog, DialogHost& host, model::Model& model, bool romanian,
+                   TopologyState& state) {
   state.endNodesText = editText(dialog, Ids::kEndNodesEdit, kEndNodesTextWidth);
   const int element = dialog.selection(Ids::kElementList);
   if (!holdsElement(model, element)) {
-    showError(host, model, texts::kNoElementSelected, kTitle);
+    showError(host, romanian, texts::kNoElementSelected, kTitle);
     return;
   }
   std::int32_t& start = model.base.baseElemStart(element);
   std::int32_t& end = model.base.baseElemEnd(element);
   if (!model::readFreeForm(state.endNodesText, {&start, &end})) {
-    showError(host, model, texts::kWrongEndNodes, kTitle);
+    showError(host, romanian, texts::kWrongEndNodes, kTitle);
     return;
   }
   if (start == 0 || end == 0) {
-    showError(host, model, texts::kZeroEndNodes, kTitle);
+    showError(host, romanian, texts::kZeroEndNodes, kTitle);
     return;
   }
   markProcessed(dialog, Ids::kProcessedList, element, dialog.entryText(Ids::kElementList, element));
@@ -82,7 +83,7 @@ void applyEndNodes(Dialog& dialog, DialogHost& host, model::Model& model, Topolo
 
 }  // namespace
 
-void runTopologyDialog(model::Model& model, DialogHost& host) {
+void runTopologyDialog(model::Model& model, const Session& session, DialogHost& host) {
   auto dialog = host.createDialog(Ids::kTemplate);
   TopologyState state;
 
@@ -90,13 +91,14 @@ void runTopologyDialog(model::Model& model, DialogHost& host) {
                   [&](Dialog& d, ControlId, EventKind) { chooseElement(d, model, state); });
   keepEditText(*dialog, Ids::kEndNodesEdit, Ids::kEmptyButton, state.endNodesText,
                kEndNodesTextWidth);
-  dialog->onEvent(Ids::kApplyButton,
-                  [&](Dialog& d, ControlId, EventKind) { applyEndNodes(d, host, model, state); });
+  dialog->onEvent(Ids::kApplyButton, [&](Dialog& d, ControlId, EventKind) {
+    applyEndNodes(d, host, model, session.romanian, state);
+  });
 
   fitTopologyToCount(model);
   const int count = elementCount(model);
   fillNumberedList(*dialog, Ids::kElementList, count);
-  fillProcessedList(*dialog, Ids::kProcessedList, count, model.oldFileLoaded);
+  fillProcessedList(*dialog, Ids::kProcessedList, count, session.oldFileLoaded);
   dialog->runModal();
 }
 

@@ -12,6 +12,7 @@
 
 #include "model/model.h"
 #include "ui/dialog_layer.h"
+#include "ui/session.h"
 
 namespace zentrix::ui {
 
@@ -24,6 +25,6 @@ struct TopologyControls {
   static constexpr ControlId kProcessedList = 1037;
 };
 
-void runTopologyDialog(model::Model& model, DialogHost& host);
+void runTopologyDialog(model::Model& model, const Session& session, DialogHost& host);
 
 }  // namespace zentrix::ui

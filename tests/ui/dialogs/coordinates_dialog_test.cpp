@@ -9,6 +9,7 @@
 #include "support/dialog_script.h"
 #include "support/memory_dialog_backend.h"
 #include "support/test_names.h"
+#include "ui/dialogs/dialog_session.h"
 
 namespace zentrix::ui {
 namespace {
@@ -18,33 +19,33 @@ using ::testing::ElementsAreArray;
 using Ids = CoordinatesControls;
 using ui::MemoryDialog;
 
-model::Model newModel(int dofPerNode, int nodesInBase0, int nodesInBase1) {
-  model::Model m;
+zentrix::testing::RunModel newModel(int dofPerNode, int nodesInBase0, int nodesInBase1) {
+  zentrix::testing::RunModel m;
   m.base.dofPerNode = dofPerNode;
   m.base.nodesInBase0 = nodesInBase0;
   m.base.nodesInBase1 = nodesInBase1;
   return m;
 }
 
-std::vector<float> row(const model::Model& m, int node) {
+std::vector<float> row(const zentrix::testing::RunModel& m, int node) {
   std::vector<float> values;
   for (int axis = 1; axis <= m.base.baseCoords.columns(); ++axis)
     values.push_back(m.base.baseCoords(node, axis));
   return values;
 }
 
-void setRow(model::Model& m, int node, std::vector<float> values) {
+void setRow(zentrix::testing::RunModel& m, int node, std::vector<float> values) {
   for (int axis = 1; axis <= static_cast<int>(values.size()); ++axis)
     m.base.baseCoords(node, axis) = values[static_cast<std::size_t>(axis - 1)];
 }
 
-void runWith(model::Model& m, ui::MemoryDialogHost& host,
+void runWith(zentrix::testing::RunModel& m, ui::MemoryDialogHost& host,
              std::function<void(MemoryDialog&)> script) {
   testing_support::playNextOpening(host, Ids::kTemplate, std::move(script));
-  runCoordinatesDialog(m, host);
+  runCoordinatesDialog(m, testing::sessionOf(m), host);
 }
 
-std::string shownFor(model::Model& m, int node) {
+std::string shownFor(zentrix::testing::RunModel& m, int node) {
   ui::MemoryDialogHost host;
   std::string shown;
   runWith(m, host, [&](MemoryDialog& d) {
@@ -299,7 +300,7 @@ TEST(CoordinatesClosing, CancelKeepsEveryAppliedNode) {
     d.userType(Ids::kCoordinatesEdit, "9 9");  // typed, never applied
     d.userCancel();
   });
-  runCoordinatesDialog(m, host);
+  runCoordinatesDialog(m, testing::sessionOf(m), host);
   EXPECT_EQ(m.base.baseCoords.storage(), (std::vector<float>{0, 0, 1, 0, 0, 1.5f, 1, 1.5f}));
 
   // Reopened without a load, the marks start blank again.

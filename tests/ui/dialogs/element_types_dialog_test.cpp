@@ -10,6 +10,7 @@
 #include "support/dialog_script.h"
 #include "support/memory_dialog_backend.h"
 #include "support/test_names.h"
+#include "ui/dialogs/dialog_session.h"
 
 namespace zentrix::ui {
 namespace {
@@ -17,12 +18,12 @@ namespace {
 using ::testing::ElementsAre;
 using Ids = ElementTypesControls;
 
-model::Model newModel(bool romanian, int expansionType) {
-  model::Model m;
+zentrix::testing::RunModel newModel(bool romanian, int expansionType) {
+  zentrix::testing::RunModel m;
   m.romanian = romanian;
-  model::setStartValues(m);
+  setStartValues(m);
   m.expansion.expansionType = expansionType;
-  model::startNewElementTypes(m);
+  startNewElementTypes(m);
   return m;
 }
 
@@ -62,7 +63,7 @@ TEST_P(ElementTypeDefaults, AreShownAndStoredOnOpening) {
         EXPECT_EQ(shownAreas(d), (std::array<std::string, 4>{"1.", "2.", "3.", "4."}));
       },
       kCancelButton);
-  runElementTypesDialog(m, host);
+  runElementTypesDialog(m, testing::sessionOf(m), host);
   EXPECT_EQ(m.types.typeNames, c.names);
   EXPECT_EQ(m.types.typeAreas, (std::array<float, 4>{1, 2, 3, 4}));
 }
@@ -96,7 +97,7 @@ TEST(ElementTypesDialog, ChangingOneAreaStoresAllFieldsAsShown) {
   MemoryDialogHost host;
   testing_support::playNextOpening(host, Ids::kTemplate,
                                    [](MemoryDialog& d) { d.userType(1066, "12.5"); });
-  runElementTypesDialog(m, host);
+  runElementTypesDialog(m, testing::sessionOf(m), host);
   EXPECT_EQ(m.types.typeAreas, (std::array<float, 4>{1, 2, 12.5f, 4}));
   EXPECT_THAT(m.types.typeNames,
               ElementsAre("Longitudinal", "Strut", "Diagonal", "Transversal Diagonal"));
@@ -113,7 +114,7 @@ TEST(ElementTypesDialog, AreaTextsReadTheirLeadingNumber) {
     MemoryDialogHost host;
     testing_support::playNextOpening(host, Ids::kTemplate,
                                      [&](MemoryDialog& d) { d.userType(1068, c.typed); });
-    runElementTypesDialog(m, host);
+    runElementTypesDialog(m, testing::sessionOf(m), host);
     EXPECT_FLOAT_EQ(m.types.typeArea(4), c.area) << "\"" << c.typed << "\"";
     EXPECT_FLOAT_EQ(m.types.typeArea(1), 1.0f);
   }
@@ -130,7 +131,7 @@ TEST(ElementTypesDialog, NamesAndAreasTypedAreKeptAfterCancel) {
         d.userType(1067, "");
       },
       kCancelButton);
-  runElementTypesDialog(m, host);
+  runElementTypesDialog(m, testing::sessionOf(m), host);
   EXPECT_THAT(m.types.typeNames, ElementsAre("Chord", "Transversal", "Diagonal", ""));
   EXPECT_EQ(m.types.typeAreas, (std::array<float, 4>{1, 0.5f, 3, 4}));
 }
@@ -143,7 +144,7 @@ TEST(ElementTypesDialog, AreasShowTheirCompactSevenDigitForm) {
     EXPECT_EQ(shownAreas(d),
               (std::array<std::string, 4>{"0.5E-01", "1234567.", "0.1234568E+08", "-2.5"}));
   });
-  runElementTypesDialog(m, host);
+  runElementTypesDialog(m, testing::sessionOf(m), host);
   // Nothing typed: the areas keep their exact values.
   EXPECT_EQ(m.types.typeAreas, (std::array<float, 4>{0.05f, 1234567.0f, 12345678.0f, -2.5f}));
 }
@@ -158,7 +159,7 @@ TEST(ElementTypesDialog, AfterALoadShowsTheStoredNamesLeftAdjusted) {
     EXPECT_TRUE(d.isEnabled(1067));
     EXPECT_TRUE(d.isEnabled(1068));
   });
-  runElementTypesDialog(m, host);
+  runElementTypesDialog(m, testing::sessionOf(m), host);
   // Untouched names stay as loaded.
   EXPECT_THAT(m.types.typeNames, ElementsAre(" Talpa", " Montant", " Diag", " TD"));
 }
@@ -178,7 +179,7 @@ TEST(ElementTypesDialog, WithThreeLoadedTypesTheFourthIsDisabledAndUntouched) {
     EXPECT_FALSE(d.userType(1068, "99"));
     d.userType(1062, "Post");
   });
-  runElementTypesDialog(m, host);
+  runElementTypesDialog(m, testing::sessionOf(m), host);
   EXPECT_THAT(m.types.typeNames, ElementsAre("A", "Post", "C", "kept"));
   EXPECT_EQ(m.types.typeAreas, (std::array<float, 4>{5, 6, 7, 8}));
 }
@@ -194,7 +195,7 @@ TEST(ElementTypesDialog, WithTwoLoadedTypesTheThirdBoxesAreBlankAndItsAreaIsNotR
     EXPECT_EQ(shownNames(d), (std::array<std::string, 4>{"A", "B", "", ""}));
     d.userType(1066, "70");
   });
-  runElementTypesDialog(m, host);
+  runElementTypesDialog(m, testing::sessionOf(m), host);
   EXPECT_EQ(m.types.typeAreas, (std::array<float, 4>{5, 6, 7, 8}));
 }
 

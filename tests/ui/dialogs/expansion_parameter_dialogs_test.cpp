@@ -10,6 +10,7 @@
 #include "support/dialog_script.h"
 #include "support/memory_dialog_backend.h"
 #include "support/test_names.h"
+#include "ui/dialogs/dialog_session.h"
 
 namespace zentrix::ui {
 namespace {
@@ -21,7 +22,7 @@ using ::testing::ElementsAre;
 using Pyramid = PyramidControls;
 
 TEST(PyramidDialog, NewModelOpensEmptyAndKeepsTypedValuesAfterCancel) {
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.base.dofPerNode = 2;
   MemoryDialogHost host;
   testing_support::playNextOpening(
@@ -34,7 +35,7 @@ TEST(PyramidDialog, NewModelOpensEmptyAndKeepsTypedValuesAfterCancel) {
         d.userType(Pyramid::kVertexFootEdit, "1.5,2");
       },
       kCancelButton);
-  runPyramidDialog(m, host);
+  runPyramidDialog(m, testing::sessionOf(m), host);
   EXPECT_FLOAT_EQ(m.expansion.pyramidShrinkRatio, 0.6f);
   EXPECT_EQ(m.expansion.vertexFootText, "1.5,2");
   EXPECT_EQ(m.expansion.vertexFoot, (std::array<float, 3>{1.5f, 2.0f, 0.0f}));
@@ -49,7 +50,7 @@ struct RatioCase {
 class PyramidRatioText : public ::testing::TestWithParam<RatioCase> {};
 
 TEST_P(PyramidRatioText, IsReadAsTheLeadingNumber) {
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.base.dofPerNode = 3;
   m.expansion.vertexFootText = "0 0 0";
   m.expansion.pyramidShrinkRatio = 9;
@@ -57,7 +58,7 @@ TEST_P(PyramidRatioText, IsReadAsTheLeadingNumber) {
   testing_support::playNextOpening(host, Pyramid::kTemplate, [](MemoryDialog& d) {
     d.userType(Pyramid::kShrinkRatioEdit, GetParam().typed);
   });
-  runPyramidDialog(m, host);
+  runPyramidDialog(m, testing::sessionOf(m), host);
   EXPECT_FLOAT_EQ(m.expansion.pyramidShrinkRatio, GetParam().stored);
 }
 
@@ -82,7 +83,7 @@ class PyramidFootText : public ::testing::TestWithParam<FootCase> {};
 
 TEST_P(PyramidFootText, IsReadAfterTheDialogCloses) {
   const auto& c = GetParam();
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.base.dofPerNode = c.dofPerNode;
   m.expansion.vertexFoot = {7, 8, 9};
   m.expansion.vertexFootText = c.previousText;
@@ -90,7 +91,7 @@ TEST_P(PyramidFootText, IsReadAfterTheDialogCloses) {
   testing_support::playNextOpening(host, Pyramid::kTemplate, [&](MemoryDialog& d) {
     if (c.typed != nullptr) d.userType(Pyramid::kVertexFootEdit, c.typed);
   });
-  runPyramidDialog(m, host);
+  runPyramidDialog(m, testing::sessionOf(m), host);
   EXPECT_EQ(m.expansion.vertexFoot, c.foot);
   if (c.wrong) {
     ASSERT_EQ(host.messages().size(), 1u);
@@ -124,17 +125,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, PyramidFootText,
                          });
 
 TEST(PyramidDialog, RomanianFootMessage) {
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.base.dofPerNode = 2;
   m.romanian = true;
   MemoryDialogHost host;
-  runPyramidDialog(m, host);  // closes at once with an empty foot text
+  runPyramidDialog(m, testing::sessionOf(m), host);  // closes at once with an empty foot text
   ASSERT_EQ(host.messages().size(), 1u);
   EXPECT_EQ(host.messages()[0].text, "Sir eronat pentru coordonatele piciorului.");
 }
 
 TEST(PyramidDialog, AfterALoadShowsAndStoresTheModelValues) {
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.oldFileLoaded = true;
   m.expansion.pyramidShrinkRatio = 0.625f;
   m.expansion.vertexFoot = {1.5f, 2.0f, -30.25f};
@@ -145,7 +146,7 @@ TEST(PyramidDialog, AfterALoadShowsAndStoresTheModelValues) {
       EXPECT_EQ(d.text(Pyramid::kShrinkRatioEdit), "0.625");
       EXPECT_EQ(d.text(Pyramid::kVertexFootEdit), dof == 3 ? "1.5  2.  -30.25" : "1.5  2.");
     });
-    runPyramidDialog(m, host);
+    runPyramidDialog(m, testing::sessionOf(m), host);
     EXPECT_EQ(m.expansion.vertexFootText, dof == 3 ? "1.5  2.  -30.25" : "1.5  2.");
     EXPECT_EQ(m.expansion.vertexFoot, (std::array<float, 3>{1.5f, 2.0f, -30.25f}));
     EXPECT_TRUE(host.messages().empty());
@@ -166,7 +167,7 @@ class ShrinkDirections : public ::testing::TestWithParam<DirectionCase> {};
 
 TEST_P(ShrinkDirections, OffersTheOtherAxesAndStoresTheChosenLetter) {
   const auto& c = GetParam();
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.base.dofPerNode = c.dofPerNode;
   m.expansion.directionIndex = c.directionIndex;
   MemoryDialogHost host;
@@ -176,7 +177,7 @@ TEST_P(ShrinkDirections, OffersTheOtherAxesAndStoresTheChosenLetter) {
       EXPECT_EQ(d.selection(Shrink::kDirectionList), 0);
       d.userChoose(Shrink::kDirectionList, entry);
     });
-    runShrinkDialog(m, host);
+    runShrinkDialog(m, testing::sessionOf(m), host);
     const std::string& letter = c.entries[static_cast<std::size_t>(entry - 1)];
     EXPECT_EQ(m.expansion.shrinkDirection, letter.empty() ? ' ' : letter[0]);
     EXPECT_EQ(m.expansion.shrinkDirectionIndex, letter.empty() ? 0 : letter[0] - 'X' + 1);
@@ -194,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(ShrinkDialog, RatioTypedIsKeptAfterCancelAndNewModelOpensEmpty) {
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.base.dofPerNode = 3;
   m.expansion.directionIndex = 1;
   m.expansion.shrinkRatio = 0.5f;
@@ -207,7 +208,7 @@ TEST(ShrinkDialog, RatioTypedIsKeptAfterCancelAndNewModelOpensEmpty) {
         d.userType(Shrink::kShrinkRatioEdit, "0.8 ");
       },
       kCancelButton);
-  runShrinkDialog(m, host);
+  runShrinkDialog(m, testing::sessionOf(m), host);
   EXPECT_FLOAT_EQ(m.expansion.shrinkRatio, 0.8f);
   EXPECT_EQ(m.expansion.shrinkDirection, 'Z');
 }
@@ -220,7 +221,7 @@ TEST(ShrinkDialog, AfterALoadSelectsTheLoadedDirectionAndShowsTheRatio) {
   };
   for (const Case c : {Case{1, 'Y', 1}, Case{1, 'z', 2}, Case{2, 'X', 1}, Case{2, 'Z', 2},
                        Case{3, 'X', 1}, Case{3, 'Y', 2}, Case{3, 'Q', 0}}) {
-    model::Model m;
+    zentrix::testing::RunModel m;
     m.oldFileLoaded = true;
     m.base.dofPerNode = 3;
     m.expansion.directionIndex = c.directionIndex;
@@ -231,7 +232,7 @@ TEST(ShrinkDialog, AfterALoadSelectsTheLoadedDirectionAndShowsTheRatio) {
       EXPECT_EQ(d.selection(Shrink::kDirectionList), c.entry) << c.shrinkDirection;
       EXPECT_EQ(d.text(Shrink::kShrinkRatioEdit), "1234567.");
     });
-    runShrinkDialog(m, host);
+    runShrinkDialog(m, testing::sessionOf(m), host);
     EXPECT_EQ(m.expansion.shrinkDirectionIndex,
               c.entry == 0 ? 0 : model::axisNumber(c.shrinkDirection));
   }
@@ -242,7 +243,7 @@ TEST(ShrinkDialog, AfterALoadSelectsTheLoadedDirectionAndShowsTheRatio) {
 using Arch = ArchControls;
 
 TEST(ArchDialog, NewModelOpensBlankWithCircularAndKeepsTypedValuesAfterCancel) {
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.expansion.archKind = model::kParabolicArch;
   m.expansion.halfSpan = 10;
   m.expansion.halfSpanText = "10";
@@ -260,22 +261,22 @@ TEST(ArchDialog, NewModelOpensBlankWithCircularAndKeepsTypedValuesAfterCancel) {
         d.userChoose(Arch::kKindList, 2);
       },
       kCancelButton);
-  runArchDialog(m, host);
+  runArchDialog(m, testing::sessionOf(m), host);
   EXPECT_FLOAT_EQ(m.expansion.halfSpan, 25.5f);
   EXPECT_FLOAT_EQ(m.expansion.archHeight, 6.0f);
   EXPECT_EQ(m.expansion.archKind, model::kParabolicArch);
 }
 
 TEST(ArchDialog, NewModelResetsTheKindToCircular) {
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.expansion.archKind = model::kParabolicArch;
   MemoryDialogHost host;
-  runArchDialog(m, host);
+  runArchDialog(m, testing::sessionOf(m), host);
   EXPECT_EQ(m.expansion.archKind, model::kCircularArch);
 }
 
 TEST(ArchDialog, AfterLoadingAnArchShowsItsValuesInFourDigits) {
-  model::Model m;
+  zentrix::testing::RunModel m;
   m.oldFileLoaded = true;
   m.expansion.loadedExpansionType = model::kArch;
   m.expansion.halfSpan = 1234.5678f;
@@ -287,19 +288,19 @@ TEST(ArchDialog, AfterLoadingAnArchShowsItsValuesInFourDigits) {
     EXPECT_EQ(d.text(Arch::kHeightEdit), "3.25");
     EXPECT_EQ(d.selection(Arch::kKindList), 2);
   });
-  runArchDialog(m, host);
+  runArchDialog(m, testing::sessionOf(m), host);
   // Showing does not change the values: only typing does.
   EXPECT_FLOAT_EQ(m.expansion.halfSpan, 1234.5678f);
 }
 
 TEST(ArchDialog, AfterLoadingAnotherTypeShowsTheTextsTypedBefore) {
-  model::Model m;
+  zentrix::testing::RunModel m;
   MemoryDialogHost host;
   testing_support::playNextOpening(host, Arch::kTemplate, [](MemoryDialog& d) {
     d.userType(Arch::kHalfSpanEdit, "12.50");
     d.userType(Arch::kHeightEdit, "4");
   });
-  runArchDialog(m, host);
+  runArchDialog(m, testing::sessionOf(m), host);
 
   m.oldFileLoaded = true;
   m.expansion.loadedExpansionType = model::kPrismatic;
@@ -308,7 +309,7 @@ TEST(ArchDialog, AfterLoadingAnotherTypeShowsTheTextsTypedBefore) {
     EXPECT_EQ(d.text(Arch::kHeightEdit), "4");
     EXPECT_EQ(d.selection(Arch::kKindList), 1);
   });
-  runArchDialog(m, host);
+  runArchDialog(m, testing::sessionOf(m), host);
 }
 
 }  // namespace

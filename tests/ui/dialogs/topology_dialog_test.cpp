@@ -10,6 +10,7 @@
 #include "support/dialog_script.h"
 #include "support/memory_dialog_backend.h"
 #include "support/test_names.h"
+#include "ui/dialogs/dialog_session.h"
 
 namespace zentrix::ui {
 namespace {
@@ -18,21 +19,21 @@ using ::testing::ElementsAre;
 using Ids = TopologyControls;
 using ui::MemoryDialog;
 
-model::Model modelWithElements(int count) {
-  model::Model m;
+zentrix::testing::RunModel modelWithElements(int count) {
+  zentrix::testing::RunModel m;
   m.base.baseElementCount = count;
   return m;
 }
 
-void setElement(model::Model& m, int element, int start, int end) {
+void setElement(zentrix::testing::RunModel& m, int element, int start, int end) {
   m.base.baseElemStart(element) = start;
   m.base.baseElemEnd(element) = end;
 }
 
-void runWith(model::Model& m, ui::MemoryDialogHost& host,
+void runWith(zentrix::testing::RunModel& m, ui::MemoryDialogHost& host,
              std::function<void(MemoryDialog&)> script) {
   testing_support::playNextOpening(host, Ids::kTemplate, std::move(script));
-  runTopologyDialog(m, host);
+  runTopologyDialog(m, testing::sessionOf(m), host);
 }
 
 TEST(TopologyDialogOpening, ListsFollowTheCountAndLoadedElementsShowTheirNumbers) {
@@ -234,7 +235,7 @@ TEST(TopologyClosing, CancelKeepsEveryAppliedElement) {
     EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList), ElementsAre("1+", "2+", "3+"));
     d.userCancel();
   });
-  runTopologyDialog(m, host);
+  runTopologyDialog(m, testing::sessionOf(m), host);
   EXPECT_EQ(m.base.baseElemStart.storage(), (std::vector<std::int32_t>{1, 2, 3}));
   EXPECT_EQ(m.base.baseElemEnd.storage(), (std::vector<std::int32_t>{2, 3, 1}));
 }
