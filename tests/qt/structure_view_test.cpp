@@ -165,7 +165,7 @@ class StructureViewExportTest : public StructureViewTest,
 TEST_P(StructureViewExportTest, EveryOfferedFormatWritesItsFile) {
   open("arch-parabolic-2d", GetParam().subject);
   QTemporaryDir folder;
-  const auto formats = viewExportFormats(GetParam().subject);
+  const auto formats = viewExportFormats(GetParam().subject, false);
   std::vector<std::string> names;
   for (const auto& format : formats) names.push_back(format.name);
   EXPECT_EQ(names, GetParam().formats);
@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ExportCase{"BaseModule", ViewSubject::BaseModule, {"SVG", "PNG"}},
         ExportCase{"Structure", ViewSubject::Structure, {"SVG", "PNG", "VTU", "MSH", "DXF"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 // A duplicate element in the Base module is a finding of the model check;
 // the view marks it where it lies: in the Base module's numbering on the

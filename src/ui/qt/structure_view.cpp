@@ -176,7 +176,7 @@ void StructureViewWidget::pickAt(QPointF at) {
   if (onFacts) onFacts(facts);
 }
 
-std::vector<ViewExportFormat> viewExportFormats(ViewSubject subject) {
+std::vector<ViewExportFormat> viewExportFormats(ViewSubject subject, bool romanian) {
   std::vector<ViewExportFormat> formats;
   formats.push_back(
       {"SVG", "svg",
@@ -189,11 +189,11 @@ std::vector<ViewExportFormat> viewExportFormats(ViewSubject subject) {
          return picture::writePngPicture(view.source(), view.camera(), view.options(), path);
        }});
   if (subject != ViewSubject::Structure) return formats;
-  const auto exchange = [](files::ExportFormat format) {
-    return
-        [format](const model::Model& model, const StructureViewWidget&, const std::string& path) {
-          return files::writeExportFile(format, model, path);
-        };
+  const auto exchange = [romanian](files::ExportFormat format) {
+    return [format, romanian](const model::Model& model, const StructureViewWidget&,
+                              const std::string& path) {
+      return files::writeExportFile(format, files::exportParts(model, romanian), path);
+    };
   };
   formats.push_back({"VTU", "vtu", exchange(files::ExportFormat::kVtu)});
   formats.push_back({"MSH", "msh", exchange(files::ExportFormat::kMsh)});
@@ -223,7 +223,10 @@ drawing::Marks findingMarks(const model::Model& model, ViewSubject subject) {
 
 StructureViewWindow::StructureViewWindow(const model::Model& model, ViewSubject subject,
                                          bool romanian, QWidget* parent)
-    : QDialog(parent), model_(model), romanian_(romanian), formats_(viewExportFormats(subject)) {
+    : QDialog(parent),
+      model_(model),
+      romanian_(romanian),
+      formats_(viewExportFormats(subject, romanian)) {
   setObjectName("structureView");
   setWindowTitle(model::say(
       subject == ViewSubject::BaseModule ? texts::kViewTitleBaseModule : texts::kViewTitleStructure,

@@ -98,7 +98,7 @@ struct ViewExportFormat {
 // Every export the view of `subject` offers, in the order of its buttons:
 // the pictures always, the structure's exchange formats (VTU, MSH, DXF) when
 // the view shows the generated structure.
-std::vector<ViewExportFormat> viewExportFormats(ViewSubject subject);
+std::vector<ViewExportFormat> viewExportFormats(ViewSubject subject, bool romanian);
 
 // The nodes and elements the view marks when it opens: the findings of the
 // model check on what it shows.
@@ -111,7 +111,7 @@ class StructureViewWindow final : public QDialog {
 
   StructureViewWidget& view() noexcept { return *view_; }
   QString statusText() const;
-  // Writes `path` in the format of `viewExportFormats(subject)` entry `index`,
+  // Writes `path` in the format of `viewExportFormats(subject, romanian)` entry `index`,
   // reports the outcome in the status line, and returns it.
   model::Outcome exportTo(std::size_t index, const std::string& path);
 
