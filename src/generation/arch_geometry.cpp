@@ -23,8 +23,8 @@ struct Boundary {
 
 class ArchPlacer {
  public:
-  ArchPlacer(const Model& model, const StructureCounts& counts, CoordinateTable& coords)
-      : model_(model), counts_(counts), coords_(coords), last_(counts.coordinates) {}
+  ArchPlacer(const InputParts& inputs, const StructureCounts& counts, CoordinateTable& coords)
+      : inputs_(inputs), counts_(counts), coords_(coords), last_(counts.coordinates) {}
 
   // Base 0 of the first module sits at boundary 0.
   void placeBase0(const Boundary& b) {
@@ -41,7 +41,7 @@ class ArchPlacer {
  private:
   void place(std::int64_t node, std::int64_t baseNode, const Boundary& b) {
     const float* base =
-        model_.base.baseCoords.data() + (baseNode - 1) * model_.base.baseCoords.columns();
+        inputs_.base.baseCoords.data() + (baseNode - 1) * inputs_.base.baseCoords.columns();
     float* row = coords_.data() + (node - 1) * last_;
     const bool upper = !(base[last_ - 1] == 0.0f);
     row[0] = upper ? b.upperX : b.innerX;
@@ -49,16 +49,16 @@ class ArchPlacer {
     if (last_ == 3) row[1] = base[1];
   }
 
-  const Model& model_;
+  const InputParts inputs_;
   const StructureCounts& counts_;
   CoordinateTable& coords_;
   int last_;
 };
 
-bool placeCircularArch(const Model& model, const StructureCounts& counts, float depth,
+bool placeCircularArch(const InputParts& inputs, const StructureCounts& counts, float depth,
                        ArchPlacer& placer, WorkMeter& meter) {
-  const float h = model.expansion.archHeight;
-  const float l = model.expansion.halfSpan;
+  const float h = inputs.expansion.archHeight;
+  const float l = inputs.expansion.halfSpan;
   // The half angle is rounded to a single real before it is doubled; the
   // node positions are reproduced to the last bit only this way. The
   // trigonometry is our own, so that every platform writes the same digits.
@@ -109,10 +109,10 @@ float parabolaStep(float e, float v, float arc, float start, const model::LineSi
   return solvePolynomialRoot(c, start, 0.000001f, 10, false, nullptr, console).root;
 }
 
-bool placeParabolicArch(const Model& model, const StructureCounts& counts, float depth,
+bool placeParabolicArch(const InputParts& inputs, const StructureCounts& counts, float depth,
                         ArchPlacer& placer, WorkMeter& meter, const model::LineSink& console) {
-  const float h = model.expansion.archHeight;
-  const float l = model.expansion.halfSpan;
+  const float h = inputs.expansion.archHeight;
+  const float l = inputs.expansion.halfSpan;
   const float m = static_cast<float>(counts.modules);
   const float e = h / (l * l);
   const float q = h * h / (l * l);
@@ -147,13 +147,13 @@ float baseModuleDepth(const CoordinateTable& coords, const StructureCounts& coun
   return high - low;
 }
 
-bool placeArchNodes(const Model& model, const StructureCounts& counts, float depth,
+bool placeArchNodes(const InputParts& inputs, const StructureCounts& counts, float depth,
                     CoordinateTable& coords, WorkMeter& meter, const model::LineSink& console) {
-  ArchPlacer placer(model, counts, coords);
-  if (model.expansion.archKind == model::kCircularArch)
-    return placeCircularArch(model, counts, depth, placer, meter);
-  if (model.expansion.archKind == model::kParabolicArch)
-    return placeParabolicArch(model, counts, depth, placer, meter, console);
+  ArchPlacer placer(inputs, counts, coords);
+  if (inputs.expansion.archKind == model::kCircularArch)
+    return placeCircularArch(inputs, counts, depth, placer, meter);
+  if (inputs.expansion.archKind == model::kParabolicArch)
+    return placeParabolicArch(inputs, counts, depth, placer, meter, console);
   return true;
 }
 

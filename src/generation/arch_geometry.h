@@ -24,7 +24,7 @@ float baseModuleDepth(const model::CoordinateTable& coords, const StructureCount
 
 // Places every node on the arch; false when cancelled. The root solver's
 // precision lines go to `console`.
-bool placeArchNodes(const model::Model& model, const StructureCounts& counts, float depth,
+bool placeArchNodes(const InputParts& inputs, const StructureCounts& counts, float depth,
                     model::CoordinateTable& coords, WorkMeter& meter,
                     const model::LineSink& console);
 

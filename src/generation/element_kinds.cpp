@@ -26,11 +26,11 @@ struct Direction {
   float transverse2;
 };
 
-Direction directionOf(const Model& model, const StructureCounts& counts, std::int64_t a,
+Direction directionOf(const InputParts& inputs, const StructureCounts& counts, std::int64_t a,
                       std::int64_t b) {
-  const int stride = model.base.baseCoords.columns();
-  const float* from = model.base.baseCoords.data() + (a - 1) * stride;
-  const float* to = model.base.baseCoords.data() + (b - 1) * stride;
+  const int stride = inputs.base.baseCoords.columns();
+  const float* from = inputs.base.baseCoords.data() + (a - 1) * stride;
+  const float* to = inputs.base.baseCoords.data() + (b - 1) * stride;
   // An axis the structure does not have (Z in 2-D) contributes no difference.
   const auto difference = [&](int axis) {
     return axis <= counts.coordinates ? to[axis - 1] - from[axis - 1] : 0.0f;
@@ -90,18 +90,19 @@ std::int64_t endShift(EndShift shift, const ModuleShift& m) {
 
 }  // namespace
 
-std::vector<std::int32_t> classifyBaseElements(const Model& model, const StructureCounts& counts) {
+std::vector<std::int32_t> classifyBaseElements(const InputParts& inputs,
+                                               const StructureCounts& counts) {
   const std::int64_t ne = counts.baseElements;
   std::vector<std::int32_t> kinds(static_cast<std::size_t>(ne), 0);
-  const std::int32_t* start = model.base.baseElemStart.data();
-  const std::int32_t* end = model.base.baseElemEnd.data();
+  const std::int32_t* start = inputs.base.baseElemStart.data();
+  const std::int32_t* end = inputs.base.baseElemEnd.data();
   for (std::int64_t i = 0; i < ne; ++i) {
-    const Direction dir = directionOf(model, counts, start[i], end[i]);
+    const Direction dir = directionOf(inputs, counts, start[i], end[i]);
     kinds[static_cast<std::size_t>(i)] = passOneKind(dir, start[i], end[i], counts.base0Nodes);
   }
   // The last o elements are taken as the Base 0 elements: bars of a cross-section.
   for (std::int64_t i = ne - counts.base0Elements; i < ne; ++i) {
-    const Direction dir = directionOf(model, counts, start[i], end[i]);
+    const Direction dir = directionOf(inputs, counts, start[i], end[i]);
     const bool oblique = nonZero(dir.transverse1) && nonZero(dir.transverse2);
     kinds[static_cast<std::size_t>(i)] = oblique ? kTransversalDiagonal : kTransversal;
   }
@@ -119,13 +120,14 @@ KindTable countKinds(const std::vector<std::int32_t>& kinds, const StructureCoun
   return kindCount;
 }
 
-std::optional<EndNodeBeyond> firstEndNodeBeyond(const Model& model, const StructureCounts& counts,
+std::optional<EndNodeBeyond> firstEndNodeBeyond(const InputParts& inputs,
+                                                const StructureCounts& counts,
                                                 const KindTable& kindCount) {
   // Shifts grow with the module, so the last module reaches farthest.
   if (counts.modules < 2) return std::nullopt;
   const ModuleShift last = shiftOfModule(counts, counts.modules);
-  const std::int32_t* start = model.base.baseElemStart.data();
-  const std::int32_t* end = model.base.baseElemEnd.data();
+  const std::int32_t* start = inputs.base.baseElemStart.data();
+  const std::int32_t* end = inputs.base.baseElemEnd.data();
   for (std::int64_t j = 1; j <= kindCount[model::kKindCount]; ++j) {
     const EndShift shift = endShiftOf(blockOf(kindCount, j), start[j - 1], counts.base0Nodes);
     const std::int64_t far =
@@ -135,11 +137,11 @@ std::optional<EndNodeBeyond> firstEndNodeBeyond(const Model& model, const Struct
   return std::nullopt;
 }
 
-std::optional<KindTable> replicateElements(const Model& model, const StructureCounts& counts,
+std::optional<KindTable> replicateElements(const InputParts& inputs, const StructureCounts& counts,
                                            const KindTable& kindCount, std::int32_t* start,
                                            std::int32_t* end, WorkMeter& meter) {
-  const std::int32_t* baseStart = model.base.baseElemStart.data();
-  const std::int32_t* baseEnd = model.base.baseElemEnd.data();
+  const std::int32_t* baseStart = inputs.base.baseElemStart.data();
+  const std::int32_t* baseEnd = inputs.base.baseElemEnd.data();
   std::vector<EndShift> shifts(static_cast<std::size_t>(kindCount[model::kKindCount]));
   for (std::int64_t j = 1; j <= kindCount[model::kKindCount]; ++j)
     shifts[static_cast<std::size_t>(j - 1)] =

@@ -25,7 +25,7 @@ namespace zentrix::generation {
 using KindTable = std::array<std::int32_t, model::kKindCount + 1>;
 
 // Kinds of the Base module elements in their stored order (entry 0 is element 1).
-std::vector<std::int32_t> classifyBaseElements(const model::Model& model,
+std::vector<std::int32_t> classifyBaseElements(const InputParts& inputs,
                                                const StructureCounts& counts);
 
 // kindCount(k): how many of the first ne - o elements have a kind 1 ... k.
@@ -38,13 +38,13 @@ struct EndNodeBeyond {
   std::int64_t module = 0;
   std::int64_t node = 0;
 };
-std::optional<EndNodeBeyond> firstEndNodeBeyond(const model::Model& model,
+std::optional<EndNodeBeyond> firstEndNodeBeyond(const InputParts& inputs,
                                                 const StructureCounts& counts,
                                                 const KindTable& kindCount);
 
 // Writes all `totalElements` end nodes and returns kindEnd (kindEnd(4) + o
 // is the total); nullopt when cancelled.
-std::optional<KindTable> replicateElements(const model::Model& model, const StructureCounts& counts,
+std::optional<KindTable> replicateElements(const InputParts& inputs, const StructureCounts& counts,
                                            const KindTable& kindCount, std::int32_t* start,
                                            std::int32_t* end, WorkMeter& meter);
 

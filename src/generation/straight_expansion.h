@@ -15,11 +15,11 @@ namespace zentrix::generation {
 
 // Rows 1 ... N0+N1 become the Base module's nodes: the first module is the
 // Base module, unchanged.
-void copyBaseModule(const model::Model& model, const StructureCounts& counts,
+void copyBaseModule(const InputParts& inputs, const StructureCounts& counts,
                     model::CoordinateTable& coords);
 
 // Places modules 2 ... m and narrows the structure; false when cancelled.
-bool expandStraight(const model::Model& model, const StructureCounts& counts,
+bool expandStraight(const InputParts& inputs, const StructureCounts& counts,
                     model::CoordinateTable& coords, WorkMeter& meter);
 
 }  // namespace zentrix::generation

@@ -4,21 +4,21 @@
 
 namespace zentrix::generation {
 
-StructureCounts countStructure(const model::Model& model, int direction) {
+StructureCounts countStructure(const InputParts& inputs, int direction) {
   StructureCounts counts;
-  counts.base0Nodes = model.base.nodesInBase0;
-  counts.base1Nodes = model.base.nodesInBase1;
+  counts.base0Nodes = inputs.base.nodesInBase0;
+  counts.base1Nodes = inputs.base.nodesInBase1;
   counts.baseNodes = counts.base0Nodes + counts.base1Nodes;
-  counts.modules = model.expansion.moduleCount;
-  counts.baseElements = model.base.baseElementCount;
-  counts.coordinates = model.base.dofPerNode;
+  counts.modules = inputs.expansion.moduleCount;
+  counts.baseElements = inputs.base.baseElementCount;
+  counts.coordinates = inputs.base.dofPerNode;
   counts.direction = direction;
 
   const std::int64_t stored =
-      std::min(model.base.baseElemStart.count(), model.base.baseElemEnd.count());
+      std::min(inputs.base.baseElemStart.count(), inputs.base.baseElemEnd.count());
   const std::int64_t readable = std::clamp<std::int64_t>(counts.baseElements, 0, stored);
-  const std::int32_t* start = model.base.baseElemStart.data();
-  const std::int32_t* end = model.base.baseElemEnd.data();
+  const std::int32_t* start = inputs.base.baseElemStart.data();
+  const std::int32_t* end = inputs.base.baseElemEnd.data();
   std::int64_t base0 = 0;
   for (std::int64_t i = 0; i < readable; ++i)
     if (start[i] <= counts.base0Nodes && end[i] <= counts.base0Nodes) ++base0;
@@ -32,9 +32,9 @@ StructureCounts countStructure(const model::Model& model, int direction) {
   return counts;
 }
 
-bool topologyComplete(const model::Model& model) {
-  return model.base.baseElemStart.count() >= model.base.baseElementCount &&
-         model.base.baseElemEnd.count() >= model.base.baseElementCount;
+bool topologyComplete(const InputParts& inputs) {
+  return inputs.base.baseElemStart.count() >= inputs.base.baseElementCount &&
+         inputs.base.baseElemEnd.count() >= inputs.base.baseElementCount;
 }
 
 }  // namespace zentrix::generation

@@ -1,4 +1,4 @@
-// The counts one generation works with, taken from the model once so that
+// The counts one generation works with, taken from the input parts once so that
 // every step agrees on them. Node and element totals are 64-bit here: the
 // checks refuse totals beyond 32 bits before anything is built.
 #pragma once
@@ -8,6 +8,18 @@
 #include "model/model.h"
 
 namespace zentrix::generation {
+
+// The input parts the expansion is built from: the Base module and how it is
+// repeated. A model gives its own.
+struct InputParts {
+  InputParts(const model::BaseModule& baseModule, const model::Expansion& expansionParameters)
+      : base(baseModule), expansion(expansionParameters) {}
+  InputParts(const model::Model& model)  // NOLINT: every model holds its input parts
+      : base(model.base), expansion(model.expansion) {}
+
+  const model::BaseModule& base;
+  const model::Expansion& expansion;
+};
 
 struct StructureCounts {
   std::int64_t base0Nodes = 0;      // N0: nodes 1 ... N0 of the Base module lie in Base 0
@@ -23,11 +35,11 @@ struct StructureCounts {
   int direction = 0;                // expansion axis 1, 2, 3
 };
 
-// Reads the counts of `model` with `direction` as the expansion axis. End
+// Reads the counts of the inputs with `direction` as the expansion axis. End
 // nodes that the topology arrays do not hold count as 0 (a Base 0 element).
-StructureCounts countStructure(const model::Model& model, int direction);
+StructureCounts countStructure(const InputParts& inputs, int direction);
 
 // The Base module's element arrays hold at least `baseElementCount` entries.
-bool topologyComplete(const model::Model& model);
+bool topologyComplete(const InputParts& inputs);
 
 }  // namespace zentrix::generation
