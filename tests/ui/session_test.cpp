@@ -54,7 +54,7 @@ TEST_F(SessionTest, InputsChangedFlagFollowsChangesAndGenerate) {
 TEST_F(SessionTest, GenerateAsksInTheSessionsLanguage) {
   const std::string square = savedSquareFile("square.dat");
   for (const bool romanian : {false, true}) {
-    SCOPED_TRACE(romanian ? "ro" : "en");
+    SCOPED_TRACE(::testing::Message() << "in Romanian: " << std::boolalpha << romanian);
     session = Session{};
     session.romanian = romanian;
     host.queueFileChoice(square);
