@@ -18,9 +18,7 @@
 namespace zentrix::files {
 namespace {
 
-using zentrix::testing::readBytes;
-using zentrix::testing::ScratchFolder;
-using zentrix::testing::writeBytes;
+using namespace zentrix::testing;  // the shared test support
 
 // A small model as a text with "\n" line ends; `lineEnd` replaces them.
 std::string modelText(const std::string& lineEnd, const std::string& title = "Two bars") {

@@ -23,13 +23,7 @@
 namespace zentrix::files {
 namespace {
 
-using zentrix::testing::readBytes;
-using zentrix::testing::sampleModel;
-using zentrix::testing::SampleShape;
-using zentrix::testing::setEnvironment;
-using zentrix::testing::unsetEnvironment;
-using zentrix::testing::useTimeZone;
-using zentrix::testing::writeBytes;
+using namespace zentrix::testing;  // the shared test support
 
 // Runs in a scratch folder with a fixed moment and time zone, so that the
 // "End of File" line (a relative path) and the date line are reproducible.

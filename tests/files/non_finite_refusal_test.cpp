@@ -16,12 +16,7 @@
 namespace zentrix::files {
 namespace {
 
-using zentrix::testing::generatedTruss;
-using zentrix::testing::kEveryWriter;
-using zentrix::testing::readBytes;
-using zentrix::testing::sampleModel;
-using zentrix::testing::ScratchFolder;
-using zentrix::testing::writeBytes;
+using namespace zentrix::testing;  // the shared test support
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInfinity = std::numeric_limits<float>::infinity();

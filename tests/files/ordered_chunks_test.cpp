@@ -16,9 +16,7 @@
 namespace zentrix::files {
 namespace {
 
-using zentrix::testing::readBytes;
-using zentrix::testing::ScratchFolder;
-using zentrix::testing::writeBytes;
+using namespace zentrix::testing;  // the shared test support
 
 TEST(OrderedChunks, ThrowingFormatterReachesTheCallerAndKeepsTheTarget) {
   ScratchFolder folder;

@@ -16,14 +16,7 @@
 namespace zentrix::files {
 namespace {
 
-using zentrix::testing::generatedTruss;
-using zentrix::testing::kEveryWriter;
-using zentrix::testing::LargeAllocationsFail;
-using zentrix::testing::readBytes;
-using zentrix::testing::sampleModel;
-using zentrix::testing::ScratchFolder;
-using zentrix::testing::writeBytes;
-using zentrix::testing::Writer;
+using namespace zentrix::testing;  // the shared test support
 
 constexpr std::size_t kLargestGranted = std::size_t{64} << 10;
 

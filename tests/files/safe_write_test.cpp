@@ -25,9 +25,7 @@
 namespace zentrix::files {
 namespace {
 
-using zentrix::testing::readBytes;
-using zentrix::testing::ScratchFolder;
-using zentrix::testing::writeBytes;
+using namespace zentrix::testing;  // the shared test support
 
 namespace fs = std::filesystem;
 

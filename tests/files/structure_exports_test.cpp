@@ -28,10 +28,7 @@
 namespace zentrix::files {
 namespace {
 
-using zentrix::testing::generatedTruss;
-using zentrix::testing::readBytes;
-using zentrix::testing::ScratchFolder;
-using zentrix::testing::writeBytes;
+using namespace zentrix::testing;  // the shared test support
 
 struct Exporter {
   const char* name;

@@ -16,14 +16,7 @@
 namespace zentrix::files {
 namespace {
 
-using zentrix::testing::FileSizeLimit;
-using zentrix::testing::generatedTruss;
-using zentrix::testing::kEveryWriter;
-using zentrix::testing::PermissionChecksOn;
-using zentrix::testing::readBytes;
-using zentrix::testing::ScratchFolder;
-using zentrix::testing::writeBytes;
-using zentrix::testing::Writer;
+using namespace zentrix::testing;  // the shared test support
 
 class WriteFailureTest : public ::testing::TestWithParam<Writer> {
  protected:
