@@ -64,46 +64,32 @@ class SvgCanvas final : public Canvas {
     out_ += "\"/>\n";
   }
   void square(ScreenPoint centre, float size, Colour colour) override {
-    out_ += "<rect class=\"blocked\" x=\"";
-    appendFixed(out_, centre.x - 0.5f * size);
-    out_ += "\" y=\"";
-    appendFixed(out_, centre.y - 0.5f * size);
-    out_ += "\" width=\"";
-    appendFixed(out_, size);
-    out_ += "\" height=\"";
-    appendFixed(out_, size);
+    put("<rect class=\"blocked\" x=\"", centre.x - 0.5f * size);
+    put("\" y=\"", centre.y - 0.5f * size);
+    put("\" width=\"", size);
+    put("\" height=\"", size);
     out_ += "\" fill=\"" + hexColour(colour) + "\"/>\n";
   }
   void ring(ScreenPoint centre, float radius, Colour colour) override {
-    out_ += "<circle class=\"finding\" cx=\"";
-    appendFixed(out_, centre.x);
-    out_ += "\" cy=\"";
-    appendFixed(out_, centre.y);
-    out_ += "\" r=\"";
-    appendFixed(out_, radius);
+    put("<circle class=\"finding\" cx=\"", centre.x);
+    put("\" cy=\"", centre.y);
+    put("\" r=\"", radius);
     out_ += "\" fill=\"none\" stroke=\"" + hexColour(colour) + "\" stroke-width=\"2.00\"/>\n";
   }
   void stroke(ScreenPoint a, ScreenPoint b, Colour colour, float width) override {
-    out_ += "<path class=\"key\" d=\"M ";
-    appendFixed(out_, a.x);
-    out_ += ' ';
-    appendFixed(out_, a.y);
-    out_ += " L ";
-    appendFixed(out_, b.x);
-    out_ += ' ';
-    appendFixed(out_, b.y);
+    put("<path class=\"key\" d=\"M ", a.x);
+    put(" ", a.y);
+    put(" L ", b.x);
+    put(" ", b.y);
     out_ += "\" stroke=\"" + hexColour(colour) + "\" stroke-width=\"";
     appendFixed(out_, width);
     out_ += "\"/>\n";
   }
   void text(ScreenPoint at, std::string_view text, Colour colour, float size,
             TextAnchor anchor) override {
-    out_ += "<text x=\"";
-    appendFixed(out_, at.x);
-    out_ += "\" y=\"";
-    appendFixed(out_, at.y);
-    out_ += "\" font-family=\"sans-serif\" font-size=\"";
-    appendFixed(out_, size);
+    put("<text x=\"", at.x);
+    put("\" y=\"", at.y);
+    put("\" font-family=\"sans-serif\" font-size=\"", size);
     out_ += "\" fill=\"" + hexColour(colour) + "\"";
     if (anchor == TextAnchor::Middle) out_ += " text-anchor=\"middle\"";
     out_ += ">";
@@ -112,15 +98,16 @@ class SvgCanvas final : public Canvas {
   }
 
  private:
+  // Appends `text`, then `value` as the picture writes every number.
+  void put(std::string_view text, float value) {
+    out_ += text;
+    appendFixed(out_, value);
+  }
   void points(ScreenPoint a, ScreenPoint b) {
-    out_ += " x1=\"";
-    appendFixed(out_, a.x);
-    out_ += "\" y1=\"";
-    appendFixed(out_, a.y);
-    out_ += "\" x2=\"";
-    appendFixed(out_, b.x);
-    out_ += "\" y2=\"";
-    appendFixed(out_, b.y);
+    put(" x1=\"", a.x);
+    put("\" y1=\"", a.y);
+    put("\" x2=\"", b.x);
+    put("\" y2=\"", b.y);
     out_ += "\"";
   }
 
