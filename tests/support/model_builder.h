@@ -33,7 +33,7 @@ struct EndNodes {
   std::int32_t end = 0;
 };
 
-struct ModelSpec {
+struct ModelDescription {
   bool romanian = false;
   std::string problemTitle{};
   std::int32_t dofPerNode = 2;
@@ -46,35 +46,35 @@ struct ModelSpec {
   std::optional<model::ElementTypes> types{};  // a new model's when not given
 };
 
-inline RunModel buildModel(const ModelSpec& spec) {
+inline RunModel buildModel(const ModelDescription& described) {
   RunModel m;
-  m.romanian = spec.romanian;
+  m.romanian = described.romanian;
   setStartValues(m);
-  m.base.problemTitle = spec.problemTitle;
-  m.base.dofPerNode = spec.dofPerNode;
-  m.base.nodesInBase0 = spec.nodesInBase0;
-  m.base.nodesInBase1 = spec.nodesInBase1;
-  m.base.lastNodesInBase0 = spec.lastNodesInBase0;
-  m.base.baseNodeCount = static_cast<std::int32_t>(spec.nodes.size());
+  m.base.problemTitle = described.problemTitle;
+  m.base.dofPerNode = described.dofPerNode;
+  m.base.nodesInBase0 = described.nodesInBase0;
+  m.base.nodesInBase1 = described.nodesInBase1;
+  m.base.lastNodesInBase0 = described.lastNodesInBase0;
+  m.base.baseNodeCount = static_cast<std::int32_t>(described.nodes.size());
   m.base.baseCoords.rebuild(m.base.baseNodeCount, m.base.dofPerNode);
   for (std::int64_t node = 1; node <= m.base.baseNodeCount; ++node) {
-    const std::vector<float>& xyz = spec.nodes[static_cast<std::size_t>(node - 1)];
+    const std::vector<float>& xyz = described.nodes[static_cast<std::size_t>(node - 1)];
     for (int axis = 1; axis <= m.base.dofPerNode && axis <= static_cast<int>(xyz.size()); ++axis)
       m.base.baseCoords(node, axis) = xyz[static_cast<std::size_t>(axis - 1)];
   }
-  m.base.baseElementCount = static_cast<std::int32_t>(spec.elements.size());
+  m.base.baseElementCount = static_cast<std::int32_t>(described.elements.size());
   m.base.baseElemStart.rebuild(m.base.baseElementCount);
   m.base.baseElemEnd.rebuild(m.base.baseElementCount);
   for (std::int64_t element = 1; element <= m.base.baseElementCount; ++element) {
-    const EndNodes& ends = spec.elements[static_cast<std::size_t>(element - 1)];
+    const EndNodes& ends = described.elements[static_cast<std::size_t>(element - 1)];
     m.base.baseElemStart(element) = ends.start;
     m.base.baseElemEnd(element) = ends.end;
   }
-  m.expansion = spec.expansion;
+  m.expansion = described.expansion;
   if (m.expansion.directionIndex == 0)
     m.expansion.directionIndex = model::axisNumber(m.expansion.expansionDirection);
-  if (spec.types) {
-    m.types = *spec.types;
+  if (described.types) {
+    m.types = *described.types;
   } else {
     startNewElementTypes(m);
   }
