@@ -71,11 +71,7 @@ int runCheck(const CheckRequest& request, const ProgressDisplay& display, std::o
   const bool romanian = languageIsRomanian(request.language, err);
   model::setStartValues(model, romanian);
   model.base.lastNodesInBase0 = request.base0Last == "on";
-  if (const auto loaded = files::loadInputFile(model, request.input, romanian); !loaded) {
-    err << model::say(files::texts::kWrongDataInOldFile, romanian) << '\n'
-        << loaded.message << '\n';
-    return kExitFailure;
-  }
+  if (!loadCommandInput(model, request.input, romanian, err)) return kExitFailure;
   CheckGenerateCaller caller(display, err);
   const generation::GenerateResult generated =
       generation::runGenerate(model, romanian, caller, model::linesTo(err));

@@ -116,6 +116,15 @@ bool languageIsRomanian(const std::string& choice, std::ostream& err) {
   return files::isRomanianCode(languageCode);
 }
 
+bool loadCommandInput(model::Model& model, const std::string& input, bool romanian,
+                      std::ostream& err) {
+  const auto loaded = files::loadInputFile(model, input, romanian);
+  if (!loaded)
+    err << model::say(files::texts::kWrongDataInOldFile, romanian) << '\n'
+        << loaded.message << '\n';
+  return static_cast<bool>(loaded);
+}
+
 namespace {
 
 // Whether `outcome` is a success; a failure is named on `err`.
@@ -275,11 +284,7 @@ int generate(const GenerateRequest& request, const ProgressDisplay& display, std
     return kExitUsage;
   }
 
-  if (const auto loaded = files::loadInputFile(model, request.input, romanian); !loaded) {
-    err << model::say(files::texts::kWrongDataInOldFile, romanian) << '\n'
-        << loaded.message << '\n';
-    return kExitFailure;
-  }
+  if (!loadCommandInput(model, request.input, romanian, err)) return kExitFailure;
 
   CliGenerateCaller caller(request.force, display, err);
   const generation::GenerateResult generated =

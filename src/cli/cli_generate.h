@@ -30,6 +30,12 @@ inline constexpr int kExitDeclined = 3;  // module length differs and --force wa
 // True for Romanian.
 bool languageIsRomanian(const std::string& choice, std::ostream& err);
 
+// Loads the Zentrix Input File `input` into `model` as "Old File" does.
+// When it cannot, says why on `err` and returns false; `model` is then as
+// it was.
+bool loadCommandInput(model::Model& model, const std::string& input, bool romanian,
+                      std::ostream& err);
+
 int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
                   const ProgressDisplay& display = {});
 

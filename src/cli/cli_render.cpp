@@ -6,6 +6,7 @@
 #include <charconv>
 #include <ostream>
 
+#include "cli/cli_generate.h"
 #include "cli/cli_texts.h"
 #include "cli/render_texts.h"
 #include "drawing/camera.h"
@@ -24,10 +25,6 @@
 namespace zentrix::app {
 
 namespace {
-
-constexpr int kExitSuccess = 0;
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
 
 std::string lowerExtension(const std::string& path) {
   const auto dot = path.find_last_of('.');
@@ -135,11 +132,7 @@ int runRender(RenderRequest request, const CLI::App& render, std::ostream& out, 
   }
 #endif
 
-  if (const auto loaded = files::loadInputFile(model, request.input, romanian); !loaded) {
-    err << model::say(files::texts::kWrongDataInOldFile, romanian) << '\n'
-        << loaded.message << '\n';
-    return kExitFailure;
-  }
+  if (!loadCommandInput(model, request.input, romanian, err)) return kExitFailure;
   if (!request.baseModule) {
     RenderGenerateCaller caller(err);
     const generation::GenerateResult generated = generation::runGenerate(model, romanian, caller);
