@@ -33,7 +33,10 @@ constexpr std::array<const char*, 3> kDirectionEntries = {"X", "Y", "Z"};
 constexpr std::array<const char*, 4> kExpansionTypeEntries = {
     "Prismatic", "Pyramidal", "1-direction Shrink", "ARCH (Symmetric)"};
 
-// Widths of the number edits: only the first characters are read.
+// Widths of the number edits: only the first characters are read, so that a
+// node or element count cannot open lists of billions of entries. The number
+// of modules is read whole (GENERATE refuses what memory cannot hold), so the
+// count used is the count shown.
 constexpr std::size_t kCountWidth = 5;
 constexpr std::size_t kElementCountWidth = 6;
 constexpr std::size_t kModuleLengthWidth = 10;
@@ -364,8 +367,7 @@ void MainDialog::onOwnControl(ControlId control) {
           model::textToInteger(model::firstChars(dialog_->text(control), kElementCountWidth));
       break;
     case kModules:
-      model_.expansion.moduleCount =
-          model::textToInteger(model::firstChars(dialog_->text(control), kCountWidth));
+      model_.expansion.moduleCount = model::textToInteger(dialog_->text(control));
       break;
     case kModuleLength:
       model_.expansion.moduleLength =

@@ -180,6 +180,18 @@ TEST_F(MainDialogTest, NumberEditsReadOnlyTheirFirstCharacters) {
   });
 }
 
+// Typing 12345678 modules showed 12345678 but built 12345: the edit was read
+// from its first five characters.
+TEST_F(MainDialogTest, NumberOfModulesIsTheWholeTypedValue) {
+  run([&](MemoryDialog& d) {
+    for (const int modules : {12345678, 1000000000}) {
+      d.userType(kModules, std::to_string(modules));
+      EXPECT_EQ(model.expansion.moduleCount, modules);
+    }
+    closeWithoutAsking(d);
+  });
+}
+
 TEST_F(MainDialogTest, ModuleLengthOfZeroOrBelowKeepsGenerateDisabled) {
   for (const char* length : {"0", "-1", "", "x"}) {
     model = model::Model{};
