@@ -41,6 +41,9 @@ std::optional<std::string> countRefusal(const Model& model, bool romanian) {
     return refusal;
   if (auto refusal = negativeCount(romanian, labels::kElementCount, model.base.baseElementCount))
     return refusal;
+  if (model.base.nodesInBase0 > model.base.nodesInBase1)
+    return say(texts::kBase0LargerThanBase1, romanian,
+               {number(model.base.nodesInBase0), number(model.base.nodesInBase1)});
   if (model.expansion.moduleCount < 1)
     return say(texts::kTooFewModules, romanian, {number(model.expansion.moduleCount)});
   return std::nullopt;

@@ -19,6 +19,12 @@ inline constexpr Text kNegativeCount{"{1} must not be negative (it is {2}).",
 // {1} the value.
 inline constexpr Text kTooFewModules{"The \"Number of Modules\" must be at least 1 (it is {1}).",
                                      "Numarul de module trebuie sa fie cel putin 1 (este {1})."};
+// {1} the nodes in Base 0, {2} those in Base 1.
+inline constexpr Text kBase0LargerThanBase1{
+    "Base 0 has more nodes than Base 1 ({1} against {2}): every module's Base 0 is the previous "
+    "module's Base 1, so Base 1 needs at least as many nodes.",
+    "Baza 0 are mai multe noduri decat Baza 1 ({1} fata de {2}): Baza 0 a fiecarui modul este "
+    "Baza 1 a modulului anterior, deci Baza 1 trebuie sa aiba cel putin tot atatea noduri."};
 inline constexpr Text kNoDirection{"Choose the expansion direction (X, Y or Z).",
                                    "Alegeti directia de expandare (X, Y sau Z)."};
 inline constexpr Text kPlaneAlongZ{

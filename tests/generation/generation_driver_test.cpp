@@ -341,8 +341,8 @@ INSTANTIATE_TEST_SUITE_P(Inputs, RefusalTest,
                                                 },
                                                 "would have 3000000000 elements",
                                                 "ar avea 3000000000 elemente"},
-                                    // Three Base 0 nodes face one Base 1 node: bar 3-4 reaches
-                                    // node 7 of 6.
+                                    // Three Base 0 nodes face one Base 1 node: bar 3-4 would
+                                    // reach node 7 of 6. GENERATE once built such structures.
                                     RefusalCase{"Base0LargerThanBase1",
                                                 [](zentrix::testing::RunModel& m) {
                                                   m.base.nodesInBase0 = 3;
@@ -351,12 +351,9 @@ INSTANTIATE_TEST_SUITE_P(Inputs, RefusalTest,
                                                                  {{0, 0}, {0, 1}, {0, 2}, {2, 0}});
                                                   setTopology(m, {{3, 4}});
                                                 },
-                                                "Element 1 copied into module 3 would end at node "
-                                                "7, "
-                                                "but the structure has "
-                                                "only 6 nodes",
-                                                "Elementul 1 copiat in modulul 3 ar ajunge la "
-                                                "nodul 7"},
+                                                "Base 0 has more nodes than Base 1 (3 against 1)",
+                                                "Baza 0 are mai multe noduri decat Baza 1 (3 fata "
+                                                "de 1)"},
                                     RefusalCase{"MoreThanTheMemory",
                                                 [](zentrix::testing::RunModel& m) {
                                                   m.expansion.moduleCount = 200'000'000;
