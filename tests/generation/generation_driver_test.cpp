@@ -341,8 +341,8 @@ INSTANTIATE_TEST_SUITE_P(Inputs, RefusalTest,
                                                 },
                                                 "would have 3000000000 elements",
                                                 "ar avea 3000000000 elemente"},
-                                    // Three Base 0 nodes face one Base 1 node: bar 3-4 would
-                                    // reach node 7 of 6. GENERATE once built such structures.
+                                    // Three Base 0 nodes face one Base 1 node: the refusal names
+                                    // the two counts, not a bar that would reach node 7 of 6.
                                     RefusalCase{"Base0LargerThanBase1",
                                                 [](zentrix::testing::RunModel& m) {
                                                   m.base.nodesInBase0 = 3;
