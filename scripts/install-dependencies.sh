@@ -13,10 +13,8 @@ set -euo pipefail
 build_packages=(
   g++ cmake ninja-build pkg-config
   libcli11-dev
-  # Qt's UiTools configuration needs Qt's OpenGL one, which qt6-base-dev only
-  # recommends.
-  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-svg-dev
-  libqt6opengl6-dev
+  # The dialog forms are compiled by uic, which qt6-base-dev-tools holds.
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev
 )
 # The tests, the fuzz targets, the format check (it lists the files with git)
 # and the benchmarks (their report is made with python3); strace shows that

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
@@ -12,9 +11,17 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSvgRenderer>
-#include <QUiLoader>
 #include <algorithm>
 #include <cmath>
+
+#include "ui/qt/forms/ui_dialog102.h"
+#include "ui/qt/forms/ui_dialog103.h"
+#include "ui/qt/forms/ui_dialog104.h"
+#include "ui/qt/forms/ui_dialog105.h"
+#include "ui/qt/forms/ui_dialog106.h"
+#include "ui/qt/forms/ui_dialog107.h"
+#include "ui/qt/forms/ui_dialog108.h"
+#include "ui/qt/forms/ui_dialog109.h"
 
 namespace zentrix::ui {
 
@@ -97,6 +104,37 @@ void prepareControls(QDialog& dialog) {
   }
 }
 
+// The form as uic compiled it, still in dialog units.
+template <class Form>
+std::unique_ptr<QDialog> built() {
+  auto dialog = std::make_unique<QDialog>();
+  Form().setupUi(dialog.get());
+  return dialog;
+}
+
+std::unique_ptr<QDialog> builtForm(int templateId) {
+  switch (templateId) {
+    case 102:
+      return built<Ui::Dialog102>();
+    case 103:
+      return built<Ui::Dialog103>();
+    case 104:
+      return built<Ui::Dialog104>();
+    case 105:
+      return built<Ui::Dialog105>();
+    case 106:
+      return built<Ui::Dialog106>();
+    case 107:
+      return built<Ui::Dialog107>();
+    case 108:
+      return built<Ui::Dialog108>();
+    case 109:
+      return built<Ui::Dialog109>();
+    default:
+      return nullptr;
+  }
+}
+
 }  // namespace
 
 DialogUnitScale dialogUnitScale(const QFont& font) {
@@ -105,10 +143,6 @@ DialogUnitScale dialogUnitScale(const QFont& font) {
   const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
   const double averageWidth = metrics.horizontalAdvance(letters) / 52.0;
   return DialogUnitScale{averageWidth / 4.0, metrics.height() / 8.0};
-}
-
-QString formResourcePath(int templateId) {
-  return QStringLiteral(":/forms/dialog%1.ui").arg(templateId);
 }
 
 QString illustrationResourcePath(int bitmapId) {
@@ -127,12 +161,8 @@ QString illustrationResourcePath(int bitmapId) {
 }
 
 std::unique_ptr<QDialog> loadForm(int templateId) {
-  QFile file(formResourcePath(templateId));
-  if (!file.open(QIODevice::ReadOnly)) return nullptr;
-  QUiLoader loader;
-  std::unique_ptr<QWidget> widget(loader.load(&file, nullptr));
-  if (qobject_cast<QDialog*>(widget.get()) == nullptr) return nullptr;
-  std::unique_ptr<QDialog> dialog(static_cast<QDialog*>(widget.release()));
+  std::unique_ptr<QDialog> dialog = builtForm(templateId);
+  if (!dialog) return nullptr;
   layOutInPixels(*dialog);
   prepareControls(*dialog);
   return dialog;

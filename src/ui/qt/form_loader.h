@@ -1,5 +1,5 @@
-// Dialog templates as Qt Designer forms in the program's resources
-// (":/forms/dialogNNN.ui"), built at run time with QUiLoader.
+// Dialog templates as Qt Designer forms (resources/forms/dialogNNN.ui),
+// compiled into the program by uic at build time.
 //
 // Templates are drawn in dialog units, as dialog templates always were:
 // every geometry in a form is in units of a quarter of the dialog font's
@@ -7,7 +7,9 @@
 // them into pixels for the font actually in use, so a form keeps its
 // arrangement and stays readable whatever the font and the display scaling.
 //
-// Controls carry an int property "controlId"; illustrations are labels with
+// Controls carry an int property "controlId" and are named "control" and
+// their id; the build checks that every id the dialog logic names is in its
+// form (form_controls_check.cpp). Illustrations are labels with
 // an int property "bitmapId", drawn from the SVG files in
 // ":/illustrations/" at the label's size and the screen's pixel ratio.
 #pragma once
@@ -26,7 +28,6 @@ struct DialogUnitScale {
 };
 DialogUnitScale dialogUnitScale(const QFont& font);
 
-QString formResourcePath(int templateId);
 // The SVG drawn for an illustration bitmap id (105, 106, 107, 112); empty
 // for an unknown id.
 QString illustrationResourcePath(int bitmapId);
