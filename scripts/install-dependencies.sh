@@ -14,7 +14,9 @@ build_packages=(
   g++ cmake ninja-build pkg-config
   libcli11-dev
   # The dialog forms are compiled by uic, which qt6-base-dev-tools holds.
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+  qt6-base-dev qt6-base-dev-tools
+  # rsvg-convert renders the dialog illustrations from their SVG sources.
+  librsvg2-bin
 )
 # The tests, the fuzz targets, the format check (it lists the files with git)
 # and the benchmarks (their report is made with python3); strace shows that
@@ -27,10 +29,11 @@ test_packages=(
   # by its command), DXF by ezdxf.
   python3-meshio meshio-tools python3-ezdxf
 )
-# scripts/screenshots.sh, scripts/render-images.sh and the desktop road test.
+# scripts/screenshots.sh, scripts/render-images.sh (with rsvg-convert) and the
+# desktop road test.
 script_packages=(
   xvfb xauth xdotool fonts-dejavu-core
-  librsvg2-bin imagemagick
+  imagemagick
 )
 packages=("${build_packages[@]}" "${test_packages[@]}" "${script_packages[@]}")
 

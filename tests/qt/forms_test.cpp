@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -271,6 +272,18 @@ TEST(FormLayout, IllustrationsAreDrawnCrispAtTheScreenPixelRatio) {
   EXPECT_TRUE(pixmap.width() / pixmap.devicePixelRatio() >= label->contentsRect().width() - 1 ||
               pixmap.height() / pixmap.devicePixelRatio() >= label->contentsRect().height() - 1);
   dialog->hide();
+}
+
+// Each illustration is built in at its drawing's size and at twice that,
+// for displays scaled beyond 100 %.
+TEST(FormLayout, EveryIllustrationIsBuiltInAtOneAndTwiceItsSize) {
+  for (const int bitmapId : {105, 106, 107, 112}) {
+    const QString path = illustrationResourcePath(bitmapId);
+    const QImage once(path);
+    const QImage twice(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")));
+    ASSERT_FALSE(once.isNull()) << bitmapId;
+    EXPECT_EQ(twice.size(), once.size() * 2) << bitmapId;
+  }
 }
 
 }  // namespace

@@ -6,11 +6,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
 
@@ -50,6 +48,11 @@ void layOutInPixels(QDialog& dialog) {
   dialog.setFixedSize(inPixels(client.width(), scale.x), inPixels(client.height(), scale.y));
 }
 
+// The rendering at twice the drawing's size beside the one at its own.
+QString twiceAsLarge(QString path) {
+  return path.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+}
+
 // Draws an illustration whenever its label is shown or resized, at the
 // label's size and the pixel ratio of its screen, so it stays crisp.
 class IllustrationPainter final : public QObject {
@@ -68,15 +71,18 @@ class IllustrationPainter final : public QObject {
     const QSize area = label.contentsRect().size();
     const qreal ratio = label.devicePixelRatioF();
     if (area.isEmpty() || (area == paintedSize_ && ratio == paintedRatio_)) return;
-    QSvgRenderer renderer(illustrationResourcePath(label.property("bitmapId").toInt()));
-    if (!renderer.isValid()) return;
-    const QSizeF target = QSizeF(renderer.defaultSize()).scaled(QSizeF(area), Qt::KeepAspectRatio);
-    QImage image((target * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    painter.end();
-    QPixmap pixmap = QPixmap::fromImage(image);
+    const QString path = illustrationResourcePath(label.property("bitmapId").toInt());
+    QImage image(path);
+    if (image.isNull()) return;
+    const QSizeF target = QSizeF(image.size()).scaled(QSizeF(area), Qt::KeepAspectRatio);
+    const QSize pixels = (target * ratio).toSize();
+    // The larger rendering whenever the smaller one would be enlarged.
+    if (image.width() < pixels.width() || image.height() < pixels.height()) {
+      const QImage large(twiceAsLarge(path));
+      if (!large.isNull()) image = large;
+    }
+    QPixmap pixmap =
+        QPixmap::fromImage(image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     pixmap.setDevicePixelRatio(ratio);
     label.setAlignment(Qt::AlignCenter);
     label.setPixmap(pixmap);
@@ -148,13 +154,13 @@ DialogUnitScale dialogUnitScale(const QFont& font) {
 QString illustrationResourcePath(int bitmapId) {
   switch (bitmapId) {
     case 105:
-      return QStringLiteral(":/illustrations/element-kinds.svg");
+      return QStringLiteral(":/illustrations/element-kinds.png");
     case 106:
-      return QStringLiteral(":/illustrations/pyramid-frustum.svg");
+      return QStringLiteral(":/illustrations/pyramid-frustum.png");
     case 107:
-      return QStringLiteral(":/illustrations/one-direction-shrink.svg");
+      return QStringLiteral(":/illustrations/one-direction-shrink.png");
     case 112:
-      return QStringLiteral(":/illustrations/arch.svg");
+      return QStringLiteral(":/illustrations/arch.png");
     default:
       return {};
   }

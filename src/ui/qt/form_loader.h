@@ -10,8 +10,10 @@
 // Controls carry an int property "controlId" and are named "control" and
 // their id; the build checks that every id the dialog logic names is in its
 // form (form_controls_check.cpp). Illustrations are labels with
-// an int property "bitmapId", drawn from the SVG files in
-// ":/illustrations/" at the label's size and the screen's pixel ratio.
+// an int property "bitmapId", drawn at the label's size and the screen's
+// pixel ratio from their drawings in ":/illustrations/", rendered from the
+// SVG sources at build time at their own size (NAME.png) and twice that
+// (NAME@2x.png), the larger one used whenever the smaller would be enlarged.
 #pragma once
 
 #include <QDialog>
@@ -28,8 +30,8 @@ struct DialogUnitScale {
 };
 DialogUnitScale dialogUnitScale(const QFont& font);
 
-// The SVG drawn for an illustration bitmap id (105, 106, 107, 112); empty
-// for an unknown id.
+// The drawing (its 1x rendering) of an illustration bitmap id (105, 106,
+// 107, 112); empty for an unknown id.
 QString illustrationResourcePath(int bitmapId);
 
 // The form of a template, laid out in pixels; null when the program holds
