@@ -42,6 +42,16 @@ if [ -f "$stamp" ]; then
   exit 0
 fi
 
+# One build per cache entry at a time: a second caller waits for the first
+# one's result instead of building into the same folder beside it.
+mkdir -p "$cache_root"
+exec 9>"$prefix.lock"
+flock 9
+if [ -f "$stamp" ]; then
+  echo "$prefix"
+  exit 0
+fi
+
 if [ "$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null | cut -d+ -f1)" != "$qt_version" ]; then
   echo "build-qt-windows: the host Qt (qt6-base-dev) is not $qt_version" >&2
   exit 1
@@ -71,7 +81,6 @@ ensure_source_entry() {
 }
 
 ensure_source_entry
-mkdir -p "$cache_root"
 work=$prefix.build
 mkdir -p "$work"
 

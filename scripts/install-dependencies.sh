@@ -6,7 +6,9 @@
 # package it needs, never counting on a recommended one.
 #
 #   --windows  also the cross build for Windows and its test run: MinGW-w64
-#              (posix threads), GoogleTest's sources and Wine
+#              (posix threads), GoogleTest's sources, Wine with its fonts (so
+#              that the desktop program's texts render under Wine) and zip
+#              (scripts/build-windows-desktop.sh packs the program with it)
 set -euo pipefail
 
 # Compilers and the build.
@@ -39,7 +41,7 @@ packages=("${build_packages[@]}" "${test_packages[@]}" "${script_packages[@]}")
 
 # The Windows cross build and its test run under Wine (--windows).
 windows_packages=(
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 fonts-wine zip
 )
 
 for option in "$@"; do
