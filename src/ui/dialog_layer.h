@@ -147,8 +147,9 @@ class DialogHost {
   // A progress window for work named by `label`; it closes when released.
   virtual std::unique_ptr<ProgressWindow> startProgress(std::string_view label) = 0;
 
-  // The language of the standard buttons, the file dialog and the progress
-  // window (English until set); start-up sets it once.
+  // The language of the standard buttons, the file dialog, the progress
+  // window and the text window's Close button (English until set); start-up
+  // sets it once.
   virtual void setRomanian(bool romanian) = 0;
 
   // A message box with no owner window; callers close their progress

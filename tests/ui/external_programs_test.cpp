@@ -207,7 +207,8 @@ TEST_F(ExternalProgramsTest, WithoutATextEditorTheFileIsShownInTheProgramsOwnVie
       {"Doc/Zentrix-ReadMe-en.txt", "Read me first.\n"},
       {"Doc/Zentrix-ReadMe-ro.txt", "Cititi mai intai.\n"},
       {"bridge.dat", "My Bridge\n"}};
-  for (const auto& [name, text] : files) std::ofstream(folder.path() / name) << text;
+  for (const auto& [name, text] : files)
+    std::ofstream(folder.path() / name, std::ios::binary) << text;
   platform.current = folder.path().string() + "/bin";
   session.currentDir = platform.current;
   platform.existing = {folder.path().string() + "/\\Doc"};
