@@ -17,6 +17,11 @@
 //
 // Entries of lists are numbered from 1; selection 0 means none.
 // Nothing here throws through a handler.
+//
+// Captions: the window's title is the text of the template id; a label or a
+// group box that has no control id of its own (the template's "labelN" and
+// "groupN") is reached by `templateLabel(N)` and `templateGroup(N)`, so that
+// the dialog logic can give every caption of a template its text.
 #pragma once
 
 #include <functional>
@@ -37,6 +42,15 @@ using ControlId = int;
 
 inline constexpr ControlId kOkButton = 1;
 inline constexpr ControlId kCancelButton = 2;
+
+inline constexpr ControlId kTemplateLabels = 9000;
+inline constexpr ControlId kTemplateGroups = 9100;
+constexpr ControlId templateLabel(int n) {
+  return kTemplateLabels + n;
+}
+constexpr ControlId templateGroup(int n) {
+  return kTemplateGroups + n;
+}
 
 enum class EventKind { Initialised = 0, Clicked, TextChanged, SelectionChanged };
 
@@ -82,6 +96,9 @@ class Dialog {
 
   virtual void setText(ControlId control, std::string_view text) = 0;
   virtual std::string text(ControlId control) const = 0;
+  // The text shown when the pointer rests on a control; a button showing
+  // an image also takes it as its name for screen readers.
+  virtual void setToolTip(ControlId control, std::string_view text) = 0;
 
   virtual void setEnabled(ControlId control, bool enabled) = 0;
   virtual bool isEnabled(ControlId control) const = 0;
@@ -130,8 +147,9 @@ class DialogHost {
   // A progress window for work named by `label`; it closes when released.
   virtual std::unique_ptr<ProgressWindow> startProgress(std::string_view label) = 0;
 
-  // The language of the standard buttons, the file dialog and the progress
-  // window (English until set); start-up sets it once.
+  // The language of the standard buttons, the file dialog, the progress
+  // window and the text window's Close button (English until set); start-up
+  // sets it once.
   virtual void setRomanian(bool romanian) = 0;
 
   // A message box with no owner window; callers close their progress
@@ -148,6 +166,10 @@ class DialogHost {
                                                 std::string_view initialFolder,
                                                 std::string_view proposedName,
                                                 FileChoice choice) = 0;
+
+  // A read-only window on `text` with the title `title` and a Close button
+  // in the language set; it returns when the user closes it.
+  virtual void showText(std::string_view title, std::string_view text) = 0;
 
   // Shows the structure view window modally on `subject` of `model`; false
   // when this backend has no view (then nothing was shown).

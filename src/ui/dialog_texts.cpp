@@ -12,4 +12,8 @@ void showError(DialogHost& host, bool romanian, const model::Text& text, std::st
   host.showMessage(model::say(text, romanian), title, MessageButtons::Ok, MessageIcon::Error);
 }
 
+void showError(DialogHost& host, bool romanian, const model::Text& text, const model::Text& title) {
+  showError(host, romanian, text, model::say(title, romanian));
+}
+
 }  // namespace zentrix::ui

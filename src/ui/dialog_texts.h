@@ -18,5 +18,7 @@ std::string shownNumber(float value, int width, int digits);
 
 // An error box with an OK button and no owner, in Romanian with `romanian`.
 void showError(DialogHost& host, bool romanian, const model::Text& text, std::string_view title);
+// The same with the title in the language too.
+void showError(DialogHost& host, bool romanian, const model::Text& text, const model::Text& title);
 
 }  // namespace zentrix::ui

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "files/native_path.h"
+#include "files/platform_files.h"
 #include "model/number_text.h"
 #include "ui/ui_texts.h"
 
@@ -10,7 +11,6 @@ namespace zentrix::ui {
 
 namespace {
 
-constexpr const char* kProcessMessageTitle = "KARVEL: Process Message";
 constexpr const char* kLaunched = "Launched";
 constexpr const char* kFailedRunning = "* Failed Running";
 
@@ -31,6 +31,40 @@ std::optional<std::string> findOnPath(std::string_view name, std::string_view se
     start = end + 1;
   }
   return std::nullopt;
+}
+
+// The program's own viewer shows at most this much of a file: a Geometry
+// File of millions of elements would take minutes to lay out.
+constexpr std::size_t kShownTextLimit = std::size_t{16} << 20;
+
+// The first `limit` bytes of a regular file (`cut` when there was more);
+// nothing when it cannot be read.
+std::optional<std::string> fileStart(std::string_view modelPath, std::size_t limit, bool& cut) {
+  namespace platform = files::platform;
+  const std::filesystem::path path = files::nativePath(modelPath);
+  int error = 0;
+  if (platform::factsOf(path, error).kind != platform::PathKind::kRegular) return std::nullopt;
+  platform::ReadHandle file;
+  if (platform::openForReading(path, file) != 0) return std::nullopt;
+  std::string text;
+  std::array<char, 65536> block{};
+  for (;;) {
+    std::size_t got = 0;
+    if (file.read(block.data(), block.size(), got) != 0) return std::nullopt;
+    if (got == 0) return text;
+    text.append(block.data(), got);
+    if (text.size() > limit) {
+      text.resize(limit);
+      cut = true;
+      return text;
+    }
+  }
+}
+
+// The name of a file, after its last separator of either kind.
+std::string_view fileNameOf(std::string_view path) {
+  const std::size_t folderEnd = path.find_last_of("\\/");
+  return folderEnd == std::string_view::npos ? path : path.substr(folderEnd + 1);
 }
 
 // The current directory's path less its last three characters (a package's
@@ -147,23 +181,46 @@ bool ExternalPrograms::previewInstalled(const Session& session) {
 }
 
 void ExternalPrograms::showReadme(Session& session) {
-  launch(session, platform_.textViewer(), readmePath(session));
+  showInTextViewer(session, readmePath(session));
 }
 
 void ExternalPrograms::showInTextViewer(Session& session, std::string_view path) {
-  launch(session, platform_.textViewer(), std::string(path));
+  // A refusal for a full launch table has said why already.
+  if (launch(session, platform_.textViewer(), std::string(path), Failure::Quiet) ==
+      LaunchEnd::NotStarted)
+    showInOwnViewer(session, path);
+}
+
+void ExternalPrograms::showInOwnViewer(const Session& session, std::string_view path) {
+  const std::string_view file = model::trimRight(path);
+  bool cut = false;
+  std::optional<std::string> text = fileStart(file, kShownTextLimit, cut);
+  if (!text) {
+    host_.showMessage(model::say(texts::kTextNotReadable, session.romanian,
+                                 {files::modelPathText(files::nativePath(file))}),
+                      model::say(texts::kProcessMessageTitle, session.romanian), MessageButtons::Ok,
+                      MessageIcon::Error);
+    return;
+  }
+  if (cut)
+    *text += "\n" + model::say(texts::kTextCutShort, session.romanian,
+                               {std::to_string(kShownTextLimit >> 20)});
+  host_.showText(model::say(texts::kTextViewerTitle, session.romanian, {fileNameOf(file)}), *text);
 }
 
 void ExternalPrograms::preview(Session& session, std::string_view path) {
-  launch(session, previewProgram(session), "\"" + std::string(model::trimRight(path)) + "\"");
+  launch(session, previewProgram(session), "\"" + std::string(model::trimRight(path)) + "\"",
+         Failure::Reported);
 }
 
-void ExternalPrograms::launch(Session& session, std::string programPath, std::string programArgs) {
+ExternalPrograms::LaunchEnd ExternalPrograms::launch(Session& session, std::string programPath,
+                                                     std::string programArgs, Failure failure) {
   if (session.processCount >= kMaxLaunches) {
-    host_.showMessage(model::say(texts::kTooManyPrograms, session.romanian), kProcessMessageTitle,
-                      MessageButtons::Ok, MessageIcon::Error);
+    host_.showMessage(model::say(texts::kTooManyPrograms, session.romanian),
+                      model::say(texts::kProcessMessageTitle, session.romanian), MessageButtons::Ok,
+                      MessageIcon::Error);
     session.launchStatus = kFailedRunning;
-    return;
+    return LaunchEnd::Refused;
   }
   session.processCount += 1;
   LaunchRecord& record = session.launch(session.processCount);
@@ -178,14 +235,18 @@ void ExternalPrograms::launch(Session& session, std::string programPath, std::st
     record.processId = started->processId;
     record.launchState = 1;
     session.launchStatus = kLaunched;
-    return;
+    return LaunchEnd::Started;
   }
-  // Shown with the platform's separators: the program's own parts are
-  // joined with "\\", which elsewhere would mix with the folder's "/".
-  host_.showMessage(files::modelPathText(files::nativePath(application)) + ": Failed run!",
-                    kProcessMessageTitle, MessageButtons::Ok, MessageIcon::None);
   record.launchState = -1;
   session.launchStatus = kFailedRunning;
+  if (failure == Failure::Quiet) return LaunchEnd::NotStarted;
+  // Shown with the platform's separators: the program's own parts are
+  // joined with "\\", which elsewhere would mix with the folder's "/".
+  host_.showMessage(model::say(texts::kFailedRun, session.romanian,
+                               {files::modelPathText(files::nativePath(application))}),
+                    model::say(texts::kProcessMessageTitle, session.romanian), MessageButtons::Ok,
+                    MessageIcon::None);
+  return LaunchEnd::NotStarted;
 }
 
 void ExternalPrograms::endLaunchedPrograms(const Session& session) {

@@ -102,8 +102,12 @@ class ExternalPrograms {
   // Whether the preview program is there to be started.
   bool previewInstalled(const Session& session);
 
+  // The text viewer on the readme, or on `path` (the Zentrix Input File or
+  // the Geometry File). When no text viewer can be started, the file is shown
+  // in the host's own read-only window instead (`DialogHost::showText`),
+  // the first 16 MB of a larger one; a file that cannot be read is named in a
+  // message.
   void showReadme(Session& session);
-  // The text viewer on `path` (the Zentrix Input File or the Geometry File).
   void showInTextViewer(Session& session, std::string_view path);
   // The preview program on `path`, handed over between double quotes.
   void preview(Session& session, std::string_view path);
@@ -114,7 +118,13 @@ class ExternalPrograms {
   void deleteBaseGeometryFiles(const Session& session);
 
  private:
-  void launch(Session& session, std::string programPath, std::string programArgs);
+  // Whether a failed start is reported in a message or left to the caller.
+  enum class Failure { Reported, Quiet };
+  // Refused: the launch table is full (the message said so).
+  enum class LaunchEnd { Started, Refused, NotStarted };
+  LaunchEnd launch(Session& session, std::string programPath, std::string programArgs,
+                   Failure failure);
+  void showInOwnViewer(const Session& session, std::string_view path);
   bool choose(std::string_view title, std::string& output, std::string_view proposed,
               FileChoice choice);
 

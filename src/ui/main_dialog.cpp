@@ -11,6 +11,7 @@
 #include "files/input_file.h"
 #include "generation/generate_sequence.h"
 #include "model/number_text.h"
+#include "ui/dialog_captions.h"
 #include "ui/dialogs/coordinates_dialog.h"
 #include "ui/dialogs/element_types_dialog.h"
 #include "ui/dialogs/expansion_parameter_dialogs.h"
@@ -24,14 +25,9 @@ namespace {
 
 using namespace main_controls;
 
-constexpr const char* kMessageTitle = "ZENTRIX Message";
-constexpr const char* kGenerationWarningTitle = "Zentrix Message";
-constexpr const char* kCreateMessageTitle = "Create Message";
 constexpr const char* kDefaultTitle = "My Problem";
 
 constexpr std::array<const char*, 3> kDirectionEntries = {"X", "Y", "Z"};
-constexpr std::array<const char*, 4> kExpansionTypeEntries = {
-    "Prismatic", "Pyramidal", "1-direction Shrink", "ARCH (Symmetric)"};
 
 // Widths of the number edits: only the first characters are read, so that a
 // node or element count cannot open lists of billions of entries. The number
@@ -148,7 +144,8 @@ class MainDialog {
   bool mayClose();
 
   void showError(const std::string& text) {
-    host_.showMessage(text, kMessageTitle, MessageButtons::Ok, MessageIcon::Error);
+    host_.showMessage(text, model::say(texts::kMessageTitle, session_.romanian), MessageButtons::Ok,
+                      MessageIcon::Error);
   }
   // Runs a handler's work; whatever goes wrong is shown, never thrown on.
   template <class Work>
@@ -175,7 +172,7 @@ void MainDialog::guarded(Work&& work) {
 }
 
 MainDialogEnd MainDialog::run() {
-  std::unique_ptr<Dialog> dialog = host_.createDialog(kMainDialogTemplate);
+  std::unique_ptr<Dialog> dialog = createDialogIn(host_, kMainDialogTemplate, session_.romanian);
   dialog_ = dialog.get();
   registerHandlers();
   fillLists();
@@ -201,7 +198,8 @@ MainDialogEnd MainDialog::run() {
 bool MainDialog::mayClose() {
   if (inputsOf(model_) == savedInputs_) return true;
   const MessageAnswer answer =
-      host_.showMessage(model::say(texts::kUnsavedChanges, session_.romanian), kMessageTitle,
+      host_.showMessage(model::say(texts::kUnsavedChanges, session_.romanian),
+                        model::say(texts::kMessageTitle, session_.romanian),
                         MessageButtons::SaveDiscardCancel, MessageIcon::Question);
   if (answer == MessageAnswer::Discard) return true;
   if (answer != MessageAnswer::Save) return false;
@@ -289,9 +287,10 @@ void MainDialog::fillLists() {
   dialog_->setSelection(kDegreesOfFreedom, 0);
   setDirectionEntries(3);
   dialog_->setSelection(kDirection, 0);
-  dialog_->setEntryCount(kExpansionType, static_cast<int>(kExpansionTypeEntries.size()));
-  for (int entry = 1; entry <= static_cast<int>(kExpansionTypeEntries.size()); ++entry)
-    dialog_->setEntryText(kExpansionType, entry, kExpansionTypeEntries[entry - 1]);
+  const auto& types = captions::kExpansionTypes;
+  dialog_->setEntryCount(kExpansionType, static_cast<int>(types.size()));
+  for (int entry = 1; entry <= static_cast<int>(types.size()); ++entry)
+    dialog_->setEntryText(kExpansionType, entry, model::say(types[entry - 1], session_.romanian));
   dialog_->setSelection(kExpansionType, 0);
 }
 
@@ -504,8 +503,8 @@ class DesktopGenerateCaller final : public generation::GenerateCaller {
   DesktopGenerateCaller(DialogHost& host, bool romanian) : host_(host), romanian_(romanian) {}
 
   bool goOnDespite(const std::string& warning) override {
-    return host_.showMessage(warning, kGenerationWarningTitle, MessageButtons::YesNo,
-                             MessageIcon::Information) == MessageAnswer::Yes;
+    return host_.showMessage(warning, model::say(texts::kGenerationWarningTitle, romanian_),
+                             MessageButtons::YesNo, MessageIcon::Information) == MessageAnswer::Yes;
   }
 
   model::Outcome withProgress(
@@ -533,7 +532,8 @@ generation::GenerateEnd MainDialog::runGeneration() {
 
 bool MainDialog::saveData() {
   const std::string previousPath = session_.inputFilePath;
-  if (!programs_.selectFile("Select Zentrix File", session_.inputFilePath, FileChoice::Save))
+  if (!programs_.selectFile(model::say(texts::kSelectZentrixFile, session_.romanian),
+                            session_.inputFilePath, FileChoice::Save))
     return false;
   model::Outcome written = model::Outcome::success();
   bool cancelled = false;
@@ -573,8 +573,8 @@ void MainDialog::onGeometryControl(ControlId control) {
 void MainDialog::create() {
   const std::string previousPath = session_.geometryFilePath;
   const std::string previousShown = dialog_->text(kGeometryFilePath);
-  if (!programs_.selectGeometryFile("Select/Create KARVEL Geometry File", session_.geometryFilePath,
-                                    session_))
+  if (!programs_.selectGeometryFile(model::say(texts::kSelectGeometryFile, session_.romanian),
+                                    session_.geometryFilePath, session_))
     return;
   dialog_->setText(kGeometryFilePath, model::trimRight(session_.geometryFilePath));
   if (const int chosen = dialog_->selection(kExpansionType); chosen > 0)
@@ -596,7 +596,8 @@ void MainDialog::create() {
     return;
   }
   host_.showMessage(files::geometryCreatedMessage(session_.geometryFilePath, session_.romanian),
-                    kCreateMessageTitle, MessageButtons::Ok, MessageIcon::Information);
+                    model::say(texts::kCreateMessageTitle, session_.romanian), MessageButtons::Ok,
+                    MessageIcon::Information);
   dialog_->setEnabled(kView, true);
   dialog_->setEnabled(kPreviewStructure, true);
 }
@@ -607,7 +608,8 @@ void MainDialog::loadOldFile() {
     const std::string previousOldFile = session_.oldFilePath;
     const std::string previousInputFile = session_.inputFilePath;
     const bool previouslyLoaded = session_.oldFileLoaded;
-    if (!programs_.selectFile("Select Old ZentrixInputFile", session_.oldFilePath)) {
+    if (!programs_.selectFile(model::say(texts::kSelectOldFile, session_.romanian),
+                              session_.oldFilePath)) {
       session_.oldFileLoaded = false;
       return;
     }
@@ -631,8 +633,8 @@ void MainDialog::loadOldFile() {
     if (!loaded.message.empty()) text += "\n\n" + loaded.message;
     // Cancel goes back to the model as it was: the failed load changed
     // nothing, and ending the program here would lose the user's work.
-    if (host_.showMessage(text, kMessageTitle, MessageButtons::RetryCancel, MessageIcon::Error) !=
-        MessageAnswer::Retry)
+    if (host_.showMessage(text, model::say(texts::kMessageTitle, session_.romanian),
+                          MessageButtons::RetryCancel, MessageIcon::Error) != MessageAnswer::Retry)
       return;
   }
 }

@@ -1,7 +1,7 @@
 // The texts of the desktop program's dialogs: messages, questions and the
 // labels of its progress windows. {1} ... {9} are filled by `model::say` in
-// the order each comment gives. The dialog templates' own captions stay in
-// the templates.
+// the order each comment gives. The dialog templates' own captions are in
+// caption_texts.h.
 #pragma once
 
 #include "model/text.h"
@@ -9,6 +9,20 @@
 namespace zentrix::ui::texts {
 
 using model::Text;
+
+// The titles of message boxes and file dialogs.
+inline constexpr Text kMessageTitle{"ZENTRIX Message", "Mesaj ZENTRIX"};
+inline constexpr Text kGenerationWarningTitle{"Zentrix Message", "Mesaj Zentrix"};
+inline constexpr Text kCreateMessageTitle{"Create Message", "Mesaj Creare"};
+inline constexpr Text kCoordinatesMessageTitle{"Dialog2 Message", "Mesaj Dialog2"};
+inline constexpr Text kTopologyMessageTitle{"Dialog3 Message", "Mesaj Dialog3"};
+inline constexpr Text kParameterMessageTitle{"Dialog4 Message", "Mesaj Dialog4"};
+inline constexpr Text kProcessMessageTitle{"KARVEL: Process Message", "KARVEL: Mesaj de proces"};
+inline constexpr Text kSelectOldFile{"Select Old ZentrixInputFile",
+                                     "Alegeti fisierul Zentrix Input File existent"};
+inline constexpr Text kSelectZentrixFile{"Select Zentrix File", "Alegeti fisierul Zentrix"};
+inline constexpr Text kSelectGeometryFile{"Select/Create KARVEL Geometry File",
+                                          "Alegeti/Creati fisierul Geometry File KARVEL"};
 
 // The main dialog.
 inline constexpr Text kUnexpectedError{"Unexpected error.", "Eroare neasteptata."};
@@ -28,8 +42,25 @@ inline constexpr Text kTooManyPrograms{
     "Prea multe programe lansate (100): inchideti ZENTRIX si porniti-l din nou pentru a lansa "
     "altele."};
 inline constexpr Text kReadMeFile{"\\Zentrix-ReadMe-en.txt", "\\Zentrix-ReadMe-ro.txt"};
+// {1} the program.
+inline constexpr Text kFailedRun{"{1}: Failed run!", "{1}: Lansare esuata!"};
+// The program's own viewer, when no text editor can be started. {1} the
+// file's name.
+inline constexpr Text kTextViewerTitle{"ZENTRIX - {1} (read only)", "ZENTRIX - {1} (doar citire)"};
+// {1} the path.
+inline constexpr Text kTextNotReadable{"The file cannot be read: {1}",
+                                       "Fisierul nu poate fi citit: {1}"};
+// {1} the number of megabytes shown.
+inline constexpr Text kTextCutShort{"[... only the first {1} MB of the file are shown here ...]",
+                                    "[... aici se arata doar primii {1} MB ai fisierului ...]"};
 
 // The Coordinates and Topology dialogs.
+inline constexpr Text kCoordinatesPrompt2{
+    "Input Coordinates X, Y:\nSeparators: Space(s); Comma",
+    "Introduceti coordonatele X, Y:\nSeparatori: spatiu(i); virgula"};
+inline constexpr Text kCoordinatesPrompt3{
+    "Input Coordinates X, Y, Z:\nSeparators: Space(s); Comma",
+    "Introduceti coordonatele X, Y, Z:\nSeparatori: spatiu(i); virgula"};
 inline constexpr Text kNoNodeSelected{"No Node Selected", "Nu s-a selectat nici un nod."};
 inline constexpr Text kWrongCoordinates{"Wrong Coordinates String.", "Sir eronat de coordonate."};
 inline constexpr Text kNoElementSelected{"No Element Selected", "Nu s-a selectat nci un element."};

@@ -16,7 +16,7 @@ inline constexpr Text kViewIso{"Iso", "Izo"};
 inline constexpr Text kViewNumbers{"Numbers", "Numere"};
 inline constexpr Text kViewLegend{"Legend", "Legenda"};
 // {1} the format, as "SVG".
-inline constexpr Text kViewExport{"Export {1}...", "Export {1}..."};
+inline constexpr Text kViewExport{"Export {1}...", "Exportare {1}..."};
 inline constexpr Text kViewClose{"Close", "Inchide"};
 inline constexpr Text kViewHint{
     "Drag: orbit   Shift+drag or middle button: pan   Wheel: zoom   Click: facts",
@@ -26,7 +26,7 @@ inline constexpr Text kViewHint{
 inline constexpr Text kViewCounts{"{1} nodes, {2} elements", "{1} noduri, {2} elemente"};
 inline constexpr Text kViewNothingPicked{"Nothing here.", "Nimic aici."};
 // {1} the format.
-inline constexpr Text kViewExportTitle{"Export {1}", "Export {1}"};
+inline constexpr Text kViewExportTitle{"Export {1}", "Exportare {1}"};
 // {1} the path.
 inline constexpr Text kViewExported{"Written: {1}", "Scris: {1}"};
 

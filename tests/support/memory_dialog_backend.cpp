@@ -60,6 +60,15 @@ std::string MemoryDialog::text(ControlId control_) const {
   return found == nullptr ? std::string{} : found->text;
 }
 
+void MemoryDialog::setToolTip(ControlId control_, std::string_view text) {
+  control(control_).toolTip = std::string(text);
+}
+
+std::string MemoryDialog::toolTip(ControlId control_) const {
+  const Control* found = find(control_);
+  return found == nullptr ? std::string{} : found->toolTip;
+}
+
 void MemoryDialog::setEnabled(ControlId control_, bool enabled) {
   control(control_).enabled = enabled;
 }

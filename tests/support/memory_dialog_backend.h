@@ -54,6 +54,7 @@ class MemoryDialog final : public Dialog {
   int selection(ControlId list) const override;
   void setText(ControlId control, std::string_view text) override;
   std::string text(ControlId control) const override;
+  void setToolTip(ControlId control, std::string_view text) override;
   void setEnabled(ControlId control, bool enabled) override;
   bool isEnabled(ControlId control) const override;
   void setChecked(ControlId checkBox, bool checked) override;
@@ -72,12 +73,14 @@ class MemoryDialog final : public Dialog {
   void userCancel() { userClose(kCancelButton); }        // Escape / close box
 
   bool running() const noexcept { return running_; }
+  std::string toolTip(ControlId control) const;
   std::optional<ImageId> image(ControlId control) const;
   bool hasHandler(ControlId control) const { return handlers_.count(control) != 0; }
 
  private:
   struct Control {
     std::string text;
+    std::string toolTip;
     std::vector<std::string> entries;
     int selection = 0;
     bool enabled = true;
@@ -136,6 +139,13 @@ class MemoryDialogHost final : public DialogHost {
   void offerStructureView(bool offered) { structureViewOffered_ = offered; }
   const std::vector<ViewSubject>& structureViews() const noexcept { return structureViews_; }
 
+  // The texts shown in the host's own text window, in order.
+  struct ShownText {
+    std::string title;
+    std::string text;
+  };
+  const std::vector<ShownText>& shownTexts() const noexcept { return shownTexts_; }
+
   // Templates in the order they were opened.
   const std::vector<int>& openedTemplates() const noexcept { return opened_; }
 
@@ -151,6 +161,9 @@ class MemoryDialogHost final : public DialogHost {
   std::optional<std::string> chooseFile(std::string_view title, std::string_view initialFolder,
                                         std::string_view proposedName, FileChoice choice) override;
   void setRomanian(bool romanian) override { romanian_ = romanian; }
+  void showText(std::string_view title, std::string_view text) override {
+    shownTexts_.push_back({std::string(title), std::string(text)});
+  }
   bool romanian() const noexcept { return romanian_; }
   int openProgressWindows() const noexcept { return *openProgress_; }
 
@@ -164,6 +177,7 @@ class MemoryDialogHost final : public DialogHost {
   std::vector<ShownMessage> messages_;
   std::vector<FileRequest> fileRequests_;
   std::vector<int> opened_;
+  std::vector<ShownText> shownTexts_;
   std::vector<std::string> progressLabels_;
   double cancelAt_ = 2.0;
   bool romanian_ = false;

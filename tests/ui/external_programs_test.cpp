@@ -3,10 +3,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <set>
 
 #include "fake_platform.h"
 #include "support/memory_dialog_backend.h"
+#include "support/scratch_folder.h"
 
 namespace zentrix::ui {
 namespace {
@@ -192,6 +195,59 @@ TEST_F(ExternalProgramsTest, BaseGeometryFilesAreDeletedOnlyForAPath) {
   session.baseGeometryPath = "C:\\dat\\bridge-BaseModule.dat   ";
   programs.deleteBaseGeometryFiles(session);
   EXPECT_THAT(platform.deletedPatterns, ElementsAre("C:\\dat\\bridge-BaseModule.dat"));
+}
+
+// Without a text editor that starts, Help, View and View Saved File show
+// the file in the program's own read-only window, titled in the session's
+// language, instead of an English "Failed run!" and nothing to read.
+TEST_F(ExternalProgramsTest, WithoutATextEditorTheFileIsShownInTheProgramsOwnViewer) {
+  const zentrix::testing::ScratchFolder folder;
+  std::filesystem::create_directories(folder.path() / "Doc");
+  const std::pair<const char*, const char*> files[] = {
+      {"Doc/Zentrix-ReadMe-en.txt", "Read me first.\n"},
+      {"Doc/Zentrix-ReadMe-ro.txt", "Cititi mai intai.\n"},
+      {"bridge.dat", "My Bridge\n"}};
+  for (const auto& [name, text] : files)
+    std::ofstream(folder.path() / name, std::ios::binary) << text;
+  platform.current = folder.path().string() + "/bin";
+  session.currentDir = platform.current;
+  platform.existing = {folder.path().string() + "/\\Doc"};
+  platform.unstartable = {platform.viewer};
+  struct Case {
+    bool romanian;
+    bool readme;
+    const char* title;
+    const char* text;
+  };
+  const Case cases[] = {
+      {false, true, "ZENTRIX - Zentrix-ReadMe-en.txt (read only)", "Read me first.\n"},
+      {true, true, "ZENTRIX - Zentrix-ReadMe-ro.txt (doar citire)", "Cititi mai intai.\n"},
+      {true, false, "ZENTRIX - bridge.dat (doar citire)", "My Bridge\n"},
+  };
+  for (const Case& c : cases) {
+    session.romanian = c.romanian;
+    if (c.readme)
+      programs.showReadme(session);
+    else
+      programs.showInTextViewer(session, folder.file("bridge.dat") + "   ");
+    ASSERT_FALSE(host.shownTexts().empty());
+    EXPECT_EQ(host.shownTexts().back().title, c.title);
+    EXPECT_EQ(host.shownTexts().back().text, c.text);
+  }
+  EXPECT_EQ(host.shownTexts().size(), 3u);
+  EXPECT_TRUE(host.messages().empty());
+  EXPECT_EQ(session.launchStatus, "* Failed Running");
+}
+
+TEST_F(ExternalProgramsTest, FileTheOwnViewerCannotReadIsNamedInTheSessionsLanguage) {
+  platform.unstartable = {platform.viewer};
+  session.romanian = true;
+  programs.showInTextViewer(session, "/no/such/folder/a.dat");
+  EXPECT_TRUE(host.shownTexts().empty());
+  ASSERT_EQ(host.messages().size(), 1u);
+  EXPECT_EQ(host.messages()[0].title, "KARVEL: Mesaj de proces");
+  EXPECT_NE(host.messages()[0].text.find("Fisierul nu poate fi citit: "), std::string::npos);
+  EXPECT_NE(host.messages()[0].text.find("a.dat"), std::string::npos);
 }
 
 TEST(TextViewerLookup, FollowsTheSettingThenTheEditorListThenXdgOpen) {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/cli_texts.h"
 #include "cli/render_texts.h"
@@ -16,6 +18,7 @@
 #include "model/field_labels.h"
 #include "model/model_texts.h"
 #include "model/text.h"
+#include "ui/dialog_captions.h"
 #include "ui/dialogs/model_check_texts.h"
 #include "ui/qt/qt_texts.h"
 #include "ui/ui_texts.h"
@@ -207,6 +210,22 @@ const NamedText kEveryText[] = {
     {"ui_texts_kWrongEndNodes", ui::texts::kWrongEndNodes},
     {"ui_texts_kZeroEndNodes", ui::texts::kZeroEndNodes},
     {"ui_texts_kWrongFootCoordinates", ui::texts::kWrongFootCoordinates},
+    {"ui_texts_kMessageTitle", ui::texts::kMessageTitle},
+    {"ui_texts_kGenerationWarningTitle", ui::texts::kGenerationWarningTitle},
+    {"ui_texts_kCreateMessageTitle", ui::texts::kCreateMessageTitle},
+    {"ui_texts_kCoordinatesMessageTitle", ui::texts::kCoordinatesMessageTitle},
+    {"ui_texts_kTopologyMessageTitle", ui::texts::kTopologyMessageTitle},
+    {"ui_texts_kParameterMessageTitle", ui::texts::kParameterMessageTitle},
+    {"ui_texts_kProcessMessageTitle", ui::texts::kProcessMessageTitle},
+    {"ui_texts_kSelectOldFile", ui::texts::kSelectOldFile},
+    {"ui_texts_kSelectZentrixFile", ui::texts::kSelectZentrixFile},
+    {"ui_texts_kSelectGeometryFile", ui::texts::kSelectGeometryFile},
+    {"ui_texts_kFailedRun", ui::texts::kFailedRun},
+    {"ui_texts_kTextViewerTitle", ui::texts::kTextViewerTitle},
+    {"ui_texts_kTextNotReadable", ui::texts::kTextNotReadable},
+    {"ui_texts_kTextCutShort", ui::texts::kTextCutShort},
+    {"ui_texts_kCoordinatesPrompt2", ui::texts::kCoordinatesPrompt2},
+    {"ui_texts_kCoordinatesPrompt3", ui::texts::kCoordinatesPrompt3},
     {"ui_qt_texts_kYes", ui::qt_texts::kYes},
     {"ui_qt_texts_kNo", ui::qt_texts::kNo},
     {"ui_qt_texts_kRetry", ui::qt_texts::kRetry},
@@ -214,6 +233,7 @@ const NamedText kEveryText[] = {
     {"ui_qt_texts_kSave", ui::qt_texts::kSave},
     {"ui_qt_texts_kDiscard", ui::qt_texts::kDiscard},
     {"ui_qt_texts_kOpen", ui::qt_texts::kOpen},
+    {"ui_qt_texts_kClose", ui::qt_texts::kClose},
     {"ui_qt_texts_kLookIn", ui::qt_texts::kLookIn},
     {"ui_qt_texts_kFileName", ui::qt_texts::kFileName},
     {"ui_qt_texts_kFilesOfType", ui::qt_texts::kFilesOfType},
@@ -296,6 +316,32 @@ TEST_P(TextCatalogue, BothLanguagesArePlainAsciiAndNotEmpty) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Every, TextCatalogue, ::testing::ValuesIn(kEveryText),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+// The captions of the dialog templates and the entries of their lists.
+std::vector<NamedText> everyCaption() {
+  // A deque: the names stay where they are while more are added.
+  static std::deque<std::string> names;
+  std::vector<NamedText> captions;
+  for (int templateId = 102; templateId <= 108; ++templateId)
+    for (const auto& caption : ui::captionsOf(templateId)) {
+      names.push_back("template" + std::to_string(templateId) + "_" +
+                      std::to_string(caption.control) +
+                      (caption.part == ui::captions::Part::ToolTip ? "_tip" : ""));
+      captions.push_back({names.back().c_str(), caption.text});
+    }
+  for (const auto& entry : ui::captions::kExpansionTypes) {
+    names.push_back("expansionType" + std::to_string(captions.size()));
+    captions.push_back({names.back().c_str(), entry});
+  }
+  for (const auto& entry : ui::captions::kArchKinds) {
+    names.push_back("archKind" + std::to_string(captions.size()));
+    captions.push_back({names.back().c_str(), entry});
+  }
+  return captions;
+}
+
+INSTANTIATE_TEST_SUITE_P(Captions, TextCatalogue, ::testing::ValuesIn(everyCaption()),
                          [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "model/free_form.h"
 #include "model/number_text.h"
+#include "ui/dialog_captions.h"
 #include "ui/dialog_texts.h"
 #include "ui/dialogs/entry_lists.h"
 #include "ui/ui_texts.h"
@@ -17,7 +18,7 @@ namespace {
 using Ids = CoordinatesControls;
 
 constexpr std::size_t kCoordinateTextWidth = 260;
-constexpr const char* kTitle = "Dialog2 Message";
+constexpr const model::Text& kTitle = texts::kCoordinatesMessageTitle;
 
 // What the dialog remembers between events while it is open. The node the
 // user works on is always the one selected in the node list.
@@ -46,9 +47,10 @@ bool holdsNode(const model::Model& model, std::int64_t node) {
          node <= std::min<std::int64_t>(model.base.baseCoords.rows(), model.base.baseNodeCount);
 }
 
-std::string promptText(const model::Model& model) {
-  return model.base.dofPerNode == 2 ? "Input Coordinates X, Y:\nSeparators: Space(s); Comma"
-                                    : "Input Coordinates X, Y, Z:\nSeparators: Space(s); Comma";
+std::string promptText(const model::Model& model, bool romanian) {
+  return model::say(
+      model.base.dofPerNode == 2 ? texts::kCoordinatesPrompt2 : texts::kCoordinatesPrompt3,
+      romanian);
 }
 
 // The text shown for a node: its coordinates joined by two blanks. A node not
@@ -111,7 +113,7 @@ void applyCoordinates(Dialog& dialog, DialogHost& host, model::Model& model, boo
 }  // namespace
 
 void runCoordinatesDialog(model::Model& model, const Session& session, DialogHost& host) {
-  auto dialog = host.createDialog(Ids::kTemplate);
+  auto dialog = createDialogIn(host, Ids::kTemplate, session.romanian);
   CoordinatesState state;
 
   dialog->onEvent(Ids::kNodeList,
@@ -126,7 +128,7 @@ void runCoordinatesDialog(model::Model& model, const Session& session, DialogHos
   const int nodeCount = model.base.baseNodeCount;
   fillNumberedList(*dialog, Ids::kNodeList, nodeCount);
   fillProcessedList(*dialog, Ids::kProcessedList, nodeCount, session.oldFileLoaded);
-  dialog->setText(Ids::kPrompt, promptText(model));
+  dialog->setText(Ids::kPrompt, promptText(model, session.romanian));
   dialog->runModal();
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/number_text.h"
+#include "ui/dialog_captions.h"
 #include "ui/dialog_texts.h"
 
 namespace zentrix::ui {
@@ -73,7 +74,7 @@ void showTypes(Dialog& dialog, model::Model& model, const Session& session) {
 }  // namespace
 
 void runElementTypesDialog(model::Model& model, const Session& session, DialogHost& host) {
-  auto dialog = host.createDialog(Ids::kTemplate);
+  auto dialog = createDialogIn(host, Ids::kTemplate, session.romanian);
   const Handler store = [&model](Dialog& d, ControlId, EventKind) { storeTypes(d, model); };
   for (int type = 1; type <= model::kKindCount; ++type) {
     dialog->onEvent(nameEdit(type), store);

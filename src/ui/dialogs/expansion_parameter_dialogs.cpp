@@ -6,6 +6,7 @@
 
 #include "model/free_form.h"
 #include "model/number_text.h"
+#include "ui/dialog_captions.h"
 #include "ui/dialog_texts.h"
 #include "ui/ui_texts.h"
 
@@ -39,7 +40,7 @@ void readVertexFoot(model::Model& model, bool romanian, DialogHost& host) {
   for (int axis = 1; axis <= coordinateCount(model); ++axis)
     targets.emplace_back(&model.expansion.vertexFoot[static_cast<std::size_t>(axis - 1)]);
   if (!model::readFreeForm(model.expansion.vertexFootText, targets))
-    showError(host, romanian, texts::kWrongFootCoordinates, "Dialog4 Message");
+    showError(host, romanian, texts::kWrongFootCoordinates, texts::kParameterMessageTitle);
 }
 
 // The shrink directions offered: the structure's axes other than the
@@ -68,7 +69,7 @@ void fillList(Dialog& dialog, ControlId list, const std::vector<std::string>& en
 
 void runPyramidDialog(model::Model& model, const Session& session, DialogHost& host) {
   using Ids = PyramidControls;
-  auto dialog = host.createDialog(Ids::kTemplate);
+  auto dialog = createDialogIn(host, Ids::kTemplate, session.romanian);
   dialog->onEvent(Ids::kShrinkRatioEdit, [&model](Dialog& d, ControlId control, EventKind) {
     model.expansion.pyramidShrinkRatio = numberIn(d, control);
   });
@@ -77,7 +78,6 @@ void runPyramidDialog(model::Model& model, const Session& session, DialogHost& h
         model::trimRight(model::firstChars(d.text(control), model::kVertexFootTextWidth)));
   });
 
-  dialog->setText(Ids::kHint, "Separators: space(s); comma.");
   if (session.oldFileLoaded) {
     model.expansion.vertexFootText = vertexFootShown(model);
     dialog->setText(Ids::kShrinkRatioEdit, shownNumber(model.expansion.pyramidShrinkRatio, 14, 6));
@@ -93,7 +93,7 @@ void runPyramidDialog(model::Model& model, const Session& session, DialogHost& h
 
 void runShrinkDialog(model::Model& model, const Session& session, DialogHost& host) {
   using Ids = ShrinkControls;
-  auto dialog = host.createDialog(Ids::kTemplate);
+  auto dialog = createDialogIn(host, Ids::kTemplate, session.romanian);
   dialog->onEvent(Ids::kShrinkRatioEdit, [&model](Dialog& d, ControlId control, EventKind) {
     model.expansion.shrinkRatio = numberIn(d, control);
   });
@@ -118,7 +118,7 @@ void runShrinkDialog(model::Model& model, const Session& session, DialogHost& ho
 
 void runArchDialog(model::Model& model, const Session& session, DialogHost& host) {
   using Ids = ArchControls;
-  auto dialog = host.createDialog(Ids::kTemplate);
+  auto dialog = createDialogIn(host, Ids::kTemplate, session.romanian);
   dialog->onEvent(Ids::kHalfSpanEdit, [&model](Dialog& d, ControlId control, EventKind) {
     model.expansion.halfSpanText =
         std::string(model::firstChars(d.text(control), kNumberTextWidth));
@@ -133,7 +133,9 @@ void runArchDialog(model::Model& model, const Session& session, DialogHost& host
     model.expansion.archKind = d.selection(control);
   });
 
-  fillList(*dialog, Ids::kKindList, {"Circular", "Parabolic"});
+  fillList(*dialog, Ids::kKindList,
+           {model::say(captions::kArchKinds[0], session.romanian),
+            model::say(captions::kArchKinds[1], session.romanian)});
   if (!session.oldFileLoaded) {
     model.expansion.halfSpanText.clear();
     model.expansion.archHeightText.clear();

@@ -5,6 +5,7 @@
 
 #include "model/free_form.h"
 #include "model/number_text.h"
+#include "ui/dialog_captions.h"
 #include "ui/dialog_texts.h"
 #include "ui/dialogs/entry_lists.h"
 #include "ui/ui_texts.h"
@@ -16,7 +17,7 @@ namespace {
 using Ids = TopologyControls;
 
 constexpr std::size_t kEndNodesTextWidth = 30;
-constexpr const char* kTitle = "Dialog3 Message";
+constexpr const model::Text& kTitle = texts::kTopologyMessageTitle;
 
 struct TopologyState {
   std::string endNodesText;
@@ -84,7 +85,7 @@ void applyEndNodes(Dialog& dialog, DialogHost& host, model::Model& model, bool r
 }  // namespace
 
 void runTopologyDialog(model::Model& model, const Session& session, DialogHost& host) {
-  auto dialog = host.createDialog(Ids::kTemplate);
+  auto dialog = createDialogIn(host, Ids::kTemplate, session.romanian);
   TopologyState state;
 
   dialog->onEvent(Ids::kElementList,

@@ -9,6 +9,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,12 +17,16 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QProgressDialog>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
 
@@ -30,6 +35,7 @@
 #include "ui/qt/form_loader.h"
 #include "ui/qt/qt_texts.h"
 #include "ui/qt/structure_view.h"
+#include "ui/ui_texts.h"
 
 namespace zentrix::ui {
 
@@ -147,7 +153,7 @@ QtDialog::QtDialog(int templateId, std::unique_ptr<QDialog> window, const QtDial
 
 void QtDialog::reportFailure(const char* what) const {
   QMessageBox box(
-      QMessageBox::Critical, QStringLiteral("ZENTRIX Message"),
+      QMessageBox::Critical, qtText(texts::kMessageTitle, host_.romanian()),
       qtText(qt_texts::kUnexpectedError, host_.romanian()).arg(QString::fromUtf8(what)));
   execMessage(box, host_.romanian());
 }
@@ -194,11 +200,32 @@ QWidget* QtDialog::control(ControlId id) const {
   return found == controls_.end() ? nullptr : found->second.data();
 }
 
+namespace {
+
+// A label or group box without a control id of its own: the template's
+// "labelN" or "groupN", reached by templateLabel(N) or templateGroup(N).
+std::optional<ControlId> captionId(const QWidget& widget) {
+  static const QRegularExpression name(QStringLiteral("^(label|group)([1-9][0-9]?)$"));
+  const QRegularExpressionMatch match = name.match(widget.objectName());
+  if (!match.hasMatch()) return std::nullopt;
+  const int n = match.captured(2).toInt();
+  if (match.captured(1) == QLatin1String("label") && qobject_cast<const QLabel*>(&widget))
+    return templateLabel(n);
+  if (match.captured(1) == QLatin1String("group") && qobject_cast<const QGroupBox*>(&widget))
+    return templateGroup(n);
+  return std::nullopt;
+}
+
+}  // namespace
+
 void QtDialog::connectControls() {
   QDialog* window = window_.get();
   for (QWidget* widget : window->findChildren<QWidget*>()) {
     const QVariant property = widget->property("controlId");
-    if (!property.isValid()) continue;
+    if (!property.isValid()) {
+      if (const std::optional<ControlId> caption = captionId(*widget)) controls_[*caption] = widget;
+      continue;
+    }
     const ControlId id = property.toInt();
     controls_[id] = widget;
     if (auto* button = as<QAbstractButton>(widget)) {
@@ -340,6 +367,14 @@ std::string QtDialog::text(ControlId id) const {
   return {};
 }
 
+void QtDialog::setToolTip(ControlId id, std::string_view text) {
+  QWidget* widget = control(id);
+  if (widget == nullptr) return;
+  widget->setToolTip(toQt(text));
+  auto* button = as<QAbstractButton>(widget);
+  if (button != nullptr && button->text().isEmpty()) button->setAccessibleName(toQt(text));
+}
+
 void QtDialog::setEnabled(ControlId id, bool enabled) {
   if (QWidget* widget = control(id)) widget->setEnabled(enabled);
 }
@@ -372,7 +407,7 @@ void QtDialog::setImage(ControlId id, ImageId image) {
   if (button == nullptr) return;
   // The caption stays reachable for tool tips and screen readers.
   if (button->toolTip().isEmpty()) button->setToolTip(button->text());
-  button->setAccessibleName(button->text());
+  if (!button->text().isEmpty()) button->setAccessibleName(button->text());
   button->setText(QString());
   button->setIcon(*icon);
   // The image at the size stored in its file, as large as fits the button.
@@ -638,6 +673,27 @@ std::optional<std::string> QtDialogHost::chooseFile(std::string_view title,
       continue;
     return fromQt(QDir::toNativeSeparators(chosen.absoluteFilePath()));
   }
+}
+
+void QtDialogHost::showText(std::string_view title, std::string_view text) {
+  QDialog window(QApplication::activeModalWidget());
+  window.setObjectName(QStringLiteral("textViewer"));
+  window.setWindowTitle(toQt(title));
+  auto* page = new QPlainTextEdit(&window);
+  page->setObjectName(QStringLiteral("text"));
+  page->setReadOnly(true);
+  page->setLineWrapMode(QPlainTextEdit::NoWrap);
+  page->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  page->setPlainText(toQt(text));
+  auto* close = new QPushButton(qtText(qt_texts::kClose, romanian_), &window);
+  close->setObjectName(QStringLiteral("close"));
+  close->setDefault(true);
+  QObject::connect(close, &QPushButton::clicked, &window, &QDialog::accept);
+  auto* layout = new QVBoxLayout(&window);
+  layout->addWidget(page);
+  layout->addWidget(close, 0, Qt::AlignRight);
+  window.resize(820, 640);
+  window.exec();
 }
 
 bool QtDialogHost::showStructureView(const model::Model& model, ViewSubject subject) {

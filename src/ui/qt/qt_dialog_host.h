@@ -51,6 +51,7 @@ class QtDialog final : public Dialog {
   int selection(ControlId list) const override;
   void setText(ControlId control, std::string_view text) override;
   std::string text(ControlId control) const override;
+  void setToolTip(ControlId control, std::string_view text) override;
   void setEnabled(ControlId control, bool enabled) override;
   bool isEnabled(ControlId control) const override;
   void setChecked(ControlId checkBox, bool checked) override;
@@ -99,6 +100,9 @@ class QtDialogHost final : public DialogHost {
   std::optional<std::string> chooseFile(std::string_view title, std::string_view initialFolder,
                                         std::string_view proposedName, FileChoice choice) override;
   void setRomanian(bool romanian) override { romanian_ = romanian; }
+  // A window of its own ("textViewer") over the active dialog, the text in
+  // a read-only, fixed-pitch page ("text"), and a Close button ("close").
+  void showText(std::string_view title, std::string_view text) override;
   bool showStructureView(const model::Model& model, ViewSubject subject) override;
   bool romanian() const noexcept { return romanian_; }
 

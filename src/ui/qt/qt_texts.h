@@ -16,6 +16,7 @@ inline constexpr Text kCancel{"Cancel", "Anulare"};
 inline constexpr Text kSave{"&Save", "&Salvare"};
 inline constexpr Text kDiscard{"&Discard", "&Renuntare"};
 inline constexpr Text kOpen{"&Open", "&Deschidere"};
+inline constexpr Text kClose{"&Close", "&Inchide"};
 inline constexpr Text kLookIn{"Look in:", "Cauta in:"};
 inline constexpr Text kFileName{"File name:", "Nume fisier:"};
 inline constexpr Text kFilesOfType{"Files of type:", "Tip fisier:"};

@@ -267,7 +267,7 @@ TEST(CoordinatesApply, MessagesInRomanian) {
   ASSERT_EQ(host.messages().size(), 2u);
   EXPECT_EQ(host.messages()[0].text, "Nu s-a selectat nici un nod.");
   EXPECT_EQ(host.messages()[1].text, "Sir eronat de coordonate.");
-  EXPECT_EQ(host.messages()[1].title, "Dialog2 Message");
+  EXPECT_EQ(host.messages()[1].title, "Mesaj Dialog2");
 }
 
 TEST(CoordinatesApply, WithoutAChosenNodeTellsTheUserAndChangesNothing) {
