@@ -27,7 +27,7 @@ inline constexpr Text kTooManyPrograms{
     "Too many programs started (100): close ZENTRIX and start it again to launch more.",
     "Prea multe programe lansate (100): inchideti ZENTRIX si porniti-l din nou pentru a lansa "
     "altele."};
-inline constexpr Text kReadMeFile{"\\Zentrix-ReadMe-en.txt", "\\Zentrix-ReadMe-ro.txt"};
+inline constexpr Text kReadMeFile{"Zentrix-ReadMe-en.txt", "Zentrix-ReadMe-ro.txt"};
 
 // The Coordinates and Topology dialogs.
 inline constexpr Text kNoNodeSelected{"No Node Selected", "Nu s-a selectat nici un nod."};
