@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "cli/cli_generate.h"
+#include "cli/cli_texts.h"
+#include "cli/command_paths.h"
 #include "files/file_texts.h"
 #include "files/input_file.h"
 #include "generation/generate_sequence.h"
@@ -21,8 +23,8 @@ namespace {
 constexpr const char* kCheckExitCodesText =
     "Exit codes:\n"
     "  0  the model check found nothing\n"
-    "  1  the input file could not be read or holds wrong data, or GENERATE\n"
-    "     refused the data\n"
+    "  1  the input file could not be read or holds wrong data, GENERATE\n"
+    "     refused the data, or the findings could not be printed\n"
     "  2  usage error on the command line\n"
     "  4  the model check found something (the findings are listed)\n";
 
@@ -71,6 +73,10 @@ int runCheck(const CheckRequest& request, const ProgressDisplay& display, std::o
   const bool romanian = languageIsRomanian(request.language, err);
   model::setStartValues(model, romanian);
   model.base.lastNodesInBase0 = request.base0Last == "on";
+  if (const auto problem = pathsProblem(request.input, {}, romanian)) {
+    err << *problem << '\n';
+    return kExitUsage;
+  }
   if (!loadCommandInput(model, request.input, romanian, err)) return kExitFailure;
   CheckGenerateCaller caller(display, err);
   const generation::GenerateResult generated =
@@ -83,7 +89,8 @@ int runCheck(const CheckRequest& request, const ProgressDisplay& display, std::o
   const std::vector<generation::Finding> findings = generation::checkModel(model);
   const std::vector<std::string> lines = generation::findingLines(findings, romanian);
   for (std::size_t i = 0; i < lines.size(); ++i) out << (i == 0 ? "" : "  ") << lines[i] << '\n';
-  out.flush();
+  if (!printedAll(out, err, model::say(texts::kStandardOutputUnwritable, romanian)))
+    return kExitFailure;
   return findings.empty() ? kExitSuccess : kExitFindings;
 }
 

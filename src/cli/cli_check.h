@@ -33,7 +33,8 @@ struct CheckRequest {
 void describeCheck(CLI::App& check, CheckRequest& request);
 
 // 0 for a clean model, kExitFindings when there are findings, 1 when the
-// file cannot be loaded or GENERATE refuses its data or is interrupted.
+// file cannot be loaded, GENERATE refuses its data or is interrupted, or
+// `out` cannot take the findings; 2 for an empty INPUT.
 int runCheck(const CheckRequest& request, const ProgressDisplay& display, std::ostream& out,
              std::ostream& err);
 

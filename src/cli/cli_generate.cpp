@@ -13,6 +13,7 @@
 #include "cli/cli_exports.h"
 #include "cli/cli_render.h"
 #include "cli/cli_texts.h"
+#include "cli/command_paths.h"
 #include "files/file_texts.h"
 #include "files/geometry_file.h"
 #include "files/input_file.h"
@@ -45,12 +46,6 @@ struct GenerateRequest {
   std::string base0Last = "on";
   bool force = false;
   ExportPaths exports;
-};
-
-// One file the run writes, in the order they are written.
-struct Output {
-  const char* option;
-  std::string path;
 };
 
 constexpr const char* kExitCodesText =
@@ -171,38 +166,11 @@ std::vector<Output> requestedOutputs(const GenerateRequest& request) {
   if (request.geometryGiven) outputs.push_back({"--geometry", request.geometry});
   if (request.saveGiven) outputs.push_back({"--save", request.save});
   if (request.baseModule)
-    outputs.push_back(
-        {"--base-module", files::baseModuleGeometryPath(model::trimRight(request.input))});
+    outputs.push_back({"--base-module", files::baseModuleGeometryPath(request.input)});
   for (std::size_t i = 0; i < kExportOptions.size(); ++i)
     if (request.exports.given[i])
       outputs.push_back({kExportOptions[i].option, request.exports.paths[i]});
   return outputs;
-}
-
-// A path as messages quote it.
-std::string shown(const std::string& path) {
-  return "\"" + model::escapedControls(path) + "\"";
-}
-
-// Refuses, before anything is read or written, an empty path, two outputs
-// naming one file, and an output other than --save naming the input (which
-// would destroy the model the run was asked to read).
-std::optional<std::string> usageProblem(const GenerateRequest& request,
-                                        const std::vector<Output>& outputs, bool romanian) {
-  if (request.input.empty()) return model::say(texts::kInputPathEmpty, romanian);
-  for (const Output& output : outputs)
-    if (output.path.empty()) return model::say(texts::kPathEmpty, romanian, {output.option});
-  for (std::size_t i = 0; i < outputs.size(); ++i) {
-    for (std::size_t j = i + 1; j < outputs.size(); ++j)
-      if (files::namesSameFile(outputs[i].path, outputs[j].path))
-        return model::say(texts::kSameFile, romanian,
-                          {outputs[i].option, outputs[j].option, shown(outputs[j].path)});
-    if (std::string_view(outputs[i].option) != "--save" &&
-        files::namesSameFile(outputs[i].path, request.input))
-      return model::say(texts::kNamesTheInput, romanian,
-                        {outputs[i].option, shown(outputs[i].path)});
-  }
-  return std::nullopt;
 }
 
 std::uint64_t sizeBound(const Output& output, const model::Model& model, bool romanian) {
@@ -257,17 +225,17 @@ bool writeAll(const std::vector<Output>& outputs, const model::Model& model, boo
   return reported(staged.commit(), err);
 }
 
-// What the run wrote, on `out`; false when `out` cannot take it.
-bool sayWritten(const std::vector<Output>& outputs, bool romanian, std::ostream& out) {
+// What the run wrote, on `out`; false (said on `err`) when `out` cannot take it.
+bool sayWritten(const std::vector<Output>& outputs, bool romanian, std::ostream& out,
+                std::ostream& err) {
   for (const Output& output : outputs) {
     const std::string_view option = output.option;
     if (option == "--geometry") out << files::geometryCreatedMessage(output.path, romanian) << '\n';
     if (option == "--base-module")
-      out << model::say(texts::kBaseModuleCreated, romanian, {shown(output.path)}) << '\n';
+      out << model::say(texts::kBaseModuleCreated, romanian, {shownPath(output.path)}) << '\n';
     if (exportFormatOf(option)) out << files::exportCreatedMessage(output.path, romanian) << '\n';
   }
-  out.flush();
-  return static_cast<bool>(out);
+  return printedAll(out, err, model::say(texts::kStandardOutputLost, romanian));
 }
 
 int generate(const GenerateRequest& request, const ProgressDisplay& display, std::ostream& out,
@@ -279,7 +247,7 @@ int generate(const GenerateRequest& request, const ProgressDisplay& display, std
   if (const auto warning = files::sourceDateEpochWarning(romanian)) err << *warning << '\n';
 
   const std::vector<Output> outputs = requestedOutputs(request);
-  if (const auto problem = usageProblem(request, outputs, romanian)) {
+  if (const auto problem = pathsProblem(request.input, outputs, romanian)) {
     err << *problem << '\n';
     return kExitUsage;
   }
@@ -306,11 +274,7 @@ int generate(const GenerateRequest& request, const ProgressDisplay& display, std
     return kExitFailure;
   }
   if (!writeAll(outputs, model, romanian, display, err)) return kExitFailure;
-  if (!sayWritten(outputs, romanian, out)) {
-    err << model::say(texts::kStandardOutputLost, romanian) << '\n';
-    return kExitFailure;
-  }
-  return kExitSuccess;
+  return sayWritten(outputs, romanian, out, err) ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace
@@ -343,11 +307,8 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
     const int code = app.exit(error, out, err);
-    out.flush();
-    if (!out) {
-      err << "Cannot write to the standard output.\n";
+    if (!printedAll(out, err, model::say(texts::kStandardOutputUnwritable, false)))
       return kExitFailure;
-    }
     return code == 0 ? kExitSuccess : kExitUsage;
   }
   if (check->parsed()) return runCheck(checkRequest, display, out, err);

@@ -8,6 +8,7 @@
 
 #include "cli/cli_generate.h"
 #include "cli/cli_texts.h"
+#include "cli/command_paths.h"
 #include "cli/render_texts.h"
 #include "drawing/camera.h"
 #include "drawing/drawing_source.h"
@@ -61,10 +62,6 @@ class RenderGenerateCaller final : public generation::GenerateCaller {
  private:
   std::ostream& err_;
 };
-
-std::string shownPath(const std::string& path) {
-  return "\"" + model::escapedControls(path) + "\"";
-}
 
 }  // namespace
 
@@ -131,6 +128,10 @@ int runRender(RenderRequest request, const CLI::App& render, std::ostream& out, 
     return kExitUsage;
   }
 #endif
+  if (const auto problem = pathsProblem(request.input, {{"-o", request.picture}}, romanian)) {
+    err << *problem << '\n';
+    return kExitUsage;
+  }
 
   if (!loadCommandInput(model, request.input, romanian, err)) return kExitFailure;
   if (!request.baseModule) {
@@ -164,6 +165,8 @@ int runRender(RenderRequest request, const CLI::App& render, std::ostream& out, 
     return kExitFailure;
   }
   out << model::say(texts::kPictureWritten, romanian, {shownPath(request.picture)}) << '\n';
+  if (!printedAll(out, err, model::say(texts::kPictureWrittenOutputLost, romanian)))
+    return kExitFailure;
   return kExitSuccess;
 }
 

@@ -18,6 +18,9 @@ inline constexpr Text kSameFile{"{1} and {2} name the same file {3}; nothing was
 // {1} the option, {2} the path.
 inline constexpr Text kNamesTheInput{"{1} names the input file {2}; nothing was written.",
                                      "{1} numeste fisierul de intrare {2}; nu s-a scris nimic."};
+// {1} the option, {2} the path.
+inline constexpr Text kPathHoldsControl{"{1}: the path {2} holds a control character",
+                                        "{1}: calea {2} contine un caracter de control"};
 // {1} the path, as the progress line's task.
 inline constexpr Text kWriting{"Writing {1}", "Se scrie {1}"};
 // {1} the path.
@@ -28,5 +31,7 @@ inline constexpr Text kNothingGenerated{"Nothing was generated; --force answers 
 inline constexpr Text kStandardOutputLost{
     "Cannot write to the standard output; the files were written.",
     "Nu se poate scrie la iesirea standard; fisierele au fost scrise."};
+inline constexpr Text kStandardOutputUnwritable{"Cannot write to the standard output.",
+                                                "Nu se poate scrie la iesirea standard."};
 
 }  // namespace zentrix::app::texts

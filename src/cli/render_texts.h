@@ -19,5 +19,8 @@ inline constexpr Text kBadSize{
     "--size {1}: se asteapta LATIMExINALTIME, fiecare intre 16 si 16384 pixeli"};
 // {1} the path.
 inline constexpr Text kPictureWritten{"Picture written: {1}.", "Imagine scrisa: {1}."};
+inline constexpr Text kPictureWrittenOutputLost{
+    "Cannot write to the standard output; the picture was written.",
+    "Nu se poate scrie la iesirea standard; imaginea a fost scrisa."};
 
 }  // namespace zentrix::app::texts

@@ -20,5 +20,8 @@ inline constexpr Text kUnclassifiedKind{"no kind", "fara tip"};
 // {1} number, {2} coordinates.
 inline constexpr Text kNodeFacts{"Node {1}: {2}", "Nod {1}: {2}"};
 inline constexpr Text kNodeBlocked{" (blocked)", " (blocat)"};
+// Why a PNG picture was not written, after "Cannot write the file ...: ".
+inline constexpr Text kPngNotEncoded{"the picture could not be encoded as PNG",
+                                     "imaginea nu a putut fi codificata ca PNG"};
 
 }  // namespace zentrix::drawing::texts

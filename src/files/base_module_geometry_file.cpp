@@ -81,7 +81,7 @@ std::string baseModuleGeometryPath(std::string_view oldFilePath) {
 
 model::Outcome writeBaseModuleGeometryFile(const model::BaseModule& base, std::string_view path,
                                            bool romanian, StagedFiles* staged) {
-  const std::string pathText(model::trimRight(path));
+  const std::string pathText(path);
   const std::int64_t nodes = base.baseNodeCount < 0 ? 0 : base.baseNodeCount;
   if (auto fault = nonFiniteCoordinate(base.baseCoords, nodes, romanian))
     return model::Outcome::failure(*fault);

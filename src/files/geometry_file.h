@@ -26,8 +26,8 @@ struct GeometryParts {
 // The parts of `model`, with the structure's inputs (`structureInputs`).
 GeometryParts geometryParts(const model::Model& model, bool romanian);
 
-// Writes the Geometry File of the generated structure at `path` (cut at a
-// NUL, trailing blanks ignored). Reports a file it cannot create or write (the
+// Writes the Geometry File of the generated structure at `path`, taken
+// exactly as given, also in the end line. Reports a file it cannot create or write (the
 // old file stays intact); the caller shows `geometryCreatedMessage` on
 // success. Refuses, writing nothing, a NaN or infinite coordinate (naming the
 // node and axis) or area (naming the type), and arrays shorter than their
@@ -47,7 +47,7 @@ std::string geometryCreatedMessage(std::string_view geometryFilePath, bool roman
 // Never cut to a width: a cut path would name another file.
 std::string baseModuleGeometryPath(std::string_view oldFilePath);
 
-// Writes the Base module alone at `path` (trailing blanks ignored), which is
+// Writes the Base module alone at `path` (taken exactly as given), which is
 // `baseModuleGeometryPath` of the Old File. Nodes or end nodes not entered
 // yet are written as 0; a NaN or infinite coordinate is refused like the
 // Geometry File's.

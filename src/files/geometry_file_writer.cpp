@@ -20,13 +20,6 @@ namespace {
 
 using namespace geometry_layout;
 
-// The path as the file and the message quote it: up to a NUL character when
-// the text holds one, else without trailing blanks.
-std::string_view geometryPathText(std::string_view path) {
-  const auto nul = path.find('\0');
-  return nul != std::string_view::npos ? path.substr(0, nul) : model::trimRight(path);
-}
-
 void writeBlockedNodesLine(TextFileOutput& out, std::int64_t first, std::int64_t last,
                            int nodeWidth, int dofPerNode) {
   constexpr std::string_view kGap = "   ";
@@ -135,12 +128,11 @@ model::Outcome writeGeometryLines(const GeometryParts& parts, std::string_view p
 
 model::Outcome writeGeometryFile(const GeometryParts& parts, std::string_view path,
                                  model::Progress* progress, StagedFiles* staged) {
-  const std::string_view pathText = geometryPathText(path);
   if (auto refusal = refusalToWrite(parts)) return model::Outcome::failure(*refusal);
   try {
-    return writeGeometryLines(parts, pathText, progress, staged);
+    return writeGeometryLines(parts, path, progress, staged);
   } catch (const std::bad_alloc&) {
-    return refusedWrite(pathText, notEnoughMemory(parts.romanian), parts.romanian);
+    return refusedWrite(path, notEnoughMemory(parts.romanian), parts.romanian);
   }
 }
 
@@ -154,8 +146,7 @@ GeometryParts geometryParts(const model::Model& model, bool romanian) {
 
 std::string geometryCreatedMessage(std::string_view geometryFilePath, bool romanian) {
   // The whole path, however long: a cut path would name another file.
-  return model::say(texts::kGeometryCreated, romanian,
-                    {model::escapedControls(geometryPathText(std::string(geometryFilePath)))});
+  return model::say(texts::kGeometryCreated, romanian, {model::escapedControls(geometryFilePath)});
 }
 
 }  // namespace zentrix::files

@@ -11,7 +11,7 @@
 
 namespace zentrix::files {
 
-// Loads the file at `oldFilePath` (trailing blanks ignored). The file is read
+// Loads the file at `oldFilePath`, taken exactly as given. The file is read
 // into copies of the model's Base module, expansion and element types, which
 // replace the model's parts whole only when the whole read succeeded: a failed
 // load changes nothing. The outcome of a failure gives the reason with the
@@ -50,9 +50,8 @@ struct InputFileParts {
 InputFileParts inputFileParts(const model::Model& model, bool structureBelongsToInputs,
                               bool romanian);
 
-// Writes the Zentrix Input File at `path` (cut at a NUL, trailing blanks
-// ignored). Reports a file it cannot create or write; never leaves a
-// half-written file in place of the old one; never changes the parts.
+// Writes the Zentrix Input File at `path`, taken exactly as given. Reports a file it cannot create
+// or write; never leaves a half-written file in place of the old one; never changes the parts.
 // Refuses, before creating anything, parts whose tables are smaller than
 // their counts or which hold a real that is not finite (naming it: "node 5
 // coordinate 2 = NaN ..."). When `progress` answers false the file is

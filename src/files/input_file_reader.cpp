@@ -623,7 +623,7 @@ model::Outcome loadInputText(model::Model& model, std::string_view text, std::st
 }
 
 model::Outcome loadInputFile(model::Model& model, std::string_view oldFilePath, bool romanian) {
-  const std::string path(model::trimRight(oldFilePath));
+  const std::string path(oldFilePath);
   std::string text;
   try {
     if (Outcome outcome = readInputPart(path, romanian, text); !outcome) return outcome;

@@ -65,13 +65,6 @@ std::string lineText(std::string_view text) {
   return line;
 }
 
-// The path as the model holds it: up to a NUL, else without trailing blanks.
-std::string pathOf(const std::string& text) {
-  const std::size_t nul = text.find('\0');
-  if (nul != std::string::npos) return text.substr(0, nul);
-  return std::string(model::trimRight(text));
-}
-
 // The model's tables must be at least as large as the counts that walk
 // them; anything else is a fault of the caller, reported instead of read
 // out of bounds.
@@ -287,7 +280,7 @@ std::optional<std::string> refusalOf(const InputFileParts& m, const std::string&
 
 model::Outcome writeInputFile(const InputFileParts& parts, std::string_view path,
                               model::Progress* progress, StagedFiles* staged) {
-  std::string pathText = pathOf(std::string(path));
+  std::string pathText(path);
   if (auto refusal = refusalOf(parts, pathText)) return Outcome::failure(std::move(*refusal));
   try {
     return InputFileWriter(parts, pathText, progress, staged).write();

@@ -14,12 +14,13 @@ namespace {
 
 constexpr const char* kEnglishCode = "English";
 
-// "dir" + "\" + name, without doubling a separator the folder already ends in.
+// "dir" + separator + name, without doubling a separator the folder already
+// ends in.
 std::string joined(std::string_view folder, std::string_view name) {
   folder = model::trimRight(folder);
   if (folder.empty()) return std::string(name);
   std::string path(folder);
-  if (path.back() != '\\' && path.back() != '/') path += '\\';
+  if (path.back() != '\\' && path.back() != '/') path += kFolderSeparator;
   return path + std::string(name);
 }
 

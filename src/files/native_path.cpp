@@ -1,17 +1,11 @@
 #include "files/native_path.h"
 
-#include <algorithm>
-
 #include "files/platform_files.h"
 
 namespace zentrix::files {
 
 std::filesystem::path nativePath(std::string_view modelPath) {
-  std::string text(modelPath);
-#if !defined(_WIN32)
-  std::replace(text.begin(), text.end(), '\\', '/');
-#endif
-  return platform::pathFromUtf8(text);
+  return platform::pathFromUtf8(std::string(modelPath));
 }
 
 std::string modelPathText(const std::filesystem::path& path) {

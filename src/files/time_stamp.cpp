@@ -12,9 +12,25 @@ namespace zentrix::files {
 
 namespace {
 
-// Years 1000 to 9999 in every time zone: a day inside the ends in UTC.
-constexpr long long kFirstSecond = -30610224000LL + 86400;  // 1000-01-02 UTC
-constexpr long long kLastSecond = 253402300799LL - 86400;   // 9999-12-30 UTC
+// Years 1000 to 9999 in UTC; a moment near the ends is taken when its local
+// year is one of them, which no zone moves by more than two days.
+constexpr long long kFirstSecond = -30610224000LL;  // 1000-01-01 00:00:00 UTC
+constexpr long long kLastSecond = 253402300799LL;   // 9999-12-31 23:59:59 UTC
+constexpr long long kZoneMargin = 2 * 86400;
+
+bool localTime(std::time_t moment, std::tm& local) {
+#if defined(_WIN32)
+  return localtime_s(&local, &moment) == 0;
+#else
+  return localtime_r(&moment, &local) != nullptr;
+#endif
+}
+
+bool hasFourDigitLocalYear(long long seconds) {
+  std::tm local{};
+  return localTime(static_cast<std::time_t>(seconds), local) && local.tm_year + 1900 >= 1000 &&
+         local.tm_year + 1900 <= 9999;
+}
 
 enum class EpochState { kUnset, kValid, kMalformed, kOutOfRange };
 
@@ -25,10 +41,11 @@ EpochState sourceDateEpoch(long long& seconds) {
   const auto result = std::from_chars(epoch, end, seconds);
   if (result.ec == std::errc::result_out_of_range) return EpochState::kOutOfRange;
   if (result.ec != std::errc{} || result.ptr != end) return EpochState::kMalformed;
-  if (seconds < kFirstSecond || seconds > kLastSecond) return EpochState::kOutOfRange;
+  if (seconds < kFirstSecond - kZoneMargin || seconds > kLastSecond + kZoneMargin)
+    return EpochState::kOutOfRange;
   if (sizeof(std::time_t) < 8 && (seconds < INT32_MIN || seconds > INT32_MAX))
     return EpochState::kOutOfRange;
-  return EpochState::kValid;
+  return hasFourDigitLocalYear(seconds) ? EpochState::kValid : EpochState::kOutOfRange;
 }
 
 std::time_t momentOfWriting() {
@@ -41,11 +58,7 @@ std::time_t momentOfWriting() {
 
 std::string timeStampLine(std::time_t moment) {
   std::tm local{};
-#if defined(_WIN32)
-  localtime_s(&local, &moment);
-#else
-  localtime_r(&moment, &local);
-#endif
+  localTime(moment, local);
   char text[64];
   std::snprintf(text, sizeof text, "%02d/%02d/%04d   %02d:%02d:%02d", local.tm_mday,
                 local.tm_mon + 1, local.tm_year + 1900, local.tm_hour, local.tm_min, local.tm_sec);

@@ -1,8 +1,9 @@
 // The date line every written file ends with: "dd/mm/yyyy   hh:mm:ss" of the
 // local time. When SOURCE_DATE_EPOCH is set (seconds since 1970), that moment
 // is used instead of the clock, so that outputs are reproducible; a value
-// that is not a whole number of seconds, or lies outside the years 1000 to
-// 9999 (which the line's four digits hold), is not used: the clock is.
+// that is not a whole number of seconds, or whose local time lies outside
+// the years 1000 to 9999 (which the line's four digits hold), is not used:
+// the clock is.
 #pragma once
 
 #include <ctime>

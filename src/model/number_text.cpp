@@ -451,6 +451,11 @@ std::string_view trimLeft(std::string_view text) {
   return first == std::string_view::npos ? std::string_view{} : text.substr(first);
 }
 
+std::string_view pathInField(std::string_view field) {
+  const auto nul = field.find('\0');
+  return nul != std::string_view::npos ? field.substr(0, nul) : trimRight(field);
+}
+
 std::string_view firstChars(std::string_view text, std::size_t width) {
   return text.substr(0, std::min(width, text.size()));
 }

@@ -81,6 +81,10 @@ float textToReal(std::string_view text);
 // The meaningful value of a fixed-width text.
 std::string_view trimRight(std::string_view text);
 std::string_view trimLeft(std::string_view text);
+// The path a path field holds: up to its first NUL character, or when it
+// holds none, without trailing blanks. For the desktop program's fields;
+// the writers and the reader take a path exactly as they are given it.
+std::string_view pathInField(std::string_view field);
 // The first `width` characters of a text (a field cut to its width).
 std::string_view firstChars(std::string_view text, std::size_t width);
 

@@ -42,14 +42,28 @@ std::size_t utf8Length(std::string_view text, std::size_t at) {
   return length;
 }
 
+// U+0080 to U+009F, the C1 controls, as UTF-8: C2 80 to C2 9F.
+bool isC1ControlAt(std::string_view text, std::size_t at) {
+  return at + 1 < text.size() && static_cast<unsigned char>(text[at]) == 0xc2 &&
+         static_cast<unsigned char>(text[at + 1]) <= 0x9f;
+}
+
 }  // namespace
 
 std::string escapedControls(std::string_view text) {
+  constexpr char kHex[] = "0123456789abcdef";
+  const bool utf8 = isValidUtf8(text);
   std::string shown;
   shown.reserve(text.size());
-  for (const char c : text) {
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
     const auto byte = static_cast<unsigned char>(c);
-    if (!isControl(byte)) {
+    if (utf8 && isC1ControlAt(text, at)) {
+      const auto value = static_cast<unsigned char>(text[++at]);
+      shown += "\\u00";
+      shown += kHex[value >> 4];
+      shown += kHex[value & 0xf];
+    } else if (!isControl(byte)) {
       shown += c;
     } else if (c == '\n') {
       shown += "\\n";
@@ -58,13 +72,20 @@ std::string escapedControls(std::string_view text) {
     } else if (c == '\t') {
       shown += "\\t";
     } else {
-      constexpr char kHex[] = "0123456789abcdef";
       shown += "\\x";
       shown += kHex[byte >> 4];
       shown += kHex[byte & 0xf];
     }
   }
   return shown;
+}
+
+bool holdsControlCharacter(std::string_view text) {
+  const bool utf8 = isValidUtf8(text);
+  for (std::size_t at = 0; at < text.size(); ++at)
+    if (isControl(static_cast<unsigned char>(text[at])) || (utf8 && isC1ControlAt(text, at)))
+      return true;
+  return false;
 }
 
 void blankControls(std::string& text) {

@@ -7,7 +7,9 @@
 #include <cmath>
 #include <memory>
 
+#include "drawing/drawing_texts.h"
 #include "files/text_file_output.h"
+#include "files/writer_checks.h"
 
 namespace zentrix::picture {
 
@@ -207,6 +209,7 @@ QImage renderImage(const drawing::DrawingSource& source, const drawing::Camera& 
                    const drawing::DrawOptions& options) {
   const auto application = guiApplicationIfMissing();
   QImage image(camera.width(), camera.height(), QImage::Format_RGB32);
+  if (image.isNull()) return image;  // no memory for its pixels
   std::vector<drawing::ScreenPoint> screen;
   drawing::projectNodes(source, camera, screen);
   {
@@ -220,16 +223,25 @@ QImage renderImage(const drawing::DrawingSource& source, const drawing::Camera& 
 
 model::Outcome writePngPicture(const drawing::DrawingSource& source, const drawing::Camera& camera,
                                const drawing::DrawOptions& options, const std::string& path) {
-  QByteArray bytes;
-  {
-    const QImage image = renderImage(source, camera, options);
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+  const bool romanian = options.romanian;
+  try {
+    QByteArray bytes;
+    {
+      const QImage image = renderImage(source, camera, options);
+      if (image.isNull())
+        return files::refusedWrite(path, files::notEnoughMemory(romanian), romanian);
+      QBuffer buffer(&bytes);
+      if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG") || bytes.isEmpty())
+        return files::refusedWrite(path, model::say(drawing::texts::kPngNotEncoded, romanian),
+                                   romanian);
+    }
+    // Encoded whole first: the file is replaced only by a complete picture.
+    files::TextFileOutput out(path, romanian);
+    if (out.open()) out.writeBlock(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return out.finish();
+  } catch (const std::bad_alloc&) {
+    return files::refusedWrite(path, files::notEnoughMemory(romanian), romanian);
   }
-  files::TextFileOutput out(path, options.romanian);
-  if (out.open()) out.writeBlock(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  return out.finish();
 }
 
 }  // namespace zentrix::picture

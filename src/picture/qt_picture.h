@@ -75,11 +75,15 @@ drawing::DrawnCounts paintDrawing(const drawing::DrawingSource& source,
                                   const std::vector<drawing::ScreenPoint>& screen,
                                   QPainter& painter, QImage& image);
 
+// The drawing on an image of the camera's size; a null image when there is
+// no memory for its pixels.
 QImage renderImage(const drawing::DrawingSource& source, const drawing::Camera& camera,
                    const drawing::DrawOptions& options);
 
-// Writes the drawing as a PNG picture at `path` through a temporary file;
-// a failure names the file in the chosen language.
+// Writes the drawing as a PNG picture at `path` through a temporary file,
+// once it is encoded whole; a failure (no memory for the image, an encoding
+// that fails, a file that cannot be written) names the file in the chosen
+// language and leaves an existing file as it was.
 model::Outcome writePngPicture(const drawing::DrawingSource& source, const drawing::Camera& camera,
                                const drawing::DrawOptions& options, const std::string& path);
 

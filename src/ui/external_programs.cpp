@@ -163,17 +163,17 @@ std::string geometryNameFor(std::string_view modelPath) {
 
 std::string ExternalPrograms::readmePath(const Session& session) {
   const std::string current = platform_.currentDirectory();
-  std::string docFolder = packageFolderOf(current) + "\\Doc";
+  std::string docFolder = packageFolderOf(current) + files::kFolderSeparator + "Doc";
   if (!platform_.exists(docFolder)) docFolder = current;
-  return std::string(model::trimRight(docFolder)) +
+  return std::string(model::trimRight(docFolder)) + files::kFolderSeparator +
          model::say(texts::kReadMeFile, session.romanian);
 }
 
 std::string ExternalPrograms::previewProgram(const Session& session) {
   const std::string folder(model::trimRight(session.currentDir));
   const std::string suffix = platform_.executableSuffix();
-  const std::string newer = folder + "\\Vistrel 20" + suffix;
-  return platform_.exists(newer) ? newer : folder + "\\Vistrel" + suffix;
+  const std::string newer = folder + files::kFolderSeparator + "Vistrel 20" + suffix;
+  return platform_.exists(newer) ? newer : folder + files::kFolderSeparator + "Vistrel" + suffix;
 }
 
 bool ExternalPrograms::previewInstalled(const Session& session) {
@@ -240,10 +240,8 @@ ExternalPrograms::LaunchEnd ExternalPrograms::launch(Session& session, std::stri
   record.launchState = -1;
   session.launchStatus = kFailedRunning;
   if (failure == Failure::Quiet) return LaunchEnd::NotStarted;
-  // Shown with the platform's separators: the program's own parts are
-  // joined with "\\", which elsewhere would mix with the folder's "/".
   host_.showMessage(model::say(texts::kFailedRun, session.romanian,
-                               {files::modelPathText(files::nativePath(application))}),
+                               {files::modelPathText(application)}),
                     model::say(texts::kProcessMessageTitle, session.romanian), MessageButtons::Ok,
                     MessageIcon::None);
   return LaunchEnd::NotStarted;

@@ -443,8 +443,8 @@ void MainDialog::onExpansionType() {
 
 void MainDialog::onPreviewBaseModule() {
   session_.baseGeometryPath = files::baseModuleGeometryPath(model::trimRight(session_.oldFilePath));
-  const model::Outcome written =
-      files::writeBaseModuleGeometryFile(model_.base, session_.baseGeometryPath, session_.romanian);
+  const model::Outcome written = files::writeBaseModuleGeometryFile(
+      model_.base, model::trimRight(session_.baseGeometryPath), session_.romanian);
   if (!written) {
     showError(written.message);
     return;
@@ -541,7 +541,7 @@ bool MainDialog::saveData() {
     const auto progress = host_.startProgress(model::say(texts::kSaving, session_.romanian));
     written = files::writeInputFile(
         files::inputFileParts(model_, !session_.inputsChangedSinceGenerate, session_.romanian),
-        session_.inputFilePath, progress.get());
+        model::pathInField(session_.inputFilePath), progress.get());
     cancelled = progress->wasCancelled();
   }
   if (!written) {
@@ -585,8 +585,9 @@ void MainDialog::create() {
     // Closed before any message: a progress window never covers one.
     const auto progress =
         host_.startProgress(model::say(texts::kWritingGeometry, session_.romanian));
-    written = files::writeGeometryFile(files::geometryParts(model_, session_.romanian),
-                                       session_.geometryFilePath, progress.get());
+    written =
+        files::writeGeometryFile(files::geometryParts(model_, session_.romanian),
+                                 model::pathInField(session_.geometryFilePath), progress.get());
     cancelled = progress->wasCancelled();
   }
   if (!written) {
@@ -595,7 +596,8 @@ void MainDialog::create() {
     if (!cancelled) showError(written.message);
     return;
   }
-  host_.showMessage(files::geometryCreatedMessage(session_.geometryFilePath, session_.romanian),
+  host_.showMessage(files::geometryCreatedMessage(model::pathInField(session_.geometryFilePath),
+                                                  session_.romanian),
                     model::say(texts::kCreateMessageTitle, session_.romanian), MessageButtons::Ok,
                     MessageIcon::Information);
   dialog_->setEnabled(kView, true);
@@ -616,7 +618,7 @@ void MainDialog::loadOldFile() {
     session_.oldFileLoaded = true;
     session_.inputFilePath = session_.oldFilePath;
     const model::Outcome loaded =
-        files::loadInputFile(model_, session_.oldFilePath, session_.romanian);
+        files::loadInputFile(model_, model::trimRight(session_.oldFilePath), session_.romanian);
     if (loaded) {
       refreshFromModel();
       applyLoadEnabling(true);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "files/language_settings.h"
+#include "files/native_path.h"
 #include "model/number_text.h"
 #include "ui/main_dialog.h"
 
@@ -39,7 +40,8 @@ void prepareRun(model::Model& model, Session& session, Platform& platform) {
   session.currentDir = platform.currentDirectory();
   session.languageCode = files::lookUpLanguageCode(session.currentDir);
   session.romanian = files::isRomanianCode(session.languageCode);
-  session.uiDir = std::string(model::trimRight(session.currentDir)) + "\\uir\\";
+  const char separator = files::kFolderSeparator;
+  session.uiDir = std::string(model::trimRight(session.currentDir)) + separator + "uir" + separator;
   session.processCount = 0;
   model::setStartValues(model, session.romanian);
 }

@@ -41,7 +41,7 @@ inline constexpr Text kTooManyPrograms{
     "Too many programs started (100): close ZENTRIX and start it again to launch more.",
     "Prea multe programe lansate (100): inchideti ZENTRIX si porniti-l din nou pentru a lansa "
     "altele."};
-inline constexpr Text kReadMeFile{"\\Zentrix-ReadMe-en.txt", "\\Zentrix-ReadMe-ro.txt"};
+inline constexpr Text kReadMeFile{"Zentrix-ReadMe-en.txt", "Zentrix-ReadMe-ro.txt"};
 // {1} the program.
 inline constexpr Text kFailedRun{"{1}: Failed run!", "{1}: Lansare esuata!"};
 // The program's own viewer, when no text editor can be started. {1} the

@@ -232,19 +232,52 @@ TEST_F(CliFileSafetyTest, ControlCharactersFromTheFileAreShownEscaped) {
   EXPECT_NE(run.err.find("\\x1b]0;owned\\x07"), std::string::npos) << run.err;
 }
 
+struct ShownTextCase {
+  const char* name;
+  const char* inserted;  // before the first node record
+  const char* shown;     // in the message
+};
+
+class ShownTextTest : public CliFileSafetyTest,
+                      public ::testing::WithParamInterface<ShownTextCase> {};
+
+// U+009B (CSI) in a UTF-8 file used to reach the terminal raw; a legacy
+// code page's letters in the same range stay letters.
+TEST_P(ShownTextTest, C1ControlCharactersReachTheTerminal) {
+  std::string text = readBytes("arch.dat");
+  text.insert(text.find("\n1 ") + 1, std::string(GetParam().inserted) + " ");
+  writeBytes("arch.dat", text);
+  const CliRun run = runCli({"generate", "arch.dat", "--language", "en"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find(GetParam().shown), std::string::npos) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ShownTextTest,
+                         ::testing::Values(ShownTextCase{"CsiInUtf8", "\xc2\x9bm", "\\u009bm"},
+                                           ShownTextCase{"NextLineInUtf8", "a\xc2\x85z",
+                                                         "a\\u0085z"},
+                                           ShownTextCase{"Cp1250Letter", "\x9ak", "\x9ak"}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
 struct EpochCase {
   const char* name;
   const char* value;
   const char* warning;
 };
 
+// generate --geometry arch.geo with SOURCE_DATE_EPOCH set to `value`, in UTC.
+CliRun generateAtEpoch(const std::string& value) {
+  return runCli({"generate", "arch.dat", "--geometry", "arch.geo", "--language", "en"}, [value] {
+    ::setenv("SOURCE_DATE_EPOCH", value.c_str(), 1);
+    ::setenv("TZ", "UTC0", 1);
+  });
+}
+
 class SourceDateEpochTest : public CliFileSafetyTest,
                             public ::testing::WithParamInterface<EpochCase> {};
 
 TEST_P(SourceDateEpochTest, UnusableValueIsAWarningAndTheClockIsUsed) {
-  const std::string value = GetParam().value;
-  const CliRun run = runCli({"generate", "arch.dat", "--geometry", "arch.geo", "--language", "en"},
-                            [value] { ::setenv("SOURCE_DATE_EPOCH", value.c_str(), 1); });
+  const CliRun run = generateAtEpoch(GetParam().value);
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.err, std::string(GetParam().warning) + "\n");
   const auto lines = testing::linesOf(readBytes("arch.geo"));
@@ -266,6 +299,31 @@ INSTANTIATE_TEST_SUITE_P(Values, SourceDateEpochTest,
                                            EpochCase{"Exponent", "1e9", kMalformed},
                                            EpochCase{"Words", "yesterday", kMalformed}),
                          [](const auto& test) { return std::string(test.param.name); });
+
+struct DatedCase {
+  const char* name;
+  const char* value;
+  const char* dateLine;
+};
+
+class EpochAtTheEndsTest : public CliFileSafetyTest,
+                           public ::testing::WithParamInterface<DatedCase> {};
+
+// The last second of 9999 used to be called outside the years 1000 to 9999.
+TEST_P(EpochAtTheEndsTest, LastSecondOfYear9999CalledOutOfRange) {
+  const CliRun run = generateAtEpoch(GetParam().value);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err, "");
+  const auto lines = testing::linesOf(readBytes("arch.geo"));
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.back(), GetParam().dateLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, EpochAtTheEndsTest,
+    ::testing::Values(DatedCase{"LastSecondOf9999", "253402300799", "31/12/9999   23:59:59"},
+                      DatedCase{"FirstSecondOf1000", "-30610224000", "01/01/1000   00:00:00"}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 // --------------------------------------------------------------- signals
 

@@ -186,7 +186,7 @@ TEST_F(BaseModuleFileTest, TheBaseModuleAloneWritesThePreview) {
   ASSERT_TRUE(writeBaseModuleGeometryFile(m));
   const std::string fromModel = readBytes(m.baseGeometryPath);
   std::filesystem::remove(m.baseGeometryPath);
-  ASSERT_TRUE(writeBaseModuleGeometryFile(m.base, m.baseGeometryPath + "  ", m.romanian));
+  ASSERT_TRUE(writeBaseModuleGeometryFile(m.base, m.baseGeometryPath, m.romanian));
   EXPECT_EQ(readBytes(m.baseGeometryPath), fromModel);
 }
 

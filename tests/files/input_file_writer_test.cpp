@@ -204,7 +204,7 @@ TEST_F(InputFileWriterTest, PartsWriteTheModelsFileAndAStaleStructureIsLeftOut) 
                                .structure = m.structure,
                                .structureBelongsToInputs = belongs,
                                .romanian = false};
-    ASSERT_TRUE(writeInputFile(parts, "saved.dat   "));
+    ASSERT_TRUE(writeInputFile(parts, "saved.dat"));
     EXPECT_EQ(readBytes(file("saved.dat")), belongs ? generated : empty);
   }
 }

@@ -74,7 +74,7 @@ TEST_F(LaunchTest, PreviewProgramGetsTheQuotedPathWithoutItsQuotes) {
   programs.preview(session, path);
 
   ASSERT_EQ(session.launch(1).launchState, 1) << session.launchStatus;
-  EXPECT_EQ(session.launch(1).programPath, folder_.string() + "\\Vistrel 20");
+  EXPECT_EQ(session.launch(1).programPath, (folder_ / "Vistrel 20").string());
   EXPECT_EQ(session.launch(1).programArgs, "\"" + path + "\"");
   EXPECT_EQ(recordedArguments(record_), std::vector<std::string>{path});
 }
@@ -85,8 +85,7 @@ TEST_F(LaunchTest, AProgramThatCannotStartIsReportedAndKeepsNoHandle) {
   EXPECT_EQ(session.launch(1).processHandle, 0);
   ASSERT_EQ(host.messages().size(), 1u);
   // The folder and the program's name with one kind of separator.
-  EXPECT_EQ(host.messages()[0].text,
-            (folder_ / "Vistrel").make_preferred().string() + ": Failed run!");
+  EXPECT_EQ(host.messages()[0].text, (folder_ / "Vistrel").string() + ": Failed run!");
 }
 
 TEST_F(LaunchTest, ShutdownEndsTheLaunchedProgramsAndDeletesThePreviewFile) {
@@ -128,7 +127,7 @@ TEST_F(LaunchTest, DeletingByPatternSparesFoldersHiddenAndReadOnlyFiles) {
     if (e.readOnly) fs::permissions(path, fs::perms::owner_write, fs::perm_options::remove);
   }
 
-  platform.deleteMatching(folder_.string() + "\\*-BaseModule.dat");
+  platform.deleteMatching((folder_ / "*-BaseModule.dat").string());
 
   for (const auto& e : entries) EXPECT_EQ(!fs::exists(folder_ / e.name), e.deleted) << e.name;
   fs::permissions(folder_ / "b-BaseModule.dat", fs::perms::owner_write, fs::perm_options::add);

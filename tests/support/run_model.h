@@ -1,9 +1,10 @@
 // A model together with what a run keeps beside it (the language, the files
 // it reads and writes, whether the structure still belongs to the inputs),
-// and the core's operations on it with those values passed as the programs
-// pass them. Tests that check messages in both languages or files at given
-// paths read as before: set `romanian` or a path, then load, generate or
-// write.
+// and the core's operations on it with those values passed as the desktop
+// program passes them (its path fields by their value: `model::pathInField`
+// or without trailing blanks). Tests that check messages in both languages
+// or files at given paths read as before: set `romanian` or a path, then
+// load, generate or write.
 #pragma once
 
 #include <cstdint>
@@ -48,7 +49,7 @@ inline void startNewElementTypes(RunModel& m) {
 }
 
 inline model::Outcome loadInputFile(RunModel& m) {
-  return files::loadInputFile(m, m.oldFilePath, m.romanian);
+  return files::loadInputFile(m, model::trimRight(m.oldFilePath), m.romanian);
 }
 inline model::Outcome loadInputText(RunModel& m, std::string_view text, std::string_view fileName) {
   return files::loadInputText(m, text, fileName, m.romanian);
@@ -57,21 +58,22 @@ inline model::Outcome loadInputText(RunModel& m, std::string_view text, std::str
 inline model::Outcome writeInputFile(const RunModel& m, model::Progress* progress = nullptr,
                                      files::StagedFiles* staged = nullptr) {
   return files::writeInputFile(files::inputFileParts(m, !m.inputsChangedSinceGenerate, m.romanian),
-                               m.inputFilePath, progress, staged);
+                               model::pathInField(m.inputFilePath), progress, staged);
 }
 inline model::Outcome writeGeometryFile(const RunModel& m, model::Progress* progress = nullptr,
                                         files::StagedFiles* staged = nullptr) {
-  return files::writeGeometryFile(files::geometryParts(m, m.romanian), m.geometryFilePath, progress,
-                                  staged);
+  return files::writeGeometryFile(files::geometryParts(m, m.romanian),
+                                  model::pathInField(m.geometryFilePath), progress, staged);
 }
 inline std::string geometryCreatedMessage(const RunModel& m) {
-  return files::geometryCreatedMessage(m.geometryFilePath, m.romanian);
+  return files::geometryCreatedMessage(model::pathInField(m.geometryFilePath), m.romanian);
 }
 // Beside the Old File, as the desktop program writes it.
 inline model::Outcome writeBaseModuleGeometryFile(RunModel& m,
                                                   files::StagedFiles* staged = nullptr) {
   m.baseGeometryPath = files::baseModuleGeometryPath(model::trimRight(m.oldFilePath));
-  return files::writeBaseModuleGeometryFile(m.base, m.baseGeometryPath, m.romanian, staged);
+  return files::writeBaseModuleGeometryFile(m.base, model::trimRight(m.baseGeometryPath),
+                                            m.romanian, staged);
 }
 
 inline files::ExportParts exportParts(const RunModel& m) {

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "fake_platform.h"
+#include "files/native_path.h"
 #include "support/memory_dialog_backend.h"
 #include "support/scratch_folder.h"
 
@@ -16,6 +17,9 @@ namespace {
 
 using ::testing::ElementsAre;
 using testing::FakePlatform;
+
+// The program's own parts are joined with the platform's separator.
+const std::string kBin = std::string("C:\\KARVEL\\bin") + files::kFolderSeparator;
 
 class ExternalProgramsTest : public ::testing::Test {
  protected:
@@ -54,12 +58,13 @@ TEST_F(ExternalProgramsTest, ReadmeIsInThePackageDocFolderWithTheSeparatorTwice)
   struct Case {
     bool romanian;
     std::set<std::string> existing;
-    const char* expected;
+    std::string expected;
   };
+  const std::string doc = std::string("C:\\KARVEL\\") + files::kFolderSeparator + "Doc";
   const Case cases[] = {
-      {false, {"C:\\KARVEL\\\\Doc"}, "C:\\KARVEL\\\\Doc\\Zentrix-ReadMe-en.txt"},
-      {true, {"C:\\KARVEL\\\\Doc"}, "C:\\KARVEL\\\\Doc\\Zentrix-ReadMe-ro.txt"},
-      {false, {}, "C:\\KARVEL\\bin\\Zentrix-ReadMe-en.txt"},
+      {false, {doc}, doc + files::kFolderSeparator + "Zentrix-ReadMe-en.txt"},
+      {true, {doc}, doc + files::kFolderSeparator + "Zentrix-ReadMe-ro.txt"},
+      {false, {}, kBin + "Zentrix-ReadMe-en.txt"},
   };
   for (const auto& c : cases) {
     platform.existing = c.existing;
@@ -72,16 +77,14 @@ TEST_F(ExternalProgramsTest, PreviewProgramPrefersVistrel20) {
   struct Case {
     const char* suffix;
     std::set<std::string> existing;
-    const char* expected;
+    std::string expected;
   };
   const Case cases[] = {
-      {".exe",
-       {"C:\\KARVEL\\bin\\Vistrel 20.exe", "C:\\KARVEL\\bin\\Vistrel.exe"},
-       "C:\\KARVEL\\bin\\Vistrel 20.exe"},
-      {".exe", {"C:\\KARVEL\\bin\\Vistrel.exe"}, "C:\\KARVEL\\bin\\Vistrel.exe"},
+      {".exe", {kBin + "Vistrel 20.exe", kBin + "Vistrel.exe"}, kBin + "Vistrel 20.exe"},
+      {".exe", {kBin + "Vistrel.exe"}, kBin + "Vistrel.exe"},
       // The plain name is not looked for: a missing one fails at launch.
-      {".exe", {}, "C:\\KARVEL\\bin\\Vistrel.exe"},
-      {"", {"C:\\KARVEL\\bin\\Vistrel 20"}, "C:\\KARVEL\\bin\\Vistrel 20"},
+      {".exe", {}, kBin + "Vistrel.exe"},
+      {"", {kBin + "Vistrel 20"}, kBin + "Vistrel 20"},
   };
   for (const auto& c : cases) {
     platform.suffix = c.suffix;
@@ -132,18 +135,18 @@ TEST_F(ExternalProgramsTest, ThreeViewsUseRecordsOneTwoThree) {
 }
 
 TEST_F(ExternalProgramsTest, PreviewGetsThePathQuotedInTheRecordAndWholeAsItsArgument) {
-  platform.existing = {"C:\\KARVEL\\bin\\Vistrel 20.exe"};
+  platform.existing = {kBin + "Vistrel 20.exe"};
   programs.preview(session, "C:\\my models\\bridge.dat   ");
 
-  EXPECT_EQ(session.launch(1).programPath, "C:\\KARVEL\\bin\\Vistrel 20.exe");
+  EXPECT_EQ(session.launch(1).programPath, kBin + "Vistrel 20.exe");
   EXPECT_EQ(session.launch(1).programArgs, "\"C:\\my models\\bridge.dat\"");
   ASSERT_EQ(platform.starts.size(), 1u);
-  EXPECT_EQ(platform.starts[0].program, "C:\\KARVEL\\bin\\Vistrel 20.exe");
+  EXPECT_EQ(platform.starts[0].program, kBin + "Vistrel 20.exe");
   EXPECT_EQ(platform.starts[0].argument, "C:\\my models\\bridge.dat");
 }
 
 TEST_F(ExternalProgramsTest, FailedLaunchIsReportedAndKeepsNoHandle) {
-  platform.unstartable = {"C:\\KARVEL\\bin\\Vistrel.exe"};
+  platform.unstartable = {kBin + "Vistrel.exe"};
   programs.preview(session, "C:\\out\\a.dat");
 
   const LaunchRecord& record = session.launch(1);
@@ -152,11 +155,7 @@ TEST_F(ExternalProgramsTest, FailedLaunchIsReportedAndKeepsNoHandle) {
   EXPECT_EQ(record.launchState, -1);
   EXPECT_EQ(session.launchStatus, "* Failed Running");
   ASSERT_EQ(host.messages().size(), 1u);
-#ifdef _WIN32
-  EXPECT_EQ(host.messages()[0].text, "C:\\KARVEL\\bin\\Vistrel.exe: Failed run!");
-#else
-  EXPECT_EQ(host.messages()[0].text, "C:/KARVEL/bin/Vistrel.exe: Failed run!");
-#endif
+  EXPECT_EQ(host.messages()[0].text, kBin + "Vistrel.exe: Failed run!");
   EXPECT_EQ(host.messages()[0].title, "KARVEL: Process Message");
   EXPECT_EQ(host.messages()[0].buttons, MessageButtons::Ok);
 }
@@ -177,7 +176,7 @@ TEST_F(ExternalProgramsTest, LaunchBeyondTheTableIsRefusedWithoutWritingPastIt) 
 }
 
 TEST_F(ExternalProgramsTest, ShutdownEndsOnlyTheProgramsThatHaveAHandle) {
-  platform.unstartable = {"C:\\KARVEL\\bin\\Vistrel.exe"};
+  platform.unstartable = {kBin + "Vistrel.exe"};
   programs.showInTextViewer(session, "a.dat");
   programs.preview(session, "b.dat");  // fails
   programs.showInTextViewer(session, "c.dat");

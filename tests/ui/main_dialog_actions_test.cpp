@@ -6,6 +6,7 @@
 
 #include <fstream>
 
+#include "files/native_path.h"
 #include "main_dialog_fixture.h"
 
 namespace zentrix::ui::testing {
@@ -285,7 +286,8 @@ TEST_F(MainDialogTest, ViewingAndPreviewingLaunchTheRightProgramsInOrder) {
   EXPECT_EQ(session.launch(1).programArgs, saved);
   EXPECT_EQ(session.launch(2).programArgs, geometry);
   EXPECT_EQ(session.launch(3).programArgs, "\"" + geometry + "\"");
-  EXPECT_EQ(session.launch(3).programPath, session.currentDir + "\\Vistrel.exe");
+  EXPECT_EQ(session.launch(3).programPath,
+            session.currentDir + files::kFolderSeparator + "Vistrel.exe");
   EXPECT_THAT(session.launch(4).programArgs, HasSubstr("Zentrix-ReadMe-en.txt"));
   ASSERT_EQ(platform.starts.size(), 4u);
   EXPECT_EQ(platform.starts[2].argument, geometry);

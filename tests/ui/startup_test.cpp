@@ -49,7 +49,7 @@ TEST_F(MainDialogTest, StartupSetsTheRunValuesFromTheCurrentFolder) {
     freshSession.processCount = 3;
     prepareRun(fresh, freshSession, platform);
     EXPECT_EQ(freshSession.currentDir, folder.path().string());
-    EXPECT_EQ(freshSession.uiDir, folder.path().string() + "\\uir\\");
+    EXPECT_EQ(freshSession.uiDir, (folder.path() / "uir" / "").string());
     EXPECT_EQ(freshSession.romanian, c.romanian) << (c.languageLine ? c.languageLine : "(none)");
     EXPECT_EQ(fresh.types.kindName(3), c.thirdKind);
     EXPECT_EQ(fresh.types.elementKindCount, 4);
@@ -70,7 +70,7 @@ TEST_F(MainDialogTest, ClosingTheDialogEndsLaunchedProgramsAndDeletesThePreviewF
     d.userClick(kHelp);
     d.userClick(kDone);
   });
-  platform.unstartable = {folder.path().string() + "\\Vistrel.exe"};
+  platform.unstartable = {(folder.path() / "Vistrel.exe").string()};
   model = model::Model{};
   // The run prepares its own model; the Base module is given as the
   // sub-dialogs would have entered it.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "files/native_path.h"
 #include "main_dialog_fixture.h"
 
 namespace zentrix::ui::testing {
@@ -26,7 +27,8 @@ class PreviewFallback : public MainDialogTest,
 TEST_P(PreviewFallback, OpensTheViewOnlyWhenThePreviewProgramIsMissing) {
   const FallbackCase& c = GetParam();
   if (c.previewInstalled)
-    platform.existing.insert(platform.current + "\\Vistrel" + platform.suffix);
+    platform.existing.insert(platform.current + files::kFolderSeparator + "Vistrel" +
+                             platform.suffix);
   host.offerStructureView(c.viewOffered);
   enterSquareModule();
   session.oldFilePath = folder.file("square.dat");
