@@ -93,6 +93,11 @@ bool ExternalPrograms::selectFile(std::string_view title, std::string& output, F
   return choose(title, output, lastChosenPath_, choice);
 }
 
+bool ExternalPrograms::selectModelFile(std::string_view title, std::string& output) {
+  const std::string proposed(model::trimRight(output));
+  return choose(title, output, proposed, FileChoice::Save);
+}
+
 bool ExternalPrograms::selectGeometryFile(std::string_view title, std::string& output,
                                           const Session& session) {
   const auto isModelFile = [&](std::string_view path) {

@@ -1,5 +1,6 @@
 // The main dialog's enabling: every situation of its button table, and the
 // edges of the rule that decides it.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "main_dialog_fixture.h"
@@ -83,13 +84,14 @@ const StateRow kStateRows[] = {
        d.userClick(kGenerate);
      },
      {true, true, true, false, true, false}},
+    // The inputs can still be saved, without the structure.
     {"a count changed after GENERATE and CREATE",
      [](auto& t, auto& d) {
        generateSquare(t, d);
        createGeometry(t, d);
        d.userType(kModules, "4");
      },
-     {true, true, false, false, false, false}},
+     {true, true, true, false, false, false}},
     {"after a successful Old File load", loadSquare, {true, true, true, true, false, false}},
     // The structure in memory belongs to the inputs before the load: CREATE
     // waits for GENERATE; the written file can still be viewed.
@@ -163,9 +165,9 @@ TEST_F(MainDialogTest, NumberEditsReadOnlyTheirFirstCharacters) {
     double expected;
   };
   const Case cases[] = {
-      {kNodesInBase0, "123456", [](auto& m) { return m.base.nodesInBase0; }, 12345},
+      {kNodesInBase0, "123456", [](auto& m) { return m.base.nodesInBase0; }, 0},
       {kNodesInBase1, "  42x", [](auto& m) { return m.base.nodesInBase1; }, 42},
-      {kElements, "1234567", [](auto& m) { return m.base.baseElementCount; }, 123456},
+      {kElements, "1234567", [](auto& m) { return m.base.baseElementCount; }, 0},
       {kModules, "abc", [](auto& m) { return m.expansion.moduleCount; }, 0},
       {kModuleLength, "1.50000000009", [](auto& m) { return m.expansion.moduleLength; }, 1.5},
       {kModuleLength, "-2.5", [](auto& m) { return m.expansion.moduleLength; }, -2.5},
@@ -187,6 +189,74 @@ TEST_F(MainDialogTest, NumberOfModulesIsTheWholeTypedValue) {
     for (const int modules : {12345678, 1000000000}) {
       d.userType(kModules, std::to_string(modules));
       EXPECT_EQ(model.expansion.moduleCount, modules);
+    }
+    closeWithoutAsking(d);
+  });
+}
+
+// The node and element counts were read from their first 5 and 6
+// characters: "000012" elements built 1. They are read whole, and a count
+// beyond the limit is refused with a word in the status line.
+TEST_F(MainDialogTest, BaseCountsAreTheWholeTypedValueUpToTheirLimit) {
+  struct Row {
+    ControlId edit;
+    const char* typed;
+    std::int32_t stored;
+    const char* status;
+  };
+  const Row rows[] = {
+      {kNodesInBase0, "100000", 100000, ""},
+      {kNodesInBase1, "0000012", 12, ""},
+      {kElements, "000000099", 99, ""},
+      {kNodesInBase0, "100001", 0,
+       "\"No. of Nodes in Base 0\" takes at most 100000: the count typed is not used."},
+      {kNodesInBase1, "2000000000", 0, "\"No. of Nodes in Base 1\" takes at most 100000"},
+      {kElements, "99999999999", 0, "\"No. of Elements\" takes at most 100000"},
+  };
+  const auto stored = [&](ControlId edit) {
+    return edit == kNodesInBase0   ? model.base.nodesInBase0
+           : edit == kNodesInBase1 ? model.base.nodesInBase1
+                                   : model.base.baseElementCount;
+  };
+  run([&](MemoryDialog& d) {
+    describeSquareCounts(d);
+    chooseExpansion(d);
+    for (const Row& row : rows) {
+      d.userType(row.edit, row.typed);
+      EXPECT_EQ(stored(row.edit), row.stored) << row.typed;
+      EXPECT_THAT(d.text(kGenerationStatus), ::testing::StartsWith(row.status)) << row.typed;
+      EXPECT_EQ(d.text(kGenerationStatus).empty(), *row.status == '\0') << row.typed;
+      EXPECT_EQ(d.isEnabled(kCoordinates), row.stored > 0) << row.typed;
+    }
+    closeWithoutAsking(d);
+  });
+}
+
+// GENERATE greyed out without a word: the status line names the first field
+// it still needs.
+TEST_F(MainDialogTest, GenerateOffSaysWhichFieldIsMissing) {
+  struct Row {
+    std::function<void(MemoryDialog&)> act;
+    const char* status;
+  };
+  const Row rows[] = {
+      {[](MemoryDialog&) {}, "GENERATE needs \"Degrees of Freedom/Node\"."},
+      {[](MemoryDialog& d) { d.userChoose(kDegreesOfFreedom, 1); },
+       "GENERATE needs \"No. of Nodes in Base 0\"."},
+      {describeSquareCounts, "GENERATE needs \"Expansion Direction\"."},
+      {[](MemoryDialog& d) { d.userChoose(kDirection, 1); },
+       "GENERATE needs \"Number of Modules\"."},
+      {[](MemoryDialog& d) { d.userType(kModules, "3"); }, "GENERATE needs \"Module Length\"."},
+      {[](MemoryDialog& d) { d.userType(kModuleLength, "1"); },
+       "GENERATE needs \"Expansion Type\"."},
+      {[](MemoryDialog& d) { d.userChoose(kExpansionType, 1); }, ""},
+      {[](MemoryDialog& d) { d.userType(kModules, "0"); }, "GENERATE needs \"Number of Modules\"."},
+  };
+  run([&](MemoryDialog& d) {
+    for (const Row& row : rows) {
+      row.act(d);
+      EXPECT_EQ(d.text(kGenerationStatus), row.status);
+      EXPECT_EQ(d.isEnabled(kGenerate), *row.status == '\0');
     }
     closeWithoutAsking(d);
   });
