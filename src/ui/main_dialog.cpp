@@ -205,6 +205,7 @@ MainDialogEnd MainDialog::run() {
   dialog_->setChecked(kLastNodesInBase0, model_.base.lastNodesInBase0);
   if (session_.oldFileLoaded) {
     applyLoadEnabling(true);
+    saveOffered_ = true;
   } else {
     applyEnablingRule();
     dialog_->setText(kProblemTitle, kDefaultTitle);

@@ -270,22 +270,6 @@ TEST_F(DataSafetyTest, SaveDataProposesTheModelFileNeverTheGeometryFile) {
   EXPECT_EQ(saveOffers, (std::vector<std::string>{square, saved}));
 }
 
-TEST_F(DataSafetyTest, SaveDataOfANewModelProposesNoOtherFile) {
-  enterSquareModule();
-  run([&](MemoryDialog& d) {
-    describeSquareCounts(d);
-    chooseExpansion(d);
-    d.userClick(kGenerate);
-    host.queueFileChoice(folder.file("square-geometry.dat"));
-    d.userClick(kCreate);
-    host.queueFileChoice(std::nullopt);
-    d.userClick(kSaveData);
-    closeWithoutAsking(d);
-  });
-  ASSERT_EQ(host.fileRequests().size(), 2u);
-  EXPECT_EQ(host.fileRequests()[1].proposedName, "");
-}
-
 // After Save Data the Old File field still named the file loaded before,
 // and nothing confirmed the save.
 TEST_F(DataSafetyTest, SaveDataShowsTheSavedFileAndSaysSo) {

@@ -1,6 +1,5 @@
 // The main dialog's enabling: every situation of its button table, and the
 // edges of the rule that decides it.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "main_dialog_fixture.h"
@@ -189,44 +188,6 @@ TEST_F(MainDialogTest, NumberOfModulesIsTheWholeTypedValue) {
     for (const int modules : {12345678, 1000000000}) {
       d.userType(kModules, std::to_string(modules));
       EXPECT_EQ(model.expansion.moduleCount, modules);
-    }
-    closeWithoutAsking(d);
-  });
-}
-
-// The node and element counts were read from their first 5 and 6
-// characters: "000012" elements built 1. They are read whole, and a count
-// beyond the limit is refused with a word in the status line.
-TEST_F(MainDialogTest, BaseCountsAreTheWholeTypedValueUpToTheirLimit) {
-  struct Row {
-    ControlId edit;
-    const char* typed;
-    std::int32_t stored;
-    const char* status;
-  };
-  const Row rows[] = {
-      {kNodesInBase0, "100000", 100000, ""},
-      {kNodesInBase1, "0000012", 12, ""},
-      {kElements, "000000099", 99, ""},
-      {kNodesInBase0, "100001", 0,
-       "\"No. of Nodes in Base 0\" takes at most 100000: the count typed is not used."},
-      {kNodesInBase1, "2000000000", 0, "\"No. of Nodes in Base 1\" takes at most 100000"},
-      {kElements, "99999999999", 0, "\"No. of Elements\" takes at most 100000"},
-  };
-  const auto stored = [&](ControlId edit) {
-    return edit == kNodesInBase0   ? model.base.nodesInBase0
-           : edit == kNodesInBase1 ? model.base.nodesInBase1
-                                   : model.base.baseElementCount;
-  };
-  run([&](MemoryDialog& d) {
-    describeSquareCounts(d);
-    chooseExpansion(d);
-    for (const Row& row : rows) {
-      d.userType(row.edit, row.typed);
-      EXPECT_EQ(stored(row.edit), row.stored) << row.typed;
-      EXPECT_THAT(d.text(kGenerationStatus), ::testing::StartsWith(row.status)) << row.typed;
-      EXPECT_EQ(d.text(kGenerationStatus).empty(), *row.status == '\0') << row.typed;
-      EXPECT_EQ(d.isEnabled(kCoordinates), row.stored > 0) << row.typed;
     }
     closeWithoutAsking(d);
   });
