@@ -107,6 +107,12 @@ inline constexpr Text kStaticallyUnstable{
     "Structura are {1} bare si {2} legaturi ale nodurilor blocate pentru {3} noduri cu {4} grade "
     "de libertate: {5} este mai putin decat {6}, deci ca grinda cu zabrele este un mecanism "
     "(static instabila). Are nevoie de cel putin inca {7} bare sau legaturi."};
+// {1} the element type, {2} its name, {3} its area.
+inline constexpr Text kNonPositiveArea{
+    "Element type {1} (\"{2}\") has the area {3}: a bar without a positive cross-section area "
+    "has no stiffness, so the analysis cannot solve the structure.",
+    "Tipul de element {1} (\"{2}\") are aria {3}: o bara fara arie pozitiva a sectiunii nu are "
+    "rigiditate, deci analiza nu poate rezolva structura."};
 // {1} the findings of this kind not listed.
 inline constexpr Text kMoreNotListed{"... and {1} more of this kind, not listed.",
                                      "... si inca {1} de acest fel, nelistate."};

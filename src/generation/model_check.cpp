@@ -22,8 +22,7 @@ namespace {
 using model::Model;
 using model::Text;
 
-constexpr std::size_t kFindingKinds =
-    static_cast<std::size_t>(FindingKind::kStaticallyUnstable) + 1;
+constexpr std::size_t kFindingKinds = static_cast<std::size_t>(FindingKind::kNonPositiveArea) + 1;
 
 std::string number(std::int64_t value) {
   return std::to_string(value);
@@ -175,6 +174,18 @@ void checkBaseNodeCounts(const BaseModuleView& base, FindingList& list) {
   list.add(FindingKind::kBaseNodeCounts, Numbering::kBaseModule, {}, {}, [&](bool romanian) {
     return model::say(texts::kBaseNodeCounts, romanian, {number(base.n0), number(base.n1)});
   });
+}
+
+void checkAreas(const BaseModuleView& base, FindingList& list) {
+  const int types = std::clamp(base.model.types.elementKindCount, 0, model::kKindCount);
+  for (int type = 1; type <= types; ++type) {
+    const float area = base.model.types.typeArea(type);
+    if (area > 0.0f) continue;
+    list.add(FindingKind::kNonPositiveArea, Numbering::kBaseModule, {}, {}, [&](bool romanian) {
+      return model::say(texts::kNonPositiveArea, romanian,
+                        {number(std::int64_t{type}), base.typeName(type), number(area)});
+    });
+  }
 }
 
 // Straight types: the generation copies the nodes off 0 along the axis, and
@@ -502,6 +513,7 @@ std::vector<Finding> checkModel(const Model& model) {
   FindingList list;
   const BaseModuleView base(model);
   checkBaseNodeCounts(base, list);
+  checkAreas(base, list);
   if (base.coordinatesComplete()) {
     if (base.arch)
       checkArchCorrespondence(base, list);

@@ -11,7 +11,8 @@
 // nodes), with every Base 0 node at 0 along the axis; for the arch, on the
 // same chord as Base 0 node j (last coordinate 0 or not) and in 3-D at the
 // same Y. Its elements must be stored in kind order with the Base 0 elements
-// last, as they are replicated by position.
+// last, as they are replicated by position. Every element type in use needs
+// an area above 0.
 //
 // The generated structure is checked for end nodes out of range, elements of
 // zero length, duplicate elements (same end nodes in either order),
@@ -54,6 +55,7 @@ enum class FindingKind : std::uint8_t {
   kCoincidentNodes,     // two nodes at one place
   kUnusedNode,          // a node no element uses
   kStaticallyUnstable,  // bars + restraints < dof x nodes
+  kNonPositiveArea,     // an element type whose area is 0 or negative (the last kind)
 };
 
 // Whose numbers a finding's `nodes` and `elements` are.

@@ -86,6 +86,9 @@ class Dialog {
   // Asked when the user closes the dialog: buttons 1 and 2, Escape, Enter
   // on the default button, the window's close box.
   virtual void onCloseRequest(CloseRequest request) = 0;
+  // Enter in the edit box `edit` clicks `button` instead of the dialog's
+  // default button (OK): the box's text is applied, the dialog stays open.
+  virtual void onEnter(ControlId edit, ControlId button) = 0;
 
   virtual void setEntryCount(ControlId list, int count) = 0;
   virtual int entryCount(ControlId list) const = 0;

@@ -127,6 +127,11 @@ bool ExternalPrograms::selectFile(std::string_view title, std::string& output, F
   return choose(title, output, lastChosenPath_, choice);
 }
 
+bool ExternalPrograms::selectModelFile(std::string_view title, std::string& output) {
+  const std::string proposed(model::trimRight(output));
+  return choose(title, output, proposed, FileChoice::Save);
+}
+
 bool ExternalPrograms::selectGeometryFile(std::string_view title, std::string& output,
                                           const Session& session) {
   const auto isModelFile = [&](std::string_view path) {
@@ -240,10 +245,10 @@ ExternalPrograms::LaunchEnd ExternalPrograms::launch(Session& session, std::stri
   record.launchState = -1;
   session.launchStatus = kFailedRunning;
   if (failure == Failure::Quiet) return LaunchEnd::NotStarted;
-  host_.showMessage(model::say(texts::kFailedRun, session.romanian,
-                               {files::modelPathText(application)}),
-                    model::say(texts::kProcessMessageTitle, session.romanian), MessageButtons::Ok,
-                    MessageIcon::None);
+  host_.showMessage(
+      model::say(texts::kFailedRun, session.romanian, {files::modelPathText(application)}),
+      model::say(texts::kProcessMessageTitle, session.romanian), MessageButtons::Ok,
+      MessageIcon::None);
   return LaunchEnd::NotStarted;
 }
 

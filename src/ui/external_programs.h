@@ -84,6 +84,9 @@ class ExternalPrograms {
   // path goes into `output` and the answer is true; otherwise `output` stays.
   bool selectFile(std::string_view title, std::string& output,
                   FileChoice choice = FileChoice::Open);
+  // The save dialog for a model file: proposes `output`, the model file saved
+  // or loaded last (none for a new model), never another file chosen since.
+  bool selectModelFile(std::string_view title, std::string& output);
   // The save dialog for the Geometry File. The path chosen last is proposed
   // unless it is the model's own file (the Old File or the saved Zentrix
   // File): then a name derived from it, in the same folder.

@@ -10,6 +10,7 @@
 #include "files/geometry_file.h"
 #include "files/input_file.h"
 #include "generation/generate_sequence.h"
+#include "model/field_labels.h"
 #include "model/number_text.h"
 #include "ui/dialog_captions.h"
 #include "ui/dialogs/coordinates_dialog.h"
@@ -29,12 +30,12 @@ constexpr const char* kDefaultTitle = "My Problem";
 
 constexpr std::array<const char*, 3> kDirectionEntries = {"X", "Y", "Z"};
 
-// Widths of the number edits: only the first characters are read, so that a
-// node or element count cannot open lists of billions of entries. The number
-// of modules is read whole (GENERATE refuses what memory cannot hold), so the
-// count used is the count shown.
-constexpr std::size_t kCountWidth = 5;
-constexpr std::size_t kElementCountWidth = 6;
+// The counts are read whole, so that the count used is the count shown. The
+// Base module counts are bounded, since the Coordinates and Topology dialogs
+// list every node and element: a larger count is refused (and counts as 0)
+// with a word in the status line. The number of modules has no bound here
+// (GENERATE refuses what memory cannot hold).
+constexpr std::int32_t kMaxBaseCount = 100000;
 constexpr std::size_t kModuleLengthWidth = 10;
 
 // Every input a user can change: what Save Data writes before the generated
@@ -97,6 +98,17 @@ std::string_view firstCharsWhole(std::string_view text, std::size_t width) {
   return text.substr(0, end);
 }
 
+// Grows the Base module's tables to its counts, as the Coordinates and
+// Topology dialogs do when they open; never shrinks them. New rows are 0.
+void growTablesToCounts(model::BaseModule& base) {
+  const std::int64_t nodes = std::int64_t{base.nodesInBase0} + base.nodesInBase1;
+  base.baseCoords.resize(std::max<std::int64_t>(base.baseCoords.rows(), nodes),
+                         std::max(base.baseCoords.columns(), base.dofPerNode));
+  const std::int64_t elements = std::max(base.baseElementCount, 0);
+  base.baseElemStart.resize(std::max(base.baseElemStart.count(), elements));
+  base.baseElemEnd.resize(std::max(base.baseElemEnd.count(), elements));
+}
+
 class MainDialog {
  public:
   MainDialog(model::Model& model, Session& session, DialogHost& host, ExternalPrograms& programs)
@@ -110,6 +122,12 @@ class MainDialog {
   void setDirectionEntries(int count);
 
   void applyEnablingRule();
+  bool baseModuleDescribed() const;
+  bool expansionChosen() const;
+  // The status line while no structure belongs to the inputs: a refused
+  // count, else the first field GENERATE still needs, else nothing.
+  std::string inputStatus() const;
+  void readBaseCount(ControlId control, const model::Text& field, std::int32_t& count);
   void applyLoadEnabling(bool enabled);
   void refreshFromModel();
   void storeTitle(std::string_view typed);
@@ -141,7 +159,8 @@ class MainDialog {
   void create();
 
   void loadOldFile();
-  bool mayClose();
+  // Unsaved work may go: there is none, or the user saved it or let it go.
+  bool unsavedWorkMayGo();
 
   void showError(const std::string& text) {
     host_.showMessage(text, model::say(texts::kMessageTitle, session_.romanian), MessageButtons::Ok,
@@ -158,6 +177,10 @@ class MainDialog {
   Dialog* dialog_ = nullptr;
   // The inputs as last loaded or saved (or as a new model starts).
   Inputs savedInputs_;
+  // Set by the first GENERATE or load: from then on the inputs can be saved
+  // whatever changes (without a structure that no longer belongs to them).
+  bool saveOffered_ = false;
+  std::string refusedCount_;
 };
 
 template <class Work>
@@ -179,6 +202,7 @@ MainDialogEnd MainDialog::run() {
   dialog_->setChecked(kLastNodesInBase0, model_.base.lastNodesInBase0);
   if (session_.oldFileLoaded) {
     applyLoadEnabling(true);
+    saveOffered_ = true;
   } else {
     applyEnablingRule();
     dialog_->setText(kProblemTitle, kDefaultTitle);
@@ -195,7 +219,7 @@ MainDialogEnd MainDialog::run() {
 // Unsaved work is an input changed since the last load or Save Data (for a
 // new model: since it started). Closing with it asks Save, Discard or
 // Cancel; Save that does not end in a written file keeps the dialog open.
-bool MainDialog::mayClose() {
+bool MainDialog::unsavedWorkMayGo() {
   if (inputsOf(model_) == savedInputs_) return true;
   const MessageAnswer answer =
       host_.showMessage(model::say(texts::kUnsavedChanges, session_.romanian),
@@ -221,7 +245,38 @@ void MainDialog::inputsChanged() {
   session_.inputsChangedSinceGenerate = true;
   dialog_->setEnabled(kCreate, false);
   dialog_->setText(kMainDialogTemplate, "ZENTRIX");
-  dialog_->setText(kGenerationStatus, "");
+  dialog_->setText(kGenerationStatus, inputStatus());
+}
+
+std::string MainDialog::inputStatus() const {
+  if (!refusedCount_.empty()) return refusedCount_;
+  const model::BaseModule& base = model_.base;
+  const model::Expansion& expansion = model_.expansion;
+  const std::pair<bool, const model::Text*> needs[] = {
+      {base.dofPerNode <= 0, &model::labels::kDegreesOfFreedom},
+      {base.nodesInBase0 <= 0, &model::labels::kNodesInBase0},
+      {base.nodesInBase1 <= 0, &model::labels::kNodesInBase1},
+      {base.baseElementCount <= 0, &model::labels::kElementCount},
+      {expansion.directionIndex <= 0, &model::labels::kExpansionDirection},
+      {expansion.moduleCount <= 0, &model::labels::kNumberOfModules},
+      {!(expansion.moduleLength > 0.0f), &model::labels::kModuleLength},
+      {expansion.expansionType <= 0, &model::labels::kExpansionType},
+  };
+  for (const auto& [missing, field] : needs)
+    if (missing)
+      return model::say(texts::kGenerateNeeds, session_.romanian,
+                        {model::say(*field, session_.romanian)});
+  return {};
+}
+
+void MainDialog::readBaseCount(ControlId control, const model::Text& field, std::int32_t& count) {
+  const std::int32_t typed = model::textToInteger(dialog_->text(control));
+  refusedCount_.clear();
+  count = typed;
+  if (typed <= kMaxBaseCount) return;
+  count = 0;
+  refusedCount_ = model::say(texts::kCountAboveLimit, session_.romanian,
+                             {model::say(field, session_.romanian), std::to_string(kMaxBaseCount)});
 }
 
 void MainDialog::showGeneratedCounts() {
@@ -251,7 +306,7 @@ void MainDialog::registerHandlers() {
   dialog_->onEvent(kElementTypes, [this](Dialog&, ControlId, EventKind) {
     guarded([&] { runSubDialog([&] { runElementTypesDialog(model_, session_, host_); }); });
   });
-  dialog_->onCloseRequest([this](int) { return mayClose(); });
+  dialog_->onCloseRequest([this](int) { return unsavedWorkMayGo(); });
 
   const Handler generation = [this](Dialog&, ControlId control, EventKind) {
     guarded([&] { onGenerationControl(control); });
@@ -300,20 +355,27 @@ void MainDialog::setDirectionEntries(int count) {
     dialog_->setEntryText(kDirection, entry, kDirectionEntries[entry - 1]);
 }
 
+bool MainDialog::baseModuleDescribed() const {
+  return model_.base.dofPerNode > 0 && model_.base.nodesInBase0 > 0 &&
+         model_.base.nodesInBase1 > 0 && model_.base.baseElementCount > 0;
+}
+
+bool MainDialog::expansionChosen() const {
+  return baseModuleDescribed() && model_.expansion.directionIndex > 0 &&
+         model_.expansion.moduleCount > 0 && model_.expansion.moduleLength > 0.0f &&
+         model_.expansion.expansionType > 0;
+}
+
 void MainDialog::applyEnablingRule() {
-  const bool baseModuleDescribed = model_.base.dofPerNode > 0 && model_.base.nodesInBase0 > 0 &&
-                                   model_.base.nodesInBase1 > 0 && model_.base.baseElementCount > 0;
   for (ControlId control : {kCoordinates, kTopology, kPreviewBase, kStructureView})
-    dialog_->setEnabled(control, baseModuleDescribed);
-  const bool expansionChosen = baseModuleDescribed && model_.expansion.directionIndex > 0 &&
-                               model_.expansion.moduleCount > 0 &&
-                               model_.expansion.moduleLength > 0.0f &&
-                               model_.expansion.expansionType > 0;
-  dialog_->setEnabled(kGenerate, expansionChosen);
+    dialog_->setEnabled(control, baseModuleDescribed());
+  dialog_->setEnabled(kGenerate, expansionChosen());
   inputsChanged();
-  // Any change makes the generated structure and the written files stale.
-  for (ControlId control : {kSaveData, kViewSavedFile, kCreate, kView, kPreviewStructure})
+  // Any change makes the generated structure and the written files stale;
+  // the inputs themselves can still be saved.
+  for (ControlId control : {kViewSavedFile, kCreate, kView, kPreviewStructure})
     dialog_->setEnabled(control, false);
+  dialog_->setEnabled(kSaveData, saveOffered_);
   dialog_->pushChanges();
 }
 
@@ -354,16 +416,13 @@ void MainDialog::onOwnControl(ControlId control) {
       onDegreesOfFreedom();
       return;
     case kNodesInBase0:
-      model_.base.nodesInBase0 =
-          model::textToInteger(model::firstChars(dialog_->text(control), kCountWidth));
+      readBaseCount(control, model::labels::kNodesInBase0, model_.base.nodesInBase0);
       break;
     case kNodesInBase1:
-      model_.base.nodesInBase1 =
-          model::textToInteger(model::firstChars(dialog_->text(control), kCountWidth));
+      readBaseCount(control, model::labels::kNodesInBase1, model_.base.nodesInBase1);
       break;
     case kElements:
-      model_.base.baseElementCount =
-          model::textToInteger(model::firstChars(dialog_->text(control), kElementCountWidth));
+      readBaseCount(control, model::labels::kElementCount, model_.base.baseElementCount);
       break;
     case kModules:
       model_.expansion.moduleCount = model::textToInteger(dialog_->text(control));
@@ -491,6 +550,7 @@ void MainDialog::generate() {
   // Saving stays possible after a declined warning too (the inputs alone
   // when the structure no longer matches them); a Geometry File only from a
   // structure the inputs generate.
+  saveOffered_ = true;
   dialog_->setEnabled(kSaveData, true);
   dialog_->setEnabled(kCreate, structureIsCurrent());
   dialog_->setEnabled(kView, false);
@@ -530,11 +590,14 @@ generation::GenerateEnd MainDialog::runGeneration() {
   return result.end;
 }
 
+// Proposes the model file saved or loaded last (never another file chosen
+// since, such as the Geometry File).
 bool MainDialog::saveData() {
   const std::string previousPath = session_.inputFilePath;
-  if (!programs_.selectFile(model::say(texts::kSelectZentrixFile, session_.romanian),
-                            session_.inputFilePath, FileChoice::Save))
+  if (!programs_.selectModelFile(model::say(texts::kSelectZentrixFile, session_.romanian),
+                                 session_.inputFilePath))
     return false;
+  growTablesToCounts(model_.base);
   model::Outcome written = model::Outcome::success();
   bool cancelled = false;
   {
@@ -551,6 +614,12 @@ bool MainDialog::saveData() {
   }
   savedInputs_ = inputsOf(model_);
   dialog_->setEnabled(kViewSavedFile, true);
+  // The saved file is now the model's file, as a loaded one is.
+  session_.oldFilePath = session_.inputFilePath;
+  dialog_->setText(kOldFilePath, model::trimRight(session_.oldFilePath));
+  dialog_->setText(kGenerationStatus,
+                   model::say(texts::kSavedTo, session_.romanian,
+                              {std::string(model::trimRight(session_.inputFilePath))}));
   return true;
 }
 
@@ -605,6 +674,7 @@ void MainDialog::create() {
 }
 
 void MainDialog::loadOldFile() {
+  if (!unsavedWorkMayGo()) return;
   if (session_.oldFileLoaded) programs_.deleteBaseGeometryFiles(session_);
   for (;;) {
     const std::string previousOldFile = session_.oldFilePath;
@@ -622,6 +692,8 @@ void MainDialog::loadOldFile() {
     if (loaded) {
       refreshFromModel();
       applyLoadEnabling(true);
+      saveOffered_ = true;
+      refusedCount_.clear();
       // The structure in memory was generated from other inputs.
       inputsChanged();
       savedInputs_ = inputsOf(model_);

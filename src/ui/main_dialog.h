@@ -3,21 +3,28 @@
 // buttons start every operation. Which buttons are enabled is its own state
 // machine, making the user go step by step: describe the Base module, choose
 // the expansion, GENERATE, then save the input file or create the Geometry
-// File; any change of an input disables saving, creating, viewing and
-// previewing again.
+// File; any change of an input disables creating, viewing and previewing
+// again. Save Data, once offered (after the first GENERATE or load), stays.
 //
 // A structure belongs to the inputs it was generated from: any change of an
 // input after GENERATE (here, in a sub-dialog, a new Old File, a GENERATE
 // refused, declined or cancelled) switches CREATE off until GENERATE runs
 // again, and Save Data then writes the inputs with an empty generated
-// section. After GENERATE a status line (and the window's title) says how
-// many nodes and elements were generated; a change of an input clears it.
+// section. Save Data proposes the model file saved or loaded last, and
+// afterwards shows it as the Old File.
+//
+// The status line at the foot of the EXPANSION group says how many nodes
+// and elements GENERATE built (so does the window's title); after a change
+// of an input it names a count refused for its size (the Base module counts
+// take at most 100,000, read whole) or the first field GENERATE still needs;
+// after Save Data it confirms the save.
 //
 // Unsaved work: an input that differs from the last load or Save Data (for
 // a new model, from how it started). Closing the dialog with unsaved work,
-// whichever way (DONE, Enter, Escape, the close box), asks Save, Discard or
-// Cancel; nothing is asked without it. Cancel on "Wrong Data in Old File."
-// goes back to the dialog with the model as it was.
+// whichever way (DONE, Enter, Escape, the close box), and loading another
+// Old File over it ask Save, Discard or Cancel; nothing is asked without
+// it. Cancel on "Wrong Data in Old File." goes back to the dialog with the
+// model as it was.
 //
 // Previews: when the package's preview program is installed the two
 // preview buttons start it as they always did; when it is not, they open

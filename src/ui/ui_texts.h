@@ -31,6 +31,13 @@ inline constexpr Text kUnsavedChanges{"The model has changes that are not saved.
 // {1} nodes, {2} elements.
 inline constexpr Text kGeneratedCounts{"generated: {1} nodes, {2} elements",
                                        "generat: {1} noduri, {2} elemente"};
+// The status line. {1} the field, {2} the largest count it takes.
+inline constexpr Text kCountAboveLimit{"{1} takes at most {2}: the count typed is not used.",
+                                       "{1} este cel mult {2}: numarul introdus nu se foloseste."};
+// {1} the first field GENERATE still needs.
+inline constexpr Text kGenerateNeeds{"GENERATE needs {1}.", "GENERATE are nevoie de {1}."};
+// {1} the file.
+inline constexpr Text kSavedTo{"Saved: {1}", "Salvat: {1}"};
 inline constexpr Text kGenerating{"Generating the structure...", "Se genereaza structura..."};
 inline constexpr Text kSaving{"Saving the Zentrix File...", "Se salveaza fisierul Zentrix..."};
 inline constexpr Text kWritingGeometry{"Writing the Geometry File...",
@@ -65,7 +72,15 @@ inline constexpr Text kNoNodeSelected{"No Node Selected", "Nu s-a selectat nici 
 inline constexpr Text kWrongCoordinates{"Wrong Coordinates String.", "Sir eronat de coordonate."};
 inline constexpr Text kNoElementSelected{"No Element Selected", "Nu s-a selectat nci un element."};
 inline constexpr Text kWrongEndNodes{"Wrong End Nodes String", "Sir eronat de noduri de capat."};
+// {1} the end node, {2} the nodes of the Base module.
+inline constexpr Text kEndNodeOutsideBase{
+    "End node {1} is outside the Base module's nodes 1 to {2}.",
+    "Nodul de capat {1} este in afara nodurilor 1 - {2} ale modulului de baza."};
 inline constexpr Text kZeroEndNodes{"Values 0 in End Nodes", "Valori 0 in nodurile de capat."};
+
+// The ELEMENT TYPES dialog. {1} the field, {2} what was typed.
+inline constexpr Text kAreaNotANumber{"{1} is not a number: \"{2}\".",
+                                      "{1} nu este un numar: \"{2}\"."};
 
 // The expansion parameter dialogs.
 inline constexpr Text kWrongFootCoordinates{"Wrong Foot Coordinates String.",

@@ -22,10 +22,10 @@ namespace zentrix::generation {
 
 // Failure reports name the kind.
 void PrintTo(FindingKind kind, std::ostream* out) {
-  constexpr const char* kNames[] = {"BaseNodeCounts",    "Base0NodeOffPlane", "Base1NodeMismatch",
-                                    "ElementKindOrder",  "EndNodeOutOfRange", "ZeroLengthElement",
-                                    "DuplicateElements", "CoincidentNodes",   "UnusedNode",
-                                    "StaticallyUnstable"};
+  constexpr const char* kNames[] = {"BaseNodeCounts",     "Base0NodeOffPlane", "Base1NodeMismatch",
+                                    "ElementKindOrder",   "EndNodeOutOfRange", "ZeroLengthElement",
+                                    "DuplicateElements",  "CoincidentNodes",   "UnusedNode",
+                                    "StaticallyUnstable", "NonPositiveArea"};
   *out << kNames[static_cast<int>(kind)];
 }
 
@@ -292,6 +292,24 @@ const std::vector<FaultCase>& faultCases() {
                  K::kElementKindOrder, K::kElementKindOrder, K::kDuplicateElements,
                  K::kDuplicateElements},
        .elements = {1}},
+      // A zero area went into the Geometry File without a word.
+      {.name = "ZeroArea",
+       .base =
+           [] {
+             zentrix::testing::RunModel m = bracedPlane();
+             m.types.typeArea(2) = 0.0f;
+             return m;
+           },
+       .kinds = {K::kNonPositiveArea}},
+      {.name = "NegativeAreas",
+       .base =
+           [] {
+             zentrix::testing::RunModel m = bracedPlane();
+             m.types.typeArea(1) = -1.5f;
+             m.types.typeArea(4) = -0.0f;
+             return m;
+           },
+       .kinds = {K::kNonPositiveArea, K::kNonPositiveArea}},
   };
   return cases;
 }
@@ -322,6 +340,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, ModelCheckFault, ::testing::ValuesIn(faultCases
 TEST(ModelCheck, CleanModulesHaveNoFindings) {
   for (zentrix::testing::RunModel m :
        {bracedPlane(), testing::squareTruss(4), shrunkPlane(), spatialArch()}) {
+    m.types.typeAreas = {1, 2, 3, 4};
     generate(m);
     EXPECT_THAT(checkModel(m), ::testing::IsEmpty()) << allTexts(checkModel(m));
   }

@@ -115,6 +115,8 @@ TEST_P(EntryListInput, ClickedNodeShowsItsOwnCoordinatesAndApplyKeepsThem) {
 }
 
 TEST_P(EntryListInput, ClickedElementShowsItsOwnEndNodesAndApplyKeepsThem) {
+  model.base.nodesInBase0 = 6;
+  model.base.nodesInBase1 = 6;
   model.base.baseElementCount = 3;
   model.base.baseElemStart.rebuild(3);
   model.base.baseElemEnd.rebuild(3);

@@ -160,6 +160,12 @@ bool MemoryDialog::userClick(ControlId button) {
   return true;
 }
 
+bool MemoryDialog::userPressEnter(ControlId edit) {
+  if (!running_ || closed_ || !isEnabled(edit)) return false;
+  const auto bound = enterButtons_.find(edit);
+  return userClick(bound == enterButtons_.end() ? kOkButton : bound->second);
+}
+
 bool MemoryDialog::userToggle(ControlId checkBox) {
   if (!running_ || closed_ || !isEnabled(checkBox)) return false;
   control(checkBox).checked = !control(checkBox).checked;

@@ -46,6 +46,7 @@ class MemoryDialog final : public Dialog {
   void onEvent(ControlId control, Handler handler) override;
   void onInitialised(Handler handler) override;
   void onCloseRequest(CloseRequest request) override { closeRequest_ = std::move(request); }
+  void onEnter(ControlId edit, ControlId button) override { enterButtons_[edit] = button; }
   void setEntryCount(ControlId list, int count) override;
   int entryCount(ControlId list) const override;
   void setEntryText(ControlId list, int entry, std::string_view text) override;
@@ -70,6 +71,7 @@ class MemoryDialog final : public Dialog {
   bool userChoose(ControlId list, int entry);            // selection change
   bool userClick(ControlId button);                      // 1 and 2 close (when let)
   bool userToggle(ControlId checkBox);                   // click on a check box
+  bool userPressEnter(ControlId edit);                   // its button, else OK
   void userCancel() { userClose(kCancelButton); }        // Escape / close box
 
   bool running() const noexcept { return running_; }
@@ -97,6 +99,7 @@ class MemoryDialog final : public Dialog {
   ModalScript script_;
   std::map<ControlId, Control> controls_;
   std::map<ControlId, Handler> handlers_;
+  std::map<ControlId, ControlId> enterButtons_;
   Handler initialised_;
   CloseRequest closeRequest_;
   bool running_ = false;

@@ -158,68 +158,173 @@ TEST_P(ChangeAfterGenerate, SwitchesCreateOffAndSavesNoStaleStructure) {
 
 INSTANTIATE_TEST_SUITE_P(
     Changes, ChangeAfterGenerate,
-    ::testing::Values(ChangeCase{"CoordinatesApplied",
-                                 [](MemoryDialogHost& host, MemoryDialog& d) {
-                                   host.scriptNextOpening(103, [](MemoryDialog& c) {
-                                     c.userChoose(1029, 2);
-                                     c.userType(1030, "0 2");
-                                     c.userClick(1031);
-                                     c.userClick(kOkButton);
-                                   });
-                                   d.userClick(kCoordinates);
-                                 }},
-                      ChangeCase{"TopologyApplied",
-                                 [](MemoryDialogHost& host, MemoryDialog& d) {
-                                   host.scriptNextOpening(104, [](MemoryDialog& topology) {
-                                     topology.userChoose(1033, 1);
-                                     topology.userType(1035, "1 4");
-                                     topology.userClick(1036);
-                                     topology.userClick(kCancelButton);
-                                   });
-                                   d.userClick(kTopology);
-                                 }},
-                      ChangeCase{"ElementTypeAreaTyped",
-                                 [](MemoryDialogHost& host, MemoryDialog& d) {
-                                   host.scriptNextOpening(108, [](MemoryDialog& e) {
-                                     e.userType(1066, "12.5");
-                                     e.userClick(kOkButton);
-                                   });
-                                   d.userClick(kElementTypes);
-                                 }},
-                      ChangeCase{"CheckBoxClicked",
-                                 [](MemoryDialogHost&, MemoryDialog& d) {
-                                   d.userToggle(kLastNodesInBase0);
-                                 }},
-                      ChangeCase{"CoordinatesThenGenerateCancelled",
-                                 [](MemoryDialogHost& host, MemoryDialog& d) {
-                                   host.scriptNextOpening(103, [](MemoryDialog& c) {
-                                     c.userChoose(1029, 4);
-                                     c.userType(1030, "1 1.5");
-                                     c.userClick(1031);
-                                     c.userClick(kOkButton);
-                                   });
-                                   d.userClick(kCoordinates);
-                                   host.cancelProgressAt(0.0);
-                                   d.userClick(kGenerate);
-                                   host.cancelProgressAt(2.0);
-                                 }},
-                      ChangeCase{"TopologyThenGenerateRefused",
-                                 [](MemoryDialogHost& host, MemoryDialog& d) {
-                                   host.scriptNextOpening(104, [](MemoryDialog& topology) {
-                                     topology.userChoose(1033, 1);
-                                     topology.userType(1035, "1 99");
-                                     topology.userClick(1036);
-                                     topology.userClick(kOkButton);
-                                   });
-                                   d.userClick(kTopology);
-                                   d.userClick(kGenerate);
-                                 }},
-                      ChangeCase{"AnotherOldFile",
-                                 [](MemoryDialogHost& host, MemoryDialog& d) {
-                                   host.queueFileChoice(d.text(kOldFilePath));
-                                   d.userClick(kOldFile);
-                                 }}),
+    ::testing::Values(
+        ChangeCase{"CoordinatesApplied",
+                   [](MemoryDialogHost& host, MemoryDialog& d) {
+                     host.scriptNextOpening(103, [](MemoryDialog& c) {
+                       c.userChoose(1029, 2);
+                       c.userType(1030, "0 2");
+                       c.userClick(1031);
+                       c.userClick(kOkButton);
+                     });
+                     d.userClick(kCoordinates);
+                   }},
+        ChangeCase{"TopologyApplied",
+                   [](MemoryDialogHost& host, MemoryDialog& d) {
+                     host.scriptNextOpening(104, [](MemoryDialog& topology) {
+                       topology.userChoose(1033, 1);
+                       topology.userType(1035, "1 4");
+                       topology.userClick(1036);
+                       topology.userClick(kCancelButton);
+                     });
+                     d.userClick(kTopology);
+                   }},
+        ChangeCase{"ElementTypeAreaTyped",
+                   [](MemoryDialogHost& host, MemoryDialog& d) {
+                     host.scriptNextOpening(108, [](MemoryDialog& e) {
+                       e.userType(1066, "12.5");
+                       e.userClick(kOkButton);
+                     });
+                     d.userClick(kElementTypes);
+                   }},
+        ChangeCase{"CheckBoxClicked",
+                   [](MemoryDialogHost&, MemoryDialog& d) { d.userToggle(kLastNodesInBase0); }},
+        ChangeCase{"CoordinatesThenGenerateCancelled",
+                   [](MemoryDialogHost& host, MemoryDialog& d) {
+                     host.scriptNextOpening(103, [](MemoryDialog& c) {
+                       c.userChoose(1029, 4);
+                       c.userType(1030, "1 1.5");
+                       c.userClick(1031);
+                       c.userClick(kOkButton);
+                     });
+                     d.userClick(kCoordinates);
+                     host.cancelProgressAt(0.0);
+                     d.userClick(kGenerate);
+                     host.cancelProgressAt(2.0);
+                   }},
+        ChangeCase{"TopologyThenGenerateRefused",
+                   [](MemoryDialogHost& host, MemoryDialog& d) {
+                     host.scriptNextOpening(104, [](MemoryDialog& topology) {
+                       topology.userChoose(1033, 1);
+                       topology.userType(1035, "1 99");
+                       topology.userClick(1036);
+                       topology.userClick(kOkButton);
+                     });
+                     d.userClick(kTopology);
+                     d.userClick(kGenerate);
+                   }},
+        ChangeCase{"NodeCountRaisedWithoutCoordinates",
+                   [](MemoryDialogHost&, MemoryDialog& d) { d.userType(kNodesInBase1, "3"); }},
+        ChangeCase{"AnotherOldFile",
+                   [](MemoryDialogHost& host, MemoryDialog& d) {
+                     host.queueFileChoice(d.text(kOldFilePath));
+                     d.userClick(kOldFile);
+                   }}),
     [](const auto& change) { return change.param.name; });
+
+// Save Data switched off after any change until GENERATE ran again: the
+// inputs could not be saved.
+TEST_P(ChangeAfterGenerate, SaveDataStaysPossibleAndWritesTheInputs) {
+  host.queueFileChoice(savedSquareFile("square.dat"));
+  const std::string saved = folder.file("inputs.dat");
+  bool saveAfterChange = false;
+  run([&](MemoryDialog& d) {
+    d.userClick(kOldFile);
+    d.userClick(kGenerate);
+    GetParam().change(host, d);
+    saveAfterChange = d.isEnabled(kSaveData);
+    host.queueFileChoice(saved);
+    d.userClick(kSaveData);
+    closeWithoutAsking(d);
+  });
+  EXPECT_TRUE(saveAfterChange);
+  model::Model loaded;
+  EXPECT_TRUE(files::loadInputFile(loaded, saved, false));
+  EXPECT_EQ(loaded.base.nodesInBase1, model.base.nodesInBase1);
+}
+
+// After CREATE "pratt geo" Save Data offered "pratt geo": one Enter and a
+// Yes wrote the model over the Geometry File. The offer is the model file
+// saved or loaded last, for the save from DONE too.
+TEST_F(DataSafetyTest, SaveDataProposesTheModelFileNeverTheGeometryFile) {
+  const std::string square = savedSquareFile("square.dat");
+  const std::string saved = folder.file("saved.dat");
+  host.queueFileChoice(square);
+  run([&](MemoryDialog& d) {
+    d.userClick(kOldFile);
+    d.userClick(kGenerate);
+    host.queueFileChoice(folder.file("pratt geo"));
+    d.userClick(kCreate);
+    host.queueFileChoice(saved);
+    d.userClick(kSaveData);
+    host.queueFileChoice(folder.file("pratt geo 2"));
+    d.userClick(kCreate);
+    d.userType(kModules, "5");
+    host.queueAnswer(MessageAnswer::Save);
+    host.queueFileChoice(saved);
+    d.userClick(kDone);
+  });
+  std::vector<std::string> saveOffers;
+  for (const auto& request : host.fileRequests())
+    if (request.title == "Select Zentrix File") saveOffers.push_back(request.proposedName);
+  EXPECT_EQ(saveOffers, (std::vector<std::string>{square, saved}));
+}
+
+// After Save Data the Old File field still named the file loaded before,
+// and nothing confirmed the save.
+TEST_F(DataSafetyTest, SaveDataShowsTheSavedFileAndSaysSo) {
+  host.queueFileChoice(savedSquareFile("square.dat"));
+  const std::string saved = folder.file("saved.dat");
+  std::string field, status;
+  run([&](MemoryDialog& d) {
+    d.userClick(kOldFile);
+    d.userClick(kGenerate);
+    host.queueFileChoice(saved);
+    d.userClick(kSaveData);
+    field = d.text(kOldFilePath);
+    status = d.text(kGenerationStatus);
+    closeWithoutAsking(d);
+  });
+  EXPECT_EQ(field, saved);
+  EXPECT_EQ(status, "Saved: " + saved);
+}
+
+// Old File threw unsaved changes away without asking, as DONE asks.
+struct LoadOverWork {
+  std::string name;
+  MessageAnswer answer;
+  bool loads;
+  bool saves;
+};
+
+class OldFileOverUnsavedWork : public DataSafetyTest,
+                               public ::testing::WithParamInterface<LoadOverWork> {};
+
+TEST_P(OldFileOverUnsavedWork, AsksSaveDiscardOrCancelFirst) {
+  const LoadOverWork& c = GetParam();
+  const std::string square = savedSquareFile("square.dat");
+  const std::string kept = folder.file("kept.dat");
+  host.queueAnswer(c.answer);
+  if (c.answer == MessageAnswer::Save) host.queueFileChoice(kept);
+  host.queueFileChoice(square);
+  std::string title;
+  run([&](MemoryDialog& d) {
+    d.userType(kProblemTitle, "Bridge");
+    d.userClick(kOldFile);
+    title = model.base.problemTitle;
+    closeWithoutAsking(d);
+  });
+  EXPECT_TRUE(askedToSave(host));
+  EXPECT_EQ(title, c.loads ? "Square truss" : "Bridge");
+  EXPECT_EQ(std::ifstream(kept).good(), c.saves);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, OldFileOverUnsavedWork,
+    ::testing::Values(LoadOverWork{"Save", MessageAnswer::Save, true, true},
+                      LoadOverWork{"Discard", MessageAnswer::Discard, true, false},
+                      LoadOverWork{"Cancel", MessageAnswer::Cancel, false, false}),
+    [](const auto& load) { return load.param.name; });
 
 TEST_F(DataSafetyTest, OpeningASubDialogWithoutChangingAnythingKeepsCreate) {
   host.queueFileChoice(savedSquareFile("square.dat"));

@@ -210,7 +210,7 @@ TEST_F(ExternalProgramsTest, WithoutATextEditorTheFileIsShownInTheProgramsOwnVie
     std::ofstream(folder.path() / name, std::ios::binary) << text;
   platform.current = folder.path().string() + "/bin";
   session.currentDir = platform.current;
-  platform.existing = {folder.path().string() + "/\\Doc"};
+  platform.existing = {folder.path().string() + "/" + files::kFolderSeparator + "Doc"};
   platform.unstartable = {platform.viewer};
   struct Case {
     bool romanian;

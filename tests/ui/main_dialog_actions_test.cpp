@@ -111,6 +111,7 @@ TEST_F(MainDialogTest, WrongOldFileCancelReturnsToTheModelAsItWas) {
   session.oldFilePath = "C:\\dat\\earlier.dat";
   session.inputFilePath = "C:\\dat\\earlier.dat";
   host.queueFileChoice(bad);
+  host.queueAnswer(MessageAnswer::Discard);  // the typed count
   host.queueAnswer(MessageAnswer::Cancel);
   bool stillOpen = false;
   const MainDialogEnd end = run([&](MemoryDialog& d) {
@@ -121,8 +122,9 @@ TEST_F(MainDialogTest, WrongOldFileCancelReturnsToTheModelAsItWas) {
   });
   EXPECT_EQ(end, MainDialogEnd::Closed);
   EXPECT_TRUE(stillOpen);
-  ASSERT_GE(host.messages().size(), 1u);
-  EXPECT_THAT(host.messages()[0].text, StartsWith("Date eronate in fisierul existent (Old File)."));
+  ASSERT_EQ(host.messages().size(), 2u);
+  EXPECT_EQ(host.messages()[0].buttons, MessageButtons::SaveDiscardCancel);
+  EXPECT_THAT(host.messages()[1].text, StartsWith("Date eronate in fisierul existent (Old File)."));
   EXPECT_EQ(session.oldFilePath, "C:\\dat\\earlier.dat");
   EXPECT_EQ(session.inputFilePath, "C:\\dat\\earlier.dat");
   EXPECT_FALSE(session.oldFileLoaded);

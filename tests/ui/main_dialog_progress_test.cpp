@@ -33,11 +33,11 @@ TEST_F(MainDialogTest, CancelledGenerateKeepsThePreviousStructureAndButtons) {
     chooseExpansion(d);
     d.userClick(kGenerate);
     ASSERT_EQ(model.structure.totalNodes(), 8);
-    d.userType(kModules, "5");  // disables Save Data and CREATE
+    d.userType(kModules, "5");  // disables CREATE; the inputs can still be saved
     host.cancelProgressAt(0.0);
     d.userClick(kGenerate);
     EXPECT_FALSE(d.isEnabled(kCreate));
-    EXPECT_FALSE(d.isEnabled(kSaveData));
+    EXPECT_TRUE(d.isEnabled(kSaveData));
     closeWithoutAsking(d);
   });
   EXPECT_TRUE(host.messages().empty()) << "a cancel is the user's own act: nothing to report";

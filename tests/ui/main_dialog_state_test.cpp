@@ -83,13 +83,14 @@ const StateRow kStateRows[] = {
        d.userClick(kGenerate);
      },
      {true, true, true, false, true, false}},
+    // The inputs can still be saved, without the structure.
     {"a count changed after GENERATE and CREATE",
      [](auto& t, auto& d) {
        generateSquare(t, d);
        createGeometry(t, d);
        d.userType(kModules, "4");
      },
-     {true, true, false, false, false, false}},
+     {true, true, true, false, false, false}},
     {"after a successful Old File load", loadSquare, {true, true, true, true, false, false}},
     // The structure in memory belongs to the inputs before the load: CREATE
     // waits for GENERATE; the written file can still be viewed.
@@ -163,9 +164,9 @@ TEST_F(MainDialogTest, NumberEditsReadOnlyTheirFirstCharacters) {
     double expected;
   };
   const Case cases[] = {
-      {kNodesInBase0, "123456", [](auto& m) { return m.base.nodesInBase0; }, 12345},
+      {kNodesInBase0, "123456", [](auto& m) { return m.base.nodesInBase0; }, 0},
       {kNodesInBase1, "  42x", [](auto& m) { return m.base.nodesInBase1; }, 42},
-      {kElements, "1234567", [](auto& m) { return m.base.baseElementCount; }, 123456},
+      {kElements, "1234567", [](auto& m) { return m.base.baseElementCount; }, 0},
       {kModules, "abc", [](auto& m) { return m.expansion.moduleCount; }, 0},
       {kModuleLength, "1.50000000009", [](auto& m) { return m.expansion.moduleLength; }, 1.5},
       {kModuleLength, "-2.5", [](auto& m) { return m.expansion.moduleLength; }, -2.5},
@@ -187,6 +188,36 @@ TEST_F(MainDialogTest, NumberOfModulesIsTheWholeTypedValue) {
     for (const int modules : {12345678, 1000000000}) {
       d.userType(kModules, std::to_string(modules));
       EXPECT_EQ(model.expansion.moduleCount, modules);
+    }
+    closeWithoutAsking(d);
+  });
+}
+
+// GENERATE greyed out without a word: the status line names the first field
+// it still needs.
+TEST_F(MainDialogTest, GenerateOffSaysWhichFieldIsMissing) {
+  struct Row {
+    std::function<void(MemoryDialog&)> act;
+    const char* status;
+  };
+  const Row rows[] = {
+      {[](MemoryDialog&) {}, "GENERATE needs \"Degrees of Freedom/Node\"."},
+      {[](MemoryDialog& d) { d.userChoose(kDegreesOfFreedom, 1); },
+       "GENERATE needs \"No. of Nodes in Base 0\"."},
+      {describeSquareCounts, "GENERATE needs \"Expansion Direction\"."},
+      {[](MemoryDialog& d) { d.userChoose(kDirection, 1); },
+       "GENERATE needs \"Number of Modules\"."},
+      {[](MemoryDialog& d) { d.userType(kModules, "3"); }, "GENERATE needs \"Module Length\"."},
+      {[](MemoryDialog& d) { d.userType(kModuleLength, "1"); },
+       "GENERATE needs \"Expansion Type\"."},
+      {[](MemoryDialog& d) { d.userChoose(kExpansionType, 1); }, ""},
+      {[](MemoryDialog& d) { d.userType(kModules, "0"); }, "GENERATE needs \"Number of Modules\"."},
+  };
+  run([&](MemoryDialog& d) {
+    for (const Row& row : rows) {
+      row.act(d);
+      EXPECT_EQ(d.text(kGenerationStatus), row.status);
+      EXPECT_EQ(d.isEnabled(kGenerate), *row.status == '\0');
     }
     closeWithoutAsking(d);
   });

@@ -53,6 +53,30 @@ std::string promptText(const model::Model& model, bool romanian) {
       romanian);
 }
 
+std::string joinedText(const std::vector<float>& values) {
+  std::string text;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (i > 0) text += "  ";
+    text += shownNumber(values[i], 20, 6);
+  }
+  return text;
+}
+
+// A node's coordinates as stored, for its entry in the node list.
+std::string storedCoordinatesText(const model::Model& model, int node) {
+  std::vector<float> values;
+  for (int axis = 1; axis <= shownColumns(model); ++axis)
+    values.push_back(model.base.baseCoords(node, axis));
+  return joinedText(values);
+}
+
+void showNodeEntries(Dialog& dialog, const model::Model& model, int nodeCount) {
+  fillNumberedList(dialog, Ids::kNodeList, nodeCount);
+  for (int node = 1; node <= nodeCount; ++node)
+    if (holdsNode(model, node))
+      showEntryValues(dialog, Ids::kNodeList, node, storedCoordinatesText(model, node));
+}
+
 // The text shown for a node: its coordinates joined by two blanks. A node not
 // entered yet (all 0) starts its last coordinate at the level of its base,
 // taken from the base's first node.
@@ -67,13 +91,7 @@ std::string coordinatesText(const model::Model& model, int node) {
   const std::int64_t reference = node <= model.base.nodesInBase0 ? 1 : model.base.nodesInBase0 + 1;
   if (allZero && columns > 0 && holdsNode(model, reference))
     values.back() = model.base.baseCoords(reference, columns);
-
-  std::string text;
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    if (i > 0) text += "  ";
-    text += shownNumber(values[i], 20, 6);
-  }
-  return text;
+  return joinedText(values);
 }
 
 void chooseNode(Dialog& dialog, const model::Model& model, CoordinatesState& state) {
@@ -85,7 +103,7 @@ void chooseNode(Dialog& dialog, const model::Model& model, CoordinatesState& sta
 
 // Reads the node's coordinates from the text, starting from its current
 // values so that empty values and a closing slash keep them. The node changes
-// only when the whole text reads.
+// only when the whole text reads; then the next node is chosen.
 void applyCoordinates(Dialog& dialog, DialogHost& host, model::Model& model, bool romanian,
                       CoordinatesState& state) {
   state.coordinateText = editText(dialog, Ids::kCoordinatesEdit, kCoordinateTextWidth);
@@ -107,7 +125,9 @@ void applyCoordinates(Dialog& dialog, DialogHost& host, model::Model& model, boo
   }
   for (int axis = 1; axis <= columns; ++axis)
     model.base.baseCoords(node, axis) = values[static_cast<std::size_t>(axis - 1)];
-  markProcessed(dialog, Ids::kProcessedList, node, dialog.entryText(Ids::kNodeList, node));
+  showEntryValues(dialog, Ids::kNodeList, node, storedCoordinatesText(model, node));
+  markProcessed(dialog, Ids::kProcessedList, node);
+  chooseNextEntry(dialog, Ids::kNodeList, node, [&] { chooseNode(dialog, model, state); });
 }
 
 }  // namespace
@@ -123,11 +143,12 @@ void runCoordinatesDialog(model::Model& model, const Session& session, DialogHos
   dialog->onEvent(Ids::kApplyButton, [&](Dialog& d, ControlId, EventKind) {
     applyCoordinates(d, host, model, session.romanian, state);
   });
+  dialog->onEnter(Ids::kCoordinatesEdit, Ids::kApplyButton);
 
   fitCoordinatesToCounts(model, session.oldFileLoaded);
   const int nodeCount = model.base.baseNodeCount;
-  fillNumberedList(*dialog, Ids::kNodeList, nodeCount);
-  fillProcessedList(*dialog, Ids::kProcessedList, nodeCount, session.oldFileLoaded);
+  showNodeEntries(*dialog, model, nodeCount);
+  fillNumberedList(*dialog, Ids::kProcessedList, nodeCount);
   dialog->setText(Ids::kPrompt, promptText(model, session.romanian));
   dialog->runModal();
 }

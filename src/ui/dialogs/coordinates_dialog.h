@@ -1,6 +1,8 @@
 // The Coordinates dialog (template 103): the user types the coordinates of
-// the Base module nodes one node at a time; every APPLY writes straight into
-// `baseCoords`, so OK and Cancel both keep what was applied.
+// the Base module nodes one node at a time; every APPLY (the button, or Enter
+// in the text box) writes straight into `baseCoords`, so OK and Cancel both
+// keep what was applied, and moves on to the next node. The node list shows
+// each node's coordinates beside its number.
 //
 // On opening, `baseCoords` grows to the current counts (rows
 // `baseNodeCount`, columns `dofPerNode`) and never shrinks: values beyond a

@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include "model/field_labels.h"
 #include "model/number_text.h"
 #include "ui/dialog_captions.h"
 #include "ui/dialog_texts.h"
+#include "ui/ui_texts.h"
 
 namespace zentrix::ui {
 
@@ -13,6 +15,7 @@ namespace {
 using Ids = ElementTypesControls;
 
 constexpr std::size_t kAreaTextWidth = 16;
+constexpr const char* kTitle = "ZENTRIX Message";
 
 ControlId nameEdit(int type) {
   return Ids::kNameEdits.at(static_cast<std::size_t>(type - 1));
@@ -71,6 +74,31 @@ void showTypes(Dialog& dialog, model::Model& model, const Session& session) {
   dialog.setEnabled(areaEdit(model::kKindCount), hasFourTypes(model));
 }
 
+// A text that starts with a number (after blanks, an optional sign, a digit
+// or a point and a digit), as the area boxes are read.
+bool startsWithNumber(std::string_view text) {
+  text = model::trimLeft(text);
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+  if (!text.empty() && text.front() == '.') text.remove_prefix(1);
+  return !text.empty() && text.front() >= '0' && text.front() <= '9';
+}
+
+// OK with an area box that holds no number is refused, naming the box; the
+// dialog stays open. Cancel keeps what was typed, as always.
+bool areasAreNumbers(const Dialog& dialog, const model::Model& model, DialogHost& host,
+                     bool romanian) {
+  for (int type = 1; type <= typeCount(model); ++type) {
+    const std::string typed(model::firstChars(dialog.text(areaEdit(type)), kAreaTextWidth));
+    if (startsWithNumber(typed)) continue;
+    const std::string field =
+        model::say(model::labels::kTypeArea, romanian, {std::to_string(type)});
+    host.showMessage(model::say(texts::kAreaNotANumber, romanian, {field, typed}), kTitle,
+                     MessageButtons::Ok, MessageIcon::Error);
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void runElementTypesDialog(model::Model& model, const Session& session, DialogHost& host) {
@@ -81,6 +109,10 @@ void runElementTypesDialog(model::Model& model, const Session& session, DialogHo
     dialog->onEvent(areaEdit(type), store);
   }
   showTypes(*dialog, model, session);
+  const Dialog& shown = *dialog;
+  dialog->onCloseRequest([&](int exitCode) {
+    return exitCode != kOkButton || areasAreNumbers(shown, model, host, session.romanian);
+  });
   dialog->runModal();
 }
 

@@ -1,6 +1,8 @@
 // The ELEMENT TYPES dialog (template 108): names and cross-section areas of
 // the four element types. Values are stored as the user types; Cancel keeps
-// them. Areas are read as the longest leading number (none gives 0).
+// them. Areas are read as the longest leading number (none gives 0); OK is
+// refused, with a message naming the box, while an area box in use holds
+// no number.
 //
 // A name that was loaded or typed is shown and kept. A blank name takes the
 // default of the language and expansion type, and so does (without a loaded

@@ -52,6 +52,21 @@ std::string endNodesText(const model::Model& model, int element) {
   return std::string(model::trimLeft(text));
 }
 
+void showElementEntries(Dialog& dialog, const model::Model& model, int count) {
+  fillNumberedList(dialog, Ids::kElementList, count);
+  for (int element = 1; element <= count; ++element)
+    showEntryValues(dialog, Ids::kElementList, element, endNodesText(model, element));
+}
+
+// An end node the Base module does not have, or 0 when both are its own.
+std::int32_t foreignEndNode(const model::Model& model, int element) {
+  const std::int64_t nodes = std::int64_t{model.base.nodesInBase0} + model.base.nodesInBase1;
+  for (const std::int32_t node :
+       {model.base.baseElemStart(element), model.base.baseElemEnd(element)})
+    if (node < 0 || node > nodes) return node;
+  return 0;
+}
+
 void chooseElement(Dialog& dialog, const model::Model& model, TopologyState& state) {
   const int element = dialog.selection(Ids::kElementList);
   if (!holdsElement(model, element)) return;
@@ -60,7 +75,9 @@ void chooseElement(Dialog& dialog, const model::Model& model, TopologyState& sta
 }
 
 // Reads straight into the element's entries: an empty value or a slash keeps
-// an end node, and a first value read before a failing one stays stored.
+// an end node, and a first value read before a failing one stays stored. An
+// end node 0 or outside the Base module's nodes is reported (and stays
+// stored, unmarked); otherwise the next element is chosen.
 void applyEndNodes(Dialog& dialog, DialogHost& host, model::Model& model, bool romanian,
                    TopologyState& state) {
   state.endNodesText = editText(dialog, Ids::kEndNodesEdit, kEndNodesTextWidth);
@@ -75,11 +92,20 @@ void applyEndNodes(Dialog& dialog, DialogHost& host, model::Model& model, bool r
     showError(host, romanian, texts::kWrongEndNodes, kTitle);
     return;
   }
+  showEntryValues(dialog, Ids::kElementList, element, endNodesText(model, element));
   if (start == 0 || end == 0) {
     showError(host, romanian, texts::kZeroEndNodes, kTitle);
     return;
   }
-  markProcessed(dialog, Ids::kProcessedList, element, dialog.entryText(Ids::kElementList, element));
+  if (const std::int32_t foreign = foreignEndNode(model, element); foreign != 0) {
+    const std::int64_t nodes = std::int64_t{model.base.nodesInBase0} + model.base.nodesInBase1;
+    host.showMessage(model::say(texts::kEndNodeOutsideBase, romanian,
+                                {std::to_string(foreign), std::to_string(nodes)}),
+                     model::say(kTitle, romanian), MessageButtons::Ok, MessageIcon::Error);
+    return;
+  }
+  markProcessed(dialog, Ids::kProcessedList, element);
+  chooseNextEntry(dialog, Ids::kElementList, element, [&] { chooseElement(dialog, model, state); });
 }
 
 }  // namespace
@@ -95,11 +121,12 @@ void runTopologyDialog(model::Model& model, const Session& session, DialogHost& 
   dialog->onEvent(Ids::kApplyButton, [&](Dialog& d, ControlId, EventKind) {
     applyEndNodes(d, host, model, session.romanian, state);
   });
+  dialog->onEnter(Ids::kEndNodesEdit, Ids::kApplyButton);
 
   fitTopologyToCount(model);
   const int count = elementCount(model);
-  fillNumberedList(*dialog, Ids::kElementList, count);
-  fillProcessedList(*dialog, Ids::kProcessedList, count, session.oldFileLoaded);
+  showElementEntries(*dialog, model, count);
+  fillNumberedList(*dialog, Ids::kProcessedList, count);
   dialog->runModal();
 }
 

@@ -129,6 +129,24 @@ int countOf(QWidget* list) {
   return 0;
 }
 
+// Enter in an edit box bound with `onEnter` clicks its button (a disabled
+// one does nothing) and goes no further, so the default button stays still.
+class EnterClicksButton final : public QObject {
+ public:
+  EnterClicksButton(QAbstractButton& button, QObject& parent)
+      : QObject(&parent), button_(&button) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) return false;
+    if (button_) button_->click();
+    return true;
+  }
+
+ private:
+  QPointer<QAbstractButton> button_;
+};
+
 }  // namespace
 
 // Routes Escape and the close box through the dialog's close request.
@@ -268,6 +286,13 @@ void QtDialog::dispatch(ControlId control, EventKind event) {
 
 void QtDialog::onEvent(ControlId control, Handler handler) {
   handlers_[control] = std::move(handler);
+}
+
+void QtDialog::onEnter(ControlId edit, ControlId button) {
+  QWidget* box = control(edit);
+  auto* target = as<QAbstractButton>(control(button));
+  if (box == nullptr || target == nullptr) return;
+  box->installEventFilter(new EnterClicksButton(*target, *box));
 }
 
 void QtDialog::onInitialised(Handler handler) {

@@ -43,6 +43,7 @@ class QtDialog final : public Dialog {
   void onEvent(ControlId control, Handler handler) override;
   void onInitialised(Handler handler) override;
   void onCloseRequest(CloseRequest request) override { closeRequest_ = std::move(request); }
+  void onEnter(ControlId edit, ControlId button) override;
   void setEntryCount(ControlId list, int count) override;
   int entryCount(ControlId list) const override;
   void setEntryText(ControlId list, int entry, std::string_view text) override;

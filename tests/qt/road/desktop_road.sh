@@ -70,10 +70,11 @@ fail() {
   exit 1
 }
 
-# The id of the visible window whose name matches, waiting up to 20 s.
+# The id of the visible window whose name matches, waiting up to 20 s (or
+# the seconds given second).
 window() {
   local found
-  for _ in $(seq 200); do
+  for _ in $(seq $((${2:-20} * 10))); do
     found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1 || true)
     if [ -n "$found" ]; then
       echo "$found"
@@ -150,6 +151,22 @@ program_ends() {
     sleep 0.1
   done
   fail "the program did not end"
+}
+
+# DONE with unsaved work: the question is answered Discard (Alt+D) and the
+# program ends.
+done_discarding() {
+  focus "$main"
+  click "$main" 102 1
+  discard_when_asked
+  program_ends
+}
+
+discard_when_asked() {
+  local question
+  question=$(window '^ZENTRIX Message$')
+  focus "$question"
+  xdotool key alt+d
 }
 
 program_runs() {
@@ -246,18 +263,16 @@ case $scenario in
     click "$main" 102 1009
     type_in 4
     click "$main" 102 1004
+    # Another Old File over unsaved work asks first; Discard lets it load.
+    discard_when_asked
+    gone '^ZENTRIX Message$'
     choose_file '^Select Old ZentrixInputFile$' "$work/bad.dat"
     message=$(window '^ZENTRIX Message$')
     focus "$message"
     xdotool key Escape
     gone '^ZENTRIX Message$'
     program_runs
-    focus "$main"
-    click "$main" 102 1
-    question=$(window '^ZENTRIX Message$')
-    focus "$question"
-    xdotool key alt+d
-    program_ends
+    done_discarding
     ;;
 
   # At 150 % on a 1280x1024 screen the fixed main dialog was 1029 pixels
@@ -270,6 +285,31 @@ case $scenario in
     [ "$WIDTH" -le 1280 ] || fail "the dialog is $WIDTH pixels wide"
     xdotool key Escape
     program_ends
+    ;;
+
+  # The node and element counts were read from their first characters; the
+  # count typed is the count generated. A million modules of the bridge's
+  # 4 nodes, plus the closing section: 4,000,004 nodes.
+  TypedModulesReachTheGeometryFile)
+    start_program
+    click "$main" 102 1004
+    choose_file '^Select Old ZentrixInputFile$' "$work/bridge.dat"
+    click "$main" 102 1016
+    xdotool key ctrl+a
+    type_in 1000000
+    click "$main" 102 1025
+    window '^ZENTRIX - generated: 4000004 nodes' 240 >/dev/null
+    click "$main" 102 1022
+    dialog=$(window '^Select/Create KARVEL Geometry File$')
+    focus "$dialog"
+    xdotool key Return
+    message=$(window '^Create Message$' 240)
+    focus "$message"
+    xdotool key Return
+    gone '^Create Message$'
+    done_discarding
+    counts=$(head -n 20 "$work/bridge-geometry.dat" | grep -v '^//' | sed -n 2p)
+    [ "$(echo "$counts" | awk '{print $1}')" = 4000004 ] || fail "counts line '$counts'"
     ;;
 
   *)

@@ -60,9 +60,10 @@ TEST(CoordinatesDialogOpening, BuildsTheArrayAndListsForTheCurrentCounts) {
   ui::MemoryDialogHost host;
   runWith(m, host, [](MemoryDialog& d) {
     EXPECT_THAT(testing_support::entryTexts(d, Ids::kNodeList),
-                ElementsAre("1", "2", "3", "4", "5"));
+                ElementsAre("1   0.  0.  0.", "2   0.  0.  0.", "3   0.  0.  0.", "4   0.  0.  0.",
+                            "5   0.  0.  0."));
     EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList),
-                ElementsAre("", "", "", "", ""));
+                ElementsAre("1", "2", "3", "4", "5"));
     EXPECT_EQ(d.text(Ids::kPrompt), "Input Coordinates X, Y, Z:\nSeparators: Space(s); Comma");
   });
   EXPECT_EQ(m.base.baseNodeCount, 5);
@@ -206,12 +207,15 @@ TEST_P(CoordinatesTextForms, StoresReadableTextsAndRefusesTheRest) {
     textAfter = d.text(Ids::kCoordinatesEdit);
   });
   EXPECT_THAT(row(m, 3), ElementsAreArray(c.expected)) << "text \"" << c.text << "\"";
-  EXPECT_EQ(textAfter, c.text);
+  // Accepted, the next node is chosen and shown; refused, the text stays.
+  if (!c.accepted) {
+    EXPECT_EQ(textAfter, c.text);
+  }
   if (c.accepted) {
     EXPECT_EQ(mark, "3+");
     EXPECT_TRUE(host.messages().empty());
   } else {
-    EXPECT_EQ(mark, "");
+    EXPECT_EQ(mark, "3");  // its number, unmarked
     ASSERT_EQ(host.messages().size(), 1u);
     EXPECT_EQ(host.messages()[0].text, "Wrong Coordinates String.");
     EXPECT_EQ(host.messages()[0].title, "Dialog2 Message");
@@ -238,6 +242,29 @@ INSTANTIATE_TEST_SUITE_P(
       return std::to_string(typed.param.dofPerNode) + "d_" +
              ::zentrix::testing::spelledName(typed.param.text);
     });
+
+// Enter in the text box closed the dialog and lost the typed value. It
+// applies, and each APPLY moves on, so a module is typed node after node.
+TEST(CoordinatesApply, EnterAppliesAndMovesToTheNextNode) {
+  auto m = newModel(2, 2, 2);
+  ui::MemoryDialogHost host;
+  runWith(m, host, [](MemoryDialog& d) {
+    d.userChoose(Ids::kNodeList, 2);
+    for (const char* typed : {"0 3", "2 0", "2 3", "9 9"}) {
+      d.userType(Ids::kCoordinatesEdit, typed);
+      EXPECT_TRUE(d.userPressEnter(Ids::kCoordinatesEdit));
+      ASSERT_TRUE(d.running());
+    }
+    EXPECT_EQ(d.selection(Ids::kNodeList), 4);  // the last node stays chosen
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kNodeList),
+                ElementsAre("1   0.  0.", "2   0.  3.", "3   2.  0.", "4   9.  9."));
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList),
+                ElementsAre("1", "2+", "3+", "4+"));
+    d.userClick(kOkButton);
+  });
+  EXPECT_THAT(row(m, 2), ElementsAre(0.0f, 3.0f));
+  EXPECT_THAT(row(m, 4), ElementsAre(9.0f, 9.0f));
+}
 
 TEST(CoordinatesApply, EmptyButtonLeavesOneBlankThatDoesNotRead) {
   auto m = newModel(2, 1, 1);
@@ -276,7 +303,7 @@ TEST(CoordinatesApply, WithoutAChosenNodeTellsTheUserAndChangesNothing) {
   runWith(m, host, [](MemoryDialog& d) {
     d.userType(Ids::kCoordinatesEdit, "1 2");
     d.userClick(Ids::kApplyButton);
-    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList), ElementsAre("", ""));
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList), ElementsAre("1", "2"));
   });
   EXPECT_EQ(m.base.baseCoords.storage(), (std::vector<float>{0, 0, 0, 0}));
   ASSERT_EQ(host.messages().size(), 1u);
@@ -305,7 +332,8 @@ TEST(CoordinatesClosing, CancelKeepsEveryAppliedNode) {
 
   // Reopened without a load, the marks start blank again.
   runWith(m, host, [](MemoryDialog& d) {
-    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList), ElementsAre("", "", "", ""));
+    EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList),
+                ElementsAre("1", "2", "3", "4"));
   });
 }
 

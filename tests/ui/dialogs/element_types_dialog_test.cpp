@@ -120,6 +120,35 @@ TEST(ElementTypesDialog, AreaTextsReadTheirLeadingNumber) {
   }
 }
 
+// "abc" as the Type 2 area became 0 at OK without a word, and the zero area
+// went into the Geometry File. OK is refused, naming the box; a number,
+// even 0 (the model check's matter), passes.
+TEST(ElementTypesDialog, AreaThatIsNotANumberIsRefusedAtOk) {
+  struct Row {
+    const char* typed;
+    bool refused;
+  };
+  for (const Row row :
+       {Row{"abc", true}, Row{"", true}, Row{"  -", true}, Row{"x5", true}, Row{".", true},
+        Row{"0", false}, Row{"-.5", false}, Row{"2.5 cm2", false}, Row{" +7", false}}) {
+    auto m = newModel(false, model::kPrismatic);
+    MemoryDialogHost host;
+    bool openAfterOk = false;
+    testing_support::playNextOpening(host, Ids::kTemplate, [&](MemoryDialog& d) {
+      d.userType(1065, row.typed);
+      d.userClick(kOkButton);
+      openAfterOk = d.userClick(kCancelButton);  // only an open dialog takes it
+    });
+    runElementTypesDialog(m, testing::sessionOf(m), host);
+    EXPECT_EQ(openAfterOk, row.refused) << '"' << row.typed << '"';
+    ASSERT_EQ(host.messages().size(), row.refused ? 1u : 0u) << '"' << row.typed << '"';
+    if (row.refused) {
+      EXPECT_EQ(host.messages()[0].text,
+                std::string("\"Area\" of type 2 is not a number: \"") + row.typed + "\".");
+    }
+  }
+}
+
 TEST(ElementTypesDialog, NamesAndAreasTypedAreKeptAfterCancel) {
   auto m = newModel(false, model::kPrismatic);
   MemoryDialogHost host;
