@@ -259,7 +259,7 @@ int keepOld(const fs::path& target, fs::path& kept) {
   struct stat old {};
   if (::lstat(target.c_str(), &old) != 0) return errno == ENOENT ? 0 : errno;
   for (int attempt = 0; attempt < 16; ++attempt) {
-    const fs::path name = folderOf(target) / randomName(".old");
+    const fs::path name = target.parent_path() / randomName(".old");
     int error = ::link(target.c_str(), name.c_str()) == 0 ? 0 : errno;
     // Where the file system has no hard links (or refuses one), a copy.
     if (error == EPERM || error == EMLINK || error == ENOTSUP || error == EOPNOTSUPP ||

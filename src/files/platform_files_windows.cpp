@@ -243,7 +243,7 @@ int keepOld(const fs::path& target, fs::path& kept) {
     return cause == ENOENT ? 0 : cause;
   }
   for (int attempt = 0; attempt < 16; ++attempt) {
-    const fs::path name = folderOf(target) / randomName(L".old");
+    const fs::path name = target.parent_path() / randomName(L".old");
     // Where the file system has no hard links (FAT), a copy.
     if (::CreateHardLinkW(name.c_str(), target.c_str(), nullptr) != 0 ||
         (::GetLastError() != ERROR_ALREADY_EXISTS &&
