@@ -52,6 +52,11 @@ struct PathFacts {
 // at (then the kind is kMissing).
 PathFacts factsOf(const std::filesystem::path& path, int& error);
 
+// The file a symbolic link names, followed to the end of a chain of links
+// even when nothing is there yet (a file to create); `path` itself when it
+// is not a link.
+std::filesystem::path linkedTarget(const std::filesystem::path& path);
+
 // An open file to write, closed by its destructor.
 class WriteHandle {
  public:

@@ -15,22 +15,6 @@ namespace {
 
 constexpr std::size_t kBlockSize = std::size_t{4} << 20;
 
-// A link is followed to the file it names, which is the one replaced; a
-// link to nothing gets the file it names created, as cp does.
-std::filesystem::path resolvedTarget(const std::filesystem::path& path) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
-  if (const auto resolved = fs::canonical(path, error); !error) return resolved;
-  fs::path at = path;
-  for (int hop = 0; hop < 40 && fs::is_symlink(fs::symlink_status(at, error)); ++hop) {
-    const fs::path next = fs::read_symlink(at, error);
-    if (error) return path;
-    at = next.is_absolute() ? next : at.parent_path() / next;
-  }
-  return at;
-}
-
 std::string quotedPath(std::string_view pathText) {
   return "\"" + model::escapedControls(pathText) + "\"";
 }
@@ -199,7 +183,7 @@ bool TextFileOutput::open() {
         fail(cannotWrite(pathText_, model::say(texts::kReadOnly, romanian_), romanian_));
         return false;
       }
-      target_ = resolvedTarget(target_);
+      target_ = platform::linkedTarget(target_);
       if (error = platform::checkReplaceable(target_); error != 0) {
         failWriting(error);
         return false;
@@ -207,7 +191,7 @@ bool TextFileOutput::open() {
       error = platform::createTemporaryBeside(target_, temporary_);
       break;
     case platform::PathKind::kMissing:
-      target_ = resolvedTarget(target_);
+      target_ = platform::linkedTarget(target_);
       error = platform::createTemporaryBeside(target_, temporary_);
       break;
   }

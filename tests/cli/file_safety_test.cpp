@@ -96,6 +96,20 @@ INSTANTIATE_TEST_SUITE_P(
         CollisionCase{"EmptySavePath", {"--save", ""}, "--save: the path is empty"}),
     [](const auto& test) { return std::string(test.param.name); });
 
+// A link to a file not there yet and that file's own path used to count
+// as two files: one output was silently lost.
+TEST_F(CliFileSafetyTest, OutputsNamingOneFileThroughADanglingLinkCollide) {
+  std::filesystem::create_directory("results");
+  std::filesystem::create_symlink("results/arch.geo", "arch.geo");
+  const CliRun run = runCli({"generate", "arch.dat", "--geometry", "arch.geo", "--save",
+                             "results/arch.geo", "--language", "en"});
+  EXPECT_EQ(run.exitCode, 2) << run.err;
+  EXPECT_EQ(run.err,
+            "--geometry and --save name the same file \"results/arch.geo\"; nothing was "
+            "written.\n");
+  EXPECT_TRUE(std::filesystem::is_empty("results"));
+}
+
 TEST_F(CliFileSafetyTest, SaveOverTheInputStaysAllowed) {
   const CliRun run = runCli({"generate", "arch.dat", "--save", "arch.dat", "--language", "en"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
