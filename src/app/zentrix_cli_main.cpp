@@ -14,6 +14,7 @@
 #include "cli/cli_generate.h"
 #include "cli/command_line.h"
 #include "cli/terminal_progress.h"
+#include "files/platform_files.h"
 
 namespace {
 
@@ -36,10 +37,14 @@ int main(int argc, char** argv) {
   zentrix::app::ProgressDisplay display;
   display.terminal = standardErrorIsATerminal();
   zentrix::app::cancelOnInterrupt();
+  zentrix::files::platform::reportOversizedFilesAsErrors();
   const int code = zentrix::app::runZentrixCli(static_cast<int>(utf8Argv.size()), utf8Argv.data(),
                                                std::cout, std::cerr, display);
   // Stopped by a signal: the work was undone; now end as that signal would.
-  if (const int signal = zentrix::app::stopSignal(); signal != 0) {
+  // A signal that came while the files were put in place waited for them
+  // (platform::HeldStopSignals): the work is done, and the exit code says so.
+  if (const int signal = zentrix::app::stopSignal();
+      signal != 0 && code != zentrix::app::kExitSuccess) {
     std::signal(signal, SIG_DFL);
     std::raise(signal);
   }

@@ -2,6 +2,7 @@
 // ui/startup (the run) and ui/qt (the Qt backend and the platform).
 #include <QApplication>
 
+#include "files/platform_files.h"
 #include "model/model.h"
 #include "ui/qt/qt_dialog_host.h"
 #include "ui/qt/qt_platform.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  zentrix::files::platform::reportOversizedFilesAsErrors();
   QApplication::setApplicationName(QStringLiteral("ZENTRIX"));
 
   zentrix::ui::QtPlatform platform;

@@ -109,6 +109,21 @@ inline constexpr Text kCannotRead{"Cannot read the file {1}: {2}",
 inline constexpr Text kWriteCancelled{
     "Writing the file {1} was cancelled; an existing file of that name is unchanged.",
     "Scrierea fisierului {1} a fost anulata; fisierul existent a ramas neschimbat."};
+inline constexpr Text kCurrentFolderDeleted{"the current folder was deleted",
+                                            "dosarul curent a fost sters"};
+// After a failure while several files were put in place together.
+inline constexpr Text kNoFileChanged{"No file was changed.", "Niciun fisier nu a fost schimbat."};
+inline constexpr Text kOthersAsTheyWere{"Every other file is as it was.",
+                                        "Celelalte fisiere au ramas cum erau."};
+// {1} the quoted path.
+inline constexpr Text kPutBack{"{1} was put back as it was.", "{1} a fost readus cum era."};
+// {1} the quoted path, {2} the reason, {3} the quoted path of the old content.
+inline constexpr Text kNotPutBack{
+    "{1} could not be put back ({2}): its old content is kept in {3}.",
+    "{1} nu a putut fi readus ({2}): continutul sau vechi este pastrat in {3}."};
+// {1} the quoted path, {2} the reason.
+inline constexpr Text kNewFileLeft{"{1} did not exist before and could not be removed ({2}).",
+                                   "{1} nu exista inainte si nu a putut fi sters ({2})."};
 inline constexpr Text kNoFileName{"the file name is empty", "numele fisierului lipseste"};
 inline constexpr Text kReadOnly{"the file is read-only", "fisierul este doar pentru citire"};
 inline constexpr Text kNotEnoughMemory{"not enough memory", "memorie insuficienta"};

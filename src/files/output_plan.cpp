@@ -20,7 +20,9 @@ namespace fs = std::filesystem;
 constexpr std::uint64_t kFixedPart = 8192;
 
 // The path from the root, with the links of its existing folders resolved.
-fs::path absoluteNormal(const fs::path& path) {
+fs::path absoluteNormal(const fs::path& given) {
+  // A link to a file not there yet names the file it will create.
+  const fs::path path = platform::linkedTarget(given);
   fs::path absolute = path;
   int ignored = 0;
   if (path.is_relative())

@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,6 +51,11 @@ struct PathFacts {
 // Follows symbolic links. `error` is 0, or why the path could not be looked
 // at (then the kind is kMissing).
 PathFacts factsOf(const std::filesystem::path& path, int& error);
+
+// The file a symbolic link names, followed to the end of a chain of links
+// even when nothing is there yet (a file to create); `path` itself when it
+// is not a link.
+std::filesystem::path linkedTarget(const std::filesystem::path& path);
 
 // An open file to write, closed by its destructor.
 class WriteHandle {
@@ -97,6 +103,63 @@ int createTemporaryBeside(const std::filesystem::path& target, Temporary& tempor
 // replaces, syncs it, puts it in place of `target` in one step and syncs the
 // folder, so that after a power cut either the old or the new file is there.
 int replaceWithTemporary(Temporary& temporary, const std::filesystem::path& target);
+
+// The steps of replacing several files together (text_file_output.h), each
+// of which may fail. Until the first rename nothing has changed; after it,
+// a failure puts the kept old files back.
+//
+// Gives the temporary the mode (and owner) of the file it will replace,
+// syncs it, gives it a name and closes it: only `putInPlace` is left.
+int finishTemporary(Temporary& temporary, const std::filesystem::path& target);
+// 0 when this user may replace `target` (or it does not exist). A file in a
+// sticky folder (mode 1777, as /tmp) may be replaced only by its owner, the
+// folder's owner or root: EACCES for anyone else.
+int checkReplaceable(const std::filesystem::path& target);
+// Keeps the file at `target` under a second name beside it,
+// ".zentrix-<random>.old": a hard link, or a synced copy where the file
+// system has no links. `kept` stays empty when there is no file.
+int keepOld(const std::filesystem::path& target, std::filesystem::path& kept);
+// Renames the finished temporary over `target`.
+int putInPlace(Temporary& temporary, const std::filesystem::path& target);
+// Syncs the folder of `target`, making its renames durable.
+int syncFolderOf(const std::filesystem::path& target);
+// Puts the kept file back at `target`, or removes `target` when nothing
+// was kept (it did not exist before).
+int putBack(const std::filesystem::path& kept, const std::filesystem::path& target);
+// Removes a kept file that is no longer needed.
+void dropKept(const std::filesystem::path& kept);
+
+// While alive, SIGINT, SIGTERM and SIGHUP wait (on Windows Ctrl-C only sets
+// the program's flag anyway): files being put in place are all put in place
+// before a signal can end the program. A signal that came meanwhile is
+// delivered when the guard ends.
+class HeldStopSignals {
+ public:
+  HeldStopSignals();
+  ~HeldStopSignals();
+  HeldStopSignals(const HeldStopSignals&) = delete;
+  HeldStopSignals& operator=(const HeldStopSignals&) = delete;
+  // True when one of them arrived while held.
+  bool stopPending() const;
+
+ private:
+  unsigned heldByUs_ = 0;  // one bit per signal that was not held before
+};
+
+// Makes a write beyond the size limit of `ulimit -f` fail with EFBIG, whose
+// message says "File too large", instead of ending the program by SIGXFSZ.
+// Called once at start-up by both programs.
+void reportOversizedFilesAsErrors();
+
+// For tests only: the steps where the hook is asked before the system is,
+// and a non-zero answer is the error the step then fails with. `path` is
+// the target (empty for kWrite). An empty hook removes it.
+enum class Step { kWrite, kSync, kMode, kName, kCheck, kKeep, kRename, kPutBack };
+using StepHook = std::function<int(Step step, const std::filesystem::path& path)>;
+void setStepHookForTests(StepHook hook);
+// The error the hook gives for `step` on `path`, or 0 (asked by the units
+// of each platform).
+int injectedFailure(Step step, const std::filesystem::path& path);
 
 // Closes and removes the temporary (the target stays as it was).
 void discardTemporary(Temporary& temporary);

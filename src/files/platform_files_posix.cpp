@@ -3,6 +3,7 @@
 // complete, so a killed run leaves nothing), else under a short hidden name
 // of mode 0600.
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -10,6 +11,8 @@
 #include <cerrno>
 #include <charconv>
 #include <chrono>
+#include <csignal>
+#include <iterator>
 #include <random>
 #include <string_view>
 #include <utility>
@@ -34,7 +37,7 @@ fs::path folderOf(const fs::path& target) {
   return folder.empty() ? fs::path(".") : folder;
 }
 
-std::string randomName() {
+std::string randomName(std::string_view ending = ".tmp") {
   static std::mt19937_64 generator{
       std::random_device{}() ^
       static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
@@ -42,7 +45,7 @@ std::string randomName() {
   const std::uint64_t value = generator();
   char digits[17];
   const auto end = std::to_chars(digits, digits + 16, value & 0xffffffffffffull, 16).ptr;
-  return ".zentrix-" + std::string(digits, end) + ".tmp";
+  return ".zentrix-" + std::string(digits, end) + std::string(ending);
 }
 
 // The mode a newly created file gets: 0666 without the user's umask.
@@ -53,6 +56,7 @@ mode_t creationMode() {
 }
 
 int syncFolder(const fs::path& folder) {
+  if (const int error = injectedFailure(Step::kSync, folder); error != 0) return error;
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return 0;  // nothing more can be done; the rename itself succeeded
   const int result = ::fsync(fd);
@@ -119,6 +123,7 @@ bool WriteHandle::isOpen() const noexcept {
 
 int WriteHandle::write(const char* data, std::size_t size) {
   if (native_ < 0) return EBADF;
+  if (const int error = injectedFailure(Step::kWrite, {}); error != 0) return error;
   while (size > 0) {
     // Writes of at most 1 GiB: some systems refuse larger counts.
     const std::size_t part = size < (std::size_t{1} << 30) ? size : (std::size_t{1} << 30);
@@ -133,6 +138,7 @@ int WriteHandle::write(const char* data, std::size_t size) {
 
 int WriteHandle::sync() {
   if (native_ < 0) return EBADF;
+  if (const int error = injectedFailure(Step::kSync, {}); error != 0) return error;
   if (::fsync(static_cast<int>(native_)) == 0) return 0;
   // Devices and pipes cannot be synced; that is no failure.
   return errno == EINVAL || errno == EROFS || errno == ENOTSUP ? 0 : errno;
@@ -176,6 +182,7 @@ int createTemporaryBeside(const fs::path& target, Temporary& temporary) {
 // Gives the nameless temporary a name in its folder, to rename it over the
 // target (linking cannot replace a file).
 static int linkNameless(Temporary& temporary) {
+  if (const int error = injectedFailure(Step::kName, temporary.folder); error != 0) return error;
   const std::string self = "/proc/self/fd/" + std::to_string(Access::fd(temporary.file));
   for (int attempt = 0; attempt < 16; ++attempt) {
     const fs::path name = temporary.folder / randomName();
@@ -188,24 +195,144 @@ static int linkNameless(Temporary& temporary) {
   return EEXIST;
 }
 
-int replaceWithTemporary(Temporary& temporary, const fs::path& target) {
-  const int fd = Access::fd(temporary.file);
+// Gives the temporary the mode of the file it replaces, or of a new file.
+static int giveMode(int fd, const fs::path& target) {
+  if (const int error = injectedFailure(Step::kMode, target); error != 0) return error;
   struct stat old {};
   if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
     // Keep the owner where we may; set-id bits only with the owner kept.
     mode_t mode = old.st_mode & 07777;
     if (::fchown(fd, old.st_uid, old.st_gid) != 0) mode &= ~static_cast<mode_t>(06000);
-    if (::fchmod(fd, mode) != 0) return errno;
-  } else if (::fchmod(fd, creationMode()) != 0) {
-    return errno;
+    return ::fchmod(fd, mode) == 0 ? 0 : errno;
   }
+  return ::fchmod(fd, creationMode()) == 0 ? 0 : errno;
+}
+
+int finishTemporary(Temporary& temporary, const fs::path& target) {
+  if (const int error = giveMode(Access::fd(temporary.file), target); error != 0) return error;
   if (const int error = temporary.file.sync(); error != 0) return error;
   if (temporary.nameless)
     if (const int error = linkNameless(temporary); error != 0) return error;
-  if (const int error = temporary.file.close(); error != 0) return error;
+  return temporary.file.close();
+}
+
+int checkReplaceable(const fs::path& target) {
+  if (const int error = injectedFailure(Step::kCheck, target); error != 0) return error;
+  struct stat file {};
+  struct stat folder {};
+  if (::lstat(target.c_str(), &file) != 0 || ::stat(folderOf(target).c_str(), &folder) != 0)
+    return 0;  // a new file; creating the temporary showed the folder may be written
+  const uid_t user = ::geteuid();
+  const bool sticky = (folder.st_mode & S_ISVTX) != 0;
+  if (sticky && user != 0 && file.st_uid != user && folder.st_uid != user) return EACCES;
+  return 0;
+}
+
+// Copies the file at `from` into a new private file `to`, synced.
+static int copyFile(const fs::path& from, const fs::path& to) {
+  const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+  if (in < 0) return errno;
+  WriteHandle out;
+  const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+  int error = fd < 0 ? errno : 0;
+  if (fd >= 0) Access::set(out, fd);
+  char buffer[1 << 16];
+  while (error == 0) {
+    const ssize_t count = ::read(in, buffer, sizeof buffer);
+    if (count <= 0) {
+      error = count < 0 ? errno : 0;
+      break;
+    }
+    error = out.write(buffer, static_cast<std::size_t>(count));
+  }
+  ::close(in);
+  if (error == 0) error = giveMode(fd, from);
+  if (error == 0) error = out.sync();
+  if (const int closing = out.close(); error == 0) error = closing;
+  if (error != 0 && fd >= 0) ::unlink(to.c_str());
+  return error;
+}
+
+int keepOld(const fs::path& target, fs::path& kept) {
+  kept.clear();
+  if (const int error = injectedFailure(Step::kKeep, target); error != 0) return error;
+  struct stat old {};
+  if (::lstat(target.c_str(), &old) != 0) return errno == ENOENT ? 0 : errno;
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    const fs::path name = target.parent_path() / randomName(".old");
+    int error = ::link(target.c_str(), name.c_str()) == 0 ? 0 : errno;
+    // Where the file system has no hard links (or refuses one), a copy.
+    if (error == EPERM || error == EMLINK || error == ENOTSUP || error == EOPNOTSUPP ||
+        error == EXDEV || error == ENOSYS)
+      error = copyFile(target, name);
+    if (error == 0) kept = name;
+    if (error != EEXIST) return error;
+  }
+  return EEXIST;
+}
+
+int putInPlace(Temporary& temporary, const fs::path& target) {
+  if (const int error = injectedFailure(Step::kRename, target); error != 0) return error;
   if (::rename(temporary.name.c_str(), target.c_str()) != 0) return errno;
   temporary.name.clear();
-  return syncFolder(temporary.folder);
+  return 0;
+}
+
+int syncFolderOf(const fs::path& target) {
+  return syncFolder(folderOf(target));
+}
+
+int putBack(const fs::path& kept, const fs::path& target) {
+  if (const int error = injectedFailure(Step::kPutBack, target); error != 0) return error;
+  const int result =
+      kept.empty() ? ::unlink(target.c_str()) : ::rename(kept.c_str(), target.c_str());
+  if (result != 0) return errno;
+  return syncFolder(folderOf(target));
+}
+
+void dropKept(const fs::path& kept) {
+  if (!kept.empty()) ::unlink(kept.c_str());
+}
+
+int replaceWithTemporary(Temporary& temporary, const fs::path& target) {
+  if (const int error = finishTemporary(temporary, target); error != 0) return error;
+  if (const int error = checkReplaceable(target); error != 0) return error;
+  if (const int error = putInPlace(temporary, target); error != 0) return error;
+  return syncFolderOf(target);
+}
+
+namespace {
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+}
+
+HeldStopSignals::HeldStopSignals() {
+  sigset_t held;
+  sigset_t before;
+  sigemptyset(&held);
+  for (const int signal : kStopSignals) sigaddset(&held, signal);
+  if (::pthread_sigmask(SIG_BLOCK, &held, &before) != 0) return;
+  for (unsigned i = 0; i < std::size(kStopSignals); ++i)
+    if (sigismember(&before, kStopSignals[i]) == 0) heldByUs_ |= 1u << i;
+}
+
+HeldStopSignals::~HeldStopSignals() {
+  sigset_t released;
+  sigemptyset(&released);
+  for (unsigned i = 0; i < std::size(kStopSignals); ++i)
+    if ((heldByUs_ & (1u << i)) != 0) sigaddset(&released, kStopSignals[i]);
+  ::pthread_sigmask(SIG_UNBLOCK, &released, nullptr);
+}
+
+bool HeldStopSignals::stopPending() const {
+  sigset_t pending;
+  if (::sigpending(&pending) != 0) return false;
+  for (const int signal : kStopSignals)
+    if (sigismember(&pending, signal) == 1) return true;
+  return false;
+}
+
+void reportOversizedFilesAsErrors() {
+  std::signal(SIGXFSZ, SIG_IGN);
 }
 
 void discardTemporary(Temporary& temporary) {

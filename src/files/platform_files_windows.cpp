@@ -85,7 +85,7 @@ fs::path folderOf(const fs::path& target) {
   return folder.empty() ? fs::path(L".") : folder;
 }
 
-std::wstring randomName() {
+std::wstring randomName(const wchar_t* ending = L".tmp") {
   static std::mt19937_64 generator{
       std::random_device{}() ^
       static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
@@ -94,7 +94,7 @@ std::wstring randomName() {
   wchar_t digits[13];
   for (int i = 11; i >= 0; --i) digits[11 - i] = L"0123456789abcdef"[(value >> (4 * i)) & 0xf];
   digits[12] = L'\0';
-  return std::wstring(L".zentrix-") + digits + L".tmp";
+  return std::wstring(L".zentrix-") + digits + ending;
 }
 
 bool sameWord(const std::wstring& word, const wchar_t* name) {
@@ -176,6 +176,7 @@ bool WriteHandle::isOpen() const noexcept {
 
 int WriteHandle::write(const char* data, std::size_t size) {
   if (native_ == -1) return EBADF;
+  if (const int error = injectedFailure(Step::kWrite, {}); error != 0) return error;
   while (size > 0) {
     const DWORD part = size < (std::size_t{1} << 30) ? static_cast<DWORD>(size) : (DWORD{1} << 30);
     DWORD written = 0;
@@ -189,6 +190,7 @@ int WriteHandle::write(const char* data, std::size_t size) {
 
 int WriteHandle::sync() {
   if (native_ == -1) return EBADF;
+  if (const int error = injectedFailure(Step::kSync, {}); error != 0) return error;
   if (::GetFileType(Access::handle(*this)) != FILE_TYPE_DISK) return 0;
   return ::FlushFileBuffers(Access::handle(*this)) != 0 ? 0 : lastError();
 }
@@ -219,16 +221,84 @@ int createTemporaryBeside(const fs::path& target, Temporary& temporary) {
   return EEXIST;
 }
 
-int replaceWithTemporary(Temporary& temporary, const fs::path& target) {
+int finishTemporary(Temporary& temporary, const fs::path& target) {
+  if (const int error = injectedFailure(Step::kMode, target); error != 0) return error;
   if (const int error = temporary.file.sync(); error != 0) return error;
   if (const int error = temporary.file.close(); error != 0) return error;
   ::SetFileAttributesW(temporary.name.c_str(), FILE_ATTRIBUTE_NORMAL);
+  return 0;
+}
+
+int checkReplaceable(const fs::path& target) {
+  // Windows has no sticky folders; a file another may not replace fails
+  // in the move itself.
+  return injectedFailure(Step::kCheck, target);
+}
+
+int keepOld(const fs::path& target, fs::path& kept) {
+  kept.clear();
+  if (const int error = injectedFailure(Step::kKeep, target); error != 0) return error;
+  if (::GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    const int cause = lastError();
+    return cause == ENOENT ? 0 : cause;
+  }
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    const fs::path name = target.parent_path() / randomName(L".old");
+    // Where the file system has no hard links (FAT), a copy.
+    if (::CreateHardLinkW(name.c_str(), target.c_str(), nullptr) != 0 ||
+        (::GetLastError() != ERROR_ALREADY_EXISTS &&
+         ::CopyFileW(target.c_str(), name.c_str(), TRUE) != 0)) {
+      kept = name;
+      return 0;
+    }
+    const int cause = lastError();
+    if (cause != EEXIST) return cause;
+  }
+  return EEXIST;
+}
+
+int putInPlace(Temporary& temporary, const fs::path& target) {
+  if (const int error = injectedFailure(Step::kRename, target); error != 0) return error;
   if (::MoveFileExW(temporary.name.c_str(), target.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0)
     return lastError();
   temporary.name.clear();
   return 0;
 }
+
+// MOVEFILE_WRITE_THROUGH returns only when the move is on the disk.
+int syncFolderOf(const fs::path&) {
+  return 0;
+}
+
+int putBack(const fs::path& kept, const fs::path& target) {
+  if (const int error = injectedFailure(Step::kPutBack, target); error != 0) return error;
+  const BOOL done = kept.empty()
+                        ? ::DeleteFileW(target.c_str())
+                        : ::MoveFileExW(kept.c_str(), target.c_str(),
+                                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  return done != 0 ? 0 : lastError();
+}
+
+void dropKept(const fs::path& kept) {
+  if (!kept.empty()) ::DeleteFileW(kept.c_str());
+}
+
+int replaceWithTemporary(Temporary& temporary, const fs::path& target) {
+  if (const int error = finishTemporary(temporary, target); error != 0) return error;
+  return putInPlace(temporary, target);
+}
+
+// Ctrl-C only sets the program's flag (the console's handler returns TRUE),
+// so nothing needs holding.
+HeldStopSignals::HeldStopSignals() = default;
+HeldStopSignals::~HeldStopSignals() = default;
+bool HeldStopSignals::stopPending() const {
+  return false;
+}
+
+// Windows has no file size limit signal.
+void reportOversizedFilesAsErrors() {}
 
 void discardTemporary(Temporary& temporary) {
   temporary.file.close();

@@ -5,6 +5,7 @@
 
 #include "files/file_texts.h"
 #include "files/native_path.h"
+#include "files/platform_files.h"
 #include "model/printable_text.h"
 
 namespace zentrix::files {
@@ -58,6 +59,10 @@ std::string systemErrorText(int error, bool romanian) {
 }
 
 std::string failureReason(int error, const std::filesystem::path& path, bool romanian) {
+  // A relative path in a folder that was deleted: no error number says so.
+  int currentError = 0;
+  if (path.is_relative() && !platform::currentFolder(currentError) && currentError == ENOENT)
+    return model::say(texts::kCurrentFolderDeleted, romanian);
   if (error == ENOTDIR || error == ENOENT) {
     // The first part of the path that exists and is not a folder (Windows
     // says only that the path was not found).

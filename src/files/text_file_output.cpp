@@ -7,6 +7,7 @@
 #include "files/file_texts.h"
 #include "files/native_path.h"
 #include "files/system_error_text.h"
+#include "model/printable_text.h"
 
 namespace zentrix::files {
 
@@ -14,14 +15,8 @@ namespace {
 
 constexpr std::size_t kBlockSize = std::size_t{4} << 20;
 
-// A link is followed to the file it names, which is the one replaced.
-std::filesystem::path resolvedTarget(const std::filesystem::path& path) {
-  std::error_code error;
-  if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) {
-    const auto resolved = std::filesystem::canonical(path, error);
-    if (!error) return resolved;
-  }
-  return path;
+std::string quotedPath(std::string_view pathText) {
+  return "\"" + model::escapedControls(pathText) + "\"";
 }
 
 }  // namespace
@@ -31,17 +26,99 @@ StagedFiles::~StagedFiles() {
 }
 
 model::Outcome StagedFiles::commit() {
-  model::Outcome outcome = model::Outcome::success();
-  for (Entry& entry : entries_) {
-    const int error = platform::replaceWithTemporary(entry.temporary, entry.target);
-    if (error != 0) {
-      outcome = model::Outcome::failure(cannotWrite(
-          entry.pathText, failureReason(error, entry.target, entry.romanian), entry.romanian));
-      break;
-    }
-  }
+  model::Outcome outcome = readied();
+  if (outcome) outcome = putAllInPlace();
   discard();
   return outcome;
+}
+
+model::Outcome StagedFiles::failedAt(const Entry& entry, int error, std::string_view after) const {
+  std::string message = cannotWrite(
+      entry.pathText, failureReason(error, entry.target, entry.romanian), entry.romanian);
+  if (entries_.size() > 1) message.append("\n").append(after);
+  return model::Outcome::failure(std::move(message));
+}
+
+// Everything but the renames: afterwards nothing is left that may fail
+// for a reason the program could have seen.
+model::Outcome StagedFiles::readied() {
+  for (Entry& entry : entries_) {
+    int error = platform::finishTemporary(entry.temporary, entry.target);
+    if (error == 0) error = platform::checkReplaceable(entry.target);
+    if (error != 0)
+      return failedAt(entry, error, model::say(texts::kNoFileChanged, entry.romanian));
+  }
+  return model::Outcome::success();
+}
+
+model::Outcome StagedFiles::putAllInPlace() {
+  if (entries_.empty()) return model::Outcome::success();
+  const bool romanian = entries_.front().romanian;
+  const platform::HeldStopSignals held;
+  if (held.stopPending())
+    return model::Outcome::failure(writeCancelled(entries_.front().pathText, romanian));
+  // One rename replaces one file whole; several need the old ones kept.
+  if (entries_.size() > 1) {
+    for (Entry& entry : entries_) {
+      if (const int error = platform::keepOld(entry.target, entry.kept); error != 0) {
+        dropKept();
+        return failedAt(entry, error, model::say(texts::kNoFileChanged, romanian));
+      }
+    }
+  }
+  // The renames follow each other closely; the folders are synced after.
+  for (Entry& entry : entries_) {
+    if (const int error = platform::putInPlace(entry.temporary, entry.target); error != 0)
+      return undoneAt(entry, error);
+    entry.placed = true;
+  }
+  for (const Entry& entry : entries_)
+    if (const int error = platform::syncFolderOf(entry.target); error != 0)
+      return undoneAt(entry, error);
+  dropKept();
+  return model::Outcome::success();
+}
+
+// A failure after the first rename: the old files go back.
+model::Outcome StagedFiles::undoneAt(const Entry& entry, int error) {
+  model::Outcome outcome = failedAt(entry, error, putBackPlaced());
+  dropKept();
+  return outcome;
+}
+
+// Puts back the old files of the targets already replaced; what happened,
+// one line each.
+std::string StagedFiles::putBackPlaced() {
+  std::string lines;
+  bool allBack = true;
+  for (Entry& entry : entries_) {
+    if (!entry.placed || entries_.size() == 1) continue;
+    const int error = platform::putBack(entry.kept, entry.target);
+    const std::string path = quotedPath(entry.pathText);
+    if (error == 0) {
+      lines += model::say(texts::kPutBack, entry.romanian, {path}) + "\n";
+    } else if (entry.kept.empty()) {
+      lines += model::say(texts::kNewFileLeft, entry.romanian,
+                          {path, systemErrorText(error, entry.romanian)}) +
+               "\n";
+    } else {
+      lines += model::say(texts::kNotPutBack, entry.romanian,
+                          {path, systemErrorText(error, entry.romanian),
+                           quotedPath(modelPathText(entry.kept))}) +
+               "\n";
+    }
+    allBack = allBack && error == 0;
+    entry.kept.clear();  // put back, or left for the user
+  }
+  const bool romanian = entries_.front().romanian;
+  return lines + model::say(allBack ? texts::kNoFileChanged : texts::kOthersAsTheyWere, romanian);
+}
+
+void StagedFiles::dropKept() {
+  for (Entry& entry : entries_) {
+    platform::dropKept(entry.kept);
+    entry.kept.clear();
+  }
 }
 
 void StagedFiles::discard() {
@@ -106,9 +183,15 @@ bool TextFileOutput::open() {
         fail(cannotWrite(pathText_, model::say(texts::kReadOnly, romanian_), romanian_));
         return false;
       }
-      [[fallthrough]];
+      target_ = platform::linkedTarget(target_);
+      if (error = platform::checkReplaceable(target_); error != 0) {
+        failWriting(error);
+        return false;
+      }
+      error = platform::createTemporaryBeside(target_, temporary_);
+      break;
     case platform::PathKind::kMissing:
-      target_ = resolvedTarget(target_);
+      target_ = platform::linkedTarget(target_);
       error = platform::createTemporaryBeside(target_, temporary_);
       break;
   }
@@ -167,7 +250,7 @@ model::Outcome TextFileOutput::finish() {
     if (int error = directFile_.sync(); error != 0) failWriting(error);
     if (int error = directFile_.close(); error != 0) failWriting(error);
   } else if (!failed_ && staged_ != nullptr) {
-    staged_->entries_.push_back({std::move(temporary_), target_, pathText_, romanian_});
+    staged_->entries_.push_back({std::move(temporary_), target_, pathText_, romanian_, {}, false});
     temporary_ = {};
   } else if (!failed_) {
     if (int error = platform::replaceWithTemporary(temporary_, target_); error != 0)

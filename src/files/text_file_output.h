@@ -11,7 +11,8 @@
 // terminal, a standard stream (/dev/stdout, which may be a redirected file)
 // or a pipe is written through directly, and a pipe nobody reads is refused
 // at once. A folder and a read-only file are refused. A symbolic link is
-// followed: the file it points to is replaced.
+// followed: the file it points to is replaced (or created, for a link to
+// nothing yet).
 //
 // With `StagedFiles`, `finish` leaves the finished file beside its target,
 // and `StagedFiles::commit` puts every staged file in place together: a run
@@ -44,8 +45,12 @@ class StagedFiles {
   StagedFiles(const StagedFiles&) = delete;
   StagedFiles& operator=(const StagedFiles&) = delete;
 
-  // Puts every staged file in place, in the order they were staged; stops
-  // at the first that fails, leaving the others' targets as they were.
+  // Puts every staged file in place. Before the first rename every file is
+  // written, synced, given its mode and named, every target is checked, and
+  // each old file is kept under a second name; signals wait from there on.
+  // A failure before the first rename changes nothing; one after it puts
+  // the old files back, and the message says so (or names the file that
+  // could not be, and where its old content is).
   model::Outcome commit();
   // Removes every staged file.
   void discard();
@@ -58,7 +63,15 @@ class StagedFiles {
     std::filesystem::path target;
     std::string pathText;
     bool romanian = false;
+    std::filesystem::path kept;  // the old file's second name, while kept
+    bool placed = false;         // renamed over the target
   };
+  model::Outcome readied();
+  model::Outcome putAllInPlace();
+  model::Outcome failedAt(const Entry& entry, int error, std::string_view after) const;
+  model::Outcome undoneAt(const Entry& entry, int error);
+  std::string putBackPlaced();
+  void dropKept();
   std::vector<Entry> entries_;
 };
 

@@ -14,6 +14,8 @@ TEST(CliFileSafety, PosixMechanismsAreTestedWhereTheyExist) {
 #else
 
 #include <fcntl.h>
+#include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -93,6 +95,20 @@ INSTANTIATE_TEST_SUITE_P(
         CollisionCase{"EmptyGeometryPath", {"--geometry", ""}, "--geometry: the path is empty"},
         CollisionCase{"EmptySavePath", {"--save", ""}, "--save: the path is empty"}),
     [](const auto& test) { return std::string(test.param.name); });
+
+// A link to a file not there yet and that file's own path used to count
+// as two files: one output was silently lost.
+TEST_F(CliFileSafetyTest, OutputsNamingOneFileThroughADanglingLinkCollide) {
+  std::filesystem::create_directory("results");
+  std::filesystem::create_symlink("results/arch.geo", "arch.geo");
+  const CliRun run = runCli({"generate", "arch.dat", "--geometry", "arch.geo", "--save",
+                             "results/arch.geo", "--language", "en"});
+  EXPECT_EQ(run.exitCode, 2) << run.err;
+  EXPECT_EQ(run.err,
+            "--geometry and --save name the same file \"results/arch.geo\"; nothing was "
+            "written.\n");
+  EXPECT_TRUE(std::filesystem::is_empty("results"));
+}
 
 TEST_F(CliFileSafetyTest, SaveOverTheInputStaysAllowed) {
   const CliRun run = runCli({"generate", "arch.dat", "--save", "arch.dat", "--language", "en"});
@@ -396,6 +412,123 @@ INSTANTIATE_TEST_SUITE_P(Signals, SignalDuringWriteTest,
                                            SignalCase{"HangUp", SIGHUP, false},
                                            SignalCase{"IgnoredInterrupt", SIGINT, true}),
                          [](const auto& test) { return std::string(test.param.name); });
+
+// ------------------------------------------------ putting files in place
+
+// In a shared sticky folder the geometry file used to be replaced before
+// the other user's --save target refused its rename.
+TEST_F(CliFileSafetyTest, OtherUsersFileInAStickyFolderLeavesEveryFileAsItWas) {
+  const passwd* nobody = ::getpwnam("nobody");
+  if (::geteuid() != 0 || nobody == nullptr)
+    GTEST_SKIP() << "needs root and the user nobody, to act as a second user";
+  std::filesystem::create_directory("w");
+  ASSERT_EQ(::chmod("w", 01777), 0);
+  writeBytes("w/mine.dat", "mine\r\n");
+  writeBytes("w/theirs.dat", "theirs\r\n");
+  ASSERT_EQ(::chown("w/mine.dat", nobody->pw_uid, nobody->pw_gid), 0);
+  ASSERT_EQ(::chmod("w/theirs.dat", 0666), 0) << "writable: only the folder's rule refuses";
+  const uid_t user = nobody->pw_uid;
+  const gid_t group = nobody->pw_gid;
+  const CliRun run = runCli({"generate", "arch.dat", "--geometry", "w/mine.dat", "--save",
+                             "w/theirs.dat", "--language", "en"},
+                            [user, group] {
+                              if (::setgid(group) != 0 || ::setuid(user) != 0) ::_exit(125);
+                            });
+  EXPECT_EQ(run.exitCode, 1) << run.err;
+  EXPECT_EQ(run.err, "Cannot write the file \"w/theirs.dat\": Permission denied\n");
+  EXPECT_EQ(readBytes("w/mine.dat"), "mine\r\n");
+  EXPECT_EQ(readBytes("w/theirs.dat"), "theirs\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("w"), {}), 2) << "nothing left";
+}
+
+// A signal after the last cancel check used to let the files be replaced
+// and then end the program by the signal, without a word: the caller was
+// told the work was stopped while the files had changed.
+struct MoveSignalCase {
+  const char* name;
+  int signal;
+  int rename;  // at which rename the signal comes
+};
+
+class SignalDuringTheMovesTest : public CliFileSafetyTest,
+                                 public ::testing::WithParamInterface<MoveSignalCase> {};
+
+TEST_P(SignalDuringTheMovesTest, WaitsUntilEveryFileIsInPlaceAndExitsZero) {
+  const std::string strace = "/usr/bin/strace";
+  if (::access(strace.c_str(), X_OK) != 0) GTEST_SKIP() << "strace is not installed";
+  writeBytes("arch.geo", "older\r\n");
+  writeBytes("saved.dat", "older\r\n");
+  const MoveSignalCase c = GetParam();
+  const std::string inject = "inject=rename,renameat,renameat2:signal=" + std::to_string(c.signal) +
+                             ":when=" + std::to_string(c.rename);
+  const CliRun run = testing::runChild(
+      strace, {"-f", "-o", "/dev/null", "-e", "trace=rename,renameat,renameat2", "-e", inject,
+               testing::cliProgram(), "generate", "arch.dat", "--geometry", "arch.geo", "--save",
+               "saved.dat", "--language", "en"});
+  if (run.err.find("strace:") != std::string::npos)
+    GTEST_SKIP() << "strace cannot inject here: " << run.err;
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_NE(run.out.find("Created File: \"arch.geo\"."), std::string::npos) << run.out;
+  EXPECT_NE(readBytes("arch.geo"), "older\r\n");
+  EXPECT_NE(readBytes("saved.dat"), "older\r\n");
+  EXPECT_EQ(folderListing(), "arch.dat arch.geo saved.dat ");
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, SignalDuringTheMovesTest,
+                         ::testing::Values(MoveSignalCase{"InterruptAtTheFirstRename", SIGINT, 1},
+                                           MoveSignalCase{"TerminateBetweenTheRenames", SIGTERM, 2},
+                                           MoveSignalCase{"HangUpBetweenTheRenames", SIGHUP, 2}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+// `ulimit -f` used to end the program by SIGXFSZ (exit 153) without a word.
+TEST_F(CliFileSafetyTest, FileSizeLimitIsAMessageAndKeepsTheOldFile) {
+  writeBytes("arch.geo", "older\r\n");
+  const CliRun run =
+      runCli({"generate", "arch.dat", "--geometry", "arch.geo", "--language", "en"}, [] {
+        const rlimit limit{1000, 1000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+      });
+  EXPECT_EQ(run.exitCode, 1) << run.err;
+  EXPECT_EQ(run.err, "Cannot write the file \"arch.geo\": File too large\n");
+  EXPECT_EQ(readBytes("arch.geo"), "older\r\n");
+  EXPECT_EQ(folderListing(), "arch.dat arch.geo ");
+}
+
+// A relative output in a deleted current folder used to say "Permission
+// denied".
+TEST_F(CliFileSafetyTest, RelativeOutputInADeletedCurrentFolderSaysSo) {
+  const std::string input = (folder() / "arch.dat").string();
+  for (const auto& [language, message] :
+       {std::pair{"en", "Cannot create the file \"arch.geo\": the current folder was deleted\n"},
+        std::pair{"ro", "Nu se poate crea fisierul \"arch.geo\": dosarul curent a fost sters\n"}}) {
+    std::filesystem::create_directory("gone");
+    const CliRun run =
+        runCli({"generate", input, "--geometry", "arch.geo", "--language", language}, [] {
+          if (::chdir("gone") != 0 || ::rmdir("../gone") != 0) ::_exit(125);
+        });
+    EXPECT_EQ(run.exitCode, 1) << language;
+    EXPECT_EQ(run.err, message);
+  }
+}
+
+// A link to a file not yet there used to be replaced by a regular file,
+// and the file it names was never created.
+TEST_F(CliFileSafetyTest, DanglingLinkGetsTheFileItNamesCreated) {
+  std::filesystem::create_directory("results");
+  std::filesystem::create_symlink("results/arch.geo", "arch.geo");
+  std::filesystem::create_symlink("missing/arch.geo", "lost.geo");
+  const CliRun run = runCli({"generate", "arch.dat", "--geometry", "arch.geo", "--language", "en"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_TRUE(std::filesystem::is_symlink("arch.geo"));
+  EXPECT_NE(readBytes("results/arch.geo").find("This file was generated"), std::string::npos);
+  const CliRun lost =
+      runCli({"generate", "arch.dat", "--geometry", "lost.geo", "--language", "en"});
+  EXPECT_EQ(lost.exitCode, 1);
+  EXPECT_EQ(lost.err, "Cannot create the file \"lost.geo\": No such file or directory\n");
+  EXPECT_TRUE(std::filesystem::is_symlink("lost.geo"));
+  EXPECT_EQ(folderListing(), "arch.dat arch.geo lost.geo results ");
+}
 
 }  // namespace
 }  // namespace zentrix

@@ -7,6 +7,8 @@
 #if !defined(_WIN32)
 #include <fcntl.h>
 #include <pwd.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,6 +16,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <map>
 #include <random>
 #include <string>
 #include <thread>
@@ -252,6 +255,123 @@ TEST(SafeWrite, KillNineAtAnyMomentLeavesAWholeFile) {
   }
   EXPECT_GT(oldKept, 0) << "some kills came in the middle of a write";
 }
+
+// The README said a killed run leaves no temporary file on Linux; without
+// /proc (a container, a chroot) it leaves a named one, private to the user.
+TEST(SafeWrite, WithoutProcAKilledRunLeavesOnlyAPrivateNamedFile) {
+  ScratchFolder folder;
+  const std::string path = folder.file("model.geo");
+  writeBytes(path, "old");
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::umount2("/proc", MNT_DETACH) != 0)
+      ::_exit(77);
+    TextFileOutput out(path, false);
+    if (out.open()) out.writeBlock("secret", 6);
+    ::raise(SIGKILL);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 77)
+    GTEST_SKIP() << "/proc cannot be taken away here (needs root and mount namespaces)";
+  EXPECT_EQ(readBytes(path), "old");
+  int leftovers = 0;
+  for (const fs::path& entry : entriesIn(folder.path())) {
+    if (entry == path) continue;
+    ++leftovers;
+    EXPECT_EQ(modeOf(entry), 0600u) << entry;
+    EXPECT_TRUE(entry.filename().string().starts_with(".zentrix-")) << entry;
+    EXPECT_TRUE(entry.filename().string().ends_with(".tmp")) << entry;
+  }
+  EXPECT_EQ(leftovers, 1);
+}
+
+// Several files used to be put in place one after another: a failure at
+// the second left the first replaced. Each row makes one step of a
+// two-file replacement fail (the `occurrence`-th time the step comes;
+// checks come once at open and once before the renames).
+struct StepFailure {
+  const char* name;
+  platform::Step step;
+  int occurrence;
+  const char* failing;  // the file the message names
+  const char* after;    // what the message says after its first line
+};
+
+class TwoFileReplacementTest : public ::testing::TestWithParam<StepFailure> {
+ protected:
+  void TearDown() override { platform::setStepHookForTests({}); }
+};
+
+TEST_P(TwoFileReplacementTest, FailureAtAnyStepLeavesBothOldFiles) {
+  const StepFailure row = GetParam();
+  ScratchFolder folder;
+  const std::string first = folder.file("first.dat");
+  const std::string second = folder.file("second.dat");
+  writeBytes(first, "old 1");
+  writeBytes(second, "old 2");
+  std::map<platform::Step, int> seen;
+  const bool putBackFails = std::string_view(row.name) == "PutBackOfTheFirst";
+  platform::setStepHookForTests([&](platform::Step step, const fs::path&) {
+    const int count = ++seen[step];
+    if (putBackFails && step == platform::Step::kPutBack) return EIO;
+    return step == row.step && count == row.occurrence ? EIO : 0;
+  });
+  model::Outcome outcome;
+  {
+    StagedFiles staged;
+    outcome = writeText(first, "new 1", &staged);
+    if (outcome) outcome = writeText(second, "new 2", &staged);
+    if (outcome) outcome = staged.commit();
+  }
+  platform::setStepHookForTests({});
+  if (seen[row.step] < row.occurrence) GTEST_SKIP() << "this system has no such step";
+  EXPECT_FALSE(outcome);
+  const std::string failing = folder.file(row.failing);
+  std::string after = row.after;
+  for (const auto& [mark, path] : {std::pair{"{1}", first}, std::pair{"{2}", second}})
+    if (const auto at = after.find(mark); at != std::string::npos)
+      after.replace(at, 3, "\"" + path + "\"");
+  EXPECT_EQ(outcome.message.substr(0, outcome.message.find(putBackFails ? '(' : '\0')),
+            "Cannot write the file \"" + failing + "\": Input/output error" + after);
+  EXPECT_EQ(readBytes(second), "old 2");
+  if (!putBackFails) {
+    EXPECT_EQ(readBytes(first), "old 1");
+    EXPECT_EQ(entriesIn(folder.path()).size(), 2u) << "nothing else is left";
+    return;
+  }
+  // The old first file is kept where the message says.
+  const auto kept = outcome.message.find("kept in \"");
+  ASSERT_NE(kept, std::string::npos) << outcome.message;
+  const auto start = kept + 9;
+  const std::string keptPath =
+      outcome.message.substr(start, outcome.message.find('"', start) - start);
+  EXPECT_EQ(readBytes(keptPath), "old 1");
+  EXPECT_EQ(readBytes(first), "new 1");
+}
+
+constexpr const char* kNoFileChanged = "\nNo file was changed.";
+constexpr const char* kFirstPutBack = "\n{1} was put back as it was.\nNo file was changed.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, TwoFileReplacementTest,
+    ::testing::Values(
+        StepFailure{"WriteOfTheSecond", platform::Step::kWrite, 2, "second.dat", ""},
+        StepFailure{"SyncOfTheSecond", platform::Step::kSync, 2, "second.dat", kNoFileChanged},
+        StepFailure{"ModeOfTheSecond", platform::Step::kMode, 2, "second.dat", kNoFileChanged},
+        StepFailure{"NameOfTheSecond", platform::Step::kName, 2, "second.dat", kNoFileChanged},
+        StepFailure{"CheckOfTheSecond", platform::Step::kCheck, 4, "second.dat", kNoFileChanged},
+        StepFailure{"KeepOfTheSecond", platform::Step::kKeep, 2, "second.dat", kNoFileChanged},
+        StepFailure{"RenameOfTheFirst", platform::Step::kRename, 1, "first.dat", kNoFileChanged},
+        StepFailure{"RenameOfTheSecond", platform::Step::kRename, 2, "second.dat", kFirstPutBack},
+        StepFailure{"FolderSyncAfterTheRenames", platform::Step::kSync, 3, "first.dat",
+                    "\n{1} was put back as it was.\n{2} was put back as it was.\nNo file was "
+                    "changed."},
+        StepFailure{"PutBackOfTheFirst", platform::Step::kRename, 2, "second.dat",
+                    "\n{1} could not be put back "}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 #endif  // _WIN32
 
