@@ -16,6 +16,7 @@
 #include "ui/dialogs/expansion_parameter_dialogs.h"
 #include "ui/dialogs/model_check_dialog.h"
 #include "ui/dialogs/topology_dialog.h"
+#include "ui/structure_view_follower.h"
 #include "ui/ui_texts.h"
 
 namespace zentrix::ui {
@@ -104,7 +105,11 @@ std::string_view firstCharsWhole(std::string_view text, std::size_t width) {
 class MainDialog {
  public:
   MainDialog(model::Model& model, Session& session, DialogHost& host, ExternalPrograms& programs)
-      : model_(model), session_(session), host_(host), programs_(programs) {}
+      : model_(model),
+        session_(session),
+        host_(host),
+        programs_(programs),
+        view_(host, model, session, programs.dataFolder()) {}
 
   MainDialogEnd run();
 
@@ -158,6 +163,7 @@ class MainDialog {
   Session& session_;
   DialogHost& host_;
   ExternalPrograms& programs_;
+  StructureViewFollower view_;
   Dialog* dialog_ = nullptr;
   // The inputs as last loaded or saved (or as a new model starts).
   Inputs savedInputs_;
@@ -224,6 +230,7 @@ void MainDialog::inputsChanged() {
   dialog_->setEnabled(kCreate, false);
   dialog_->setText(kMainDialogTemplate, "ZENTRIX");
   dialog_->setText(kGenerationStatus, "");
+  view_.follow();
 }
 
 void MainDialog::showGeneratedCounts() {
@@ -454,14 +461,12 @@ void MainDialog::onPreviewBaseModule() {
 }
 
 void MainDialog::previewOrView(std::string_view path, ViewSubject subject) {
-  if (!programs_.previewInstalled(session_) && host_.showStructureView(model_, subject)) return;
+  if (!programs_.previewInstalled(session_) && view_.open(subject)) return;
   programs_.preview(session_, path);
 }
 
 void MainDialog::onStructureView() {
-  host_.showStructureView(model_, structureIsCurrent() && model_.structure.totalElements() > 0
-                                      ? ViewSubject::Structure
-                                      : ViewSubject::BaseModule);
+  view_.open(std::nullopt);
 }
 
 void MainDialog::onGenerationControl(ControlId control) {
@@ -522,10 +527,15 @@ class DesktopGenerateCaller final : public generation::GenerateCaller {
 
 generation::GenerateEnd MainDialog::runGeneration() {
   DesktopGenerateCaller caller(host_, session_.romanian);
+  view_.releaseStructure();
   const generation::GenerateResult result =
       generation::runGenerate(model_, session_.romanian, caller, model::linesTo(std::cerr));
   // The new structure belongs to the inputs as they are now.
   if (result.end == generation::GenerateEnd::Done) session_.inputsChangedSinceGenerate = false;
+  if (result.end == generation::GenerateEnd::Done)
+    view_.showGenerated();
+  else
+    view_.follow();
   // A cancel keeps the previous structure and needs no message.
   if (result.end == generation::GenerateEnd::Refused) showError(result.message);
   return result.end;
@@ -613,8 +623,10 @@ void MainDialog::loadOldFile() {
     }
     session_.oldFileLoaded = true;
     session_.inputFilePath = session_.oldFilePath;
+    view_.releaseStructure();
     const model::Outcome loaded =
         files::loadInputFile(model_, session_.oldFilePath, session_.romanian);
+    view_.follow();
     if (loaded) {
       refreshFromModel();
       applyLoadEnabling(true);
