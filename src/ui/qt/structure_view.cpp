@@ -377,13 +377,19 @@ void StructureViewWindow::build() {
 
 void StructureViewWindow::showContent(const model::Model& model,
                                       const StructureViewContent& content) {
+  // The model check of a large structure takes seconds: it runs again for a
+  // structure shown anew (a new structure always follows the Base module,
+  // which the view is given while the arrays are rebuilt), not after each
+  // change of an input.
+  const bool findAgain =
+      content.subject != content_.subject || content.subject == ViewSubject::BaseModule;
   model_ = &model;
   content_ = content;
   formats_ = viewExportFormats(content.subject, romanian_);
   for (std::size_t i = 0; i < exportButtons_.size(); ++i)
     exportButtons_[i]->setVisible(i < formats_.size());
   view_->showModel(model, content.subject);
-  view_->setMarks(findingMarks(model, content.subject));
+  if (findAgain) view_->setMarks(findingMarks(model, content.subject));
   outOfDate_->setVisible(content.outOfDate);
   setWindowTitle(
       qt(model::say(content.subject == ViewSubject::BaseModule ? texts::kViewTitleBaseModule
