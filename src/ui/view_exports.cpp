@@ -70,10 +70,10 @@ ExportPlace exportPlaceOf(const Session& session, std::string_view dataFolder) {
 
 std::optional<std::string> exportViewOutput(DialogHost& host, const ViewOutput& output,
                                             const ExportPlace& place, bool romanian) {
-  const std::optional<std::string> chosen =
-      host.chooseFile(model::say(texts::kViewExportTitle, romanian, {output.name}), place.folder,
-                      place.name + "." + output.extension, FileChoice::Save,
-                      FileType{output.name, output.extension});
+  const std::optional<std::string> chosen = host.chooseFile(
+      model::say(texts::kViewExportTitle, romanian, {output.name}), place.folder,
+      (place.name.empty() ? kNameWithoutModel : place.name) + "." + output.extension,
+      FileChoice::Save, FileType{output.name, output.extension});
   if (!chosen || chosen->empty()) return std::nullopt;
   const std::string path = withDefaultExtension(*chosen, output.extension);
   const auto fail = [&](const std::string& message) {
