@@ -231,15 +231,21 @@ TEST(StructureViewFindings, AreMarkedWhereTheyLie) {
       << "a structure finding has no place on the Base module";
 }
 
+// A camera on the XY plane, the source fitted into it.
+drawing::Camera fittedOnXY(const drawing::DrawingSource& source, int width, int height) {
+  drawing::Camera camera(width, height);
+  camera.setStandardView(drawing::StandardView::XY);
+  camera.fit(source);
+  return camera;
+}
+
 // The plain lines of a moving drawing go straight into the image's pixels:
 // each element's middle pixel is in its kind's colour, as the painter's
 // lines are.
 TEST(PlainLines, EveryElementIsDrawnInItsKindColour) {
   const model::Model m = generatedExample("arch-circular-2d");
   const drawing::DrawingSource source = drawing::drawingSource(m, drawing::Subject::Structure);
-  drawing::Camera camera(800, 500);
-  camera.setStandardView(drawing::StandardView::XY);
-  camera.fit(source);
+  const drawing::Camera camera = fittedOnXY(source, 800, 500);
   std::vector<drawing::ScreenPoint> screen;
   drawing::projectNodes(source, camera, screen);
   drawing::DrawOptions options;
@@ -309,11 +315,8 @@ int pixelsOf(const QImage& image, drawing::Colour colour, QRect within) {
 TEST(LongStructure, MergedPixelsClaimNoKindAndLeaveTheLegendClear) {
   const model::Model m = generatedExample("truss-bridge-3d", 7692);
   const drawing::DrawingSource source = drawing::drawingSource(m, drawing::Subject::Structure);
-  drawing::Camera camera(900, 500);
-  camera.setStandardView(drawing::StandardView::XY);
-  camera.fit(source);
+  drawing::Camera camera = fittedOnXY(source, 900, 500);
   std::vector<drawing::ScreenPoint> screen;
-  drawing::projectNodes(source, camera, screen);
   const drawing::DrawOptions options;
   const auto paint = [&] {
     drawing::projectNodes(source, camera, screen);
