@@ -27,16 +27,6 @@ using namespace zentrix;
 constexpr int kWidth = 1280;
 constexpr int kHeight = 800;
 
-class Yes final : public generation::GenerateCaller {
- public:
-  bool goOnDespite(const std::string&) override { return true; }
-  model::Outcome withProgress(
-      const std::function<model::Outcome(model::Progress&)>& work) override {
-    model::NoProgress progress;
-    return work(progress);
-  }
-};
-
 // One generated structure per size, kept for every benchmark of that size.
 const model::Model& generated(std::int32_t modules) {
   static std::map<std::int32_t, std::unique_ptr<model::Model>> structures;
@@ -44,7 +34,7 @@ const model::Model& generated(std::int32_t modules) {
   if (!slot) {
     structures.clear();  // one large structure in memory at a time
     auto m = std::make_unique<model::Model>(bench::trussWorkload(modules));
-    Yes yes;
+    bench::GenerateWithoutQuestions yes;
     generation::runGenerate(*m, false, yes);
     return *(structures[modules] = std::move(m));
   }

@@ -10,6 +10,7 @@ namespace zentrix::drawing::texts {
 using model::Text;
 
 inline constexpr Text kBlockedNodes{"Blocked nodes", "Noduri blocate"};
+inline constexpr Text kMixedTypes{"Several types in one pixel", "Mai multe tipuri intr-un pixel"};
 // {1} type name, {2} area.
 inline constexpr Text kLegendLine{"{1}  A = {2}", "{1}  A = {2}"};
 // {1} number, {2} start, {3} end, {4} kind, {5} type name, {6} area, {7} length.

@@ -16,10 +16,14 @@ namespace {
 
 constexpr float kElementWidth = 1.0f;
 constexpr float kMarkedWidth = 3.0f;
+constexpr float kHighlightWidth = 6.0f;
+constexpr float kHighlightCoreWidth = 2.0f;
 constexpr float kBlockedSize = 7.0f;
 constexpr float kRingRadius = 7.0f;
 constexpr float kLabelSize = 11.0f;
 constexpr float kLegendSize = 12.0f;
+// At most the width of a character of the legend's font.
+constexpr float kLegendCharWidth = 7.5f;
 constexpr float kTriadLength = 40.0f;
 
 bool inside(const std::vector<std::int64_t>& sorted, std::int64_t number) {
@@ -53,34 +57,67 @@ std::string numberText(std::int64_t n) {
   return std::to_string(n);
 }
 
-// Pixels already covered by a tiny element, with the colour (1 + kind)
-// they were drawn in.
-class TinyElements {
+// The pixels that elements of a pixel or two in length cross, with the kinds
+// crossing each (bit k for kind k), drawn once all elements are gathered.
+class PixelRuns {
  public:
-  TinyElements(bool used, int width, int height) : width_(width), height_(height) {
-    if (used)
-      covered_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+  PixelRuns(bool used, int width, int height) : width_(width), height_(height) {
+    if (used) kinds_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
   }
-  // True when an element from a to b needs no drawing: it lies within one
-  // pixel that an element of its kind covers already.
-  bool alreadyCovered(ScreenPoint a, ScreenPoint b, int kind) {
-    if (covered_.empty() || std::fabs(a.x - b.x) >= 1.0f || std::fabs(a.y - b.y) >= 1.0f)
+  // True when the element from a to b was taken: it is that short.
+  bool take(ScreenPoint a, ScreenPoint b, int kind) {
+    if (kinds_.empty() || std::fabs(a.x - b.x) >= 2.0f || std::fabs(a.y - b.y) >= 2.0f)
       return false;
-    if (!(a.x >= 0.0f && a.y >= 0.0f)) return false;
-    const auto x = static_cast<std::int64_t>(a.x);
-    const auto y = static_cast<std::int64_t>(a.y);
-    if (x >= width_ || y >= height_) return false;
-    std::uint8_t& tag = covered_[static_cast<std::size_t>(y * width_ + x)];
-    const auto own = static_cast<std::uint8_t>(kind + 1);
-    if (tag == own) return true;
-    tag = own;
-    return false;
+    const auto bit = static_cast<std::uint8_t>(1u << kind);
+    mark(a, bit);
+    mark({0.5f * (a.x + b.x), 0.5f * (a.y + b.y)}, bit);
+    mark(b, bit);
+    return true;
+  }
+  // Draws the pixels row by row, in runs of one colour; true when some
+  // pixel holds several kinds.
+  bool draw(const std::array<Colour, model::kKindCount + 1>& colours, Canvas& canvas) const {
+    bool mixed = false;
+    if (kinds_.empty()) return mixed;
+    for (std::int64_t y = 0; y < height_; ++y) {
+      const std::uint8_t* row = kinds_.data() + y * width_;
+      for (std::int64_t x = 0; x < width_;) {
+        const std::uint8_t held = row[x];
+        std::int64_t end = x + 1;
+        while (end < width_ && row[end] == held) ++end;
+        if (held != 0) {
+          const int kind = soleKind(held);
+          mixed = mixed || kind < 0;
+          const float middle = static_cast<float>(y) + 0.5f;
+          canvas.line(0, kind < 0 ? kUnclassified : kind, {static_cast<float>(x) + 0.5f, middle},
+                      {static_cast<float>(end) - 0.5f, middle},
+                      kind < 0 ? mixedColour() : colours[static_cast<std::size_t>(kind)],
+                      kElementWidth);
+        }
+        x = end;
+      }
+    }
+    return mixed;
   }
 
  private:
+  // The one kind of the bits, or -1 for several.
+  static int soleKind(std::uint8_t bits) {
+    for (int kind = 0; kind <= model::kKindCount; ++kind)
+      if (bits == (1u << kind)) return kind;
+    return -1;
+  }
+  void mark(ScreenPoint p, std::uint8_t bit) {
+    if (!(p.x >= 0.0f && p.y >= 0.0f)) return;
+    const auto x = static_cast<std::int64_t>(p.x);
+    const auto y = static_cast<std::int64_t>(p.y);
+    if (x >= width_ || y >= height_) return;
+    kinds_[static_cast<std::size_t>(y * width_ + x)] |= bit;
+  }
+
   std::int64_t width_;
   std::int64_t height_;
-  std::vector<std::uint8_t> covered_;
+  std::vector<std::uint8_t> kinds_;
 };
 
 void drawElements(const DrawingSource& source, const std::vector<ScreenPoint>& screen,
@@ -89,7 +126,7 @@ void drawElements(const DrawingSource& source, const std::vector<ScreenPoint>& s
                   DrawnCounts& counts) {
   const float width = static_cast<float>(camera.width());
   const float height = static_cast<float>(camera.height());
-  TinyElements tiny(mergeTiny, camera.width(), camera.height());
+  PixelRuns runs(mergeTiny, camera.width(), camera.height());
   std::array<Colour, model::kKindCount + 1> colours{};
   for (int k = 0; k <= model::kKindCount; ++k) colours[static_cast<std::size_t>(k)] = kindColour(k);
   const Colour warning = findingColour();
@@ -102,11 +139,12 @@ void drawElements(const DrawingSource& source, const std::vector<ScreenPoint>& s
     if (!marked.empty() && inside(marked, e)) {
       canvas.line(e, kind, a, b, warning, kMarkedWidth);
     } else {
-      if (tiny.alreadyCovered(a, b, kind)) continue;
-      canvas.line(e, kind, a, b, colours[static_cast<std::size_t>(kind)], kElementWidth);
+      if (!runs.take(a, b, kind))
+        canvas.line(e, kind, a, b, colours[static_cast<std::size_t>(kind)], kElementWidth);
     }
     ++counts.elements;
   }
+  counts.mixedPixels = runs.draw(colours, canvas);
 }
 
 void drawNodeMarks(const DrawingSource& source, const std::vector<ScreenPoint>& screen,
@@ -147,19 +185,47 @@ void drawNumbers(const DrawingSource& source, const std::vector<ScreenPoint>& sc
   }
 }
 
-void drawLegend(const DrawingSource& source, bool romanian, Canvas& canvas) {
+// The legend's lines, on a ground of its own that no element crosses.
+void drawLegend(const DrawingSource& source, bool romanian, bool mixedPixels, Canvas& canvas) {
+  std::vector<std::pair<std::string, Colour>> lines;
+  for (int type = 1; type <= source.typeCount(); ++type)
+    lines.emplace_back(legendLine(source, type, romanian), kindColour(type));
+  if (mixedPixels) lines.emplace_back(model::say(texts::kMixedTypes, romanian), mixedColour());
+  const bool blocked = !source.blockedRanges().empty();
+  if (blocked) lines.emplace_back(model::say(texts::kBlockedNodes, romanian), blockedColour());
+  if (lines.empty()) return;
+  std::size_t longest = 0;
+  for (const auto& line : lines) longest = std::max(longest, line.first.size());
+  canvas.panel({4.0f, 4.0f},
+               {46.0f + kLegendCharWidth * static_cast<float>(longest),
+                10.0f + 16.0f * static_cast<float>(lines.size())},
+               {0xFF, 0xFF, 0xFF});
   float y = 18.0f;
-  for (int type = 1; type <= source.typeCount(); ++type) {
-    canvas.stroke({10.0f, y - 4.0f}, {34.0f, y - 4.0f}, kindColour(type), 3.0f);
-    canvas.text({40.0f, y}, legendLine(source, type, romanian), textColour(), kLegendSize,
-                TextAnchor::Start);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (blocked && i + 1 == lines.size())
+      canvas.square({22.0f, y - 4.0f}, kBlockedSize, blockedColour());
+    else
+      canvas.stroke({10.0f, y - 4.0f}, {34.0f, y - 4.0f}, lines[i].second, 3.0f);
+    canvas.text({40.0f, y}, lines[i].first, textColour(), kLegendSize, TextAnchor::Start);
     y += 16.0f;
   }
-  if (!source.blockedRanges().empty()) {
-    canvas.square({22.0f, y - 4.0f}, kBlockedSize, blockedColour());
-    canvas.text({40.0f, y}, model::say(texts::kBlockedNodes, romanian), textColour(), kLegendSize,
-                TextAnchor::Start);
+}
+
+void drawHighlight(const DrawingSource& source, const std::vector<ScreenPoint>& screen,
+                   const Pick& pick, Canvas& canvas) {
+  if (pick.what == Pick::What::Node) {
+    if (pick.number < 1 || pick.number > source.nodeCount()) return;
+    const ScreenPoint at = screen[static_cast<std::size_t>(pick.number - 1)];
+    canvas.ring(at, kRingRadius, highlightColour());
+    canvas.ring(at, kRingRadius + 2.0f, highlightColour());
+    return;
   }
+  const std::int64_t e = pick.number;
+  if (e < 1 || e > source.elementCount() || !source.drawable(e)) return;
+  const ScreenPoint a = screen[static_cast<std::size_t>(source.start(e) - 1)];
+  const ScreenPoint b = screen[static_cast<std::size_t>(source.end(e) - 1)];
+  canvas.line(e, source.kind(e), a, b, highlightColour(), kHighlightWidth);
+  canvas.line(e, source.kind(e), a, b, kindColour(source.kind(e)), kHighlightCoreWidth);
 }
 
 void drawTriad(const DrawingSource& source, const Camera& camera, Canvas& canvas) {
@@ -213,6 +279,12 @@ Colour blockedColour() {
 Colour findingColour() {
   return {0xD5, 0x5E, 0x00};  // vermillion
 }
+Colour mixedColour() {
+  return {0xA0, 0xA0, 0xA0};
+}
+Colour highlightColour() {
+  return {0x00, 0x00, 0x00};
+}
 Colour textColour() {
   return {0x20, 0x20, 0x20};
 }
@@ -244,8 +316,9 @@ DrawnCounts draw(const DrawingSource& source, const Camera& camera, const DrawOp
   drawElements(source, screen, camera, counts.elementStride, sortedCopy(options.marks.elements),
                options.mergeTinyElements, canvas, counts);
   drawNodeMarks(source, screen, options.marks.nodes, canvas);
+  if (options.highlight) drawHighlight(source, screen, *options.highlight, canvas);
   if (options.numbers) drawNumbers(source, screen, camera, canvas);
-  if (options.legend) drawLegend(source, options.romanian, canvas);
+  if (options.legend) drawLegend(source, options.romanian, counts.mixedPixels, canvas);
   if (options.triad) drawTriad(source, camera, canvas);
   return counts;
 }

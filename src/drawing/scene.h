@@ -30,6 +30,10 @@ struct Colour {
 Colour kindColour(int kind);  // kinds 1 ... 4, kUnclassified
 Colour blockedColour();
 Colour findingColour();
+// Pixels that elements of several kinds cross in a view too small to tell
+// them apart: no kind's colour.
+Colour mixedColour();
+Colour highlightColour();
 Colour textColour();
 Colour axisColour(int axis);  // 1 X, 2 Y, 3 Z
 // "#rrggbb".
@@ -42,13 +46,21 @@ class Canvas {
  public:
   virtual ~Canvas() = default;
   virtual void background(Colour colour) = 0;
-  // One element; `width` in pixels. Called in element order.
+  // One element; `width` in pixels. Called in element order; element 0 of
+  // kind `kUnclassified` in `mixedColour` is a run of pixels that elements
+  // of several kinds cross.
   virtual void line(std::int64_t element, int kind, ScreenPoint a, ScreenPoint b, Colour colour,
                     float width) = 0;
   // A blocked node: a filled square `size` pixels wide.
   virtual void square(ScreenPoint centre, float size, Colour colour) = 0;
   // A finding at a node: a ring of `radius` pixels.
   virtual void ring(ScreenPoint centre, float radius, Colour colour) = 0;
+  // A filled rectangle that hides what lies under it (the legend's ground).
+  virtual void panel(ScreenPoint topLeft, ScreenPoint bottomRight, Colour colour) {
+    (void)topLeft;
+    (void)bottomRight;
+    (void)colour;
+  }
   // A short stroke that is no element (the axes triad, the legend's keys).
   virtual void stroke(ScreenPoint a, ScreenPoint b, Colour colour, float width) = 0;
   virtual void text(ScreenPoint at, std::string_view text, Colour colour, float size,
@@ -62,6 +74,13 @@ struct Marks {
   std::vector<std::int64_t> elements;
 };
 
+// A node or an element, as picked.
+struct Pick {
+  enum class What { Node, Element } what = What::Element;
+  std::int64_t number = 0;
+  friend bool operator==(const Pick&, const Pick&) = default;
+};
+
 // Elements a view draws while the model moves; more are thinned out evenly,
 // and drawn whole again once it is still.
 inline constexpr std::int64_t kMovingElementBudget = 250000;
@@ -73,11 +92,15 @@ struct DrawOptions {
   // Draws at most `elementBudget` elements, evenly spread, when the source
   // has more (a drawing while the model moves); 0 draws every element.
   std::int64_t elementBudget = 0;
-  // Draws one of the elements that fall within one pixel, per pixel and
-  // colour, which looks the same and keeps millions of elements fast; off
-  // for pictures that keep every element (SVG).
+  // Elements that fall within a pixel or two are drawn as the pixels they
+  // cross, once each: in the kind's colour where one kind crosses a pixel,
+  // in `mixedColour` where several do (so that the kind drawn last does not
+  // claim them all). Keeps millions of elements fast; off for pictures
+  // that keep every element (SVG).
   bool mergeTinyElements = true;
   Marks marks;
+  // The picked node or element, drawn over the rest in its own casing.
+  std::optional<Pick> highlight;
   bool romanian = false;  // the legend's words
 };
 
@@ -92,6 +115,7 @@ inline constexpr std::int64_t kMaxLabels = 5000;
 struct DrawnCounts {
   std::int64_t elements = 0;
   std::int64_t elementStride = 1;
+  bool mixedPixels = false;  // some pixel holds elements of several kinds
 };
 
 // Draws `source` as the camera sees it; `screen` holds the projected nodes
@@ -104,12 +128,6 @@ DrawnCounts draw(const DrawingSource& source, const Camera& camera, const DrawOp
 std::string legendLine(const DrawingSource& source, int type, bool romanian);
 
 // --- Picking --------------------------------------------------------------
-
-struct Pick {
-  enum class What { Node, Element } what = What::Element;
-  std::int64_t number = 0;
-  friend bool operator==(const Pick&, const Pick&) = default;
-};
 
 // The node within `radius` pixels of (x, y), else the element whose drawn
 // line passes nearest within `radius`; nothing when none is that near.

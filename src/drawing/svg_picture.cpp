@@ -70,6 +70,13 @@ class SvgCanvas final : public Canvas {
     put("\" height=\"", size);
     out_ += "\" fill=\"" + hexColour(colour) + "\"/>\n";
   }
+  void panel(ScreenPoint topLeft, ScreenPoint bottomRight, Colour colour) override {
+    put("<rect class=\"legend\" x=\"", topLeft.x);
+    put("\" y=\"", topLeft.y);
+    put("\" width=\"", bottomRight.x - topLeft.x);
+    put("\" height=\"", bottomRight.y - topLeft.y);
+    out_ += "\" fill=\"" + hexColour(colour) + "\"/>\n";
+  }
   void ring(ScreenPoint centre, float radius, Colour colour) override {
     put("<circle class=\"finding\" cx=\"", centre.x);
     put("\" cy=\"", centre.y);

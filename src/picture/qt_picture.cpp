@@ -148,6 +148,12 @@ void QtCanvas::flush() {
   }
 }
 
+void QtCanvas::panel(drawing::ScreenPoint topLeft, drawing::ScreenPoint bottomRight,
+                     drawing::Colour colour) {
+  flush();
+  painter_.fillRect(QRectF(point(topLeft), point(bottomRight)), qtColour(colour));
+}
+
 void QtCanvas::square(drawing::ScreenPoint centre, float size, drawing::Colour colour) {
   flush();
   const double half = 0.5 * static_cast<double>(size);

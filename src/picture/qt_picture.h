@@ -34,6 +34,8 @@ class QtCanvas final : public drawing::Canvas {
   void line(std::int64_t element, int kind, drawing::ScreenPoint a, drawing::ScreenPoint b,
             drawing::Colour colour, float width) override;
   void square(drawing::ScreenPoint centre, float size, drawing::Colour colour) override;
+  void panel(drawing::ScreenPoint topLeft, drawing::ScreenPoint bottomRight,
+             drawing::Colour colour) override;
   void ring(drawing::ScreenPoint centre, float radius, drawing::Colour colour) override;
   void stroke(drawing::ScreenPoint a, drawing::ScreenPoint b, drawing::Colour colour,
               float width) override;

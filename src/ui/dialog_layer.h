@@ -1,5 +1,6 @@
 // The dialog layer: every window is a modal dialog built from a template
-// (main dialog 102, sub-dialogs 103 to 108) and driven by control id. The
+// (main dialog 102, sub-dialogs 103 to 108) and driven by control id, but
+// for the structure view, which stays open beside the main dialog. The
 // dialog logic talks only to these interfaces; two backends implement them:
 // Qt Widgets for users, and an in-memory backend for tests that keeps every
 // control's state and fires events as a user's typing, clicking and choosing
@@ -139,6 +140,34 @@ enum class ViewSubject { Structure, BaseModule };
 // dialog then says so and asks before replacing an existing file).
 enum class FileChoice { Open, Save };
 
+// The files a file choice offers beside all files: those ending in
+// `extension` (without the dot), under `name` ("SVG (*.svg)"), or the data
+// files ("*.dat") under the host's own label when `name` is empty. A save
+// choice adds the extension to a chosen name that has none, before it asks
+// about replacing the file.
+struct FileType {
+  std::string name;
+  std::string extension;
+};
+inline const FileType kDataFiles{"", "dat"};
+
+// Where the view proposes its exports: the model's folder, and the model's
+// name to which the format's extension is added.
+struct ExportPlace {
+  std::string folder;
+  std::string name;
+  friend bool operator==(const ExportPlace&, const ExportPlace&) = default;
+};
+
+// What the structure view window beside the main dialog shows.
+struct StructureViewContent {
+  ViewSubject subject = ViewSubject::BaseModule;
+  // The inputs changed after the shown structure was generated.
+  bool outOfDate = false;
+  ExportPlace place;
+  friend bool operator==(const StructureViewContent&, const StructureViewContent&) = default;
+};
+
 // What the dialog logic needs from the platform besides dialogs.
 class DialogHost {
  public:
@@ -160,26 +189,41 @@ class DialogHost {
   virtual MessageAnswer showMessage(std::string_view text, std::string_view title,
                                     MessageButtons buttons, MessageIcon icon) = 0;
 
-  // The file dialog: offers "*.dat" files and all files, starts in
+  // The file dialog: offers the files of `type` and all files, starts in
   // `initialFolder` with `proposedName`, accepts names that do not exist yet
   // in an existing folder; for `FileChoice::Save` it is the platform's save
-  // dialog, which asks before replacing a file. The chosen full path, or
-  // nothing when cancelled.
+  // dialog, which adds the type's extension to a name without one and asks
+  // before replacing a file. The chosen full path, or nothing when cancelled.
   virtual std::optional<std::string> chooseFile(std::string_view title,
                                                 std::string_view initialFolder,
-                                                std::string_view proposedName,
-                                                FileChoice choice) = 0;
+                                                std::string_view proposedName, FileChoice choice,
+                                                const FileType& type) = 0;
+  // The same for data files ("*.dat").
+  std::optional<std::string> chooseFile(std::string_view title, std::string_view initialFolder,
+                                        std::string_view proposedName, FileChoice choice) {
+    return chooseFile(title, initialFolder, proposedName, choice, kDataFiles);
+  }
 
   // A read-only window on `text` with the title `title` and a Close button
   // in the language set; it returns when the user closes it.
   virtual void showText(std::string_view title, std::string_view text) = 0;
 
-  // Shows the structure view window modally on `subject` of `model`; false
-  // when this backend has no view (then nothing was shown).
-  virtual bool showStructureView(const model::Model& model, ViewSubject subject) {
+  // The structure view, a window of its own beside the main dialog that
+  // leaves the dialog usable: opens it on `content` of `model`, or brings it
+  // to the front showing that content. False when this backend has no view
+  // (then nothing was shown). The view reads the model's arrays until the
+  // next update or until it is closed.
+  virtual bool showStructureView(const model::Model& model, const StructureViewContent& content) {
     (void)model;
-    (void)subject;
+    (void)content;
     return false;
+  }
+  // Shows `content` of `model` in the view when it is open (nothing else
+  // happens): called after every change of the model, and before the
+  // structure's arrays are rebuilt, with the Base module.
+  virtual void updateStructureView(const model::Model& model, const StructureViewContent& content) {
+    (void)model;
+    (void)content;
   }
 };
 

@@ -18,6 +18,7 @@
 #include "ui/dialogs/expansion_parameter_dialogs.h"
 #include "ui/dialogs/model_check_dialog.h"
 #include "ui/dialogs/topology_dialog.h"
+#include "ui/structure_view_follower.h"
 #include "ui/ui_texts.h"
 
 namespace zentrix::ui {
@@ -112,7 +113,11 @@ void growTablesToCounts(model::BaseModule& base) {
 class MainDialog {
  public:
   MainDialog(model::Model& model, Session& session, DialogHost& host, ExternalPrograms& programs)
-      : model_(model), session_(session), host_(host), programs_(programs) {}
+      : model_(model),
+        session_(session),
+        host_(host),
+        programs_(programs),
+        view_(host, model, session, programs.dataFolder()) {}
 
   MainDialogEnd run();
 
@@ -174,6 +179,7 @@ class MainDialog {
   Session& session_;
   DialogHost& host_;
   ExternalPrograms& programs_;
+  StructureViewFollower view_;
   Dialog* dialog_ = nullptr;
   // The inputs as last loaded or saved (or as a new model starts).
   Inputs savedInputs_;
@@ -246,6 +252,7 @@ void MainDialog::inputsChanged() {
   dialog_->setEnabled(kCreate, false);
   dialog_->setText(kMainDialogTemplate, "ZENTRIX");
   dialog_->setText(kGenerationStatus, inputStatus());
+  view_.follow();
 }
 
 std::string MainDialog::inputStatus() const {
@@ -512,14 +519,12 @@ void MainDialog::onPreviewBaseModule() {
 }
 
 void MainDialog::previewOrView(std::string_view path, ViewSubject subject) {
-  if (!programs_.previewInstalled(session_) && host_.showStructureView(model_, subject)) return;
+  if (!programs_.previewInstalled(session_) && view_.open(subject)) return;
   programs_.preview(session_, path);
 }
 
 void MainDialog::onStructureView() {
-  host_.showStructureView(model_, structureIsCurrent() && model_.structure.totalElements() > 0
-                                      ? ViewSubject::Structure
-                                      : ViewSubject::BaseModule);
+  view_.open(std::nullopt);
 }
 
 void MainDialog::onGenerationControl(ControlId control) {
@@ -581,10 +586,15 @@ class DesktopGenerateCaller final : public generation::GenerateCaller {
 
 generation::GenerateEnd MainDialog::runGeneration() {
   DesktopGenerateCaller caller(host_, session_.romanian);
+  view_.releaseStructure();
   const generation::GenerateResult result =
       generation::runGenerate(model_, session_.romanian, caller, model::linesTo(std::cerr));
   // The new structure belongs to the inputs as they are now.
   if (result.end == generation::GenerateEnd::Done) session_.inputsChangedSinceGenerate = false;
+  if (result.end == generation::GenerateEnd::Done)
+    view_.showGenerated();
+  else
+    view_.follow();
   // A cancel keeps the previous structure and needs no message.
   if (result.end == generation::GenerateEnd::Refused) showError(result.message);
   return result.end;
@@ -687,8 +697,10 @@ void MainDialog::loadOldFile() {
     }
     session_.oldFileLoaded = true;
     session_.inputFilePath = session_.oldFilePath;
+    view_.releaseStructure();
     const model::Outcome loaded =
         files::loadInputFile(model_, model::trimRight(session_.oldFilePath), session_.romanian);
+    view_.follow();
     if (loaded) {
       refreshFromModel();
       applyLoadEnabling(true);

@@ -29,5 +29,10 @@ inline constexpr Text kViewNothingPicked{"Nothing here.", "Nimic aici."};
 inline constexpr Text kViewExportTitle{"Export {1}", "Exportare {1}"};
 // {1} the path.
 inline constexpr Text kViewExported{"Written: {1}", "Scris: {1}"};
+// {1} the format.
+inline constexpr Text kViewWriting{"Writing the {1} file...", "Se scrie fisierul {1}..."};
+inline constexpr Text kViewOutOfDate{
+    "Out of date: the inputs changed after GENERATE. GENERATE again to see them.",
+    "Depasit: datele s-au schimbat dupa GENERATE. Rulati GENERATE din nou."};
 
 }  // namespace zentrix::ui::texts

@@ -33,12 +33,13 @@ class Yes final : public generation::GenerateCaller {
   }
 };
 
-model::Model generatedExample(const std::string& name) {
+model::Model generatedExample(const std::string& name, std::int32_t modules = 0) {
   model::Model m;
   model::setStartValues(m, false);
   m.base.lastNodesInBase0 = true;
   EXPECT_TRUE(
       files::loadInputFile(m, std::string(ZENTRIX_EXAMPLES_DIR) + "/" + name + ".dat", false));
+  if (modules > 0) m.expansion.moduleCount = modules;
   Yes yes;
   EXPECT_EQ(generation::runGenerate(m, false, yes).end, generation::GenerateEnd::Done);
   return m;
@@ -123,6 +124,25 @@ TEST_F(StructureViewTest, ClickOnANodeShowsItsCoordinates) {
   ASSERT_TRUE(view().picked().has_value());
   EXPECT_EQ(view().picked()->what, drawing::Pick::What::Node);
   EXPECT_TRUE(window->statusText().startsWith("Node ")) << window->statusText().toStdString();
+}
+
+// A clicked element was not highlighted: its casing now shows beside it.
+TEST_F(StructureViewTest, ClickedElementIsHighlighted) {
+  open("arch-circular-2d");
+  view().repaint();
+  const std::int64_t element = 20;
+  const QPoint middle = drawnPoint(element, 0.5f);
+  const QPoint along = drawnPoint(element, 0.6f) - middle;
+  // Two pixels across the line from its middle.
+  const double length = std::hypot(along.x(), along.y());
+  const QPoint beside = middle + QPoint(static_cast<int>(std::lround(-2.0 * along.y() / length)),
+                                        static_cast<int>(std::lround(2.0 * along.x() / length)));
+  const drawing::Colour casing = drawing::highlightColour();
+  EXPECT_NE(view().image().pixel(beside), qRgb(casing.r, casing.g, casing.b));
+  QTest::mouseClick(&view(), Qt::LeftButton, {}, middle);
+  ASSERT_TRUE(view().picked().has_value());
+  ASSERT_EQ(view().picked()->number, element);
+  EXPECT_EQ(view().image().pixel(beside), qRgb(casing.r, casing.g, casing.b));
 }
 
 TEST_F(StructureViewTest, ViewButtonsAndNumbersChangeTheDrawing) {
@@ -211,15 +231,21 @@ TEST(StructureViewFindings, AreMarkedWhereTheyLie) {
       << "a structure finding has no place on the Base module";
 }
 
+// A camera on the XY plane, the source fitted into it.
+drawing::Camera fittedOnXY(const drawing::DrawingSource& source, int width, int height) {
+  drawing::Camera camera(width, height);
+  camera.setStandardView(drawing::StandardView::XY);
+  camera.fit(source);
+  return camera;
+}
+
 // The plain lines of a moving drawing go straight into the image's pixels:
 // each element's middle pixel is in its kind's colour, as the painter's
 // lines are.
 TEST(PlainLines, EveryElementIsDrawnInItsKindColour) {
   const model::Model m = generatedExample("arch-circular-2d");
   const drawing::DrawingSource source = drawing::drawingSource(m, drawing::Subject::Structure);
-  drawing::Camera camera(800, 500);
-  camera.setStandardView(drawing::StandardView::XY);
-  camera.fit(source);
+  const drawing::Camera camera = fittedOnXY(source, 800, 500);
   std::vector<drawing::ScreenPoint> screen;
   drawing::projectNodes(source, camera, screen);
   drawing::DrawOptions options;
@@ -273,6 +299,48 @@ TEST(PlainLines, LinesReachingFarOutsideAreClippedNotSkipped) {
   EXPECT_EQ(image.pixel(190, 100), qRgb(one.r, one.g, one.b));
   EXPECT_EQ(image.pixel(50, 10), qRgb(two.r, two.g, two.b));
   EXPECT_EQ(image.pixel(50, 190), qRgb(two.r, two.g, two.b));
+}
+
+int pixelsOf(const QImage& image, drawing::Colour colour, QRect within) {
+  int count = 0;
+  for (int y = within.top(); y <= within.bottom(); ++y)
+    for (int x = within.left(); x <= within.right(); ++x)
+      if (image.pixel(x, y) == qRgb(colour.r, colour.g, colour.b)) ++count;
+  return count;
+}
+
+// From 7,692 modules on the bridge shrank to one line in the Type 4 colour,
+// the kind drawn last, and ran over the legend. Its pixels hold every kind:
+// they are drawn in the mixed colour, and the legend keeps its ground.
+TEST(LongStructure, MergedPixelsClaimNoKindAndLeaveTheLegendClear) {
+  const model::Model m = generatedExample("truss-bridge-3d", 7692);
+  const drawing::DrawingSource source = drawing::drawingSource(m, drawing::Subject::Structure);
+  drawing::Camera camera = fittedOnXY(source, 900, 500);
+  std::vector<drawing::ScreenPoint> screen;
+  const drawing::DrawOptions options;
+  const auto paint = [&] {
+    drawing::projectNodes(source, camera, screen);
+    QImage image(900, 500, QImage::Format_RGB32);
+    QPainter painter(&image);
+    picture::paintDrawing(source, camera, options, screen, painter, image);
+    return image;
+  };
+  const QImage whole = paint();
+  const QRect all = whole.rect();
+  const int mixed = pixelsOf(whole, drawing::mixedColour(), all);
+  EXPECT_GT(mixed, 500);
+  for (int kind = 1; kind <= model::kKindCount; ++kind)
+    EXPECT_LT(pixelsOf(whole, drawing::kindColour(kind), all), mixed / 4) << "Type " << kind;
+  // The line moved onto the legend's first line leaves the legend as it is
+  // with the structure out of sight.
+  camera.pan(0.0f, 14.0f - screen[0].y);
+  const QImage over = paint();
+  camera.pan(0.0f, 1000.0f);
+  const QImage away = paint();
+  const QRect legend(0, 0, 60, 40);
+  EXPECT_EQ(over.copy(legend), away.copy(legend));
+  EXPECT_GT(pixelsOf(over, drawing::mixedColour(), QRect(600, 0, 300, 40)), 100)
+      << "the line runs at the legend's height";
 }
 
 // A structure of more elements than a moving drawing takes: thinned while

@@ -1,5 +1,7 @@
 #include "support/memory_dialog_backend.h"
 
+#include "ui/view_exports.h"
+
 namespace zentrix::ui {
 
 MemoryDialog::MemoryDialog(int templateId, ModalScript script)
@@ -248,13 +250,28 @@ MessageAnswer MemoryDialogHost::showMessage(std::string_view text, std::string_v
 std::optional<std::string> MemoryDialogHost::chooseFile(std::string_view title,
                                                         std::string_view initialFolder,
                                                         std::string_view proposedName,
-                                                        FileChoice choice) {
-  fileRequests_.push_back(
-      {std::string(title), std::string(initialFolder), std::string(proposedName), choice});
+                                                        FileChoice choice, const FileType& type) {
+  fileRequests_.push_back({std::string(title), std::string(initialFolder),
+                           std::string(proposedName), choice, type.extension});
   if (fileChoices_.empty()) return std::nullopt;
   auto chosen = std::move(fileChoices_.front());
   fileChoices_.pop_front();
+  // As the save dialog with the type's filter chosen.
+  if (chosen && choice == FileChoice::Save) *chosen = withDefaultExtension(*chosen, type.extension);
   return chosen;
+}
+
+bool MemoryDialogHost::showStructureView(const model::Model&, const StructureViewContent& content) {
+  if (!structureViewOffered_) return false;
+  structureViews_.push_back(content.subject);
+  viewOpen_ = true;
+  viewContents_.push_back(content);
+  return true;
+}
+
+void MemoryDialogHost::updateStructureView(const model::Model&,
+                                           const StructureViewContent& content) {
+  if (viewOpen_ && viewContents_.back() != content) viewContents_.push_back(content);
 }
 
 }  // namespace zentrix::ui

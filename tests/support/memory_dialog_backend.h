@@ -135,12 +135,17 @@ class MemoryDialogHost final : public DialogHost {
     std::string initialFolder;
     std::string proposedName;
     FileChoice choice = FileChoice::Open;
+    std::string extension;  // of the files offered
   };
   const std::vector<FileRequest>& fileRequests() const noexcept { return fileRequests_; }
   // Whether the structure view is offered (not by default), and the views
-  // shown, in order.
+  // opened (or brought to the front), in order.
   void offerStructureView(bool offered) { structureViewOffered_ = offered; }
   const std::vector<ViewSubject>& structureViews() const noexcept { return structureViews_; }
+  // What the open view showed, in order: what it opened on, then every
+  // change an update brought. The user's close of the view window.
+  const std::vector<StructureViewContent>& viewContents() const noexcept { return viewContents_; }
+  void userClosesView() { viewOpen_ = false; }
 
   // The texts shown in the host's own text window, in order.
   struct ShownText {
@@ -154,15 +159,15 @@ class MemoryDialogHost final : public DialogHost {
 
   // DialogHost
   std::unique_ptr<Dialog> createDialog(int templateId) override;
-  bool showStructureView(const model::Model&, ViewSubject subject) override {
-    if (structureViewOffered_) structureViews_.push_back(subject);
-    return structureViewOffered_;
-  }
+  bool showStructureView(const model::Model& model, const StructureViewContent& content) override;
+  void updateStructureView(const model::Model& model, const StructureViewContent& content) override;
   std::unique_ptr<ProgressWindow> startProgress(std::string_view label) override;
   MessageAnswer showMessage(std::string_view text, std::string_view title, MessageButtons buttons,
                             MessageIcon icon) override;
+  using DialogHost::chooseFile;
   std::optional<std::string> chooseFile(std::string_view title, std::string_view initialFolder,
-                                        std::string_view proposedName, FileChoice choice) override;
+                                        std::string_view proposedName, FileChoice choice,
+                                        const FileType& type) override;
   void setRomanian(bool romanian) override { romanian_ = romanian; }
   void showText(std::string_view title, std::string_view text) override {
     shownTexts_.push_back({std::string(title), std::string(text)});
@@ -173,6 +178,8 @@ class MemoryDialogHost final : public DialogHost {
  private:
   bool structureViewOffered_ = false;
   std::vector<ViewSubject> structureViews_;
+  std::vector<StructureViewContent> viewContents_;
+  bool viewOpen_ = false;
   std::map<int, ModalScript> scripts_;
   std::map<int, std::deque<ModalScript>> oneShot_;
   std::deque<MessageAnswer> answers_;

@@ -36,6 +36,7 @@
 #include "ui/qt/qt_texts.h"
 #include "ui/qt/structure_view.h"
 #include "ui/ui_texts.h"
+#include "ui/view_exports.h"
 
 namespace zentrix::ui {
 
@@ -668,22 +669,27 @@ bool QtDialogHost::confirmReplace(const QString& path, const QString& title) {
 std::optional<std::string> QtDialogHost::chooseFile(std::string_view title,
                                                     std::string_view initialFolder,
                                                     std::string_view proposedName,
-                                                    FileChoice choice) {
+                                                    FileChoice choice, const FileType& type) {
   QString proposed = nativeText(proposedName);
   const bool save = choice == FileChoice::Save;
   for (;;) {
     QFileDialog dialog(nullptr, toQt(title), nativeText(initialFolder));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setNameFilters(
-        {qtText(qt_texts::kDataFiles, romanian_), qtText(qt_texts::kAllFiles, romanian_)});
+    const QString typeFilter = type.name.empty() ? qtText(qt_texts::kDataFiles, romanian_)
+                                                 : toQt(type.name + " (*." + type.extension + ")");
+    dialog.setNameFilters({typeFilter, qtText(qt_texts::kAllFiles, romanian_)});
     if (!nativeFileDialogs_) dialog.setOption(QFileDialog::DontUseNativeDialog);
     // We ask before replacing, in the user's language, whichever dialog it is.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     speakLanguage(dialog, choice, romanian_);
     if (!proposed.isEmpty()) dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    const QFileInfo chosen(dialog.selectedFiles().front());
+    // A name without an extension gets the type's, unless all files are shown.
+    QString named = dialog.selectedFiles().front();
+    if (save && dialog.selectedNameFilter() == typeFilter)
+      named = toQt(withDefaultExtension(fromQt(named), type.extension));
+    const QFileInfo chosen(named);
     proposed = chosen.absoluteFilePath();
     // A new name is welcome; a folder that does not exist is not.
     if (!chosen.absoluteDir().exists() || chosen.isDir()) {
@@ -721,11 +727,30 @@ void QtDialogHost::showText(std::string_view title, std::string_view text) {
   window.exec();
 }
 
-bool QtDialogHost::showStructureView(const model::Model& model, ViewSubject subject) {
-  // Over the dialog that opened it, which stays blocked while it is open.
-  StructureViewWindow window(model, subject, romanian_, QApplication::activeModalWidget());
-  window.exec();
+bool QtDialogHost::showStructureView(const model::Model& model,
+                                     const StructureViewContent& content) {
+  if (structureView_) {
+    structureView_->showContent(model, content);
+  } else {
+    structureView_ = new StructureViewWindow(model, content, romanian_, *this,
+                                             QApplication::activeModalWidget());
+    structureView_->setAttribute(Qt::WA_DeleteOnClose);
+    structureView_->setWindowFlag(Qt::Window);
+    structureView_->setModal(false);
+  }
+  structureView_->show();
+  structureView_->raise();
+  structureView_->activateWindow();
   return true;
+}
+
+StructureViewWindow* QtDialogHost::structureView() const {
+  return structureView_.data();
+}
+
+void QtDialogHost::updateStructureView(const model::Model& model,
+                                       const StructureViewContent& content) {
+  if (structureView_) structureView_->showContent(model, content);
 }
 
 }  // namespace zentrix::ui

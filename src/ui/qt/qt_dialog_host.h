@@ -30,6 +30,7 @@
 namespace zentrix::ui {
 
 class QtDialogHost;
+class StructureViewWindow;
 
 class QtDialog final : public Dialog {
  public:
@@ -98,19 +99,27 @@ class QtDialogHost final : public DialogHost {
   std::unique_ptr<ProgressWindow> startProgress(std::string_view label) override;
   MessageAnswer showMessage(std::string_view text, std::string_view title, MessageButtons buttons,
                             MessageIcon icon) override;
+  using DialogHost::chooseFile;
   std::optional<std::string> chooseFile(std::string_view title, std::string_view initialFolder,
-                                        std::string_view proposedName, FileChoice choice) override;
+                                        std::string_view proposedName, FileChoice choice,
+                                        const FileType& type) override;
   void setRomanian(bool romanian) override { romanian_ = romanian; }
   // A window of its own ("textViewer") over the active dialog, the text in
   // a read-only, fixed-pitch page ("text"), and a Close button ("close").
   void showText(std::string_view title, std::string_view text) override;
-  bool showStructureView(const model::Model& model, ViewSubject subject) override;
+  // The view is a child window of the dialog active when it opens (the
+  // main dialog), so that dialog's modality leaves it usable.
+  bool showStructureView(const model::Model& model, const StructureViewContent& content) override;
+  void updateStructureView(const model::Model& model, const StructureViewContent& content) override;
+  // The open structure view, or null.
+  StructureViewWindow* structureView() const;
   bool romanian() const noexcept { return romanian_; }
 
  private:
   bool confirmReplace(const QString& path, const QString& title);
 
   std::map<ImageId, QIcon> images_;
+  QPointer<StructureViewWindow> structureView_;
   bool nativeFileDialogs_ = true;
   bool romanian_ = false;
 };

@@ -15,6 +15,8 @@
 #include "files/structure_exports.h"
 #include "generation/model_check.h"
 #include "picture/qt_picture.h"
+#include "ui/qt/qt_dialog_host.h"
+#include "ui/view_exports.h"
 #include "ui/view_texts.h"
 
 namespace zentrix::ui {
@@ -29,18 +31,55 @@ QString qt(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-drawing::Subject drawingSubject(ViewSubject subject) {
-  return subject == ViewSubject::BaseModule ? drawing::Subject::BaseModule
-                                            : drawing::Subject::Structure;
+// Bounds of the pictures: an SVG line of an element or label at most, a
+// PNG of uncompressed pixels with the file's own blocks.
+constexpr std::uint64_t kSvgFixedPart = 16384;
+constexpr std::uint64_t kSvgBytesPerShape = 256;
+constexpr std::uint64_t kPngFixedPart = 65536;
+
+std::uint64_t svgSizeBound(const StructureViewWidget& view) {
+  const auto shapes = static_cast<std::uint64_t>(
+      view.source().elementCount() + view.source().nodeCount() + 2 * drawing::kMaxLabels);
+  return kSvgFixedPart + kSvgBytesPerShape * shapes + view.source().title().size();
+}
+
+std::uint64_t pngSizeBound(const StructureViewWidget& view) {
+  const auto width = static_cast<std::uint64_t>(view.camera().width());
+  const auto height = static_cast<std::uint64_t>(view.camera().height());
+  return kPngFixedPart + height * (4 * width + 1) * 2;
+}
+
+// What a picture shows of the view: the view without the clicked highlight.
+drawing::DrawOptions pictureOptions(const StructureViewWidget& view) {
+  drawing::DrawOptions options = view.options();
+  options.highlight.reset();
+  return options;
+}
+
+using PictureWriter = model::Outcome (*)(const drawing::DrawingSource&, const drawing::Camera&,
+                                         const drawing::DrawOptions&, const std::string&);
+
+// A picture of the view as it is now.
+ViewExportFormat pictureFormat(const char* name, const char* extension, PictureWriter writer,
+                               std::uint64_t (*sizeBound)(const StructureViewWidget&)) {
+  return {name, extension,
+          [writer](const model::Model&, const StructureViewWidget& view, const std::string& path,
+                   model::Progress& progress) {
+            const model::Outcome written =
+                writer(view.source(), view.camera(), pictureOptions(view), path);
+            progress.advance(1.0);
+            return written;
+          },
+          [sizeBound](const model::Model&, const StructureViewWidget& view) {
+            return sizeBound(view);
+          }};
 }
 
 }  // namespace
 
 StructureViewWidget::StructureViewWidget(const model::Model& model, ViewSubject subject,
                                          bool romanian, QWidget* parent)
-    : QWidget(parent),
-      source_(drawing::drawingSource(model, drawingSubject(subject))),
-      romanian_(romanian) {
+    : QWidget(parent), subject_(subject), source_(sourceOf(model, subject)), romanian_(romanian) {
   options_.romanian = romanian;
   camera_.resize(640, 480);
   camera_.setStandardView(drawing::openingView(source_));
@@ -49,6 +88,29 @@ StructureViewWidget::StructureViewWidget(const model::Model& model, ViewSubject 
   setMouseTracking(false);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+drawing::DrawingSource StructureViewWidget::sourceOf(const model::Model& model,
+                                                     ViewSubject subject) {
+  if (subject == ViewSubject::Structure)
+    return drawing::drawingSource(model, drawing::Subject::Structure);
+  baseModule_ = model::Model{};
+  baseModule_.base = model.base;
+  baseModule_.expansion = model.expansion;
+  baseModule_.types = model.types;
+  return drawing::drawingSource(baseModule_, drawing::Subject::BaseModule);
+}
+
+void StructureViewWidget::showModel(const model::Model& model, ViewSubject subject) {
+  const bool sameSubject = subject == subject_;
+  subject_ = subject;
+  source_ = sourceOf(model, subject);
+  picked_.reset();
+  options_.highlight.reset();
+  if (!sameSubject) camera_.setStandardView(drawing::openingView(source_));
+  if (!sameSubject || !fitted_) camera_.fit(source_);
+  screenCurrent_ = false;
+  update();
 }
 
 void StructureViewWidget::setStandardView(drawing::StandardView view) {
@@ -171,6 +233,8 @@ void StructureViewWidget::wheelEvent(QWheelEvent* event) {
 void StructureViewWidget::pickAt(QPointF at) {
   picked_ =
       drawing::pickAt(source_, screen(), {static_cast<float>(at.x()), static_cast<float>(at.y())});
+  options_.highlight = picked_;
+  update();
   const std::string facts = picked_ ? drawing::describePick(source_, *picked_, romanian_)
                                     : model::say(texts::kViewNothingPicked, romanian_);
   if (onFacts) onFacts(facts);
@@ -178,26 +242,27 @@ void StructureViewWidget::pickAt(QPointF at) {
 
 std::vector<ViewExportFormat> viewExportFormats(ViewSubject subject, bool romanian) {
   std::vector<ViewExportFormat> formats;
-  formats.push_back(
-      {"SVG", "svg",
-       [](const model::Model&, const StructureViewWidget& view, const std::string& path) {
-         return drawing::writeSvgPicture(view.source(), view.camera(), view.options(), path);
-       }});
-  formats.push_back(
-      {"PNG", "png",
-       [](const model::Model&, const StructureViewWidget& view, const std::string& path) {
-         return picture::writePngPicture(view.source(), view.camera(), view.options(), path);
-       }});
+  formats.push_back(pictureFormat("SVG", "svg", drawing::writeSvgPicture, svgSizeBound));
+  formats.push_back(pictureFormat("PNG", "png", picture::writePngPicture, pngSizeBound));
   if (subject != ViewSubject::Structure) return formats;
-  const auto exchange = [romanian](files::ExportFormat format) {
-    return [format, romanian](const model::Model& model, const StructureViewWidget&,
-                              const std::string& path) {
-      return files::writeExportFile(format, files::exportParts(model, romanian), path);
+  // The exchange formats are the dialog logic's; the view only offers them.
+  for (const char* name : {"VTU", "MSH", "DXF"}) {
+    const std::string format = name;
+    const auto output = [format, romanian](const model::Model& model) {
+      for (ViewOutput& exchange : exchangeOutputs(model, romanian))
+        if (exchange.name == format) return exchange;
+      return ViewOutput{};
     };
-  };
-  formats.push_back({"VTU", "vtu", exchange(files::ExportFormat::kVtu)});
-  formats.push_back({"MSH", "msh", exchange(files::ExportFormat::kMsh)});
-  formats.push_back({"DXF", "dxf", exchange(files::ExportFormat::kDxf)});
+    std::string extension = format;
+    for (char& c : extension) c = static_cast<char>(c - 'A' + 'a');
+    formats.push_back(
+        {format, extension,
+         [output](const model::Model& model, const StructureViewWidget&, const std::string& path,
+                  model::Progress& progress) { return output(model).write(path, progress); },
+         [output](const model::Model& model, const StructureViewWidget&) {
+           return output(model).sizeBound();
+         }});
+  }
   return formats;
 }
 
@@ -221,24 +286,49 @@ drawing::Marks findingMarks(const model::Model& model, ViewSubject subject) {
   return marks;
 }
 
+StructureViewWindow::StructureViewWindow(const model::Model& model,
+                                         const StructureViewContent& content, bool romanian,
+                                         DialogHost& host, QWidget* parent)
+    : QDialog(parent), model_(&model), content_(content), romanian_(romanian), host_(host) {
+  build();
+}
+
 StructureViewWindow::StructureViewWindow(const model::Model& model, ViewSubject subject,
                                          bool romanian, QWidget* parent)
+    : StructureViewWindow(model, StructureViewContent{subject, false, {}}, romanian,
+                          std::make_unique<QtDialogHost>(), parent) {}
+
+StructureViewWindow::StructureViewWindow(const model::Model& model,
+                                         const StructureViewContent& content, bool romanian,
+                                         std::unique_ptr<DialogHost> ownHost, QWidget* parent)
     : QDialog(parent),
-      model_(model),
+      model_(&model),
+      content_(content),
       romanian_(romanian),
-      formats_(viewExportFormats(subject, romanian)) {
+      ownHost_(std::move(ownHost)),
+      host_(*ownHost_) {
+  ownHost_->setRomanian(romanian);
+  build();
+}
+
+StructureViewWindow::~StructureViewWindow() = default;
+
+void StructureViewWindow::build() {
   setObjectName("structureView");
-  setWindowTitle(model::say(
-      subject == ViewSubject::BaseModule ? texts::kViewTitleBaseModule : texts::kViewTitleStructure,
-      romanian));
-  view_ = new StructureViewWidget(model, subject, romanian, this);
-  view_->setMarks(findingMarks(model, subject));
+  const ViewSubject subject = content_.subject;
+  formats_ = viewExportFormats(subject, romanian_);
+  view_ = new StructureViewWidget(*model_, subject, romanian_, this);
+  view_->setMarks(findingMarks(*model_, subject));
+  outOfDate_ = new QLabel(qt(model::say(texts::kViewOutOfDate, romanian_)), this);
+  outOfDate_->setObjectName("outOfDate");
+  outOfDate_->setStyleSheet("QLabel { background: #fff3c4; color: #202020; padding: 4px; }");
+  outOfDate_->setVisible(content_.outOfDate);
   status_ = new QLabel(this);
   status_->setObjectName("status");
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   auto* buttons = new QHBoxLayout;
-  auto addButton = [&](const QString& caption, const char* name, auto action) {
+  auto addButton = [&](const QString& caption, const QString& name, auto action) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setAutoDefault(false);
@@ -246,60 +336,104 @@ StructureViewWindow::StructureViewWindow(const model::Model& model, ViewSubject 
     buttons->addWidget(button);
     return button;
   };
-  addButton(qt(model::say(texts::kViewFit, romanian)), "fit", [this] { view_->fitToWindow(); });
-  addButton(qt(model::say(texts::kViewIso, romanian)), "iso",
+  addButton(qt(model::say(texts::kViewFit, romanian_)), "fit", [this] { view_->fitToWindow(); });
+  addButton(qt(model::say(texts::kViewIso, romanian_)), "iso",
             [this] { view_->setStandardView(drawing::StandardView::Iso); });
   addButton("XY", "xy", [this] { view_->setStandardView(drawing::StandardView::XY); });
   addButton("XZ", "xz", [this] { view_->setStandardView(drawing::StandardView::XZ); });
   addButton("YZ", "yz", [this] { view_->setStandardView(drawing::StandardView::YZ); });
-  auto* numbers = new QCheckBox(qt(model::say(texts::kViewNumbers, romanian)), this);
+  auto* numbers = new QCheckBox(qt(model::say(texts::kViewNumbers, romanian_)), this);
   numbers->setObjectName("numbers");
   connect(numbers, &QCheckBox::toggled, this, [this](bool on) { view_->setNumbers(on); });
   buttons->addWidget(numbers);
-  auto* legend = new QCheckBox(qt(model::say(texts::kViewLegend, romanian)), this);
+  auto* legend = new QCheckBox(qt(model::say(texts::kViewLegend, romanian_)), this);
   legend->setObjectName("legend");
   legend->setChecked(true);
   connect(legend, &QCheckBox::toggled, this, [this](bool on) { view_->setLegend(on); });
   buttons->addWidget(legend);
   buttons->addStretch();
-  for (std::size_t i = 0; i < formats_.size(); ++i) {
-    const std::string name = "export" + formats_[i].name;
-    addButton(qt(model::say(texts::kViewExport, romanian, {formats_[i].name})), "", [this, i] {
-      chooseAndExport(i);
-    })->setObjectName(qt(name));
+  // Every format has its button; those the subject does not offer are hidden.
+  for (const ViewExportFormat& format : viewExportFormats(ViewSubject::Structure, romanian_)) {
+    const std::string name = format.name;
+    exportButtons_.push_back(addButton(qt(model::say(texts::kViewExport, romanian_, {name})),
+                                       qt("export" + name),
+                                       [this, name] { chooseAndExport(name); }));
+    exportButtons_.back()->setVisible(exportButtons_.size() <= formats_.size());
   }
-  addButton(qt(model::say(texts::kViewClose, romanian)), "close", [this] { accept(); });
+  addButton(qt(model::say(texts::kViewClose, romanian_)), "close", [this] { accept(); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
+  layout->addWidget(outOfDate_);
   layout->addWidget(view_, 1);
   layout->addWidget(status_);
-  const std::string counts = model::say(texts::kViewCounts, romanian,
-                                        {std::to_string(view_->source().nodeCount()),
-                                         std::to_string(view_->source().elementCount())});
-  status_->setText(qt(counts + "   " + model::say(texts::kViewHint, romanian)));
+  setWindowTitle(qt(model::say(
+      subject == ViewSubject::BaseModule ? texts::kViewTitleBaseModule : texts::kViewTitleStructure,
+      romanian_)));
+  showCounts();
   view_->onFacts = [this](const std::string& facts) { status_->setText(qt(facts)); };
   resize(1000, 720);
+}
+
+void StructureViewWindow::showContent(const model::Model& model,
+                                      const StructureViewContent& content) {
+  // The model check of a large structure takes seconds: it runs again for a
+  // structure shown anew (a new structure always follows the Base module,
+  // which the view is given while the arrays are rebuilt), not after each
+  // change of an input.
+  const bool findAgain =
+      content.subject != content_.subject || content.subject == ViewSubject::BaseModule;
+  model_ = &model;
+  content_ = content;
+  formats_ = viewExportFormats(content.subject, romanian_);
+  for (std::size_t i = 0; i < exportButtons_.size(); ++i)
+    exportButtons_[i]->setVisible(i < formats_.size());
+  view_->showModel(model, content.subject);
+  if (findAgain) view_->setMarks(findingMarks(model, content.subject));
+  outOfDate_->setVisible(content.outOfDate);
+  setWindowTitle(
+      qt(model::say(content.subject == ViewSubject::BaseModule ? texts::kViewTitleBaseModule
+                                                               : texts::kViewTitleStructure,
+                    romanian_)));
+  showCounts();
+}
+
+void StructureViewWindow::showCounts() {
+  const std::string counts = model::say(texts::kViewCounts, romanian_,
+                                        {std::to_string(view_->source().nodeCount()),
+                                         std::to_string(view_->source().elementCount())});
+  status_->setText(qt(counts + "   " + model::say(texts::kViewHint, romanian_)));
 }
 
 QString StructureViewWindow::statusText() const {
   return status_->text();
 }
 
+bool StructureViewWindow::marksOutOfDate() const {
+  return !outOfDate_->isHidden();
+}
+
 model::Outcome StructureViewWindow::exportTo(std::size_t index, const std::string& path) {
-  const model::Outcome written = formats_.at(index).write(model_, *view_, path);
+  model::NoProgress progress;
+  const model::Outcome written = formats_.at(index).write(*model_, *view_, path, progress);
   status_->setText(written ? qt(model::say(texts::kViewExported, romanian_, {path}))
                            : qt(written.message));
   return written;
 }
 
-void StructureViewWindow::chooseAndExport(std::size_t index) {
-  const ViewExportFormat& format = formats_.at(index);
-  const QString title = qt(model::say(texts::kViewExportTitle, romanian_, {format.name}));
-  const QString filter = qt(format.name + " (*." + format.extension + ")");
-  const QString chosen = QFileDialog::getSaveFileName(this, title, QString(), filter);
-  if (chosen.isEmpty()) return;
-  exportTo(index, chosen.toStdString());
+void StructureViewWindow::chooseAndExport(const std::string& name) {
+  for (const ViewExportFormat& offered : formats_) {
+    if (offered.name != name) continue;
+    const ViewExportFormat format = offered;
+    const ViewOutput output{format.name, format.extension,
+                            [this, format] { return format.sizeBound(*model_, *view_); },
+                            [this, format](const std::string& path, model::Progress& progress) {
+                              return format.write(*model_, *view_, path, progress);
+                            }};
+    if (const auto written = exportViewOutput(host_, output, content_.place, romanian_))
+      status_->setText(qt(model::say(texts::kViewExported, romanian_, {*written})));
+    return;
+  }
 }
 
 }  // namespace zentrix::ui

@@ -1,17 +1,21 @@
 // The structure view: the drawing of the generated structure or of the
 // Base module in a window. Drag to orbit, Shift+drag or the middle button
 // to pan, the wheel to zoom at the cursor; a click shows the facts of the
-// node or element under it. While the model moves, a structure of very many
-// elements is drawn with an even share of them, and whole when it is still.
+// node or element under it, which is drawn highlighted. While the model
+// moves, a structure of very many elements is drawn with an even share of
+// them, and whole when it is still.
 //
-// The window holds the model's arrays by reference: it is modal, so nothing
-// changes them while it is open.
+// The window stays open beside the main dialog and is given what to show
+// after every change (dialog_layer.h). It reads the structure's arrays in
+// place until it is given something else; the Base module, which the
+// dialogs edit in place, it draws from a copy of its own.
 #pragma once
 
 #include <QDialog>
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +38,10 @@ class StructureViewWidget final : public QWidget {
  public:
   StructureViewWidget(const model::Model& model, ViewSubject subject, bool romanian,
                       QWidget* parent = nullptr);
+
+  // Draws `subject` of `model` from now on; the camera stays where it was
+  // unless the subject changed.
+  void showModel(const model::Model& model, ViewSubject subject);
 
   void setStandardView(drawing::StandardView view);
   void fitToWindow();
@@ -68,7 +76,11 @@ class StructureViewWidget final : public QWidget {
 
  private:
   void pickAt(QPointF at);
+  drawing::DrawingSource sourceOf(const model::Model& model, ViewSubject subject);
 
+  // The Base module as last given (its arrays, the expansion and the types).
+  model::Model baseModule_;
+  ViewSubject subject_;
   drawing::DrawingSource source_;
   drawing::Camera camera_;
   drawing::DrawOptions options_;
@@ -86,13 +98,15 @@ class StructureViewWidget final : public QWidget {
 };
 
 // One way to write the structure from the view: its button caption, file
-// extension and writer.
+// extension, the most bytes it writes and its writer.
 struct ViewExportFormat {
   std::string name;       // "SVG"
   std::string extension;  // "svg"
   std::function<model::Outcome(const model::Model& model, const StructureViewWidget& view,
-                               const std::string& path)>
+                               const std::string& path, model::Progress& progress)>
       write;
+  std::function<std::uint64_t(const model::Model& model, const StructureViewWidget& view)>
+      sizeBound;
 };
 
 // Every export the view of `subject` offers, in the order of its buttons:
@@ -104,25 +118,46 @@ std::vector<ViewExportFormat> viewExportFormats(ViewSubject subject, bool romani
 // model check on what it shows.
 drawing::Marks findingMarks(const model::Model& model, ViewSubject subject);
 
+// The view's window. Its exports ask, check and write through `host` as
+// every file of the program is written (view_exports.h).
 class StructureViewWindow final : public QDialog {
  public:
+  StructureViewWindow(const model::Model& model, const StructureViewContent& content, bool romanian,
+                      DialogHost& host, QWidget* parent = nullptr);
+  // A window of its own, with the Qt backend's questions (tests, pictures).
   StructureViewWindow(const model::Model& model, ViewSubject subject, bool romanian,
                       QWidget* parent = nullptr);
+  ~StructureViewWindow() override;
+
+  // What the window shows from now on.
+  void showContent(const model::Model& model, const StructureViewContent& content);
+  const StructureViewContent& content() const noexcept { return content_; }
 
   StructureViewWidget& view() noexcept { return *view_; }
   QString statusText() const;
+  // Whether the out-of-date line shows.
+  bool marksOutOfDate() const;
   // Writes `path` in the format of `viewExportFormats(subject, romanian)` entry `index`,
   // reports the outcome in the status line, and returns it.
   model::Outcome exportTo(std::size_t index, const std::string& path);
 
  private:
-  void chooseAndExport(std::size_t index);
+  StructureViewWindow(const model::Model& model, const StructureViewContent& content, bool romanian,
+                      std::unique_ptr<DialogHost> ownHost, QWidget* parent);
+  void build();
+  void chooseAndExport(const std::string& format);
+  void showCounts();
 
-  const model::Model& model_;
+  const model::Model* model_;
+  StructureViewContent content_;
   bool romanian_;
+  std::unique_ptr<DialogHost> ownHost_;
+  DialogHost& host_;
   StructureViewWidget* view_ = nullptr;
+  QLabel* outOfDate_ = nullptr;
   QLabel* status_ = nullptr;
   std::vector<ViewExportFormat> formats_;
+  std::vector<QWidget*> exportButtons_;
 };
 
 }  // namespace zentrix::ui
