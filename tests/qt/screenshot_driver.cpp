@@ -83,28 +83,27 @@ int main(int argc, char** argv) {
                 })
       .chooseFile(geometry)
       .answerMessage(QMessageBox::Ok)
-      .onDialog(kMainDialogTemplate,
-                [&](QWidget& main) {
-                  picture("main-dialog")(main);
-                  // The view opens beside the main dialog, which stays active.
-                  testing::clickControl(main, kStructureView);
-                  auto* window = main.findChild<QDialog*>("structureView");
-                  if (window == nullptr) return;
-                  QTest::qWaitForWindowExposed(window);
-                  auto* view = window->findChild<StructureViewWidget*>();
-                  auto* numbers = window->findChild<QCheckBox*>("numbers");
-                  if (view != nullptr && numbers != nullptr) {
-                    QTest::mouseClick(numbers, Qt::LeftButton);
-                    // A click on element 1 shows its facts below the drawing.
-                    const auto& screen = view->screen();
-                    const auto a = screen[static_cast<std::size_t>(view->source().start(1) - 1)];
-                    const auto b = screen[static_cast<std::size_t>(view->source().end(1) - 1)];
-                    QTest::mouseClick(view, Qt::LeftButton, {},
-                                      QPointF(0.5 * (a.x + b.x), 0.5 * (a.y + b.y)).toPoint());
-                  }
-                  picture("structure-view")(*window);
-                  window->close();
-                });
+      .onDialog(kMainDialogTemplate, [&](QWidget& main) {
+        picture("main-dialog")(main);
+        // The view opens beside the main dialog, which stays active.
+        testing::clickControl(main, kStructureView);
+        auto* window = main.findChild<QDialog*>("structureView");
+        if (window == nullptr) return;
+        QTest::qWaitForWindowExposed(window);
+        auto* view = window->findChild<StructureViewWidget*>();
+        auto* numbers = window->findChild<QCheckBox*>("numbers");
+        if (view != nullptr && numbers != nullptr) {
+          QTest::mouseClick(numbers, Qt::LeftButton);
+          // A click on element 1 shows its facts below the drawing.
+          const auto& screen = view->screen();
+          const auto a = screen[static_cast<std::size_t>(view->source().start(1) - 1)];
+          const auto b = screen[static_cast<std::size_t>(view->source().end(1) - 1)];
+          QTest::mouseClick(view, Qt::LeftButton, {},
+                            QPointF(0.5 * (a.x + b.x), 0.5 * (a.y + b.y)).toPoint());
+        }
+        picture("structure-view")(*window);
+        window->close();
+      });
   if (everyDialog) {
     // Each sub-dialog from its button or its expansion type, closed with OK.
     const std::pair<int, std::function<void(QWidget&)>> openings[] = {
