@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
         testing::clickControl(main, kStructureView);
         auto* window = main.findChild<QDialog*>("structureView");
         if (window == nullptr) return;
-        QTest::qWaitForWindowExposed(window);
+        if (!QTest::qWaitForWindowExposed(window)) return;
         auto* view = window->findChild<StructureViewWidget*>();
         auto* numbers = window->findChild<QCheckBox*>("numbers");
         if (view != nullptr && numbers != nullptr) {
