@@ -146,11 +146,13 @@ inline constexpr std::array kElementTypesDialog{
 
 // The entries of the main dialog's expansion type list and of the arch
 // dialog's kind list, in list order.
-inline constexpr std::array kExpansionTypes{Text{"Prismatic", "Prismatic"},
-                                            Text{"Pyramidal", "Piramidal"},
-                                            Text{"1-direction Shrink", "Micsorare pe 1 directie"},
-                                            Text{"ARCH (Symmetric)", "ARC (Simetric)"}};
-inline constexpr std::array kArchKinds{Text{"Circular", "Circular"},
-                                       Text{"Parabolic", "Parabolic"}};
+// (The element types are spelled out: MinGW's g++ 12 emits a deduced
+// inline array once per unit, which then fails to link.)
+inline constexpr std::array<Text, 4> kExpansionTypes{
+    Text{"Prismatic", "Prismatic"}, Text{"Pyramidal", "Piramidal"},
+    Text{"1-direction Shrink", "Micsorare pe 1 directie"},
+    Text{"ARCH (Symmetric)", "ARC (Simetric)"}};
+inline constexpr std::array<Text, 2> kArchKinds{Text{"Circular", "Circular"},
+                                                Text{"Parabolic", "Parabolic"}};
 
 }  // namespace zentrix::ui::captions
