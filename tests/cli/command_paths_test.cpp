@@ -196,6 +196,9 @@ INSTANTIATE_TEST_SUITE_P(
 // and left empty in place of the old picture.
 TEST_F(CliPathsTest, PngReportedWrittenAndLeftEmpty) {
   if (!app::pngPicturesSupported()) GTEST_SKIP() << "this build writes no PNG";
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer's shadow memory does not fit under an address-space limit";
+#endif
   writeBytes("p.png", "older picture");
   const CliRun run = runCli({"render", "in.dat", "-o", "p.png", "--size", "16384x16384"}, [] {
     const rlimit limit{900000ul * 1024, 900000ul * 1024};
