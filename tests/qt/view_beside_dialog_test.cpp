@@ -57,8 +57,7 @@ TEST_P(SaveChoice, BareNameGetsTheFiltersExtension) {
 
 INSTANTIATE_TEST_SUITE_P(
     QtFileChoice, SaveChoice,
-    ::testing::Values(BareNameCase{"Svg", {"SVG", "svg"}, "pratt", "pratt.svg"},
-                      BareNameCase{"Png", {"PNG", "png"}, "pratt", "pratt.png"},
+    ::testing::Values(BareNameCase{"Png", {"PNG", "png"}, "pratt", "pratt.png"},
                       BareNameCase{"GeometryFile", kDataFiles, "pratt geo", "pratt geo.dat"},
                       BareNameCase{"OwnExtensionKept", {"SVG", "svg"}, "pratt.v2", "pratt.v2"}),
     [](const auto& test) { return test.param.name; });
@@ -86,7 +85,6 @@ TEST(StructureViewExport, ProposesTheModelsNameAndAsksBeforeReplacingInRomanian)
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   QString proposedFolder;
   QString proposedName;
-  QString question;
   ModalDriver driver;
   driver
       .onFileDialog([&](QWidget& w) {
@@ -98,11 +96,7 @@ TEST(StructureViewExport, ProposesTheModelsNameAndAsksBeforeReplacingInRomanian)
         QTest::keyClick(name, Qt::Key_Return);
       })
       .chooseFile(folder.filePath(QStringLiteral("pratt")))
-      .onMessageBox([&](QWidget& w) {
-        auto& box = static_cast<QMessageBox&>(w);
-        question = box.text();
-        box.button(QMessageBox::No)->click();
-      })
+      .answerMessage(QMessageBox::No)
       .cancelFileDialog();
   driver.start();
   auto* exportSvg = window.findChild<QPushButton*>(QStringLiteral("exportSVG"));
@@ -117,7 +111,9 @@ TEST(StructureViewExport, ProposesTheModelsNameAndAsksBeforeReplacingInRomanian)
   EXPECT_TRUE(driver.done()) << driver.failure();
   EXPECT_EQ(proposedFolder, QDir(folder.path()).absolutePath());
   EXPECT_EQ(proposedName, QStringLiteral("pratt.svg"));
-  EXPECT_TRUE(question.contains(QStringLiteral("exista deja"))) << question.toStdString();
+  ASSERT_EQ(driver.messages().size(), 1u);
+  EXPECT_TRUE(driver.messages()[0].text.contains(QStringLiteral("exista deja")))
+      << driver.messages()[0].text.toStdString();
 }
 
 // The view was modal: nothing could be changed while it was open.
