@@ -7,8 +7,9 @@
 #
 #   --windows  also the cross build for Windows and its test run: MinGW-w64
 #              (posix threads), GoogleTest's sources, Wine with its fonts (so
-#              that the desktop program's texts render under Wine) and zip
-#              (scripts/build-windows-desktop.sh packs the program with it)
+#              that the desktop program's texts render under Wine), zip and
+#              unzip (scripts/build-windows-desktop.sh packs the program, the
+#              road test unpacks it) and what building Qt for Windows needs
 set -euo pipefail
 
 # Compilers and the build.
@@ -19,6 +20,8 @@ build_packages=(
   qt6-base-dev qt6-base-dev-tools
   # rsvg-convert renders the dialog illustrations from their SVG sources.
   librsvg2-bin
+  # The test command keeps compiled objects outside the clone and reuses them.
+  ccache
 )
 # The tests, the fuzz targets, the format check (it lists the files with git)
 # and the benchmarks (their report is made with python3); strace shows that
@@ -39,9 +42,12 @@ script_packages=(
 )
 packages=("${build_packages[@]}" "${test_packages[@]}" "${script_packages[@]}")
 
-# The Windows cross build and its test run under Wine (--windows).
+# The Windows cross build and its test run under Wine (--windows); Qt for
+# Windows is built from Debian's qtbase source (dpkg-source unpacks it, its
+# header tool is a Perl program), and the road test unpacks the zip.
 windows_packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 fonts-wine zip
+  unzip dpkg-dev xz-utils perl
 )
 
 for option in "$@"; do
