@@ -26,7 +26,9 @@ qt=$(scripts/build-qt-windows.sh | tail -n 1)
 build=build/windows-desktop
 triple=x86_64-w64-mingw32
 
-ZENTRIX_QT_WINDOWS=$qt cmake --preset windows-desktop >/dev/null
+# ZENTRIX_WINDOWS_DESKTOP_FLAGS: more configure options (the tests give
+# -DZENTRIX_WARNINGS_AS_ERRORS=ON).
+ZENTRIX_QT_WINDOWS=$qt cmake --preset windows-desktop ${ZENTRIX_WINDOWS_DESKTOP_FLAGS:-} >/dev/null
 cmake --build --preset windows-desktop
 
 folder=$build/package/zentrix

@@ -5,18 +5,24 @@
 # window. Each scenario is named after the fault it guards and checks the
 # files the program writes.
 #
-#   desktop_road.sh SCENARIO BUILD_DIR EXAMPLES_DIR
+#   desktop_road.sh SCENARIO BUILD_DIR EXAMPLES_DIR [WINDOWS_ZIP LINUX_CLI]
+#
+# With WINDOWS_ZIP, the Windows program is driven instead: the zip is
+# unpacked as a user unpacks it, and zentrix.exe runs from its folder under
+# Wine in a fresh Wine prefix, with the Windows build's control locator
+# (BUILD_DIR is then the Windows build) beside it; what it writes is compared
+# with what the Linux command line LINUX_CLI writes.
 #
 # It starts its own virtual display (Xvfb, 1280x1024 at 96 dpi) on a free
-# display number.
+# display number. The program runs in a folder of its own that holds its
+# images and readmes, so that a language.dat written there is its own.
 set -euo pipefail
 
 scenario=$1
 build=$(cd "$2" && pwd)
 examples=$(cd "$3" && pwd)
-locator=$build/tests/zentrix_control_locator
-cli=$build/zentrix-cli
-export QT_QPA_PLATFORM=xcb
+windows_zip=${4:+$(realpath "$4")}
+cli=${5:-$build/zentrix-cli}
 export SOURCE_DATE_EPOCH=1700000000 TZ=UTC
 # In the sanitizer build: leaks of the system libraries that only a real
 # display loads are not ours (no effect on other builds).
@@ -27,10 +33,31 @@ program=
 display_server=
 cleanup() {
   if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then kill "$program"; fi
+  if [ -n "$windows_zip" ]; then wineserver -k 2>/dev/null || true; fi
   if [ -n "$display_server" ]; then kill "$display_server" 2>/dev/null || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
+
+# The program's folder, and how it is started, located and told paths.
+if [ -n "$windows_zip" ]; then
+  export WINEPREFIX=$work/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+  (cd "$work" && unzip -q "$windows_zip")
+  run=$work/zentrix
+  cp "$build/tests/zentrix_control_locator.exe" "$run/"
+  start_in_run() { (cd "$run" && exec wine zentrix.exe 2>"$work/program.log") & }
+  locate() { (cd "$run" && wine zentrix_control_locator.exe "$@"); }
+  path_for_program() { winepath -w "$1"; }
+else
+  export QT_QPA_PLATFORM=xcb
+  run=$work/run
+  mkdir "$run"
+  ln -s "$build/uir" "$run/uir"
+  ln -s "$build/Doc" "$run/Doc"
+  start_in_run() { (cd "$run" && exec "$build/zentrix" 2>"$work/program.log") & }
+  locate() { "$build/tests/zentrix_control_locator" "$@"; }
+  path_for_program() { echo "$1"; }
+fi
 
 # A display number of our own, far from the low ones that other servers
 # reuse at once: a server that ends removes its socket, which could take the
@@ -61,8 +88,13 @@ start_display() {
   fail "Xvfb did not start"
 }
 
+# ZENTRIX_ROAD_SCREENSHOT=FILE keeps a picture of the display as it was when
+# the scenario failed.
 fail() {
   echo "FAILED ($scenario): $*" >&2
+  if [ -n "${ZENTRIX_ROAD_SCREENSHOT:-}" ]; then
+    import -window root "$ZENTRIX_ROAD_SCREENSHOT" 2>/dev/null || true
+  fi
   if [ -s "$work/program.log" ]; then
     echo "The program said:" >&2
     cat "$work/program.log" >&2
@@ -103,7 +135,7 @@ click() {
   local target=$1
   shift
   local x y
-  read -r x y < <("$locator" "$@") || fail "no control $*"
+  read -r x y < <(locate "$@" | tr -d '\r') || fail "no control $*"
   xdotool mousemove --window "$target" "$x" "$y" click 1
   sleep 0.2
 }
@@ -118,13 +150,13 @@ choose_file() {
   dialog=$(window "$1")
   focus "$dialog"
   xdotool key ctrl+a
-  type_in "$2"
+  type_in "$(path_for_program "$2")"
   xdotool key Return
   gone "$1"
 }
 
 start_program() {
-  (cd "$build" && exec ./zentrix 2>"$work/program.log") &
+  start_in_run
   program=$!
   main=$(window '^ZENTRIX')
   focus "$main"
@@ -179,6 +211,7 @@ same_files() {
 }
 
 start_display
+if [ -n "$windows_zip" ]; then wineboot --init >/dev/null 2>&1; fi
 cp "$examples/truss-bridge-3d.dat" "$work/bridge.dat"
 cp "$work/bridge.dat" "$work/bridge.original"
 
@@ -310,6 +343,46 @@ case $scenario in
     done_discarding
     counts=$(head -n 20 "$work/bridge-geometry.dat" | grep -v '^//' | sed -n 2p)
     [ "$(echo "$counts" | awk '{print $1}')" = 4000004 ] || fail "counts line '$counts'"
+    ;;
+
+  # The 3-D view of the generated structure opens beside the main dialog
+  # and writes the picture it shows.
+  ViewExportsAPicture)
+    start_program
+    click "$main" 102 1004
+    choose_file '^Select Old ZentrixInputFile$' "$work/bridge.dat"
+    click "$main" 102 1025
+    click "$main" 102 1071
+    view=$(window '^ZENTRIX - Structure$')
+    focus "$view"
+    click "$view" view exportPNG
+    choose_file '^Export PNG$' "$work/view.png"
+    file_appears "$work/view.png"
+    signature=$(head -c 8 "$work/view.png" | od -An -tx1 | tr -d ' \n')
+    [ "$signature" = 89504e470d0a1a0a ] || fail "view.png is not a PNG file"
+    focus "$main"
+    click "$main" 102 1
+    program_ends
+    ;;
+
+  # With language.dat = R the file dialogs, the messages and their buttons
+  # speak Romanian: the question is answered with its Romanian access key.
+  RomanianButtonsAndMessages)
+    printf 'R\n' >"$run/language.dat"
+    start_program
+    click "$main" 102 1004
+    chooser=$(window '^Alegeti fisierul Zentrix Input File existent$')
+    focus "$chooser"
+    xdotool key Escape
+    gone '^Alegeti fisierul Zentrix Input File existent$'
+    focus "$main"
+    click "$main" 102 1009
+    type_in 4
+    click "$main" 102 1
+    question=$(window '^Mesaj ZENTRIX$')
+    focus "$question"
+    xdotool key alt+r
+    program_ends
     ;;
 
   *)
