@@ -371,6 +371,8 @@ void QtDialog::setText(ControlId id, std::string_view text) {
     button->setText(value);
   } else if (auto* group = as<QGroupBox>(widget)) {
     group->setTitle(value);
+  } else if (auto* combo = as<QComboBox>(widget)) {
+    combo->setPlaceholderText(value);
   } else if (widget == window_.get()) {
     window_->setWindowTitle(value);
   }
@@ -547,8 +549,18 @@ std::optional<QIcon> QtDialogHost::image(ImageId image) const {
   return found->second;
 }
 
+void QtDialogHost::setRomanian(bool romanian) {
+  romanian_ = romanian;
+  if (!romanian) {
+    qtTexts_.reset();  // a translator removes itself when it ends
+  } else if (!qtTexts_) {
+    qtTexts_ = std::make_unique<RomanianQtTexts>();
+    QCoreApplication::installTranslator(qtTexts_.get());
+  }
+}
+
 std::unique_ptr<Dialog> QtDialogHost::createDialog(int templateId) {
-  std::unique_ptr<QDialog> window = loadForm(templateId);
+  std::unique_ptr<QDialog> window = loadForm(templateId, romanian_);
   if (!window) {
     qWarning("ZENTRIX: the program holds no dialog template %d", templateId);
     window = std::make_unique<QDialog>();

@@ -31,6 +31,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+# The program's per-user settings (the recent files) stay in the scratch.
+export XDG_CONFIG_HOME=$work/config
 
 # A display number of our own, far from the low ones that other servers
 # reuse at once: a server that ends removes its socket, which could take the
