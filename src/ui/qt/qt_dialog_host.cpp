@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -678,12 +679,29 @@ bool QtDialogHost::confirmReplace(const QString& path, const QString& title) {
   return execMessage(box, romanian_) == QMessageBox::Yes;
 }
 
+// Qt names the kinds of file in the file list (the "Type" column) from the
+// system's file type catalogue in the default locale's language: Romanian
+// while a Romanian session's file dialog is open.
+class FileDialogLocale {
+ public:
+  explicit FileDialogLocale(bool romanian) {
+    if (romanian) QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania));
+  }
+  ~FileDialogLocale() { QLocale::setDefault(previous_); }
+  FileDialogLocale(const FileDialogLocale&) = delete;
+  FileDialogLocale& operator=(const FileDialogLocale&) = delete;
+
+ private:
+  QLocale previous_;
+};
+
 std::optional<std::string> QtDialogHost::chooseFile(std::string_view title,
                                                     std::string_view initialFolder,
                                                     std::string_view proposedName,
                                                     FileChoice choice, const FileType& type) {
   QString proposed = nativeText(proposedName);
   const bool save = choice == FileChoice::Save;
+  const FileDialogLocale locale(romanian_);
   for (;;) {
     QFileDialog dialog(nullptr, toQt(title), nativeText(initialFolder));
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -40,7 +40,7 @@ struct OwnText {
 inline constexpr std::array kQtOwnTexts{
     // The columns of the file list and the names of what it lists.
     OwnText{"QFileSystemModel", {"Name", "Nume"}},
-    OwnText{"QFileSystemModel", {"Size", "Dimensiune"}},
+    OwnText{"QFileSystemModel", {"Size", "Marime"}},
     OwnText{"QFileSystemModel", {"Type", "Tip"}},
     OwnText{"QFileSystemModel", {"Kind", "Tip"}},
     OwnText{"QFileSystemModel", {"Date Modified", "Data modificarii"}},
