@@ -23,6 +23,8 @@ demo=/tmp/KARVEL/dat
 rm -rf /tmp/KARVEL
 mkdir -p "$demo"
 trap 'rm -rf /tmp/KARVEL' EXIT
+# The program's per-user settings (its recent files) start empty each time.
+export XDG_CONFIG_HOME=/tmp/KARVEL/config
 name=$(basename "$example" .dat)
 cp "$example" "$demo/$name.dat"
 driver=$root/build/default/tests/zentrix_screenshot_driver

@@ -507,22 +507,31 @@ void checkStructure(const StructureView& s, FindingList& list) {
   checkStability(s, list);
 }
 
+void checkBaseModule(const Model& model, FindingList& list) {
+  const BaseModuleView base(model);
+  checkBaseNodeCounts(base, list);
+  checkAreas(base, list);
+  if (!base.coordinatesComplete()) return;
+  if (base.arch)
+    checkArchCorrespondence(base, list);
+  else
+    checkStraightCorrespondence(base, list);
+  checkKindOrder(base, list);
+}
+
 }  // namespace
 
 std::vector<Finding> checkModel(const Model& model) {
   FindingList list;
-  const BaseModuleView base(model);
-  checkBaseNodeCounts(base, list);
-  checkAreas(base, list);
-  if (base.coordinatesComplete()) {
-    if (base.arch)
-      checkArchCorrespondence(base, list);
-    else
-      checkStraightCorrespondence(base, list);
-    checkKindOrder(base, list);
-  }
+  checkBaseModule(model, list);
   const StructureView structure(model);
   if (structure.nodes > 0 || structure.elements > 0) checkStructure(structure, list);
+  return list.take();
+}
+
+std::vector<Finding> checkBaseModule(const Model& model) {
+  FindingList list;
+  checkBaseModule(model, list);
   return list.take();
 }
 

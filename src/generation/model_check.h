@@ -81,6 +81,10 @@ inline constexpr double kCorrespondenceTolerance = 1e-5;
 // Checks the Base module and the expansion as entered, and the generated
 // structure when there is one (with the inputs it was generated with).
 std::vector<Finding> checkModel(const model::Model& model);
+// The Base module and the expansion alone: the findings of `checkModel`
+// numbered in the Base module, without the structure's (quick whatever the
+// structure's size).
+std::vector<Finding> checkBaseModule(const model::Model& model);
 
 // Where a Base module finding lies on the generated structure: the
 // structure's number of Base module node `node`, or of the first module's

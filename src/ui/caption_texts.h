@@ -76,6 +76,7 @@ inline constexpr std::array kMainDialog{
     Caption{1056, kPreviewStructure, Part::ToolTip},
     Caption{1071, {"3-D View", "Vedere 3-D"}},
     Caption{1071, {"Structure view", "Vederea structurii"}, Part::ToolTip},
+    Caption{1072, {"Recent files", "Fisiere recente"}, Part::ToolTip},
     Caption{kOkButton, {"DONE", "GATA"}},
     Caption{kCancelButton, kCancel},
 };

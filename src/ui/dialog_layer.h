@@ -36,6 +36,9 @@
 namespace zentrix::model {
 struct Model;
 }
+namespace zentrix::drawing {
+struct Marks;
+}
 
 namespace zentrix::ui {
 
@@ -98,6 +101,7 @@ class Dialog {
   virtual void setSelection(ControlId list, int entry) = 0;  // 0 clears it
   virtual int selection(ControlId list) const = 0;           // 0 when none
 
+  // For a drop-down list: what it shows while no entry is chosen.
   virtual void setText(ControlId control, std::string_view text) = 0;
   virtual std::string text(ControlId control) const = 0;
   // The text shown when the pointer rests on a control; a button showing
@@ -165,6 +169,10 @@ struct StructureViewContent {
   // The inputs changed after the shown structure was generated.
   bool outOfDate = false;
   ExportPlace place;
+  // What the check after GENERATE found on the structure, marked; without
+  // it the view checks what it shows itself (a structure of 10^7 elements
+  // takes seconds).
+  std::shared_ptr<const drawing::Marks> marks;
   friend bool operator==(const StructureViewContent&, const StructureViewContent&) = default;
 };
 

@@ -53,6 +53,9 @@ class Platform {
                                               std::string_view argument) = 0;
   // Ends a started program; one that has ended already is no error.
   virtual void terminate(std::int64_t handle) = 0;
+  // The folder of the user's own settings for this program (it may not
+  // exist yet); empty when there is none.
+  virtual std::string settingsFolder() { return {}; }
 };
 
 // The desktop's text editor outside Windows: `configured` (the

@@ -5,6 +5,7 @@
 #include <functional>
 #include <iostream>
 #include <string>
+#include <utility>
 
 #include "files/file_texts.h"
 #include "files/geometry_file.h"
@@ -17,6 +18,7 @@
 #include "ui/dialogs/element_types_dialog.h"
 #include "ui/dialogs/expansion_parameter_dialogs.h"
 #include "ui/dialogs/model_check_dialog.h"
+#include "ui/dialogs/recent_files.h"
 #include "ui/dialogs/topology_dialog.h"
 #include "ui/structure_view_follower.h"
 #include "ui/ui_texts.h"
@@ -117,7 +119,8 @@ class MainDialog {
         session_(session),
         host_(host),
         programs_(programs),
-        view_(host, model, session, programs.dataFolder()) {}
+        view_(host, model, session, programs.dataFolder()),
+        recent_(session.settingsDir, session.romanian) {}
 
   MainDialogEnd run();
 
@@ -163,7 +166,11 @@ class MainDialog {
   void onGeometryControl(ControlId control);
   void create();
 
-  void loadOldFile();
+  // Loads `chosen` (a recent file), or a file the user picks; Retry after
+  // a bad file picks one.
+  void loadOldFile(std::string chosen = {});
+  void onRecentFile();
+  void remember(std::string_view path);
   // Unsaved work may go: there is none, or the user saved it or let it go.
   bool unsavedWorkMayGo();
 
@@ -180,6 +187,7 @@ class MainDialog {
   DialogHost& host_;
   ExternalPrograms& programs_;
   StructureViewFollower view_;
+  RecentFiles recent_;
   Dialog* dialog_ = nullptr;
   // The inputs as last loaded or saved (or as a new model starts).
   Inputs savedInputs_;
@@ -205,6 +213,7 @@ MainDialogEnd MainDialog::run() {
   dialog_ = dialog.get();
   registerHandlers();
   fillLists();
+  recent_.showIn(*dialog_, kRecentFiles);
   dialog_->setChecked(kLastNodesInBase0, model_.base.lastNodesInBase0);
   if (session_.oldFileLoaded) {
     applyLoadEnabling(true);
@@ -301,7 +310,7 @@ void MainDialog::registerHandlers() {
   };
   for (ControlId control : {kOldFile, kDegreesOfFreedom, kNodesInBase0, kNodesInBase1, kElements,
                             kProblemTitle, kDirection, kModules, kModuleLength, kExpansionType,
-                            kLastNodesInBase0, kPreviewBase, kHelp, kStructureView})
+                            kLastNodesInBase0, kPreviewBase, kHelp, kStructureView, kRecentFiles})
     dialog_->onEvent(control, own);
 
   dialog_->onEvent(kCoordinates, [this](Dialog&, ControlId, EventKind) {
@@ -418,6 +427,9 @@ void MainDialog::onOwnControl(ControlId control) {
   switch (control) {
     case kOldFile:
       loadOldFile();
+      return;
+    case kRecentFiles:
+      onRecentFile();
       return;
     case kDegreesOfFreedom:
       onDegreesOfFreedom();
@@ -549,9 +561,11 @@ void MainDialog::generate() {
   // A refusal or a cancel leaves the previous structure and the buttons.
   if (end == generation::GenerateEnd::Refused || end == generation::GenerateEnd::Cancelled) return;
   if (end == generation::GenerateEnd::Done) showGeneratedCounts();
-  // What the model check finds is read before anything is created from it.
+  // What the model check finds is read before anything is created from it;
+  // the view then shows the structure with it marked, without a check of
+  // its own.
   if (end == generation::GenerateEnd::Done)
-    showModelCheckFindings(model_, session_.romanian, host_);
+    view_.showGenerated(showModelCheckFindings(model_, session_.romanian, host_));
   // Saving stays possible after a declined warning too (the inputs alone
   // when the structure no longer matches them); a Geometry File only from a
   // structure the inputs generate.
@@ -591,10 +605,8 @@ generation::GenerateEnd MainDialog::runGeneration() {
       generation::runGenerate(model_, session_.romanian, caller, model::linesTo(std::cerr));
   // The new structure belongs to the inputs as they are now.
   if (result.end == generation::GenerateEnd::Done) session_.inputsChangedSinceGenerate = false;
-  if (result.end == generation::GenerateEnd::Done)
-    view_.showGenerated();
-  else
-    view_.follow();
+  // A new structure is shown once it is checked (generate).
+  if (result.end != generation::GenerateEnd::Done) view_.follow();
   // A cancel keeps the previous structure and needs no message.
   if (result.end == generation::GenerateEnd::Refused) showError(result.message);
   return result.end;
@@ -627,6 +639,7 @@ bool MainDialog::saveData() {
   // The saved file is now the model's file, as a loaded one is.
   session_.oldFilePath = session_.inputFilePath;
   dialog_->setText(kOldFilePath, model::trimRight(session_.oldFilePath));
+  remember(session_.inputFilePath);
   dialog_->setText(kGenerationStatus,
                    model::say(texts::kSavedTo, session_.romanian,
                               {std::string(model::trimRight(session_.inputFilePath))}));
@@ -683,15 +696,37 @@ void MainDialog::create() {
   dialog_->setEnabled(kPreviewStructure, true);
 }
 
-void MainDialog::loadOldFile() {
+void MainDialog::onRecentFile() {
+  const std::string path = recent_.pathOf(dialog_->selection(kRecentFiles));
+  // The list shows no choice again, so that any entry can be chosen next.
+  recent_.showIn(*dialog_, kRecentFiles);
+  if (path.empty()) return;
+  if (!recentFileExists(path)) {
+    recent_.forget(path);
+    recent_.showIn(*dialog_, kRecentFiles);
+    dialog_->setText(kGenerationStatus,
+                     model::say(texts::kRecentFileGone, session_.romanian, {path}));
+    return;
+  }
+  loadOldFile(path);
+}
+
+void MainDialog::remember(std::string_view path) {
+  recent_.remember(path);
+  recent_.showIn(*dialog_, kRecentFiles);
+}
+
+void MainDialog::loadOldFile(std::string chosen) {
   if (!unsavedWorkMayGo()) return;
   if (session_.oldFileLoaded) programs_.deleteBaseGeometryFiles(session_);
   for (;;) {
     const std::string previousOldFile = session_.oldFilePath;
     const std::string previousInputFile = session_.inputFilePath;
     const bool previouslyLoaded = session_.oldFileLoaded;
-    if (!programs_.selectFile(model::say(texts::kSelectOldFile, session_.romanian),
-                              session_.oldFilePath)) {
+    if (!chosen.empty()) {
+      session_.oldFilePath = std::exchange(chosen, {});
+    } else if (!programs_.selectFile(model::say(texts::kSelectOldFile, session_.romanian),
+                                     session_.oldFilePath)) {
       session_.oldFileLoaded = false;
       return;
     }
@@ -709,6 +744,7 @@ void MainDialog::loadOldFile() {
       // The structure in memory was generated from other inputs.
       inputsChanged();
       savedInputs_ = inputsOf(model_);
+      remember(session_.oldFilePath);
       return;
     }
     // The load changed nothing; neither do the paths of the failed attempt.

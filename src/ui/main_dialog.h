@@ -26,6 +26,11 @@
 // it. Cancel on "Wrong Data in Old File." goes back to the dialog with the
 // model as it was.
 //
+// Recent files: the last model files loaded or saved are offered beside
+// the Old File field; choosing one loads it as Old File does (the unsaved
+// work question first, "Wrong Data in Old File." on a bad one). One that is
+// no longer there is taken off the list, and the status line says so.
+//
 // Previews: when the package's preview program is installed the two
 // preview buttons start it as they always did; when it is not, they open
 // the program's own structure view instead of failing.
@@ -75,6 +80,9 @@ inline constexpr ControlId kGenerationStatus = 1070;
 // Opens the structure view: of the generated structure while it belongs to
 // the inputs, else of the Base module. Enabled with the Base module preview.
 inline constexpr ControlId kStructureView = 1071;
+// The recent files (dialogs/recent_files.h): choosing one loads it as Old
+// File does.
+inline constexpr ControlId kRecentFiles = 1072;
 inline constexpr ControlId kDone = kOkButton;
 }  // namespace main_controls
 

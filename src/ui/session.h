@@ -28,6 +28,9 @@ struct Session {
   std::string languageCode;
   std::string currentDir;
   std::string uiDir;
+  // The user's own settings folder (the recent files); empty: none, and
+  // what would be kept there lasts the run.
+  std::string settingsDir;
   bool oldFileLoaded = false;
 
   // Set when an input changed after GENERATE (every change sets it, GENERATE

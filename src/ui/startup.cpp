@@ -42,6 +42,7 @@ void prepareRun(model::Model& model, Session& session, Platform& platform) {
   session.romanian = files::isRomanianCode(session.languageCode);
   const char separator = files::kFolderSeparator;
   session.uiDir = std::string(model::trimRight(session.currentDir)) + separator + "uir" + separator;
+  session.settingsDir = platform.settingsFolder();
   session.processCount = 0;
   model::setStartValues(model, session.romanian);
 }

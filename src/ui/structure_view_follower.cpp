@@ -1,5 +1,6 @@
 #include "ui/structure_view_follower.h"
 
+#include "ui/finding_marks.h"
 #include "ui/view_exports.h"
 
 namespace zentrix::ui {
@@ -15,13 +16,16 @@ void StructureViewFollower::follow() {
 }
 
 void StructureViewFollower::releaseStructure() {
+  marks_.reset();
   StructureViewContent baseModule = content();
   baseModule.subject = ViewSubject::BaseModule;
   baseModule.outOfDate = false;
   host_.updateStructureView(model_, baseModule);
 }
 
-void StructureViewFollower::showGenerated() {
+void StructureViewFollower::showGenerated(const std::vector<generation::Finding>& findings) {
+  marks_ =
+      std::make_shared<const drawing::Marks>(marksOf(findings, model_, ViewSubject::Structure));
   if (structureAvailable()) subject_ = ViewSubject::Structure;
   follow();
 }
@@ -33,6 +37,7 @@ StructureViewContent StructureViewFollower::content() const {
                       : ViewSubject::BaseModule;
   shown.outOfDate = shown.subject == ViewSubject::Structure && session_.inputsChangedSinceGenerate;
   shown.place = exportPlaceOf(session_, dataFolder_);
+  if (shown.subject == ViewSubject::Structure) shown.marks = marks_;
   return shown;
 }
 

@@ -6,9 +6,13 @@
 // given the Base module, so that it never reads arrays being replaced.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "drawing/scene.h"
+#include "generation/model_check.h"
 #include "model/model.h"
 #include "ui/dialog_layer.h"
 #include "ui/session.h"
@@ -29,8 +33,9 @@ class StructureViewFollower {
   void follow();
   // Before the structure's arrays are rebuilt.
   void releaseStructure();
-  // After a GENERATE that built the structure the inputs describe.
-  void showGenerated();
+  // After a GENERATE that built the structure the inputs describe, with
+  // what the model check found in it.
+  void showGenerated(const std::vector<generation::Finding>& findings);
 
   StructureViewContent content() const;
 
@@ -44,6 +49,8 @@ class StructureViewFollower {
   const Session& session_;
   std::string dataFolder_;
   ViewSubject subject_ = ViewSubject::BaseModule;
+  // The findings of the structure in memory, marked.
+  std::shared_ptr<const drawing::Marks> marks_;
 };
 
 }  // namespace zentrix::ui

@@ -38,6 +38,11 @@ inline constexpr Text kCountAboveLimit{"{1} takes at most {2}: the count typed i
 inline constexpr Text kGenerateNeeds{"GENERATE needs {1}.", "GENERATE are nevoie de {1}."};
 // {1} the file.
 inline constexpr Text kSavedTo{"Saved: {1}", "Salvat: {1}"};
+// The recent files' drop-down list, while no entry is chosen.
+inline constexpr Text kRecentFiles{"Recent files", "Fisiere recente"};
+// {1} the file.
+inline constexpr Text kRecentFileGone{"{1} is no longer there: it was taken off the recent files.",
+                                      "{1} nu mai exista: a fost scos din fisierele recente."};
 inline constexpr Text kGenerating{"Generating the structure...", "Se genereaza structura..."};
 inline constexpr Text kSaving{"Saving the Zentrix File...", "Se salveaza fisierul Zentrix..."};
 inline constexpr Text kWritingGeometry{"Writing the Geometry File...",

@@ -69,6 +69,7 @@ const std::vector<ExpectedForm>& expectedForms() {
         {1055, "QLabel", "?"},
         {1070, "QLabel", ""},
         {1071, "QPushButton", "3-D View"},
+        {1072, "QComboBox", nullptr},
         {1, "QPushButton", "DONE"},
         {2, "QPushButton", "Cancel"}},
        {"LOAD",
@@ -277,12 +278,41 @@ TEST(FormLayout, IllustrationsAreDrawnCrispAtTheScreenPixelRatio) {
 // Each illustration is built in at its drawing's size and at twice that,
 // for displays scaled beyond 100 %.
 TEST(FormLayout, EveryIllustrationIsBuiltInAtOneAndTwiceItsSize) {
-  for (const int bitmapId : {105, 106, 107, 112}) {
-    const QString path = illustrationResourcePath(bitmapId);
-    const QImage once(path);
-    const QImage twice(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")));
-    ASSERT_FALSE(once.isNull()) << bitmapId;
-    EXPECT_EQ(twice.size(), once.size() * 2) << bitmapId;
+  for (const bool romanian : {false, true})
+    for (const int bitmapId : {105, 106, 107, 112}) {
+      const QString path = illustrationResourcePath(bitmapId, romanian);
+      const QImage once(path);
+      const QImage twice(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")));
+      ASSERT_FALSE(once.isNull()) << bitmapId;
+      EXPECT_EQ(twice.size(), once.size() * 2) << bitmapId;
+    }
+}
+
+// The words in the drawings were English in a Romanian session: each
+// template with an illustration shows its Romanian drawing there (the arch
+// has only letters, the same in both).
+TEST(FormLayout, ARomanianWindowShowsTheRomanianDrawing) {
+  struct Row {
+    int templateId;
+    const char* label;
+    bool wordsDiffer;
+  };
+  const Row rows[] = {{105, "illustration106", true},
+                      {106, "illustration107", true},
+                      {107, "illustration112", false},
+                      {108, "illustration105", true}};
+  for (const Row& row : rows) {
+    QImage drawn[2];
+    for (const bool romanian : {false, true}) {
+      const std::unique_ptr<QDialog> dialog = loadForm(row.templateId, romanian);
+      dialog->show();
+      QApplication::processEvents();
+      drawn[romanian] =
+          dialog->findChild<QLabel*>(QString::fromUtf8(row.label))->pixmap().toImage();
+      dialog->hide();
+    }
+    ASSERT_FALSE(drawn[0].isNull()) << row.templateId;
+    EXPECT_EQ(drawn[0] != drawn[1], row.wordsDiffer) << row.templateId;
   }
 }
 

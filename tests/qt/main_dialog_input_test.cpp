@@ -4,16 +4,20 @@
 // refuses an area that is not a number.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <filesystem>
 #include <functional>
 #include <string>
 
 #include "modal_driver.h"
+#include "support/scratch_folder.h"
 #include "ui/dialogs/coordinates_dialog.h"
 #include "ui/dialogs/element_types_dialog.h"
+#include "ui/dialogs/recent_files.h"
 #include "ui/dialogs/topology_dialog.h"
 #include "ui/main_dialog.h"
 #include "ui/qt/qt_dialog_host.h"
@@ -159,6 +163,73 @@ TEST_F(RealInput, AreaThatIsNotANumberIsRefusedAtOk) {
   EXPECT_EQ(driver.messages()[0].text,
             QStringLiteral("\"Area\" of type 2 is not a number: \"abc\"."));
   EXPECT_EQ(model.types.typeArea(2), 2.5f);
+}
+
+// The Romanian status texts ran past the end of their line. Each shows
+// whole, typed as a user would, at the font in use.
+TEST_F(RealInput, RomanianStatusTextsShowWhole) {
+  session.romanian = true;
+  host.setRomanian(true);
+  const std::pair<ControlId, const char*> typed[] = {
+      {kNodesInBase0, "2000000000"},  // the longest refusal
+      {kNodesInBase0, "2"},           // GENERATE still needs a field
+      {kElements, "9999999"},
+  };
+  std::vector<std::string> cut;
+  driver.onDialog(kMainDialogTemplate, [&](QWidget& w) {
+    auto* status = qobject_cast<QLabel*>(controlOf(w, kGenerationStatus));
+    for (const auto& [field, text] : typed) {
+      typeInto(w, field, QString::fromUtf8(text));
+      const int needed = status->wordWrap() ? status->heightForWidth(status->width())
+                                            : status->sizeHint().height();
+      if (status->sizeHint().width() > status->width() && !status->wordWrap())
+        cut.push_back(status->text().toStdString());
+      else if (needed > status->height())
+        cut.push_back(status->text().toStdString());
+    }
+    clickControl(w, kDone);
+  });
+  driver.answerMessage(QMessageBox::Discard);
+  driver.start();
+  runMainDialog(model, session, host, programs);
+  ASSERT_TRUE(driver.done()) << driver.failure();
+  EXPECT_TRUE(cut.empty()) << cut.front();
+}
+
+// The recent files, chosen from their drop-down list with the keyboard: a
+// file no longer there goes from the list with a word in the status line;
+// an existing one loads as Old File does.
+TEST_F(RealInput, RecentFileChosenFromItsListLoadsAsOldFile) {
+  const zentrix::testing::ScratchFolder folder("zentrix-recent");
+  const std::string bridge = (folder.path() / "bridge.dat").string();
+  std::filesystem::copy_file(ZENTRIX_EXAMPLES_DIR "/truss-bridge-3d.dat", bridge);
+  const std::string gone = (folder.path() / "gone.dat").string();
+  session.settingsDir = folder.path().string();
+  RecentFiles kept(session.settingsDir, false);
+  kept.remember(bridge);
+  kept.remember(gone);
+  QString placeholder, statusAfterGone, titleAfterLoad;
+  int entriesAfterGone = 0;
+  driver.onDialog(kMainDialogTemplate, [&](QWidget& w) {
+    auto* recent = qobject_cast<QComboBox*>(controlOf(w, kRecentFiles));
+    placeholder = recent->currentText().isEmpty() ? recent->placeholderText() : QString();
+    chooseEntry(w, kRecentFiles, 1);  // gone.dat
+    statusAfterGone = textOf(w, kGenerationStatus);
+    entriesAfterGone = recent->count();
+    chooseEntry(w, kRecentFiles, 1);  // bridge.dat
+    titleAfterLoad = textOf(w, kProblemTitle);
+    clickControl(w, kDone);
+  });
+  driver.start();
+  runMainDialog(model, session, host, programs);
+  ASSERT_TRUE(driver.done()) << driver.failure();
+  EXPECT_EQ(placeholder, QStringLiteral("Recent files"));
+  EXPECT_TRUE(statusAfterGone.contains(QStringLiteral("is no longer there")))
+      << statusAfterGone.toStdString();
+  EXPECT_EQ(entriesAfterGone, 1);
+  EXPECT_EQ(titleAfterLoad, QStringLiteral("Deck truss bridge 40 m - 8 panels"));
+  EXPECT_EQ(session.oldFilePath, bridge);
+  EXPECT_TRUE(driver.messages().empty());
 }
 
 }  // namespace

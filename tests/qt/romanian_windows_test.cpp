@@ -9,12 +9,15 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+#include <QTreeView>
 #include <functional>
 #include <map>
 #include <set>
@@ -37,8 +40,10 @@ const std::set<QString> kSameInBothLanguages = {
     QStringLiteral("Circular"), QStringLiteral("Parabolic"),  QStringLiteral("Prismatic")};
 
 // What a window shows in words: its title, and the texts of its labels,
-// buttons (with their tool tips), group boxes and list entries; for the
-// file dialog only what the program sets there (title, labels, buttons).
+// buttons (with their tool tips), group boxes and list entries (and what a
+// drop-down list shows with none chosen); for the file dialog its title,
+// labels, buttons, the tool tips of its tool buttons and the headings of
+// its file list.
 void collectTexts(QWidget& window, bool fileDialog, std::set<QString>& texts) {
   texts.insert(window.windowTitle());
   for (QWidget* widget : window.findChildren<QWidget*>()) {
@@ -53,6 +58,13 @@ void collectTexts(QWidget& window, bool fileDialog, std::set<QString>& texts) {
       texts.insert(group->title());
     } else if (auto* list = qobject_cast<QComboBox*>(widget); list && !fileDialog) {
       for (int entry = 0; entry < list->count(); ++entry) texts.insert(list->itemText(entry));
+      texts.insert(list->placeholderText());
+      texts.insert(list->toolTip());
+    } else if (auto* tool = qobject_cast<QToolButton*>(widget); tool && fileDialog) {
+      texts.insert(tool->toolTip());
+    } else if (auto* files = qobject_cast<QTreeView*>(widget); files && fileDialog) {
+      for (int column = 0; column < files->header()->count(); ++column)
+        texts.insert(files->model()->headerData(column, Qt::Horizontal).toString());
     }
   }
 }

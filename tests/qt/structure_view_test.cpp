@@ -19,6 +19,7 @@
 #include "files/input_file.h"
 #include "generation/generate_sequence.h"
 #include "picture/qt_picture.h"
+#include "ui/finding_marks.h"
 
 namespace zentrix::ui {
 namespace {
@@ -229,6 +230,18 @@ TEST(StructureViewFindings, AreMarkedWhereTheyLie) {
             marks.elements.end());
   EXPECT_TRUE(findingMarks(m, ViewSubject::BaseModule).elements.empty())
       << "a structure finding has no place on the Base module";
+}
+
+// A window given the marks of the check after GENERATE shows them as they
+// are, without a check of its own.
+TEST(StructureViewFindings, GivenMarksAreShownAsGiven) {
+  const model::Model m = generatedExample("truss-bridge-3d");
+  StructureViewContent content{ViewSubject::Structure, false, {}, nullptr};
+  content.marks = std::make_shared<const drawing::Marks>(drawing::Marks{{3}, {7}});
+  StructureViewWindow window(m, ViewSubject::Structure, false);
+  window.showContent(m, content);
+  EXPECT_EQ(window.view().options().marks.nodes, std::vector<std::int64_t>{3});
+  EXPECT_EQ(window.view().options().marks.elements, std::vector<std::int64_t>{7});
 }
 
 // A camera on the XY plane, the source fitted into it.

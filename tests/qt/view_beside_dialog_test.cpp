@@ -80,7 +80,8 @@ TEST(StructureViewExport, ProposesTheModelsNameAndAsksBeforeReplacingInRomanian)
   host.setNativeFileDialogs(false);
   host.setRomanian(true);
   StructureViewWindow window(
-      m, {ViewSubject::BaseModule, false, {folder.path().toStdString(), "pratt"}}, true, host);
+      m, {ViewSubject::BaseModule, false, {folder.path().toStdString(), "pratt"}, nullptr}, true,
+      host);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   QString proposedFolder;

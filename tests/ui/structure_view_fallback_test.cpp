@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "drawing/scene.h"
 #include "files/native_path.h"
 #include "main_dialog_fixture.h"
+#include "ui/finding_marks.h"
 
 namespace zentrix::ui::testing {
 namespace {
@@ -94,6 +96,29 @@ TEST_F(MainDialogTest, ViewButtonShowsTheBaseModuleUntilGenerateThenTheStructure
             (std::vector<ViewSubject>{ViewSubject::BaseModule, ViewSubject::Structure,
                                       ViewSubject::Structure}));
   EXPECT_TRUE(host.viewContents().back().outOfDate);
+}
+
+// The view of a structure of 10^7 elements opened in seconds: it ran the
+// model check again. It is given what the check after GENERATE found.
+TEST_F(MainDialogTest, ViewAfterGenerateMarksWhatTheCheckFoundWithoutCheckingAgain) {
+  host.offerStructureView(true);
+  enterSquareModule();
+  model.base.baseElemEnd(4) = 3;  // element 4 joins nodes 1 and 3, as element 1 does
+  run([&](MemoryDialog& d) {
+    describeSquareCounts(d);
+    d.userClick(kStructureView);
+    chooseExpansion(d);
+    d.userClick(kGenerate);
+    closeWithoutAsking(d);
+  });
+  const StructureViewContent& shown = host.viewContents().back();
+  ASSERT_EQ(shown.subject, ViewSubject::Structure);
+  ASSERT_NE(shown.marks, nullptr);
+  const drawing::Marks found = findingMarks(model, ViewSubject::Structure);
+  EXPECT_FALSE(found.elements.empty());
+  EXPECT_EQ(shown.marks->elements, found.elements);
+  EXPECT_EQ(shown.marks->nodes, found.nodes);
+  EXPECT_EQ(host.viewContents().front().marks, nullptr);  // the Base module's are its own
 }
 
 }  // namespace

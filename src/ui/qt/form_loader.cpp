@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
@@ -57,7 +58,7 @@ QString twiceAsLarge(QString path) {
 // label's size and the pixel ratio of its screen, so it stays crisp.
 class IllustrationPainter final : public QObject {
  public:
-  using QObject::QObject;
+  IllustrationPainter(QObject* parent, bool romanian) : QObject(parent), romanian_(romanian) {}
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Show || event->type() == QEvent::Resize) {
@@ -71,7 +72,7 @@ class IllustrationPainter final : public QObject {
     const QSize area = label.contentsRect().size();
     const qreal ratio = label.devicePixelRatioF();
     if (area.isEmpty() || (area == paintedSize_ && ratio == paintedRatio_)) return;
-    const QString path = illustrationResourcePath(label.property("bitmapId").toInt());
+    const QString path = illustrationResourcePath(label.property("bitmapId").toInt(), romanian_);
     QImage image(path);
     if (image.isNull()) return;
     const QSizeF target = QSizeF(image.size()).scaled(QSizeF(area), Qt::KeepAspectRatio);
@@ -90,11 +91,12 @@ class IllustrationPainter final : public QObject {
     paintedRatio_ = ratio;
   }
 
+  bool romanian_;
   QSize paintedSize_;
   qreal paintedRatio_ = 0;
 };
 
-void prepareControls(QDialog& dialog) {
+void prepareControls(QDialog& dialog, bool romanian) {
   for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
     // Enter presses the default button only, as in every dialog.
     if (!button->isDefault()) button->setAutoDefault(false);
@@ -106,7 +108,7 @@ void prepareControls(QDialog& dialog) {
   }
   for (QLabel* label : dialog.findChildren<QLabel*>()) {
     if (label->property("bitmapId").isValid())
-      label->installEventFilter(new IllustrationPainter(label));
+      label->installEventFilter(new IllustrationPainter(label, romanian));
   }
 }
 
@@ -151,26 +153,35 @@ DialogUnitScale dialogUnitScale(const QFont& font) {
   return DialogUnitScale{averageWidth / 4.0, metrics.height() / 8.0};
 }
 
-QString illustrationResourcePath(int bitmapId) {
+QString illustrationName(int bitmapId) {
   switch (bitmapId) {
     case 105:
-      return QStringLiteral(":/illustrations/element-kinds.png");
+      return QStringLiteral("element-kinds");
     case 106:
-      return QStringLiteral(":/illustrations/pyramid-frustum.png");
+      return QStringLiteral("pyramid-frustum");
     case 107:
-      return QStringLiteral(":/illustrations/one-direction-shrink.png");
+      return QStringLiteral("one-direction-shrink");
     case 112:
-      return QStringLiteral(":/illustrations/arch.png");
+      return QStringLiteral("arch");
     default:
       return {};
   }
 }
 
-std::unique_ptr<QDialog> loadForm(int templateId) {
+QString illustrationResourcePath(int bitmapId, bool romanian) {
+  const QString name = illustrationName(bitmapId);
+  if (name.isEmpty()) return {};
+  const QString folder = QStringLiteral(":/illustrations/");
+  const QString inRomanian = folder + name + QStringLiteral("-ro.png");
+  if (romanian && QFile::exists(inRomanian)) return inRomanian;
+  return folder + name + QStringLiteral(".png");
+}
+
+std::unique_ptr<QDialog> loadForm(int templateId, bool romanian) {
   std::unique_ptr<QDialog> dialog = builtForm(templateId);
   if (!dialog) return nullptr;
   layOutInPixels(*dialog);
-  prepareControls(*dialog);
+  prepareControls(*dialog, romanian);
   return dialog;
 }
 

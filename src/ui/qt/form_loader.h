@@ -14,6 +14,8 @@
 // pixel ratio from their drawings in ":/illustrations/", rendered from the
 // SVG sources at build time at their own size (NAME.png) and twice that
 // (NAME@2x.png), the larger one used whenever the smaller would be enlarged.
+// An illustration with words has a Romanian drawing beside it (NAME-ro.svg,
+// rendered the same way), shown in a Romanian session.
 #pragma once
 
 #include <QDialog>
@@ -31,11 +33,12 @@ struct DialogUnitScale {
 DialogUnitScale dialogUnitScale(const QFont& font);
 
 // The drawing (its 1x rendering) of an illustration bitmap id (105, 106,
-// 107, 112); empty for an unknown id.
-QString illustrationResourcePath(int bitmapId);
+// 107, 112) in the language asked for (the English one when it has no
+// words of its own in Romanian); empty for an unknown id.
+QString illustrationResourcePath(int bitmapId, bool romanian = false);
 
-// The form of a template, laid out in pixels; null when the program holds
-// no such template.
-std::unique_ptr<QDialog> loadForm(int templateId);
+// The form of a template, laid out in pixels, its illustrations in the
+// language asked for; null when the program holds no such template.
+std::unique_ptr<QDialog> loadForm(int templateId, bool romanian = false);
 
 }  // namespace zentrix::ui

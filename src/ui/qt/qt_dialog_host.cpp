@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -371,6 +372,8 @@ void QtDialog::setText(ControlId id, std::string_view text) {
     button->setText(value);
   } else if (auto* group = as<QGroupBox>(widget)) {
     group->setTitle(value);
+  } else if (auto* combo = as<QComboBox>(widget)) {
+    combo->setPlaceholderText(value);
   } else if (widget == window_.get()) {
     window_->setWindowTitle(value);
   }
@@ -547,8 +550,18 @@ std::optional<QIcon> QtDialogHost::image(ImageId image) const {
   return found->second;
 }
 
+void QtDialogHost::setRomanian(bool romanian) {
+  romanian_ = romanian;
+  if (!romanian) {
+    qtTexts_.reset();  // a translator removes itself when it ends
+  } else if (!qtTexts_) {
+    qtTexts_ = std::make_unique<RomanianQtTexts>();
+    QCoreApplication::installTranslator(qtTexts_.get());
+  }
+}
+
 std::unique_ptr<Dialog> QtDialogHost::createDialog(int templateId) {
-  std::unique_ptr<QDialog> window = loadForm(templateId);
+  std::unique_ptr<QDialog> window = loadForm(templateId, romanian_);
   if (!window) {
     qWarning("ZENTRIX: the program holds no dialog template %d", templateId);
     window = std::make_unique<QDialog>();
@@ -666,12 +679,29 @@ bool QtDialogHost::confirmReplace(const QString& path, const QString& title) {
   return execMessage(box, romanian_) == QMessageBox::Yes;
 }
 
+// Qt names the kinds of file in the file list (the "Type" column) from the
+// system's file type catalogue in the default locale's language: Romanian
+// while a Romanian session's file dialog is open.
+class FileDialogLocale {
+ public:
+  explicit FileDialogLocale(bool romanian) {
+    if (romanian) QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania));
+  }
+  ~FileDialogLocale() { QLocale::setDefault(previous_); }
+  FileDialogLocale(const FileDialogLocale&) = delete;
+  FileDialogLocale& operator=(const FileDialogLocale&) = delete;
+
+ private:
+  QLocale previous_;
+};
+
 std::optional<std::string> QtDialogHost::chooseFile(std::string_view title,
                                                     std::string_view initialFolder,
                                                     std::string_view proposedName,
                                                     FileChoice choice, const FileType& type) {
   QString proposed = nativeText(proposedName);
   const bool save = choice == FileChoice::Save;
+  const FileDialogLocale locale(romanian_);
   for (;;) {
     QFileDialog dialog(nullptr, toQt(title), nativeText(initialFolder));
     dialog.setFileMode(QFileDialog::AnyFile);

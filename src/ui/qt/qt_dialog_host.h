@@ -26,6 +26,7 @@
 #include <string>
 
 #include "ui/dialog_layer.h"
+#include "ui/qt/qt_translator.h"
 
 namespace zentrix::ui {
 
@@ -103,7 +104,9 @@ class QtDialogHost final : public DialogHost {
   std::optional<std::string> chooseFile(std::string_view title, std::string_view initialFolder,
                                         std::string_view proposedName, FileChoice choice,
                                         const FileType& type) override;
-  void setRomanian(bool romanian) override { romanian_ = romanian; }
+  // Romanian also translates Qt's own texts in its file dialog
+  // (qt_translator.h), for as long as this host is Romanian.
+  void setRomanian(bool romanian) override;
   // A window of its own ("textViewer") over the active dialog, the text in
   // a read-only, fixed-pitch page ("text"), and a Close button ("close").
   void showText(std::string_view title, std::string_view text) override;
@@ -122,6 +125,7 @@ class QtDialogHost final : public DialogHost {
   QPointer<StructureViewWindow> structureView_;
   bool nativeFileDialogs_ = true;
   bool romanian_ = false;
+  std::unique_ptr<RomanianQtTexts> qtTexts_;
 };
 
 }  // namespace zentrix::ui

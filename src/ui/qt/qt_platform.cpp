@@ -1,6 +1,7 @@
 #include "ui/qt/qt_platform.h"
 
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -47,6 +48,12 @@ std::string QtPlatform::currentDirectory() {
   std::error_code error;
   const std::filesystem::path current = std::filesystem::current_path(error);
   return error ? std::string{} : files::modelPathText(current);
+}
+
+std::string QtPlatform::settingsFolder() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  if (folder.isEmpty()) return {};
+  return files::modelPathText(std::filesystem::path(folder.toStdU16String()));
 }
 
 std::string QtPlatform::textViewer() {

@@ -13,8 +13,8 @@
 
 #include "drawing/svg_picture.h"
 #include "files/structure_exports.h"
-#include "generation/model_check.h"
 #include "picture/qt_picture.h"
+#include "ui/finding_marks.h"
 #include "ui/qt/qt_dialog_host.h"
 #include "ui/view_exports.h"
 #include "ui/view_texts.h"
@@ -266,26 +266,6 @@ std::vector<ViewExportFormat> viewExportFormats(ViewSubject subject, bool romani
   return formats;
 }
 
-drawing::Marks findingMarks(const model::Model& model, ViewSubject subject) {
-  drawing::Marks marks;
-  const bool onStructure = subject == ViewSubject::Structure;
-  for (const generation::Finding& finding : generation::checkModel(model)) {
-    const bool aboutBaseModule = finding.numbering == generation::Numbering::kBaseModule;
-    // A view of the Base module has no structure numbers to mark.
-    if (!onStructure && !aboutBaseModule) continue;
-    for (std::int64_t node : finding.nodes) {
-      if (onStructure && aboutBaseModule) node = generation::structureNodeOfBaseNode(model, node);
-      if (node > 0) marks.nodes.push_back(node);
-    }
-    for (std::int64_t element : finding.elements) {
-      if (onStructure && aboutBaseModule)
-        element = generation::structureElementOfBaseElement(model, element);
-      if (element > 0) marks.elements.push_back(element);
-    }
-  }
-  return marks;
-}
-
 StructureViewWindow::StructureViewWindow(const model::Model& model,
                                          const StructureViewContent& content, bool romanian,
                                          DialogHost& host, QWidget* parent)
@@ -295,7 +275,7 @@ StructureViewWindow::StructureViewWindow(const model::Model& model,
 
 StructureViewWindow::StructureViewWindow(const model::Model& model, ViewSubject subject,
                                          bool romanian, QWidget* parent)
-    : StructureViewWindow(model, StructureViewContent{subject, false, {}}, romanian,
+    : StructureViewWindow(model, StructureViewContent{subject, false, {}, nullptr}, romanian,
                           std::make_unique<QtDialogHost>(), parent) {}
 
 StructureViewWindow::StructureViewWindow(const model::Model& model,
@@ -318,7 +298,7 @@ void StructureViewWindow::build() {
   const ViewSubject subject = content_.subject;
   formats_ = viewExportFormats(subject, romanian_);
   view_ = new StructureViewWidget(*model_, subject, romanian_, this);
-  view_->setMarks(findingMarks(*model_, subject));
+  view_->setMarks(content_.marks ? *content_.marks : findingMarks(*model_, subject));
   outOfDate_ = new QLabel(qt(model::say(texts::kViewOutOfDate, romanian_)), this);
   outOfDate_->setObjectName("outOfDate");
   outOfDate_->setStyleSheet("QLabel { background: #fff3c4; color: #202020; padding: 4px; }");
@@ -377,19 +357,22 @@ void StructureViewWindow::build() {
 
 void StructureViewWindow::showContent(const model::Model& model,
                                       const StructureViewContent& content) {
-  // The model check of a large structure takes seconds: it runs again for a
+  // The model check of a large structure takes seconds: the marks come with
+  // a structure checked after GENERATE; without them the view checks a
   // structure shown anew (a new structure always follows the Base module,
   // which the view is given while the arrays are rebuilt), not after each
-  // change of an input.
-  const bool findAgain =
-      content.subject != content_.subject || content.subject == ViewSubject::BaseModule;
+  // change of an input. The Base module alone is checked at once.
+  const bool findAgain = content.marks ? content.marks != content_.marks
+                                       : content.subject != content_.subject ||
+                                             content.subject == ViewSubject::BaseModule;
   model_ = &model;
   content_ = content;
   formats_ = viewExportFormats(content.subject, romanian_);
   for (std::size_t i = 0; i < exportButtons_.size(); ++i)
     exportButtons_[i]->setVisible(i < formats_.size());
   view_->showModel(model, content.subject);
-  if (findAgain) view_->setMarks(findingMarks(model, content.subject));
+  if (findAgain)
+    view_->setMarks(content.marks ? *content.marks : findingMarks(model, content.subject));
   outOfDate_->setVisible(content.outOfDate);
   setWindowTitle(
       qt(model::say(content.subject == ViewSubject::BaseModule ? texts::kViewTitleBaseModule

@@ -114,10 +114,6 @@ struct ViewExportFormat {
 // the view shows the generated structure.
 std::vector<ViewExportFormat> viewExportFormats(ViewSubject subject, bool romanian);
 
-// The nodes and elements the view marks when it opens: the findings of the
-// model check on what it shows.
-drawing::Marks findingMarks(const model::Model& model, ViewSubject subject);
-
 // The view's window. Its exports ask, check and write through `host` as
 // every file of the program is written (view_exports.h).
 class StructureViewWindow final : public QDialog {

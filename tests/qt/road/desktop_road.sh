@@ -38,6 +38,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+# The program's per-user settings (the recent files) stay in the scratch.
+export XDG_CONFIG_HOME=$work/config
 
 # The program's folder, and how it is started, located and told paths.
 if [ -n "$windows_zip" ]; then
