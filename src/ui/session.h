@@ -45,7 +45,6 @@ struct Session {
   // Launched programs.
   std::int32_t processCount = 0;
   std::array<LaunchRecord, kMaxLaunches> processTable{};  // processTable[0] is launch 1
-  std::string launchStatus;
 
   LaunchRecord& launch(int slot) { return processTable.at(slot - 1); }
   const LaunchRecord& launch(int slot) const { return processTable.at(slot - 1); }
