@@ -48,7 +48,7 @@ void writeElementData(TextFileOutput& out, bool romanian, std::int64_t elements)
 
 model::Outcome writeBaseModuleLines(const model::BaseModule& base, const std::string& pathText,
                                     bool romanian, StagedFiles* staged) {
-  const std::int64_t nodes = base.baseNodeCount < 0 ? 0 : base.baseNodeCount;
+  const std::int64_t nodes = std::max<std::int64_t>(base.baseNodeCount(), 0);
   const std::int64_t elements = base.baseElementCount < 0 ? 0 : base.baseElementCount;
   TextFileOutput out{pathText, romanian, staged};
   if (!out.open()) return out.finish();
@@ -82,7 +82,7 @@ std::string baseModuleGeometryPath(std::string_view oldFilePath) {
 model::Outcome writeBaseModuleGeometryFile(const model::BaseModule& base, std::string_view path,
                                            bool romanian, StagedFiles* staged) {
   const std::string pathText(path);
-  const std::int64_t nodes = base.baseNodeCount < 0 ? 0 : base.baseNodeCount;
+  const std::int64_t nodes = std::max<std::int64_t>(base.baseNodeCount(), 0);
   if (auto fault = nonFiniteCoordinate(base.baseCoords, nodes, romanian))
     return model::Outcome::failure(*fault);
   try {

@@ -142,9 +142,7 @@ struct BaseModuleView {
         n0(m.base.nodesInBase0),
         n1(m.base.nodesInBase1),
         dof(m.base.dofPerNode),
-        direction(m.expansion.directionIndex != 0
-                      ? m.expansion.directionIndex
-                      : model::axisNumber(m.expansion.expansionDirection)),
+        direction(m.expansion.directionIndex()),
         arch(m.expansion.expansionType == model::kArch),
         moduleLength(m.expansion.moduleLength) {}
 

@@ -36,6 +36,14 @@ struct Session {
   // written from it.
   bool inputsChangedSinceGenerate = false;
 
+  // What only the expansion-parameter dialogs show, kept between their
+  // openings: the texts as last shown or typed, and the expansion type of
+  // the file loaded last (an arch's values are shown from it).
+  std::string vertexFootText;  // at most 100 characters
+  std::string halfSpanText;    // at most 20 characters
+  std::string archHeightText;  // at most 20 characters
+  std::int32_t loadedExpansionType = 0;
+
   // Files.
   std::string oldFilePath;
   std::string inputFilePath;

@@ -156,30 +156,27 @@ TEST_P(BaseModuleBeingEntered, IsDrawnWithoutReadingPastItsArrays) {
   EXPECT_EQ(occurrences(svg, "kind1"), 0u) << "no kinds without a complete Base module";
 }
 
-INSTANTIATE_TEST_SUITE_P(Drawing, BaseModuleBeingEntered,
-                         ::testing::Values(UnfinishedBaseModule{"end_node_not_entered",
-                                                                [](zentrix::testing::RunModel& m) {
-                                                                  m.base.baseElemEnd(3) = 0;
-                                                                }},
-                                           UnfinishedBaseModule{"end_node_beyond_the_nodes",
-                                                                [](zentrix::testing::RunModel& m) {
-                                                                  m.base.baseElemStart(2) =
-                                                                      m.base.baseNodeCount + 1;
-                                                                }},
-                                           UnfinishedBaseModule{"more_elements_than_entered",
-                                                                [](zentrix::testing::RunModel& m) {
-                                                                  m.base.baseElementCount += 3;
-                                                                }},
-                                           UnfinishedBaseModule{"axis_z_of_a_plane_model",
-                                                                [](zentrix::testing::RunModel& m) {
-                                                                  m.base.dofPerNode = 2;
-                                                                  m.expansion.directionIndex = 3;
-                                                                }},
-                                           UnfinishedBaseModule{"coordinates_not_entered",
-                                                                [](zentrix::testing::RunModel& m) {
-                                                                  m.base.baseCoords.rebuild(0, 0);
-                                                                }}),
-                         [](const auto& test) { return test.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Drawing, BaseModuleBeingEntered,
+    ::testing::Values(
+        UnfinishedBaseModule{"end_node_not_entered",
+                             [](zentrix::testing::RunModel& m) { m.base.baseElemEnd(3) = 0; }},
+        UnfinishedBaseModule{"end_node_beyond_the_nodes",
+                             [](zentrix::testing::RunModel& m) {
+                               m.base.baseElemStart(2) =
+                                   static_cast<std::int32_t>(m.base.baseNodeCount()) + 1;
+                             }},
+        UnfinishedBaseModule{"more_elements_than_entered",
+                             [](zentrix::testing::RunModel& m) { m.base.baseElementCount += 3; }},
+        UnfinishedBaseModule{"axis_z_of_a_plane_model",
+                             [](zentrix::testing::RunModel& m) {
+                               m.base.dofPerNode = 2;
+                               m.expansion.expansionDirection = 'Z';
+                             }},
+        UnfinishedBaseModule{
+            "coordinates_not_entered",
+            [](zentrix::testing::RunModel& m) { m.base.baseCoords.rebuild(0, 0); }}),
+    [](const auto& test) { return test.param.name; });
 
 TEST(SvgPicture, SmallPlaneTrussMatchesItsGoldenPicture) {
   const zentrix::testing::RunModel m = smallPlaneTruss();

@@ -77,7 +77,6 @@ TEST_F(MainDialogTest, ClosingTheDialogEndsLaunchedProgramsAndDeletesThePreviewF
   model.base.baseCoords = prepared.base.baseCoords;
   model.base.baseElemStart = prepared.base.baseElemStart;
   model.base.baseElemEnd = prepared.base.baseElemEnd;
-  model.base.baseNodeCount = 4;
   session.oldFilePath = folder.file("bridge.dat");
 
   const RunResult result = runDesktopProgram(model, session, platform, host,
