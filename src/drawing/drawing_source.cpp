@@ -63,9 +63,10 @@ DrawingSource drawingSource(const model::Model& model, Subject subject) {
                std::min(model.structure.elemStart.count(), model.structure.elemEnd.count()));
     source.start_ = model.structure.elemStart.data();
     source.end_ = model.structure.elemEnd.data();
-    source.blocks_ = files::elementTypeBlocks(model.structure, model.base);
+    source.blocks_ = structure::elementTypeBlocks(model.structure, model.base);
     source.typedByBlocks_ = true;
-    if (source.nodeCount_ > 0) source.blocked_ = files::blockedNodeRanges(model.structure, with);
+    if (source.nodeCount_ > 0)
+      source.blocked_ = structure::blockedNodeRanges(model.structure, with);
   } else {
     source.columns_ = model.base.baseCoords.columns();
     source.dimensions_ = model.base.dofPerNode == 2 ? 2 : 3;
@@ -80,7 +81,7 @@ DrawingSource drawingSource(const model::Model& model, Subject subject) {
     if (static_cast<std::int64_t>(source.ownKinds_.size()) >= source.elementCount_ &&
         !source.ownKinds_.empty())
       source.kinds_ = source.ownKinds_.data();
-    source.blocked_ = {files::baseModuleBlockedNodes(model.base)};
+    source.blocked_ = {structure::baseModuleBlockedNodes(model.base)};
   }
   return source;
 }

@@ -9,6 +9,7 @@
 #include "files/text_file_output.h"
 #include "files/writer_checks.h"
 #include "model/number_text.h"
+#include "structure/blocked_nodes.h"
 
 namespace zentrix::files {
 
@@ -57,7 +58,7 @@ model::Outcome writeBaseModuleLines(const model::BaseModule& base, const std::st
   writeHeader(out, romanian);
   writeTitleLine(out, base.problemTitle, "-Modulul de Baza");
   writeSizeLine(out, nodes, elements, base.dofPerNode);
-  writeBlockedNodesLine(out, base.nodesInBase0, base.dofPerNode);
+  writeBlockedNodesLine(out, structure::baseModuleBlockedNodes(base).last, base.dofPerNode);
   writeSupportsUnitsAndNodesHeading(out, romanian);
   // Nodes and elements not entered yet (the preview is offered as soon as
   // the counts are positive) are written as zeros, as GENERATE would take them.

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "drawing_models.h"
-#include "files/blocked_nodes.h"
-#include "files/element_type_blocks.h"
+#include "structure/blocked_nodes.h"
+#include "structure/element_type_blocks.h"
 #include "support/golden_file.h"
 #include "support/run_model.h"
 
@@ -55,7 +55,7 @@ TEST_P(ExamplePicture, HasOneLineInItsTypeColourPerElement) {
   const auto strokes =
       captures(svg, "<line class=\"element kind\\d\"[^>]* stroke=\"(#[0-9a-f]{6})\"");
   ASSERT_EQ(static_cast<std::int64_t>(strokes.size()), m.structure.totalElements());
-  const files::ElementTypeBlocks blocks = files::elementTypeBlocks(m.structure, m.base);
+  const structure::ElementTypeBlocks blocks = structure::elementTypeBlocks(m.structure, m.base);
   for (std::int64_t e = 1; e <= m.structure.totalElements(); ++e)
     ASSERT_EQ(strokes[static_cast<std::size_t>(e - 1)], hexColour(kindColour(blocks.typeOf(e))))
         << "element " << e;
@@ -66,8 +66,8 @@ TEST_P(ExamplePicture, HasOneLineInItsTypeColourPerElement) {
 TEST_P(ExamplePicture, MarksEveryBlockedNodeOfTheGeometryFile) {
   const zentrix::testing::RunModel m = loadedExample(GetParam());
   std::int64_t blocked = 0;
-  for (const files::NodeRange& range :
-       files::blockedNodeRanges(m.structure, model::structureInputs(m)))
+  for (const structure::NodeRange& range :
+       structure::blockedNodeRanges(m.structure, model::structureInputs(m)))
     blocked += range.last - range.first + 1;
   const std::string svg = pictureOf(m, Subject::Structure);
   // The legend's key is one square more.
