@@ -196,10 +196,7 @@ model::Outcome writeExportFile(ExportFormat format, const ExportParts& parts, st
 }
 
 std::string exportCreatedMessage(std::string_view path, bool romanian) {
-  std::string quoted(1, '"');
-  quoted += model::escapedControls(path);
-  quoted += '"';
-  return model::say(texts::kStructureExported, romanian, {quoted});
+  return model::say(texts::kStructureExported, romanian, {model::quotedText(path)});
 }
 
 std::uint64_t exportFileSizeBound(const ExportParts& parts, ExportFormat format) {

@@ -140,9 +140,9 @@ std::optional<std::string> spaceShortage(const std::vector<PlannedOutput>& outpu
   }
   for (const auto& [volume, need] : needs) {
     if (need.bytes <= need.available) continue;
-    const std::string path = "\"" + model::escapedControls(need.firstPath) + "\"";
     return model::say(texts::kSpaceShortage, romanian,
-                      {path, megabytes(need.bytes, true), megabytes(need.available, false)});
+                      {model::quotedText(need.firstPath), megabytes(need.bytes, true),
+                       megabytes(need.available, false)});
   }
   return std::nullopt;
 }

@@ -12,6 +12,7 @@
 #include "generation/generate_sequence.h"
 #include "model/field_labels.h"
 #include "model/number_text.h"
+#include "model/printable_text.h"
 #include "ui/dialog_captions.h"
 #include "ui/dialogs/coordinates_dialog.h"
 #include "ui/dialogs/element_types_dialog.h"
@@ -52,14 +53,6 @@ struct Inputs {
 
 Inputs inputsOf(const model::Model& m) {
   return {m.base, m.expansion, m.types};
-}
-
-// The first `width` bytes of a text, never cutting a UTF-8 character in two.
-std::string_view firstCharsWhole(std::string_view text, std::size_t width) {
-  if (text.size() <= width) return text;
-  std::size_t end = width;
-  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-  return text.substr(0, end);
 }
 
 // Grows the Base module's tables to its counts, as the Coordinates and
@@ -356,7 +349,8 @@ void MainDialog::applyLoadEnabling(bool enabled) {
 }
 
 void MainDialog::storeTitle(std::string_view typed) {
-  const std::string_view title = model::trimRight(firstCharsWhole(typed, model::kTitleWidth));
+  const std::string_view title =
+      model::trimRight(model::firstWholeChars(typed, model::kTitleWidth));
   model_.base.problemTitle =
       model::trimLeft(title).empty() ? std::string(kDefaultTitle) : std::string(title);
 }
