@@ -146,8 +146,7 @@ std::optional<std::string> refusalOf(const Model& model, bool romanian, std::uin
 void measureBaseModule(Model& model) {
   const int direction = model.expansion.directionIndex();
   const model::CoordinateTable& base = model.base.baseCoords;
-  const std::int64_t nodes = std::clamp<std::int64_t>(
-      static_cast<std::int64_t>(model.base.nodesInBase0) + model.base.nodesInBase1, 0, base.rows());
+  const std::int64_t nodes = std::clamp<std::int64_t>(model.base.baseNodeCount(), 0, base.rows());
   float length = 0.0f;
   if (direction >= 1 && direction <= model.base.dofPerNode && direction <= base.columns())
     for (std::int64_t node = 1; node <= nodes; ++node)
