@@ -13,7 +13,6 @@ model::Model trussWorkload(std::int32_t moduleCount) {
   m.base.dofPerNode = 3;
   m.base.nodesInBase0 = 4;
   m.base.nodesInBase1 = 4;
-  m.base.baseNodeCount = 8;
   m.base.baseCoords.rebuild(8, 3);
   // Base 0 at x = 0, Base 1 at x = 2; a 1.5 x 1.2 cross-section.
   const std::array<std::array<float, 3>, 8> nodes = {{{0, 0, 0},
@@ -35,7 +34,6 @@ model::Model trussWorkload(std::int32_t moduleCount) {
     m.base.baseElemEnd(element) = elements[element - 1].second;
   }
   m.expansion.expansionDirection = 'X';
-  m.expansion.directionIndex = 1;
   m.expansion.moduleCount = moduleCount;
   m.expansion.moduleLength = 2.0f;
   m.expansion.expansionType = model::kPrismatic;

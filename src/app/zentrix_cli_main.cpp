@@ -1,4 +1,4 @@
-// zentrix-cli: the core from the command line (see app/cli_generate.h).
+// zentrix-cli: the core from the command line (see cli/cli_generate.h).
 #include <csignal>
 #include <cstdio>
 #include <iostream>

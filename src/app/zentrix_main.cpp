@@ -17,9 +17,10 @@ int main(int argc, char** argv) {
   zentrix::ui::QtDialogHost host;
   zentrix::model::Model model;
   zentrix::ui::Session session;
-  const zentrix::ui::RunResult result = zentrix::ui::runDesktopProgram(
-      model, session, platform, host, [&host](const std::vector<zentrix::ui::ImageFile>& images) {
-        for (const auto& file : images) host.loadImage(file.image, file.path);
-      });
-  return result.exitStatus;
+  zentrix::ui::runDesktopProgram(model, session, platform, host,
+                                 [&host](const std::vector<zentrix::ui::ImageFile>& images) {
+                                   for (const auto& file : images)
+                                     host.loadImage(file.image, file.path);
+                                 });
+  return 0;
 }

@@ -3,6 +3,7 @@
 // CREATE and Base-module preview do, without a window.
 //
 //   zentrix-cli generate INPUT [--geometry FILE] [--save FILE] [--base-module]
+//                              [--vtu FILE] [--msh FILE] [--dxf FILE]
 //                              [--language en|ro] [--base0-last on|off] [--force]
 //
 // Messages go to `err`, the closing message of a written Geometry File to

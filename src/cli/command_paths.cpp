@@ -32,7 +32,7 @@ std::optional<std::string> pathsProblem(const std::string& input,
 }
 
 std::string shownPath(const std::string& path) {
-  return "\"" + model::escapedControls(path) + "\"";
+  return model::quotedText(path);
 }
 
 bool printedAll(std::ostream& out, std::ostream& err, const std::string& lost) {

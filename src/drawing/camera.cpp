@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <thread>
 #include <vector>
+
+#include "model/helper_thread.h"
 
 namespace zentrix::drawing {
 
@@ -147,18 +148,7 @@ void projectNodes(const DrawingSource& source, const Camera& camera,
       screen[static_cast<std::size_t>(n)] = camera.project(source.node(n + 1));
   };
   constexpr std::int64_t kPerThread = 1 << 18;
-  const unsigned threads = std::clamp<unsigned>(static_cast<unsigned>(count / kPerThread), 1u,
-                                                std::max(1u, std::thread::hardware_concurrency()));
-  if (threads <= 1) {
-    work(0, count);
-    return;
-  }
-  std::vector<std::jthread> helpers;
-  const std::int64_t share = (count + threads - 1) / threads;
-  for (unsigned t = 1; t < threads; ++t)
-    helpers.emplace_back(work, std::min<std::int64_t>(count, t * share),
-                         std::min<std::int64_t>(count, (t + 1) * share));
-  work(0, std::min<std::int64_t>(count, share));
+  model::parallelFor(count, model::loopThreads(count, kPerThread), work);
 }
 
 }  // namespace zentrix::drawing

@@ -53,8 +53,6 @@ class Camera {
     const float v = dx * axes_.up.x + dy * axes_.up.y + dz * axes_.up.z;
     return {originX() + scale_ * u, originY() - scale_ * v};
   }
-  // Model distance of a screen distance.
-  float modelLength(float pixels) const { return pixels / scale_; }
 
   const Axes& axes() const noexcept { return axes_; }
   float scale() const noexcept { return scale_; }

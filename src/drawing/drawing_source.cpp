@@ -25,12 +25,12 @@ void takeElementTypes(const model::Model& model, std::array<std::string, model::
 // module being entered may hold 0 or a number typed too large.
 bool classifiable(const model::Model& model) {
   if (model.base.dofPerNode != 2 && model.base.dofPerNode != 3) return false;
-  if (model.expansion.directionIndex < 1 || model.expansion.directionIndex > model.base.dofPerNode)
-    return false;
+  const int direction = model.expansion.directionIndex();
+  if (direction < 1 || direction > model.base.dofPerNode) return false;
   if (model.base.baseCoords.columns() < model.base.dofPerNode) return false;
   if (!generation::topologyComplete(model) || model.base.baseElementCount < 1) return false;
   const std::int64_t nodes =
-      std::min<std::int64_t>(model.base.baseNodeCount, model.base.baseCoords.rows());
+      std::min<std::int64_t>(model.base.baseNodeCount(), model.base.baseCoords.rows());
   for (std::int64_t e = 1; e <= model.base.baseElementCount; ++e)
     for (const std::int32_t node : {model.base.baseElemStart(e), model.base.baseElemEnd(e)})
       if (node < 1 || node > nodes) return false;
@@ -42,7 +42,7 @@ bool classifiable(const model::Model& model) {
 std::vector<std::int32_t> baseModuleKinds(const model::Model& model) {
   if (!classifiable(model)) return {};
   return generation::classifyBaseElements(
-      model, generation::countStructure(model, model.expansion.directionIndex));
+      model, generation::countStructure(model, model.expansion.directionIndex()));
 }
 
 }  // namespace
@@ -63,13 +63,14 @@ DrawingSource drawingSource(const model::Model& model, Subject subject) {
                std::min(model.structure.elemStart.count(), model.structure.elemEnd.count()));
     source.start_ = model.structure.elemStart.data();
     source.end_ = model.structure.elemEnd.data();
-    source.blocks_ = files::elementTypeBlocks(model.structure, model.base);
+    source.blocks_ = structure::elementTypeBlocks(model.structure, model.base);
     source.typedByBlocks_ = true;
-    if (source.nodeCount_ > 0) source.blocked_ = files::blockedNodeRanges(model.structure, with);
+    if (source.nodeCount_ > 0)
+      source.blocked_ = structure::blockedNodeRanges(model.structure, with);
   } else {
     source.columns_ = model.base.baseCoords.columns();
     source.dimensions_ = model.base.dofPerNode == 2 ? 2 : 3;
-    source.nodeCount_ = atMost(model.base.baseNodeCount, model.base.baseCoords.rows());
+    source.nodeCount_ = atMost(model.base.baseNodeCount(), model.base.baseCoords.rows());
     source.coords_ = model.base.baseCoords.data();
     source.elementCount_ =
         atMost(model.base.baseElementCount,
@@ -80,7 +81,7 @@ DrawingSource drawingSource(const model::Model& model, Subject subject) {
     if (static_cast<std::int64_t>(source.ownKinds_.size()) >= source.elementCount_ &&
         !source.ownKinds_.empty())
       source.kinds_ = source.ownKinds_.data();
-    source.blocked_ = {files::baseModuleBlockedNodes(model.base)};
+    source.blocked_ = {structure::baseModuleBlockedNodes(model.base)};
   }
   return source;
 }

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "files/blocked_nodes.h"
-#include "files/element_type_blocks.h"
 #include "model/model.h"
+#include "structure/blocked_nodes.h"
+#include "structure/element_type_blocks.h"
 
 namespace zentrix::drawing {
 
@@ -68,11 +68,11 @@ class DrawingSource {
     return a >= 1 && a <= nodeCount_ && b >= 1 && b <= nodeCount_;
   }
   bool blocked(std::int64_t node) const {
-    for (const files::NodeRange& range : blocked_)
+    for (const structure::NodeRange& range : blocked_)
       if (node >= range.first && node <= range.last) return true;
     return false;
   }
-  const std::vector<files::NodeRange>& blockedRanges() const noexcept { return blocked_; }
+  const std::vector<structure::NodeRange>& blockedRanges() const noexcept { return blocked_; }
 
   // Type k of the legend (1 ... 4): its name and area.
   const std::string& typeName(int type) const { return typeNames_.at(type - 1); }
@@ -97,10 +97,10 @@ class DrawingSource {
   const std::int32_t* end_ = nullptr;
   const std::int32_t* kinds_ = nullptr;
   std::vector<std::int32_t> ownKinds_;
-  // The structure's types, by position (element_type_blocks.h).
-  files::ElementTypeBlocks blocks_;
+  // The structure's types, by position (structure/element_type_blocks.h).
+  structure::ElementTypeBlocks blocks_;
   bool typedByBlocks_ = false;  // the Base module's, worked out here
-  std::vector<files::NodeRange> blocked_;
+  std::vector<structure::NodeRange> blocked_;
   std::array<std::string, model::kKindCount> typeNames_;
   std::array<float, model::kKindCount> typeAreas_{};
   int typeCount_ = 0;

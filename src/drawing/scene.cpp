@@ -149,7 +149,7 @@ void drawElements(const DrawingSource& source, const std::vector<ScreenPoint>& s
 
 void drawNodeMarks(const DrawingSource& source, const std::vector<ScreenPoint>& screen,
                    const std::vector<std::int64_t>& markedNodes, Canvas& canvas) {
-  for (const files::NodeRange& range : source.blockedRanges())
+  for (const structure::NodeRange& range : source.blockedRanges())
     for (std::int64_t n = std::max<std::int64_t>(range.first, 1);
          n <= std::min(range.last, source.nodeCount()); ++n)
       canvas.square(screen[static_cast<std::size_t>(n - 1)], kBlockedSize, blockedColour());

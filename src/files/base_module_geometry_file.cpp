@@ -9,6 +9,7 @@
 #include "files/text_file_output.h"
 #include "files/writer_checks.h"
 #include "model/number_text.h"
+#include "structure/blocked_nodes.h"
 
 namespace zentrix::files {
 
@@ -48,7 +49,7 @@ void writeElementData(TextFileOutput& out, bool romanian, std::int64_t elements)
 
 model::Outcome writeBaseModuleLines(const model::BaseModule& base, const std::string& pathText,
                                     bool romanian, StagedFiles* staged) {
-  const std::int64_t nodes = base.baseNodeCount < 0 ? 0 : base.baseNodeCount;
+  const std::int64_t nodes = std::max<std::int64_t>(base.baseNodeCount(), 0);
   const std::int64_t elements = base.baseElementCount < 0 ? 0 : base.baseElementCount;
   TextFileOutput out{pathText, romanian, staged};
   if (!out.open()) return out.finish();
@@ -57,7 +58,7 @@ model::Outcome writeBaseModuleLines(const model::BaseModule& base, const std::st
   writeHeader(out, romanian);
   writeTitleLine(out, base.problemTitle, "-Modulul de Baza");
   writeSizeLine(out, nodes, elements, base.dofPerNode);
-  writeBlockedNodesLine(out, base.nodesInBase0, base.dofPerNode);
+  writeBlockedNodesLine(out, structure::baseModuleBlockedNodes(base).last, base.dofPerNode);
   writeSupportsUnitsAndNodesHeading(out, romanian);
   // Nodes and elements not entered yet (the preview is offered as soon as
   // the counts are positive) are written as zeros, as GENERATE would take them.
@@ -82,7 +83,7 @@ std::string baseModuleGeometryPath(std::string_view oldFilePath) {
 model::Outcome writeBaseModuleGeometryFile(const model::BaseModule& base, std::string_view path,
                                            bool romanian, StagedFiles* staged) {
   const std::string pathText(path);
-  const std::int64_t nodes = base.baseNodeCount < 0 ? 0 : base.baseNodeCount;
+  const std::int64_t nodes = std::max<std::int64_t>(base.baseNodeCount(), 0);
   if (auto fault = nonFiniteCoordinate(base.baseCoords, nodes, romanian))
     return model::Outcome::failure(*fault);
   try {

@@ -25,7 +25,8 @@ void writeHeaderAndTables(TextFileOutput& out, const ExportedStructure& s,
       "  0\nLTYPE\n  2\nCONTINUOUS\n 70\n0\n  3\nSolid line\n 72\n65\n 73\n0\n 40\n0.0\n"
       "  0\nENDTAB\n");
   std::array<bool, model::kKindCount> used{};
-  for (const ElementRun& run : s.runs) used[static_cast<std::size_t>(run.type - 1)] = true;
+  for (const structure::ElementRun& run : s.runs)
+    used[static_cast<std::size_t>(run.type - 1)] = true;
   int count = 1;
   for (const bool inUse : used) count += inUse ? 1 : 0;
   out.write("  0\nTABLE\n  2\nLAYER\n 70\n" + std::to_string(count) + "\n");

@@ -19,9 +19,9 @@ namespace {
 
 // The runs with elements must cover 1..elements in order: anything else is
 // a structure some caller built by hand, which the files must not guess at.
-bool runsCoverTheElements(const std::vector<ElementRun>& runs, std::int64_t elements) {
+bool runsCoverTheElements(const std::vector<structure::ElementRun>& runs, std::int64_t elements) {
   std::int64_t next = 1;
-  for (const ElementRun& run : runs) {
+  for (const structure::ElementRun& run : runs) {
     if (run.last < run.first) continue;
     if (run.first != next) return false;
     next = run.last + 1;
@@ -48,7 +48,7 @@ std::optional<std::string> endNodeOutOfRange(const ExportParts& parts) {
 
 std::vector<std::int64_t> ExportedStructure::blockedNodes() const {
   std::vector<std::int64_t> list;
-  for (const NodeRange& range : blocked)
+  for (const structure::NodeRange& range : blocked)
     for (std::int64_t node = range.first; node <= range.last; ++node) list.push_back(node);
   std::sort(list.begin(), list.end());
   list.erase(std::unique(list.begin(), list.end()), list.end());
@@ -56,8 +56,8 @@ std::vector<std::int64_t> ExportedStructure::blockedNodes() const {
 }
 
 std::optional<std::string> refusalToExport(const ExportParts& parts) {
-  if (!structureIsComplete(parts.structure, parts.base, parts.with) ||
-      !runsCoverTheElements(elementTypeRuns(parts.structure, parts.base),
+  if (!structure::structureIsComplete(parts.structure, parts.base, parts.with) ||
+      !runsCoverTheElements(structure::elementTypeRuns(parts.structure, parts.base),
                             parts.structure.totalElements()))
     return model::say(texts::kNotGenerated, parts.romanian);
   if (auto fault = nonFiniteCoordinate(parts.structure.nodeCoords, parts.structure.totalNodes(),
@@ -76,11 +76,12 @@ ExportedStructure exportedStructure(const ExportParts& parts) {
   structure.start = parts.structure.elemStart.data();
   structure.end = parts.structure.elemEnd.data();
   structure.elements = parts.structure.totalElements();
-  for (const ElementRun& run : elementTypeRuns(parts.structure, parts.base))
+  for (const structure::ElementRun& run : structure::elementTypeRuns(parts.structure, parts.base))
     if (run.last >= run.first) structure.runs.push_back(run);
-  for (const NodeRange& range : blockedNodeRanges(parts.structure, parts.with)) {
-    const NodeRange inside{std::max<std::int64_t>(range.first, 1),
-                           std::min<std::int64_t>(range.last, structure.nodes)};
+  for (const structure::NodeRange& range :
+       structure::blockedNodeRanges(parts.structure, parts.with)) {
+    const structure::NodeRange inside{std::max<std::int64_t>(range.first, 1),
+                                      std::min<std::int64_t>(range.last, structure.nodes)};
     if (inside.last >= inside.first) structure.blocked.push_back(inside);
   }
   for (int type = 1; type <= model::kKindCount; ++type)
@@ -89,11 +90,11 @@ ExportedStructure exportedStructure(const ExportParts& parts) {
   return structure;
 }
 
-TypeCursor::TypeCursor(const std::vector<ElementRun>& runs, std::int64_t firstElement)
+TypeCursor::TypeCursor(const std::vector<structure::ElementRun>& runs, std::int64_t firstElement)
     : runs_(runs) {
-  const auto run =
-      std::lower_bound(runs.begin(), runs.end(), firstElement,
-                       [](const ElementRun& r, std::int64_t element) { return r.last < element; });
+  const auto run = std::lower_bound(
+      runs.begin(), runs.end(), firstElement,
+      [](const structure::ElementRun& r, std::int64_t element) { return r.last < element; });
   at_ = static_cast<std::size_t>(run - runs.begin());
 }
 
@@ -194,19 +195,8 @@ model::Outcome writeExportFile(ExportFormat format, const ExportParts& parts, st
   return writeDxfFile(parts, path, progress, staged);
 }
 
-ExportParts exportParts(const model::Model& model, bool romanian) {
-  return ExportParts{.base = model.base,
-                     .types = model.types,
-                     .structure = model.structure,
-                     .with = model::structureInputs(model),
-                     .romanian = romanian};
-}
-
 std::string exportCreatedMessage(std::string_view path, bool romanian) {
-  std::string quoted(1, '"');
-  quoted += model::escapedControls(path);
-  quoted += '"';
-  return model::say(texts::kStructureExported, romanian, {quoted});
+  return model::say(texts::kStructureExported, romanian, {model::quotedText(path)});
 }
 
 std::uint64_t exportFileSizeBound(const ExportParts& parts, ExportFormat format) {

@@ -15,12 +15,12 @@
 
 #include "files/numbered_lines.h"
 #include "files/structure_exports.h"
-#include "files/structure_ranges.h"
 #include "files/text_file_output.h"
 #include "model/digit_fields.h"
 #include "model/model.h"
 #include "model/number_text.h"
 #include "model/progress.h"
+#include "structure/structure_ranges.h"
 
 namespace zentrix::files::exports {
 
@@ -38,8 +38,8 @@ struct ExportedStructure {
   const std::int32_t* start = nullptr;  // start[e - 1] is element e's start node
   const std::int32_t* end = nullptr;
   std::int64_t elements = 0;
-  std::vector<ElementRun> runs;    // non-empty, in order, covering 1..elements
-  std::vector<NodeRange> blocked;  // inside 1..nodes, non-empty
+  std::vector<structure::ElementRun> runs;    // non-empty, in order, covering 1..elements
+  std::vector<structure::NodeRange> blocked;  // inside 1..nodes, non-empty
   std::array<float, model::kKindCount> typeAreas{};
   bool romanian = false;
 
@@ -47,7 +47,7 @@ struct ExportedStructure {
     return axis < dimensions ? coords[(node - 1) * stride + axis] : 0.0f;
   }
   bool isBlocked(std::int64_t node) const {
-    for (const NodeRange& range : blocked)
+    for (const structure::NodeRange& range : blocked)
       if (node >= range.first && node <= range.last) return true;
     return false;
   }
@@ -64,7 +64,7 @@ ExportedStructure exportedStructure(const ExportParts& parts);
 // Walks the element runs along ascending element numbers.
 class TypeCursor {
  public:
-  TypeCursor(const std::vector<ElementRun>& runs, std::int64_t firstElement);
+  TypeCursor(const std::vector<structure::ElementRun>& runs, std::int64_t firstElement);
   // The type of `element`, which is not below the previous one asked.
   int typeOf(std::int64_t element) {
     while (element > runs_[at_].last) ++at_;
@@ -72,7 +72,7 @@ class TypeCursor {
   }
 
  private:
-  const std::vector<ElementRun>& runs_;
+  const std::vector<structure::ElementRun>& runs_;
   std::size_t at_ = 0;
 };
 

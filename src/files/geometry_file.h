@@ -9,22 +9,17 @@
 #include "model/model.h"
 #include "model/outcome.h"
 #include "model/progress.h"
+#include "structure/structure_parts.h"
 
 namespace zentrix::files {
 
-// What the Geometry File is written from: the generated structure with the
-// inputs it was generated with, the element types its kinds are written
-// with, and the Base module's title and element count.
-struct GeometryParts {
-  const model::BaseModule& base;
-  const model::ElementTypes& types;
-  const model::Structure& structure;
-  model::GeneratedWith with;
-  bool romanian = false;
-};
+// What the Geometry File is written from: the structure's parts, as every
+// export takes them (the Base module gives its title and element count).
+using GeometryParts = structure::StructureParts;
 
-// The parts of `model`, with the structure's inputs (`structureInputs`).
-GeometryParts geometryParts(const model::Model& model, bool romanian);
+inline GeometryParts geometryParts(const model::Model& model, bool romanian) {
+  return structure::structureParts(model, romanian);
+}
 
 // Writes the Geometry File of the generated structure at `path`, taken
 // exactly as given, also in the end line. Reports a file it cannot create or write (the

@@ -2,17 +2,17 @@
 #include <new>
 #include <optional>
 
-#include "files/blocked_nodes.h"
-#include "files/element_type_blocks.h"
 #include "files/file_headings.h"
 #include "files/file_texts.h"
 #include "files/geometry_file.h"
 #include "files/geometry_layout.h"
-#include "files/structure_ranges.h"
 #include "files/text_file_output.h"
 #include "files/writer_checks.h"
 #include "model/number_text.h"
 #include "model/printable_text.h"
+#include "structure/blocked_nodes.h"
+#include "structure/element_type_blocks.h"
+#include "structure/structure_ranges.h"
 
 namespace zentrix::files {
 
@@ -31,10 +31,10 @@ void writeBlockedNodesLine(TextFileOutput& out, std::int64_t first, std::int64_t
   out.advanceTo(endLine(at));
 }
 
-// The supported ranges (blocked_nodes.h).
+// The supported ranges (structure/blocked_nodes.h).
 void writeBlockedNodes(TextFileOutput& out, const model::Structure& structure,
                        const model::GeneratedWith& with, int nodeWidth) {
-  for (const NodeRange& range : blockedNodeRanges(structure, with))
+  for (const structure::NodeRange& range : structure::blockedNodeRanges(structure, with))
     writeBlockedNodesLine(out, range.first, range.last, nodeWidth, with.dofPerNode);
 }
 
@@ -68,7 +68,8 @@ void writeElementData(TextFileOutput& out, const GeometryParts& parts, int eleme
     writeKindLine(out, std::int64_t{parts.structure.kindEnd[kind - 1]} + 1,
                   parts.structure.kindEnd[kind], elementWidth, parts.types.typeArea(kind),
                   parts.types.typeName(kind));
-  const ElementTypeBlocks blocks = elementTypeBlocks(parts.structure, parts.base);
+  const structure::ElementTypeBlocks blocks =
+      structure::elementTypeBlocks(parts.structure, parts.base);
   std::int64_t number = blocks.lastKindElement;
   for (const int type : blocks.base0Types) {
     ++number;
@@ -78,7 +79,7 @@ void writeElementData(TextFileOutput& out, const GeometryParts& parts, int eleme
 }
 
 std::optional<std::string> refusalToWrite(const GeometryParts& parts) {
-  if (!structureIsComplete(parts.structure, parts.base, parts.with))
+  if (!structure::structureIsComplete(parts.structure, parts.base, parts.with))
     return model::say(texts::kNotGenerated, parts.romanian);
   if (auto fault = nonFiniteCoordinate(parts.structure.nodeCoords, parts.structure.totalNodes(),
                                        parts.romanian))
@@ -134,14 +135,6 @@ model::Outcome writeGeometryFile(const GeometryParts& parts, std::string_view pa
   } catch (const std::bad_alloc&) {
     return refusedWrite(path, notEnoughMemory(parts.romanian), parts.romanian);
   }
-}
-
-GeometryParts geometryParts(const model::Model& model, bool romanian) {
-  return GeometryParts{.base = model.base,
-                       .types = model.types,
-                       .structure = model.structure,
-                       .with = model::structureInputs(model),
-                       .romanian = romanian};
 }
 
 std::string geometryCreatedMessage(std::string_view geometryFilePath, bool romanian) {

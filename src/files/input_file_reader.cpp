@@ -417,18 +417,17 @@ class InputFileLoader {
       return refuseNegative(Field::kCounts, in.base.nodesInBase0, texts::kNodesInBase0);
     if (in.base.nodesInBase1 < 0)
       return refuseNegative(Field::kCounts, in.base.nodesInBase1, texts::kNodesInBase1);
-    const std::int64_t nodeCount = std::int64_t{in.base.nodesInBase0} + in.base.nodesInBase1;
+    const std::int64_t nodeCount = in.base.baseNodeCount();
     if (nodeCount > std::numeric_limits<std::int32_t>::max())
       return refuse(Field::kCounts,
                     say(texts::kTooManyNodes,
                         {std::to_string(in.base.nodesInBase0), std::to_string(in.base.nodesInBase1),
                          std::to_string(std::numeric_limits<std::int32_t>::max())}));
-    in.base.baseNodeCount = static_cast<std::int32_t>(nodeCount);
     if (outcome = skipHeading(Field::kCoordinatesHeading); !outcome) return outcome;
     if (outcome = checkRoomFor(Field::kCounts, nodeCount, texts::kNodeRecords, countLine); !outcome)
       return outcome;
     in.base.baseCoords.rebuild(nodeCount, in.base.dofPerNode);
-    for (std::int32_t record = 1; record <= in.base.baseNodeCount; ++record)
+    for (std::int64_t record = 1; record <= nodeCount; ++record)
       if (outcome = readNodeRecord(in); !outcome) return outcome;
     return outcome;
   }
@@ -448,10 +447,10 @@ class InputFileLoader {
           return refuse(Field::kNodeRecord, say(texts::kNodeNumberMissing));
       return outcome;  // a record without values (a lone slash) names no node
     }
-    if (node < 1 || node > in.base.baseNodeCount)
-      return refuse(
-          Field::kNodeRecord,
-          say(texts::kNodeOutside, {std::to_string(node), std::to_string(in.base.baseNodeCount)}));
+    if (node < 1 || node > in.base.baseNodeCount())
+      return refuse(Field::kNodeRecord,
+                    say(texts::kNodeOutside,
+                        {std::to_string(node), std::to_string(in.base.baseNodeCount())}));
     for (int axis = 1; axis <= in.base.dofPerNode; ++axis)
       if (reader_.filled(1 + axis))
         in.base.baseCoords(node, axis) = xyz[static_cast<std::size_t>(axis - 1)];
@@ -464,14 +463,12 @@ class InputFileLoader {
     std::string letter(1, in.expansion.expansionDirection);
     if (outcome = read(Field::kDirection, {&letter}); !outcome) return outcome;
     in.expansion.expansionDirection = letter.empty() ? ' ' : letter.front();
-    in.expansion.directionIndex = model::axisNumber(in.expansion.expansionDirection);
     if (outcome = read(Field::kExpansion, {&in.expansion.moduleCount, &in.expansion.moduleLength,
                                            &in.expansion.expansionType});
         !outcome)
       return outcome;
     if (in.expansion.moduleCount < 0)
       return refuseNegative(Field::kExpansion, in.expansion.moduleCount, texts::kModules);
-    in.expansion.loadedExpansionType = in.expansion.expansionType;
     switch (in.expansion.expansionType) {
       case model::kPyramidal: {
         if (outcome = read(Field::kPyramidRatio, {&in.expansion.pyramidShrinkRatio}); !outcome)
@@ -487,7 +484,6 @@ class InputFileLoader {
         if (outcome = read(Field::kShrink, {&in.expansion.shrinkRatio, &shrinkLetter}); !outcome)
           return outcome;
         in.expansion.shrinkDirection = shrinkLetter.empty() ? ' ' : shrinkLetter.front();
-        in.expansion.shrinkDirectionIndex = model::axisNumber(in.expansion.shrinkDirection);
         return outcome;
       }
       case model::kArch:

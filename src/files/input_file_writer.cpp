@@ -69,7 +69,7 @@ std::string lineText(std::string_view text) {
 // them; anything else is a fault of the caller, reported instead of read
 // out of bounds.
 bool tablesMatchCounts(const InputFileParts& m) {
-  const std::int64_t nodes = std::int64_t{m.base.nodesInBase0} + m.base.nodesInBase1;
+  const std::int64_t nodes = m.base.baseNodeCount();
   const bool base =
       m.base.dofPerNode >= 0 && m.base.dofPerNode <= kMaxCoordinates && m.base.nodesInBase0 >= 0 &&
       m.base.nodesInBase1 >= 0 && m.base.baseCoords.rows() >= nodes &&
@@ -117,7 +117,7 @@ class InputFileWriter {
                   .integer(parts_.base.nodesInBase1)
                   .str());
     out_.line(heading(headings::kCoordinates));
-    const std::int64_t nodes = std::int64_t{parts_.base.nodesInBase0} + parts_.base.nodesInBase1;
+    const std::int64_t nodes = parts_.base.baseNodeCount();
     writeNodes(parts_.base.baseCoords, nodes, parts_.base.dofPerNode, 0);
     if (cancelled_) return;
     writeExpansion();
@@ -187,13 +187,19 @@ class InputFileWriter {
     return !parts_.structureBelongsToInputs ? 0 : parts_.structure.totalElements();
   }
 
+  // The Base node count of the inputs the structure was generated with.
+  std::int64_t structureBaseNodes() const {
+    const auto& with = parts_.structure.generatedWith;
+    return with ? with->baseNodeCount() : parts_.base.baseNodeCount();
+  }
+
   // The structure as the last GENERATE left it, with its own coordinate count.
   void writeGeneratedPart() {
     out_.endLine();
     out_.line(FreeFormRecord().text(heading(headings::kGeneratedData)).str());
     out_.line(FreeFormRecord().text(heading(headings::kCoordinates)).str());
     writeNodes(parts_.structure.nodeCoords, generatedNodes(), parts_.structure.nodeCoords.columns(),
-               parts_.base.baseNodeCount);
+               structureBaseNodes());
     if (cancelled_) return;
     out_.endLine();
     out_.line(FreeFormRecord().text(heading(headings::kElementEnds)).str());
@@ -238,8 +244,7 @@ class InputFileWriter {
   // Every record of the file, and one more: the progress reaches 100%
   // only when the file is in place.
   std::int64_t totalRecords() const {
-    const std::int64_t baseNodes =
-        std::int64_t{parts_.base.nodesInBase0} + parts_.base.nodesInBase1;
+    const std::int64_t baseNodes = parts_.base.baseNodeCount();
     return baseNodes + parts_.base.baseElementCount + generatedNodes() + generatedElements() + 1;
   }
 
@@ -267,7 +272,7 @@ class InputFileWriter {
 std::optional<std::string> refusalOf(const InputFileParts& m, const std::string& path) {
   if (!tablesMatchCounts(m))
     return refusedWrite(path, model::say(texts::kTablesDoNotMatch, m.romanian), m.romanian).message;
-  const std::int64_t baseNodes = std::int64_t{m.base.nodesInBase0} + m.base.nodesInBase1;
+  const std::int64_t baseNodes = m.base.baseNodeCount();
   if (auto value = nonFiniteCoordinate(m.base.baseCoords, baseNodes, m.romanian, true))
     return value;
   if (auto value = nonFiniteExpansionValue(m.expansion, m.base.dofPerNode, m.romanian))

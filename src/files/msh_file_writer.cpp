@@ -32,7 +32,8 @@ struct Layout {
 Layout layoutOf(const ExportedStructure& s) {
   Layout layout;
   layout.elementsOf.assign(model::kKindCount + 1, 0);
-  for (const ElementRun& run : s.runs) layout.elementsOf[run.type] += run.last - run.first + 1;
+  for (const structure::ElementRun& run : s.runs)
+    layout.elementsOf[run.type] += run.last - run.first + 1;
   for (int type = 1; type <= model::kKindCount; ++type)
     if (layout.elementsOf[static_cast<std::size_t>(type)] > 0) layout.curves.push_back(type);
   layout.blocked = s.blockedNodes();
@@ -163,7 +164,7 @@ bool writeNodes(TextFileOutput& out, const ExportedStructure& s, const Layout& l
 }
 
 // Element lines "tag start end" of the elements of run `run`.
-bool writeRun(TextFileOutput& out, const ExportedStructure& s, const ElementRun& run,
+bool writeRun(TextFileOutput& out, const ExportedStructure& s, const structure::ElementRun& run,
               model::ProgressMeter& meter) {
   const ExportedStructure* structure = &s;
   const std::int64_t offset = run.first - 1;
@@ -193,7 +194,7 @@ bool writeElements(TextFileOutput& out, const ExportedStructure& s, const Layout
   for (const int type : layout.curves) {
     out.write("1 " + std::to_string(type) + " " + std::to_string(kMshLine) + " " +
               std::to_string(layout.elementsOf[static_cast<std::size_t>(type)]) + "\n");
-    for (const ElementRun& run : s.runs)
+    for (const structure::ElementRun& run : s.runs)
       if (run.type == type && !writeRun(out, s, run, meter)) return false;
   }
   for (std::int64_t i = 0; i < points; ++i)

@@ -4,7 +4,6 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 #include "model/helper_thread.h"
@@ -15,7 +14,6 @@ namespace {
 
 // Room for about 4 MiB of text per chunk: large writes, few hand-overs.
 constexpr std::size_t kChunkBytes = std::size_t{4} << 20;
-constexpr int kMaxHelpers = 3;
 
 // The chunks of one run and the buffers they are formatted into. Chunk c
 // goes into slot c % slots, which is free again once chunk c - slots has
@@ -128,12 +126,6 @@ class ChunkPipeline {
   bool stopped_ = false;
 };
 
-int helperCount(std::int64_t chunks) {
-  const auto cores = static_cast<int>(std::thread::hardware_concurrency());
-  const int helpers = std::clamp(cores - 1, 0, kMaxHelpers);
-  return static_cast<int>(std::min<std::int64_t>(helpers, chunks - 1));
-}
-
 }  // namespace
 
 bool writeRecordsInOrder(TextFileOutput& out, std::int64_t count, std::size_t maxRecordChars,
@@ -147,22 +139,22 @@ bool writeRecordsInOrder(TextFileOutput& out, std::int64_t count, std::size_t ma
     out.advanceTo(format(0, count, begin));
     return !out.failed() && written(count);
   }
-  const int helperThreads = helperCount((count + perChunk - 1) / perChunk);
-  ChunkPipeline pipeline(count, maxRecordChars, helperThreads + 1, format);
-  std::vector<model::HelperThread> helpers;
-  // Destroyed before the helpers: they are told to stop before they are
-  // joined, on every way out, an exception included.
-  struct StopOnExit {
-    ChunkPipeline& pipeline;
-    ~StopOnExit() { pipeline.stop(); }
-  } stopOnExit{pipeline};
-  for (int i = 0; i < helperThreads; ++i) {
-    helpers.emplace_back([&pipeline] { pipeline.help(); });
-    if (!helpers.back().started()) break;  // the calling thread formats what is left
-  }
-  const bool complete = pipeline.drive(out, written);
-  pipeline.stop();
-  for (auto& helper : helpers) helper.join();  // passes on what a helper threw
+  // One thread per chunk at most; piece 0, the calling thread, writes.
+  const int threads = model::loopThreads((count + perChunk - 1) / perChunk, 1);
+  ChunkPipeline pipeline(count, maxRecordChars, threads, format);
+  bool complete = false;
+  model::parallelFor(threads, threads, [&](std::int64_t from, std::int64_t) {
+    if (from > 0) return pipeline.help();
+    // The helpers are told to stop on every way out, an exception included,
+    // before they are waited for.
+    try {
+      complete = pipeline.drive(out, written);
+    } catch (...) {
+      pipeline.stop();
+      throw;
+    }
+    pipeline.stop();
+  });
   return complete;
 }
 

@@ -97,7 +97,7 @@ std::uint64_t elementRecordBound(std::int64_t elements, std::int64_t nodes) {
 }
 
 std::uint64_t inputFileSizeBound(const model::Model& m, std::size_t pathLength) {
-  const std::int64_t baseNodes = std::int64_t{m.base.nodesInBase0} + m.base.nodesInBase1;
+  const std::int64_t baseNodes = m.base.baseNodeCount();
   const std::uint64_t baseNodeLine = nodeLineBound(baseNodes, 3) + 24;
   const std::uint64_t baseElementLine = elementRecordBound(m.base.baseElementCount, baseNodes);
   return kFixedPart + pathLength + model::kKindCount * (model::kTypeNameWidth + 40) +
@@ -109,10 +109,10 @@ std::uint64_t inputFileSizeBound(const model::Model& m, std::size_t pathLength) 
 }
 
 std::uint64_t baseModuleFileSizeBound(const model::Model& m, std::size_t pathLength) {
+  const std::int64_t baseNodes = m.base.baseNodeCount();
   return kFixedPart + pathLength +
-         counted(m.base.baseNodeCount) * nodeLineBound(m.base.baseNodeCount, m.base.dofPerNode) +
-         counted(m.base.baseElementCount) *
-             elementLineBound(m.base.baseElementCount, m.base.baseNodeCount);
+         counted(baseNodes) * nodeLineBound(baseNodes, m.base.dofPerNode) +
+         counted(m.base.baseElementCount) * elementLineBound(m.base.baseElementCount, baseNodes);
 }
 
 std::optional<std::string> spaceShortage(const std::vector<PlannedOutput>& outputs, bool romanian) {
@@ -140,9 +140,9 @@ std::optional<std::string> spaceShortage(const std::vector<PlannedOutput>& outpu
   }
   for (const auto& [volume, need] : needs) {
     if (need.bytes <= need.available) continue;
-    const std::string path = "\"" + model::escapedControls(need.firstPath) + "\"";
     return model::say(texts::kSpaceShortage, romanian,
-                      {path, megabytes(need.bytes, true), megabytes(need.available, false)});
+                      {model::quotedText(need.firstPath), megabytes(need.bytes, true),
+                       megabytes(need.available, false)});
   }
   return std::nullopt;
 }

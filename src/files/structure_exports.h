@@ -16,7 +16,7 @@
 // the locale); lines end with LF.
 //
 // The blocked nodes are those of the Geometry File, and every element has
-// the type the Geometry File gives it (structure_ranges.h). A writer
+// the type the Geometry File gives it (structure/structure_ranges.h). A writer
 // refuses, writing nothing, a structure that is not completely generated,
 // a coordinate or area that is not finite and an end node outside the
 // nodes; it writes safely like every other file (text_file_output.h), with
@@ -32,24 +32,19 @@
 #include "model/model.h"
 #include "model/outcome.h"
 #include "model/progress.h"
+#include "structure/structure_parts.h"
 
 namespace zentrix::files {
 
 enum class ExportFormat { kVtu, kMsh, kDxf };
 
-// What an export is written from: the generated structure with the inputs it
-// was generated with, the Base module its element kinds are read with, the
-// element types, and the language of the messages and group names.
-struct ExportParts {
-  const model::BaseModule& base;
-  const model::ElementTypes& types;
-  const model::Structure& structure;
-  model::GeneratedWith with;
-  bool romanian = false;
-};
+// What an export is written from: the structure's parts, the Geometry
+// File's too.
+using ExportParts = structure::StructureParts;
 
-// The parts of `model`, with the structure's inputs (`structureInputs`).
-ExportParts exportParts(const model::Model& model, bool romanian);
+inline ExportParts exportParts(const model::Model& model, bool romanian) {
+  return structure::structureParts(model, romanian);
+}
 
 // One function per format: the path in, the outcome out. The messages are
 // in Romanian with `romanian`, else in English.

@@ -45,10 +45,6 @@ constexpr Reason kReasons[] = {
     {EEXIST, {"File exists", "Fisierul exista"}},
 };
 
-std::string quotedText(std::string_view text) {
-  return "\"" + model::escapedControls(text) + "\"";
-}
-
 }  // namespace
 
 std::string systemErrorText(int error, bool romanian) {
@@ -72,30 +68,30 @@ std::string failureReason(int error, const std::filesystem::path& path, bool rom
       std::error_code ignored;
       const auto status = std::filesystem::status(part, ignored);
       if (std::filesystem::exists(status) && !std::filesystem::is_directory(status))
-        return model::say(texts::kNotAFolder, romanian, {quotedText(modelPathText(part))});
+        return model::say(texts::kNotAFolder, romanian, {model::quotedText(modelPathText(part))});
     }
   }
   return systemErrorText(error, romanian);
 }
 
 std::string cannotCreate(std::string_view pathText, const std::string& reason, bool romanian) {
-  return model::say(texts::kCannotCreate, romanian, {quotedText(pathText), reason});
+  return model::say(texts::kCannotCreate, romanian, {model::quotedText(pathText), reason});
 }
 
 std::string cannotWrite(std::string_view pathText, const std::string& reason, bool romanian) {
-  return model::say(texts::kCannotWrite, romanian, {quotedText(pathText), reason});
+  return model::say(texts::kCannotWrite, romanian, {model::quotedText(pathText), reason});
 }
 
 std::string cannotOpen(std::string_view pathText, const std::string& reason, bool romanian) {
-  return model::say(texts::kCannotOpen, romanian, {quotedText(pathText), reason});
+  return model::say(texts::kCannotOpen, romanian, {model::quotedText(pathText), reason});
 }
 
 std::string cannotRead(std::string_view pathText, const std::string& reason, bool romanian) {
-  return model::say(texts::kCannotRead, romanian, {quotedText(pathText), reason});
+  return model::say(texts::kCannotRead, romanian, {model::quotedText(pathText), reason});
 }
 
 std::string writeCancelled(std::string_view pathText, bool romanian) {
-  return model::say(texts::kWriteCancelled, romanian, {quotedText(pathText)});
+  return model::say(texts::kWriteCancelled, romanian, {model::quotedText(pathText)});
 }
 
 }  // namespace zentrix::files

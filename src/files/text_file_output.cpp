@@ -15,10 +15,6 @@ namespace {
 
 constexpr std::size_t kBlockSize = std::size_t{4} << 20;
 
-std::string quotedPath(std::string_view pathText) {
-  return "\"" + model::escapedControls(pathText) + "\"";
-}
-
 }  // namespace
 
 StagedFiles::~StagedFiles() {
@@ -94,7 +90,7 @@ std::string StagedFiles::putBackPlaced() {
   for (Entry& entry : entries_) {
     if (!entry.placed || entries_.size() == 1) continue;
     const int error = platform::putBack(entry.kept, entry.target);
-    const std::string path = quotedPath(entry.pathText);
+    const std::string path = model::quotedText(entry.pathText);
     if (error == 0) {
       lines += model::say(texts::kPutBack, entry.romanian, {path}) + "\n";
     } else if (entry.kept.empty()) {
@@ -104,7 +100,7 @@ std::string StagedFiles::putBackPlaced() {
     } else {
       lines += model::say(texts::kNotPutBack, entry.romanian,
                           {path, systemErrorText(error, entry.romanian),
-                           quotedPath(modelPathText(entry.kept))}) +
+                           model::quotedText(modelPathText(entry.kept))}) +
                "\n";
     }
     allBack = allBack && error == 0;

@@ -140,26 +140,22 @@ std::optional<std::string> refusalOf(const Model& model, bool romanian) {
 }
 
 std::optional<std::string> refusalOf(const Model& model, bool romanian, std::uint64_t memoryLimit) {
-  // Asked before the Base module is measured, so the direction comes from its letter.
-  return inputRefusal(model, romanian, model::axisNumber(model.expansion.expansionDirection),
-                      memoryLimit);
+  return inputRefusal(model, romanian, model.expansion.directionIndex(), memoryLimit);
 }
 
 void measureBaseModule(Model& model) {
-  const int direction = model::axisNumber(model.expansion.expansionDirection);
-  model.expansion.directionIndex = direction;
+  const int direction = model.expansion.directionIndex();
   const model::CoordinateTable& base = model.base.baseCoords;
-  const std::int64_t nodes = std::clamp<std::int64_t>(
-      static_cast<std::int64_t>(model.base.nodesInBase0) + model.base.nodesInBase1, 0, base.rows());
+  const std::int64_t nodes = std::clamp<std::int64_t>(model.base.baseNodeCount(), 0, base.rows());
   float length = 0.0f;
   if (direction >= 1 && direction <= model.base.dofPerNode && direction <= base.columns())
     for (std::int64_t node = 1; node <= nodes; ++node)
       length = std::max(length, std::fabs(base(node, direction)));
-  model.expansion.baseModuleLength = length;
+  model.measured.baseModuleLength = length;
 }
 
 bool moduleLengthMatches(const Model& model) {
-  return model.expansion.moduleLength == model.expansion.baseModuleLength;
+  return model.expansion.moduleLength == model.measured.baseModuleLength;
 }
 
 std::string moduleLengthWarning(const Model& model, bool romanian) {
@@ -167,7 +163,7 @@ std::string moduleLengthWarning(const Model& model, bool romanian) {
     return model::compactNumberText(model::fixedForm(value, 12, 4));
   };
   return model::say(texts::kModuleLengthWarning, romanian,
-                    {shown(model.expansion.baseModuleLength), shown(model.expansion.moduleLength)});
+                    {shown(model.measured.baseModuleLength), shown(model.expansion.moduleLength)});
 }
 
 Outcome generateStructure(Model& model, bool romanian, model::Progress* progress,
@@ -178,12 +174,11 @@ Outcome generateStructure(Model& model, bool romanian, model::Progress* progress
 Generation generate(const Model& model, bool romanian, model::Progress* progress,
                     std::uint64_t memoryLimit, const model::LineSink& console) {
   Generation g;
-  if (auto refusal = inputRefusal(model, romanian, model.expansion.directionIndex, memoryLimit)) {
+  if (auto refusal = inputRefusal(model, romanian, model.expansion.directionIndex(), memoryLimit)) {
     g.outcome = Outcome::failure(*refusal);
     return g;
   }
-  const StructureCounts counts = countStructure(model, model.expansion.directionIndex);
-  g.baseNodeCount = static_cast<std::int32_t>(counts.baseNodes);
+  const StructureCounts counts = countStructure(model, model.expansion.directionIndex());
   try {
     if (!build(model, romanian, counts, progress, console, g))
       g.outcome = Outcome::failure(cancelledMessage(romanian));
@@ -199,9 +194,8 @@ Generation generate(const Model& model, bool romanian, model::Progress* progress
 
 void takeGenerated(Model& model, Generation&& generated) {
   model.structure = std::move(generated.structure);
-  model.base.baseNodeCount = generated.baseNodeCount;
   if (model.expansion.expansionType == model::kArch)
-    model.expansion.moduleDepth = generated.moduleDepth;
+    model.measured.moduleDepth = generated.moduleDepth;
 }
 
 Outcome generateStructure(Model& model, bool romanian, model::Progress* progress,

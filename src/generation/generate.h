@@ -5,8 +5,8 @@
 // program and the command line alike:
 //   1. `refusalOf(model)`: inputs the generation cannot work with get a
 //      message in the language asked for; nothing changes.
-//   2. `measureBaseModule(model)`: sets `directionIndex` and
-//      `baseModuleLength` (also when the user then declines).
+//   2. `measureBaseModule(model)`: sets `measured.baseModuleLength` (also
+//      when the user then declines).
 //   3. when `!moduleLengthMatches(model)`, ask with `moduleLengthWarning`
 //      (title "Zentrix Message", Yes/No); only Yes goes on.
 //   4. `generateStructure(model)`: `generate` builds a new structure from the
@@ -50,8 +50,7 @@ std::string moduleLengthWarning(const model::Model& model, bool romanian);
 struct Generation {
   model::Outcome outcome;
   model::Structure structure;
-  std::int32_t baseNodeCount = 0;  // Base 0 and Base 1 nodes together
-  float moduleDepth = 0.0f;        // an arch's module depth, measured on the Base module
+  float moduleDepth = 0.0f;  // an arch's module depth, measured on the Base module
 };
 
 // Builds the structure of the model's input parts without changing the
@@ -59,12 +58,12 @@ struct Generation {
 Generation generate(const model::Model& model, bool romanian, model::Progress* progress,
                     std::uint64_t memoryLimit, const model::LineSink& console = {});
 
-// The model takes a successful generation whole: the structure, the Base
-// node count and an arch's module depth; its inputs then match its structure.
+// The model takes a successful generation whole: the structure and an
+// arch's module depth; its inputs then match its structure.
 void takeGenerated(model::Model& model, Generation&& generated);
 
 // `generate`, then `takeGenerated` on success.
-// Uses `directionIndex` as `measureBaseModule` set it, checks everything
+// Checks everything
 // `refusalOf` checks, and calls `progress->advance` about once per million
 // nodes or elements; a false answer cancels. The parabolic arch's precision
 // lines go to `console` (none when it is empty).

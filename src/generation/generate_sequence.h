@@ -6,8 +6,8 @@
 // run ended with the message to show.
 //
 // A refusal, a declined warning or a cancel leaves the previous structure as
-// it was; `directionIndex` and `baseModuleLength` are measured also when the
-// user then declines.
+// it was; `measured.baseModuleLength` is measured also when the user then
+// declines.
 #pragma once
 
 #include <functional>

@@ -124,7 +124,7 @@ std::optional<std::string> straightRefusal(const Model& model, bool romanian, in
         return refusal;
   }
   if (model.expansion.expansionType == model::kOneDirectionShrink) {
-    const int t = model.expansion.shrinkDirectionIndex;
+    const int t = model.expansion.shrinkDirectionIndex();
     if (t < 1 || t > model.base.dofPerNode || t == direction)
       return say(texts::kNoShrinkDirection, romanian, {shrinkChoices(model, romanian, direction)});
     if (auto refusal = notFinite(romanian, labels::kShrinkRatio, model.expansion.shrinkRatio))

@@ -14,6 +14,7 @@
 #include "generation/structure_counts.h"
 #include "model/model_texts.h"
 #include "model/number_text.h"
+#include "structure/blocked_nodes.h"
 
 namespace zentrix::generation {
 
@@ -142,9 +143,7 @@ struct BaseModuleView {
         n0(m.base.nodesInBase0),
         n1(m.base.nodesInBase1),
         dof(m.base.dofPerNode),
-        direction(m.expansion.directionIndex != 0
-                      ? m.expansion.directionIndex
-                      : model::axisNumber(m.expansion.expansionDirection)),
+        direction(m.expansion.directionIndex()),
         arch(m.expansion.expansionType == model::kArch),
         moduleLength(m.expansion.moduleLength) {}
 
@@ -479,9 +478,7 @@ void checkUnusedNodes(const StructureView& s, FindingList& list) {
 // The Geometry File blocks every degree of freedom of the first module's
 // Base 0 nodes and, for an arch, of the last section's as well.
 void checkStability(const StructureView& s, FindingList& list) {
-  const std::int64_t section = std::clamp<std::int64_t>(s.with.nodesInBase0, 0, s.nodes);
-  const bool arch = s.with.expansionType == model::kArch;
-  const std::int64_t blocked = arch ? std::min(2 * section, s.nodes) : section;
+  const std::int64_t blocked = structure::blockedNodeCount(s.nodes, s.with);
   const std::int64_t dof = s.with.dofPerNode == 2 ? 2 : 3;
   const std::int64_t restraints = dof * blocked;
   const std::int64_t have = s.elements + restraints;

@@ -91,7 +91,7 @@ bool taperToVertexFoot(const InputParts& inputs, const StructureCounts& counts,
 bool shrinkAlongOneAxis(const InputParts& inputs, const StructureCounts& counts,
                         CoordinateTable& coords, WorkMeter& meter) {
   const int columns = counts.coordinates;
-  const int axis = inputs.expansion.shrinkDirectionIndex - 1;
+  const int axis = inputs.expansion.shrinkDirectionIndex() - 1;
   const float loss = 1.0f - inputs.expansion.shrinkRatio;
   float* out = coords.data();
   for (std::int64_t k = 1; k <= counts.modules; ++k) {

@@ -1,6 +1,7 @@
 #include "generation/two_halves.h"
 
-#include <stop_token>
+#include <atomic>
+#include <exception>
 
 #include "model/helper_thread.h"
 
@@ -17,24 +18,34 @@ bool runInTwoHalves(std::int64_t count, WorkMeter& meter, const HalfWork& work) 
   const auto here = [&meter](std::int64_t units) { return meter.add(units); };
   if (count < kSmallestSplit) return work(0, count, here);
 
-  const std::int64_t middle = count / 2;
+  std::atomic<bool> stopped{false};
+  bool complete = false;
   std::int64_t helperUnits = 0;
   bool helperComplete = false;
-  const auto secondHalf = [&](const std::stop_token& stop) {
-    helperComplete = work(middle, count, [&](std::int64_t units) {
+  const auto firstHalf = [&](std::int64_t from, std::int64_t to) {
+    try {
+      complete = work(from, to, here);
+    } catch (...) {
+      stopped = true;
+      throw;
+    }
+    if (!complete) stopped = true;
+  };
+  const auto secondHalf = [&](std::int64_t from, std::int64_t to) {
+    if (stopped) return;
+    helperComplete = work(from, to, [&](std::int64_t units) {
       helperUnits += units;
-      return !stop.stop_requested();
+      return !stopped;
     });
   };
   // Without a second thread the second half waits for the first.
-  model::HelperThread helper(secondHalf);
-  const bool complete = work(0, middle, here);
-  if (!complete) helper.requestStop();
-  if (helper.started()) {
-    helper.join();
-  } else if (complete) {
-    secondHalf(std::stop_token{});
-  }
+  model::parallelFor(count, 2, [&](std::int64_t from, std::int64_t to) {
+    if (from == 0) {
+      firstHalf(from, to);
+    } else {
+      secondHalf(from, to);
+    }
+  });
   if (!complete || !helperComplete) return false;
   return meter.add(helperUnits);
 }

@@ -1,13 +1,15 @@
-// The one way the core runs work on a second thread (GENERATE's halves and
-// allocations, the writers' formatting). A helper is always joined, on every
-// way out of its owner's scope, an exception included, and an exception the
-// work throws is carried back to the thread that joins it instead of ending
-// the process.
+// The one way the core and the drawings run work on other threads: one
+// helper (GENERATE's allocations), or a loop cut in pieces (`parallelFor`:
+// GENERATE's halves, the writers' formatting, the camera's projection). A
+// helper is always joined, on every way out of its owner's scope, an
+// exception included, and an exception the work throws is carried back to
+// the thread that joins it instead of ending the process.
 //
 // Where no thread can be had, `started()` is false and nothing ran: the
-// caller does the work itself.
+// caller does the work itself (`parallelFor` does it for its caller).
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -44,5 +46,25 @@ class HelperThread {
   bool joined_ = false;
   std::jthread thread_;
 };
+
+// At most this many threads work on one loop, the calling one included.
+inline constexpr int kMaxLoopThreads = 4;
+
+// The threads worth using for `units` of work: one per `perThread` units, at
+// least one, at most the cores and `kMaxLoopThreads`.
+int loopThreads(std::int64_t units, std::int64_t perThread);
+
+// Does `work(from, to)` over [0, count) cut into `pieces` ranges of about
+// the same size, in order (fewer when count is smaller; two pieces meet at
+// count / 2). Piece 1 is [0, ...) and runs on the calling
+// thread; the others run at once on helper threads, as many as
+// `loopThreads` allows, and any piece without a thread of its own runs on
+// the calling thread after its own piece, in order, unless a piece there
+// threw. Returns when no piece runs any more; then rethrows the first
+// exception a piece threw (the calling thread's first). Never throws for
+// want of a thread. A piece that must stop the others when it fails tells
+// them so itself.
+void parallelFor(std::int64_t count, int pieces,
+                 const std::function<void(std::int64_t from, std::int64_t to)>& work);
 
 }  // namespace zentrix::model

@@ -1,6 +1,7 @@
 #include "model/model.h"
 
 #include "model/model_texts.h"
+#include "model/number_text.h"
 
 namespace zentrix::model {
 
@@ -24,6 +25,14 @@ bool isDefaultTypeName(int type, std::string_view name, bool romanian) {
   arch.expansion.expansionType = kArch;
   return name == defaultTypeName(straight, type, romanian) ||
          name == defaultTypeName(arch, type, romanian);
+}
+
+int Expansion::directionIndex() const {
+  return axisNumber(expansionDirection);
+}
+
+int Expansion::shrinkDirectionIndex() const {
+  return axisNumber(shrinkDirection);
 }
 
 GeneratedWith structureInputs(const Model& model) {

@@ -1,7 +1,11 @@
-// The model: everything the program knows during one run, in one record that
+// The model record: the inputs and the generated structure of one run, which
 // every operation receives by reference. It is made of value parts (the Base
 // module, the expansion, the element types, the generated structure) so an
-// operation can take just the parts it needs. Field names are the domain's.
+// operation can take just the parts it needs; each part compares whole with
+// `==`. Facts that follow from others (the Base node count, the direction
+// indexes) are computed, never stored beside them. Field names are the
+// domain's. (The rest of model/ holds what the whole core shares besides the
+// record: outcomes, progress, the helper thread, texts and number edits.)
 //
 // Conventions: integers are 32-bit signed, reals single precision. Texts are
 // kept as their meaningful value (no trailing blanks); the widths below say
@@ -25,8 +29,6 @@ inline constexpr int kPathWidth = 260;
 inline constexpr int kLanguageCodeWidth = 20;
 inline constexpr int kTypeNameWidth = 100;
 inline constexpr int kVertexFootTextWidth = 100;
-inline constexpr int kProgramPathWidth = 128;
-inline constexpr int kStatusWidth = 80;
 
 inline constexpr int kKindCount = 4;  // longitudinal, transversal, diagonal, transversal diag.
 
@@ -50,6 +52,8 @@ struct GeneratedWith {
   std::int32_t nodesInBase1 = 0;
   std::int32_t expansionType = kNoExpansion;
   bool lastNodesInBase0 = false;
+
+  std::int64_t baseNodeCount() const { return std::int64_t{nodesInBase0} + nodesInBase1; }
   friend bool operator==(const GeneratedWith&, const GeneratedWith&) = default;
 };
 
@@ -61,38 +65,47 @@ struct BaseModule {
   std::int32_t dofPerNode = 0;
   std::int32_t nodesInBase0 = 0;
   std::int32_t nodesInBase1 = 0;
-  std::int32_t baseNodeCount = 0;
-  CoordinateTable baseCoords{};  // baseNodeCount x dofPerNode
+  CoordinateTable baseCoords{};  // at least baseNodeCount() x dofPerNode once entered
   std::int32_t baseElementCount = 0;
   OneBasedArray<std::int32_t> baseElemStart{};
   OneBasedArray<std::int32_t> baseElemEnd{};
   bool lastNodesInBase0 = false;
+
+  // The Base module's nodes, Base 0 and Base 1 together: the one node count
+  // the files are read and written with (the table may hold more rows).
+  std::int64_t baseNodeCount() const { return std::int64_t{nodesInBase0} + nodesInBase1; }
+  friend bool operator==(const BaseModule&, const BaseModule&) = default;
 };
 
 // How the Base module is repeated: axis, modules, and the parameters of the
 // chosen expansion type.
+// The direction letters are kept as read or chosen (a file's lower-case
+// letter stays); their indexes follow from them.
 struct Expansion {
   char expansionDirection = ' ';
-  std::int32_t directionIndex = 0;
   std::int32_t moduleCount = 0;
   float moduleLength = 0.0f;
-  float baseModuleLength = 0.0f;
   std::int32_t expansionType = kNoExpansion;
-  std::int32_t loadedExpansionType = 0;
   float pyramidShrinkRatio = 0.0f;
   std::array<float, 3> vertexFoot{};  // vertexFoot[0] is coordinate 1
-  std::string vertexFootText{};
   char shrinkDirection = ' ';
-  std::int32_t shrinkDirectionIndex = 0;
   float shrinkRatio = 0.0f;
   float halfSpan = 0.0f;
   float archHeight = 0.0f;
   std::int32_t archKind = 0;
-  std::string halfSpanText{};    // the arch dialog's texts as last shown or typed,
-  std::string archHeightText{};  // at most 20 characters each
-  float moduleDepth = 0.0f;
 
+  // 1, 2, 3 for X, Y, Z in either case; 0 for any other letter (not chosen).
+  int directionIndex() const;
+  int shrinkDirectionIndex() const;
   float vertexFootCoordinate(int axis) const { return vertexFoot.at(axis - 1); }
+  friend bool operator==(const Expansion&, const Expansion&) = default;
+};
+
+// What GENERATE measures on the Base module: results, not inputs, so they
+// never count as a change the user made.
+struct Measurements {
+  float baseModuleLength = 0.0f;  // along the expansion axis, also when the user declines
+  float moduleDepth = 0.0f;       // an arch's depth; a straight expansion leaves it
 };
 
 // The element types: type k belongs to kind k.
@@ -108,6 +121,7 @@ struct ElementTypes {
   float typeArea(int type) const { return typeAreas.at(type - 1); }
   float& typeArea(int type) { return typeAreas.at(type - 1); }
   const std::string& kindName(int kind) const { return kindNames.at(kind - 1); }
+  friend bool operator==(const ElementTypes&, const ElementTypes&) = default;
 };
 
 // The generated structure: every node and element, the elements sorted by
@@ -129,6 +143,7 @@ struct Structure {
 
   std::int32_t totalNodes() const { return static_cast<std::int32_t>(nodeCoords.rows()); }
   std::int32_t totalElements() const { return static_cast<std::int32_t>(elemStart.count()); }
+  friend bool operator==(const Structure&, const Structure&) = default;
 };
 
 struct Model {
@@ -136,6 +151,7 @@ struct Model {
   Expansion expansion;
   ElementTypes types;
   Structure structure;
+  Measurements measured;
 };
 
 // The inputs the structure was generated with: the record GENERATE left, or

@@ -88,6 +88,10 @@ bool holdsControlCharacter(std::string_view text) {
   return false;
 }
 
+std::string quotedText(std::string_view text) {
+  return "\"" + escapedControls(text) + "\"";
+}
+
 void blankControls(std::string& text) {
   for (char& c : text)
     if (c != '\t' && isControl(static_cast<unsigned char>(c))) c = ' ';

@@ -19,6 +19,10 @@ namespace zentrix::model {
 // paths.
 std::string escapedControls(std::string_view text);
 
+// The text in double quotes, its controls escaped: how a message names a
+// path or a value it quotes.
+std::string quotedText(std::string_view text);
+
 // Whether the text holds a character escapedControls escapes.
 bool holdsControlCharacter(std::string_view text);
 

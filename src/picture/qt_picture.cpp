@@ -22,19 +22,34 @@ QPointF point(drawing::ScreenPoint p) {
 }
 
 // Fonts need a GUI application; a program without one (the command line)
-// gets an offscreen one while it paints.
-std::unique_ptr<QGuiApplication> guiApplicationIfMissing() {
-  if (QCoreApplication::instance() != nullptr) return nullptr;
-  static int argc = 3;
-  static char name[] = "zentrix";
-  static char option[] = "-platform";
-  static char platform[] = "offscreen";
-  static char* argv[] = {name, option, platform, nullptr};
-  // Qt's notes on a missing runtime folder and the like are no news to a
-  // user who asked for a picture.
-  qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
+// gets an offscreen one while it paints. Qt's notes meanwhile (a missing
+// runtime folder and the like) are no news to a user who asked for a
+// picture; once it is painted, Qt's messages go where they went before.
+class GuiApplicationIfMissing {
+ public:
+  GuiApplicationIfMissing() {
+    if (QCoreApplication::instance() != nullptr) return;
+    static int argc = 3;
+    static char name[] = "zentrix";
+    static char option[] = "-platform";
+    static char platform[] = "offscreen";
+    static char* argv[] = {name, option, platform, nullptr};
+    previous_ = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    quieted_ = true;
+    application_ = std::make_unique<QGuiApplication>(argc, argv);
+  }
+  ~GuiApplicationIfMissing() {
+    application_.reset();
+    if (quieted_) qInstallMessageHandler(previous_);
+  }
+  GuiApplicationIfMissing(const GuiApplicationIfMissing&) = delete;
+  GuiApplicationIfMissing& operator=(const GuiApplicationIfMissing&) = delete;
+
+ private:
+  QtMessageHandler previous_ = nullptr;
+  bool quieted_ = false;
+  std::unique_ptr<QGuiApplication> application_;
+};
 
 }  // namespace
 
@@ -213,7 +228,7 @@ drawing::DrawnCounts paintDrawing(const drawing::DrawingSource& source,
 
 QImage renderImage(const drawing::DrawingSource& source, const drawing::Camera& camera,
                    const drawing::DrawOptions& options) {
-  const auto application = guiApplicationIfMissing();
+  const GuiApplicationIfMissing application;
   QImage image(camera.width(), camera.height(), QImage::Format_RGB32);
   if (image.isNull()) return image;  // no memory for its pixels
   std::vector<drawing::ScreenPoint> screen;

@@ -11,9 +11,6 @@ namespace zentrix::ui {
 
 namespace {
 
-constexpr const char* kLaunched = "Launched";
-constexpr const char* kFailedRunning = "* Failed Running";
-
 constexpr std::array<const char*, 8> kDesktopTextEditors = {
     "gnome-text-editor", "gedit", "kate", "mousepad", "xed", "pluma", "featherpad", "leafpad"};
 
@@ -224,7 +221,6 @@ ExternalPrograms::LaunchEnd ExternalPrograms::launch(Session& session, std::stri
     host_.showMessage(model::say(texts::kTooManyPrograms, session.romanian),
                       model::say(texts::kProcessMessageTitle, session.romanian), MessageButtons::Ok,
                       MessageIcon::Error);
-    session.launchStatus = kFailedRunning;
     return LaunchEnd::Refused;
   }
   session.processCount += 1;
@@ -239,11 +235,9 @@ ExternalPrograms::LaunchEnd ExternalPrograms::launch(Session& session, std::stri
     record.processHandle = started->handle;
     record.processId = started->processId;
     record.launchState = 1;
-    session.launchStatus = kLaunched;
     return LaunchEnd::Started;
   }
   record.launchState = -1;
-  session.launchStatus = kFailedRunning;
   if (failure == Failure::Quiet) return LaunchEnd::NotStarted;
   host_.showMessage(
       model::say(texts::kFailedRun, session.romanian, {files::modelPathText(application)}),

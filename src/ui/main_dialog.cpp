@@ -13,6 +13,7 @@
 #include "generation/generate_sequence.h"
 #include "model/field_labels.h"
 #include "model/number_text.h"
+#include "model/printable_text.h"
 #include "ui/dialog_captions.h"
 #include "ui/dialogs/coordinates_dialog.h"
 #include "ui/dialogs/element_types_dialog.h"
@@ -42,63 +43,18 @@ constexpr std::int32_t kMaxBaseCount = 100000;
 constexpr std::size_t kModuleLengthWidth = 10;
 
 // Every input a user can change: what Save Data writes before the generated
-// section, and what GENERATE builds from. Compared whole to tell whether a
-// sub-dialog changed anything and whether there is unsaved work.
+// section, and what GENERATE builds from. Compared whole, part by part, to
+// tell whether a sub-dialog changed anything and whether there is unsaved
+// work, so a field added to a part is covered too.
 struct Inputs {
-  std::string problemTitle;
-  std::int32_t dofPerNode, nodesInBase0, nodesInBase1, baseNodeCount;
-  model::CoordinateTable baseCoords;
-  std::int32_t baseElementCount;
-  model::OneBasedArray<std::int32_t> baseElemStart, baseElemEnd;
-  bool lastNodesInBase0;
-  char expansionDirection;
-  std::int32_t directionIndex, moduleCount;
-  float moduleLength;
-  std::int32_t expansionType;
-  float pyramidShrinkRatio;
-  std::array<float, 3> vertexFoot;
-  char shrinkDirection;
-  float shrinkRatio, halfSpan, archHeight;
-  std::int32_t archKind, elementKindCount;
-  std::array<std::string, model::kKindCount> typeNames;
-  std::array<float, model::kKindCount> typeAreas;
+  model::BaseModule base;
+  model::Expansion expansion;
+  model::ElementTypes types;
   friend bool operator==(const Inputs&, const Inputs&) = default;
 };
 
 Inputs inputsOf(const model::Model& m) {
-  return {m.base.problemTitle,
-          m.base.dofPerNode,
-          m.base.nodesInBase0,
-          m.base.nodesInBase1,
-          m.base.baseNodeCount,
-          m.base.baseCoords,
-          m.base.baseElementCount,
-          m.base.baseElemStart,
-          m.base.baseElemEnd,
-          m.base.lastNodesInBase0,
-          m.expansion.expansionDirection,
-          m.expansion.directionIndex,
-          m.expansion.moduleCount,
-          m.expansion.moduleLength,
-          m.expansion.expansionType,
-          m.expansion.pyramidShrinkRatio,
-          m.expansion.vertexFoot,
-          m.expansion.shrinkDirection,
-          m.expansion.shrinkRatio,
-          m.expansion.halfSpan,
-          m.expansion.archHeight,
-          m.expansion.archKind,
-          m.types.elementKindCount,
-          m.types.typeNames,
-          m.types.typeAreas};
-}
-
-// The first `width` bytes of a text, never cutting a UTF-8 character in two.
-std::string_view firstCharsWhole(std::string_view text, std::size_t width) {
-  if (text.size() <= width) return text;
-  std::size_t end = width;
-  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-  return text.substr(0, end);
+  return {m.base, m.expansion, m.types};
 }
 
 // Grows the Base module's tables to its counts, as the Coordinates and
@@ -273,7 +229,7 @@ std::string MainDialog::inputStatus() const {
       {base.nodesInBase0 <= 0, &model::labels::kNodesInBase0},
       {base.nodesInBase1 <= 0, &model::labels::kNodesInBase1},
       {base.baseElementCount <= 0, &model::labels::kElementCount},
-      {expansion.directionIndex <= 0, &model::labels::kExpansionDirection},
+      {expansion.directionIndex() <= 0, &model::labels::kExpansionDirection},
       {expansion.moduleCount <= 0, &model::labels::kNumberOfModules},
       {!(expansion.moduleLength > 0.0f), &model::labels::kModuleLength},
       {expansion.expansionType <= 0, &model::labels::kExpansionType},
@@ -377,7 +333,7 @@ bool MainDialog::baseModuleDescribed() const {
 }
 
 bool MainDialog::expansionChosen() const {
-  return baseModuleDescribed() && model_.expansion.directionIndex > 0 &&
+  return baseModuleDescribed() && model_.expansion.directionIndex() > 0 &&
          model_.expansion.moduleCount > 0 && model_.expansion.moduleLength > 0.0f &&
          model_.expansion.expansionType > 0;
 }
@@ -402,7 +358,8 @@ void MainDialog::applyLoadEnabling(bool enabled) {
 }
 
 void MainDialog::storeTitle(std::string_view typed) {
-  const std::string_view title = model::trimRight(firstCharsWhole(typed, model::kTitleWidth));
+  const std::string_view title =
+      model::trimRight(model::firstWholeChars(typed, model::kTitleWidth));
   model_.base.problemTitle =
       model::trimLeft(title).empty() ? std::string(kDefaultTitle) : std::string(title);
 }
@@ -416,7 +373,7 @@ void MainDialog::refreshFromModel() {
   dialog_->setText(kProblemTitle, model::trimRight(model_.base.problemTitle));
   // The list follows the loaded dimension before its entry is chosen.
   setDirectionEntries(model_.base.dofPerNode == 2 ? 2 : 3);
-  dialog_->setSelection(kDirection, model_.expansion.directionIndex);
+  dialog_->setSelection(kDirection, model_.expansion.directionIndex());
   dialog_->setText(kModules, std::to_string(model_.expansion.moduleCount));
   dialog_->setText(kModuleLength, model::compactNumberText(
                                       model::fixedForm(model_.expansion.moduleLength, 14, 7)));
@@ -483,8 +440,7 @@ void MainDialog::onDegreesOfFreedom() {
   model_.base.dofPerNode = entry > 0 ? entry + 1 : 0;
   // A plane model has no third axis: a "Z" chosen before must not survive,
   // or GENERATE would stay enabled for an axis the model does not have.
-  if (model_.base.dofPerNode == 2 && model_.expansion.directionIndex > 2) {
-    model_.expansion.directionIndex = 0;
+  if (model_.base.dofPerNode == 2 && model_.expansion.directionIndex() > 2) {
     model_.expansion.expansionDirection = ' ';
     dialog_->setSelection(kDirection, 0);
   }
@@ -493,8 +449,7 @@ void MainDialog::onDegreesOfFreedom() {
 }
 
 void MainDialog::onDirection() {
-  model_.expansion.directionIndex = dialog_->selection(kDirection);
-  const std::string letter = dialog_->entryText(kDirection, model_.expansion.directionIndex);
+  const std::string letter = dialog_->entryText(kDirection, dialog_->selection(kDirection));
   model_.expansion.expansionDirection = letter.empty() ? ' ' : letter.front();
   applyEnablingRule();
 }
@@ -737,6 +692,7 @@ void MainDialog::loadOldFile(std::string chosen) {
         files::loadInputFile(model_, model::trimRight(session_.oldFilePath), session_.romanian);
     view_.follow();
     if (loaded) {
+      session_.loadedExpansionType = model_.expansion.expansionType;
       refreshFromModel();
       applyLoadEnabling(true);
       saveOffered_ = true;

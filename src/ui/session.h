@@ -39,6 +39,14 @@ struct Session {
   // written from it.
   bool inputsChangedSinceGenerate = false;
 
+  // What only the expansion-parameter dialogs show, kept between their
+  // openings: the texts as last shown or typed, and the expansion type of
+  // the file loaded last (an arch's values are shown from it).
+  std::string vertexFootText;  // at most 100 characters
+  std::string halfSpanText;    // at most 20 characters
+  std::string archHeightText;  // at most 20 characters
+  std::int32_t loadedExpansionType = 0;
+
   // Files.
   std::string oldFilePath;
   std::string inputFilePath;
@@ -48,7 +56,6 @@ struct Session {
   // Launched programs.
   std::int32_t processCount = 0;
   std::array<LaunchRecord, kMaxLaunches> processTable{};  // processTable[0] is launch 1
-  std::string launchStatus;
 
   LaunchRecord& launch(int slot) { return processTable.at(slot - 1); }
   const LaunchRecord& launch(int slot) const { return processTable.at(slot - 1); }

@@ -52,16 +52,14 @@ void shutDown(const Session& session, ExternalPrograms& programs) {
   programs.deleteBaseGeometryFiles(session);
 }
 
-RunResult runDesktopProgram(model::Model& model, Session& session, Platform& platform,
-                            DialogHost& host,
-                            const std::function<void(const std::vector<ImageFile>&)>& loadImages) {
+void runDesktopProgram(model::Model& model, Session& session, Platform& platform, DialogHost& host,
+                       const std::function<void(const std::vector<ImageFile>&)>& loadImages) {
   prepareRun(model, session, platform);
   host.setRomanian(session.romanian);
   if (loadImages) loadImages(imageFiles(session));
   ExternalPrograms programs(platform, host);
   runMainDialog(model, session, host, programs);
   shutDown(session, programs);
-  return RunResult{0};
 }
 
 }  // namespace zentrix::ui

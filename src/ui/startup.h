@@ -33,14 +33,9 @@ void prepareRun(model::Model& model, Session& session, Platform& platform);
 // Steps after the dialog: programs ended, Base-module Geometry Files deleted.
 void shutDown(const Session& session, ExternalPrograms& programs);
 
-struct RunResult {
-  int exitStatus = 0;
-};
-
 // The whole run. `loadImages` loads the images for the dialog backend; one
 // that cannot be loaded is left out without a word.
-RunResult runDesktopProgram(model::Model& model, Session& session, Platform& platform,
-                            DialogHost& host,
-                            const std::function<void(const std::vector<ImageFile>&)>& loadImages);
+void runDesktopProgram(model::Model& model, Session& session, Platform& platform, DialogHost& host,
+                       const std::function<void(const std::vector<ImageFile>&)>& loadImages);
 
 }  // namespace zentrix::ui

@@ -207,7 +207,7 @@ TEST(Facts, ExampleElementCarriesItsTypeNameAreaAndBlockedNode) {
   EXPECT_NE(first.typeName.front(), ' ') << "a loaded name's leading blank is not shown";
   EXPECT_FLOAT_EQ(first.area, m.types.typeArea(1));
   EXPECT_GT(first.length, 0.0f);
-  const auto blocked = files::blockedNodeRanges(m.structure, model::structureInputs(m)).front();
+  const auto blocked = structure::blockedNodeRanges(m.structure, model::structureInputs(m)).front();
   EXPECT_TRUE(nodeFacts(source, blocked.first).blocked);
   EXPECT_NE(describePick(source, {Pick::What::Node, blocked.first}, false).find("(blocked)"),
             std::string::npos);

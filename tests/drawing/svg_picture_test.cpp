@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "drawing_models.h"
-#include "files/blocked_nodes.h"
-#include "files/element_type_blocks.h"
+#include "structure/blocked_nodes.h"
+#include "structure/element_type_blocks.h"
 #include "support/golden_file.h"
 #include "support/run_model.h"
 
@@ -55,7 +55,7 @@ TEST_P(ExamplePicture, HasOneLineInItsTypeColourPerElement) {
   const auto strokes =
       captures(svg, "<line class=\"element kind\\d\"[^>]* stroke=\"(#[0-9a-f]{6})\"");
   ASSERT_EQ(static_cast<std::int64_t>(strokes.size()), m.structure.totalElements());
-  const files::ElementTypeBlocks blocks = files::elementTypeBlocks(m.structure, m.base);
+  const structure::ElementTypeBlocks blocks = structure::elementTypeBlocks(m.structure, m.base);
   for (std::int64_t e = 1; e <= m.structure.totalElements(); ++e)
     ASSERT_EQ(strokes[static_cast<std::size_t>(e - 1)], hexColour(kindColour(blocks.typeOf(e))))
         << "element " << e;
@@ -66,8 +66,8 @@ TEST_P(ExamplePicture, HasOneLineInItsTypeColourPerElement) {
 TEST_P(ExamplePicture, MarksEveryBlockedNodeOfTheGeometryFile) {
   const zentrix::testing::RunModel m = loadedExample(GetParam());
   std::int64_t blocked = 0;
-  for (const files::NodeRange& range :
-       files::blockedNodeRanges(m.structure, model::structureInputs(m)))
+  for (const structure::NodeRange& range :
+       structure::blockedNodeRanges(m.structure, model::structureInputs(m)))
     blocked += range.last - range.first + 1;
   const std::string svg = pictureOf(m, Subject::Structure);
   // The legend's key is one square more.
@@ -156,30 +156,27 @@ TEST_P(BaseModuleBeingEntered, IsDrawnWithoutReadingPastItsArrays) {
   EXPECT_EQ(occurrences(svg, "kind1"), 0u) << "no kinds without a complete Base module";
 }
 
-INSTANTIATE_TEST_SUITE_P(Drawing, BaseModuleBeingEntered,
-                         ::testing::Values(UnfinishedBaseModule{"end_node_not_entered",
-                                                                [](zentrix::testing::RunModel& m) {
-                                                                  m.base.baseElemEnd(3) = 0;
-                                                                }},
-                                           UnfinishedBaseModule{"end_node_beyond_the_nodes",
-                                                                [](zentrix::testing::RunModel& m) {
-                                                                  m.base.baseElemStart(2) =
-                                                                      m.base.baseNodeCount + 1;
-                                                                }},
-                                           UnfinishedBaseModule{"more_elements_than_entered",
-                                                                [](zentrix::testing::RunModel& m) {
-                                                                  m.base.baseElementCount += 3;
-                                                                }},
-                                           UnfinishedBaseModule{"axis_z_of_a_plane_model",
-                                                                [](zentrix::testing::RunModel& m) {
-                                                                  m.base.dofPerNode = 2;
-                                                                  m.expansion.directionIndex = 3;
-                                                                }},
-                                           UnfinishedBaseModule{"coordinates_not_entered",
-                                                                [](zentrix::testing::RunModel& m) {
-                                                                  m.base.baseCoords.rebuild(0, 0);
-                                                                }}),
-                         [](const auto& test) { return test.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Drawing, BaseModuleBeingEntered,
+    ::testing::Values(
+        UnfinishedBaseModule{"end_node_not_entered",
+                             [](zentrix::testing::RunModel& m) { m.base.baseElemEnd(3) = 0; }},
+        UnfinishedBaseModule{"end_node_beyond_the_nodes",
+                             [](zentrix::testing::RunModel& m) {
+                               m.base.baseElemStart(2) =
+                                   static_cast<std::int32_t>(m.base.baseNodeCount()) + 1;
+                             }},
+        UnfinishedBaseModule{"more_elements_than_entered",
+                             [](zentrix::testing::RunModel& m) { m.base.baseElementCount += 3; }},
+        UnfinishedBaseModule{"axis_z_of_a_plane_model",
+                             [](zentrix::testing::RunModel& m) {
+                               m.base.dofPerNode = 2;
+                               m.expansion.expansionDirection = 'Z';
+                             }},
+        UnfinishedBaseModule{
+            "coordinates_not_entered",
+            [](zentrix::testing::RunModel& m) { m.base.baseCoords.rebuild(0, 0); }}),
+    [](const auto& test) { return test.param.name; });
 
 TEST(SvgPicture, SmallPlaneTrussMatchesItsGoldenPicture) {
   const zentrix::testing::RunModel m = smallPlaneTruss();

@@ -24,9 +24,8 @@ void setBaseModule(zentrix::testing::RunModel& m, int dofPerNode, int nodesInBas
   m.base.dofPerNode = dofPerNode;
   m.base.nodesInBase0 = nodesInBase0;
   m.base.nodesInBase1 = static_cast<std::int32_t>(coords.size()) - nodesInBase0;
-  m.base.baseNodeCount = static_cast<std::int32_t>(coords.size());
-  m.base.baseCoords.rebuild(m.base.baseNodeCount, dofPerNode);
-  for (int i = 1; i <= m.base.baseNodeCount; ++i)
+  m.base.baseCoords.rebuild(m.base.baseNodeCount(), dofPerNode);
+  for (int i = 1; i <= m.base.baseNodeCount(); ++i)
     for (int c = 1; c <= dofPerNode; ++c) m.base.baseCoords(i, c) = coords[i - 1][c - 1];
   m.base.baseElementCount = static_cast<std::int32_t>(bars.size());
   m.base.baseElemStart.rebuild(m.base.baseElementCount);

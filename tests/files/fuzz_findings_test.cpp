@@ -58,14 +58,14 @@ TEST(FuzzFinding, NulDirectionLetterIsSavedAsNotChosen) {
                            "Topology:\r\n1\r\n1 1 2\r\n1\r\n A\r\n1.\r\n";
   ASSERT_TRUE(loadInputText(m, text, "finding.dat"));
   EXPECT_EQ(m.expansion.expansionDirection, '\0');
-  EXPECT_EQ(m.expansion.directionIndex, 0);
+  EXPECT_EQ(m.expansion.directionIndex(), 0);
   m.inputFilePath = folder.file("saved.dat");
   ASSERT_TRUE(writeInputFile(m));
   zentrix::testing::RunModel again = startModel();
   again.oldFilePath = m.inputFilePath;
   ASSERT_TRUE(loadInputFile(again));
   EXPECT_EQ(again.expansion.expansionDirection, ' ');
-  EXPECT_EQ(again.expansion.directionIndex, 0);
+  EXPECT_EQ(again.expansion.directionIndex(), 0);
   EXPECT_EQ(again.expansion.moduleCount, 3);
 }
 

@@ -14,9 +14,9 @@
 
 #include "files/awkward_coordinates.h"
 #include "files/structure_exports.h"
-#include "files/structure_ranges.h"
 #include "generation/generate.h"
 #include "generation/generation_fixtures.h"
+#include "structure/structure_ranges.h"
 #include "support/portable.h"
 #include "support/run_model.h"
 #include "support/scratch_folder.h"
@@ -82,7 +82,7 @@ bool same(float a, float b) {
 
 std::vector<int> typesOf(const zentrix::testing::RunModel& m) {
   std::vector<int> types(static_cast<std::size_t>(m.structure.totalElements()) + 1, 0);
-  for (const ElementRun& run : elementTypeRuns(m.structure, m.base))
+  for (const structure::ElementRun& run : structure::elementTypeRuns(m.structure, m.base))
     for (std::int64_t e = run.first; e <= run.last; ++e)
       types[static_cast<std::size_t>(e)] = run.type;
   return types;

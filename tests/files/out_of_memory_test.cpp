@@ -79,7 +79,7 @@ TEST(OutOfMemory, LoadingReportsItAndChangesNothing) {
   zentrix::testing::RunModel m;
   m.oldFilePath = folder.file("large.dat");
   EXPECT_TRUE(loadInputFile(m)) << "the file itself is sound";
-  EXPECT_EQ(m.base.baseNodeCount, 40000);
+  EXPECT_EQ(m.base.baseNodeCount(), 40000);
 }
 
 }  // namespace

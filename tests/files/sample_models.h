@@ -34,26 +34,22 @@ inline zentrix::testing::RunModel sampleModel(const SampleShape& shape) {
   m.base.dofPerNode = shape.dofPerNode;
   m.base.nodesInBase0 = shape.dofPerNode == 3 ? 5 : 3;
   m.base.nodesInBase1 = m.base.nodesInBase0;
-  m.base.baseNodeCount = m.base.nodesInBase0 + m.base.nodesInBase1;
-  m.base.baseCoords.rebuild(m.base.baseNodeCount, m.base.dofPerNode);
+  m.base.baseCoords.rebuild(m.base.baseNodeCount(), m.base.dofPerNode);
   std::size_t next = 0;
-  for (int node = 1; node <= m.base.baseNodeCount; ++node)
+  for (int node = 1; node <= m.base.baseNodeCount(); ++node)
     for (int axis = 1; axis <= m.base.dofPerNode; ++axis)
       m.base.baseCoords(node, axis) = kAwkwardReals[next++ % kAwkwardReals.size()];
 
   m.expansion.expansionDirection = shape.expansionType == model::kOneDirectionShrink ? 'x' : 'Y';
-  m.expansion.directionIndex = model::axisNumber(m.expansion.expansionDirection);
   m.expansion.moduleCount = 4;
   m.expansion.moduleLength = 2.5f;
   m.expansion.expansionType = shape.expansionType;
-  m.expansion.loadedExpansionType = shape.expansionType;
   if (shape.expansionType == model::kPyramidal) {
     m.expansion.pyramidShrinkRatio = 0.8f;
     m.expansion.vertexFoot = {10.0f, -0.75f, shape.dofPerNode == 3 ? 1.0e9f : 0.0f};
   } else if (shape.expansionType == model::kOneDirectionShrink) {
     m.expansion.shrinkRatio = 0.125f;
     m.expansion.shrinkDirection = 'z';
-    m.expansion.shrinkDirectionIndex = 3;
   } else if (shape.expansionType == model::kArch) {
     m.expansion.archKind = model::kParabolicArch;
     m.expansion.halfSpan = 30.0f;
@@ -65,7 +61,7 @@ inline zentrix::testing::RunModel sampleModel(const SampleShape& shape) {
   m.base.baseElemEnd.rebuild(m.base.baseElementCount);
   for (int element = 1; element <= m.base.baseElementCount; ++element) {
     m.base.baseElemStart(element) = element;
-    m.base.baseElemEnd(element) = element % m.base.baseNodeCount + 1;
+    m.base.baseElemEnd(element) = element % static_cast<int>(m.base.baseNodeCount()) + 1;
   }
   startNewElementTypes(m);
   m.types.typeArea(3) = 0.0025f;

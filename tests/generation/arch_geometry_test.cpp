@@ -44,7 +44,7 @@ void expectNear(const zentrix::testing::RunModel& m, int n, float x, float y,
 
 TEST(CircularArch, NodesOfTheHalfSpan4Height2Arch) {
   const zentrix::testing::RunModel m = generated(archModule(model::kCircularArch, 4, 2, 2));
-  EXPECT_EQ(m.expansion.moduleDepth, 1.0f);
+  EXPECT_EQ(m.measured.moduleDepth, 1.0f);
   expectNear(m, 2, -4.0f, 0.0f);   // upper chord, left support
   expectNear(m, 1, -3.2f, -0.6f);  // inner chord, radius R - d = 4
   expectNear(m, 4, 0.0f, 2.0f);    // crown
@@ -98,7 +98,7 @@ TEST(ArchKind, NeitherCircularNorParabolicLeavesLaterNodesAtTheOrigin) {
   EXPECT_EQ(node(m, 4), (std::vector<float>{1, 1}));
   EXPECT_EQ(node(m, 5), (std::vector<float>{0, 0}));
   EXPECT_EQ(node(m, 6), (std::vector<float>{0, 0}));
-  EXPECT_EQ(m.expansion.moduleDepth, 1.0f);
+  EXPECT_EQ(m.measured.moduleDepth, 1.0f);
 }
 
 TEST(ArchKind, ArchParametersAreNotCheckedWhenNoArchIsDrawn) {

@@ -98,12 +98,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GenerateSequenceMeasure, DeclinedWarningStillMeasuresTheBaseModule) {
   zentrix::testing::RunModel m = testing::planeModule(3);
-  m.expansion.directionIndex = 0;
   longerModule(m);
   ScriptedCaller caller(false, false);
   ASSERT_EQ(runGenerate(m, caller).end, GenerateEnd::Declined);
-  EXPECT_EQ(m.expansion.directionIndex, 1);
-  EXPECT_EQ(m.expansion.baseModuleLength, 2.0f);
+  EXPECT_EQ(m.expansion.directionIndex(), 1);
+  EXPECT_EQ(m.measured.baseModuleLength, 2.0f);
 }
 
 }  // namespace

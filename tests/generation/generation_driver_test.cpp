@@ -28,11 +28,10 @@ constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
 TEST(ModuleLength, MeasuresTheLargestDistanceAlongTheDirection) {
   zentrix::testing::RunModel m = planeModule();
-  m.expansion.directionIndex = 0;
   setCoordinates(m, {{0, 0}, {0, 1}, {-2.5f, 0}, {2, 1}});
   measureBaseModule(m);
-  EXPECT_EQ(m.expansion.directionIndex, 1);
-  EXPECT_EQ(m.expansion.baseModuleLength, 2.5f);
+  EXPECT_EQ(m.expansion.directionIndex(), 1);
+  EXPECT_EQ(m.measured.baseModuleLength, 2.5f);
   EXPECT_FALSE(moduleLengthMatches(m));
   m.expansion.moduleLength = 2.5f;
   EXPECT_TRUE(moduleLengthMatches(m));
@@ -43,8 +42,8 @@ TEST(ModuleLength, BaseModuleMeasuredAlongTheWrongAxisIsZero) {
   m.expansion.expansionDirection = 'y';
   setCoordinates(m, {{0, 0}, {1, 0}, {0, 0}, {1, 0}});
   measureBaseModule(m);
-  EXPECT_EQ(m.expansion.directionIndex, 2);
-  EXPECT_EQ(m.expansion.baseModuleLength, 0.0f);
+  EXPECT_EQ(m.expansion.directionIndex(), 2);
+  EXPECT_EQ(m.measured.baseModuleLength, 0.0f);
   EXPECT_FALSE(moduleLengthMatches(m));
 }
 
@@ -54,7 +53,7 @@ TEST(ModuleLength, ThirdAxisOfAPlaneModuleIsNeverRead) {
   m.base.baseCoords.rebuild(4, 3);
   m.base.baseCoords(3, 3) = 9.0f;  // left over from a spatial module
   measureBaseModule(m);
-  EXPECT_EQ(m.expansion.baseModuleLength, 0.0f);
+  EXPECT_EQ(m.measured.baseModuleLength, 0.0f);
 }
 
 struct WarningCase {
@@ -69,7 +68,7 @@ class ModuleLengthWarningTest : public ::testing::TestWithParam<WarningCase> {};
 TEST_P(ModuleLengthWarningTest, NamesBothLengthsInTheLanguage) {
   zentrix::testing::RunModel m;
   m.romanian = GetParam().romanian;
-  m.expansion.baseModuleLength = GetParam().baseLength;
+  m.measured.baseModuleLength = GetParam().baseLength;
   m.expansion.moduleLength = GetParam().moduleLength;
   EXPECT_EQ(moduleLengthWarning(m), GetParam().expected);
 }
@@ -99,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Everything a generation produces, to show that a failed one changed nothing.
 struct Generated {
-  std::int32_t baseNodeCount, totalNodes, base0ElementCount, moduleElementCount, totalElements;
+  std::int64_t baseNodeCount;
+  std::int32_t totalNodes, base0ElementCount, moduleElementCount, totalElements;
   model::CoordinateTable nodeCoords;
   model::OneBasedArray<std::int32_t> elemStart, elemEnd, elemKind;
   std::array<std::int32_t, 5> kindCount, kindEnd;
@@ -109,10 +109,10 @@ struct Generated {
 
 Generated generatedPart(const zentrix::testing::RunModel& m) {
   return {
-      m.base.baseNodeCount,           m.structure.totalNodes(),    m.structure.base0ElementCount,
+      m.base.baseNodeCount(),         m.structure.totalNodes(),    m.structure.base0ElementCount,
       m.structure.moduleElementCount, m.structure.totalElements(), m.structure.nodeCoords,
       m.structure.elemStart,          m.structure.elemEnd,         m.structure.elemKind,
-      m.structure.kindCount,          m.structure.kindEnd,         m.expansion.moduleDepth};
+      m.structure.kindCount,          m.structure.kindEnd,         m.measured.moduleDepth};
 }
 
 // The plane module generated once with 3 modules, then changed by `change`.
@@ -155,12 +155,11 @@ TEST_P(RefusalTest, SaysWhyAndKeepsThePreviousStructure) {
 
 void direction(zentrix::testing::RunModel& m, char letter) {
   m.expansion.expansionDirection = letter;
-  m.expansion.directionIndex = model::axisNumber(letter);
 }
 
 void shrink(zentrix::testing::RunModel& m, int index) {
   m.expansion.expansionType = model::kOneDirectionShrink;
-  m.expansion.shrinkDirectionIndex = index;
+  m.expansion.shrinkDirection = model::axisLetter(index);
   m.expansion.shrinkRatio = 0.5f;
 }
 
@@ -465,9 +464,8 @@ TEST(GenerationRun, ReplacesThePreviousStructureWhole) {
   zentrix::testing::RunModel m = planeModule(3);
   ASSERT_TRUE(generateStructure(m).ok);
   m.expansion.moduleCount = 1;
-  m.base.baseNodeCount = 0;  // rewritten as N0 + N1
   ASSERT_TRUE(generateStructure(m).ok);
-  EXPECT_EQ(m.base.baseNodeCount, 4);
+  EXPECT_EQ(m.structure.generatedWith->baseNodeCount(), 4);
   EXPECT_EQ(m.structure.totalNodes(), 4);
   EXPECT_EQ(m.structure.nodeCoords.rows(), 4);
   EXPECT_EQ(m.structure.totalElements(), 5);
@@ -489,9 +487,9 @@ TEST(GenerationRun, ModuleWithoutElementsGeneratesItsNodes) {
 
 TEST(GenerationRun, StraightTypesLeaveTheArchDepthAlone) {
   zentrix::testing::RunModel m = planeModule(2);
-  m.expansion.moduleDepth = 7.0f;
+  m.measured.moduleDepth = 7.0f;
   ASSERT_TRUE(generateStructure(m).ok);
-  EXPECT_EQ(m.expansion.moduleDepth, 7.0f);
+  EXPECT_EQ(m.measured.moduleDepth, 7.0f);
 }
 
 }  // namespace
@@ -522,7 +520,7 @@ TEST(GenerationRun, HandsBackACompleteStructureWithItsInputsAndLeavesTheModelAlo
                                                     .nodesInBase1 = 4,
                                                     .expansionType = model::kPrismatic,
                                                     .lastNodesInBase0 = false}));
-  EXPECT_EQ(generated.baseNodeCount, 8);
+  EXPECT_EQ(s.generatedWith->baseNodeCount(), 8);
 
   takeGenerated(m, std::move(generated));
   EXPECT_EQ(m.structure.totalNodes(), 12);

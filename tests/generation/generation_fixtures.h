@@ -23,8 +23,7 @@ struct Bar {
 
 inline void setCoordinates(zentrix::testing::RunModel& m,
                            const std::vector<std::vector<float>>& nodes) {
-  m.base.baseNodeCount = static_cast<std::int32_t>(nodes.size());
-  m.base.baseCoords.rebuild(m.base.baseNodeCount, m.base.dofPerNode);
+  m.base.baseCoords.rebuild(static_cast<std::int64_t>(nodes.size()), m.base.dofPerNode);
   for (std::size_t i = 0; i < nodes.size(); ++i)
     for (std::size_t c = 0; c < nodes[i].size(); ++c)
       m.base.baseCoords(static_cast<std::int64_t>(i + 1), static_cast<int>(c + 1)) = nodes[i][c];
@@ -73,7 +72,6 @@ inline zentrix::testing::RunModel squareTruss(int modules) {
   for (const auto& [start, end] : zentrix::testing::kCubeTopology) bars.push_back({start, end});
   setTopology(m, bars);
   m.expansion.expansionDirection = 'Z';
-  m.expansion.directionIndex = 3;
   m.expansion.moduleCount = modules;
   m.expansion.moduleLength = 1.0f;
   m.expansion.expansionType = model::kPrismatic;

@@ -52,7 +52,6 @@ zentrix::testing::RunModel shrunkPlane() {
   zentrix::testing::RunModel m = bracedPlane();
   m.expansion.expansionType = model::kOneDirectionShrink;
   m.expansion.shrinkDirection = 'Y';
-  m.expansion.shrinkDirectionIndex = 2;
   m.expansion.shrinkRatio = 0.9f;
   return m;
 }
@@ -490,7 +489,7 @@ TEST(ModelCheck, ArraysThatDisagreeWithTheirCountsAreReadSafely) {
     m.base.nodesInBase0 = any(-1, 4);
     m.base.nodesInBase1 = any(-1, 4);
     m.expansion.expansionType = any(0, 5);
-    m.expansion.directionIndex = any(0, 4);
+    m.expansion.expansionDirection = " XYZW"[any(0, 4)];
     m.base.baseCoords.rebuild(any(0, 6), any(0, 3));
     for (float& value : m.base.baseCoords.storage()) value = odd[any(0, 4)];
     m.base.baseElementCount = any(-1, 8);

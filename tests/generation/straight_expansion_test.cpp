@@ -48,7 +48,6 @@ void pyramid(zentrix::testing::RunModel& m, float ratio) {
 void shrinkAlongY(zentrix::testing::RunModel& m, float ratio) {
   m.expansion.expansionType = model::kOneDirectionShrink;
   m.expansion.shrinkDirection = 'Y';
-  m.expansion.shrinkDirectionIndex = 2;
   m.expansion.shrinkRatio = ratio;
 }
 

@@ -37,9 +37,9 @@ class DesktopRoadTest : public ::testing::Test {
   }
   ~DesktopRoadTest() override { qunsetenv("SOURCE_DATE_EPOCH"); }
 
-  RunResult runProgram() {
+  void runProgram() {
     driver.start();
-    return runDesktopProgram(model, session, platform, host, {});
+    runDesktopProgram(model, session, platform, host, {});
   }
 
   QTemporaryDir folder;
@@ -66,7 +66,7 @@ TEST_F(DesktopRoadTest, OldFileGenerateCreateWritesWhatTheCommandLineWrites) {
       .answerMessage(QMessageBox::Ok)
       .onDialog(kMainDialogTemplate, [](QWidget& window) { clickControl(window, kDone); });
 
-  EXPECT_EQ(runProgram().exitStatus, 0);
+  runProgram();
 
   ASSERT_TRUE(driver.done()) << driver.failure();
   ASSERT_EQ(driver.messages().size(), 1u);
@@ -100,10 +100,9 @@ TEST_F(DesktopRoadTest, WrongOldFileCancelReturnsToTheDialog) {
       .answerMessage(QMessageBox::Cancel)
       .onDialog(kMainDialogTemplate, [](QWidget& window) { clickControl(window, kDone); });
 
-  const RunResult result = runProgram();
+  runProgram();
 
   ASSERT_TRUE(driver.done()) << driver.failure();
-  EXPECT_EQ(result.exitStatus, 0);
   ASSERT_EQ(driver.messages().size(), 1u);
   EXPECT_TRUE(driver.messages()[0].text.startsWith(QStringLiteral("Wrong Data in Old File.")));
 }

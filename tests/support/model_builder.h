@@ -55,9 +55,9 @@ inline RunModel buildModel(const ModelDescription& described) {
   m.base.nodesInBase0 = described.nodesInBase0;
   m.base.nodesInBase1 = described.nodesInBase1;
   m.base.lastNodesInBase0 = described.lastNodesInBase0;
-  m.base.baseNodeCount = static_cast<std::int32_t>(described.nodes.size());
-  m.base.baseCoords.rebuild(m.base.baseNodeCount, m.base.dofPerNode);
-  for (std::int64_t node = 1; node <= m.base.baseNodeCount; ++node) {
+  const auto nodes = static_cast<std::int64_t>(described.nodes.size());
+  m.base.baseCoords.rebuild(nodes, m.base.dofPerNode);
+  for (std::int64_t node = 1; node <= nodes; ++node) {
     const std::vector<float>& xyz = described.nodes[static_cast<std::size_t>(node - 1)];
     for (int axis = 1; axis <= m.base.dofPerNode && axis <= static_cast<int>(xyz.size()); ++axis)
       m.base.baseCoords(node, axis) = xyz[static_cast<std::size_t>(axis - 1)];
@@ -71,8 +71,6 @@ inline RunModel buildModel(const ModelDescription& described) {
     m.base.baseElemEnd(element) = ends.end;
   }
   m.expansion = described.expansion;
-  if (m.expansion.directionIndex == 0)
-    m.expansion.directionIndex = model::axisNumber(m.expansion.expansionDirection);
   if (described.types) {
     m.types = *described.types;
   } else {

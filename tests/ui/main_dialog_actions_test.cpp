@@ -175,7 +175,7 @@ TEST_F(MainDialogTest, GenerateWarnsOfAnotherModuleLengthAndYesGoesOn) {
     EXPECT_EQ(host.messages()[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(host.messages()[0].icon, MessageIcon::Information);
     EXPECT_EQ(model.structure.totalNodes(), c.totalNodes);
-    EXPECT_FLOAT_EQ(model.expansion.baseModuleLength, 1.0f);
+    EXPECT_FLOAT_EQ(model.measured.baseModuleLength, 1.0f);
   }
 }
 

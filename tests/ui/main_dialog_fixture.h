@@ -63,7 +63,6 @@ class MainDialogTest : public ::testing::Test {
 
   // The square's coordinates and elements, as the sub-dialogs would leave them.
   void enterSquareModule() {
-    model.base.baseNodeCount = 4;
     model.base.baseCoords.rebuild(4, 2);
     const float coords[4][2] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
     for (int node = 1; node <= 4; ++node)
@@ -95,7 +94,6 @@ class MainDialogTest : public ::testing::Test {
     saved.base.nodesInBase1 = 2;
     saved.base.baseElementCount = 5;
     saved.expansion.expansionDirection = 'X';
-    saved.expansion.directionIndex = 1;
     saved.expansion.moduleCount = 3;
     saved.expansion.moduleLength = 2.5f;
     saved.expansion.expansionType = model::kPrismatic;

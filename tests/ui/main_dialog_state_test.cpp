@@ -265,7 +265,7 @@ TEST_F(MainDialogTest, RegressionPlaneModelKeepsNoThirdAxisDirection) {
 
     d.userChoose(kDegreesOfFreedom, 1);  // 2-D
 
-    EXPECT_EQ(model.expansion.directionIndex, 0);
+    EXPECT_EQ(model.expansion.directionIndex(), 0);
     EXPECT_EQ(d.selection(kDirection), 0);
     EXPECT_FALSE(d.isEnabled(kGenerate));
     d.userChoose(kDirection, 2);  // Y
@@ -280,7 +280,7 @@ TEST_F(MainDialogTest, ChangingFromThreeToTwoKeepsAnXOrYDirection) {
     d.userChoose(kDegreesOfFreedom, 2);
     d.userChoose(kDirection, 2);
     d.userChoose(kDegreesOfFreedom, 1);
-    EXPECT_EQ(model.expansion.directionIndex, 2);
+    EXPECT_EQ(model.expansion.directionIndex(), 2);
     EXPECT_EQ(d.selection(kDirection), 2);
     closeWithoutAsking(d);
   });

@@ -29,11 +29,10 @@ struct CoordinatesState {
 // Grows `baseCoords` to the counts the main dialog shows now and never
 // shrinks it: rows and columns beyond a lowered count stay (hidden), so
 // raising the count again brings the user's values back. Only the current
-// counts are shown, written and generated.
-void fitCoordinatesToCounts(model::Model& model, bool oldFileLoaded) {
-  if (!oldFileLoaded) model.base.baseNodeCount = model.base.nodesInBase0 + model.base.nodesInBase1;
+// counts are shown, written and generated, also after a load.
+void fitCoordinatesToCounts(model::Model& model) {
   model.base.baseCoords.resize(
-      std::max<std::int64_t>(model.base.baseCoords.rows(), model.base.baseNodeCount),
+      std::max<std::int64_t>(model.base.baseCoords.rows(), model.base.baseNodeCount()),
       std::max(model.base.baseCoords.columns(), model.base.dofPerNode));
 }
 
@@ -44,7 +43,7 @@ int shownColumns(const model::Model& model) {
 
 bool holdsNode(const model::Model& model, std::int64_t node) {
   return node >= 1 &&
-         node <= std::min<std::int64_t>(model.base.baseCoords.rows(), model.base.baseNodeCount);
+         node <= std::min<std::int64_t>(model.base.baseCoords.rows(), model.base.baseNodeCount());
 }
 
 std::string promptText(const model::Model& model, bool romanian) {
@@ -145,8 +144,8 @@ void runCoordinatesDialog(model::Model& model, const Session& session, DialogHos
   });
   dialog->onEnter(Ids::kCoordinatesEdit, Ids::kApplyButton);
 
-  fitCoordinatesToCounts(model, session.oldFileLoaded);
-  const int nodeCount = model.base.baseNodeCount;
+  fitCoordinatesToCounts(model);
+  const int nodeCount = static_cast<int>(model.base.baseNodeCount());
   showNodeEntries(*dialog, model, nodeCount);
   fillNumberedList(*dialog, Ids::kProcessedList, nodeCount);
   dialog->setText(Ids::kPrompt, promptText(model, session.romanian));

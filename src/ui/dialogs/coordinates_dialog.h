@@ -5,7 +5,7 @@
 // each node's coordinates beside its number.
 //
 // On opening, `baseCoords` grows to the current counts (rows
-// `baseNodeCount`, columns `dofPerNode`) and never shrinks: values beyond a
+// `baseNodeCount()`, columns `dofPerNode`) and never shrinks: values beyond a
 // lowered count stay hidden and come back when the count is raised again. A text that cannot be
 // read as the node's coordinates, or APPLY with no node chosen, is reported in a "Dialog2 Message"
 // box and changes nothing.

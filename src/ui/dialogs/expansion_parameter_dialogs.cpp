@@ -35,12 +35,12 @@ std::string vertexFootShown(const model::Model& model) {
   return std::string(model::trimRight(text));
 }
 
-void readVertexFoot(model::Model& model, bool romanian, DialogHost& host) {
+void readVertexFoot(model::Model& model, const Session& session, DialogHost& host) {
   std::vector<model::FreeFormTarget> targets;
   for (int axis = 1; axis <= coordinateCount(model); ++axis)
     targets.emplace_back(&model.expansion.vertexFoot[static_cast<std::size_t>(axis - 1)]);
-  if (!model::readFreeForm(model.expansion.vertexFootText, targets))
-    showError(host, romanian, texts::kWrongFootCoordinates, texts::kParameterMessageTitle);
+  if (!model::readFreeForm(session.vertexFootText, targets))
+    showError(host, session.romanian, texts::kWrongFootCoordinates, texts::kParameterMessageTitle);
 }
 
 // The shrink directions offered: the structure's axes other than the
@@ -48,7 +48,7 @@ void readVertexFoot(model::Model& model, bool romanian, DialogHost& host) {
 std::vector<std::string> shrinkDirectionEntries(const model::Model& model) {
   std::vector<std::string> entries;
   for (int axis = 1; axis <= coordinateCount(model) && entries.size() < 2; ++axis)
-    if (axis != model.expansion.directionIndex) entries.emplace_back(1, model::axisLetter(axis));
+    if (axis != model.expansion.directionIndex()) entries.emplace_back(1, model::axisLetter(axis));
   entries.resize(2);
   return entries;
 }
@@ -67,31 +67,31 @@ void fillList(Dialog& dialog, ControlId list, const std::vector<std::string>& en
 
 }  // namespace
 
-void runPyramidDialog(model::Model& model, const Session& session, DialogHost& host) {
+void runPyramidDialog(model::Model& model, Session& session, DialogHost& host) {
   using Ids = PyramidControls;
   auto dialog = createDialogIn(host, Ids::kTemplate, session.romanian);
   dialog->onEvent(Ids::kShrinkRatioEdit, [&model](Dialog& d, ControlId control, EventKind) {
     model.expansion.pyramidShrinkRatio = numberIn(d, control);
   });
-  dialog->onEvent(Ids::kVertexFootEdit, [&model](Dialog& d, ControlId control, EventKind) {
-    model.expansion.vertexFootText = std::string(
+  dialog->onEvent(Ids::kVertexFootEdit, [&session](Dialog& d, ControlId control, EventKind) {
+    session.vertexFootText = std::string(
         model::trimRight(model::firstChars(d.text(control), model::kVertexFootTextWidth)));
   });
 
   if (session.oldFileLoaded) {
-    model.expansion.vertexFootText = vertexFootShown(model);
+    session.vertexFootText = vertexFootShown(model);
     dialog->setText(Ids::kShrinkRatioEdit, shownNumber(model.expansion.pyramidShrinkRatio, 14, 6));
-    dialog->setText(Ids::kVertexFootEdit, model.expansion.vertexFootText);
+    dialog->setText(Ids::kVertexFootEdit, session.vertexFootText);
   } else {
     dialog->setText(Ids::kShrinkRatioEdit, "");
     dialog->setText(Ids::kVertexFootEdit, "");
   }
   dialog->runModal();
   dialog.reset();
-  readVertexFoot(model, session.romanian, host);
+  readVertexFoot(model, session, host);
 }
 
-void runShrinkDialog(model::Model& model, const Session& session, DialogHost& host) {
+void runShrinkDialog(model::Model& model, Session& session, DialogHost& host) {
   using Ids = ShrinkControls;
   auto dialog = createDialogIn(host, Ids::kTemplate, session.romanian);
   dialog->onEvent(Ids::kShrinkRatioEdit, [&model](Dialog& d, ControlId control, EventKind) {
@@ -100,13 +100,11 @@ void runShrinkDialog(model::Model& model, const Session& session, DialogHost& ho
   dialog->onEvent(Ids::kDirectionList, [&model](Dialog& d, ControlId control, EventKind) {
     const std::string letter = d.entryText(control, d.selection(control));
     model.expansion.shrinkDirection = letter.empty() ? ' ' : letter.front();
-    model.expansion.shrinkDirectionIndex = model::axisNumber(model.expansion.shrinkDirection);
   });
 
   fillList(*dialog, Ids::kDirectionList, shrinkDirectionEntries(model));
   if (session.oldFileLoaded) {
-    model.expansion.shrinkDirectionIndex = model::axisNumber(model.expansion.shrinkDirection);
-    const std::string letter(1, model::axisLetter(model.expansion.shrinkDirectionIndex));
+    const std::string letter(1, model::axisLetter(model.expansion.shrinkDirectionIndex()));
     dialog->setSelection(Ids::kDirectionList, entryShowing(*dialog, Ids::kDirectionList, letter));
     dialog->setText(Ids::kShrinkRatioEdit, shownNumber(model.expansion.shrinkRatio, 14, 7));
   } else {
@@ -116,17 +114,15 @@ void runShrinkDialog(model::Model& model, const Session& session, DialogHost& ho
   dialog->runModal();
 }
 
-void runArchDialog(model::Model& model, const Session& session, DialogHost& host) {
+void runArchDialog(model::Model& model, Session& session, DialogHost& host) {
   using Ids = ArchControls;
   auto dialog = createDialogIn(host, Ids::kTemplate, session.romanian);
-  dialog->onEvent(Ids::kHalfSpanEdit, [&model](Dialog& d, ControlId control, EventKind) {
-    model.expansion.halfSpanText =
-        std::string(model::firstChars(d.text(control), kNumberTextWidth));
+  dialog->onEvent(Ids::kHalfSpanEdit, [&](Dialog& d, ControlId control, EventKind) {
+    session.halfSpanText = std::string(model::firstChars(d.text(control), kNumberTextWidth));
     model.expansion.halfSpan = numberIn(d, control);
   });
-  dialog->onEvent(Ids::kHeightEdit, [&model](Dialog& d, ControlId control, EventKind) {
-    model.expansion.archHeightText =
-        std::string(model::firstChars(d.text(control), kNumberTextWidth));
+  dialog->onEvent(Ids::kHeightEdit, [&](Dialog& d, ControlId control, EventKind) {
+    session.archHeightText = std::string(model::firstChars(d.text(control), kNumberTextWidth));
     model.expansion.archHeight = numberIn(d, control);
   });
   dialog->onEvent(Ids::kKindList, [&model](Dialog& d, ControlId control, EventKind) {
@@ -137,15 +133,15 @@ void runArchDialog(model::Model& model, const Session& session, DialogHost& host
            {model::say(captions::kArchKinds[0], session.romanian),
             model::say(captions::kArchKinds[1], session.romanian)});
   if (!session.oldFileLoaded) {
-    model.expansion.halfSpanText.clear();
-    model.expansion.archHeightText.clear();
+    session.halfSpanText.clear();
+    session.archHeightText.clear();
     model.expansion.archKind = model::kCircularArch;
-  } else if (model.expansion.loadedExpansionType == model::kArch) {
-    model.expansion.halfSpanText = shownNumber(model.expansion.halfSpan, 14, 4);
-    model.expansion.archHeightText = shownNumber(model.expansion.archHeight, 14, 4);
+  } else if (session.loadedExpansionType == model::kArch) {
+    session.halfSpanText = shownNumber(model.expansion.halfSpan, 14, 4);
+    session.archHeightText = shownNumber(model.expansion.archHeight, 14, 4);
   }
-  dialog->setText(Ids::kHalfSpanEdit, model::trimRight(model.expansion.halfSpanText));
-  dialog->setText(Ids::kHeightEdit, model::trimRight(model.expansion.archHeightText));
+  dialog->setText(Ids::kHalfSpanEdit, model::trimRight(session.halfSpanText));
+  dialog->setText(Ids::kHeightEdit, model::trimRight(session.archHeightText));
   dialog->setSelection(Ids::kKindList, model.expansion.archKind);
   dialog->runModal();
 }

@@ -35,8 +35,8 @@ struct ArchControls {
   static constexpr ControlId kKindList = 1059;
 };
 
-void runPyramidDialog(model::Model& model, const Session& session, DialogHost& host);
-void runShrinkDialog(model::Model& model, const Session& session, DialogHost& host);
-void runArchDialog(model::Model& model, const Session& session, DialogHost& host);
+void runPyramidDialog(model::Model& model, Session& session, DialogHost& host);
+void runShrinkDialog(model::Model& model, Session& session, DialogHost& host);
+void runArchDialog(model::Model& model, Session& session, DialogHost& host);
 
 }  // namespace zentrix::ui

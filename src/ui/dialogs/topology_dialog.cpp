@@ -60,7 +60,7 @@ void showElementEntries(Dialog& dialog, const model::Model& model, int count) {
 
 // An end node the Base module does not have, or 0 when both are its own.
 std::int32_t foreignEndNode(const model::Model& model, int element) {
-  const std::int64_t nodes = std::int64_t{model.base.nodesInBase0} + model.base.nodesInBase1;
+  const std::int64_t nodes = model.base.baseNodeCount();
   for (const std::int32_t node :
        {model.base.baseElemStart(element), model.base.baseElemEnd(element)})
     if (node < 0 || node > nodes) return node;
@@ -98,7 +98,7 @@ void applyEndNodes(Dialog& dialog, DialogHost& host, model::Model& model, bool r
     return;
   }
   if (const std::int32_t foreign = foreignEndNode(model, element); foreign != 0) {
-    const std::int64_t nodes = std::int64_t{model.base.nodesInBase0} + model.base.nodesInBase1;
+    const std::int64_t nodes = model.base.baseNodeCount();
     host.showMessage(model::say(texts::kEndNodeOutsideBase, romanian,
                                 {std::to_string(foreign), std::to_string(nodes)}),
                      model::say(kTitle, romanian), MessageButtons::Ok, MessageIcon::Error);

@@ -66,7 +66,6 @@ TEST(CoordinatesDialogOpening, BuildsTheArrayAndListsForTheCurrentCounts) {
                 ElementsAre("1", "2", "3", "4", "5"));
     EXPECT_EQ(d.text(Ids::kPrompt), "Input Coordinates X, Y, Z:\nSeparators: Space(s); Comma");
   });
-  EXPECT_EQ(m.base.baseNodeCount, 5);
   EXPECT_EQ(m.base.baseCoords.rows(), 5);
   EXPECT_EQ(m.base.baseCoords.columns(), 3);
 }
@@ -79,19 +78,20 @@ TEST(CoordinatesDialogOpening, PromptNamesTwoCoordinatesIn2D) {
   });
 }
 
-TEST(CoordinatesDialogOpening, AfterALoadKeepsTheLoadedCountAndNumbersTheProcessedList) {
+// The node count is the one the files use, N0 + N1, also after a load: a
+// count raised since in the main dialog brings its new node into the lists.
+TEST(CoordinatesDialogOpening, AfterALoadFollowsTheChangedCountAndNumbersTheProcessedList) {
   auto m = newModel(2, 2, 2);
   m.oldFileLoaded = true;
-  m.base.baseNodeCount = 4;
   m.base.baseCoords.rebuild(4, 2);
   setRow(m, 3, {1.5f, 2.0f});
   m.base.nodesInBase1 = 3;  // changed in the main dialog after the load
   ui::MemoryDialogHost host;
   runWith(m, host, [](MemoryDialog& d) {
     EXPECT_THAT(testing_support::entryTexts(d, Ids::kProcessedList),
-                ElementsAre("1", "2", "3", "4"));
+                ElementsAre("1", "2", "3", "4", "5"));
   });
-  EXPECT_EQ(m.base.baseNodeCount, 4);
+  EXPECT_EQ(m.base.baseCoords.rows(), 5);
   EXPECT_THAT(row(m, 3), ElementsAre(1.5f, 2.0f));
 }
 

@@ -35,9 +35,10 @@ TEST(PyramidDialog, NewModelOpensEmptyAndKeepsTypedValuesAfterCancel) {
         d.userType(Pyramid::kVertexFootEdit, "1.5,2");
       },
       kCancelButton);
-  runPyramidDialog(m, testing::sessionOf(m), host);
+  Session session = testing::sessionOf(m);
+  runPyramidDialog(m, session, host);
   EXPECT_FLOAT_EQ(m.expansion.pyramidShrinkRatio, 0.6f);
-  EXPECT_EQ(m.expansion.vertexFootText, "1.5,2");
+  EXPECT_EQ(session.vertexFootText, "1.5,2");
   EXPECT_EQ(m.expansion.vertexFoot, (std::array<float, 3>{1.5f, 2.0f, 0.0f}));
   EXPECT_TRUE(host.messages().empty());
 }
@@ -52,13 +53,14 @@ class PyramidRatioText : public ::testing::TestWithParam<RatioCase> {};
 TEST_P(PyramidRatioText, IsReadAsTheLeadingNumber) {
   zentrix::testing::RunModel m;
   m.base.dofPerNode = 3;
-  m.expansion.vertexFootText = "0 0 0";
+  Session session = testing::sessionOf(m);
+  session.vertexFootText = "0 0 0";
   m.expansion.pyramidShrinkRatio = 9;
   MemoryDialogHost host;
   testing_support::playNextOpening(host, Pyramid::kTemplate, [](MemoryDialog& d) {
     d.userType(Pyramid::kShrinkRatioEdit, GetParam().typed);
   });
-  runPyramidDialog(m, testing::sessionOf(m), host);
+  runPyramidDialog(m, session, host);
   EXPECT_FLOAT_EQ(m.expansion.pyramidShrinkRatio, GetParam().stored);
 }
 
@@ -86,12 +88,13 @@ TEST_P(PyramidFootText, IsReadAfterTheDialogCloses) {
   zentrix::testing::RunModel m;
   m.base.dofPerNode = c.dofPerNode;
   m.expansion.vertexFoot = {7, 8, 9};
-  m.expansion.vertexFootText = c.previousText;
+  Session session = testing::sessionOf(m);
+  session.vertexFootText = c.previousText;
   MemoryDialogHost host;
   testing_support::playNextOpening(host, Pyramid::kTemplate, [&](MemoryDialog& d) {
     if (c.typed != nullptr) d.userType(Pyramid::kVertexFootEdit, c.typed);
   });
-  runPyramidDialog(m, testing::sessionOf(m), host);
+  runPyramidDialog(m, session, host);
   EXPECT_EQ(m.expansion.vertexFoot, c.foot);
   if (c.wrong) {
     ASSERT_EQ(host.messages().size(), 1u);
@@ -129,7 +132,8 @@ TEST(PyramidDialog, RomanianFootMessage) {
   m.base.dofPerNode = 2;
   m.romanian = true;
   MemoryDialogHost host;
-  runPyramidDialog(m, testing::sessionOf(m), host);  // closes at once with an empty foot text
+  Session session = testing::sessionOf(m);
+  runPyramidDialog(m, session, host);  // closes at once with an empty foot text
   ASSERT_EQ(host.messages().size(), 1u);
   EXPECT_EQ(host.messages()[0].text, "Sir eronat pentru coordonatele piciorului.");
 }
@@ -146,8 +150,9 @@ TEST(PyramidDialog, AfterALoadShowsAndStoresTheModelValues) {
       EXPECT_EQ(d.text(Pyramid::kShrinkRatioEdit), "0.625");
       EXPECT_EQ(d.text(Pyramid::kVertexFootEdit), dof == 3 ? "1.5  2.  -30.25" : "1.5  2.");
     });
-    runPyramidDialog(m, testing::sessionOf(m), host);
-    EXPECT_EQ(m.expansion.vertexFootText, dof == 3 ? "1.5  2.  -30.25" : "1.5  2.");
+    Session session = testing::sessionOf(m);
+    runPyramidDialog(m, session, host);
+    EXPECT_EQ(session.vertexFootText, dof == 3 ? "1.5  2.  -30.25" : "1.5  2.");
     EXPECT_EQ(m.expansion.vertexFoot, (std::array<float, 3>{1.5f, 2.0f, -30.25f}));
     EXPECT_TRUE(host.messages().empty());
   }
@@ -169,7 +174,7 @@ TEST_P(ShrinkDirections, OffersTheOtherAxesAndStoresTheChosenLetter) {
   const auto& c = GetParam();
   zentrix::testing::RunModel m;
   m.base.dofPerNode = c.dofPerNode;
-  m.expansion.directionIndex = c.directionIndex;
+  m.expansion.expansionDirection = model::axisLetter(c.directionIndex);
   MemoryDialogHost host;
   for (int entry = 1; entry <= 2; ++entry) {
     testing_support::playNextOpening(host, Shrink::kTemplate, [&](MemoryDialog& d) {
@@ -177,10 +182,11 @@ TEST_P(ShrinkDirections, OffersTheOtherAxesAndStoresTheChosenLetter) {
       EXPECT_EQ(d.selection(Shrink::kDirectionList), 0);
       d.userChoose(Shrink::kDirectionList, entry);
     });
-    runShrinkDialog(m, testing::sessionOf(m), host);
+    Session session = testing::sessionOf(m);
+    runShrinkDialog(m, session, host);
     const std::string& letter = c.entries[static_cast<std::size_t>(entry - 1)];
     EXPECT_EQ(m.expansion.shrinkDirection, letter.empty() ? ' ' : letter[0]);
-    EXPECT_EQ(m.expansion.shrinkDirectionIndex, letter.empty() ? 0 : letter[0] - 'X' + 1);
+    EXPECT_EQ(m.expansion.shrinkDirectionIndex(), letter.empty() ? 0 : letter[0] - 'X' + 1);
   }
 }
 
@@ -197,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ShrinkDialog, RatioTypedIsKeptAfterCancelAndNewModelOpensEmpty) {
   zentrix::testing::RunModel m;
   m.base.dofPerNode = 3;
-  m.expansion.directionIndex = 1;
+  m.expansion.expansionDirection = 'X';
   m.expansion.shrinkRatio = 0.5f;
   m.expansion.shrinkDirection = 'Z';
   MemoryDialogHost host;
@@ -208,7 +214,8 @@ TEST(ShrinkDialog, RatioTypedIsKeptAfterCancelAndNewModelOpensEmpty) {
         d.userType(Shrink::kShrinkRatioEdit, "0.8 ");
       },
       kCancelButton);
-  runShrinkDialog(m, testing::sessionOf(m), host);
+  Session session = testing::sessionOf(m);
+  runShrinkDialog(m, session, host);
   EXPECT_FLOAT_EQ(m.expansion.shrinkRatio, 0.8f);
   EXPECT_EQ(m.expansion.shrinkDirection, 'Z');
 }
@@ -224,7 +231,7 @@ TEST(ShrinkDialog, AfterALoadSelectsTheLoadedDirectionAndShowsTheRatio) {
     zentrix::testing::RunModel m;
     m.oldFileLoaded = true;
     m.base.dofPerNode = 3;
-    m.expansion.directionIndex = c.directionIndex;
+    m.expansion.expansionDirection = model::axisLetter(c.directionIndex);
     m.expansion.shrinkDirection = c.shrinkDirection;
     m.expansion.shrinkRatio = 1234567.0f;
     MemoryDialogHost host;
@@ -232,8 +239,9 @@ TEST(ShrinkDialog, AfterALoadSelectsTheLoadedDirectionAndShowsTheRatio) {
       EXPECT_EQ(d.selection(Shrink::kDirectionList), c.entry) << c.shrinkDirection;
       EXPECT_EQ(d.text(Shrink::kShrinkRatioEdit), "1234567.");
     });
-    runShrinkDialog(m, testing::sessionOf(m), host);
-    EXPECT_EQ(m.expansion.shrinkDirectionIndex,
+    Session session = testing::sessionOf(m);
+    runShrinkDialog(m, session, host);
+    EXPECT_EQ(m.expansion.shrinkDirectionIndex(),
               c.entry == 0 ? 0 : model::axisNumber(c.shrinkDirection));
   }
 }
@@ -246,7 +254,8 @@ TEST(ArchDialog, NewModelOpensBlankWithCircularAndKeepsTypedValuesAfterCancel) {
   zentrix::testing::RunModel m;
   m.expansion.archKind = model::kParabolicArch;
   m.expansion.halfSpan = 10;
-  m.expansion.halfSpanText = "10";
+  Session session = testing::sessionOf(m);
+  session.halfSpanText = "10";
   MemoryDialogHost host;
   testing_support::playNextOpening(
       host, Arch::kTemplate,
@@ -261,7 +270,8 @@ TEST(ArchDialog, NewModelOpensBlankWithCircularAndKeepsTypedValuesAfterCancel) {
         d.userChoose(Arch::kKindList, 2);
       },
       kCancelButton);
-  runArchDialog(m, testing::sessionOf(m), host);
+
+  runArchDialog(m, session, host);
   EXPECT_FLOAT_EQ(m.expansion.halfSpan, 25.5f);
   EXPECT_FLOAT_EQ(m.expansion.archHeight, 6.0f);
   EXPECT_EQ(m.expansion.archKind, model::kParabolicArch);
@@ -271,14 +281,14 @@ TEST(ArchDialog, NewModelResetsTheKindToCircular) {
   zentrix::testing::RunModel m;
   m.expansion.archKind = model::kParabolicArch;
   MemoryDialogHost host;
-  runArchDialog(m, testing::sessionOf(m), host);
+  Session session = testing::sessionOf(m);
+  runArchDialog(m, session, host);
   EXPECT_EQ(m.expansion.archKind, model::kCircularArch);
 }
 
 TEST(ArchDialog, AfterLoadingAnArchShowsItsValuesInFourDigits) {
   zentrix::testing::RunModel m;
   m.oldFileLoaded = true;
-  m.expansion.loadedExpansionType = model::kArch;
   m.expansion.halfSpan = 1234.5678f;
   m.expansion.archHeight = 3.25f;
   m.expansion.archKind = model::kParabolicArch;
@@ -288,7 +298,9 @@ TEST(ArchDialog, AfterLoadingAnArchShowsItsValuesInFourDigits) {
     EXPECT_EQ(d.text(Arch::kHeightEdit), "3.25");
     EXPECT_EQ(d.selection(Arch::kKindList), 2);
   });
-  runArchDialog(m, testing::sessionOf(m), host);
+  Session session = testing::sessionOf(m);
+  session.loadedExpansionType = model::kArch;
+  runArchDialog(m, session, host);
   // Showing does not change the values: only typing does.
   EXPECT_FLOAT_EQ(m.expansion.halfSpan, 1234.5678f);
 }
@@ -300,16 +312,17 @@ TEST(ArchDialog, AfterLoadingAnotherTypeShowsTheTextsTypedBefore) {
     d.userType(Arch::kHalfSpanEdit, "12.50");
     d.userType(Arch::kHeightEdit, "4");
   });
-  runArchDialog(m, testing::sessionOf(m), host);
+  Session session = testing::sessionOf(m);
+  runArchDialog(m, session, host);
 
-  m.oldFileLoaded = true;
-  m.expansion.loadedExpansionType = model::kPrismatic;
+  session.oldFileLoaded = true;
+  session.loadedExpansionType = model::kPrismatic;
   testing_support::playNextOpening(host, Arch::kTemplate, [](MemoryDialog& d) {
     EXPECT_EQ(d.text(Arch::kHalfSpanEdit), "12.50");
     EXPECT_EQ(d.text(Arch::kHeightEdit), "4");
     EXPECT_EQ(d.selection(Arch::kKindList), 1);
   });
-  runArchDialog(m, testing::sessionOf(m), host);
+  runArchDialog(m, session, host);
 }
 
 }  // namespace

@@ -11,10 +11,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "files/blocked_nodes.h"
 #include "model/model.h"
+#include "structure/blocked_nodes.h"
 
-namespace zentrix::files {
+namespace zentrix::structure {
 
 // Nodes first..last (1-based). A range of a broken model may lie partly or
 // wholly outside 1..totalNodes; the Geometry File writes it as it is.
@@ -42,4 +42,4 @@ bool structureIsComplete(const model::Structure& structure, const model::BaseMod
 // s0 + 1 .. baseElementCount (see `elementTypeRuns`).
 std::int64_t firstBase0ModuleElement(const model::Structure& structure);
 
-}  // namespace zentrix::files
+}  // namespace zentrix::structure

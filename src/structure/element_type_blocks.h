@@ -11,7 +11,7 @@
 
 #include "model/model.h"
 
-namespace zentrix::files {
+namespace zentrix::structure {
 
 struct ElementTypeBlocks {
   // kindEnd(k): the last element of the kind-k block (entry 0 is 0).
@@ -39,4 +39,4 @@ struct ElementTypeBlocks {
 ElementTypeBlocks elementTypeBlocks(const model::Structure& structure,
                                     const model::BaseModule& base);
 
-}  // namespace zentrix::files
+}  // namespace zentrix::structure

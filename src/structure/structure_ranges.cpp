@@ -1,8 +1,8 @@
-#include "files/structure_ranges.h"
+#include "structure/structure_ranges.h"
 
-#include "files/element_type_blocks.h"
+#include "structure/element_type_blocks.h"
 
-namespace zentrix::files {
+namespace zentrix::structure {
 
 // Where the Base 0 nodes sit depends on whether they were renumbered to the end.
 std::int64_t firstBase0ModuleElement(const model::Structure& structure) {
@@ -36,4 +36,4 @@ bool structureIsComplete(const model::Structure& structure, const model::BaseMod
   return true;
 }
 
-}  // namespace zentrix::files
+}  // namespace zentrix::structure

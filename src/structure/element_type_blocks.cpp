@@ -1,6 +1,8 @@
-#include "files/element_type_blocks.h"
+#include "structure/element_type_blocks.h"
 
-namespace zentrix::files {
+#include "structure/structure_ranges.h"
+
+namespace zentrix::structure {
 
 ElementTypeBlocks elementTypeBlocks(const model::Structure& structure,
                                     const model::BaseModule& base) {
@@ -10,8 +12,7 @@ ElementTypeBlocks elementTypeBlocks(const model::Structure& structure,
         structure.kindEnd[static_cast<std::size_t>(kind)];
   // An empty last kind block leaves kindEnd(4) at 0 in a structure of one
   // module less; the Base 0 elements then follow the kind-3 block.
-  const std::int64_t firstBase0 =
-      structure.kindCount[4] != 0 ? structure.kindCount[4] : structure.kindCount[3];
+  const std::int64_t firstBase0 = firstBase0ModuleElement(structure);
   blocks.lastKindElement = structure.kindEnd[4] != 0 ? structure.kindEnd[4] : structure.kindEnd[3];
   for (std::int64_t s = firstBase0 + 1; s <= base.baseElementCount; ++s) {
     const bool known = s >= 1 && s <= structure.elemKind.count() && structure.elemKind(s) >= 1 &&
@@ -21,4 +22,4 @@ ElementTypeBlocks elementTypeBlocks(const model::Structure& structure,
   return blocks;
 }
 
-}  // namespace zentrix::files
+}  // namespace zentrix::structure
