@@ -9,6 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-dependencies.sh --windows
+. scripts/compiler-cache.sh
 warnings_as_errors=-DZENTRIX_WARNINGS_AS_ERRORS=${ZENTRIX_WARNINGS_AS_ERRORS:-OFF}
 
 # Formatting.
