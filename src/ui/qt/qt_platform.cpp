@@ -1,8 +1,11 @@
 #include "ui/qt/qt_platform.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include "files/native_path.h"
@@ -47,6 +50,17 @@ std::string QtPlatform::currentDirectory() {
   std::error_code error;
   const std::filesystem::path current = std::filesystem::current_path(error);
   return error ? std::string{} : files::modelPathText(current);
+}
+
+std::string QtPlatform::installedDataFolder() {
+  if (QCoreApplication::instance() == nullptr) return {};
+  // ZENTRIX_DATA_FROM_PROGRAM is the install's data folder relative to its
+  // programs' folder ("../share/zentrix"), so a moved install still finds it.
+  const QString folder = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                         QStringLiteral("/" ZENTRIX_DATA_FROM_PROGRAM));
+  const QByteArray utf8 = folder.toUtf8();
+  return files::modelPathText(std::filesystem::path(
+      std::u8string(reinterpret_cast<const char8_t*>(utf8.constData()), utf8.size())));
 }
 
 std::string QtPlatform::textViewer() {

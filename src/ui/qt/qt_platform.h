@@ -27,6 +27,7 @@ class QtPlatform final : public Platform {
   void deleteMatching(std::string_view pattern) override;
   std::optional<StartedProcess> start(std::string_view program, std::string_view argument) override;
   void terminate(std::int64_t handle) override;
+  std::string installedDataFolder() override;
 
   // True once the program of `handle` has ended, waiting up to `milliseconds`.
   bool waitForEnd(std::int64_t handle, int milliseconds);
