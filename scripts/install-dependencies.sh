@@ -7,8 +7,12 @@
 #
 #   --windows  also the cross build for Windows and its test run: MinGW-w64
 #              (posix threads), GoogleTest's sources, Wine with its fonts (so
-#              that the desktop program's texts render under Wine) and zip
-#              (scripts/build-windows-desktop.sh packs the program with it)
+#              that the desktop program's texts render under Wine), zip
+#              (scripts/build-windows-desktop.sh packs the program with it),
+#              unzip and NSIS (scripts/build-windows-installer.sh)
+#   --package  also the Debian package and its check (scripts/build-deb.sh,
+#              scripts/check-deb-package.sh): dpkg-shlibdeps, lintian, the
+#              desktop entry and AppStream validators, debootstrap
 set -euo pipefail
 
 # Compilers and the build.
@@ -27,6 +31,8 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format-14 git
   python3 strace
+  # The manual pages are read back by man (tests/install).
+  man-db
   # The exports read by real readers: VTU and MSH by meshio (and converted
   # by its command), DXF by ezdxf.
   python3-meshio meshio-tools python3-ezdxf
@@ -42,13 +48,19 @@ packages=("${build_packages[@]}" "${test_packages[@]}" "${script_packages[@]}")
 # The Windows cross build and its test run under Wine (--windows).
 windows_packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 fonts-wine zip
+  unzip nsis
+)
+# The Debian package and its check on a fresh Debian 12 (--package).
+package_packages=(
+  dpkg-dev file lintian desktop-file-utils appstream debootstrap
 )
 
 for option in "$@"; do
   case "$option" in
     --windows) packages+=("${windows_packages[@]}") ;;
+    --package) packages+=("${package_packages[@]}") ;;
     *)
-      echo "usage: $0 [--windows]" >&2
+      echo "usage: $0 [--windows] [--package]" >&2
       exit 2
       ;;
   esac
