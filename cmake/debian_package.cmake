@@ -8,9 +8,9 @@ set(ZENTRIX_PACKAGE_CONTACT "ZENTRIX developers <zentrix@karvel.invalid>"
     CACHE STRING "The package's maintainer, as Debian writes it")
 set(CPACK_PACKAGE_CONTACT ${ZENTRIX_PACKAGE_CONTACT})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "geometry pre-processor for bar structures")
+# The synopsis is the summary above; this is the extended description.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "geometry pre-processor for bar structures
-ZENTRIX builds the geometry of a truss or frame made of equal modules:
+    "ZENTRIX builds the geometry of a truss or frame made of equal modules:
 from one module, its end planes and its elements, expanded as a prism, a
 pyramidal frustum, a shrink in one direction or a circular or parabolic
 arch, it generates every node and element and writes the Geometry File of

@@ -12,7 +12,8 @@ source scripts/lib/checks.sh
 project=$(pwd)
 installer=$(scripts/build-windows-installer.sh "$@" | tail -n 1)
 scratch=$(mktemp -d)
-export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# winemenubuilder would put the shortcut into this machine's own menus.
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
 wineboot --init >/dev/null 2>&1
 wineserver -w

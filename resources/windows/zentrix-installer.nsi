@@ -9,7 +9,9 @@
 ; and a Start-menu shortcut, and the uninstaller is registered for the user
 ; only. /S installs and uninstalls silently. The shortcut starts the program
 ; in its own folder, where it finds uir\ and Doc\ as in the zip.
-Unicode true
+; A 64-bit installer for a 64-bit program (and Wine without its 32-bit half
+; runs it).
+Target amd64-unicode
 !macro NEEDS NAME
   !ifndef ${NAME}
     !error "makensis -DSOURCE=folder -DFILES=list.nsh -DVERSION=x.y.z -DOUTFILE=setup.exe"
