@@ -24,10 +24,12 @@ snapshot() { # snapshot FILE
   (cd "$WINEPREFIX/drive_c/users" && find . -path '*/Temp' -prune -o -print | sort) >"$1"
   grep -i zentrix "$WINEPREFIX/user.reg" >>"$1" || true
 }
-snapshot "$scratch/before"
 user=$(cd "$WINEPREFIX/drive_c/users" && ls | grep -v -x -e Public -e root | head -n 1 || true)
 [ -n "$user" ] || user=$(id -un)
 installed=$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs/ZENTRIX
+# Windows has the user's programs folder before anything is installed.
+mkdir -p "$(dirname "$installed")"
+snapshot "$scratch/before"
 
 silent_install() { wine "$installer" /S && wineserver -w && [ -f "$installed/zentrix-cli.exe" ]; }
 generate_installed_example() {
