@@ -14,27 +14,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 project=$(pwd)
 
-if [ "$(id -u)" -ne 0 ]; then
-  echo "check-fresh-machine: needs root (debootstrap, chroot, mount)" >&2
-  exit 2
-fi
-for tool in debootstrap git chroot mount; do
-  command -v "$tool" >/dev/null || { echo "check-fresh-machine: $tool is missing" >&2; exit 2; }
-done
-
-# The first Debian (not security) mirror of the apt sources, in either
-# format.
-apt_mirror() {
-  local file
-  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
-    if [ -f "$file" ]; then grep -v '^[[:space:]]*#' "$file" || true; fi
-  done | grep -oE '(https?|file)://[^[:space:]]+/debian/?' | grep -v security | sed -n 1p
-}
-mirror=${ZENTRIX_DEBIAN_MIRROR:-$(apt_mirror)}
-if [ -z "$mirror" ]; then
-  echo "check-fresh-machine: no Debian mirror in the apt sources; set ZENTRIX_DEBIAN_MIRROR" >&2
-  exit 2
-fi
+source scripts/lib/debian-root.sh
+command -v git >/dev/null || { echo "check-fresh-machine: git is missing" >&2; exit 2; }
 
 # The commands of the README's "Quick start" block, line by line.
 mapfile -t commands < <(awk '/^## Quick start/ { inside = 1; next }
@@ -45,49 +26,12 @@ if [ ${#commands[@]} -eq 0 ]; then
   exit 2
 fi
 
-root=$(mktemp -d /tmp/zentrix-fresh.XXXXXX)
-# mktemp makes the folder private; as the root of a system it must let every
-# user through, as / does (the tests run parts as the user nobody).
-chmod 755 "$root"
-mounts=()
-cleanup() {
-  local i
-  for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-    umount "${mounts[i]}" 2>/dev/null || umount -l "${mounts[i]}" || true
-  done
-  # Never delete through a mount that is still there (it could be /dev).
-  if findmnt -rn -o TARGET | grep -q "^$root/"; then
-    echo "check-fresh-machine: $root still has mounts; not removed" >&2
-  else
-    rm -rf --one-file-system "$root"
-  fi
-}
-trap cleanup EXIT
-
-mount_into_root() { # mount_into_root TARGET MOUNT-ARGUMENTS...
-  local target=$root$1
-  shift
-  mkdir -p "$target"
-  mount "$@" "$target"
-  mounts+=("$target")
-}
-
-seconds_to_text() { printf '%dm%02ds' $(($1 / 60)) $(($1 % 60)); }
-
 commit=$(git rev-parse --short HEAD)
-echo "== Debian 12 minbase from $mirror into $root"
-start=$(date +%s)
-debootstrap --variant=minbase bookworm "$root" "$mirror"
-bootstrap_seconds=$(($(date +%s) - start))
+make_debian_root zentrix-fresh
 
 echo "== Cloning $commit into /project"
 git clone --quiet --no-hardlinks "$project" "$root/project"
 git -C "$root/project" checkout --quiet --detach "$(git rev-parse HEAD)"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-mount_into_root /proc -t proc proc
-mount_into_root /sys -t sysfs sysfs
-mount_into_root /dev --bind /dev
-mount_into_root /dev/pts --bind /dev/pts
 
 statuses=()
 durations=()
@@ -95,9 +39,7 @@ for command in "${commands[@]}"; do
   echo "== $command"
   start=$(date +%s)
   status=0
-  chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    /bin/bash -c "cd /project && $command" </dev/null || status=$?
+  run_in_root "cd /project && $command" || status=$?
   statuses+=("$status")
   durations+=("$(seconds_to_text $(($(date +%s) - start)))")
 done

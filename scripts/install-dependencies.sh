@@ -9,7 +9,11 @@
 #              (posix threads), GoogleTest's sources, Wine with its fonts (so
 #              that the desktop program's texts render under Wine), zip and
 #              unzip (scripts/build-windows-desktop.sh packs the program, the
-#              road test unpacks it) and what building Qt for Windows needs
+#              road test unpacks it), NSIS (scripts/build-windows-installer.sh)
+#              and what building Qt for Windows needs
+#   --package  also the Debian package and its check (scripts/build-deb.sh,
+#              scripts/check-deb-package.sh): dpkg-shlibdeps, lintian, the
+#              desktop entry and AppStream validators, debootstrap
 set -euo pipefail
 
 # Compilers and the build.
@@ -30,6 +34,8 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format-14 git
   python3 strace
+  # The manual pages are read back by man (tests/install).
+  man-db
   # The exports read by real readers: VTU and MSH by meshio (and converted
   # by its command), DXF by ezdxf.
   python3-meshio meshio-tools python3-ezdxf
@@ -47,14 +53,19 @@ packages=("${build_packages[@]}" "${test_packages[@]}" "${script_packages[@]}")
 # header tool is a Perl program), and the road test unpacks the zip.
 windows_packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 fonts-wine zip
-  unzip dpkg-dev xz-utils perl
+  unzip nsis dpkg-dev xz-utils perl
+)
+# The Debian package and its check on a fresh Debian 12 (--package).
+package_packages=(
+  dpkg-dev file lintian desktop-file-utils appstream debootstrap
 )
 
 for option in "$@"; do
   case "$option" in
     --windows) packages+=("${windows_packages[@]}") ;;
+    --package) packages+=("${package_packages[@]}") ;;
     *)
-      echo "usage: $0 [--windows]" >&2
+      echo "usage: $0 [--windows] [--package]" >&2
       exit 2
       ;;
   esac

@@ -30,6 +30,7 @@
 #include "model/model.h"
 #include "model/number_text.h"
 #include "model/printable_text.h"
+#include "model/program_version.h"
 
 namespace zentrix::app {
 
@@ -289,6 +290,7 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
   // option; subcommands take this over when they are added.
   app.allow_windows_style_options(false);
   app.require_subcommand(1);
+  app.set_version_flag("--version", model::versionLine("zentrix-cli"));
   app.footer(kExitCodesText);
   GenerateRequest request;
   CLI::App* command =

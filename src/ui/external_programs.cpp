@@ -163,12 +163,23 @@ std::string geometryNameFor(std::string_view modelPath) {
   return name;
 }
 
+std::string pathIn(std::string_view folder, std::string_view name) {
+  std::string path(model::trimRight(folder));
+  path += files::kFolderSeparator;
+  path += name;
+  return path;
+}
+
 std::string ExternalPrograms::readmePath(const Session& session) {
   const std::string current = platform_.currentDirectory();
-  std::string docFolder = packageFolderOf(current) + files::kFolderSeparator + "Doc";
-  if (!platform_.exists(docFolder)) docFolder = current;
-  return std::string(model::trimRight(docFolder)) + files::kFolderSeparator +
-         model::say(texts::kReadMeFile, session.romanian);
+  const std::string_view name = model::say(texts::kReadMeFile, session.romanian);
+  const std::string docFolder = packageFolderOf(current) + files::kFolderSeparator + "Doc";
+  if (platform_.exists(docFolder)) return pathIn(docFolder, name);
+  const std::string here = pathIn(current, name);
+  const std::string installed = platform_.installedDataFolder();
+  if (platform_.exists(here) || installed.empty()) return here;
+  const std::string there = pathIn(pathIn(installed, "Doc"), name);
+  return platform_.exists(there) ? there : here;
 }
 
 std::string ExternalPrograms::previewProgram(const Session& session) {

@@ -56,7 +56,16 @@ class Platform {
   // The folder of the user's own settings for this program (it may not
   // exist yet); empty when there is none.
   virtual std::string settingsFolder() { return {}; }
+  // The folder of the images and readmes installed with the program
+  // (share/zentrix beside the program's bin folder), found from the
+  // program's own location, whatever the current directory; empty when
+  // unknown.
+  virtual std::string installedDataFolder() = 0;
 };
+
+// `name` in `folder` (trailing blanks of the folder dropped), joined with
+// the program's separator.
+std::string pathIn(std::string_view folder, std::string_view name);
 
 // The desktop's text editor outside Windows: `configured` (the
 // ZENTRIX_TEXT_VIEWER variable) when set, a bare name looked up on
@@ -100,8 +109,9 @@ class ExternalPrograms {
   // current directory.
   std::string dataFolder();
   // The readme of the session's language in the package's "Doc" folder (the
-  // current directory's path less its last three characters, then "\Doc"),
-  // or in the current directory when that folder does not exist.
+  // current directory's path less its last three characters, then "\Doc");
+  // when that folder does not exist, the one in the current directory, or
+  // else the one installed with the program when only that exists.
   std::string readmePath(const Session& session);
   // "Vistrel 20" in the current directory when it exists, else "Vistrel".
   std::string previewProgram(const Session& session);

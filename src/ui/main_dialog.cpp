@@ -14,6 +14,7 @@
 #include "model/field_labels.h"
 #include "model/number_text.h"
 #include "model/printable_text.h"
+#include "model/program_version.h"
 #include "ui/dialog_captions.h"
 #include "ui/dialogs/coordinates_dialog.h"
 #include "ui/dialogs/element_types_dialog.h"
@@ -167,6 +168,8 @@ void MainDialog::guarded(Work&& work) {
 MainDialogEnd MainDialog::run() {
   std::unique_ptr<Dialog> dialog = createDialogIn(host_, kMainDialogTemplate, session_.romanian);
   dialog_ = dialog.get();
+  // The caption names the version, so a user can tell which build runs.
+  dialog_->setText(kMainDialogTemplate, model::versionLine("ZENTRIX"));
   registerHandlers();
   fillLists();
   recent_.showIn(*dialog_, kRecentFiles);

@@ -1,12 +1,15 @@
 #include "ui/startup.h"
 
 #include <array>
+#include <ostream>
 #include <utility>
 
 #include "files/language_settings.h"
 #include "files/native_path.h"
 #include "model/number_text.h"
+#include "model/program_version.h"
 #include "ui/main_dialog.h"
+#include "ui/ui_texts.h"
 
 namespace zentrix::ui {
 
@@ -26,7 +29,33 @@ constexpr std::array<std::pair<ImageId, const char*>, 11> kImageFiles = {{
     {ImageId::PreviewBase, "IconPreviewBase.ico"},
 }};
 
+// The images' folder: "uir" in the current directory, as always, else the
+// one installed with the program when only that exists.
+std::string imageFolder(const Session& session, Platform& platform) {
+  const std::string here = pathIn(session.currentDir, "uir");
+  const std::string installed = platform.installedDataFolder();
+  std::string folder = here;
+  if (!platform.exists(here) && !installed.empty() && platform.exists(pathIn(installed, "uir")))
+    folder = pathIn(installed, "uir");
+  return folder + files::kFolderSeparator;
+}
+
 }  // namespace
+
+std::optional<int> answerInformationOption(std::span<const std::string_view> arguments,
+                                           bool romanian, std::ostream& out) {
+  for (const std::string_view argument : arguments) {
+    if (argument == "--version")
+      out << model::versionLine("zentrix") << '\n';
+    else if (argument == "--help")
+      out << model::say(texts::kDesktopHelp, romanian);
+    else
+      continue;
+    out.flush();
+    return out ? 0 : 1;
+  }
+  return std::nullopt;
+}
 
 std::vector<ImageFile> imageFiles(const Session& session) {
   const std::string folder(model::trimRight(session.uiDir));
@@ -40,8 +69,7 @@ void prepareRun(model::Model& model, Session& session, Platform& platform) {
   session.currentDir = platform.currentDirectory();
   session.languageCode = files::lookUpLanguageCode(session.currentDir);
   session.romanian = files::isRomanianCode(session.languageCode);
-  const char separator = files::kFolderSeparator;
-  session.uiDir = std::string(model::trimRight(session.currentDir)) + separator + "uir" + separator;
+  session.uiDir = imageFolder(session, platform);
   session.settingsDir = platform.settingsFolder();
   session.processCount = 0;
   model::setStartValues(model, session.romanian);

@@ -6,7 +6,11 @@
 #pragma once
 
 #include <functional>
+#include <iosfwd>
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/model.h"
@@ -22,10 +26,18 @@ struct ImageFile {
   std::string path;  // as the session keeps paths
 };
 
+// `zentrix --help` and `zentrix --version`: the first of them among the
+// arguments is answered on `out`, and the exit status comes back (1 when
+// `out` failed). Nothing comes back when the arguments hold neither: the
+// program then opens its dialog and leaves the other arguments alone.
+std::optional<int> answerInformationOption(std::span<const std::string_view> arguments,
+                                           bool romanian, std::ostream& out);
+
 // The eleven images, in loading order, from `session.uiDir`.
 std::vector<ImageFile> imageFiles(const Session& session);
 
-// Steps before the dialog: current directory, language, `uiDir`, an empty
+// Steps before the dialog: current directory, language, `uiDir` ("uir" in the
+// current directory, else the installed one when only that exists), an empty
 // launch table, the kind names of the language, the "Last Node Indices in
 // Base 0" tick.
 void prepareRun(model::Model& model, Session& session, Platform& platform);

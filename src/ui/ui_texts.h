@@ -91,4 +91,37 @@ inline constexpr Text kAreaNotANumber{"{1} is not a number: \"{2}\".",
 inline constexpr Text kWrongFootCoordinates{"Wrong Foot Coordinates String.",
                                             "Sir eronat pentru coordonatele piciorului."};
 
+// zentrix --help. Its first paragraph is the manual page's one-line summary.
+inline constexpr Text kDesktopHelp{
+    "zentrix: the desktop program of ZENTRIX, the geometry pre-processor of the\n"
+    "KARVEL package, in English or Romanian.\n"
+    "Usage: zentrix [--help | --version]\n"
+    "\n"
+    "Opens the main dialog; it takes no other arguments.\n"
+    "\n"
+    "Options:\n"
+    "  --help     print this help and exit\n"
+    "  --version  print the version and exit\n"
+    "\n"
+    "Files, each looked for in the current folder first:\n"
+    "  language.dat  a first line starting with R or r chooses Romanian\n"
+    "  uir/          the button images, else those installed with the program\n"
+    "  ../Doc/       the readmes, else the current folder, else those installed\n"
+    "                with the program\n",
+    "zentrix: programul desktop al ZENTRIX, preprocesorul de geometrie al\n"
+    "pachetului KARVEL, in engleza sau romana.\n"
+    "Utilizare: zentrix [--help | --version]\n"
+    "\n"
+    "Deschide dialogul principal; nu primeste alte argumente.\n"
+    "\n"
+    "Optiuni:\n"
+    "  --help     afiseaza acest ajutor si iese\n"
+    "  --version  afiseaza versiunea si iese\n"
+    "\n"
+    "Fisiere, cautate intai in directorul curent:\n"
+    "  language.dat  o prima linie care incepe cu R sau r alege romana\n"
+    "  uir/          imaginile butoanelor, altfel cele instalate cu programul\n"
+    "  ../Doc/       fisierele readme, altfel directorul curent, altfel cele\n"
+    "                instalate cu programul\n"};
+
 }  // namespace zentrix::ui::texts

@@ -23,6 +23,7 @@
 #include <set>
 
 #include "modal_driver.h"
+#include "model/program_version.h"
 #include "support/template_openings.h"
 #include "ui/dialogs/expansion_parameter_dialogs.h"
 #include "ui/qt/qt_dialog_host.h"
@@ -35,9 +36,11 @@ using namespace main_controls;
 
 // The package's names, and words both languages spell alike.
 const std::set<QString> kSameInBothLanguages = {
-    QStringLiteral("ZENTRIX"),  QStringLiteral("COORDONATE"), QStringLiteral("GENERATE"),
-    QStringLiteral("CREATE"),   QStringLiteral("OK"),         QStringLiteral("Element"),
-    QStringLiteral("Circular"), QStringLiteral("Parabolic"),  QStringLiteral("Prismatic")};
+    QStringLiteral("ZENTRIX"),   QStringLiteral("COORDONATE"),
+    QStringLiteral("GENERATE"),  QStringLiteral("CREATE"),
+    QStringLiteral("OK"),        QStringLiteral("Element"),
+    QStringLiteral("Circular"),  QStringLiteral("Parabolic"),
+    QStringLiteral("Prismatic"), QString::fromStdString(model::versionLine("ZENTRIX"))};
 
 // What a window shows in words: its title, and the texts of its labels,
 // buttons (with their tool tips), group boxes and list entries (and what a

@@ -73,6 +73,34 @@ TEST_F(ExternalProgramsTest, ReadmeIsInThePackageDocFolderWithTheSeparatorTwice)
   }
 }
 
+// An installed program run from a folder of the user's: the current folder
+// and the package's Doc folder come first, as before; the readme installed
+// with the program only when neither has one.
+TEST_F(ExternalProgramsTest, ReadmeFallsBackToTheInstalledOneWhenTheCurrentFolderHasNone) {
+  const char sep = files::kFolderSeparator;
+  const std::string home = "/home/ana/models";
+  const std::string here = home + sep + "Zentrix-ReadMe-en.txt";
+  const std::string installed = "/usr/share/zentrix";
+  const std::string there = installed + sep + "Doc" + sep + "Zentrix-ReadMe-en.txt";
+  const std::string doc = "/home/ana/mod" + std::string(1, sep) + "Doc";
+  const std::string inDoc = doc + sep + "Zentrix-ReadMe-en.txt";
+  const FolderCase cases[] = {
+      {"installed only", {there}, there.c_str()},
+      {"current folder first", {here, there}, here.c_str()},
+      {"package Doc first", {doc, there}, inDoc.c_str()},
+      {"none anywhere", {}, here.c_str()},
+  };
+  platform.current = home;
+  platform.installed = installed;
+  for (const auto& c : cases) {
+    platform.existing = c.existing;
+    EXPECT_EQ(programs.readmePath(session), c.expected) << c.current;
+  }
+  platform.installed.clear();  // a program that cannot tell where it is
+  platform.existing = {there};
+  EXPECT_EQ(programs.readmePath(session), here);
+}
+
 TEST_F(ExternalProgramsTest, PreviewProgramPrefersVistrel20) {
   struct Case {
     const char* suffix;

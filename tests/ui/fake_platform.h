@@ -21,6 +21,7 @@ class FakePlatform final : public Platform {
   std::string current = "C:\\KARVEL\\bin";
   std::string viewer = "C:\\WINDOWS\\Notepad.exe";
   std::string suffix = ".exe";
+  std::string installed;  // the installed data folder; empty: unknown
   std::set<std::string> existing;
   std::set<std::string> unstartable;  // programs whose start fails
   std::vector<Start> starts;
@@ -40,6 +41,7 @@ class FakePlatform final : public Platform {
     return StartedProcess{handle, handle + 5000};
   }
   void terminate(std::int64_t handle) override { terminated.push_back(handle); }
+  std::string installedDataFolder() override { return installed; }
 };
 
 }  // namespace zentrix::ui::testing

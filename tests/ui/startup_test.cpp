@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
+#include <string>
 
 #include "fake_platform.h"
+#include "files/native_path.h"
 #include "main_dialog_fixture.h"
 #include "support/memory_dialog_backend.h"
 
@@ -55,6 +58,31 @@ TEST_F(MainDialogTest, StartupSetsTheRunValuesFromTheCurrentFolder) {
     EXPECT_EQ(fresh.types.elementKindCount, 4);
     EXPECT_EQ(freshSession.processCount, 0);
     EXPECT_TRUE(fresh.base.lastNodesInBase0);
+  }
+}
+
+TEST_F(MainDialogTest, ImagesComeFromTheCurrentFolderElseFromTheInstalledOne) {
+  const char sep = files::kFolderSeparator;
+  const std::string here = folder.path().string() + sep + "uir";
+  const std::string installed = "/usr/share/zentrix";
+  const std::string there = installed + sep + "uir";
+  const struct {
+    std::set<std::string> existing;
+    std::string installed;
+    std::string expected;
+  } cases[] = {
+      {{here, there}, installed, here},
+      {{there}, installed, there},
+      {{}, installed, here},
+      {{there}, "", here},
+  };
+  platform.current = folder.path().string();
+  for (const auto& c : cases) {
+    platform.existing = c.existing;
+    platform.installed = c.installed;
+    Session fresh;
+    prepareRun(model, fresh, platform);
+    EXPECT_EQ(fresh.uiDir, c.expected + sep) << c.expected;
   }
 }
 

@@ -1,9 +1,12 @@
 #include "ui/qt/qt_platform.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include "files/native_path.h"
@@ -54,6 +57,17 @@ std::string QtPlatform::settingsFolder() {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
   if (folder.isEmpty()) return {};
   return files::modelPathText(std::filesystem::path(folder.toStdU16String()));
+}
+
+std::string QtPlatform::installedDataFolder() {
+  if (QCoreApplication::instance() == nullptr) return {};
+  // ZENTRIX_DATA_FROM_PROGRAM is the install's data folder relative to its
+  // programs' folder ("../share/zentrix"), so a moved install still finds it.
+  const QString folder = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                         QStringLiteral("/" ZENTRIX_DATA_FROM_PROGRAM));
+  const QByteArray utf8 = folder.toUtf8();
+  return files::modelPathText(std::filesystem::path(
+      std::u8string(reinterpret_cast<const char8_t*>(utf8.constData()), utf8.size())));
 }
 
 std::string QtPlatform::textViewer() {

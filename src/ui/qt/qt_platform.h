@@ -30,6 +30,7 @@ class QtPlatform final : public Platform {
   // Qt's per-user configuration folder of the program (on Linux
   // $XDG_CONFIG_HOME/ZENTRIX, else ~/.config/ZENTRIX).
   std::string settingsFolder() override;
+  std::string installedDataFolder() override;
 
   // True once the program of `handle` has ended, waiting up to `milliseconds`.
   bool waitForEnd(std::int64_t handle, int milliseconds);
