@@ -186,7 +186,7 @@ Generation generate(const Model& model, bool romanian, model::Progress* progress
   g.baseNodeCount = static_cast<std::int32_t>(counts.baseNodes);
   try {
     if (!build(model, romanian, counts, progress, console, g))
-      g.outcome = Outcome::failure(cancelledMessage(romanian));
+      g.outcome = Outcome::cancelled(cancelledMessage(romanian));
   } catch (const std::bad_alloc&) {
     g.outcome = Outcome::failure(outOfMemoryMessage(romanian, counts));
   } catch (const std::length_error&) {
