@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_run.h"
 #include "model/number_text.h"
+#include "support/cli_runner.h"
 #include "support/golden_file.h"
 #include "support/portable.h"
 
