@@ -12,7 +12,6 @@
 #include <ctime>
 #include <vector>
 
-#include "generation/generate_sequence.h"
 #include "truss_workload.h"
 #include "ui/qt/structure_view.h"
 
@@ -43,8 +42,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   for (const std::int32_t modules : {7692, 1000000}) {
     model::Model m = bench::trussWorkload(modules);
-    bench::GenerateWithoutQuestions yes;
-    generation::runGenerate(m, false, yes);
+    bench::generateWorkload(m);
     std::vector<std::pair<double, double>> times;
     for (int run = 0; run < 3; ++run) times.push_back(openOnce(m));
     std::sort(times.begin(), times.end());

@@ -135,10 +135,6 @@ std::uint64_t defaultMemoryLimit() {
   return physicalMemoryBytes() / 4 * 3;
 }
 
-std::optional<std::string> refusalOf(const Model& model, bool romanian) {
-  return refusalOf(model, romanian, defaultMemoryLimit());
-}
-
 std::optional<std::string> refusalOf(const Model& model, bool romanian, std::uint64_t memoryLimit) {
   // Asked before the Base module is measured, so the direction comes from its letter.
   return inputRefusal(model, romanian, model::axisNumber(model.expansion.expansionDirection),
@@ -168,11 +164,6 @@ std::string moduleLengthWarning(const Model& model, bool romanian) {
   };
   return model::say(texts::kModuleLengthWarning, romanian,
                     {shown(model.expansion.baseModuleLength), shown(model.expansion.moduleLength)});
-}
-
-Outcome generateStructure(Model& model, bool romanian, model::Progress* progress,
-                          const model::LineSink& console) {
-  return generateStructure(model, romanian, progress, defaultMemoryLimit(), console);
 }
 
 Generation generate(const Model& model, bool romanian, model::Progress* progress,
