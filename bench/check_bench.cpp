@@ -6,9 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
-#include <stdexcept>
 
-#include "generation/generate.h"
 #include "generation/model_check.h"
 #include "truss_workload.h"
 
@@ -20,9 +18,7 @@ const zentrix::model::Model& generatedTruss(std::int32_t modules) {
   if (found != generated.end()) return found->second;
   generated.clear();  // one structure in memory at a time
   zentrix::model::Model model = zentrix::bench::trussWorkload(modules);
-  zentrix::generation::measureBaseModule(model);
-  if (!zentrix::generation::generateStructure(model, false))
-    throw std::runtime_error("generate failed");
+  zentrix::bench::generateWorkload(model);
   return generated.emplace(modules, std::move(model)).first->second;
 }
 

@@ -37,8 +37,7 @@ model::Model& generated(std::int32_t modules) {
   if (!model) {
     made.clear();  // one size in memory at a time
     auto fresh = std::make_unique<model::Model>(bench::trussWorkload(modules));
-    generation::measureBaseModule(*fresh);
-    if (!generation::generateStructure(*fresh, false)) throw std::runtime_error("generate failed");
+    bench::generateWorkload(*fresh);
     made[modules] = std::move(fresh);
     return *made[modules];
   }

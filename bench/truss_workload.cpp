@@ -1,7 +1,9 @@
 #include "truss_workload.h"
 
 #include <array>
+#include <stdexcept>
 
+#include "generation/run.h"
 #include "support/cube_topology.h"
 
 namespace zentrix::bench {
@@ -39,6 +41,13 @@ model::Model trussWorkload(std::int32_t moduleCount) {
   m.expansion.expansionType = model::kPrismatic;
   model::startNewElementTypes(m, false);
   return m;
+}
+
+void generateWorkload(model::Model& model) {
+  generation::QuietCaller quiet;
+  const model::Outcome generated =
+      generation::runGenerate(model, false, generation::kYesQuietly, quiet);
+  if (!generated) throw std::runtime_error("generate failed: " + generated.message);
 }
 
 }  // namespace zentrix::bench

@@ -4,25 +4,15 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <string>
 
-#include "generation/generate_sequence.h"
 #include "model/model.h"
 
 namespace zentrix::bench {
 
 model::Model trussWorkload(std::int32_t moduleCount);
 
-// GENERATE's caller of a benchmark: goes on despite a warning, no progress.
-class GenerateWithoutQuestions final : public generation::GenerateCaller {
- public:
-  bool goOnDespite(const std::string&) override { return true; }
-  model::Outcome withProgress(
-      const std::function<model::Outcome(model::Progress&)>& work) override {
-    model::NoProgress progress;
-    return work(progress);
-  }
-};
+// GENERATE as every front end runs it (the refusal check included), the
+// module-length question answered Yes; throws when the workload is refused.
+void generateWorkload(model::Model& model);
 
 }  // namespace zentrix::bench

@@ -16,7 +16,6 @@
 #include "drawing/camera.h"
 #include "drawing/drawing_source.h"
 #include "drawing/scene.h"
-#include "generation/generate_sequence.h"
 #include "picture/qt_picture.h"
 #include "truss_workload.h"
 
@@ -34,8 +33,7 @@ const model::Model& generated(std::int32_t modules) {
   if (!slot) {
     structures.clear();  // one large structure in memory at a time
     auto m = std::make_unique<model::Model>(bench::trussWorkload(modules));
-    bench::GenerateWithoutQuestions yes;
-    generation::runGenerate(*m, false, yes);
+    bench::generateWorkload(*m);
     return *(structures[modules] = std::move(m));
   }
   return *slot;

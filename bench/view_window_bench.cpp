@@ -12,7 +12,6 @@
 #include <ctime>
 #include <vector>
 
-#include "generation/generate_sequence.h"
 #include "truss_workload.h"
 #include "ui/finding_marks.h"
 #include "ui/qt/qt_dialog_host.h"
@@ -52,8 +51,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   for (const std::int32_t modules : {7692, 1000000}) {
     model::Model m = bench::trussWorkload(modules);
-    bench::GenerateWithoutQuestions yes;
-    generation::runGenerate(m, false, yes);
+    bench::generateWorkload(m);
     QElapsedTimer check;
     check.start();
     const auto findings = generation::checkModel(m);

@@ -1,4 +1,4 @@
-// zentrix-cli: the core from the command line (see cli/cli_generate.h).
+// zentrix-cli: the core from the command line (see cli/zentrix_cli.h).
 #include <csignal>
 #include <cstdio>
 #include <iostream>
@@ -11,9 +11,9 @@
 #include <unistd.h>
 #endif
 
-#include "cli/cli_generate.h"
 #include "cli/command_line.h"
 #include "cli/terminal_progress.h"
+#include "cli/zentrix_cli.h"
 #include "files/platform_files.h"
 
 namespace {

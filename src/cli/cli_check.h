@@ -7,35 +7,15 @@
 // file that cannot be loaded, or data GENERATE refuses, is named on `err`.
 // A module length that differs from the Base module's is no reason to stop:
 // the check generates all the same and lists the nodes that do not fit.
-// Writes no file.
+// Writes no file. 0 for a clean model, kExitFindings when there are
+// findings, 1 when the file cannot be loaded, GENERATE refuses its data or
+// is interrupted, or `out` cannot take the findings; 2 for an empty INPUT.
 #pragma once
 
-#include <iosfwd>
-#include <string>
-
-#include "cli/terminal_progress.h"
-
-namespace CLI {
-class App;
-}
+#include "cli/cli_command.h"
 
 namespace zentrix::app {
 
-inline constexpr int kExitFindings = 4;  // the model check found something
-
-struct CheckRequest {
-  std::string input;
-  std::string language;  // "en", "ro" or empty: from the settings files
-  std::string base0Last = "on";
-};
-
-// Adds INPUT and the options of `check` to its subcommand.
-void describeCheck(CLI::App& check, CheckRequest& request);
-
-// 0 for a clean model, kExitFindings when there are findings, 1 when the
-// file cannot be loaded, GENERATE refuses its data or is interrupted, or
-// `out` cannot take the findings; 2 for an empty INPUT.
-int runCheck(const CheckRequest& request, const ProgressDisplay& display, std::ostream& out,
-             std::ostream& err);
+Command checkCommand();
 
 }  // namespace zentrix::app

@@ -6,7 +6,6 @@
 #include <charconv>
 #include <ostream>
 
-#include "cli/cli_generate.h"
 #include "cli/cli_texts.h"
 #include "cli/command_paths.h"
 #include "cli/render_texts.h"
@@ -15,8 +14,7 @@
 #include "drawing/svg_picture.h"
 #include "files/file_texts.h"
 #include "files/input_file.h"
-#include "files/language_settings.h"
-#include "generation/generate_sequence.h"
+#include "generation/run.h"
 #include "model/model.h"
 #include "model/printable_text.h"
 #if defined(ZENTRIX_WITH_PNG)
@@ -44,23 +42,14 @@ drawing::StandardView viewNamed(const std::string& name) {
   return drawing::StandardView::Iso;
 }
 
-// A picture is only a picture: GENERATE's module-length question is
-// answered Yes, and the warning is printed.
-class RenderGenerateCaller final : public generation::GenerateCaller {
- public:
-  explicit RenderGenerateCaller(std::ostream& err) : err_(err) {}
-  bool goOnDespite(const std::string& warning) override {
-    err_ << warning << '\n';
-    return true;
-  }
-  model::Outcome withProgress(
-      const std::function<model::Outcome(model::Progress&)>& work) override {
-    model::NoProgress progress;
-    return work(progress);
-  }
-
- private:
-  std::ostream& err_;
+struct RenderRequest {
+  CommonOptions common;
+  std::string picture;
+  std::string view = "iso";
+  bool numbers = false;
+  bool baseModule = false;
+  std::string size = "1200x800";
+  bool viewGiven = false;
 };
 
 }  // namespace
@@ -86,8 +75,10 @@ bool parsePictureSize(const std::string& text, int& width, int& height) {
   return number(whole.substr(0, x), width) && number(whole.substr(x + 1), height);
 }
 
+namespace {
+
 void describeRender(CLI::App& render, RenderRequest& request) {
-  render.add_option("INPUT", request.input, "Zentrix Input File to draw")->required();
+  describeInput(render, request.common, "Zentrix Input File to draw");
   render.add_option("-o,--output", request.picture, "the picture to write: FILE.svg or FILE.png")
       ->required()
       ->type_name("PICTURE");
@@ -98,51 +89,42 @@ void describeRender(CLI::App& render, RenderRequest& request) {
                   "draw the Base module alone instead of the generated structure");
   render.add_option("--size", request.size, "picture size in pixels, WIDTHxHEIGHT")
       ->capture_default_str();
-  render
-      .add_option("--language", request.language,
-                  "language of the messages and of the legend; default: English")
-      ->check(CLI::IsMember({"en", "ro"}));
+  describeLanguageAndNumbering(
+      render, request.common,
+      "language of the messages and of the legend; default: from\n"
+      "language.dat in the current directory (as the desktop program)",
+      "the numbering the picture's numbers use, as for generate: on gives the\n"
+      "first module's Base 0 nodes the last numbers, off keeps them 1 to K");
 }
 
-int runRender(RenderRequest request, const CLI::App& render, std::ostream& out, std::ostream& err) {
-  request.viewGiven = render.count("--view") > 0;
-  model::Model model;
-  const bool romanian = request.language == "ro";
-  model::setStartValues(model, romanian);
-  model.base.lastNodesInBase0 = true;
-
-  int width = 0;
-  int height = 0;
+// The picture's kind and size as asked; a usage error said on `err`.
+bool pictureAsAsked(const RenderRequest& request, bool romanian, int& width, int& height,
+                    std::ostream& err) {
   if (!parsePictureSize(request.size, width, height)) {
     err << model::say(texts::kBadSize, romanian, {request.size}) << '\n';
-    return kExitUsage;
+    return false;
   }
   const std::string extension = lowerExtension(request.picture);
   if (extension != "svg" && extension != "png") {
     err << model::say(texts::kPictureKind, romanian, {shownPath(request.picture)}) << '\n';
-    return kExitUsage;
+    return false;
   }
 #if !defined(ZENTRIX_WITH_PNG)
   if (extension == "png") {
     err << model::say(texts::kNoPngHere, romanian, {shownPath(request.picture)}) << '\n';
-    return kExitUsage;
+    return false;
   }
 #endif
-  if (const auto problem = pathsProblem(request.input, {{"-o", request.picture}}, romanian)) {
+  if (const auto problem =
+          pathsProblem(request.common.input, {{"-o", request.picture}}, romanian)) {
     err << *problem << '\n';
-    return kExitUsage;
+    return false;
   }
+  return true;
+}
 
-  if (!loadCommandInput(model, request.input, romanian, err)) return kExitFailure;
-  if (!request.baseModule) {
-    RenderGenerateCaller caller(err);
-    const generation::GenerateResult generated = generation::runGenerate(model, romanian, caller);
-    if (generated.end != generation::GenerateEnd::Done) {
-      err << generated.message << '\n';
-      return kExitFailure;
-    }
-  }
-
+model::Outcome writePicture(const RenderRequest& request, const model::Model& model, bool romanian,
+                            int width, int height) {
   const drawing::DrawingSource source = drawing::drawingSource(
       model, request.baseModule ? drawing::Subject::BaseModule : drawing::Subject::Structure);
   drawing::Camera camera(width, height);
@@ -152,22 +134,40 @@ int runRender(RenderRequest request, const CLI::App& render, std::ostream& out, 
   drawing::DrawOptions options;
   options.numbers = request.numbers;
   options.romanian = romanian;
-
-  model::Outcome written = model::Outcome::success();
 #if defined(ZENTRIX_WITH_PNG)
-  if (extension == "png")
-    written = picture::writePngPicture(source, camera, options, request.picture);
-  else
+  if (lowerExtension(request.picture) == "png")
+    return picture::writePngPicture(source, camera, options, request.picture);
 #endif
-    written = drawing::writeSvgPicture(source, camera, options, request.picture);
-  if (!written) {
-    err << written.message << '\n';
+  return drawing::writeSvgPicture(source, camera, options, request.picture);
+}
+
+int runRender(RenderRequest& request, const CLI::App& command, const CommandStreams& streams) {
+  request.viewGiven = command.count("--view") > 0;
+  std::ostream& err = streams.err;
+  model::Model model;
+  const bool romanian = startModel(model, request.common, err);
+  int width = 0;
+  int height = 0;
+  if (!pictureAsAsked(request, romanian, width, height, err)) return kExitUsage;
+  if (!loadCommandInput(model, request.common.input, romanian, err)) return kExitFailure;
+  CliCaller caller(streams, romanian);
+  if (!request.baseModule &&
+      !reported(generation::runGenerate(model, romanian, generation::kYesWithTheWarning, caller),
+                err))
     return kExitFailure;
-  }
-  out << model::say(texts::kPictureWritten, romanian, {shownPath(request.picture)}) << '\n';
-  if (!printedAll(out, err, model::say(texts::kPictureWrittenOutputLost, romanian)))
+  if (!reported(writePicture(request, model, romanian, width, height), err)) return kExitFailure;
+  streams.out << model::say(texts::kPictureWritten, romanian, {shownPath(request.picture)}) << '\n';
+  if (!printedAll(streams.out, err, model::say(texts::kPictureWrittenOutputLost, romanian)))
     return kExitFailure;
   return kExitSuccess;
+}
+
+}  // namespace
+
+Command renderCommand() {
+  return commandOf<RenderRequest>(
+      "render", "draw INPUT's structure (or its Base module) as an SVG or PNG picture",
+      describeRender, runRender);
 }
 
 }  // namespace zentrix::app

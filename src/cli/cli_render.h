@@ -3,35 +3,22 @@
 //
 //   zentrix-cli render INPUT -o PICTURE [--view iso|xy|xz|yz] [--numbers]
 //                      [--base-module] [--size WxH] [--language en|ro]
+//                      [--base0-last on|off]
 //
 // The kind of picture comes from PICTURE's extension (.svg or .png; a build
-// without Qt writes SVG only). Exit codes are those of `generate`.
+// without Qt writes SVG only). The model is read and generated as for
+// `generate` (the language, the numbering, the arch solver's lines on
+// `err`); the module-length question is answered Yes and its warning
+// printed: a picture is only a picture. Exit codes are those of `generate`.
 #pragma once
 
-#include <iosfwd>
 #include <string>
 
-namespace CLI {
-class App;
-}
+#include "cli/cli_command.h"
 
 namespace zentrix::app {
 
-struct RenderRequest {
-  std::string input;
-  std::string picture;
-  std::string view = "iso";
-  bool numbers = false;
-  bool baseModule = false;
-  std::string size = "1200x800";
-  std::string language;
-  bool viewGiven = false;
-};
-
-// Adds the subcommand's arguments to `render`.
-void describeRender(CLI::App& render, RenderRequest& request);
-
-int runRender(RenderRequest request, const CLI::App& render, std::ostream& out, std::ostream& err);
+Command renderCommand();
 
 // Whether this build writes PNG pictures (it has Qt GUI).
 bool pngPicturesSupported();

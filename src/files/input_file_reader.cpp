@@ -213,7 +213,7 @@ Outcome refusedText(const TextCleaner& cleaner, std::string_view pathText, bool 
 Outcome readInputPart(const std::string& pathText, bool romanian, std::string& text) {
   platform::ReadHandle file;
   if (const int error = platform::openForReading(nativePath(pathText), file); error != 0)
-    return Outcome::failure(
+    return Outcome::ioFailure(
         cannotOpen(pathText, failureReason(error, nativePath(pathText), romanian), romanian));
   constexpr std::size_t kBlock = std::size_t{1} << 20;
   std::string block(kBlock, '\0');
@@ -222,7 +222,7 @@ Outcome readInputPart(const std::string& pathText, bool romanian, std::string& t
   for (;;) {
     std::size_t count = 0;
     if (const int error = file.read(block.data(), kBlock, count); error != 0)
-      return Outcome::failure(
+      return Outcome::ioFailure(
           cannotRead(pathText, failureReason(error, nativePath(pathText), romanian), romanian));
     if (count == 0) {
       cleaner.finish(text);

@@ -32,7 +32,7 @@ model::Outcome StagedFiles::failedAt(const Entry& entry, int error, std::string_
   std::string message = cannotWrite(
       entry.pathText, failureReason(error, entry.target, entry.romanian), entry.romanian);
   if (entries_.size() > 1) message.append("\n").append(after);
-  return model::Outcome::failure(std::move(message));
+  return model::Outcome::ioFailure(std::move(message));
 }
 
 // Everything but the renames: afterwards nothing is left that may fail
@@ -52,7 +52,7 @@ model::Outcome StagedFiles::putAllInPlace() {
   const bool romanian = entries_.front().romanian;
   const platform::HeldStopSignals held;
   if (held.stopPending())
-    return model::Outcome::failure(writeCancelled(entries_.front().pathText, romanian));
+    return model::Outcome::cancelled(writeCancelled(entries_.front().pathText, romanian));
   // One rename replaces one file whole; several need the old ones kept.
   if (entries_.size() > 1) {
     for (Entry& entry : entries_) {
@@ -253,11 +253,11 @@ model::Outcome TextFileOutput::finish() {
       failWriting(error);
   }
   abandon();
-  return failed_ ? model::Outcome::failure(failure_) : model::Outcome::success();
+  return failed_ ? model::Outcome::ioFailure(failure_) : model::Outcome::success();
 }
 
 model::Outcome TextFileOutput::cancelled() const {
-  return model::Outcome::failure(writeCancelled(pathText_, romanian_));
+  return model::Outcome::cancelled(writeCancelled(pathText_, romanian_));
 }
 
 void TextFileOutput::abandon() {

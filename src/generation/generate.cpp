@@ -135,10 +135,6 @@ std::uint64_t defaultMemoryLimit() {
   return physicalMemoryBytes() / 4 * 3;
 }
 
-std::optional<std::string> refusalOf(const Model& model, bool romanian) {
-  return refusalOf(model, romanian, defaultMemoryLimit());
-}
-
 std::optional<std::string> refusalOf(const Model& model, bool romanian, std::uint64_t memoryLimit) {
   return inputRefusal(model, romanian, model.expansion.directionIndex(), memoryLimit);
 }
@@ -166,11 +162,6 @@ std::string moduleLengthWarning(const Model& model, bool romanian) {
                     {shown(model.measured.baseModuleLength), shown(model.expansion.moduleLength)});
 }
 
-Outcome generateStructure(Model& model, bool romanian, model::Progress* progress,
-                          const model::LineSink& console) {
-  return generateStructure(model, romanian, progress, defaultMemoryLimit(), console);
-}
-
 Generation generate(const Model& model, bool romanian, model::Progress* progress,
                     std::uint64_t memoryLimit, const model::LineSink& console) {
   Generation g;
@@ -181,7 +172,7 @@ Generation generate(const Model& model, bool romanian, model::Progress* progress
   const StructureCounts counts = countStructure(model, model.expansion.directionIndex());
   try {
     if (!build(model, romanian, counts, progress, console, g))
-      g.outcome = Outcome::failure(cancelledMessage(romanian));
+      g.outcome = Outcome::cancelled(cancelledMessage(romanian));
   } catch (const std::bad_alloc&) {
     g.outcome = Outcome::failure(outOfMemoryMessage(romanian, counts));
   } catch (const std::length_error&) {

@@ -1,7 +1,7 @@
 // GENERATE: expands the Base module into the whole structure (node
 // coordinates, element end nodes, element kinds) in the model.
 //
-// The road, which runGenerate (generate_sequence.h) takes for the desktop
+// The road, which runGenerate (generation/run.h) takes for the desktop
 // program and the command line alike:
 //   1. `refusalOf(model)`: inputs the generation cannot work with get a
 //      message in the language asked for; nothing changes.
@@ -39,9 +39,8 @@ namespace zentrix::generation {
 std::uint64_t defaultMemoryLimit();
 
 // Texts the user reads come in Romanian with `romanian`, else in English.
-std::optional<std::string> refusalOf(const model::Model& model, bool romanian);
 std::optional<std::string> refusalOf(const model::Model& model, bool romanian,
-                                     std::uint64_t memoryLimit);
+                                     std::uint64_t memoryLimit = defaultMemoryLimit());
 void measureBaseModule(model::Model& model);
 bool moduleLengthMatches(const model::Model& model);
 std::string moduleLengthWarning(const model::Model& model, bool romanian);
@@ -65,12 +64,12 @@ void takeGenerated(model::Model& model, Generation&& generated);
 // `generate`, then `takeGenerated` on success.
 // Checks everything
 // `refusalOf` checks, and calls `progress->advance` about once per million
-// nodes or elements; a false answer cancels. The parabolic arch's precision
-// lines go to `console` (none when it is empty).
+// nodes or elements; a false answer cancels (an outcome of kind
+// kCancelled). The parabolic arch's precision lines go to `console` (none
+// when it is empty).
 model::Outcome generateStructure(model::Model& model, bool romanian,
                                  model::Progress* progress = nullptr,
+                                 std::uint64_t memoryLimit = defaultMemoryLimit(),
                                  const model::LineSink& console = {});
-model::Outcome generateStructure(model::Model& model, bool romanian, model::Progress* progress,
-                                 std::uint64_t memoryLimit, const model::LineSink& console = {});
 
 }  // namespace zentrix::generation

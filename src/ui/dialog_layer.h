@@ -127,11 +127,9 @@ class Dialog {
 
 // Progress of long work started from a handler (GENERATE, CREATE, Save
 // Data). The window appears only when the work lasts longer than about half
-// a second; its Cancel makes `advance` answer false.
-class ProgressWindow : public model::Progress {
- public:
-  virtual bool wasCancelled() const = 0;
-};
+// a second; its Cancel makes `advance` answer false, from then on: the
+// work's outcome says it was cancelled.
+class ProgressWindow : public model::Progress {};
 
 enum class MessageButtons { Ok, RetryCancel, YesNo, SaveDiscardCancel };
 enum class MessageIcon { None, Error, Information, Question };

@@ -10,11 +10,12 @@
 #include "files/file_texts.h"
 #include "files/geometry_file.h"
 #include "files/input_file.h"
-#include "generation/generate_sequence.h"
+#include "generation/run.h"
 #include "model/field_labels.h"
 #include "model/number_text.h"
 #include "model/printable_text.h"
 #include "model/program_version.h"
+#include "ui/desktop_caller.h"
 #include "ui/dialog_captions.h"
 #include "ui/dialogs/coordinates_dialog.h"
 #include "ui/dialogs/element_types_dialog.h"
@@ -117,7 +118,10 @@ class MainDialog {
 
   void onGenerationControl(ControlId control);
   void generate();
-  generation::GenerateEnd runGeneration();
+  model::Outcome::Kind runGeneration();
+  // Writes `write` under the progress labelled `label`; false when it was
+  // not written (a failure was shown, a cancel needs no message).
+  bool written(generation::PlannedWrite write, const model::Text& label);
   bool saveData();
 
   void onGeometryControl(ControlId control);
@@ -515,14 +519,15 @@ void MainDialog::onGenerationControl(ControlId control) {
 
 void MainDialog::generate() {
   model_.base.lastNodesInBase0 = dialog_->isChecked(kLastNodesInBase0);
-  const generation::GenerateEnd end = runGeneration();
+  using Kind = model::Outcome::Kind;
+  const Kind end = runGeneration();
   // A refusal or a cancel leaves the previous structure and the buttons.
-  if (end == generation::GenerateEnd::Refused || end == generation::GenerateEnd::Cancelled) return;
-  if (end == generation::GenerateEnd::Done) showGeneratedCounts();
+  if (end != Kind::kOk && end != Kind::kDeclined) return;
+  if (end == Kind::kOk) showGeneratedCounts();
   // What the model check finds is read before anything is created from it;
   // the view then shows the structure with it marked, without a check of
   // its own.
-  if (end == generation::GenerateEnd::Done)
+  if (end == Kind::kOk)
     view_.showGenerated(showModelCheckFindings(model_, session_.romanian, host_));
   // Saving stays possible after a declined warning too (the inputs alone
   // when the structure no longer matches them); a Geometry File only from a
@@ -534,40 +539,24 @@ void MainDialog::generate() {
   dialog_->setEnabled(kPreviewStructure, false);
 }
 
-// The desktop's side of GENERATE: the Yes/No box and the progress window.
-class DesktopGenerateCaller final : public generation::GenerateCaller {
- public:
-  DesktopGenerateCaller(DialogHost& host, bool romanian) : host_(host), romanian_(romanian) {}
-
-  bool goOnDespite(const std::string& warning) override {
-    return host_.showMessage(warning, model::say(texts::kGenerationWarningTitle, romanian_),
-                             MessageButtons::YesNo, MessageIcon::Information) == MessageAnswer::Yes;
-  }
-
-  model::Outcome withProgress(
-      const std::function<model::Outcome(model::Progress&)>& work) override {
-    // Closed before any message: a progress window never covers one.
-    const auto progress = host_.startProgress(model::say(texts::kGenerating, romanian_));
-    return work(*progress);
-  }
-
- private:
-  DialogHost& host_;
-  bool romanian_;
-};
-
-generation::GenerateEnd MainDialog::runGeneration() {
-  DesktopGenerateCaller caller(host_, session_.romanian);
+model::Outcome::Kind MainDialog::runGeneration() {
+  DesktopCaller caller(host_, session_.romanian);
   view_.releaseStructure();
-  const generation::GenerateResult result =
-      generation::runGenerate(model_, session_.romanian, caller, model::linesTo(std::cerr));
+  const model::Outcome result =
+      generation::runGenerate(model_, session_.romanian, generation::kAskTheLength, caller);
   // The new structure belongs to the inputs as they are now.
-  if (result.end == generation::GenerateEnd::Done) session_.inputsChangedSinceGenerate = false;
+  if (result) session_.inputsChangedSinceGenerate = false;
   // A new structure is shown once it is checked (generate).
-  if (result.end != generation::GenerateEnd::Done) view_.follow();
-  // A cancel keeps the previous structure and needs no message.
-  if (result.end == generation::GenerateEnd::Refused) showError(result.message);
-  return result.end;
+  if (!result) view_.follow();
+  // A cancel keeps the previous structure and needs no message; a No none either.
+  if (result.kind == model::Outcome::Kind::kRefused) showError(result.message);
+  return result.kind;
+}
+
+bool MainDialog::written(generation::PlannedWrite write, const model::Text& label) {
+  return writtenWithProgress(host_, std::move(write), model::say(label, session_.romanian),
+                             model::say(texts::kMessageTitle, session_.romanian),
+                             session_.romanian);
 }
 
 // Proposes the model file saved or loaded last (never another file chosen
@@ -578,18 +567,11 @@ bool MainDialog::saveData() {
                                  session_.inputFilePath))
     return false;
   growTablesToCounts(model_.base);
-  model::Outcome written = model::Outcome::success();
-  bool cancelled = false;
-  {
-    const auto progress = host_.startProgress(model::say(texts::kSaving, session_.romanian));
-    written = files::writeInputFile(
-        files::inputFileParts(model_, !session_.inputsChangedSinceGenerate, session_.romanian),
-        model::pathInField(session_.inputFilePath), progress.get());
-    cancelled = progress->wasCancelled();
-  }
-  if (!written) {
+  if (!written(generation::inputFileWrite(model_,
+                                          std::string(model::pathInField(session_.inputFilePath)),
+                                          !session_.inputsChangedSinceGenerate, session_.romanian),
+               texts::kSaving)) {
     session_.inputFilePath = previousPath;
-    if (!cancelled) showError(written.message);
     return false;
   }
   savedInputs_ = inputsOf(model_);
@@ -629,21 +611,12 @@ void MainDialog::create() {
   dialog_->setText(kGeometryFilePath, model::trimRight(session_.geometryFilePath));
   if (const int chosen = dialog_->selection(kExpansionType); chosen > 0)
     model_.expansion.expansionType = chosen;
-  model::Outcome written = model::Outcome::success();
-  bool cancelled = false;
-  {
-    // Closed before any message: a progress window never covers one.
-    const auto progress =
-        host_.startProgress(model::say(texts::kWritingGeometry, session_.romanian));
-    written =
-        files::writeGeometryFile(files::geometryParts(model_, session_.romanian),
-                                 model::pathInField(session_.geometryFilePath), progress.get());
-    cancelled = progress->wasCancelled();
-  }
-  if (!written) {
+  if (!written(generation::geometryFileWrite(
+                   model_, std::string(model::pathInField(session_.geometryFilePath)),
+                   session_.romanian),
+               texts::kWritingGeometry)) {
     session_.geometryFilePath = previousPath;
     dialog_->setText(kGeometryFilePath, previousShown);
-    if (!cancelled) showError(written.message);
     return;
   }
   host_.showMessage(files::geometryCreatedMessage(model::pathInField(session_.geometryFilePath),
@@ -692,7 +665,7 @@ void MainDialog::loadOldFile(std::string chosen) {
     session_.inputFilePath = session_.oldFilePath;
     view_.releaseStructure();
     const model::Outcome loaded =
-        files::loadInputFile(model_, model::trimRight(session_.oldFilePath), session_.romanian);
+        generation::loadModel(model_, model::trimRight(session_.oldFilePath), session_.romanian);
     view_.follow();
     if (loaded) {
       session_.loadedExpansionType = model_.expansion.expansionType;

@@ -1,8 +1,9 @@
 #include "ui/view_exports.h"
 
-#include "files/output_plan.h"
 #include "files/structure_exports.h"
+#include "generation/run.h"
 #include "model/number_text.h"
+#include "ui/desktop_caller.h"
 #include "ui/view_texts.h"
 
 namespace zentrix::ui {
@@ -76,24 +77,17 @@ std::optional<std::string> exportViewOutput(DialogHost& host, const ViewOutput& 
       FileChoice::Save, FileType{output.name, output.extension});
   if (!chosen || chosen->empty()) return std::nullopt;
   const std::string path = withDefaultExtension(*chosen, output.extension);
-  const auto fail = [&](const std::string& message) {
-    host.showMessage(message, kMessageTitle, MessageButtons::Ok, MessageIcon::Error);
-    return std::nullopt;
-  };
-  if (const auto shortage = files::spaceShortage({{path, output.sizeBound()}}, romanian))
-    return fail(*shortage);
-  model::Outcome written = model::Outcome::success();
-  bool cancelled = false;
-  {
-    // Closed before any message: a progress window never covers one.
-    const auto progress =
-        host.startProgress(model::say(texts::kViewWriting, romanian, {output.name}));
-    written = output.write(path, *progress);
-    cancelled = progress->wasCancelled();
-  }
-  if (written) return path;
-  if (cancelled) return std::nullopt;
-  return fail(written.message);
+  generation::PlannedWrite write{path,
+                                 output.sizeBound(),
+                                 {},
+                                 [&output, &path](model::Progress& progress, files::StagedFiles&) {
+                                   return output.write(path, progress);
+                                 }};
+  if (writtenWithProgress(host, std::move(write),
+                          model::say(texts::kViewWriting, romanian, {output.name}), kMessageTitle,
+                          romanian))
+    return path;
+  return std::nullopt;
 }
 
 }  // namespace zentrix::ui

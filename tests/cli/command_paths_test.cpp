@@ -22,7 +22,7 @@ TEST(CliCommandPaths, PosixNamesAndStreamsAreTestedWhereTheyExist) {
 #include <vector>
 
 #include "cli/cli_render.h"
-#include "cli/cli_run.h"
+#include "support/cli_runner.h"
 #include "support/golden_file.h"
 
 namespace zentrix {

@@ -27,7 +27,7 @@ TEST(CliFileSafety, PosixMechanismsAreTestedWhereTheyExist) {
 #include <thread>
 #include <vector>
 
-#include "cli/cli_run.h"
+#include "support/cli_runner.h"
 #include "support/golden_file.h"
 
 namespace zentrix {
@@ -221,7 +221,7 @@ TEST_F(CliFileSafetyTest, FileAndFolderAreSyncedAroundTheReplacement) {
   const std::string strace = "/usr/bin/strace";
   if (::access(strace.c_str(), X_OK) != 0) GTEST_SKIP() << "strace is not installed";
   writeBytes("arch.geo", "older\r\n");
-  const CliRun run = testing::runChild(
+  const CliRun run = testing::runProgram(
       strace, {"-f", "-o", "calls.txt", "-e", "trace=fsync,fdatasync,rename,renameat,renameat2",
                testing::cliProgram(), "generate", "arch.dat", "--geometry", "arch.geo",
                "--language", "en"});
@@ -464,7 +464,7 @@ TEST_P(SignalDuringTheMovesTest, WaitsUntilEveryFileIsInPlaceAndExitsZero) {
   const MoveSignalCase c = GetParam();
   const std::string inject = "inject=rename,renameat,renameat2:signal=" + std::to_string(c.signal) +
                              ":when=" + std::to_string(c.rename);
-  const CliRun run = testing::runChild(
+  const CliRun run = testing::runProgram(
       strace, {"-f", "-o", "/dev/null", "-e", "trace=rename,renameat,renameat2", "-e", inject,
                testing::cliProgram(), "generate", "arch.dat", "--geometry", "arch.geo", "--save",
                "saved.dat", "--language", "en"});

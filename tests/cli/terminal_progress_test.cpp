@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_generate.h"
+#include "cli/zentrix_cli.h"
 #include "support/golden_file.h"
 #include "support/portable.h"
 

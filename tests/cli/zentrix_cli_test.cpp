@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_run.h"
 #include "model/number_text.h"
+#include "support/cli_runner.h"
 #include "support/golden_file.h"
 #include "support/portable.h"
 
@@ -171,6 +171,41 @@ TEST_F(CliTest, LanguageComesFromTheSettingsFileWhenNotGiven) {
       runCli({"generate", "arch.dat", "--geometry", "arch.geo", "--language", "en"});
   EXPECT_TRUE(english.out.find("Created File: \"arch.geo\".") != std::string::npos);
 }
+
+// Every command reads and generates a model as `generate` does: the
+// language from language.dat, the numbering of --base0-last, the arch
+// solver's precision lines on the standard error. `render` used to read
+// neither language.dat nor the solver's lines.
+struct ReadAlikeCase {
+  std::string name;
+  std::vector<std::string> arguments;
+  std::string romanianOut;
+};
+
+class CliReadsAlike : public testing::ScratchFolderTest,
+                      public ::testing::WithParamInterface<ReadAlikeCase> {};
+
+TEST_P(CliReadsAlike, AsGenerateDoes) {
+  testing::writeBytes("arch.dat", editedExample("arch-parabolic-2d", "   24.00000       8.000000",
+                                                "   3000.000       700.0000"));
+  testing::writeBytes("language.dat", "ro\r\n");
+  const CliRun generate = runCli({"generate", "arch.dat", "--base0-last", "off"});
+  ASSERT_EQ(generate.exitCode, 0) << generate.err;
+  ASSERT_NE(generate.err.find("MaxEps = "), std::string::npos) << generate.err;
+  std::vector<std::string> arguments = GetParam().arguments;
+  arguments.insert(arguments.end(), {"--base0-last", "off"});
+  const CliRun run = runCli(arguments);
+  EXPECT_EQ(run.err, generate.err);
+  EXPECT_EQ(run.out.rfind(GetParam().romanianOut, 0), 0u) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CliReadsAlike,
+    ::testing::Values(ReadAlikeCase{"check", {"check", "arch.dat"}, "Verificarea modelului: "},
+                      ReadAlikeCase{"render",
+                                    {"render", "arch.dat", "-o", "a.svg"},
+                                    "Imagine scrisa: \"a.svg\"."}),
+    [](const auto& test) { return test.param.name; });
 
 TEST_F(CliTest, NoOutputOptionGeneratesAndWritesNothing) {
   std::filesystem::copy_file(example("tower-pyramidal-3d"), "tower.dat");

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "files/input_file.h"
-#include "generation/generate_sequence.h"
 #include "model/model.h"
 #include "support/run_model.h"
 
@@ -19,16 +18,6 @@ inline const std::vector<std::string>& exampleNames() {
                                                  "arch-circular-2d", "arch-parabolic-2d"};
   return names;
 }
-
-class YesToEverything final : public generation::GenerateCaller {
- public:
-  bool goOnDespite(const std::string&) override { return true; }
-  model::Outcome withProgress(
-      const std::function<model::Outcome(model::Progress&)>& work) override {
-    model::NoProgress progress;
-    return work(progress);
-  }
-};
 
 // The example loaded; generated unless `generate` is false.
 inline zentrix::testing::RunModel loadedExample(const std::string& name, bool generate = true) {
@@ -41,9 +30,8 @@ inline zentrix::testing::RunModel loadedExample(const std::string& name, bool ge
   const model::Outcome loaded = loadInputFile(m);
   EXPECT_TRUE(loaded) << loaded.message;
   if (generate) {
-    YesToEverything caller;
-    const auto generated = runGenerate(m, caller);
-    EXPECT_EQ(generated.end, generation::GenerateEnd::Done) << generated.message;
+    const model::Outcome generated = runGenerate(m);
+    EXPECT_TRUE(generated) << generated.message;
   }
   return m;
 }

@@ -17,22 +17,12 @@
 #include <vector>
 
 #include "files/input_file.h"
-#include "generation/generate_sequence.h"
+#include "generation/run.h"
 #include "picture/qt_picture.h"
 #include "ui/finding_marks.h"
 
 namespace zentrix::ui {
 namespace {
-
-class Yes final : public generation::GenerateCaller {
- public:
-  bool goOnDespite(const std::string&) override { return true; }
-  model::Outcome withProgress(
-      const std::function<model::Outcome(model::Progress&)>& work) override {
-    model::NoProgress progress;
-    return work(progress);
-  }
-};
 
 model::Model generatedExample(const std::string& name, std::int32_t modules = 0) {
   model::Model m;
@@ -41,8 +31,8 @@ model::Model generatedExample(const std::string& name, std::int32_t modules = 0)
   EXPECT_TRUE(
       files::loadInputFile(m, std::string(ZENTRIX_EXAMPLES_DIR) + "/" + name + ".dat", false));
   if (modules > 0) m.expansion.moduleCount = modules;
-  Yes yes;
-  EXPECT_EQ(generation::runGenerate(m, false, yes).end, generation::GenerateEnd::Done);
+  generation::QuietCaller quiet;
+  EXPECT_TRUE(generation::runGenerate(m, false, generation::kYesQuietly, quiet));
   return m;
 }
 

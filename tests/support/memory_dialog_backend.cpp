@@ -211,7 +211,6 @@ class MemoryProgressWindow final : public ProgressWindow {
     if (fraction >= cancelAt_) cancelled_ = true;
     return !cancelled_;
   }
-  bool wasCancelled() const override { return cancelled_; }
 
  private:
   double cancelAt_;

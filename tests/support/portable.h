@@ -103,7 +103,7 @@ inline std::filesystem::path makeScratchFolder(
 }
 
 struct ProgramRun {
-  int exitCode = -1;  // -1: the program could not be started
+  int exitCode = -1;  // -1: the program could not be started; 128 + a signal that ended it
   std::string out;
   std::string err;
 };
@@ -217,12 +217,27 @@ inline int runCaptured(const std::filesystem::path& program,
 }  // namespace detail
 
 // Starts `program` with `arguments` in the current folder, standard input
-// empty, waits for it and gives back its exit code and both output streams.
+// empty, waits for it and gives back its exit code (128 + the signal that
+// ended it) and both output streams. Where fork exists, `before` runs in
+// the child just before the program starts (to change the folder, the
+// signals or a standard stream the way a caller would) and `waitFor`
+// (given the child's id) while it works.
+#if defined(_WIN32)
 inline ProgramRun runProgram(const std::filesystem::path& program,
                              const std::vector<std::string>& arguments) {
   const auto folder = makeScratchFolder("zentrix-run");
   ProgramRun run;
   run.exitCode = detail::runCaptured(program, arguments, folder / "out", folder / "err");
+#else
+inline ProgramRun runProgram(const std::filesystem::path& program,
+                             const std::vector<std::string>& arguments,
+                             const std::function<void()>& before = {},
+                             const std::function<void(pid_t)>& waitFor = {}) {
+  const auto folder = makeScratchFolder("zentrix-run");
+  ProgramRun run;
+  run.exitCode =
+      detail::runCaptured(program, arguments, folder / "out", folder / "err", before, waitFor);
+#endif
   run.out = readBytes(folder / "out");
   run.err = readBytes(folder / "err");
   std::error_code ignored;

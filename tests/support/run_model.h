@@ -17,7 +17,7 @@
 #include "files/structure_exports.h"
 #include "files/text_file_output.h"
 #include "generation/generate.h"
-#include "generation/generate_sequence.h"
+#include "generation/run.h"
 #include "model/line_sink.h"
 #include "model/model.h"
 #include "model/number_text.h"
@@ -91,7 +91,8 @@ inline std::string moduleLengthWarning(const RunModel& m) {
 }
 inline model::Outcome generateStructure(RunModel& m, model::Progress* progress = nullptr,
                                         const model::LineSink& console = {}) {
-  model::Outcome outcome = generation::generateStructure(m, m.romanian, progress, console);
+  model::Outcome outcome = generation::generateStructure(m, m.romanian, progress,
+                                                         generation::defaultMemoryLimit(), console);
   if (outcome) m.inputsChangedSinceGenerate = false;
   return outcome;
 }
@@ -103,11 +104,18 @@ inline model::Outcome generateStructure(RunModel& m, model::Progress* progress,
   if (outcome) m.inputsChangedSinceGenerate = false;
   return outcome;
 }
-inline generation::GenerateResult runGenerate(RunModel& m, generation::GenerateCaller& caller,
-                                              const model::LineSink& console = {}) {
-  generation::GenerateResult result = generation::runGenerate(m, m.romanian, caller, console);
-  if (result.end == generation::GenerateEnd::Done) m.inputsChangedSinceGenerate = false;
-  return result;
+// GENERATE as every front end runs it, the module-length question answered
+// by `policy` (the tests' one policy: Yes, quietly, unless a test asks).
+inline model::Outcome runGenerate(RunModel& m, generation::GenerateCaller& caller,
+                                  generation::LengthPolicy policy = generation::kAskTheLength) {
+  model::Outcome outcome = generation::runGenerate(m, m.romanian, policy, caller);
+  if (outcome) m.inputsChangedSinceGenerate = false;
+  return outcome;
+}
+inline model::Outcome runGenerate(RunModel& m,
+                                  generation::LengthPolicy policy = generation::kYesQuietly) {
+  generation::QuietCaller caller;
+  return runGenerate(m, caller, policy);
 }
 
 }  // namespace zentrix::testing

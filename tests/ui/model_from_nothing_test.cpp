@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_generate.h"
+#include "cli/zentrix_cli.h"
 #include "fake_platform.h"
 #include "support/example_inputs.h"
 #include "support/golden_file.h"

@@ -597,8 +597,6 @@ class QtProgressWindow final : public ProgressWindow {
     return !dialog_.wasCanceled();
   }
 
-  bool wasCancelled() const override { return dialog_.wasCanceled(); }
-
  private:
   static constexpr int kSteps = 1000;
   QProgressDialog dialog_;
