@@ -11,6 +11,7 @@
 
 #include "cli/cli_check.h"
 #include "cli/cli_exports.h"
+#include "cli/cli_new.h"
 #include "cli/cli_render.h"
 #include "cli/cli_texts.h"
 #include "cli/command_paths.h"
@@ -302,6 +303,9 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
   CLI::App* renderCommand = app.add_subcommand(
       "render", "draw INPUT's structure (or its Base module) as an SVG or PNG picture");
   describeRender(*renderCommand, renderRequest);
+  NewRequest newRequest;
+  CLI::App* newCommand = app.add_subcommand("new", "write a complete model made from a template");
+  describeNew(*newCommand, newRequest);
 
   try {
     app.parse(argc, argv);
@@ -313,6 +317,7 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
   }
   if (check->parsed()) return runCheck(checkRequest, display, out, err);
   if (renderCommand->parsed()) return runRender(renderRequest, *renderCommand, out, err);
+  if (newCommand->parsed()) return runNew(newRequest, *newCommand, out, err);
   request.geometryGiven = command->count("--geometry") > 0;
   request.saveGiven = command->count("--save") > 0;
   noteGivenExports(*command, request.exports);
