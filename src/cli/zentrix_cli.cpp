@@ -6,6 +6,7 @@
 
 #include "cli/cli_check.h"
 #include "cli/cli_generate.h"
+#include "cli/cli_new.h"
 #include "cli/cli_render.h"
 #include "cli/cli_texts.h"
 #include "cli/command_paths.h"
@@ -25,9 +26,9 @@ int runZentrixCli(int argc, const char* const* argv, std::ostream& out, std::ost
   app.require_subcommand(1);
   app.set_version_flag("--version", model::versionLine("zentrix-cli"));
   app.footer(kExitCodesText);
-  constexpr std::size_t kCommands = 3;
+  constexpr std::size_t kCommands = 4;
   const std::array<Command, kCommands> commands = {generateCommand(), checkCommand(),
-                                                   renderCommand()};
+                                                   renderCommand(), newCommand()};
   std::array<CLI::App*, kCommands> described{};
   for (std::size_t i = 0; i < commands.size(); ++i) {
     described[i] = app.add_subcommand(commands[i].name, commands[i].summary);

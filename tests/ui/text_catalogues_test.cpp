@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/cli_texts.h"
+#include "cli/new_texts.h"
 #include "cli/render_texts.h"
 #include "drawing/drawing_texts.h"
 #include "files/export_texts.h"
@@ -18,6 +19,7 @@
 #include "model/field_labels.h"
 #include "model/model_texts.h"
 #include "model/text.h"
+#include "templates/template_texts.h"
 #include "ui/dialog_captions.h"
 #include "ui/dialogs/model_check_texts.h"
 #include "ui/qt/qt_texts.h"
@@ -266,6 +268,67 @@ const NamedText kEveryText[] = {
     {"render_texts_kNoPngHere", app::texts::kNoPngHere},
     {"render_texts_kBadSize", app::texts::kBadSize},
     {"render_texts_kPictureWritten", app::texts::kPictureWritten},
+    {"new_texts_kTemplatesHeading", app::texts::kTemplatesHeading},
+    {"new_texts_kParameterLine", app::texts::kParameterLine},
+    {"new_texts_kTemplateMissing", app::texts::kTemplateMissing},
+    {"new_texts_kParameterWithoutName", app::texts::kParameterWithoutName},
+    {"new_texts_kParameterWithoutValue", app::texts::kParameterWithoutValue},
+    {"new_texts_kModelWritten", app::texts::kModelWritten},
+    {"template_texts_kPratt", templates::texts::kPratt},
+    {"template_texts_kHowe", templates::texts::kHowe},
+    {"template_texts_kWarren", templates::texts::kWarren},
+    {"template_texts_kWarrenVerticals", templates::texts::kWarrenVerticals},
+    {"template_texts_kKTruss", templates::texts::kKTruss},
+    {"template_texts_kVierendeel", templates::texts::kVierendeel},
+    {"template_texts_kBoxBridge", templates::texts::kBoxBridge},
+    {"template_texts_kTriangular", templates::texts::kTriangular},
+    {"template_texts_kTower", templates::texts::kTower},
+    {"template_texts_kArchRib", templates::texts::kArchRib},
+    {"template_texts_kPlaneNote", templates::texts::kPlaneNote},
+    {"template_texts_kWarrenNote", templates::texts::kWarrenNote},
+    {"template_texts_kVierendeelNote", templates::texts::kVierendeelNote},
+    {"template_texts_kBridgeNote", templates::texts::kBridgeNote},
+    {"template_texts_kTriangularNote", templates::texts::kTriangularNote},
+    {"template_texts_kTowerNote", templates::texts::kTowerNote},
+    {"template_texts_kArchNote", templates::texts::kArchNote},
+    {"template_texts_kTitle", templates::texts::kTitle},
+    {"template_texts_kModules", templates::texts::kModules},
+    {"template_texts_kPanelLength", templates::texts::kPanelLength},
+    {"template_texts_kHeight", templates::texts::kHeight},
+    {"template_texts_kWidth", templates::texts::kWidth},
+    {"template_texts_kDepth", templates::texts::kDepth},
+    {"template_texts_kDeck", templates::texts::kDeck},
+    {"template_texts_kBaseWidth", templates::texts::kBaseWidth},
+    {"template_texts_kPanelHeight", templates::texts::kPanelHeight},
+    {"template_texts_kTopRatio", templates::texts::kTopRatio},
+    {"template_texts_kHalfSpan", templates::texts::kHalfSpan},
+    {"template_texts_kRise", templates::texts::kRise},
+    {"template_texts_kRibDepth", templates::texts::kRibDepth},
+    {"template_texts_kArchKind", templates::texts::kArchKind},
+    {"template_texts_kGroupName", templates::texts::kGroupName},
+    {"template_texts_kGroupArea", templates::texts::kGroupArea},
+    {"template_texts_kChords", templates::texts::kChords},
+    {"template_texts_kVerticals", templates::texts::kVerticals},
+    {"template_texts_kDiagonals", templates::texts::kDiagonals},
+    {"template_texts_kEndPost", templates::texts::kEndPost},
+    {"template_texts_kCrossFrames", templates::texts::kCrossFrames},
+    {"template_texts_kSwayBracing", templates::texts::kSwayBracing},
+    {"template_texts_kBottomStruts", templates::texts::kBottomStruts},
+    {"template_texts_kSideStruts", templates::texts::kSideStruts},
+    {"template_texts_kLegs", templates::texts::kLegs},
+    {"template_texts_kHorizontals", templates::texts::kHorizontals},
+    {"template_texts_kBracing", templates::texts::kBracing},
+    {"template_texts_kPlanBracing", templates::texts::kPlanBracing},
+    {"template_texts_kStruts", templates::texts::kStruts},
+    {"template_texts_kOutOfRange", templates::texts::kOutOfRange},
+    {"template_texts_kNotANumber", templates::texts::kNotANumber},
+    {"template_texts_kNotACount", templates::texts::kNotACount},
+    {"template_texts_kNotAChoice", templates::texts::kNotAChoice},
+    {"template_texts_kNameTooLong", templates::texts::kNameTooLong},
+    {"template_texts_kNameHoldsControl", templates::texts::kNameHoldsControl},
+    {"template_texts_kNoSuchParameter", templates::texts::kNoSuchParameter},
+    {"template_texts_kNoSuchTemplate", templates::texts::kNoSuchTemplate},
+    {"template_texts_kAboveOther", templates::texts::kAboveOther},
     {"render_texts_kPictureWrittenOutputLost", app::texts::kPictureWrittenOutputLost},
     {"view_texts_kViewTitleStructure", ui::texts::kViewTitleStructure},
     {"view_texts_kViewTitleBaseModule", ui::texts::kViewTitleBaseModule},
