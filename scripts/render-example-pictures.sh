@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Draws every bundled example with `zentrix-cli render` into docs/pictures/
-# (the pictures the README shows). Builds zentrix-cli first when needed.
+# (the pictures docs/examples.md shows). Builds zentrix-cli first when needed.
 #   scripts/render-example-pictures.sh [build-folder]   (default: build/default)
 set -euo pipefail
 cd "$(dirname "$0")/.."

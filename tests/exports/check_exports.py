@@ -106,7 +106,7 @@ def check_vtu(path, nodes, elements, types, areas, blocked):
     flags = np.zeros(len(nodes), dtype=np.int64)
     flags[np.array(blocked, dtype=np.int64) - 1] = 1
     expect(np.array_equal(mesh.point_data["blocked"], flags), "VTU blocked flags")
-    # The step the README shows: on to Abaqus, with meshio's own command.
+    # The step docs/file-formats.md shows: on to Abaqus, with meshio's own command.
     inp = path.with_suffix(".inp")
     run = subprocess.run(["meshio", "convert", str(path), str(inp)], capture_output=True, text=True)
     expect(run.returncode == 0, "meshio convert: %s" % run.stderr)

@@ -189,26 +189,5 @@ TEST_F(BaseModuleFileTest, TheBaseModuleAloneWritesThePreview) {
   EXPECT_EQ(readBytes(m.baseGeometryPath), fromModel);
 }
 
-TEST_F(BaseModuleFileTest, NonFiniteCoordinateIsRefusedAndTheOldFileKept) {
-  zentrix::testing::RunModel m = boxModule();
-  testing::writeBytes("box-module-BaseModule.dat", "old preview\r\n");
-  m.base.baseCoords(6, 1) = std::nanf("");
-  const auto outcome = writeBaseModuleGeometryFile(m);
-  EXPECT_FALSE(outcome);
-  EXPECT_EQ(outcome.message,
-            "The X coordinate of node 6 is not a number (NaN): the file was not written.");
-  EXPECT_EQ(readBytes("box-module-BaseModule.dat"), "old preview\r\n");
-}
-
-TEST_F(BaseModuleFileTest, UnwritablePlaceIsReportedWithThePath) {
-  zentrix::testing::RunModel m = boxModule();
-  m.oldFilePath = "no-such-folder/box.dat";
-  const auto outcome = writeBaseModuleGeometryFile(m);
-  EXPECT_FALSE(outcome);
-  EXPECT_EQ(m.baseGeometryPath, "no-such-folder/box-BaseModule.dat");
-  EXPECT_NE(outcome.message.find("\"no-such-folder/box-BaseModule.dat\""), std::string::npos)
-      << outcome.message;
-}
-
 }  // namespace
 }  // namespace zentrix::files

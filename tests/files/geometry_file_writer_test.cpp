@@ -456,11 +456,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "The structure is not completely generated: press GENERATE."}),
     [](const auto& test) { return testing::identifierOf(test.param.what); });
 
-class CancelAtOnce final : public model::Progress {
- public:
-  bool advance(double) override { return false; }
-};
-
 class RecordedProgress final : public model::Progress {
  public:
   bool advance(double fraction) override {
@@ -469,19 +464,6 @@ class RecordedProgress final : public model::Progress {
   }
   std::vector<double> fractions;
 };
-
-TEST_F(GeometryFileTest, CancelLeavesTheOldFileAndNoTemporaryFile) {
-  zentrix::testing::RunModel m = boxTruss();
-  testing::writeBytes(m.geometryFilePath, "old contents\r\n");
-  CancelAtOnce cancel;
-  const auto outcome = writeGeometryFile(m, &cancel);
-  EXPECT_FALSE(outcome);
-  EXPECT_EQ(outcome.message,
-            "Writing the file \"box-truss.geo\" was cancelled; an existing file of that name is "
-            "unchanged.");
-  EXPECT_EQ(readBytes(m.geometryFilePath), "old contents\r\n");
-  EXPECT_EQ(folderListing(), "box-truss.geo ");
-}
 
 TEST_F(GeometryFileTest, ProgressClimbsToOneOnALargeStructure) {
   zentrix::testing::RunModel m = planeTruss();
@@ -492,16 +474,6 @@ TEST_F(GeometryFileTest, ProgressClimbsToOneOnALargeStructure) {
   ASSERT_GE(progress.fractions.size(), 3u);
   EXPECT_TRUE(std::is_sorted(progress.fractions.begin(), progress.fractions.end()));
   EXPECT_EQ(progress.fractions.back(), 1.0);
-}
-
-TEST_F(GeometryFileTest, UnwritablePlaceIsReportedWithThePath) {
-  zentrix::testing::RunModel m = planeTruss();
-  m.geometryFilePath = "missing-folder/plane.geo";
-  const auto outcome = writeGeometryFile(m);
-  EXPECT_FALSE(outcome);
-  EXPECT_NE(outcome.message.find("\"missing-folder/plane.geo\""), std::string::npos)
-      << outcome.message;
-  EXPECT_EQ(folderListing(), "");
 }
 
 // ------------------------------------------------------------ closing message

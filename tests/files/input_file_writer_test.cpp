@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "files/every_writer.h"
 #include "files/input_file.h"
 #include "files/sample_models.h"
 #include "files/saved_inputs.h"
@@ -211,19 +212,6 @@ TEST_F(InputFileWriterTest, PartsWriteTheModelsFileAndAStaleStructureIsLeftOut) 
   }
 }
 
-class CancellingProgress final : public model::Progress {
- public:
-  explicit CancellingProgress(int answersBeforeCancel) : left_(answersBeforeCancel) {}
-  bool advance(double fraction) override {
-    fractions.push_back(fraction);
-    return left_-- > 0;
-  }
-  std::vector<double> fractions;
-
- private:
-  int left_;
-};
-
 zentrix::testing::RunModel largeModel() {
   zentrix::testing::RunModel m = sampleModel({2, model::kPrismatic, false, false});
   m.structure.nodeCoords.rebuild(200000, 2);
@@ -235,66 +223,13 @@ zentrix::testing::RunModel largeModel() {
 TEST_F(InputFileWriterTest, ProgressRisesAndTheFileIsComplete) {
   zentrix::testing::RunModel m = largeModel();
   m.inputFilePath = "large.dat";
-  CancellingProgress progress(1000000);
+  zentrix::testing::CancellingProgress progress(1000000);
   ASSERT_TRUE(writeInputFile(m, &progress));
   ASSERT_GE(progress.fractions.size(), 5u);
   EXPECT_TRUE(std::is_sorted(progress.fractions.begin(), progress.fractions.end()));
   EXPECT_GT(progress.fractions.back(), 0.8);
   EXPECT_LE(progress.fractions.back(), 1.0);
   EXPECT_TRUE(readBytes(file("large.dat")).ends_with("22:13:20\r\n"));
-}
-
-TEST_F(InputFileWriterTest, CancelLeavesTheOldFileAsItWas) {
-  writeBytes(file("large.dat"), "the old file\r\n");
-  zentrix::testing::RunModel m = largeModel();
-  m.inputFilePath = "large.dat";
-  for (const bool romanian : {false, true}) {
-    m.romanian = romanian;
-    CancellingProgress progress(2);
-    const model::Outcome outcome = writeInputFile(m, &progress);
-    EXPECT_FALSE(outcome);
-    EXPECT_EQ(outcome.message,
-              model::say({"Writing the file \"large.dat\" was cancelled; an existing file of "
-                          "that name is unchanged.",
-                          "Scrierea fisierului \"large.dat\" a fost anulata; fisierul existent a "
-                          "ramas neschimbat."},
-                         romanian))
-        << "every writer gives the one cancel message";
-    EXPECT_EQ(progress.fractions.size(), 3u) << "stops at the first refusal";
-  }
-  EXPECT_EQ(readBytes(file("large.dat")), "the old file\r\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder()), {}), 1)
-      << "no temporary file is left behind";
-}
-
-TEST_F(InputFileWriterTest, UnwritablePlacesAreReportedByName) {
-  writeBytes(file("plain"), "x");
-  struct Case {
-    std::string path;
-    std::string english;
-  };
-  const Case cases[] = {
-      {"plain/saved.dat", "Cannot create the file \"plain/saved.dat\": \"plain\" is not a folder"},
-      {"missing/saved.dat",
-       "Cannot create the file \"missing/saved.dat\": No such file or directory"},
-  };
-  for (const auto& c : cases) {
-    zentrix::testing::RunModel m = sampleModel({2, model::kPrismatic, false, true});
-    m.inputFilePath = c.path;
-    const model::Outcome outcome = writeInputFile(m);
-    EXPECT_FALSE(outcome) << c.path;
-    EXPECT_EQ(outcome.message, c.english);
-  }
-  EXPECT_FALSE(std::filesystem::exists(folder() / "missing"));
-}
-
-TEST_F(InputFileWriterTest, FullDeviceIsReportedByName) {
-  ZENTRIX_SKIP_ON_WINDOWS("there is no full device like /dev/full");
-  zentrix::testing::RunModel m = sampleModel({2, model::kPrismatic, false, true});
-  m.inputFilePath = "/dev/full";
-  const model::Outcome outcome = writeInputFile(m);
-  EXPECT_FALSE(outcome);
-  EXPECT_EQ(outcome.message, "Cannot write the file \"/dev/full\": No space left on device");
 }
 
 TEST_F(InputFileWriterTest, TablesSmallerThanTheirCountsAreRefusedNotRead) {

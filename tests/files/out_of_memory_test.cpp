@@ -3,6 +3,8 @@
 // name stay as they were.
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <iterator>
 #include <string>
 
 #include "files/every_writer.h"
@@ -51,7 +53,8 @@ TEST(OutOfMemory, EveryWriterReportsItAndLeavesTheOlderFile) {
       EXPECT_EQ(readBytes(writer.target(stem)), "older\r\n");
     }
   }
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3)
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}),
+            static_cast<std::ptrdiff_t>(std::size(kEveryWriter)))
       << "no temporary file is left behind";
 }
 

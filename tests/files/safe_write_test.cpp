@@ -256,7 +256,7 @@ TEST(SafeWrite, KillNineAtAnyMomentLeavesAWholeFile) {
   EXPECT_GT(oldKept, 0) << "some kills came in the middle of a write";
 }
 
-// The README said a killed run leaves no temporary file on Linux; without
+// A killed run leaves no temporary file on Linux (docs/file-safety.md); without
 // /proc (a container, a chroot) it leaves a named one, private to the user.
 TEST(SafeWrite, WithoutProcAKilledRunLeavesOnlyAPrivateNamedFile) {
   ScratchFolder folder;

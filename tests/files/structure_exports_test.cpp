@@ -1,9 +1,10 @@
 // The three exports (VTU, MSH, DXF) of a generated structure: what each
-// refuses (naming the value, the older file kept), a cancel, the supports
-// and element types they carry, the names of groups and layers, and the
-// number texts. The files of the examples are golden files of the command
-// line's tests; the real readers (meshio, ezdxf, Gmsh) check them in
-// tests/exports.
+// refuses (naming the value, the older file kept), the supports and element
+// types they carry, the names of groups and layers, and the number texts.
+// What every writer does (a cancel, write failures, the size bound) is
+// shown once for all of them (write_failure_test.cpp, output_plan_test.cpp).
+// The files of the examples are golden files of the command line's tests;
+// the real readers (meshio, ezdxf, Gmsh) check them in tests/exports.
 #include "files/structure_exports.h"
 
 #include <gtest/gtest.h>
@@ -137,53 +138,6 @@ INSTANTIATE_TEST_SUITE_P(
               "Elementul 1 are nodul de capat -3, in afara nodurilor 1 - 8: fisierul nu a fost "
               "scris."}),
     [](const auto& test) { return std::string(test.param.name); });
-
-// ------------------------------------------------------------------ cancel
-
-struct CancelAtOnce final : model::Progress {
-  bool advance(double) override { return false; }
-};
-
-TEST(ExportCancel, LeavesTheOlderFileAndNoTemporaryFile) {
-  for (const Exporter& exporter : kExporters) {
-    SCOPED_TRACE(exporter.name);
-    ScratchFolder folder;
-    const std::string path = folder.file(std::string("structure") + exporter.extension);
-    writeBytes(path, "older\n");
-    CancelAtOnce cancel;
-    const model::Outcome outcome =
-        exporter.write(zentrix::testing::exportParts(generatedTruss(30)), path, &cancel, nullptr);
-    EXPECT_FALSE(outcome);
-    EXPECT_NE(outcome.message.find("cancelled"), std::string::npos) << outcome.message;
-    EXPECT_EQ(readBytes(path), "older\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
-                            std::filesystem::directory_iterator()),
-              1);
-  }
-}
-
-// ------------------------------------------------------------------ size bounds
-
-// The free-space check plans with the bound: a writer never writes more,
-// whatever its numbers look like.
-TEST(ExportSizeBound, HoldsTheWrittenFile) {
-  zentrix::testing::RunModel m = generatedTruss(40);
-  for (std::int64_t node = 1; node <= m.structure.totalNodes(); ++node) {
-    m.structure.nodeCoords(node, 1) = -1.17549435e-38f * static_cast<float>(node);
-    m.structure.nodeCoords(node, 2) = -3.4028235e38f / static_cast<float>(node);
-  }
-  m.types.typeName(1) = std::string(model::kTypeNameWidth, 'x');
-  m.types.typeArea(1) = -1.23456789e-30f;
-  const ExportFormat formats[] = {ExportFormat::kVtu, ExportFormat::kMsh, ExportFormat::kDxf};
-  for (const ExportFormat format : formats) {
-    ScratchFolder folder;
-    const std::string path = folder.file("s");
-    ASSERT_TRUE(files::writeExportFile(format, zentrix::testing::exportParts(m), path));
-    EXPECT_LE(std::filesystem::file_size(path),
-              files::exportFileSizeBound(zentrix::testing::exportParts(m), format))
-        << static_cast<int>(format);
-  }
-}
 
 // ------------------------------------------------------------------ supports
 

@@ -1,7 +1,8 @@
 // Every writer against places it cannot write: a full device, a disk that
 // fills up half-way, a folder it may not write, a folder that is missing or
-// is a file. The failure comes back with the file's name and the reason, and
-// an older file of that name is left byte for byte, with nothing beside it.
+// is a file; and against a cancel. The failure comes back with the file's
+// name and the reason, and an older file of that name is left byte for
+// byte, with nothing beside it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "files/every_writer.h"
 #include "files/unwritable_places.h"
+#include "model/text.h"
 #include "support/portable.h"
 #include "support/run_model.h"
 #include "support/scratch_folder.h"
@@ -108,6 +110,34 @@ TEST_P(WriteFailureTest, MissingFolderOrAFileAsFolderIsReported) {
   }
   EXPECT_EQ(readBytes(folder_.file("plain")), "x");
   EXPECT_EQ(entriesIn(folder_.path()), 1u);
+}
+
+// A cancel at the first report or in the middle of the file ends every
+// writer with the one cancel message, in the model's language; the writer
+// asks no more, and the older file stays with nothing beside it.
+TEST_P(WriteFailureTest, CancelLeavesTheOlderFile) {
+  if (!GetParam().reportsProgress) GTEST_SKIP() << "this writer reports no progress";
+  zentrix::testing::RunModel large = generatedTruss(40000);
+  const std::string stem = folder_.file("model");
+  const std::string old = olderFileAt(stem);
+  for (const int answers : {0, 2}) {
+    for (const bool romanian : {false, true}) {
+      large.romanian = romanian;
+      CancellingProgress progress(answers);
+      const model::Outcome outcome = GetParam().writeShowing(large, stem, &progress);
+      EXPECT_FALSE(outcome);
+      EXPECT_EQ(outcome.message,
+                model::say({"Writing the file \"{1}\" was cancelled; an existing file of that "
+                            "name is unchanged.",
+                            "Scrierea fisierului \"{1}\" a fost anulata; fisierul existent a "
+                            "ramas neschimbat."},
+                           romanian, {GetParam().target(stem)}));
+      EXPECT_EQ(progress.fractions.size(), static_cast<std::size_t>(answers) + 1)
+          << "stops at the first refusal";
+    }
+  }
+  EXPECT_EQ(readBytes(GetParam().target(stem)), old);
+  EXPECT_EQ(entriesIn(folder_.path()), 1u) << "no temporary file is left behind";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWriter, WriteFailureTest, ::testing::ValuesIn(kEveryWriter),
