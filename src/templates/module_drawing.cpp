@@ -33,7 +33,6 @@ void ModuleDrawing::fill(model::BaseModule& base) const {
   base.dofPerNode = dofPerNode_;
   base.nodesInBase0 = n0;
   base.nodesInBase1 = n0;
-  base.baseNodeCount = 2 * n0;
   base.baseCoords.rebuild(2 * n0, dofPerNode_);
   for (std::int32_t i = 1; i <= n0; ++i) {
     for (int c = 1; c <= dofPerNode_; ++c) {

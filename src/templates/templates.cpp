@@ -214,7 +214,6 @@ model::Outcome buildModel(const Template& made, const Parameters& parameters, bo
 void setStraightExpansion(model::Expansion& expansion, char axis, std::int32_t modules,
                           float moduleLength, model::ExpansionType type) {
   expansion.expansionDirection = axis;
-  expansion.directionIndex = axis - 'X' + 1;
   expansion.moduleCount = modules;
   expansion.moduleLength = moduleLength;
   expansion.expansionType = type;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_run.h"
+#include "support/cli_runner.h"
 #include "support/golden_file.h"
 
 namespace zentrix {

@@ -36,6 +36,14 @@ struct CatalogueRows {
   void add(const std::string& name, const std::array<model::Text, N>& entries) {
     for (std::size_t i = 0; i < N; ++i) add(name + std::to_string(i + 1), entries[i]);
   }
+  // Qt's own texts as the program answers them: each names its context.
+  template <std::size_t N>
+  void add(const std::string& name, const std::array<ui::qt_texts::OwnText, N>& entries) {
+    for (std::size_t i = 0; i < N; ++i) {
+      EXPECT_NE(entries[i].context, nullptr) << name << " " << i + 1;
+      add(name + std::to_string(i + 1), entries[i].text);
+    }
+  }
   template <std::size_t N>
   void add(const std::string& name, const std::array<ui::captions::Caption, N>& captions) {
     captionArrays.emplace_back(captions);

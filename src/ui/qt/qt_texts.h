@@ -37,7 +37,7 @@ struct OwnText {
   Text text;
 };
 
-inline constexpr std::array kQtOwnTexts{
+inline constexpr std::array<OwnText, 58> kQtOwnTexts{
     // The columns of the file list and the names of what it lists.
     OwnText{"QFileSystemModel", {"Name", "Nume"}},
     OwnText{"QFileSystemModel", {"Size", "Marime"}},
