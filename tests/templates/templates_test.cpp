@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "files/input_file.h"
-#include "generation/run.h"
 #include "generation/model_check.h"
+#include "generation/run.h"
 #include "support/golden_file.h"
 
 namespace zentrix {
