@@ -12,7 +12,7 @@ namespace {
 
 namespace t = texts;
 
-std::vector<ParameterSpec> planeShape() {
+std::vector<ParameterRule> planeShape() {
   return {{"panel-length", ParameterKind::kLength, t::kPanelLength, 4.0, 0.1, 1000.0},
           {"height", ParameterKind::kLength, t::kHeight, 3.0, 0.1, 1000.0},
           {"modules", ParameterKind::kCount, t::kModules, 8.0, 1.0, 1000.0}};

@@ -34,14 +34,14 @@ std::string joined(const std::vector<std::string>& words, const char* between) {
   return text;
 }
 
-Parameter fromSpec(const ParameterSpec& spec, bool romanian) {
-  Parameter parameter{.name = spec.name,
-                      .kind = spec.kind,
-                      .meaning = model::say(spec.meaning, romanian),
-                      .value = spec.value,
-                      .low = spec.low,
-                      .high = spec.high};
-  for (const char* word : spec.choices) parameter.choices.emplace_back(word);
+Parameter fromRule(const ParameterRule& rule, bool romanian) {
+  Parameter parameter{.name = rule.name,
+                      .kind = rule.kind,
+                      .meaning = model::say(rule.meaning, romanian),
+                      .value = rule.value,
+                      .low = rule.low,
+                      .high = rule.high};
+  for (const char* word : rule.choices) parameter.choices.emplace_back(word);
   return parameter;
 }
 
@@ -161,7 +161,7 @@ Parameters defaultParameters(const Template& made, bool romanian) {
   Parameters parameters;
   parameters.push_back(nameParameter("title", model::say(texts::kTitle, romanian),
                                      model::say(made.summary, romanian)));
-  for (const ParameterSpec& spec : made.shape) parameters.push_back(fromSpec(spec, romanian));
+  for (const ParameterRule& rule : made.shape) parameters.push_back(fromRule(rule, romanian));
   for (const MemberGroup& group : made.groups)
     if (group.key != nullptr) addGroup(group, romanian, parameters);
   return parameters;

@@ -44,7 +44,7 @@ using Parameters = std::vector<Parameter>;
 // How a template is described: its parameters, its member groups (the four
 // element types) and the function that draws its Base module and sets its
 // expansion.
-struct ParameterSpec {
+struct ParameterRule {
   const char* name;
   ParameterKind kind;
   model::Text meaning;
@@ -84,7 +84,7 @@ struct Template {
   const char* name;
   model::Text summary;
   model::Text note;
-  std::vector<ParameterSpec> shape;  // after the title, before the groups
+  std::vector<ParameterRule> shape;  // after the title, before the groups
   std::array<MemberGroup, model::kKindCount> groups;
   // Fills the Base module and the expansion.
   void (*draw)(const Values& values, model::Model& model);
