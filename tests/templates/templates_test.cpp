@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "files/input_file.h"
+#include "files/saved_inputs.h"
 #include "generation/model_check.h"
 #include "generation/run.h"
 #include "support/golden_file.h"
@@ -94,39 +95,6 @@ class NoQuestions final : public generation::GenerateCaller {
   }
 };
 
-// What the file keeps of the inputs; a type name read back keeps the blank
-// that marks it as a text value.
-void expectSameInputs(const model::Model& made, const model::Model& loaded) {
-  EXPECT_EQ(loaded.base.problemTitle, made.base.problemTitle);
-  EXPECT_EQ(loaded.base.dofPerNode, made.base.dofPerNode);
-  EXPECT_EQ(loaded.base.nodesInBase0, made.base.nodesInBase0);
-  EXPECT_EQ(loaded.base.nodesInBase1, made.base.nodesInBase1);
-  for (int i = 1; i <= made.base.baseNodeCount(); ++i)
-    for (int c = 1; c <= made.base.dofPerNode; ++c)
-      EXPECT_EQ(loaded.base.baseCoords(i, c), made.base.baseCoords(i, c)) << i << " " << c;
-  ASSERT_EQ(loaded.base.baseElementCount, made.base.baseElementCount);
-  for (int e = 1; e <= made.base.baseElementCount; ++e) {
-    EXPECT_EQ(loaded.base.baseElemStart(e), made.base.baseElemStart(e)) << e;
-    EXPECT_EQ(loaded.base.baseElemEnd(e), made.base.baseElemEnd(e)) << e;
-  }
-  const model::Expansion& a = made.expansion;
-  const model::Expansion& b = loaded.expansion;
-  EXPECT_EQ(b.expansionDirection, a.expansionDirection);
-  EXPECT_EQ(b.directionIndex(), a.directionIndex());
-  EXPECT_EQ(b.moduleCount, a.moduleCount);
-  EXPECT_EQ(b.moduleLength, a.moduleLength);
-  EXPECT_EQ(b.expansionType, a.expansionType);
-  EXPECT_EQ(b.pyramidShrinkRatio, a.pyramidShrinkRatio);
-  EXPECT_EQ(b.vertexFoot, a.vertexFoot);
-  EXPECT_EQ(b.archKind, a.archKind);
-  EXPECT_EQ(b.halfSpan, a.halfSpan);
-  EXPECT_EQ(b.archHeight, a.archHeight);
-  for (int type = 1; type <= model::kKindCount; ++type) {
-    EXPECT_EQ(loaded.types.typeName(type), " " + made.types.typeName(type));
-    EXPECT_EQ(loaded.types.typeArea(type), made.types.typeArea(type));
-  }
-}
-
 class TemplateSweepTest : public testing::ScratchFolderTest,
                           public ::testing::WithParamInterface<Row> {};
 
@@ -147,7 +115,7 @@ TEST_P(TemplateSweepTest, CleanGeneratedAndKeptByItsFile) {
   model::setStartValues(loaded, row.romanian);
   const model::Outcome read = files::loadInputFile(loaded, "m.dat", row.romanian);
   ASSERT_TRUE(read) << read.message;
-  expectSameInputs(model, loaded);
+  EXPECT_TRUE(testing::sameInputs(testing::afterSaveAndLoad(model, loaded), loaded));
   ASSERT_TRUE(files::writeInputFile(files::inputFileParts(loaded, false, row.romanian), "m.dat"));
   EXPECT_EQ(testing::readBytes("m.dat"), written);
 
